@@ -1,0 +1,71 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QStringList>
+#include <cmath>
+
+namespace fonts {
+
+namespace {
+
+int mulDiv(int a, int b, int c)
+{
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+} // namespace
+
+int CellHeight(const QString& family, int pixelSize)
+{
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    QFontMetricsF m(f);
+    return static_cast<int>(std::lround(m.ascent() + m.descent()));
+}
+
+int PixelSizeForHeight(const QString& family, int height)
+{
+    if (height < 0) return -height;
+    if (height == 0) return 0;
+    // Cell height scales linearly with the em size; measure once at a large size so the
+    // ratio is exact enough for any requested height.
+    constexpr int kReference = 1000;
+    QFont f(family);
+    f.setPixelSize(kReference);
+    QFontMetricsF m(f);
+    const double cell = m.ascent() + m.descent();
+    if (cell <= 0) return height;
+    return std::max(1, static_cast<int>(std::lround(height * kReference / cell)));
+}
+
+int HeightForPixelSize(int pixelSize) { return -pixelSize; }
+
+int SizeFromHeight(int height) { return mulDiv(-height, 72, kPixelsPerInch); }
+
+int HeightFromSize(int size) { return -mulDiv(size, kPixelsPerInch, 72); }
+
+void InstallSubstitutes()
+{
+    struct Substitute {
+        const char* family;
+        QStringList lookAlikes;
+    };
+    // Liberation fonts share Arial's and Times New Roman's metrics; Comic Neue is drawn
+    // after Comic Sans; MS Sans Serif was a bitmap face close to a plain sans.
+    const Substitute table[] = {
+        {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Microsoft Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Tahoma", {"DejaVu Sans", "Liberation Sans"}},
+        {"Verdana", {"DejaVu Sans", "Liberation Sans"}},
+        {"Comic Sans MS", {"Comic Neue", "Liberation Sans"}},
+    };
+    for (const auto& s : table)
+        QFont::insertSubstitutions(QString::fromLatin1(s.family), s.lookAlikes);
+}
+
+} // namespace fonts
