@@ -2,24 +2,14 @@
 
 #include "Exception.h"
 
-namespace {
-// QObject has no slot for an extra base, so the component part is found through a
-// dynamic property set once at construction.
-constexpr const char* kComponentProperty = "_quira_component";
-} // namespace
-
-TComponentBase::TComponentBase(QObject* self) : m_self(self)
-{
-    self->setProperty(kComponentProperty, QVariant::fromValue(static_cast<void*>(this)));
-}
+TComponentBase::TComponentBase(QObject* self) : m_self(self) { }
 
 TComponentBase::~TComponentBase() = default;
 
 TComponentBase* AsComponent(QObject* object)
 {
-    if (!object) return nullptr;
-    const QVariant v = object->property(kComponentProperty);
-    return v.isValid() ? static_cast<TComponentBase*>(v.value<void*>()) : nullptr;
+    // A cross-cast: the component part is a sibling base of QObject.
+    return dynamic_cast<TComponentBase*>(object);
 }
 
 QString TComponentBase::Name() const { return m_self->objectName(); }
