@@ -3,14 +3,20 @@
 
 set(QUIRA_WARNINGS -Wall -Wextra)
 
-# quira_library(NAME DIR DEPS...): a static library of every source below DIR.
+# quira_library(NAME DIR [EXCLUDE SUBDIR...] DEPS...): a static library of every source
+# below DIR, leaving out the subfolders named after EXCLUDE (they are libraries of their
+# own).
 function(quira_library name dir)
+  cmake_parse_arguments(PARSE_ARGV 2 ARG "" "" "EXCLUDE")
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  foreach(sub IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "/${dir}/${sub}/")
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${QUIRA_WARNINGS})
-  target_link_libraries(${name} PUBLIC ${ARGN})
+  target_link_libraries(${name} PUBLIC ${ARG_UNPARSED_ARGUMENTS})
 endfunction()
 
 # quira_test(NAME DIR LIBS...): one GoogleTest executable of every test source below
