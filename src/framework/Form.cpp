@@ -153,6 +153,7 @@ void TForm::setVisible(bool visible)
         // As in the classic framework, OnShow runs before the window appears.
         DoShow();
     }
+    if (visible == isHidden()) Perform(msg::WM_SHOWWINDOW, visible ? 1 : 0, 0);
     QWidget::setVisible(visible);
 }
 

@@ -101,6 +101,33 @@ TEST(Form, AHookChangesTheNonClientInsetsAndAnswersHitTests)
     EXPECT_EQ(form.windowTitle(), "Quira");
 }
 
+TEST(Form, PostedMessagesAndTimersArriveThroughTheWindowProcedure)
+{
+    TForm form;
+    FrameHook hook(&form);
+    constexpr UINT kCustom = msg::WM_USER + 42;
+    form.PostMessage(kCustom, 7, 9);
+    EXPECT_FALSE(hook.seen.contains(kCustom)); // not before the loop runs
+    ASSERT_TRUE(testenv::waitFor([&] { return hook.seen.contains(kCustom); }));
+
+    int ticks = 0;
+    TWndMethod inner = form.WindowProc();
+    form.SetWindowProc([&](TMessage& m) {
+        if (m.Msg == msg::WM_TIMER && m.WParam == 3 && ++ticks == 3) form.KillTimer(3);
+        inner(m);
+    });
+    form.SetTimer(3, 5);
+    EXPECT_TRUE(form.HasTimer(3));
+    ASSERT_TRUE(testenv::waitFor([&] { return !form.HasTimer(3); }));
+    EXPECT_EQ(ticks, 3);
+    form.SetWindowProc(inner);
+
+    hook.seen.clear();
+    form.Show();
+    form.Hide();
+    EXPECT_EQ(hook.seen.count(msg::WM_SHOWWINDOW), 2);
+}
+
 TEST(Form, ModalResultEndsTheLoopAndTheFormIsReleasedAfterwards)
 {
     TForm owner;
