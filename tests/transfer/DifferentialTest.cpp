@@ -98,7 +98,7 @@ private:
 
 TEST(TransferDifferential, SameFilesAsThePlainTransferOnGeneratedTrees)
 {
-    for (unsigned seed = 1; seed <= 300; ++seed) {
+    for (unsigned seed = 1; seed <= 200; ++seed) {
         TPhotoTree expected;
         TPhotoTree actual;
         TGenerator forExpected(seed);

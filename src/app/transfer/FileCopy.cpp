@@ -107,10 +107,11 @@ TCopyResult CopyFileNoReplace(const char* sourcePath, int targetFolder, const ch
 
     // Hidden, so that a temporary file a crash left behind is never taken for a photo.
     static std::atomic<unsigned> counter { 0 };
+    static const int pid = int(getpid());
     char temporary[64];
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        snprintf(temporary, sizeof temporary, ".quira-copy-%d-%u", int(getpid()), counter++);
+        snprintf(temporary, sizeof temporary, ".quira-copy-%d-%u", pid, counter++);
         fd = openat(targetFolder, temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && (errno != EEXIST || attempt == 100)) return { TCopyStatus::Failed, errno };
     }

@@ -27,16 +27,15 @@ enum class TEntryKind { Other, Photo, Folder };
 
 // The kind of an entry as the listing sees it: links count as what they point to, so
 // a dangling link is neither photo nor folder.
-TEntryKind KindOf(int dirFd, const dirent& entry)
+TEntryKind KindOf(int folderFd, const char* name, unsigned char type)
 {
-    unsigned char type = entry.d_type;
     if (type == DT_LNK || type == DT_UNKNOWN) {
         struct stat st;
-        if (fstatat(dirFd, entry.d_name, &st, 0) != 0) return TEntryKind::Other;
+        if (fstatat(folderFd, name, &st, 0) != 0) return TEntryKind::Other;
         type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
     }
     if (type == DT_DIR) return TEntryKind::Folder;
-    if (type == DT_REG && IsPhotoName(entry.d_name)) return TEntryKind::Photo;
+    if (type == DT_REG && IsPhotoName(name)) return TEntryKind::Photo;
     return TEntryKind::Other;
 }
 
@@ -46,48 +45,84 @@ struct TListing {
     bool Complete = true;
 };
 
-TListing List(DIR* dir)
+// The layout getdents64 fills.
+struct TDirEntry {
+    ino64_t Inode;
+    off64_t Offset;
+    unsigned short Length;
+    unsigned char Type;
+    char Name[];
+};
+
+// Reads the folder's entries straight from the kernel: the directory stream functions
+// would ask for the descriptor's flags and type again for each of thousands of folders.
+TListing List(int folderFd, std::vector<char>& buffer)
 {
     TListing listing;
-    const int fd = dirfd(dir);
-    errno = 0;
-    while (const dirent* entry = readdir(dir)) {
-        if (IsHiddenName(entry->d_name)) continue; // also passes over "." and ".."
-        switch (KindOf(fd, *entry)) {
-        case TEntryKind::Photo:
-            listing.Photos.emplace_back(entry->d_name);
-            break;
-        case TEntryKind::Folder:
-            listing.Subfolders.emplace_back(entry->d_name);
-            break;
-        case TEntryKind::Other:
+    for (;;) {
+        const ssize_t n = getdents64(folderFd, buffer.data(), buffer.size());
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            listing.Complete = false;
             break;
         }
-        errno = 0;
+        for (ssize_t at = 0; at < n;) {
+            const auto* entry = reinterpret_cast<const TDirEntry*>(buffer.data() + at);
+            at += entry->Length;
+            if (IsHiddenName(entry->Name)) continue; // also passes over "." and ".."
+            switch (KindOf(folderFd, entry->Name, entry->Type)) {
+            case TEntryKind::Photo:
+                listing.Photos.emplace_back(entry->Name);
+                break;
+            case TEntryKind::Folder:
+                listing.Subfolders.emplace_back(entry->Name);
+                break;
+            case TEntryKind::Other:
+                break;
+            }
+        }
     }
-    listing.Complete = errno == 0;
     std::sort(listing.Subfolders.begin(), listing.Subfolders.end(),
         [](const std::string& a, const std::string& b) { return EntryNameLess(a, b); });
     return listing;
 }
 
+// Closes on every path out.
+class TFolderFd {
+public:
+    explicit TFolderFd(int fd) : m_fd(fd) { }
+    ~TFolderFd()
+    {
+        if (m_fd >= 0) close(m_fd);
+    }
+    TFolderFd(const TFolderFd&) = delete;
+    TFolderFd& operator=(const TFolderFd&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
 class TWalker {
 public:
-    explicit TWalker(const TPhotoSink& onPhoto) : m_onPhoto(onPhoto) { }
+    explicit TWalker(const TPhotoSink& onPhoto) : m_onPhoto(onPhoto), m_buffer(64 * 1024) { }
 
     TFolderWalk Run(const QByteArray& root)
     {
         TListing rootListing;
         TWalkedFolder rootFolder { root, {}, false };
-        if (DIR* dir = OpenFolder(open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))) {
-            struct stat st;
-            if (fstat(dirfd(dir), &st) == 0) rootFolder.Identity = IdentityOf(st);
+        const TFolderFd folder(open(root.constData(), FolderFlags));
+        struct stat st;
+        if (folder.Get() >= 0 && fstat(folder.Get(), &st) == 0) {
+            rootFolder.Identity = IdentityOf(st);
             // The root is taken last, but a link back to it must not walk it twice.
             m_visited.insert(rootFolder.Identity);
-            rootListing = List(dir);
+            rootListing = List(folder.Get(), m_buffer);
             rootFolder.Readable = rootListing.Complete;
-            WalkSubfolders(dir, root, rootListing.Subfolders);
-            closedir(dir);
+            WalkSubfolders(folder.Get(), root, rootListing.Subfolders);
         }
         if (!rootFolder.Readable) ++m_walk.UnreadableFolders;
         m_walk.Folders.append(rootFolder);
@@ -102,50 +137,38 @@ public:
     }
 
 private:
-    static DIR* OpenFolder(int fd)
-    {
-        if (fd < 0) return nullptr;
-        DIR* dir = fdopendir(fd);
-        if (!dir) close(fd);
-        return dir;
-    }
-
-    void WalkSubfolders(DIR* parent, const QByteArray& parentPath, const std::vector<std::string>& names)
+    void WalkSubfolders(int parentFd, const QByteArray& parentPath, const std::vector<std::string>& names)
     {
         for (const std::string& name : names)
-            WalkFolder(dirfd(parent), parentPath + '/' + QByteArray::fromStdString(name), name.c_str());
+            WalkFolder(parentFd, parentPath + '/' + QByteArray::fromStdString(name), name.c_str());
     }
 
     void WalkFolder(int parentFd, QByteArray path, const char* name)
     {
-        DIR* dir = OpenFolder(openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        const TFolderFd folder(openat(parentFd, name, FolderFlags));
         struct stat st;
-        const bool known = dir ? fstat(dirfd(dir), &st) == 0 : fstatat(parentFd, name, &st, 0) == 0;
+        const bool known
+            = folder.Get() >= 0 ? fstat(folder.Get(), &st) == 0 : fstatat(parentFd, name, &st, 0) == 0;
         // A folder that vanished since it was listed is no folder any more.
-        if (!known || !m_visited.insert(IdentityOf(st)).second) {
-            if (dir) closedir(dir);
-            return;
-        }
+        if (!known || !S_ISDIR(st.st_mode) || !m_visited.insert(IdentityOf(st)).second) return;
         const qsizetype index = m_walk.Folders.size();
-        m_walk.Folders.append({ std::move(path), IdentityOf(st), dir != nullptr });
-        if (!dir) {
+        m_walk.Folders.append({ path, IdentityOf(st), folder.Get() >= 0 });
+        if (folder.Get() < 0) {
             ++m_walk.UnreadableFolders;
             return;
         }
-        const TListing listing = List(dir);
+        const TListing listing = List(folder.Get(), m_buffer);
         if (!listing.Complete) {
             m_walk.Folders[index].Readable = false;
             ++m_walk.UnreadableFolders;
         }
         for (const std::string& photo : listing.Photos)
             m_onPhoto(index, photo);
-        // A copy: the list grows (and may move) while the subfolders are walked.
-        const QByteArray folderPath = m_walk.Folders[index].Path;
-        WalkSubfolders(dir, folderPath, listing.Subfolders);
-        closedir(dir);
+        WalkSubfolders(folder.Get(), path, listing.Subfolders);
     }
 
     const TPhotoSink& m_onPhoto;
+    std::vector<char> m_buffer; // one folder is listed completely before the next is opened
     TFolderWalk m_walk;
     std::unordered_set<TFolderIdentity, TIdentityHash> m_visited;
 };
