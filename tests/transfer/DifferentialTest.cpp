@@ -22,7 +22,10 @@ const QStringList FolderNames { "a", "A", "b", "B", "c", "sessão", "Sessão", "
 
 class TGenerator {
 public:
-    explicit TGenerator(unsigned seed) : m_random(seed) { }
+    explicit TGenerator(unsigned seed)
+        : m_random(seed)
+    {
+    }
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool Chance(int percent) { return Below(100) < percent; }

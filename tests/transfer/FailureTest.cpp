@@ -156,8 +156,8 @@ TEST(TransferFailure, LinkLoopsEndAndEveryFolderIsWalkedOnce)
     const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, { "x.jpg" } } });
     EXPECT_EQ(Find(report, "x.jpg").Path, tree.Path("a/alias/x.jpg")); // "alias" sorts before "b"
     EXPECT_EQ(report.Folders,
-        QStringList({ tree.Path("a"), tree.Path("a/alias"), tree.Path("Edicao"), tree.Path("Edicao/Escolhidas_Capa"),
-            tree.Path("z"), tree.Root() }));
+        QStringList({ tree.Path("a"), tree.Path("a/alias"), tree.Path("Edicao"),
+            tree.Path("Edicao/Escolhidas_Capa"), tree.Path("z"), tree.Root() }));
     EXPECT_EQ(tree.Read(Capa + "/x.jpg"), "real");
 }
 

@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-TPhotoTree::TPhotoTree() : m_root(m_dir.path() + "/fotos")
+TPhotoTree::TPhotoTree()
+    : m_root(m_dir.path() + "/fotos")
 {
     EXPECT_TRUE(m_dir.isValid());
     EXPECT_TRUE(QDir().mkpath(m_root));
@@ -63,7 +64,8 @@ QMap<QString, QByteArray> Snapshot(const QString& folder)
 
 QStringList EntriesOf(const QString& folder)
 {
-    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QStringList names
+        = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     names.sort();
     return names;
 }

@@ -64,8 +64,8 @@ TEST(Transfer, PhotoInTwoCategoriesReachesBothAndEarlierEditFoldersAreSources)
     tree.File(Ampliacao + "/y.jpg", "kept"); // already there: neither replaced nor copied onto itself
     tree.File("Z/y.jpg", "from Z");
 
-    const TTransferReport report
-        = TransferPhotos(tree.Root(), { { Ampliacao, { "x.jpg", "y.jpg" } }, { Bioombo, { "x.jpg", "y.jpg" } } });
+    const TTransferReport report = TransferPhotos(
+        tree.Root(), { { Ampliacao, { "x.jpg", "y.jpg" } }, { Bioombo, { "x.jpg", "y.jpg" } } });
     EXPECT_EQ(Find(report, 0, "x.jpg").Outcome, TPhotoOutcome::Copied);
     EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Present);
     EXPECT_EQ(tree.Read(Ampliacao + "/y.jpg"), "kept");
@@ -89,8 +89,10 @@ TEST(Transfer, NamesMatchExactlyWhileTheListingIgnoresCase)
     const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, chosen } });
     QStringList copied;
     for (const TPhotoResult& photo : report.Categories[0].Photos)
-        if (photo.Outcome == TPhotoOutcome::Copied) copied << photo.Name;
-        else EXPECT_EQ(photo.Outcome, TPhotoOutcome::Missing) << photo.Name.toStdString();
+        if (photo.Outcome == TPhotoOutcome::Copied)
+            copied << photo.Name;
+        else
+            EXPECT_EQ(photo.Outcome, TPhotoOutcome::Missing) << photo.Name.toStdString();
     EXPECT_EQ(copied, QStringList({ "IMG_1.JPG", "img_2.Jpg", " img_5.jpg" }));
     EXPECT_EQ(EntriesOf(tree.Path(Capa)), QStringList({ " img_5.jpg", "IMG_1.JPG", "img_2.Jpg" }));
 }
@@ -105,8 +107,8 @@ TEST(Transfer, HiddenFoldersHiddenFilesAndEverythingBelowThemAreNotSearched)
     tree.File("s/e.jpg");
     tree.Folder("s/f.jpg"); // a folder with a photo's name is no photo
 
-    const TTransferReport report
-        = TransferPhotos(tree.Root(), { { Album, { "a.jpg", "b.jpg", ".c.jpg", "d.jpg", "e.jpg", "f.jpg" } } });
+    const TTransferReport report = TransferPhotos(
+        tree.Root(), { { Album, { "a.jpg", "b.jpg", ".c.jpg", "d.jpg", "e.jpg", "f.jpg" } } });
     EXPECT_EQ(report.Categories[0].Count(TPhotoOutcome::Missing), 5);
     EXPECT_EQ(Find(report, 0, "e.jpg").Outcome, TPhotoOutcome::Copied);
     EXPECT_EQ(EntriesOf(tree.Path(Album)), QStringList({ "e.jpg" }));

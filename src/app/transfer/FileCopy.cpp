@@ -1,5 +1,7 @@
 #include "app/transfer/FileCopy.h"
 
+#include "app/transfer/UniqueFd.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -8,29 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Closes on every path out, so an early return cannot leak a descriptor.
-class TFd {
-public:
-    explicit TFd(int fd) : m_fd(fd) { }
-    ~TFd()
-    {
-        if (m_fd >= 0) close(m_fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return m_fd; }
-    // Closing can report a write error the kernel held back (network file systems).
-    int Close()
-    {
-        const int rc = close(m_fd);
-        m_fd = -1;
-        return rc;
-    }
-
-private:
-    int m_fd;
-};
 
 bool WriteAll(int fd, const char* data, size_t size)
 {
@@ -71,7 +50,8 @@ bool CopyContents(int from, int to, off_t size)
         if (n == 0) return true;
         if (n < 0) {
             if (errno == EINTR) continue;
-            const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL;
+            const bool unsupported
+                = errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL;
             if (first && unsupported) return CopyByReading(from, to);
             return false;
         }
@@ -96,10 +76,11 @@ int MoveIntoPlace(int folder, const char* temporary, const char* name)
 TCopyResult CopyFileNoReplace(const char* sourcePath, int targetFolder, const char* name)
 {
     struct stat existing;
-    if (fstatat(targetFolder, name, &existing, AT_SYMLINK_NOFOLLOW) == 0) return { TCopyStatus::Exists, EEXIST };
+    if (fstatat(targetFolder, name, &existing, AT_SYMLINK_NOFOLLOW) == 0)
+        return { TCopyStatus::Exists, EEXIST };
 
     // Non-blocking, so that a pipe that took a photo's name cannot hang the transfer.
-    TFd source(open(sourcePath, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    TUniqueFd source(open(sourcePath, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (source.Get() < 0) return { TCopyStatus::Failed, errno };
     struct stat st;
     if (fstat(source.Get(), &st) != 0) return { TCopyStatus::Failed, errno };
@@ -115,7 +96,7 @@ TCopyResult CopyFileNoReplace(const char* sourcePath, int targetFolder, const ch
         fd = openat(targetFolder, temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && (errno != EEXIST || attempt == 100)) return { TCopyStatus::Failed, errno };
     }
-    TFd target(fd);
+    TUniqueFd target(fd);
 
     const struct timespec times[2] = { st.st_atim, st.st_mtim };
     int error = 0;

@@ -1,6 +1,7 @@
 #include "app/transfer/FolderWalk.h"
 
 #include "app/transfer/PhotoNames.h"
+#include "app/transfer/UniqueFd.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -16,8 +17,8 @@ namespace {
 struct TIdentityHash {
     size_t operator()(const TFolderIdentity& id) const noexcept
     {
-        return std::hash<unsigned long long>()((static_cast<unsigned long long>(id.Device) << 40)
-            ^ static_cast<unsigned long long>(id.Inode));
+        return std::hash<unsigned long long>()(
+            (static_cast<unsigned long long>(id.Device) << 40) ^ static_cast<unsigned long long>(id.Inode));
     }
 };
 
@@ -88,33 +89,21 @@ TListing List(int folderFd, std::vector<char>& buffer)
     return listing;
 }
 
-// Closes on every path out.
-class TFolderFd {
-public:
-    explicit TFolderFd(int fd) : m_fd(fd) { }
-    ~TFolderFd()
-    {
-        if (m_fd >= 0) close(m_fd);
-    }
-    TFolderFd(const TFolderFd&) = delete;
-    TFolderFd& operator=(const TFolderFd&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 class TWalker {
 public:
-    explicit TWalker(const TPhotoSink& onPhoto) : m_onPhoto(onPhoto), m_buffer(64 * 1024) { }
+    explicit TWalker(const TPhotoSink& onPhoto)
+        : m_onPhoto(onPhoto)
+        , m_buffer(64 * 1024)
+    {
+    }
 
     TFolderWalk Run(const QByteArray& root)
     {
         TListing rootListing;
         TWalkedFolder rootFolder { root, {}, false };
-        const TFolderFd folder(open(root.constData(), FolderFlags));
+        const TUniqueFd folder(open(root.constData(), FolderFlags));
         struct stat st;
         if (folder.Get() >= 0 && fstat(folder.Get(), &st) == 0) {
             rootFolder.Identity = IdentityOf(st);
@@ -145,7 +134,7 @@ private:
 
     void WalkFolder(int parentFd, QByteArray path, const char* name)
     {
-        const TFolderFd folder(openat(parentFd, name, FolderFlags));
+        const TUniqueFd folder(openat(parentFd, name, FolderFlags));
         struct stat st;
         const bool known
             = folder.Get() >= 0 ? fstat(folder.Get(), &st) == 0 : fstatat(parentFd, name, &st, 0) == 0;
@@ -175,4 +164,7 @@ private:
 
 } // namespace
 
-TFolderWalk WalkFolders(const QByteArray& root, const TPhotoSink& onPhoto) { return TWalker(onPhoto).Run(root); }
+TFolderWalk WalkFolders(const QByteArray& root, const TPhotoSink& onPhoto)
+{
+    return TWalker(onPhoto).Run(root);
+}

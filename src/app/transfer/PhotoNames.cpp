@@ -15,7 +15,8 @@ bool IsPhotoName(std::string_view name)
 
 bool IsPlainFileName(const QString& name)
 {
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(QChar(0));
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/')
+        && !name.contains(QChar(0));
 }
 
 bool EntryNameLess(std::string_view a, std::string_view b)

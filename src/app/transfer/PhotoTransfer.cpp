@@ -4,14 +4,15 @@
 #include "app/transfer/FolderWalk.h"
 #include "app/transfer/NameIndex.h"
 #include "app/transfer/PhotoNames.h"
+#include "app/transfer/UniqueFd.h"
 
 #include <QFile>
 #include <QSet>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,39 +37,39 @@ int MakeFolderPath(const QByteArray& path)
 // One category's edit folder, open for the whole transfer.
 struct TTarget {
     QByteArray Path;
-    int Fd = -1;
+    TUniqueFd Fd;
     int Error = 0; // why the folder could not be made or opened
     qsizetype SkippedFolder = -1; // the walk's entry of the same text: never a source
     qsizetype WalkFolder = -1; // where the walk met this folder: photos copied here are found there
 
-    explicit TTarget(QByteArray path) : Path(std::move(path))
+    explicit TTarget(QByteArray path)
+        : Path(std::move(path))
     {
         Error = MakeFolderPath(Path);
-        if (Error == 0) Fd = open(Path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (Fd < 0 && Error == 0) Error = errno;
+        if (Error == 0) Fd.Reset(open(Path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!Fd.IsOpen() && Error == 0) Error = errno;
     }
-    ~TTarget()
-    {
-        if (Fd >= 0) close(Fd);
-    }
-    TTarget(const TTarget&) = delete;
-    TTarget& operator=(const TTarget&) = delete;
 
     void Locate(const TFolderWalk& walk)
     {
         struct stat st;
-        const bool known = Fd >= 0 && fstat(Fd, &st) == 0;
+        const bool known = Fd.IsOpen() && fstat(Fd.Get(), &st) == 0;
         for (qsizetype i = 0; i < walk.Folders.size(); ++i) {
             const TWalkedFolder& folder = walk.Folders[i];
             if (folder.Path == Path) SkippedFolder = i;
-            if (known && WalkFolder < 0 && folder.Identity == TFolderIdentity { st.st_dev, st.st_ino }) WalkFolder = i;
+            if (known && WalkFolder < 0 && folder.Identity == TFolderIdentity { st.st_dev, st.st_ino })
+                WalkFolder = i;
         }
     }
 };
 
 class TTransfer {
 public:
-    TTransfer(const TFolderWalk& walk, TNameIndex& index) : m_walk(walk), m_index(index) { }
+    TTransfer(const TFolderWalk& walk, TNameIndex& index)
+        : m_walk(walk)
+        , m_index(index)
+    {
+    }
 
     TPhotoResult Photo(const QString& name, const TTarget& target)
     {
@@ -83,8 +84,8 @@ public:
         for (const qsizetype folder : m_index.Folders(key)) {
             if (folder == target.SkippedFolder) continue;
             const QByteArray source = m_walk.Folders[folder].Path + '/' + file;
-            const TCopyResult copy = target.Fd >= 0
-                ? CopyFileNoReplace(source.constData(), target.Fd, file.constData())
+            const TCopyResult copy = target.Fd.IsOpen()
+                ? CopyFileNoReplace(source.constData(), target.Fd.Get(), file.constData())
                 : TCopyResult { TCopyStatus::Failed, target.Error };
             if (copy.Status == TCopyStatus::Exists) return Found(result, TPhotoOutcome::Present, targetFile);
             if (copy.Status == TCopyStatus::Copied) {
@@ -102,10 +103,10 @@ public:
         if (firstError != 0) {
             const QString reason = ErrorText(firstError);
             return Fail(result, firstSource,
-                target.Fd >= 0 ? reason : PathText(target.Path) + QStringLiteral(": ") + reason);
+                target.Fd.IsOpen() ? reason : PathText(target.Path) + QStringLiteral(": ") + reason);
         }
         struct stat st;
-        if (target.Fd >= 0 && fstatat(target.Fd, file.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        if (target.Fd.IsOpen() && fstatat(target.Fd.Get(), file.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
             return Found(result, TPhotoOutcome::Present, targetFile);
         return result;
     }
@@ -144,7 +145,8 @@ TTransferReport TransferPhotos(const QString& root, const QList<TCategoryRequest
             if (IsPlainFileName(name)) index.Want(QFile::encodeName(name).toStdString());
     }
 
-    const TFolderWalk walk = WalkFolders(rootPath, [&](qsizetype folder, std::string_view name) { index.Add(name, folder); });
+    const TFolderWalk walk
+        = WalkFolders(rootPath, [&](qsizetype folder, std::string_view name) { index.Add(name, folder); });
     for (const auto& target : targets)
         target->Locate(walk);
 

@@ -1,9 +1,9 @@
 #pragma once
 // What a transfer did, photo by photo, so that nothing that went wrong stays hidden.
 #include <QList>
-#include <algorithm>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 enum class TPhotoOutcome {
     Copied, // copied from Path
@@ -25,7 +25,8 @@ struct TCategoryResult {
 
     qsizetype Count(TPhotoOutcome outcome) const
     {
-        return std::count_if(Photos.begin(), Photos.end(), [&](const TPhotoResult& p) { return p.Outcome == outcome; });
+        return std::count_if(
+            Photos.begin(), Photos.end(), [&](const TPhotoResult& p) { return p.Outcome == outcome; });
     }
 };
 
