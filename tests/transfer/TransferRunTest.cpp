@@ -1,8 +1,8 @@
 // The developer's tool prints one line per photo and says by its exit status whether
 // any photo failed.
 #include "PhotoTree.h"
-#include "support/TestEnv.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ struct TRun {
 TRun RunTool(const QStringList& arguments)
 {
     QProcess tool;
-    tool.start(testenv::buildDir() + "/tools/transfer-run", arguments);
+    // Beside the test's own folder in the build tree, wherever the test is started from.
+    tool.start(QCoreApplication::applicationDirPath() + "/../tools/transfer-run", arguments);
     EXPECT_TRUE(tool.waitForFinished(30000)) << tool.errorString().toStdString();
     return { tool.exitCode(),
         QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) };
