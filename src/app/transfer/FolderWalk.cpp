@@ -46,15 +46,6 @@ struct TListing {
     bool Complete = true;
 };
 
-// The layout getdents64 fills.
-struct TDirEntry {
-    ino64_t Inode;
-    off64_t Offset;
-    unsigned short Length;
-    unsigned char Type;
-    char Name[];
-};
-
 // Reads the folder's entries straight from the kernel: the directory stream functions
 // would ask for the descriptor's flags and type again for each of thousands of folders.
 TListing List(int folderFd, std::vector<char>& buffer)
@@ -69,15 +60,15 @@ TListing List(int folderFd, std::vector<char>& buffer)
             break;
         }
         for (ssize_t at = 0; at < n;) {
-            const auto* entry = reinterpret_cast<const TDirEntry*>(buffer.data() + at);
-            at += entry->Length;
-            if (IsHiddenName(entry->Name)) continue; // also passes over "." and ".."
-            switch (KindOf(folderFd, entry->Name, entry->Type)) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
+            at += entry->d_reclen;
+            if (IsHiddenName(entry->d_name)) continue; // also passes over "." and ".."
+            switch (KindOf(folderFd, entry->d_name, entry->d_type)) {
             case TEntryKind::Photo:
-                listing.Photos.emplace_back(entry->Name);
+                listing.Photos.emplace_back(entry->d_name);
                 break;
             case TEntryKind::Folder:
-                listing.Subfolders.emplace_back(entry->Name);
+                listing.Subfolders.emplace_back(entry->d_name);
                 break;
             case TEntryKind::Other:
                 break;
