@@ -1,0 +1,41 @@
+#include "Params.h"
+
+#include "framework/Exception.h"
+
+void TParam::SetAsString(const QString& value)
+{
+    m_dataType = db::ftString;
+    m_value = value;
+}
+
+void TParam::SetAsInteger(qint32 value)
+{
+    m_dataType = db::ftInteger;
+    m_value = QVariant::fromValue<qint32>(value);
+}
+
+TParam* TParams::Add()
+{
+    auto* param = new TParam(this);
+    m_items.append(param);
+    return param;
+}
+
+void TParams::Clear()
+{
+    const auto items = std::exchange(m_items, {});
+    qDeleteAll(items);
+}
+
+TParam* TParams::FindParam(const QString& name) const
+{
+    for (TParam* p : m_items)
+        if (p->Name().compare(name, Qt::CaseInsensitive) == 0) return p;
+    return nullptr;
+}
+
+TParam& TParams::ParamByName(const QString& name) const
+{
+    if (TParam* p = FindParam(name)) return *p;
+    throw Exception(QStringLiteral("Parameter '%1' not found").arg(name));
+}
