@@ -41,6 +41,12 @@ void Configure(TSQLConnection& connection, int port)
     connection.SetPort(port);
 }
 
+void Redirect(TSQLConnection& connection, int port)
+{
+    connection.SetParamValue(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
+    connection.SetPort(port);
+}
+
 PrivateServer::PrivateServer()
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/quira-db-XXXXXX"));

@@ -18,6 +18,8 @@ int Port();
 
 // The product's connection parameters, pointed at the server on `port`.
 void Configure(TSQLConnection& connection, int port);
+// Points a connection that already has its parameters at the server on `port`.
+void Redirect(TSQLConnection& connection, int port);
 
 // A throwaway server in a folder of its own, stopped and removed with the object.
 class PrivateServer {

@@ -3,19 +3,6 @@
 #include "DataSetProvider.h"
 #include "framework/Exception.h"
 
-TFieldSetting* TFieldSettings::Add()
-{
-    auto* item = new TFieldSetting(this);
-    m_items.append(item);
-    return item;
-}
-
-void TFieldSettings::Clear()
-{
-    const auto items = std::exchange(m_items, {});
-    qDeleteAll(items);
-}
-
 TClientDataSet::TClientDataSet(QObject* owner) : TDataSet(owner), m_fieldSettings(new TFieldSettings(this)) { }
 
 void TClientDataSet::SetProviderName(const QString& name)

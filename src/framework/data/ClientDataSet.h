@@ -2,6 +2,7 @@
 // An in-memory table: a read-only copy of all rows of a provider's data set. It keeps its
 // rows when the query and the connection behind it are closed.
 #include "DataSet.h"
+#include "framework/Collection.h"
 
 #include <QObject>
 
@@ -24,17 +25,12 @@ private:
     int m_displayWidth = 0;
 };
 
-class TFieldSettings : public QObject {
+class TFieldSettings : public TCollection {
     Q_OBJECT
 public:
-    explicit TFieldSettings(QObject* owner = nullptr) : QObject(owner) { }
-    TFieldSetting* Add();
-    void Clear();
-    int Count() const { return static_cast<int>(m_items.size()); }
-    TFieldSetting* At(int index) const { return m_items.value(index); }
-
-private:
-    QList<TFieldSetting*> m_items;
+    explicit TFieldSettings(QObject* owner = nullptr) : TCollection(owner) { }
+    TFieldSetting* Add() override { return static_cast<TFieldSetting*>(Append(new TFieldSetting(this))); }
+    TFieldSetting* At(int index) const { return static_cast<TFieldSetting*>(Item(index)); }
 };
 
 class TClientDataSet : public TDataSet {

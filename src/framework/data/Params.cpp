@@ -14,23 +14,10 @@ void TParam::SetAsInteger(qint32 value)
     m_value = QVariant::fromValue<qint32>(value);
 }
 
-TParam* TParams::Add()
-{
-    auto* param = new TParam(this);
-    m_items.append(param);
-    return param;
-}
-
-void TParams::Clear()
-{
-    const auto items = std::exchange(m_items, {});
-    qDeleteAll(items);
-}
-
 TParam* TParams::FindParam(const QString& name) const
 {
-    for (TParam* p : m_items)
-        if (p->Name().compare(name, Qt::CaseInsensitive) == 0) return p;
+    for (int i = 0; i < Count(); ++i)
+        if (At(i)->Name().compare(name, Qt::CaseInsensitive) == 0) return At(i);
     return nullptr;
 }
 

@@ -2,8 +2,8 @@
 // The parameters of a query, bound by name. Binding a value also sets the parameter's
 // type: text or 32-bit integer.
 #include "DataTypes.h"
+#include "framework/Collection.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -39,19 +39,14 @@ private:
     QVariant m_value;
 };
 
-class TParams : public QObject {
+class TParams : public TCollection {
     Q_OBJECT
 public:
-    explicit TParams(QObject* owner = nullptr) : QObject(owner) { }
+    explicit TParams(QObject* owner = nullptr) : TCollection(owner) { }
 
-    TParam* Add();
-    void Clear();
-    int Count() const { return static_cast<int>(m_items.size()); }
-    TParam* At(int index) const { return m_items.value(index); }
+    TParam* Add() override { return static_cast<TParam*>(Append(new TParam(this))); }
+    TParam* At(int index) const { return static_cast<TParam*>(Item(index)); }
     TParam* FindParam(const QString& name) const;
     // Raises Exception when there is no parameter of that name.
     TParam& ParamByName(const QString& name) const;
-
-private:
-    QList<TParam*> m_items;
 };

@@ -14,7 +14,6 @@ class TSQLQuery;
 
 class TSQLConnection : public TComponent {
     Q_OBJECT
-    Q_PROPERTY(QString ConnectionName READ ConnectionName WRITE SetConnectionName)
     Q_PROPERTY(QString DriverName READ DriverName WRITE SetDriverName)
     Q_PROPERTY(QStringList Params READ Params WRITE SetParams)
     Q_PROPERTY(int Port READ Port WRITE SetPort)
@@ -26,8 +25,6 @@ public:
     explicit TSQLConnection(QObject* owner = nullptr);
     ~TSQLConnection() override;
 
-    const QString& ConnectionName() const { return m_connectionName; }
-    void SetConnectionName(const QString& name) { m_connectionName = name; }
     // "MySQL" (the product's server) or the name of a Qt SQL driver.
     const QString& DriverName() const { return m_driverName; }
     void SetDriverName(const QString& name) { m_driverName = name; }
@@ -62,7 +59,6 @@ private:
     void Configure(QSqlDatabase& db) const;
     void Loaded() override;
 
-    QString m_connectionName;
     QString m_driverName;
     QStringList m_params;
     int m_port = kDefaultPort;
