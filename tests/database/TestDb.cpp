@@ -1,6 +1,5 @@
 #include "TestDb.h"
 
-#include "support/TestEnv.h"
 #include "framework/data/SQLConnection.h"
 
 #include <QDir>
@@ -63,7 +62,7 @@ PrivateServer::~PrivateServer()
 bool PrivateServer::Run(const QStringList& args, QString* output)
 {
     QProcess p;
-    p.start(QStringLiteral("bash"), QStringList { testenv::sourceDir() + QStringLiteral("/scripts/testdb") } + args);
+    p.start(QStringLiteral("bash"), QStringList { QStringLiteral(QUIRA_TESTDB_SCRIPT) } + args);
     const bool finished = p.waitForFinished(120000);
     if (output) *output = QString::fromUtf8(p.readAllStandardOutput());
     const bool ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;

@@ -2,6 +2,13 @@
 // A connection to the MySQL server, described by named parameters ("HostName=...",
 // "Database=...", ...). Opening a query on a closed connection connects it; closing the
 // connection closes every query that is open on it.
+//
+// DriverName, HostName, Database, User_Name, Password and Charset are read. The others a
+// declaration carries state what this driver does anyway: BlobSize=-1 (blobs are read
+// whole), ErrorResourceFile= (messages come from the client library), LocaleCode and
+// Collation (comparisons use the collation of the tables' own columns). The port is a
+// property of its own; the client library takes the host "localhost" as its local
+// socket, so a server reached over TCP is named by address or host name.
 #include "framework/Component.h"
 
 #include <QList>
