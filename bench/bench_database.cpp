@@ -55,7 +55,8 @@ void BaselineRoundTrip(benchmark::State& state)
     {
         QSqlDatabase db = BareConnection(QStringLiteral("bench-round-trip"));
         if (!db.open()) state.SkipWithError("cannot connect");
-        for (auto _ : state) SelectOne(db, state);
+        for (auto _ : state)
+            SelectOne(db, state);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-round-trip"));
 }
@@ -92,7 +93,8 @@ void OursAction(benchmark::State& state, const std::function<void(TDM&)>& action
 {
     auto dm = NewDM();
     try {
-        for (auto _ : state) action(*dm);
+        for (auto _ : state)
+            action(*dm);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
@@ -105,7 +107,9 @@ void OursWholeAction(benchmark::State& state)
 
 void OursLogin(benchmark::State& state)
 {
-    OursAction(state, [](TDM& dm) { benchmark::DoNotOptimize(dm.ValidarLogin(QStringLiteral("ana"), QStringLiteral("SOL123"))); });
+    OursAction(state, [](TDM& dm) {
+        benchmark::DoNotOptimize(dm.ValidarLogin(QStringLiteral("ana"), QStringLiteral("SOL123")));
+    });
 }
 
 void OursChosenList(benchmark::State& state)
@@ -134,8 +138,9 @@ int main(int argc, char** argv)
     bool ok = false;
     g_port = qEnvironmentVariable("QUIRA_TEST_DB_PORT").toInt(&ok);
     if (!ok) {
-        std::fprintf(stderr, "bench_database: set QUIRA_TEST_DB_PORT to the port of a test server "
-                             "(scripts/testdb start DIR prints it)\n");
+        std::fprintf(stderr,
+            "bench_database: set QUIRA_TEST_DB_PORT to the port of a test server "
+            "(scripts/testdb start DIR prints it)\n");
         return 2;
     }
     RegisterStandardClasses();

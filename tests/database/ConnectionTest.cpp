@@ -23,7 +23,8 @@ protected:
         auto* q = new TSQLQuery(owner.get());
         q->SetSQLConnection(connection);
         q->SetSQL(lines);
-        for (const QString& name : params) q->Params()->Add()->SetName(name);
+        for (const QString& name : params)
+            q->Params()->Add()->SetName(name);
         return q;
     }
 
@@ -81,7 +82,7 @@ TEST_F(ConnectionTest, OpeningAQueryConnectsAndClosingTheConnectionClosesEveryQu
 TEST_F(ConnectionTest, ParametersAreBoundByNameAndTypedByTheBinding)
 {
     TSQLQuery* q = Query({ "select nome from evento", "where id_empresa = :empresa and id_evento > :desde",
-                           "and nome like :nome", "order by id_evento" },
+                             "and nome like :nome", "order by id_evento" },
         { "nome", "desde", "empresa" });
     q->ParamByName("empresa").SetAsInteger(1);
     q->ParamByName("desde").SetAsInteger(101);
@@ -90,8 +91,10 @@ TEST_F(ConnectionTest, ParametersAreBoundByNameAndTypedByTheBinding)
     EXPECT_EQ(q->ParamByName("nome").DataType(), db::ftString);
     q->Open();
     QStringList names;
-    for (q->First(); !q->Eof(); q->Next()) names << q->FieldByName("nome").AsString();
-    EXPECT_EQ(names, (QStringList { QStringLiteral("Sebastião Magalhães"), QStringLiteral("André Conceição") }));
+    for (q->First(); !q->Eof(); q->Next())
+        names << q->FieldByName("nome").AsString();
+    EXPECT_EQ(
+        names, (QStringList { QStringLiteral("Sebastião Magalhães"), QStringLiteral("André Conceição") }));
 }
 
 TEST_F(ConnectionTest, MissingParametersAreErrorsNotNulls)
@@ -105,7 +108,8 @@ TEST_F(ConnectionTest, MissingParametersAreErrorsNotNulls)
 TEST_F(ConnectionTest, ServerErrorsCarryTheServersMessageAndLeaveTheConnectionUsable)
 {
     TSQLQuery* bad = Query({ "select * from tabela_que_nao_existe" });
-    EXPECT_EQ(ErrorOf([&] { bad->Open(); }), QStringLiteral("Table 'zelvarion.tabela_que_nao_existe' doesn't exist"));
+    EXPECT_EQ(ErrorOf([&] { bad->Open(); }),
+        QStringLiteral("Table 'zelvarion.tabela_que_nao_existe' doesn't exist"));
     EXPECT_FALSE(bad->Active());
     TSQLQuery* good = Query({ "select count(*) as n from evento" });
     good->Open();
@@ -143,7 +147,8 @@ TEST_F(ConnectionTest, ConnectionFailuresRaiseTheClientLibrarysMessage)
     ASSERT_TRUE(gone.Stop());
     testdb::Configure(*connection, gone.Port());
     const QString refused = ErrorOf([&] { q->Open(); });
-    EXPECT_TRUE(refused.startsWith(QStringLiteral("Can't connect to server on '127.0.0.1'"))) << refused.toStdString();
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("Can't connect to server on '127.0.0.1'")))
+        << refused.toStdString();
 
     connection->SetDriverName("NoSuchDriver");
     EXPECT_EQ(ErrorOf([&] { q->Open(); }), QStringLiteral("Driver not loaded"));

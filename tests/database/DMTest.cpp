@@ -1,7 +1,8 @@
 // The data module as the windows use it: its declared components, and each action
 // against the real server with the studio fixtures.
-#include "TestDb.h"
 #include "app/uDM/DM.h"
+
+#include "TestDb.h"
 #include "framework/Exception.h"
 #include "framework/StandardClasses.h"
 #include "framework/data/ClientDataSet.h"
@@ -31,7 +32,8 @@ protected:
     QStringList Column(TDataSet* ds, const char* field)
     {
         QStringList out;
-        for (ds->First(); !ds->Eof(); ds->Next()) out << ds->FieldByName(field).AsString();
+        for (ds->First(); !ds->Eof(); ds->Next())
+            out << ds->FieldByName(field).AsString();
         return out;
     }
 
@@ -47,7 +49,8 @@ protected:
 TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
 {
     QStringList names;
-    for (QObject* c : dm->Components()) names << c->objectName();
+    for (QObject* c : dm->Components())
+        names << c->objectName();
     EXPECT_EQ(names,
         (QStringList { "ConectMysql", "qryEmpresa", "dspEmpresa", "cdsEmpresa", "qryUsuario", "qryEvento",
             "cdsEvento", "dspEvento", "dsEvento", "qryFotoEscolhida", "dspFotoEscolhida", "cdsFotoEscolhida",
@@ -60,7 +63,8 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
     EXPECT_EQ(dm->dsEvento->DataSet(), dm->cdsEvento);
     EXPECT_EQ(dm->dsFotoEscolhida->DataSet(), dm->cdsFotoEscolhida);
     EXPECT_EQ(dm->cdsQtoFtosEscohidas->ProviderName(), QStringLiteral("dspQtoFtosEscohidas"));
-    for (TSQLQuery* q : { dm->qryEmpresa, dm->qryUsuario, dm->qryEvento, dm->qryFotoEscolhida, dm->qryQtoFtosEscohidas })
+    for (TSQLQuery* q :
+        { dm->qryEmpresa, dm->qryUsuario, dm->qryEvento, dm->qryFotoEscolhida, dm->qryQtoFtosEscohidas })
         EXPECT_EQ(q->SQLConnection(), dm->ConectMysql) << q->Name().toStdString();
     EXPECT_EQ(dm->qryUsuario->ParamByName("senha").DataType(), db::ftString);
     EXPECT_EQ(dm->qryFotoEscolhida->ParamByName("id_x9_local").DataType(), db::ftInteger);
@@ -71,24 +75,29 @@ TEST_F(DMTest, TheConnectionCarriesTheTenParametersAndTheBuildsServer)
     TDM declared; // not redirected
     EXPECT_EQ(declared.ConectMysql->DriverName(), QStringLiteral("MySQL"));
     EXPECT_EQ(declared.ConectMysql->Params(),
-        (QStringList { "DriverName=MySQL", "HostName=" QUIRA_DB_HOST, "Database=zelvarion", "User_Name=zelvarion",
-            "Password=pomar481736", "BlobSize=-1", "ErrorResourceFile=", "LocaleCode=0000", "Charset=utf-8",
-            "Collation=latin1_swedish_ci" }));
+        (QStringList { "DriverName=MySQL", "HostName=" QUIRA_DB_HOST, "Database=zelvarion",
+            "User_Name=zelvarion", "Password=pomar481736", "BlobSize=-1",
+            "ErrorResourceFile=", "LocaleCode=0000", "Charset=utf-8", "Collation=latin1_swedish_ci" }));
     EXPECT_EQ(declared.ConectMysql->Port(), QUIRA_DB_PORT);
 }
 
 TEST_F(DMTest, TheFiveQueriesAreDeclaredWordForWord)
 {
-    EXPECT_EQ(dm->qryEmpresa->SQLText(), "select razao, nome_fantazia from empresa\nwhere id_empresa = :id_empresa");
-    EXPECT_EQ(dm->qryUsuario->SQLText(), "SELECT login, nome, id_empresa FROM usuario\nwhere login = :login\nand senha = :senha");
+    EXPECT_EQ(dm->qryEmpresa->SQLText(),
+        "select razao, nome_fantazia from empresa\nwhere id_empresa = :id_empresa");
+    EXPECT_EQ(dm->qryUsuario->SQLText(),
+        "SELECT login, nome, id_empresa FROM usuario\nwhere login = :login\nand senha = :senha");
     EXPECT_EQ(dm->qryEvento->SQLText(),
-        "SELECT b.id_evento, b.data_evento, b.nome, b.hora, b.tel_residencial, b.tel_comercial, b.tel_celular, "
+        "SELECT b.id_evento, b.data_evento, b.nome, b.hora, b.tel_residencial, b.tel_comercial, "
+        "b.tel_celular, "
         "c.descricao\nFROM evento_localizador a, evento b, tipo_evento c\nwhere b.id_evento = a.id_evento\n"
-        "and c.id_tipo_evento = b.id_tipo_evento\nand b.id_empresa = :id_empresa\nand a.localizador like :dados\n"
+        "and c.id_tipo_evento = b.id_tipo_evento\nand b.id_empresa = :id_empresa\nand a.localizador like "
+        ":dados\n"
         "\norder by b.data_evento, b.nome");
-    EXPECT_EQ(dm->qryFotoEscolhida->SQLText(), "SELECT nome_foto, id_foto_escolhida\nFROM x9_foto_escolhida\n"
-                                               "WHERE id_empresa = :id_empresa\nAND id_evento = :id_evento\n"
-                                               "AND id_x9_local = :id_x9_local");
+    EXPECT_EQ(dm->qryFotoEscolhida->SQLText(),
+        "SELECT nome_foto, id_foto_escolhida\nFROM x9_foto_escolhida\n"
+        "WHERE id_empresa = :id_empresa\nAND id_evento = :id_evento\n"
+        "AND id_x9_local = :id_x9_local");
     EXPECT_EQ(dm->qryQtoFtosEscohidas->SQLText(),
         "SELECT  distinct(id_x9_local), count(id_x9_local) as qto\nFROM x9_foto_escolhida\n"
         "WHERE id_empresa = :id_empresa\nAND id_evento = :id_evento\ngroup by id_x9_local");
@@ -231,8 +240,10 @@ TEST_F(DMTest, CountsOmitEmptyCategoriesAndKeepUnknownOnes)
     LoggedIn(1);
     auto counts = [&] {
         QStringList out;
-        for (dm->cdsQtoFtosEscohidas->First(); !dm->cdsQtoFtosEscohidas->Eof(); dm->cdsQtoFtosEscohidas->Next())
-            out << QStringLiteral("%1:%2").arg(dm->cdsQtoFtosEscohidas->FieldByName("id_x9_local").AsInteger())
+        for (dm->cdsQtoFtosEscohidas->First(); !dm->cdsQtoFtosEscohidas->Eof();
+             dm->cdsQtoFtosEscohidas->Next())
+            out << QStringLiteral("%1:%2")
+                       .arg(dm->cdsQtoFtosEscohidas->FieldByName("id_x9_local").AsInteger())
                        .arg(dm->cdsQtoFtosEscohidas->FieldByName("qto").AsString());
         out.sort();
         return out;

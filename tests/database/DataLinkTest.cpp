@@ -1,9 +1,10 @@
 // Data sources and data links: what data-aware controls are told when a table opens,
 // closes or scrolls, the window of rows a grid sees, and references that go away.
+#include "framework/data/DataLink.h"
+
 #include "TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/ClientDataSet.h"
-#include "framework/data/DataLink.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
 #include "framework/data/SQLConnection.h"
@@ -119,7 +120,8 @@ TEST_F(DataLinkTest, AFieldLinkFollowsItsFieldThroughOpenScrollAndClose)
 {
     TFieldDataLink link;
     QStringList shown;
-    link.OnDataChange = [&] { shown << (link.Field() ? link.Field()->DisplayText() : QStringLiteral("<none>")); };
+    link.OnDataChange
+        = [&] { shown << (link.Field() ? link.Field()->DisplayText() : QStringLiteral("<none>")); };
     link.SetFieldName("nome");
     link.SetDataSource(source);
     table->Open();

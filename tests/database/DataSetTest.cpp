@@ -30,13 +30,15 @@ protected:
     {
         query->SetSQL(sql);
         query->Params()->Clear();
-        for (const QString& p : params) query->Params()->Add()->SetName(p);
+        for (const QString& p : params)
+            query->Params()->Add()->SetName(p);
     }
 
     QStringList Column(TDataSet& ds, const char* field)
     {
         QStringList out;
-        for (ds.First(); !ds.Eof(); ds.Next()) out << ds.FieldByName(field).AsString();
+        for (ds.First(); !ds.Eof(); ds.Next())
+            out << ds.FieldByName(field).AsString();
         return out;
     }
 
@@ -59,8 +61,12 @@ TEST_F(DataSetTest, FieldsCarryTheColumnsTypesAndSizesInCharacters)
         int size;
     };
     const Expected expected[] = {
-        { "id_evento", db::ftInteger, 0 }, { "data_evento", db::ftDate, 0 }, { "nome", db::ftString, 30 },
-        { "hora", db::ftString, 5 }, { "tel_celular", db::ftString, 15 }, { "nome_foto", db::ftString, 50 },
+        { "id_evento", db::ftInteger, 0 },
+        { "data_evento", db::ftDate, 0 },
+        { "nome", db::ftString, 30 },
+        { "hora", db::ftString, 5 },
+        { "tel_celular", db::ftString, 15 },
+        { "nome_foto", db::ftString, 50 },
         { "qto", db::ftFMTBcd, 0 },
     };
     ASSERT_EQ(table->FieldCount(), int(std::size(expected)));
@@ -83,12 +89,14 @@ TEST_F(DataSetTest, FieldsCarryTheColumnsTypesAndSizesInCharacters)
     EXPECT_EQ(table->FieldByName("qto").AsString(), QStringLiteral("1"));
     EXPECT_EQ(table->FieldByName("qto").AsInteger(), 1);
     table->SetRecNo(10);
-    EXPECT_EQ(table->FieldByName("nome_foto").AsString(), QStringLiteral("Álbum_Família_Araújo_Conceição_Recepção_000001.jpg"));
+    EXPECT_EQ(table->FieldByName("nome_foto").AsString(),
+        QStringLiteral("Álbum_Família_Araújo_Conceição_Recepção_000001.jpg"));
 }
 
 TEST_F(DataSetTest, ConversionsThatCannotHoldRaise)
 {
-    Select({ "select nome, data_evento, cast(4000000000 as decimal(21,0)) as grande from evento where id_evento = 101" });
+    Select({ "select nome, data_evento, cast(4000000000 as decimal(21,0)) as grande from evento where "
+             "id_evento = 101" });
     query->Open();
     EXPECT_EQ(query->FieldByName("grande").DataType(), db::ftFMTBcd);
     EXPECT_EQ(query->FieldByName("grande").AsString(), QStringLiteral("4000000000"));
@@ -166,7 +174,7 @@ TEST_F(DataSetTest, EmptyAndClosedTablesReadEmptyTextAndZero)
 TEST_F(DataSetTest, TheCopyKeepsItsRowsWhenQueryAndConnectionClose)
 {
     Select({ "select nome_foto, id_foto_escolhida from x9_foto_escolhida",
-        "where id_empresa = :id_empresa and id_evento = :id_evento order by id_foto_escolhida" },
+               "where id_empresa = :id_empresa and id_evento = :id_evento order by id_foto_escolhida" },
         { "id_empresa", "id_evento" });
     query->ParamByName("id_empresa").SetAsInteger(1);
     query->ParamByName("id_evento").SetAsInteger(102);
@@ -175,7 +183,8 @@ TEST_F(DataSetTest, TheCopyKeepsItsRowsWhenQueryAndConnectionClose)
     connection->Close();
     EXPECT_FALSE(query->Active());
     EXPECT_TRUE(table->Active());
-    EXPECT_EQ(Column(*table, "nome_foto"), (QStringList { "FORM_0001.jpg", "FORM_0002.jpg", "FORM_0100.jpg" }));
+    EXPECT_EQ(
+        Column(*table, "nome_foto"), (QStringList { "FORM_0001.jpg", "FORM_0002.jpg", "FORM_0100.jpg" }));
 
     // Reopening the copy reruns the query; the old rows are gone.
     table->Close();

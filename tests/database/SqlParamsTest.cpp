@@ -1,13 +1,15 @@
 // Finding ":name" parameters: only real parameters become placeholders; quoted text,
 // comments and MySQL's ":=" pass through untouched.
-#include "TestDb.h"
 #include "framework/data/SqlParams.h"
+
+#include "TestDb.h"
 
 namespace {
 
 TEST(SqlParams, NamesBecomePlaceholdersInOrderAndMayRepeat)
 {
-    const TParsedSql p = ParseSqlParams(QStringLiteral("select a from t\nwhere x = :id_empresa and (y=:y1 or z = :id_empresa)"));
+    const TParsedSql p = ParseSqlParams(
+        QStringLiteral("select a from t\nwhere x = :id_empresa and (y=:y1 or z = :id_empresa)"));
     EXPECT_EQ(p.text, QStringLiteral("select a from t\nwhere x = ? and (y=? or z = ?)"));
     EXPECT_EQ(p.names, (QStringList { "id_empresa", "y1", "id_empresa" }));
 }

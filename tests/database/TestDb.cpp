@@ -67,8 +67,8 @@ bool PrivateServer::Run(const QStringList& args, QString* output)
     if (output) *output = QString::fromUtf8(p.readAllStandardOutput());
     const bool ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (!ok)
-        ADD_FAILURE() << "scripts/testdb " << args.join(u' ').toStdString() << " failed: "
-                      << p.readAllStandardError().toStdString();
+        ADD_FAILURE() << "scripts/testdb " << args.join(u' ').toStdString()
+                      << " failed: " << p.readAllStandardError().toStdString();
     return ok;
 }
 

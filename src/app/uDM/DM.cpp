@@ -14,11 +14,13 @@ template <class T> void TDM::Bind(T*& member, const char* name)
 {
     member = qobject_cast<T*>(FindComponent(QLatin1String(name)));
     if (!member)
-        throw Exception(QStringLiteral("%1: no %2 named %3").arg(QLatin1String(kDeclaredData),
-            QLatin1String(T::staticMetaObject.className()), QLatin1String(name)));
+        throw Exception(QStringLiteral("%1: no %2 named %3")
+                            .arg(QLatin1String(kDeclaredData), QLatin1String(T::staticMetaObject.className()),
+                                QLatin1String(name)));
 }
 
-TDM::TDM(QObject* owner) : TComponent(owner)
+TDM::TDM(QObject* owner)
+    : TComponent(owner)
 {
     declared::LoadRoot(this, QLatin1String(kDeclaredData));
     Bind(ConectMysql, "ConectMysql");

@@ -3,7 +3,11 @@
 #include "DataSetProvider.h"
 #include "framework/Exception.h"
 
-TClientDataSet::TClientDataSet(QObject* owner) : TDataSet(owner), m_fieldSettings(new TFieldSettings(this)) { }
+TClientDataSet::TClientDataSet(QObject* owner)
+    : TDataSet(owner)
+    , m_fieldSettings(new TFieldSettings(this))
+{
+}
 
 void TClientDataSet::SetProviderName(const QString& name)
 {

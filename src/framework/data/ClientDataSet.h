@@ -14,7 +14,10 @@ class TFieldSetting : public QObject {
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
     Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)
 public:
-    explicit TFieldSetting(QObject* collection = nullptr) : QObject(collection) { }
+    explicit TFieldSetting(QObject* collection = nullptr)
+        : QObject(collection)
+    {
+    }
     const QString& FieldName() const { return m_fieldName; }
     void SetFieldName(const QString& name) { m_fieldName = name; }
     int DisplayWidth() const { return m_displayWidth; }
@@ -28,7 +31,10 @@ private:
 class TFieldSettings : public TCollection {
     Q_OBJECT
 public:
-    explicit TFieldSettings(QObject* owner = nullptr) : TCollection(owner) { }
+    explicit TFieldSettings(QObject* owner = nullptr)
+        : TCollection(owner)
+    {
+    }
     TFieldSetting* Add() override { return static_cast<TFieldSetting*>(Append(new TFieldSetting(this))); }
     TFieldSetting* At(int index) const { return static_cast<TFieldSetting*>(Item(index)); }
 };

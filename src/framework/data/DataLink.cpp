@@ -19,7 +19,10 @@ void TDataLink::SetDataSource(TDataSource* source)
     DataEvent(TDataEvent::ActiveChange, 0);
 }
 
-TDataSet* TDataLink::DataSet() const { return m_source && m_source->Enabled() ? m_source->DataSet() : nullptr; }
+TDataSet* TDataLink::DataSet() const
+{
+    return m_source && m_source->Enabled() ? m_source->DataSet() : nullptr;
+}
 
 void TDataLink::SetBufferCount(int count)
 {

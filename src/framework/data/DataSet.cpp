@@ -3,7 +3,10 @@
 #include "DataSource.h"
 #include "framework/Exception.h"
 
-TDataSet::TDataSet(QObject* owner) : TComponent(owner) { }
+TDataSet::TDataSet(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 TDataSet::~TDataSet()
 {
@@ -21,8 +24,10 @@ void TDataSet::SetActive(bool active)
         m_openWhenLoaded = active;
         return;
     }
-    if (active) Open();
-    else Close();
+    if (active)
+        Open();
+    else
+        Close();
 }
 
 void TDataSet::Loaded()
@@ -79,7 +84,8 @@ QList<TFieldDef> TDataSet::FieldDefs() const
 {
     QList<TFieldDef> defs;
     defs.reserve(static_cast<qsizetype>(m_fields.size()));
-    for (const auto& f : m_fields) defs.append(f->Def());
+    for (const auto& f : m_fields)
+        defs.append(f->Def());
     return defs;
 }
 

@@ -2,7 +2,10 @@
 
 #include "framework/Exception.h"
 
-TDataSetProvider::TDataSetProvider(QObject* owner) : TComponent(owner) { }
+TDataSetProvider::TDataSetProvider(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 void TDataSetProvider::SetDataSet(TDataSet* dataSet)
 {

@@ -3,13 +3,17 @@
 #include "DataLink.h"
 #include "DataSet.h"
 
-TDataSource::TDataSource(QObject* owner) : TComponent(owner) { }
+TDataSource::TDataSource(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 TDataSource::~TDataSource()
 {
     if (m_dataSet) m_dataSet->RemoveDataSource(this);
     const auto links = m_links;
-    for (TDataLink* link : links) link->SetDataSource(nullptr);
+    for (TDataLink* link : links)
+        link->SetDataSource(nullptr);
 }
 
 TDataSetState TDataSource::State() const
@@ -23,7 +27,8 @@ template <class F> void TDataSource::ChangeActive(F change)
     change();
     if (wasActive == (State() != db::dsInactive)) return;
     const auto links = m_links;
-    for (TDataLink* link : links) link->DataEvent(TDataEvent::ActiveChange, 0);
+    for (TDataLink* link : links)
+        link->DataEvent(TDataEvent::ActiveChange, 0);
 }
 
 void TDataSource::SetDataSet(TDataSet* dataSet)
@@ -55,7 +60,8 @@ void TDataSource::Notification(QObject* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
     // Normally the data set has already said goodbye through DataSetDestroyed.
-    if (operation == TOperation::opRemove && component == m_dataSet) ChangeActive([&] { m_dataSet = nullptr; });
+    if (operation == TOperation::opRemove && component == m_dataSet)
+        ChangeActive([&] { m_dataSet = nullptr; });
 }
 
 void TDataSource::AddLink(TDataLink* link)

@@ -27,6 +27,6 @@ using db::TParamType;
 // What a data set tells its data sources (and they their links). Rows and fields only
 // change by opening, so there is no separate layout or record change.
 enum class TDataEvent {
-    ActiveChange,   // opened or closed
-    DataSetScroll,  // the current row moved; the argument is the distance
+    ActiveChange, // opened or closed
+    DataSetScroll, // the current row moved; the argument is the distance
 };

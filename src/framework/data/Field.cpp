@@ -3,7 +3,12 @@
 #include "DataSet.h"
 #include "framework/Exception.h"
 
-TField::TField(TDataSet* dataSet, const TFieldDef& def, int index) : m_dataSet(dataSet), m_def(def), m_index(index) { }
+TField::TField(TDataSet* dataSet, const TFieldDef& def, int index)
+    : m_dataSet(dataSet)
+    , m_def(def)
+    , m_index(index)
+{
+}
 
 int TField::DisplayWidth() const
 {
@@ -31,7 +36,8 @@ qint32 TField::AsInteger() const
     const QVariant v = Value();
     if (v.isNull()) return 0;
     switch (m_def.type) {
-    case db::ftInteger: return v.toInt();
+    case db::ftInteger:
+        return v.toInt();
     case db::ftString:
     case db::ftFMTBcd: {
         bool ok = false;
@@ -39,7 +45,8 @@ qint32 TField::AsInteger() const
         if (!ok) throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
         return n;
     }
-    default: throw Exception(QStringLiteral("Cannot access field '%1' as type Integer").arg(m_def.name));
+    default:
+        throw Exception(QStringLiteral("Cannot access field '%1' as type Integer").arg(m_def.name));
     }
 }
 

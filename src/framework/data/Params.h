@@ -14,7 +14,10 @@ class TParam : public QObject {
     Q_PROPERTY(db::TFieldType DataType READ DataType WRITE SetDataType)
     Q_PROPERTY(db::TParamType ParamType READ ParamType WRITE SetParamType)
 public:
-    explicit TParam(QObject* collection = nullptr) : QObject(collection) { }
+    explicit TParam(QObject* collection = nullptr)
+        : QObject(collection)
+    {
+    }
 
     const QString& Name() const { return m_name; }
     void SetName(const QString& name) { m_name = name; }
@@ -42,7 +45,10 @@ private:
 class TParams : public TCollection {
     Q_OBJECT
 public:
-    explicit TParams(QObject* owner = nullptr) : TCollection(owner) { }
+    explicit TParams(QObject* owner = nullptr)
+        : TCollection(owner)
+    {
+    }
 
     TParam* Add() override { return static_cast<TParam*>(Append(new TParam(this))); }
     TParam* At(int index) const { return static_cast<TParam*>(Item(index)); }

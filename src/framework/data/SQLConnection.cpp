@@ -55,7 +55,11 @@ QString newHandleName()
 
 } // namespace
 
-TSQLConnection::TSQLConnection(QObject* owner) : TComponent(owner), m_handleName(newHandleName()) { }
+TSQLConnection::TSQLConnection(QObject* owner)
+    : TComponent(owner)
+    , m_handleName(newHandleName())
+{
+}
 
 TSQLConnection::~TSQLConnection()
 {
@@ -89,8 +93,10 @@ void TSQLConnection::SetConnected(bool connected)
         m_connectWhenLoaded = connected;
         return;
     }
-    if (connected) Open();
-    else Close();
+    if (connected)
+        Open();
+    else
+        Close();
 }
 
 void TSQLConnection::Loaded()
@@ -117,9 +123,12 @@ void TSQLConnection::Open()
     const QString charset = ParamValue(QStringLiteral("Charset"));
     if (!isUtf8(charset)) throw Exception(QStringLiteral("Character set '%1' is not supported").arg(charset));
 
-    const QString driver = qtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
-    if (QSqlDatabase::contains(m_handleName) && driver != m_handleDriver) QSqlDatabase::removeDatabase(m_handleName);
-    QSqlDatabase db = QSqlDatabase::contains(m_handleName) ? Database() : QSqlDatabase::addDatabase(driver, m_handleName);
+    const QString driver
+        = qtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
+    if (QSqlDatabase::contains(m_handleName) && driver != m_handleDriver)
+        QSqlDatabase::removeDatabase(m_handleName);
+    QSqlDatabase db
+        = QSqlDatabase::contains(m_handleName) ? Database() : QSqlDatabase::addDatabase(driver, m_handleName);
     m_handleDriver = driver;
     if (!db.isValid()) throw Exception(ErrorText(db.lastError()));
     Configure(db);

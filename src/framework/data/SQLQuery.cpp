@@ -22,15 +22,19 @@ TFieldType fieldTypeOf(QMetaType type)
     case QMetaType::SChar:
     case QMetaType::Short:
     case QMetaType::UShort:
-    case QMetaType::Int: return db::ftInteger;
+    case QMetaType::Int:
+        return db::ftInteger;
     // 64-bit integers (counts, among others) and decimals do not fit an integer field;
     // they are exact decimals, read as their decimal text.
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-    case QMetaType::Double: return db::ftFMTBcd;
-    case QMetaType::QDate: return db::ftDate;
-    default: return db::ftString;
+    case QMetaType::Double:
+        return db::ftFMTBcd;
+    case QMetaType::QDate:
+        return db::ftDate;
+    default:
+        return db::ftString;
     }
 }
 
@@ -39,7 +43,8 @@ TFieldDef fieldDefOf(const QSqlField& f)
     TFieldDef def;
     def.name = f.name();
     def.type = fieldTypeOf(f.metaType());
-    def.size = def.type == db::ftString && f.length() > 0 ? static_cast<int>(f.length() / kBytesPerCharacter) : 0;
+    def.size
+        = def.type == db::ftString && f.length() > 0 ? static_cast<int>(f.length() / kBytesPerCharacter) : 0;
     def.required = f.requiredStatus() == QSqlField::Required;
     return def;
 }
@@ -48,29 +53,35 @@ QVariant valueOf(const QVariant& v, TFieldType type)
 {
     if (v.isNull()) return {};
     switch (type) {
-    case db::ftInteger: return QVariant::fromValue<qint32>(v.toInt());
-    case db::ftDate: return v.toDate();
-    default: return v.toString();
+    case db::ftInteger:
+        return QVariant::fromValue<qint32>(v.toInt());
+    case db::ftDate:
+        return v.toDate();
+    default:
+        return v.toString();
     }
 }
 
-QSqlError run(const QSqlDatabase& db, const QString& sql, const QList<QVariant>& values, QList<TFieldDef>& defs,
-    QList<TRow>& rows)
+QSqlError run(const QSqlDatabase& db, const QString& sql, const QList<QVariant>& values,
+    QList<TFieldDef>& defs, QList<TRow>& rows)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     // Decimals as text: an exact decimal never passes through a double.
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.prepare(sql)) return q.lastError();
-    for (const QVariant& v : values) q.addBindValue(v);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
     if (!q.exec()) return q.lastError();
 
     const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i) defs.append(fieldDefOf(record.field(i)));
+    for (int i = 0; i < record.count(); ++i)
+        defs.append(fieldDefOf(record.field(i)));
     while (q.next()) {
         TRow row;
         row.reserve(defs.size());
-        for (int i = 0; i < defs.size(); ++i) row.append(valueOf(q.value(i), defs.at(i).type));
+        for (int i = 0; i < defs.size(); ++i)
+            row.append(valueOf(q.value(i), defs.at(i).type));
         rows.append(std::move(row));
     }
     return q.lastError();
@@ -78,7 +89,11 @@ QSqlError run(const QSqlDatabase& db, const QString& sql, const QList<QVariant>&
 
 } // namespace
 
-TSQLQuery::TSQLQuery(QObject* owner) : TDataSet(owner), m_params(new TParams(this)) { }
+TSQLQuery::TSQLQuery(QObject* owner)
+    : TDataSet(owner)
+    , m_params(new TParams(this))
+{
+}
 
 TSQLQuery::~TSQLQuery()
 {

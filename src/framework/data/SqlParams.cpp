@@ -16,8 +16,10 @@ qsizetype skipQuoted(const QString& s, qsizetype from)
         if (c == u'\\' && quote != u'`') {
             i += 2;
         } else if (c == quote) {
-            if (i + 1 < s.size() && s.at(i + 1) == quote) i += 2;
-            else return i + 1;
+            if (i + 1 < s.size() && s.at(i + 1) == quote)
+                i += 2;
+            else
+                return i + 1;
         } else {
             ++i;
         }
@@ -60,9 +62,10 @@ TParsedSql ParseSqlParams(const QString& sql)
         } else if (startsComment(sql, i)) {
             next = skipComment(sql, i);
         } else if (c == u':' && i + 1 < sql.size() && isNameStart(sql.at(i + 1))
-                   && (i == 0 || !isNameChar(sql.at(i - 1)))) {
+            && (i == 0 || !isNameChar(sql.at(i - 1)))) {
             qsizetype end = i + 1;
-            while (end < sql.size() && isNameChar(sql.at(end))) ++end;
+            while (end < sql.size() && isNameChar(sql.at(end)))
+                ++end;
             out.names.append(sql.mid(i + 1, end - i - 1));
             out.text.append(u'?');
             i = end;

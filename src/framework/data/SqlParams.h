@@ -5,8 +5,8 @@
 #include <QStringList>
 
 struct TParsedSql {
-    QString text;       // the SQL with every parameter replaced by "?"
-    QStringList names;  // the parameter of each "?", in order (a name may repeat)
+    QString text; // the SQL with every parameter replaced by "?"
+    QStringList names; // the parameter of each "?", in order (a name may repeat)
 };
 
 // Quoted strings, quoted identifiers and comments are copied unchanged; ":=" is MySQL's
