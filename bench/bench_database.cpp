@@ -4,7 +4,7 @@
 //
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
-#include "app/uDM/DM.h"
+#include "app/uDM/uDM.h"
 #include "framework/StandardClasses.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/SQLConnection.h"
@@ -102,24 +102,24 @@ void OursAction(benchmark::State& state, const std::function<void(TDM&)>& action
 
 void OursWholeAction(benchmark::State& state)
 {
-    OursAction(state, [](TDM& dm) { dm.LocalizarEventos(QStringLiteral("%%")); });
+    OursAction(state, [](TDM& dm) { dm.SearchEvents(QStringLiteral("%%")); });
 }
 
 void OursLogin(benchmark::State& state)
 {
     OursAction(state, [](TDM& dm) {
-        benchmark::DoNotOptimize(dm.ValidarLogin(QStringLiteral("ana"), QStringLiteral("SOL123")));
+        benchmark::DoNotOptimize(dm.CheckLogin(QStringLiteral("ana"), QStringLiteral("SOL123")).found);
     });
 }
 
 void OursChosenList(benchmark::State& state)
 {
-    OursAction(state, [](TDM& dm) { dm.AbrirFotosEscolhidas(101, 5); });
+    OursAction(state, [](TDM& dm) { dm.LoadChosenPhotos(101, 5); });
 }
 
 void OursCounts(benchmark::State& state)
 {
-    OursAction(state, [](TDM& dm) { dm.AbrirQuantidades(101); });
+    OursAction(state, [](TDM& dm) { dm.LoadCounts(101); });
 }
 
 } // namespace

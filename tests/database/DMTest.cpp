@@ -1,8 +1,7 @@
 // The data module as the windows use it: its declared components, and each action
 // against the real server with the studio fixtures.
-#include "app/uDM/DM.h"
-
 #include "TestDb.h"
+#include "app/uDM/uDM.h"
 #include "framework/Exception.h"
 #include "framework/StandardClasses.h"
 #include "framework/data/ClientDataSet.h"
@@ -105,58 +104,71 @@ TEST_F(DMTest, TheFiveQueriesAreDeclaredWordForWord)
 
 TEST_F(DMTest, AWrongPasswordThenTheRightOneLogsIn)
 {
-    EXPECT_FALSE(dm->ValidarLogin("ana", "SOL999"));
-    EXPECT_EQ(dm->IdEmpresa, 0);
+    const TLoginResult wrong = dm->CheckLogin("ana", "SOL999");
+    EXPECT_FALSE(wrong.found);
+    EXPECT_EQ(wrong.idEmpresa, 0);
     ExpectDisconnected();
-    EXPECT_TRUE(dm->ValidarLogin("ana", "SOL123"));
-    EXPECT_EQ(dm->IdEmpresa, 1);
+    const TLoginResult right = dm->CheckLogin("ana", "SOL123");
+    EXPECT_TRUE(right.found);
+    EXPECT_EQ(right.idEmpresa, 1);
     ExpectDisconnected();
     // The user query read directly was closed with the connection.
     EXPECT_EQ(dm->qryUsuario->FieldByName("login").AsString(), QString());
 
-    EXPECT_TRUE(dm->ValidarLogin("marcia", "MAR789"));
-    EXPECT_EQ(dm->IdEmpresa, 2);
+    const TLoginResult other = dm->CheckLogin("marcia", "MAR789");
+    EXPECT_TRUE(other.found);
+    EXPECT_EQ(other.idEmpresa, 2);
+    // Setting the company is the login window's part.
+    EXPECT_EQ(dm->IdEmpresa, 0);
 }
 
 TEST_F(DMTest, EmptyOrUnknownLoginsNeverGetIn)
 {
     // The fixtures hold a row with an empty login and password: it still reads as no user.
-    EXPECT_FALSE(dm->ValidarLogin("", ""));
-    EXPECT_FALSE(dm->ValidarLogin("", "SOL123"));
-    EXPECT_FALSE(dm->ValidarLogin("ninguem", "SOL123"));
-    EXPECT_FALSE(dm->ValidarLogin("ana' -- ", "x"));
-    EXPECT_FALSE(dm->ValidarLogin("ana", "' OR '1'='1"));
-    EXPECT_EQ(dm->IdEmpresa, 0);
-    ExpectDisconnected();
+    const QString attempts[][2] = {
+        { "", "" },
+        { "", "SOL123" },
+        { "ninguem", "SOL123" },
+        { "ana' -- ", "x" },
+        { "ana", "' OR '1'='1" },
+    };
+    for (const auto& attempt : attempts) {
+        const TLoginResult r = dm->CheckLogin(attempt[0], attempt[1]);
+        EXPECT_FALSE(r.found) << attempt[0].toStdString() << " / " << attempt[1].toStdString();
+        EXPECT_EQ(r.idEmpresa, 0);
+        ExpectDisconnected();
+    }
 }
 
 TEST_F(DMTest, TheCompanyOfTheLoggedInUserIsLoadedWithItsAccents)
 {
     LoggedIn(1);
-    dm->AbrirEmpresa();
+    const TCompany company = dm->LoadCompany();
     ExpectDisconnected();
+    EXPECT_EQ(company.nomeFantazia, QStringLiteral("Estúdio Ação"));
+    EXPECT_EQ(company.razao, QStringLiteral("Foto Estúdio Ação Ltda."));
+    // The copy keeps the row after the connection closed.
     EXPECT_EQ(dm->cdsEmpresa->FieldByName("nome_fantazia").AsString(), QStringLiteral("Estúdio Ação"));
-    EXPECT_EQ(dm->cdsEmpresa->FieldByName("razao").AsString(), QStringLiteral("Foto Estúdio Ação Ltda."));
     EXPECT_EQ(dm->cdsEmpresa->FieldByName("razao").Size(), 60);
 }
 
 TEST_F(DMTest, AnUnknownCompanyReadsAsEmptyText)
 {
     LoggedIn(77);
-    dm->AbrirEmpresa();
+    const TCompany company = dm->LoadCompany();
     EXPECT_TRUE(dm->cdsEmpresa->IsEmpty());
-    EXPECT_EQ(dm->cdsEmpresa->FieldByName("nome_fantazia").AsString(), QString());
-    EXPECT_EQ(dm->cdsEmpresa->FieldByName("razao").AsString(), QString());
+    EXPECT_EQ(company.nomeFantazia, QString());
+    EXPECT_EQ(company.razao, QString());
 }
 
 TEST_F(DMTest, TheSearchListsEventsByDateAndNameOncePerMatchingSearchText)
 {
     LoggedIn(1);
-    dm->LocalizarEventos("%%");
+    dm->SearchEvents("%%");
     ExpectDisconnected();
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "103", "104", "101", "101", "102", "105" }));
 
-    dm->LocalizarEventos("%Araújo%");
+    dm->SearchEvents("%Araújo%");
     EXPECT_EQ(dm->cdsEvento->RecNo(), 1);
     EXPECT_EQ(Column(dm->cdsEvento, "nome"), (QStringList { "Luíza Araújo", "Luíza Araújo" }));
     dm->cdsEvento->First();
@@ -170,14 +182,14 @@ TEST_F(DMTest, TheSearchListsEventsByDateAndNameOncePerMatchingSearchText)
 TEST_F(DMTest, NoStudioSeesAnotherStudiosEvents)
 {
     LoggedIn(1);
-    dm->LocalizarEventos("%Pereira%");
+    dm->SearchEvents("%Pereira%");
     EXPECT_TRUE(dm->cdsEvento->IsEmpty());
     EXPECT_EQ(dm->cdsEvento->FieldByName("id_evento").AsInteger(), 0);
-    dm->LocalizarEventos("%Luíza%");
+    dm->SearchEvents("%Luíza%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "101", "101" }));
 
     LoggedIn(2);
-    dm->LocalizarEventos("%Luíza%");
+    dm->SearchEvents("%Luíza%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "202" }));
 }
 
@@ -194,24 +206,24 @@ TEST_F(DMTest, SearchTextIsBoundNeverExecuted)
         "%\\%",
     };
     for (const char* text : hostile) {
-        dm->LocalizarEventos(QString::fromUtf8(text));
+        dm->SearchEvents(QString::fromUtf8(text));
         EXPECT_TRUE(dm->cdsEvento->IsEmpty()) << text;
         ExpectDisconnected();
     }
     // Quotes reach the server as text; "_" and "%" are LIKE's own wildcards.
-    dm->LocalizarEventos("%D'Ávila%");
+    dm->SearchEvents("%D'Ávila%");
     EXPECT_EQ(Column(dm->cdsEvento, "nome"), (QStringList { "Cecília D'Ávila" }));
-    dm->LocalizarEventos("%Ara_jo%Matriz%");
+    dm->SearchEvents("%Ara_jo%Matriz%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "101" }));
     // Nothing was dropped.
-    dm->LocalizarEventos("%%");
+    dm->SearchEvents("%%");
     EXPECT_EQ(dm->cdsEvento->RecordCount(), 6);
 }
 
 TEST_F(DMTest, TheChosenListHoldsOneCategoryOfOneEventOfTheStudio)
 {
     LoggedIn(1);
-    dm->AbrirFotosEscolhidas(101, 7);
+    dm->LoadChosenPhotos(101, 7);
     ExpectDisconnected();
     QStringList names = Column(dm->cdsFotoEscolhida, "nome_foto");
     names.sort();
@@ -219,7 +231,7 @@ TEST_F(DMTest, TheChosenListHoldsOneCategoryOfOneEventOfTheStudio)
     EXPECT_EQ(names, (QStringList { "Cerimônia_Entrada_Noiva.jpg", "DSC_0001.jpg", "DSC_0002.jpg" }));
     EXPECT_EQ(dm->cdsFotoEscolhida->RecordCount(), 3);
 
-    dm->AbrirFotosEscolhidas(101, 5);
+    dm->LoadChosenPhotos(101, 5);
     EXPECT_EQ(dm->cdsFotoEscolhida->RecordCount(), 4);
     TField& nome = dm->cdsFotoEscolhida->FieldByName("nome_foto");
     EXPECT_EQ(nome.Size(), 50);
@@ -229,7 +241,7 @@ TEST_F(DMTest, TheChosenListHoldsOneCategoryOfOneEventOfTheStudio)
     EXPECT_TRUE(Column(dm->cdsFotoEscolhida, "nome_foto")
                     .contains(QStringLiteral("Álbum_Família_Araújo_Conceição_Recepção_000001.jpg")));
 
-    dm->AbrirFotosEscolhidas(103, 7);
+    dm->LoadChosenPhotos(103, 7);
     EXPECT_TRUE(dm->cdsFotoEscolhida->Eof());
     EXPECT_EQ(dm->cdsFotoEscolhida->RecordCount(), 0);
     EXPECT_EQ(dm->cdsFotoEscolhida->FieldByName("nome_foto").AsString(), QString());
@@ -248,17 +260,17 @@ TEST_F(DMTest, CountsOmitEmptyCategoriesAndKeepUnknownOnes)
         out.sort();
         return out;
     };
-    dm->AbrirQuantidades(101);
+    dm->LoadCounts(101);
     ExpectDisconnected();
     EXPECT_EQ(counts(), (QStringList { "4:2", "5:4", "6:1", "7:3", "8:1", "9:2" }));
     EXPECT_EQ(dm->cdsQtoFtosEscohidas->FieldByName("qto").DataType(), db::ftFMTBcd);
     EXPECT_EQ(dm->cdsQtoFtosEscohidas->FieldByName("id_x9_local").DataType(), db::ftInteger);
 
-    dm->AbrirQuantidades(102);
+    dm->LoadCounts(102);
     EXPECT_EQ(counts(), (QStringList { "5:1", "7:2" }));
-    dm->AbrirQuantidades(103);
+    dm->LoadCounts(103);
     EXPECT_TRUE(counts().isEmpty());
-    dm->AbrirQuantidades(0);
+    dm->LoadCounts(0);
     EXPECT_TRUE(counts().isEmpty());
 }
 
@@ -267,18 +279,19 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
     testdb::PrivateServer server;
     ASSERT_TRUE(server.Start());
     testdb::Redirect(*dm->ConectMysql, server.Port());
-    ASSERT_TRUE(dm->ValidarLogin("ana", "SOL123"));
-    dm->LocalizarEventos("%%");
+    ASSERT_TRUE(dm->CheckLogin("ana", "SOL123").found);
+    LoggedIn(1);
+    dm->SearchEvents("%%");
     ASSERT_EQ(dm->cdsEvento->RecordCount(), 6);
 
     ASSERT_TRUE(server.Stop());
     // Each action raises the client library's message and stops where it failed.
     const std::function<void()> actions[] = {
-        [&] { dm->AbrirEmpresa(); },
-        [&] { dm->LocalizarEventos("%%"); },
-        [&] { dm->AbrirFotosEscolhidas(101, 7); },
-        [&] { dm->AbrirQuantidades(101); },
-        [&] { dm->ValidarLogin("ana", "SOL123"); },
+        [&] { dm->LoadCompany(); },
+        [&] { dm->SearchEvents("%%"); },
+        [&] { dm->LoadChosenPhotos(101, 7); },
+        [&] { dm->LoadCounts(101); },
+        [&] { dm->CheckLogin("ana", "SOL123"); },
     };
     for (const auto& action : actions) {
         try {
@@ -294,9 +307,8 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
     EXPECT_EQ(dm->IdEmpresa, 1);
 
     ASSERT_TRUE(server.Start());
-    dm->AbrirEmpresa();
-    EXPECT_EQ(dm->cdsEmpresa->FieldByName("nome_fantazia").AsString(), QStringLiteral("Estúdio Ação"));
-    dm->LocalizarEventos("%Helena%");
+    EXPECT_EQ(dm->LoadCompany().nomeFantazia, QStringLiteral("Estúdio Ação"));
+    dm->SearchEvents("%Helena%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "103" }));
     ExpectDisconnected();
 }

@@ -17,6 +17,20 @@ class TDataSource;
 class TSQLConnection;
 class TSQLQuery;
 
+// What the login check found: whether a user has this login and password, and the
+// company of that user.
+struct TLoginResult {
+    bool found = false;
+    qint32 idEmpresa = 0;
+};
+
+// The company's names: the legal one for the main window's caption, the trade name for
+// the application title.
+struct TCompany {
+    QString razao;
+    QString nomeFantazia;
+};
+
 class TDM : public TComponent {
     Q_OBJECT
 public:
@@ -24,24 +38,26 @@ public:
     explicit TDM(QObject* owner = nullptr);
     ~TDM() override;
 
-    // Company of the logged-in user: 0 until a login succeeds. Every query after the
-    // login filters by it.
+    // Company of the logged-in user: 0 until the login window sets it. Every query after
+    // the login filters by it.
     qint32 IdEmpresa = 0;
 
-    // Login window: looks the user up by login and password, exactly as typed. When a
-    // row with a login is found, sets IdEmpresa from it and answers true.
-    bool ValidarLogin(const QString& login, const QString& senha);
-    // Start-up after the login: the company of IdEmpresa into cdsEmpresa.
-    void AbrirEmpresa();
+    // Login window: looks the user up by login and password, exactly as typed. A row
+    // whose login is empty counts as no row, so an empty login never gets in.
+    TLoginResult CheckLogin(const QString& login, const QString& senha);
+    // Start-up after the login: the company of IdEmpresa into cdsEmpresa; empty names
+    // when there is no such company.
+    TCompany LoadCompany();
     // Search window: the events of the company whose search text is LIKE `dados` (the
-    // pattern as the window built it) into cdsEvento, replacing the previous result.
-    void LocalizarEventos(const QString& dados);
+    // pattern as the window built it) into cdsEvento, replacing the previous result. An
+    // event is listed once per matching search text.
+    void SearchEvents(const QString& dados);
     // Photo tabs and transfer: the photos chosen in category `idLocal` of event
     // `idEvento` into cdsFotoEscolhida.
-    void AbrirFotosEscolhidas(qint32 idEvento, qint32 idLocal);
+    void LoadChosenPhotos(qint32 idEvento, qint32 idLocal);
     // Photo tabs: the number of chosen photos per category of event `idEvento` into
     // cdsQtoFtosEscohidas (categories without photos have no row).
-    void AbrirQuantidades(qint32 idEvento);
+    void LoadCounts(qint32 idEvento);
 
     // The declared components, in declaration order.
     TSQLConnection* ConectMysql = nullptr;
@@ -63,9 +79,6 @@ public:
 
     // Where the declared data lives.
     static constexpr const char* kDeclaredData = ":/forms/uDM.dfm";
-
-private:
-    template <class T> void Bind(T*& member, const char* name);
 };
 
 // The application's data module, once the program has created it.
