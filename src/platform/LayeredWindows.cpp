@@ -15,9 +15,15 @@ struct PlatformEntry {
 };
 
 constexpr PlatformEntry kPlatforms[] = {
-    {"xcb", true},        {"wayland", true},  {"windows", true}, {"cocoa", true},
-    {"offscreen", false}, {"minimal", false}, {"vnc", false},    {"linuxfb", false},
-    {"eglfs", false},
+    { "xcb", true },
+    { "wayland", true },
+    { "windows", true },
+    { "cocoa", true },
+    { "offscreen", false },
+    { "minimal", false },
+    { "vnc", false },
+    { "linuxfb", false },
+    { "eglfs", false },
 };
 
 bool Decide()

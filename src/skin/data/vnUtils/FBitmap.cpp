@@ -2,7 +2,8 @@
 
 #include "PixelParts.h"
 
-TvnFBitmap::TvnFBitmap(const QImage& source) : m_image(vnutils::As32Bit(source))
+TvnFBitmap::TvnFBitmap(const QImage& source)
+    : m_image(vnutils::As32Bit(source))
 {
     m_rows.reserve(m_image.height());
     for (int y = 0; y < m_image.height(); ++y)

@@ -16,18 +16,18 @@ QRect FromSkin(const QRect& skin, int left, int top, int right, int bottom)
 // band rows `bandTop`..`bandBottom` into `newLeft`..`newRight`, the part left of the edge
 // copied at x = 0 and the part right of it copied so that it ends at the strip's end.
 TvnStripLayout AcrossStrip(const QRect& sr, int width, int height, int bandTop, int bandBottom, int edgeLeft,
-                           int edgeRight, int newLeft, int newRight, bool stretch)
+    int edgeRight, int newLeft, int newRight, bool stretch)
 {
     TvnStripLayout layout;
     if (width <= 0 || height <= 0 || edgeRight - edgeLeft <= 0) return layout;
-    layout.Size = {width, height};
+    layout.Size = { width, height };
     const int rightPart = sr.width() - edgeRight;
     layout.Pieces = {
-        {stretch ? TvnPieceKind::Stretch : TvnPieceKind::TileX, RectLTRB(newLeft, 0, newRight, height),
-         FromSkin(sr, edgeLeft, bandTop, edgeRight, bandBottom)},
-        {TvnPieceKind::Copy, QRect(0, 0, edgeLeft, height), FromSkin(sr, 0, bandTop, edgeLeft, bandBottom)},
-        {TvnPieceKind::Copy, QRect(width - rightPart, 0, rightPart, height),
-         FromSkin(sr, edgeRight, bandTop, sr.width(), bandBottom)},
+        { stretch ? TvnPieceKind::Stretch : TvnPieceKind::TileX, RectLTRB(newLeft, 0, newRight, height),
+            FromSkin(sr, edgeLeft, bandTop, edgeRight, bandBottom) },
+        { TvnPieceKind::Copy, QRect(0, 0, edgeLeft, height), FromSkin(sr, 0, bandTop, edgeLeft, bandBottom) },
+        { TvnPieceKind::Copy, QRect(width - rightPart, 0, rightPart, height),
+            FromSkin(sr, edgeRight, bandTop, sr.width(), bandBottom) },
     };
     return layout;
 }
@@ -38,20 +38,20 @@ TvnStripLayout AcrossStrip(const QRect& sr, int width, int height, int bandTop, 
 // are copied at the strip's top and those between the edge and the client bottom at its
 // bottom.
 TvnStripLayout DownStrip(const QRect& sr, const QRect& cr, int width, int height, int stripTop, int bandLeft,
-                         int bandRight, int edgeTop, int edgeBottom, int newTop, int newBottom, bool stretch)
+    int bandRight, int edgeTop, int edgeBottom, int newTop, int newBottom, bool stretch)
 {
     TvnStripLayout layout;
     if (width <= 0 || height <= 0 || edgeBottom - edgeTop <= 0) return layout;
-    layout.Size = {width, height};
+    layout.Size = { width, height };
     const int above = edgeTop - cr.y();
     const int below = RectBottom(cr) - edgeBottom;
     layout.Pieces = {
-        {stretch ? TvnPieceKind::Stretch : TvnPieceKind::TileY,
-         RectLTRB(0, newTop - stripTop, width, newBottom - stripTop),
-         FromSkin(sr, bandLeft, edgeTop, bandRight, edgeBottom)},
-        {TvnPieceKind::Copy, QRect(0, 0, width, above), FromSkin(sr, bandLeft, cr.y(), bandRight, edgeTop)},
-        {TvnPieceKind::Copy, QRect(0, height - below, width, below),
-         FromSkin(sr, bandLeft, edgeBottom, bandRight, RectBottom(cr))},
+        { stretch ? TvnPieceKind::Stretch : TvnPieceKind::TileY,
+            RectLTRB(0, newTop - stripTop, width, newBottom - stripTop),
+            FromSkin(sr, bandLeft, edgeTop, bandRight, edgeBottom) },
+        { TvnPieceKind::Copy, QRect(0, 0, width, above), FromSkin(sr, bandLeft, cr.y(), bandRight, edgeTop) },
+        { TvnPieceKind::Copy, QRect(0, height - below, width, below),
+            FromSkin(sr, bandLeft, edgeBottom, bandRight, RectBottom(cr)) },
     };
     return layout;
 }
@@ -70,17 +70,17 @@ TvnStripLayout FrameStripLayout(TvnStrip strip, const TvnNinePart& parts, const 
     switch (strip) {
     case TvnStrip::Top:
         return AcrossStrip(sr, w, topHeight, 0, cr.y(), parts.LeftTop.x(), parts.RightTop.x(), to.LeftTop.x(),
-                           to.RightTop.x(), parts.TopStretch);
+            to.RightTop.x(), parts.TopStretch);
     case TvnStrip::Bottom:
         return AcrossStrip(sr, w, bottomHeight, RectBottom(cr), sr.height(), parts.LeftBottom.x(),
-                           parts.RightBottom.x(), to.LeftBottom.x(), to.RightBottom.x(), parts.BottomStretch);
+            parts.RightBottom.x(), to.LeftBottom.x(), to.RightBottom.x(), parts.BottomStretch);
     case TvnStrip::Left:
         return DownStrip(sr, cr, ncr.x(), sideHeight, topHeight, 0, cr.x(), parts.LeftTop.y(),
-                         parts.LeftBottom.y(), to.LeftTop.y(), to.LeftBottom.y(), parts.LeftStretch);
+            parts.LeftBottom.y(), to.LeftTop.y(), to.LeftBottom.y(), parts.LeftStretch);
     case TvnStrip::Right:
         return DownStrip(sr, cr, w - RectRight(ncr), sideHeight, topHeight, RectRight(cr), sr.width(),
-                         parts.RightTop.y(), parts.RightBottom.y(), to.RightTop.y(), to.RightBottom.y(),
-                         parts.RightStretch);
+            parts.RightTop.y(), parts.RightBottom.y(), to.RightTop.y(), to.RightBottom.y(),
+            parts.RightStretch);
     }
     return {};
 }

@@ -11,10 +11,10 @@
 namespace vnutils {
 
 struct TvnFrameStrips {
-    QImage Top;    // W x client top, drawn at (0, 0)
+    QImage Top; // W x client top, drawn at (0, 0)
     QImage Bottom; // W x (H - client bottom), drawn at (0, H - its height)
-    QImage Left;   // client left x client height, drawn at (0, top height)
-    QImage Right;  // (W - client right) x client height, drawn at (W - its width, top height)
+    QImage Left; // client left x client height, drawn at (0, top height)
+    QImage Right; // (W - client right) x client height, drawn at (W - its width, top height)
 };
 
 enum class TvnStrip { Top, Bottom, Left, Right };

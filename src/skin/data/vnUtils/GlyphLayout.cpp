@@ -7,8 +7,8 @@
 
 namespace vnutils {
 
-TvnGlyphTextPlace LayoutGlyphAndText(const QRect& r, TvnButtonLayout layout, int margin, int spacing, QSize glyph,
-                                     QSize text)
+TvnGlyphTextPlace LayoutGlyphAndText(
+    const QRect& r, TvnButtonLayout layout, int margin, int spacing, QSize glyph, QSize text)
 {
     const int gw = glyph.width(), gh = glyph.height(), tw = text.width(), th = text.height();
     const int s = gw == 0 ? 0 : spacing;
@@ -20,40 +20,40 @@ TvnGlyphTextPlace LayoutGlyphAndText(const QRect& r, TvnButtonLayout layout, int
     if (margin != -1) {
         switch (layout) {
         case vnbutton::blGlyphLeft:
-            p.Glyph = {r.x() + margin, cy - gh / 2};
-            p.Text = {r.x() + margin + gw + s, cy - th / 2};
+            p.Glyph = { r.x() + margin, cy - gh / 2 };
+            p.Text = { r.x() + margin + gw + s, cy - th / 2 };
             break;
         case vnbutton::blGlyphRight:
-            p.Glyph = {RectRight(r) - gw - margin, cy - gh / 2};
-            p.Text = {p.Glyph.x() - s - tw, cy - th / 2};
+            p.Glyph = { RectRight(r) - gw - margin, cy - gh / 2 };
+            p.Text = { p.Glyph.x() - s - tw, cy - th / 2 };
             break;
         case vnbutton::blGlyphTop:
-            p.Glyph = {cx - gw / 2, r.y() + margin};
-            p.Text = {cx - tw / 2, p.Glyph.y() + gh + s};
+            p.Glyph = { cx - gw / 2, r.y() + margin };
+            p.Text = { cx - tw / 2, p.Glyph.y() + gh + s };
             break;
         case vnbutton::blGlyphBottom:
-            p.Glyph = {cx - gw / 2, RectBottom(r) - gh - margin};
-            p.Text = {cx - tw / 2, p.Glyph.y() - s - th};
+            p.Glyph = { cx - gw / 2, RectBottom(r) - gh - margin };
+            p.Text = { cx - tw / 2, p.Glyph.y() - s - th };
             break;
         }
         return p;
     }
     switch (layout) {
     case vnbutton::blGlyphLeft:
-        p.Glyph = {cx - h, cy - gh / 2};
-        p.Text = {cx + h - tw, cy - th / 2};
+        p.Glyph = { cx - h, cy - gh / 2 };
+        p.Text = { cx + h - tw, cy - th / 2 };
         break;
     case vnbutton::blGlyphRight:
-        p.Glyph = {cx + h - gw, cy - gh / 2};
-        p.Text = {cx - h, cy - th / 2};
+        p.Glyph = { cx + h - gw, cy - gh / 2 };
+        p.Text = { cx - h, cy - th / 2 };
         break;
     case vnbutton::blGlyphTop:
-        p.Glyph = {cx - gw / 2, cy - v};
-        p.Text = {cx - tw / 2, cy + v - th};
+        p.Glyph = { cx - gw / 2, cy - v };
+        p.Text = { cx - tw / 2, cy + v - th };
         break;
     case vnbutton::blGlyphBottom:
-        p.Glyph = {cx - gw / 2, cy + v - gh};
-        p.Text = {cx - tw / 2, cy - v};
+        p.Glyph = { cx - gw / 2, cy + v - gh };
+        p.Text = { cx - tw / 2, cy - v };
         break;
     }
     return p;
@@ -79,17 +79,19 @@ namespace {
 
 constexpr int kTextFlags = Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic;
 
-void DrawColorMark(QPainter& painter, const TvnGlyphCaption& item, QPoint glyph, QSize glyphSize, QRect textRect)
+void DrawColorMark(
+    QPainter& painter, const TvnGlyphCaption& item, QPoint glyph, QSize glyphSize, QRect textRect)
 {
     const QRect& r = item.ClientRect;
     if (!glyphSize.isEmpty()) {
         // Three one-pixel lines under the glyph, across its width.
         for (int dy = -2; dy <= 0; ++dy)
-            painter.fillRect(QRect(glyph.x(), glyph.y() + glyphSize.height() + dy, glyphSize.width(), 1),
-                             item.MarkColor);
+            painter.fillRect(
+                QRect(glyph.x(), glyph.y() + glyphSize.height() + dy, glyphSize.width(), 1), item.MarkColor);
     } else if (!item.Caption.isEmpty()) {
         for (int dy = -2; dy <= 0; ++dy)
-            painter.fillRect(QRect(textRect.x(), RectBottom(textRect) + dy, textRect.width(), 1), item.MarkColor);
+            painter.fillRect(
+                QRect(textRect.x(), RectBottom(textRect) + dy, textRect.width(), 1), item.MarkColor);
     } else {
         QRect mark = RectLTRB(r.x() + 4, r.y() + 4, RectRight(r) - 2, RectBottom(r) - 4);
         if (item.GlyphFromBitmap && item.Pressed) mark.translate(0, 1);
@@ -108,11 +110,12 @@ void DrawGlyphAndCaption(QPainter& painter, const TvnGlyphCaption& item)
     if (!item.Caption.isEmpty()) {
         const bool beside = item.Layout == vnbutton::blGlyphLeft || item.Layout == vnbutton::blGlyphRight;
         const QRect room(0, 0, r.width() - (beside ? glyphSize.width() : 0),
-                         r.height() - (beside ? 0 : glyphSize.height()));
+            r.height() - (beside ? 0 : glyphSize.height()));
         textSize = QFontMetrics(item.Font).boundingRect(room, kTextFlags, item.Caption).size();
     }
 
-    TvnGlyphTextPlace place = LayoutGlyphAndText(r, item.Layout, item.Margin, item.Spacing, glyphSize, textSize);
+    TvnGlyphTextPlace place
+        = LayoutGlyphAndText(r, item.Layout, item.Margin, item.Spacing, glyphSize, textSize);
     if (item.Pressed) {
         place.Glyph += QPoint(1, 1);
         place.Text += QPoint(1, 1);

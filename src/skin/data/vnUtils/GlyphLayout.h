@@ -31,8 +31,8 @@ struct TvnGlyphTextPlace {
 // Top-left corners of glyph and text in `r`. `margin` is the glyph's distance from the
 // edge it sits at, or -1 to centre glyph and text together; `spacing` separates them
 // and counts as 0 when there is no glyph (zero glyph width).
-TvnGlyphTextPlace LayoutGlyphAndText(const QRect& r, TvnButtonLayout layout, int margin, int spacing, QSize glyph,
-                                     QSize text);
+TvnGlyphTextPlace LayoutGlyphAndText(
+    const QRect& r, TvnButtonLayout layout, int margin, int spacing, QSize glyph, QSize text);
 
 // Cell `index` (counted from 1) of a glyph bitmap holding `count` glyphs side by side,
 // with the bitmap's transparent colour (its bottom-left pixel) made transparent.
@@ -43,12 +43,12 @@ struct TvnGlyphCaption {
     TvnButtonLayout Layout = vnbutton::blGlyphLeft;
     int Margin = -1;
     int Spacing = 1;
-    QImage Glyph;                   // ready to draw (transparency in its alpha), or null
-    bool GlyphFromBitmap = false;   // the glyph source is a glyph bitmap (not an image list)
-    QString Caption;                // '&' marks the accelerator
+    QImage Glyph; // ready to draw (transparency in its alpha), or null
+    bool GlyphFromBitmap = false; // the glyph source is a glyph bitmap (not an image list)
+    QString Caption; // '&' marks the accelerator
     QFont Font;
     QColor TextColor;
-    bool Pressed = false;           // glyph and text move one pixel right and down
+    bool Pressed = false; // glyph and text move one pixel right and down
     bool ColorMark = false;
     QColor MarkColor;
 };

@@ -15,7 +15,8 @@ TvnBitmap TvnBitmap::FromPictureAndMask(const QImage& picture, const QImage& mas
     QImage out(pic.size(), QImage::Format_ARGB32);
     for (int y = 0; y < pic.height(); ++y) {
         const auto* src = reinterpret_cast<const quint32*>(pic.constScanLine(y));
-        const quint32* m = y < msk.height() ? reinterpret_cast<const quint32*>(msk.constScanLine(y)) : nullptr;
+        const quint32* m
+            = y < msk.height() ? reinterpret_cast<const quint32*>(msk.constScanLine(y)) : nullptr;
         auto* dst = reinterpret_cast<quint32*>(out.scanLine(y));
         for (int x = 0; x < pic.width(); ++x) {
             quint32 alpha = 0;
@@ -50,8 +51,8 @@ QImage ShownImage(const TvnBitmap& picture, int alpha)
 
 TvnLayerWindow::TvnLayerWindow(const TvnBitmap& picture, int alpha, bool topmost)
     : QWidget(nullptr,
-              Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus
-                  | Qt::WindowTransparentForInput | (topmost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()))
+        Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus
+            | Qt::WindowTransparentForInput | (topmost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()))
     , m_alpha(std::clamp(alpha, 0, 255))
     , m_shown(ShownImage(picture, m_alpha))
 {
@@ -72,7 +73,10 @@ void TvnLayerWindow::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, m_shown);
 }
 
-TvnLayerManager::TvnLayerManager(QObject* owner) : TComponent(owner) { }
+TvnLayerManager::TvnLayerManager(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 TvnLayerManager::~TvnLayerManager() = default;
 

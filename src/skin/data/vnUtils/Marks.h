@@ -14,10 +14,10 @@ namespace vnutils {
 enum class TvnMark {
     // Centred on a point (MarkCentre of a rectangle):
     SmallDownTriangle,
-    ArrowLeft,  // arrow kind 1
+    ArrowLeft, // arrow kind 1
     ArrowRight, // kind 2
-    ArrowUp,    // kind 3
-    ArrowDown,  // kind 4
+    ArrowUp, // kind 3
+    ArrowDown, // kind 4
     // Placed with their top-left at a point:
     FilledSquare,
     CheckMark,

@@ -18,7 +18,7 @@ void AppendLE(QByteArray& out, std::uint32_t value)
 
 void AppendRect(QByteArray& out, const TvnRgnRect& r)
 {
-    for (std::int32_t v : {r.Left, r.Top, r.Right, r.Bottom})
+    for (std::int32_t v : { r.Left, r.Top, r.Right, r.Bottom })
         AppendLE(out, std::uint32_t(v));
 }
 
@@ -51,7 +51,7 @@ std::vector<TvnRegionData> RegionDataFromMask(const QImage& mask, int ox, int oy
     if (mask.isNull() || mask.width() <= 0 || mask.height() <= 0) return blocks;
     const TvnFBitmap bitmap(mask);
     const int w = bitmap.Width(), h = bitmap.Height();
-    const TvnRgnRect bound {ox, oy, ox + w, oy + h};
+    const TvnRgnRect bound { ox, oy, ox + w, oy + h };
     blocks.push_back(NewBlock(bound));
     for (int y = 0; y < h; ++y) {
         const quint32* row = bitmap.Row(y);
@@ -64,7 +64,7 @@ std::vector<TvnRegionData> RegionDataFromMask(const QImage& mask, int ox, int oy
             while (x < w && TvnFBitmap::IsBlack(row[x]))
                 ++x;
             if (blocks.back().Rects.size() == size_t(kMaxRegionRects)) blocks.push_back(NewBlock(bound));
-            blocks.back().Rects.push_back({x0 + ox, y + oy, x + ox, y + 1 + oy});
+            blocks.back().Rects.push_back({ x0 + ox, y + oy, x + ox, y + 1 + oy });
         }
     }
     for (TvnRegionData& block : blocks)
@@ -124,15 +124,15 @@ std::optional<QRegion> WindowRegionFromStrips(const TvnFrameStrips& strips, cons
 {
     if (RectEmpty(ncr)) return std::nullopt;
     QRegion region(ncr);
-    const QPoint places[] = {{0, 0}, {0, RectBottom(ncr)}, {0, ncr.y()}, {RectRight(ncr), ncr.y()}};
-    const QImage* images[] = {&strips.Top, &strips.Bottom, &strips.Left, &strips.Right};
+    const QPoint places[] = { { 0, 0 }, { 0, RectBottom(ncr) }, { 0, ncr.y() }, { RectRight(ncr), ncr.y() } };
+    const QImage* images[] = { &strips.Top, &strips.Bottom, &strips.Left, &strips.Right };
     for (int i = 0; i < 4; ++i)
         if (!images[i]->isNull()) region += RegionFromMask(*images[i], places[i].x(), places[i].y());
     return region;
 }
 
-std::optional<QRegion> WindowRegionFromMask(const QImage& mask, const TvnNinePart& parts,
-                                            const TvnNinePartTarget& to)
+std::optional<QRegion> WindowRegionFromMask(
+    const QImage& mask, const TvnNinePart& parts, const TvnNinePartTarget& to)
 {
     if (to.RightTop.x() < to.LeftTop.x() || to.LeftBottom.y() < to.LeftTop.y()) return std::nullopt;
     if (RectEmpty(to.ClientRect)) return std::nullopt;

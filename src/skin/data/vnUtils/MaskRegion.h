@@ -25,7 +25,7 @@ struct TvnRgnRect {
 
 struct TvnRgnDataHeader {
     std::uint32_t Size = 32; // header size
-    std::uint32_t Type = 1;  // rectangles
+    std::uint32_t Type = 1; // rectangles
     std::uint32_t Count = 0; // rectangles that follow
     std::uint32_t RgnSize = 0;
     TvnRgnRect Bound;
@@ -57,8 +57,8 @@ QRegion RegionFromMask(const QImage& mask, int ox = 0, int oy = 0);
 // corners (right-top x below left-top x, or left-bottom y above left-top y) or its
 // client rectangle is empty; otherwise the client rectangle united with the regions of
 // the four mask strips (always tiled), each placed where it lies in the window.
-std::optional<QRegion> WindowRegionFromMask(const QImage& mask, const TvnNinePart& parts,
-                                            const TvnNinePartTarget& to);
+std::optional<QRegion> WindowRegionFromMask(
+    const QImage& mask, const TvnNinePart& parts, const TvnNinePartTarget& to);
 
 // The same from mask strips already built (the frame keeps them for its hit tests).
 std::optional<QRegion> WindowRegionFromStrips(const TvnFrameStrips& maskStrips, const QRect& newClientRect);

@@ -42,26 +42,26 @@ TvnPieces MiddlePieces(const QRect& to, const QRect& tile, bool stretch, TvnStre
     TvnPieces pieces;
     if (RectEmpty(to) || RectEmpty(tile)) return pieces;
     if (!stretch) {
-        pieces.push_back({TvnPieceKind::TileXY, to, tile});
+        pieces.push_back({ TvnPieceKind::TileXY, to, tile });
         return pieces;
     }
     switch (type) {
     case TvnStretchType::Full:
-        pieces.push_back({TvnPieceKind::Stretch, to, tile});
+        pieces.push_back({ TvnPieceKind::Stretch, to, tile });
         break;
     case TvnStretchType::Horz:
         // A strip of the tile's width and the target's height, repeated across: each copy
         // is the tile's first columns scaled down the full height.
         for (const TvnTile& t : TilePlacement(to.x(), RectRight(to), tile.width()))
             if (t.Length > 0)
-                pieces.push_back({TvnPieceKind::Stretch, QRect(t.Pos, to.y(), t.Length, to.height()),
-                                  QRect(tile.x(), tile.y(), t.Length, tile.height())});
+                pieces.push_back({ TvnPieceKind::Stretch, QRect(t.Pos, to.y(), t.Length, to.height()),
+                    QRect(tile.x(), tile.y(), t.Length, tile.height()) });
         break;
     case TvnStretchType::Vert:
         for (const TvnTile& t : TilePlacement(to.y(), RectBottom(to), tile.height()))
             if (t.Length > 0)
-                pieces.push_back({TvnPieceKind::Stretch, QRect(to.x(), t.Pos, to.width(), t.Length),
-                                  QRect(tile.x(), tile.y(), tile.width(), t.Length)});
+                pieces.push_back({ TvnPieceKind::Stretch, QRect(to.x(), t.Pos, to.width(), t.Length),
+                    QRect(tile.x(), tile.y(), tile.width(), t.Length) });
         break;
     }
     return pieces;
@@ -81,7 +81,9 @@ TvnPieces NinePartPieces(const TvnNinePart& parts, const TvnNinePartTarget& to, 
 
     TvnPieces pieces;
     pieces.reserve(13);
-    auto add = [&](TvnPieceKind kind, QRect target, QRect source) { pieces.push_back({kind, target, source}); };
+    auto add = [&](TvnPieceKind kind, QRect target, QRect source) {
+        pieces.push_back({ kind, target, source });
+    };
 
     // Edges.
     add(EdgeKind(parts.TopStretch, Qt::Horizontal), RectLTRB(nlt.x(), 0, nrt.x(), nt),
@@ -123,8 +125,8 @@ void PrepareTarget(QImage& target, QSize size, QImage::Format format)
     target.fill(Qt::black);
 }
 
-void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& parts, const TvnNinePartTarget& to,
-                      bool drawMiddle)
+void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& parts,
+    const TvnNinePartTarget& to, bool drawMiddle)
 {
     PrepareTarget(target, to.Size, ComposedFormat(source));
     if (parts.RightBottom.x() == parts.LeftTop.x() || parts.RightBottom.y() == parts.LeftTop.y()) return;
@@ -132,17 +134,17 @@ void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& p
     DrawPieces(target, source, NinePartPieces(parts, to, drawMiddle));
 }
 
-void StretchSkinRect(QImage& target, const QImage& source, const QRect& skinRect, const QRect& clientRect,
-                     bool drawMiddle)
+void StretchSkinRect(
+    QImage& target, const QImage& source, const QRect& skinRect, const QRect& clientRect, bool drawMiddle)
 {
     TvnNinePart parts;
     parts.SkinRect = skinRect;
     parts.ClientRect = clientRect;
     const int l = clientRect.x(), t = clientRect.y(), r = RectRight(clientRect), b = RectBottom(clientRect);
-    parts.LeftTop = {l, t};
-    parts.RightTop = {r, t};
-    parts.LeftBottom = {l, b};
-    parts.RightBottom = {r, b};
+    parts.LeftTop = { l, t };
+    parts.RightTop = { r, t };
+    parts.LeftBottom = { l, b };
+    parts.RightBottom = { r, b };
     parts.LeftStretch = parts.TopStretch = parts.RightStretch = parts.BottomStretch = true;
     parts.StretchEffect = true;
     parts.StretchType = TvnStretchType::Full;
@@ -153,7 +155,7 @@ void StretchSkinRect(QImage& target, const QImage& source, const QRect& skinRect
 }
 
 void FillMiddle(QImage& target, const QRect& to, const QImage& source, const QRect& tile, bool stretch,
-                TvnStretchType type)
+    TvnStretchType type)
 {
     DrawPieces(target, source, MiddlePieces(to, tile, stretch, type));
 }

@@ -8,6 +8,7 @@
 // rectangles follow SkinRect.h (outer edges at x + width, y + height).
 #include "../SkinTypes.h"
 #include "Pieces.h"
+#include "SkinRect.h"
 
 #include <QImage>
 #include <QPoint>
@@ -59,17 +60,17 @@ TvnPieces MiddlePieces(const QRect& to, const QRect& tile, bool stretch, TvnStre
 // size and a 32-bit format is drawn over as it is; otherwise it is made anew (black).
 // Nothing is drawn when the right-bottom point shares x or y with the left-top point or
 // the source is empty.
-void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& parts, const TvnNinePartTarget& to,
-                      bool drawMiddle = true);
+void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& parts,
+    const TvnNinePartTarget& to, bool drawMiddle = true);
 
 // For records without corner points: the margins outside `clientRect` keep their size
 // and everything between them is scaled to the size of `target`, which the caller sets.
 void StretchSkinRect(QImage& target, const QImage& source, const QRect& skinRect, const QRect& clientRect,
-                     bool drawMiddle = true);
+    bool drawMiddle = true);
 
 // Fills `to` in `target` from the picture's rectangle `tile` (MiddlePieces).
 void FillMiddle(QImage& target, const QRect& to, const QImage& source, const QRect& tile, bool stretch,
-                TvnStretchType type);
+    TvnStretchType type);
 
 // Resizes `target` to `size` in `format` unless it already has both (then it is kept,
 // pixels and all); a new image starts black.

@@ -37,9 +37,13 @@ void DrawPieces(QImage& target, const QImage& source, const TvnPieces& pieces)
 namespace {
 
 // One tile position along an axis that is not tiled: placed once, cut to the target.
-std::vector<TvnTile> Once(int pos, int sourceLen, int targetLen) { return {{pos, std::min(sourceLen, targetLen)}}; }
+std::vector<TvnTile> Once(int pos, int sourceLen, int targetLen)
+{
+    return { { pos, std::min(sourceLen, targetLen) } };
+}
 
-void PaintTiles(QPainter& painter, const QImage& source, const TvnPiece& piece, bool acrossTiled, bool downTiled)
+void PaintTiles(
+    QPainter& painter, const QImage& source, const TvnPiece& piece, bool acrossTiled, bool downTiled)
 {
     const QRect& to = piece.Target;
     const QRect& from = piece.Source;
@@ -52,7 +56,7 @@ void PaintTiles(QPainter& painter, const QImage& source, const TvnPiece& piece, 
         for (const TvnTile& column : columns)
             if (row.Length > 0 && column.Length > 0)
                 painter.drawImage(QPoint(column.Pos, row.Pos), source,
-                                  QRect(from.x(), from.y(), column.Length, row.Length));
+                    QRect(from.x(), from.y(), column.Length, row.Length));
 }
 
 } // namespace

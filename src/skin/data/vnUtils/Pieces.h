@@ -11,11 +11,11 @@ class QPainter;
 namespace vnutils {
 
 enum class TvnPieceKind {
-    Copy,    // 1:1, cut to the smaller of the two rectangles
+    Copy, // 1:1, cut to the smaller of the two rectangles
     Stretch, // scaled onto the target
-    TileX,   // tiled across, placed once down
-    TileY,   // tiled down, placed once across
-    TileXY,  // tiled both ways
+    TileX, // tiled across, placed once down
+    TileY, // tiled down, placed once across
+    TileXY, // tiled both ways
 };
 
 struct TvnPiece {

@@ -27,7 +27,7 @@ bool ClipAxis(int& s, int& d, int& len, int srcLen, int dstLen)
         s -= d;
         d = 0;
     }
-    len = std::min({len, srcLen - s, dstLen - d});
+    len = std::min({ len, srcLen - s, dstLen - d });
     return len > 0;
 }
 
@@ -83,7 +83,7 @@ void CopyPart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
     const qsizetype sbpl = src.bytesPerLine();
     for (int j = 0; j < h; ++j)
         std::memcpy(dbits + (dy + j) * dbpl + dx * kPixelBytes, sbits + (sy + j) * sbpl + sx * kPixelBytes,
-                    size_t(w) * kPixelBytes);
+            size_t(w) * kPixelBytes);
 }
 
 void StretchPart(QImage& dst, const QRect& to, const QImage& src, const QRect& from)
@@ -126,10 +126,10 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
     if (RectEmpty(from) || RectEmpty(to)) return;
     const std::vector<TvnTile> columns = (axes & Qt::Horizontal)
         ? TilePlacement(to.x(), RectRight(to), from.width())
-        : std::vector<TvnTile> {{to.x(), std::min(from.width(), to.width())}};
+        : std::vector<TvnTile> { { to.x(), std::min(from.width(), to.width()) } };
     const std::vector<TvnTile> rows = (axes & Qt::Vertical)
         ? TilePlacement(to.y(), RectBottom(to), from.height())
-        : std::vector<TvnTile> {{to.y(), std::min(from.height(), to.height())}};
+        : std::vector<TvnTile> { { to.y(), std::min(from.height(), to.height()) } };
 
     uchar* dbits = dst.bits();
     const qsizetype dbpl = dst.bytesPerLine();
@@ -148,8 +148,9 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
             if (y < 0 || y >= dst.height()) continue;
             uchar* drow = dbits + y * dbpl;
             if (band > 0 && repeatRows && spanLeft < spanRight && y >= from.height()) {
-                std::memcpy(drow + spanLeft * kPixelBytes, drow - from.height() * dbpl + spanLeft * kPixelBytes,
-                            size_t(spanRight - spanLeft) * kPixelBytes);
+                std::memcpy(drow + spanLeft * kPixelBytes,
+                    drow - from.height() * dbpl + spanLeft * kPixelBytes,
+                    size_t(spanRight - spanLeft) * kPixelBytes);
                 continue;
             }
             const int sy = from.y() + r;

@@ -14,7 +14,7 @@ void DrawLineAt(QPainter& painter, const QRect& clip, int x, int y, const QStrin
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
     painter.drawText(QRect(x, y, TextWidth(metrics, text) + 1, TextHeight(metrics, text)),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     painter.restore();
 }
 
@@ -34,7 +34,7 @@ void DrawTextLeft(QPainter& painter, const QRect& rect, const QString& text, int
 {
     const QFontMetrics metrics(painter.font());
     DrawLineAt(painter, rect, rect.x() + 2 + indent,
-               rect.y() + rect.height() / 2 - TextHeight(metrics, text) / 2, text);
+        rect.y() + rect.height() / 2 - TextHeight(metrics, text) / 2, text);
 }
 
 QString ShortenText(const QFontMetrics& metrics, const QString& text, int width)
@@ -43,7 +43,8 @@ QString ShortenText(const QFontMetrics& metrics, const QString& text, int width)
     QString kept = text;
     while (!kept.isEmpty() && TextWidth(metrics, kept + kEllipsis) > width) {
         // Drop a whole character: both halves of a surrogate pair go together.
-        const bool pair = kept.size() >= 2 && kept.back().isLowSurrogate() && kept[kept.size() - 2].isHighSurrogate();
+        const bool pair
+            = kept.size() >= 2 && kept.back().isLowSurrogate() && kept[kept.size() - 2].isHighSurrogate();
         kept.chop(pair ? 2 : 1);
     }
     return kept + kEllipsis;

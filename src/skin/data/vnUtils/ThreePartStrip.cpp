@@ -12,10 +12,11 @@ TvnPieces HorizontalStripPieces(const QRect& sr, int left, int right, int width,
     const int h = sr.height();
     const int middle = std::max(1, sr.width() - left - right);
     return {
-        {TvnPieceKind::Copy, QRect(0, 0, left, h), QRect(sr.x(), sr.y(), left, h)},
-        {stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileX, QRect(left, 0, width - left - right, h),
-         QRect(sr.x() + left, sr.y(), middle, h)},
-        {TvnPieceKind::Copy, QRect(width - right, 0, right, h), QRect(sr.x() + sr.width() - right, sr.y(), right, h)},
+        { TvnPieceKind::Copy, QRect(0, 0, left, h), QRect(sr.x(), sr.y(), left, h) },
+        { stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileX,
+            QRect(left, 0, width - left - right, h), QRect(sr.x() + left, sr.y(), middle, h) },
+        { TvnPieceKind::Copy, QRect(width - right, 0, right, h),
+            QRect(sr.x() + sr.width() - right, sr.y(), right, h) },
     };
 }
 
@@ -24,9 +25,9 @@ TvnPieces LeftAnchoredStripPieces(const QRect& sr, int left, int width, bool str
     const int h = sr.height();
     const int middle = std::max(1, sr.width() - left);
     return {
-        {TvnPieceKind::Copy, QRect(0, 0, left, h), QRect(sr.x(), sr.y(), left, h)},
-        {stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileX, QRect(left, 0, width - left, h),
-         QRect(sr.x() + left, sr.y(), middle, h)},
+        { TvnPieceKind::Copy, QRect(0, 0, left, h), QRect(sr.x(), sr.y(), left, h) },
+        { stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileX, QRect(left, 0, width - left, h),
+            QRect(sr.x() + left, sr.y(), middle, h) },
     };
 }
 
@@ -35,11 +36,11 @@ TvnPieces VerticalStripPieces(const QRect& sr, int top, int bottom, int height, 
     const int w = sr.width();
     const int middle = std::max(1, sr.height() - top - bottom);
     return {
-        {TvnPieceKind::Copy, QRect(0, 0, w, top), QRect(sr.x(), sr.y(), w, top)},
-        {stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileY, QRect(0, top, w, height - top - bottom),
-         QRect(sr.x(), sr.y() + top, w, middle)},
-        {TvnPieceKind::Copy, QRect(0, height - bottom, w, bottom),
-         QRect(sr.x(), sr.y() + sr.height() - bottom, w, bottom)},
+        { TvnPieceKind::Copy, QRect(0, 0, w, top), QRect(sr.x(), sr.y(), w, top) },
+        { stretchMiddle ? TvnPieceKind::Stretch : TvnPieceKind::TileY,
+            QRect(0, top, w, height - top - bottom), QRect(sr.x(), sr.y() + top, w, middle) },
+        { TvnPieceKind::Copy, QRect(0, height - bottom, w, bottom),
+            QRect(sr.x(), sr.y() + sr.height() - bottom, w, bottom) },
     };
 }
 
@@ -56,21 +57,24 @@ QImage Draw(const QImage& source, QSize size, const TvnPieces& pieces)
 
 } // namespace
 
-QImage HorizontalStrip(const QImage& source, const QRect& skinRect, int left, int right, int width,
-                       bool stretchMiddle)
+QImage HorizontalStrip(
+    const QImage& source, const QRect& skinRect, int left, int right, int width, bool stretchMiddle)
 {
-    return Draw(source, {width, skinRect.height()}, HorizontalStripPieces(skinRect, left, right, width, stretchMiddle));
+    return Draw(source, { width, skinRect.height() },
+        HorizontalStripPieces(skinRect, left, right, width, stretchMiddle));
 }
 
 QImage LeftAnchoredStrip(const QImage& source, const QRect& skinRect, int left, int width, bool stretchMiddle)
 {
-    return Draw(source, {width, skinRect.height()}, LeftAnchoredStripPieces(skinRect, left, width, stretchMiddle));
+    return Draw(
+        source, { width, skinRect.height() }, LeftAnchoredStripPieces(skinRect, left, width, stretchMiddle));
 }
 
-QImage VerticalStrip(const QImage& source, const QRect& skinRect, int top, int bottom, int height,
-                     bool stretchMiddle)
+QImage VerticalStrip(
+    const QImage& source, const QRect& skinRect, int top, int bottom, int height, bool stretchMiddle)
 {
-    return Draw(source, {skinRect.width(), height}, VerticalStripPieces(skinRect, top, bottom, height, stretchMiddle));
+    return Draw(source, { skinRect.width(), height },
+        VerticalStripPieces(skinRect, top, bottom, height, stretchMiddle));
 }
 
 } // namespace vnutils

@@ -20,10 +20,11 @@ TvnPieces VerticalStripPieces(const QRect& skinRect, int top, int bottom, int he
 
 // The strips as images: `width` x the skin rectangle's height, or the skin rectangle's
 // width x `height`. A null image when a size is not positive or the source is empty.
-QImage HorizontalStrip(const QImage& source, const QRect& skinRect, int left, int right, int width,
-                       bool stretchMiddle);
-QImage LeftAnchoredStrip(const QImage& source, const QRect& skinRect, int left, int width, bool stretchMiddle);
-QImage VerticalStrip(const QImage& source, const QRect& skinRect, int top, int bottom, int height,
-                     bool stretchMiddle);
+QImage HorizontalStrip(
+    const QImage& source, const QRect& skinRect, int left, int right, int width, bool stretchMiddle);
+QImage LeftAnchoredStrip(
+    const QImage& source, const QRect& skinRect, int left, int width, bool stretchMiddle);
+QImage VerticalStrip(
+    const QImage& source, const QRect& skinRect, int top, int bottom, int height, bool stretchMiddle);
 
 } // namespace vnutils

@@ -12,7 +12,7 @@ std::vector<TvnTile> TilePlacement(int from, int to, int tile)
     tiles.reserve(count);
     for (int i = 0; i < count; ++i) {
         const int pos = from + i * tile;
-        tiles.push_back({pos, std::min(tile, to - pos)});
+        tiles.push_back({ pos, std::min(tile, to - pos) });
     }
     return tiles;
 }

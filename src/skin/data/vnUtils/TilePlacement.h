@@ -7,7 +7,7 @@
 namespace vnutils {
 
 struct TvnTile {
-    int Pos = 0;    // target position of the tile's first pixel
+    int Pos = 0; // target position of the tile's first pixel
     int Length = 0; // pixels of the tile that are drawn (the tile's size, or less at the end)
     friend bool operator==(const TvnTile&, const TvnTile&) = default;
 };

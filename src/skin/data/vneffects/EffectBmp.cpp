@@ -18,7 +18,10 @@ constexpr quint32 kAlpha = 0xFF000000u;
 int Blue(quint32 p) { return int(p & 0xFF); }
 int Green(quint32 p) { return int((p >> 8) & 0xFF); }
 int Red(quint32 p) { return int((p >> 16) & 0xFF); }
-quint32 Pack(quint32 alpha, int r, int g, int b) { return alpha | quint32(r) << 16 | quint32(g) << 8 | quint32(b); }
+quint32 Pack(quint32 alpha, int r, int g, int b)
+{
+    return alpha | quint32(r) << 16 | quint32(g) << 8 | quint32(b);
+}
 
 // The per-channel effects are a function of the channel value alone: one table of 256
 // results, then a lookup per channel.
@@ -68,7 +71,10 @@ TvnEffectBmp::TvnEffectBmp(int width, int height)
     m_image.fill(Qt::black);
 }
 
-TvnEffectBmp::TvnEffectBmp(const QImage& source) : m_image(source.convertToFormat(QImage::Format_RGB32)) { }
+TvnEffectBmp::TvnEffectBmp(const QImage& source)
+    : m_image(source.convertToFormat(QImage::Format_RGB32))
+{
+}
 
 void TvnEffectBmp::Draw(QPainter& painter, int x, int y) const { painter.drawImage(QPoint(x, y), m_image); }
 
@@ -133,7 +139,8 @@ void TvnEffectBmp::SplitBlur(int offset)
             const int r = x + offset < w ? x + offset : x;
             // Red and blue add up side by side in one word, green in another; four
             // channel values never carry into the next lane.
-            const quint32 rb = (up[l] & 0xFF00FF) + (up[r] & 0xFF00FF) + (down[l] & 0xFF00FF) + (down[r] & 0xFF00FF);
+            const quint32 rb
+                = (up[l] & 0xFF00FF) + (up[r] & 0xFF00FF) + (down[l] & 0xFF00FF) + (down[r] & 0xFF00FF);
             const quint32 g = (up[l] & 0xFF00) + (up[r] & 0xFF00) + (down[l] & 0xFF00) + (down[r] & 0xFF00);
             scratch[x] = (own[x] & kAlpha) | ((rb >> 2) & 0xFF00FF) | ((g >> 2) & 0xFF00);
         }

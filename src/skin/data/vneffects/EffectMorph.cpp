@@ -65,7 +65,10 @@ std::vector<double> CentreWeights(int length, double k)
 }
 
 // n = round(W k) held to lo .. W - 1 (and never beyond the picture).
-int Columns(int width, double k, int lo) { return std::min(width, std::max(lo, std::min(RoundHalfEven(width * k), width - 1))); }
+int Columns(int width, double k, int lo)
+{
+    return std::min(width, std::max(lo, std::min(RoundHalfEven(width * k), width - 1)));
+}
 
 } // namespace
 
