@@ -3,6 +3,7 @@
 #include "ImageHelpers.h"
 #include "RandomGeometry.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace vnutils;
@@ -197,4 +198,26 @@ TEST(NinePart, ControlsGrowingOneWayMoveOnlyThosePoints)
     const TvnNinePartTarget down = StandardTarget(parts, { 30, 20 }, TvnGrowth::Vertical);
     EXPECT_EQ(down.RightBottom, QPoint(12, 18));
     EXPECT_EQ(down.ClientRect, RectLTRB(2, 3, 12, 18));
+}
+
+TEST(NinePart, PaintingThePiecesOnAPainterGivesTheSameCopiesAndTiles)
+{
+    std::mt19937 random(3);
+    const QImage picture = NoisePicture(64, 64, random);
+    for (int trial = 0; trial < 60; ++trial) {
+        TvnNinePart parts = RandomNinePart(random, { Between(random, 0, 20), Between(random, 0, 20) });
+        const QSize size(parts.SkinRect.width() + Between(random, 0, 50),
+            parts.SkinRect.height() + Between(random, 0, 50));
+        const TvnPieces pieces = NinePartPieces(parts, StandardTarget(parts, size), true);
+        QImage direct(size, QImage::Format_RGB32), painted(size, QImage::Format_RGB32);
+        direct.fill(Qt::black);
+        painted.fill(Qt::black);
+        DrawPieces(direct, picture, pieces);
+        {
+            QPainter painter(&painted);
+            DrawPieces(painter, picture, pieces);
+        }
+        SCOPED_TRACE(trial);
+        EXPECT_EQ(direct, painted);
+    }
 }

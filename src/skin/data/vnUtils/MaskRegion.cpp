@@ -4,7 +4,6 @@
 #include "SkinRect.h"
 
 #include <QtEndian>
-#include <cstring>
 
 namespace vnutils {
 

@@ -37,11 +37,18 @@ template <typename F> ChannelTable MakeTable(F f)
 
 void ApplyTable(TvnEffectBmp& bmp, const ChannelTable& t)
 {
+    // The table once per channel position, so a pixel is three lookups and two ors.
+    std::array<quint32, 256> red {}, green {}, blue {};
+    for (int c = 0; c < 256; ++c) {
+        red[c] = quint32(t[c]) << 16;
+        green[c] = quint32(t[c]) << 8;
+        blue[c] = t[c];
+    }
     for (int y = 0; y < bmp.Height(); ++y) {
         quint32* row = bmp.Row(y);
         for (int x = 0, w = bmp.Width(); x < w; ++x) {
             const quint32 p = row[x];
-            row[x] = Pack(p & kAlpha, t[Red(p)], t[Green(p)], t[Blue(p)]);
+            row[x] = (p & kAlpha) | red[Red(p)] | green[Green(p)] | blue[Blue(p)];
         }
     }
 }
@@ -113,11 +120,18 @@ void TvnEffectBmp::Noise(int amount, QRandomGenerator& random)
 {
     if (amount < 1) return;
     const int half = amount / 2;
+    // Noise needs speed more than a strong generator: `random` only seeds a xorshift64*
+    // sequence, whose high 32 bits are scaled to 0 .. amount - 1 per pixel.
+    quint64 state = random.generate64() | 1;
     for (int y = 0; y < Height(); ++y) {
         quint32* row = Row(y);
         for (int x = 0, w = Width(); x < w; ++x) {
+            state ^= state >> 12;
+            state ^= state << 25;
+            state ^= state >> 27;
+            const quint64 word = (state * 0x2545F4914F6CDD1DULL) >> 32;
+            const int d = int((word * quint64(amount)) >> 32) - half;
             const quint32 p = row[x];
-            const int d = int(random.bounded(amount)) - half;
             row[x] = Pack(p & kAlpha, Clamp255(Red(p) + d), Clamp255(Green(p) + d), Clamp255(Blue(p) + d));
         }
     }
