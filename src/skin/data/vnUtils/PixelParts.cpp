@@ -13,6 +13,20 @@ namespace {
 
 constexpr int kPixelBytes = 4;
 
+// Copies `count` pixels. Frame edges are a few pixels wide and many rows tall, so short
+// runs are copied in line rather than through a library call per row.
+inline void CopyPixels(void* dst, const void* src, int count)
+{
+    if (count <= 16) {
+        auto* d = static_cast<quint32*>(dst);
+        const auto* s = static_cast<const quint32*>(src);
+        for (int i = 0; i < count; ++i)
+            d[i] = s[i];
+        return;
+    }
+    std::memcpy(dst, src, size_t(count) * kPixelBytes);
+}
+
 // Clips one axis of a copy of `len` pixels from source position `s` to target position
 // `d`, so that both stay inside [0, srcLen) and [0, dstLen). False when nothing is left.
 bool ClipAxis(int& s, int& d, int& len, int srcLen, int dstLen)
@@ -82,8 +96,7 @@ void CopyPart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
     const uchar* sbits = src.constBits();
     const qsizetype sbpl = src.bytesPerLine();
     for (int j = 0; j < h; ++j)
-        std::memcpy(dbits + (dy + j) * dbpl + dx * kPixelBytes, sbits + (sy + j) * sbpl + sx * kPixelBytes,
-            size_t(w) * kPixelBytes);
+        CopyPixels(dbits + (dy + j) * dbpl + dx * kPixelBytes, sbits + (sy + j) * sbpl + sx * kPixelBytes, w);
 }
 
 void StretchPart(QImage& dst, const QRect& to, const QImage& src, const QRect& from)
@@ -102,18 +115,17 @@ void StretchPart(QImage& dst, const QRect& to, const QImage& src, const QRect& f
     const qsizetype dbpl = dst.bytesPerLine();
     const uchar* sbits = src.constBits();
     const qsizetype sbpl = src.bytesPerLine();
-    const size_t rowBytes = size_t(x1 - x0) * kPixelBytes;
     for (int y = y0; y < y1; ++y) {
         const int sy = ymap[y - y0];
         auto* drow = reinterpret_cast<quint32*>(dbits + y * dbpl) + x0;
         if (y > y0 && sy == ymap[y - y0 - 1]) {
             // Enlarged vertically: the row repeats the one above.
-            std::memcpy(drow, reinterpret_cast<const quint32*>(dbits + (y - 1) * dbpl) + x0, rowBytes);
+            CopyPixels(drow, reinterpret_cast<const quint32*>(dbits + (y - 1) * dbpl) + x0, x1 - x0);
             continue;
         }
         const auto* srow = reinterpret_cast<const quint32*>(sbits + sy * sbpl);
         if (sameWidth) {
-            std::memcpy(drow, srow + xmap[0], rowBytes);
+            CopyPixels(drow, srow + xmap[0], x1 - x0);
             continue;
         }
         for (int i = 0, n = x1 - x0; i < n; ++i)
@@ -148,9 +160,8 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
             if (y < 0 || y >= dst.height()) continue;
             uchar* drow = dbits + y * dbpl;
             if (band > 0 && repeatRows && spanLeft < spanRight && y >= from.height()) {
-                std::memcpy(drow + spanLeft * kPixelBytes,
-                    drow - from.height() * dbpl + spanLeft * kPixelBytes,
-                    size_t(spanRight - spanLeft) * kPixelBytes);
+                CopyPixels(drow + spanLeft * kPixelBytes,
+                    drow - from.height() * dbpl + spanLeft * kPixelBytes, spanRight - spanLeft);
                 continue;
             }
             const int sy = from.y() + r;
@@ -159,7 +170,7 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
             for (const TvnTile& column : columns) {
                 int sx = from.x(), dx = column.Pos, w = column.Length;
                 if (!ClipAxis(sx, dx, w, src.width(), dst.width())) continue;
-                std::memcpy(drow + dx * kPixelBytes, srow + sx * kPixelBytes, size_t(w) * kPixelBytes);
+                CopyPixels(drow + dx * kPixelBytes, srow + sx * kPixelBytes, w);
             }
         }
     }
