@@ -137,27 +137,47 @@ void TvnEffectBmp::Noise(int amount, QRandomGenerator& random)
     }
 }
 
+namespace {
+
+// The average of four pixels, per channel: red and blue add up side by side in one
+// word, green in another; four channel values never carry into the next lane.
+inline quint32 Average4(quint32 a, quint32 b, quint32 c, quint32 d, quint32 alpha)
+{
+    const quint32 rb = (a & 0xFF00FF) + (b & 0xFF00FF) + (c & 0xFF00FF) + (d & 0xFF00FF);
+    const quint32 g = (a & 0xFF00) + (b & 0xFF00) + (c & 0xFF00) + (d & 0xFF00);
+    return alpha | ((rb >> 2) & 0xFF00FF) | ((g >> 2) & 0xFF00);
+}
+
+} // namespace
+
 void TvnEffectBmp::SplitBlur(int offset)
 {
     if (offset < 1) return;
     const int w = Width(), h = Height();
     std::vector<quint32> scratch(size_t(std::max(w, 0)));
+    // Columns whose left and right neighbours both lie inside the picture.
+    const int innerFrom = std::min(offset, w), innerTo = std::max(innerFrom, w - offset);
     for (int y = 0; y < h; ++y) {
         // Past the last row or column the pixel's own row or column stands in, as it
         // does before the first, so the blur never reads outside the picture.
         const quint32* up = Row(y - offset >= 0 ? y - offset : y);
         const quint32* down = Row(y + offset < h ? y + offset : y);
         const quint32* own = Row(y);
-        for (int x = 0; x < w; ++x) {
+        auto blur = [&](int x) {
             const int l = x - offset >= 0 ? x - offset : x;
             const int r = x + offset < w ? x + offset : x;
-            // Red and blue add up side by side in one word, green in another; four
-            // channel values never carry into the next lane.
-            const quint32 rb
-                = (up[l] & 0xFF00FF) + (up[r] & 0xFF00FF) + (down[l] & 0xFF00FF) + (down[r] & 0xFF00FF);
-            const quint32 g = (up[l] & 0xFF00) + (up[r] & 0xFF00) + (down[l] & 0xFF00) + (down[r] & 0xFF00);
-            scratch[x] = (own[x] & kAlpha) | ((rb >> 2) & 0xFF00FF) | ((g >> 2) & 0xFF00);
-        }
+            scratch[x] = Average4(up[l], up[r], down[l], down[r], own[x] & kAlpha);
+        };
+        for (int x = 0; x < innerFrom; ++x)
+            blur(x);
+        const quint32* __restrict u = up;
+        const quint32* __restrict d = down;
+        const quint32* __restrict o = own;
+        quint32* __restrict out = scratch.data();
+        for (int x = innerFrom; x < innerTo; ++x)
+            out[x] = Average4(u[x - offset], u[x + offset], d[x - offset], d[x + offset], o[x] & kAlpha);
+        for (int x = innerTo; x < w; ++x)
+            blur(x);
         std::copy(scratch.begin(), scratch.end(), Row(y));
     }
 }
