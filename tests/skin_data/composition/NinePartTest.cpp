@@ -221,3 +221,34 @@ TEST(NinePart, PaintingThePiecesOnAPainterGivesTheSameCopiesAndTiles)
         EXPECT_EQ(direct, painted);
     }
 }
+
+TEST(NinePart, AnyTargetGeometryDrawsOnlyPixelsOfTheSkinRectangle)
+{
+    // Shrunk targets, points outside the target, crossed edges: whatever is drawn must
+    // come from inside the skin rectangle, and nothing may be read or written elsewhere.
+    std::mt19937 random(17);
+    const QImage picture = CoordinatePicture(120, 120);
+    for (int trial = 0; trial < 300; ++trial) {
+        TvnNinePart parts = RandomNinePart(random, { Between(random, 0, 60), Between(random, 0, 60) }, 50);
+        RandomFlags(random, parts);
+        TvnNinePartTarget to;
+        to.Size = QSize(Between(random, 1, 90), Between(random, 1, 90));
+        auto point = [&] { return QPoint(Between(random, -20, 110), Between(random, -20, 110)); };
+        to.LeftTop = point();
+        to.RightTop = point();
+        to.LeftBottom = point();
+        to.RightBottom = point();
+        to.ClientRect = RectLTRB(Between(random, -10, 60), Between(random, -10, 60),
+            Between(random, -10, 100), Between(random, -10, 100));
+        QImage target;
+        ComposeNineParts(target, picture, parts, to);
+        ASSERT_EQ(target.size(), to.Size);
+        SCOPED_TRACE(trial);
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                const QRgb p = target.pixel(x, y);
+                if (p == qRgb(0, 0, 0)) continue;
+                ASSERT_TRUE(parts.SkinRect.contains(qRed(p), qGreen(p))) << x << "," << y;
+            }
+    }
+}

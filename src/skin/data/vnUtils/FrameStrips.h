@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QSize>
-#include <array>
 
 namespace vnutils {
 
