@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/declared/DeclaredLoader.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
 #include "support/TestEnv.h"
@@ -235,4 +236,28 @@ TEST(Form, KeyPreviewSeesCharactersFirstAndEnterMovesThroughTabOrder)
     EXPECT_EQ(clicks, 1);
     QApplication::processEvents();
     EXPECT_TRUE(button->PushButton()->hasFocus());
+}
+
+TEST(Form, DeclaredFormPropertiesWinOverQtsOwnNames)
+{
+    TForm form;
+    declared::LoadRootFromText(&form, R"(
+object frmDeclared: TForm
+  Caption = 'Quira'
+  ClientHeight = 351
+  ClientWidth = 800
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  Font.Style = [fsBold]
+  Position = poDesktopCenter
+  BorderIcons = []
+end)", "declared.dfm");
+    EXPECT_EQ(form.Caption(), "Quira");
+    EXPECT_EQ(form.ClientWidth(), 800);
+    EXPECT_EQ(form.ClientHeight(), 351);
+    EXPECT_EQ(form.Font()->Name(), "MS Sans Serif");
+    EXPECT_EQ(form.font().pixelSize(), 11);
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.Position(), poDesktopCenter);
+    EXPECT_EQ(form.BorderIcons(), TBorderIcons());
 }

@@ -51,8 +51,10 @@ QString where(const QString& file, int line) { return QStringLiteral("%1:%2: ").
 
 QMetaProperty findProperty(const QObject* object, const QString& name)
 {
+    // From the most derived class down: published names ("Font", "Enabled") must win
+    // over Qt's own properties that differ only in case ("font", "enabled").
     const QMetaObject* mo = object->metaObject();
-    for (int i = 0; i < mo->propertyCount(); ++i) {
+    for (int i = mo->propertyCount() - 1; i >= 0; --i) {
         QMetaProperty p = mo->property(i);
         if (name.compare(QLatin1String(p.name()), Qt::CaseInsensitive) == 0) return p;
     }
