@@ -15,6 +15,7 @@ void TApplication::Reset()
     m_title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     m_mainForm = nullptr;
     m_terminated = false;
+    m_running = false;
 }
 
 TForm* TApplication::MainForm() const { return m_mainForm; }
@@ -34,13 +35,20 @@ int TApplication::Run()
     // Showing the main form runs its first-show handler, which may already have ended
     // the program (a login closed without success).
     if (m_terminated) return 0;
-    return QApplication::exec();
+    m_running = true;
+    const int result = QApplication::exec();
+    m_running = false;
+    return result;
 }
 
 void TApplication::Terminate()
 {
     m_terminated = true;
-    QCoreApplication::exit(0);
+    // Modal loops end with Cancel; the main loop, once it runs, ends too. Telling Qt to
+    // exit before its main loop runs would make every later local loop return at once.
+    for (TForm* form : Screen()->Forms())
+        if (form->IsModal()) form->SetModalResult(mrCancel);
+    if (m_running) QCoreApplication::exit(0);
 }
 
 QString TApplication::ErrorBoxText(const QString& message)

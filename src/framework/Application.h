@@ -44,6 +44,7 @@ private:
     QString m_title;
     QPointer<TForm> m_mainForm;
     bool m_terminated = false;
+    bool m_running = false;
 };
 
 TApplication* Application();

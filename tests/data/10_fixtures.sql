@@ -12,7 +12,9 @@ INSERT INTO usuario (login, senha, nome, id_empresa) VALUES
   ('ana', 'SOL123', 'Ana Conceição', 1),
   ('joao', 'LUA-456', 'João Gonçalves', 1),
   ('marcia', 'MAR789', 'Márcia Brandão', 2),
-  ('', '', 'Conta sem login', 2);
+  ('', '', 'Conta sem login', 2),
+  -- A user of a company the company table does not have.
+  ('orfao', 'SEM', 'Usuário sem empresa', 3);
 
 INSERT INTO tipo_evento (id_tipo_evento, descricao) VALUES
   (1, 'Casamento'),

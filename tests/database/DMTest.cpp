@@ -1,6 +1,6 @@
 // The data module as the windows use it: its declared components, and each action
 // against the real server with the studio fixtures.
-#include "TestDb.h"
+#include "support/TestDb.h"
 #include "app/uDM/uDM.h"
 #include "framework/Exception.h"
 #include "framework/StandardClasses.h"

@@ -2,7 +2,7 @@
 // closes or scrolls, the window of rows a grid sees, and references that go away.
 #include "framework/data/DataLink.h"
 
-#include "TestDb.h"
+#include "support/TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"

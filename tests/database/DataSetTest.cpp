@@ -1,6 +1,6 @@
 // Data sets over the real server: field types and sizes, navigation, the in-memory copy
 // a provider fills, and what empty or closed tables read.
-#include "TestDb.h"
+#include "support/TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
@@ -200,7 +200,7 @@ TEST_F(DataSetTest, AProviderCopiesAnOpenQueryFromItsFirstRow)
     query->Last();
     table->Open();
     EXPECT_EQ(table->RecNo(), 1);
-    EXPECT_EQ(Column(*table, "login"), (QStringList { "ana", "joao", "marcia" }));
+    EXPECT_EQ(Column(*table, "login"), (QStringList { "ana", "joao", "marcia", "orfao" }));
 }
 
 TEST_F(DataSetTest, FieldSettingsShapeTheCopysFields)

@@ -2,7 +2,7 @@
 // comments and MySQL's ":=" pass through untouched.
 #include "framework/data/SqlParams.h"
 
-#include "TestDb.h"
+#include "support/TestDb.h"
 
 namespace {
 
