@@ -1,0 +1,93 @@
+#include "SkinFormInfo.h"
+
+#include <algorithm>
+
+namespace {
+const QString kFormInfo = QStringLiteral("FORMINFO");
+} // namespace
+
+// clang-format off
+TvnKeyTable<TvnSkinFormInfo> TvnSkinFormInfo::Keys()
+{
+    using C = TvnSkinFormInfo;
+    static const TvnSkinKey<C> keys[] = {
+        Key("lefttoppoint", &C::LeftTopPoint),
+        Key("righttoppoint", &C::RightTopPoint),
+        Key("leftbottompoint", &C::LeftBottomPoint),
+        Key("rightbottompoint", &C::RightBottomPoint),
+        Key("clientrect", &C::ClientRect),
+        Key("bgpictureindex", &C::BGPictureIndex, -1),
+        Key("mdibgpictureindex", &C::MDIBGPictureIndex, -1),
+        Key("leftstretch", &C::LeftStretch),
+        Key("rightstretch", &C::RightStretch),
+        Key("topstretch", &C::TopStretch),
+        Key("bottomstretch", &C::BottomStretch),
+        Key("stretcheffect", &C::StretchEffect),
+        Key("stretchtype", &C::StretchType),
+        Key("mdibgstretcheffect", &C::MDIBGStretchEffect),
+        Key("mdibgstretchtype", &C::MDIBGStretchType),
+        Key("maskrectarea", &C::MaskRectArea),
+        Key("hittestlefttoppoint", &C::HitTestLeftTopPoint),
+        Key("hittestrighttoppoint", &C::HitTestRightTopPoint),
+        Key("hittestleftbottompoint", &C::HitTestLeftBottomPoint),
+        Key("hittestrightbottompoint", &C::HitTestRightBottomPoint),
+        Key("buttonsrect", &C::ButtonsRect),
+        Key("captionrect", &C::CaptionRect),
+        Key("buttonsoffset", &C::ButtonsOffset),
+        Key("buttonsinleft", &C::ButtonsInLeft),
+        Key("mainmenupopupup", &C::MainMenuPopupUp),
+        Key("borderwidth", &C::BorderWidth),
+        Key("formminwidth", &C::FormMinWidth),
+        Key("mditabstransparent", &C::MDITabsTransparent),
+        Key("mainmenubartransparent", &C::MainMenuBarTransparent),
+        Key("autorenderinginactiveimage", &C::AutoRenderingInactiveImage),
+        Key("inactiveeffect", &C::InactiveEffect),
+    };
+    return keys;
+}
+// clang-format on
+
+TvnSkinFormInfo::TvnSkinFormInfo() { ApplyDefaults(*this, Keys()); }
+
+namespace {
+
+void ReplaceWhenOnAxis(QPoint& hitTestPoint, const QPoint& cornerPoint)
+{
+    if (hitTestPoint.x() == 0 || hitTestPoint.y() == 0) hitTestPoint = cornerPoint;
+}
+
+} // namespace
+
+void TvnSkinFormInfo::LoadFormInfo(const TMemIniFile& ini, bool hasMask)
+{
+    LoadKeys(*this, ini, kFormInfo, Keys());
+
+    // A shaped window's mask must at least cover the client area, and hit-test points
+    // left out fall back on the corner points.
+    if (hasMask) {
+        if (MaskRectArea.IsEmpty()) {
+            MaskRectArea = ClientRect;
+        } else {
+            MaskRectArea.Left = std::min(MaskRectArea.Left, ClientRect.Left);
+            MaskRectArea.Top = std::min(MaskRectArea.Top, ClientRect.Top);
+            MaskRectArea.Right = std::max(MaskRectArea.Right, ClientRect.Right);
+            MaskRectArea.Bottom = std::max(MaskRectArea.Bottom, ClientRect.Bottom);
+        }
+        ReplaceWhenOnAxis(HitTestLeftTopPoint, LeftTopPoint);
+        ReplaceWhenOnAxis(HitTestRightTopPoint, RightTopPoint);
+        ReplaceWhenOnAxis(HitTestLeftBottomPoint, LeftBottomPoint);
+        ReplaceWhenOnAxis(HitTestRightBottomPoint, RightBottomPoint);
+    }
+
+    // Corner points outside the client rectangle would cut border parts that overlap
+    // the client area; a skin whose points share a row or column has no nine-part
+    // geometry and keeps them as written.
+    if (RightBottomPoint.x() == LeftTopPoint.x() || RightBottomPoint.y() == LeftTopPoint.y()) return;
+    const TRect& c = ClientRect;
+    LeftTopPoint = QPoint(std::max(LeftTopPoint.x(), c.Left), std::max(LeftTopPoint.y(), c.Top));
+    RightTopPoint = QPoint(std::min(RightTopPoint.x(), c.Right), std::max(RightTopPoint.y(), c.Top));
+    LeftBottomPoint = QPoint(std::max(LeftBottomPoint.x(), c.Left), std::min(LeftBottomPoint.y(), c.Bottom));
+    RightBottomPoint = QPoint(std::min(RightBottomPoint.x(), c.Right), std::min(RightBottomPoint.y(), c.Bottom));
+}
+
+void TvnSkinFormInfo::SaveFormInfo(TMemIniFile& ini) const { SaveKeys(*this, ini, kFormInfo, Keys()); }
