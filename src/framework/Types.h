@@ -13,6 +13,30 @@ Q_ENUM_NS(TAlignment)
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 Q_ENUM_NS(TMouseButton)
 
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+Q_ENUM_NS(TPosition)
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+Q_ENUM_NS(TFormBorderStyle)
+
+// A control's own border: none or a single line.
+enum TBorderStyle { bsNoBorder = 0, bsSingleBorder = 1 };
+Q_ENUM_NS(TBorderStyle)
+
+enum TBorderIcon { biSystemMenu = 0x1, biMinimize = 0x2, biMaximize = 0x4, biHelp = 0x8 };
+Q_DECLARE_FLAGS(TBorderIcons, TBorderIcon)
+Q_FLAG_NS(TBorderIcons)
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+Q_ENUM_NS(TAlign)
+
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+Q_ENUM_NS(TEditCharCase)
+
+enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
+
 enum TShiftStateFlag { ssShift = 0x1, ssAlt = 0x2, ssCtrl = 0x4, ssLeft = 0x8, ssRight = 0x10, ssMiddle = 0x20, ssDouble = 0x40 };
 Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
 Q_FLAG_NS(TShiftState)
@@ -20,10 +44,10 @@ Q_FLAG_NS(TShiftState)
 } // namespace fw
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TShiftState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TBorderIcons)
+Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TFontStyles)
 
-using fw::TAlignment;
-using fw::TMouseButton;
-using fw::TShiftState;
+using namespace fw;
 
 // Modal results as the framework numbers them.
 using TModalResult = int;

@@ -92,6 +92,12 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;
 
+// Notifications a control receives about its own window (control notifications).
+inline constexpr UINT CN_BASE = 0xBC00;
+// A key goes down while the control has the focus, before it becomes a character:
+// wParam the virtual key, lParam the shift state. A non-zero result swallows the key.
+inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+
 // The skinning engine's notifications.
 inline constexpr UINT SKINMSG_BEFORE_CHANGE = WM_USER + 201;
 inline constexpr UINT SKINMSG_CHANGE = WM_USER + 202;

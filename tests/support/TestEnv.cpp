@@ -35,8 +35,11 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
+    while (!done() && clock.elapsed() < timeoutMs) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
+        // Objects released outside any event loop (as tests do) are freed here too.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     return done();
 }
 

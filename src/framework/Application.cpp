@@ -1,0 +1,96 @@
+#include "Application.h"
+
+#include "Exception.h"
+#include "Form.h"
+#include "MessageBox.h"
+#include "declared/DeclaredLoader.h"
+#include "platform/Fonts.h"
+
+#include <QFileInfo>
+
+TApplication::TApplication() { Reset(); }
+
+void TApplication::Reset()
+{
+    m_title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    m_mainForm = nullptr;
+    m_terminated = false;
+}
+
+TForm* TApplication::MainForm() const { return m_mainForm; }
+
+void TApplication::SetMainForm(TForm* form) { m_mainForm = form; }
+
+TApplication* Application()
+{
+    static TApplication* app = new TApplication;
+    return app;
+}
+
+int TApplication::Run()
+{
+    declared::CheckPendingReferences();
+    if (m_mainForm && !m_terminated) m_mainForm->Show();
+    // Showing the main form runs its first-show handler, which may already have ended
+    // the program (a login closed without success).
+    if (m_terminated) return 0;
+    return QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    m_terminated = true;
+    QCoreApplication::exit(0);
+}
+
+QString TApplication::ErrorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > u'.') return message + u'.';
+    return message;
+}
+
+void TApplication::ShowException(const QString& message)
+{
+    MessageBoxWithCaption(ErrorBoxText(message), m_title, TMsgDlgType::mtError, mbOK);
+}
+
+void TApplication::HandleException(const std::exception& error)
+{
+    if (auto* e = dynamic_cast<const Exception*>(&error)) ShowException(e->Message());
+    else ShowException(QString::fromUtf8(error.what()));
+}
+
+TForm* TScreen::ActiveForm() const
+{
+    for (TForm* f : m_forms)
+        if (f->isActiveWindow()) return f;
+    return nullptr;
+}
+
+void TScreen::AddForm(TForm* form)
+{
+    if (!m_forms.contains(form)) m_forms.append(form);
+}
+
+void TScreen::RemoveForm(TForm* form) { m_forms.removeAll(form); }
+
+TScreen* Screen()
+{
+    static TScreen* screen = new TScreen;
+    return screen;
+}
+
+TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    fonts::InstallSubstitutes();
+}
+
+bool TQtApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        Application()->HandleException(error);
+    }
+    return false;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The application object and the screen: the title, the main form, the end of the
+// program, the standard error box, and the list of forms in creation order.
+#include <QApplication>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <exception>
+
+class TForm;
+
+class TApplication : public QObject {
+    Q_OBJECT
+public:
+    // The program file's name without extension until set.
+    QString Title() const { return m_title; }
+    void SetTitle(const QString& title) { m_title = title; }
+
+    // The first form created; closing it ends the program.
+    TForm* MainForm() const;
+    void SetMainForm(TForm* form);
+
+    // Shows the main form and runs the message loop until Terminate. Checks first that
+    // every reference of the declared data found its module.
+    int Run();
+    void Terminate();
+    bool Terminated() const { return m_terminated; }
+
+    // The standard error box for an error that escaped a handler: the message, with
+    // "." appended when its last character sorts after ".", the title as caption, an
+    // error icon and an OK button.
+    void HandleException(const std::exception& error);
+    void ShowException(const QString& message);
+    static QString ErrorBoxText(const QString& message);
+
+    // Forgets the state of a previous run (tests create several applications' worth
+    // of forms in one process).
+    void Reset();
+
+private:
+    friend TApplication* Application();
+    TApplication();
+    QString m_title;
+    QPointer<TForm> m_mainForm;
+    bool m_terminated = false;
+};
+
+TApplication* Application();
+
+class TScreen : public QObject {
+    Q_OBJECT
+public:
+    // Every form that exists, in creation order.
+    const QList<TForm*>& Forms() const { return m_forms; }
+    int FormCount() const { return static_cast<int>(m_forms.size()); }
+    TForm* ActiveForm() const;
+
+    void AddForm(TForm* form);
+    void RemoveForm(TForm* form);
+
+private:
+    QList<TForm*> m_forms;
+};
+
+TScreen* Screen();
+
+// The Qt application the product runs in: an error thrown by a handler while an event
+// is delivered reaches the standard error box, and the program keeps running.
+class TQtApplication : public QApplication {
+    Q_OBJECT
+public:
+    TQtApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,24 @@
+#include "ClassRegistry.h"
+
+#include <QHash>
+
+namespace {
+QHash<QString, TRegisteredClass>& registry()
+{
+    static QHash<QString, TRegisteredClass> classes;
+    return classes;
+}
+} // namespace
+
+void RegisterClassInfo(TRegisteredClass info)
+{
+    const QString key = info.name.toLower();
+    registry().insert(key, std::move(info));
+}
+
+const TRegisteredClass* FindRegisteredClass(const QString& name)
+{
+    auto& r = registry();
+    auto it = r.constFind(name.toLower());
+    return it == r.constEnd() ? nullptr : &it.value();
+}

@@ -1,0 +1,164 @@
+#include "Control.h"
+
+#include <QEvent>
+#include <algorithm>
+
+TControl::TControl(QObject* owner) : QWidget(nullptr), TComponentBase(this), TMessageTarget(this), m_font(new TFont(this))
+{
+    SetOwner(owner);
+    setFocusPolicy(Qt::NoFocus);
+    connect(m_font, &TFont::Changed, this, [this] {
+        if (m_applyingFont) return;
+        // A font of its own: the control no longer follows its parent's.
+        m_parentFont = false;
+        setFont(m_font->ToQFont());
+        FontChanged();
+    });
+}
+
+void TControl::SetBounds(int left, int top, int w, int h)
+{
+    setGeometry(left, top, std::max(0, w), std::max(0, h));
+}
+
+void TControl::SetVisible(bool visible)
+{
+    setVisible(visible);
+    Perform(msg::CM_VISIBLECHANGED, visible ? 1 : 0, 0);
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == isEnabled()) return;
+    setEnabled(enabled);
+    Perform(msg::CM_ENABLEDCHANGED, 0, 0);
+}
+
+void TControl::SetTabOrder(int order) { m_tabOrder = order; }
+
+void TControl::SetTabStop(bool stop)
+{
+    m_tabStop = stop;
+    QWidget* target = focusProxy() ? focusProxy() : this;
+    target->setFocusPolicy(stop ? Qt::StrongFocus : (focusProxy() ? Qt::ClickFocus : Qt::NoFocus));
+}
+
+void TControl::ApplyTabOrder(QWidget* container)
+{
+    QList<TControl*> controls;
+    for (QObject* child : container->children())
+        if (auto* c = qobject_cast<TControl*>(child)) controls.append(c);
+    std::stable_sort(controls.begin(), controls.end(),
+        [](const TControl* a, const TControl* b) { return a->TabOrder() < b->TabOrder(); });
+    QWidget* previous = nullptr;
+    for (TControl* c : controls) {
+        if (previous) QWidget::setTabOrder(previous, c);
+        previous = c;
+        ApplyTabOrder(c);
+    }
+}
+
+void TControl::SetParentFont(bool parentFont)
+{
+    m_parentFont = parentFont;
+    if (parentFont && parentWidget()) {
+        setFont(QFont());
+        FontChanged();
+    }
+}
+
+void TControl::SetColor(TColor color)
+{
+    if (color == m_color) return;
+    m_color = color;
+    m_parentColor = false;
+    Perform(msg::CM_COLORCHANGED, 0, 0);
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool parentColor)
+{
+    m_parentColor = parentColor;
+    if (parentColor)
+        if (auto* parent = qobject_cast<TControl*>(parentWidget())) m_color = parent->Color();
+    ColorChanged();
+}
+
+void TControl::SetHint(const QString& hint)
+{
+    m_hint = hint;
+    setToolTip(m_showHint ? hint : QString());
+}
+
+void TControl::SetShowHint(bool show)
+{
+    m_showHint = show;
+    setToolTip(show ? m_hint : QString());
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    m_align = align;
+    if (auto* parent = qobject_cast<TControl*>(parentWidget())) parent->AlignControls();
+}
+
+void TControl::SetParent(QWidget* parent)
+{
+    const QRect bounds = geometry();
+    const bool hidden = isHidden();
+    setParent(parent);
+    setGeometry(bounds);
+    if (!hidden) show();
+}
+
+void TControl::AlignControls()
+{
+    QRect room = rect();
+    for (QObject* child : children()) {
+        auto* c = qobject_cast<TControl*>(child);
+        if (!c || c->isHidden()) continue;
+        switch (c->Align()) {
+        case alTop:
+            c->SetBounds(room.left(), room.top(), room.width(), c->Height());
+            room.setTop(room.top() + c->Height());
+            break;
+        case alBottom:
+            c->SetBounds(room.left(), room.bottom() + 1 - c->Height(), room.width(), c->Height());
+            room.setBottom(room.bottom() - c->Height());
+            break;
+        case alLeft:
+            c->SetBounds(room.left(), room.top(), c->Width(), room.height());
+            room.setLeft(room.left() + c->Width());
+            break;
+        case alRight:
+            c->SetBounds(room.right() + 1 - c->Width(), room.top(), c->Width(), room.height());
+            room.setRight(room.right() - c->Width());
+            break;
+        case alClient: c->SetBounds(room.left(), room.top(), room.width(), room.height()); break;
+        case alNone: break;
+        }
+    }
+}
+
+void TControl::WndProc(TMessage&) { }
+
+bool TControl::event(QEvent* e)
+{
+    if (HandleMessageEvent(e)) return true;
+    switch (e->type()) {
+    case QEvent::Enter: Perform(msg::CM_MOUSEENTER, 0, 0); break;
+    case QEvent::Leave: Perform(msg::CM_MOUSELEAVE, 0, 0); break;
+    case QEvent::ParentChange:
+        if (m_parentColor)
+            if (auto* parent = qobject_cast<TControl*>(parentWidget())) m_color = parent->Color();
+        break;
+    default: break;
+    }
+    return QWidget::event(e);
+}
+
+void TControl::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    AlignControls();
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The base of every control: a widget placed in its parent's client coordinates, with
+// the published properties declared data sets (bounds, visibility, enabling, tab order,
+// font, colour, hint), a window procedure, and invalidation.
+#include <QPointer>
+#include <QWidget>
+
+#include "framework/Component.h"
+#include "framework/Events.h"
+#include "framework/Font.h"
+#include "framework/MessageTarget.h"
+#include "framework/Types.h"
+#include "platform/Colors.h"
+
+class TControl : public QWidget, public TComponentBase, public TMessageTarget {
+    Q_OBJECT
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
+public:
+    explicit TControl(QObject* owner = nullptr);
+
+    int Tag() const { return m_tag; }
+    void SetTag(int tag) { m_tag = tag; }
+
+    int Left() const { return x(); }
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    int Top() const { return y(); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    int Width() const { return width(); }
+    void SetWidth(int w) { SetBounds(Left(), Top(), w, Height()); }
+    int Height() const { return height(); }
+    void SetHeight(int h) { SetBounds(Left(), Top(), Width(), h); }
+    // Every change of position or size comes through here, so a control can adjust the
+    // bounds it is given (skinned controls take their size from the skin).
+    virtual void SetBounds(int left, int top, int width, int height);
+    QRect BoundsRect() const { return geometry(); }
+
+    // The flag, not whether the control shows on screen now (its parent may be hidden).
+    bool Visible() const { return !isHidden(); }
+    void SetVisible(bool visible);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool enabled);
+
+    int TabOrder() const { return m_tabOrder; }
+    void SetTabOrder(int order);
+    bool TabStop() const { return m_tabStop; }
+    void SetTabStop(bool stop);
+    // Chains the focus order of `container`'s controls by their TabOrder, recursively.
+    static void ApplyTabOrder(QWidget* container);
+
+    TFont* Font() const { return m_font; }
+    bool ParentFont() const { return m_parentFont; }
+    void SetParentFont(bool parentFont);
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool parentColor);
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString& hint);
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool show);
+    TAlign Align() const { return m_align; }
+    void SetAlign(TAlign align);
+
+    // The control that contains this one (its parent in the control tree).
+    QWidget* Parent() const { return parentWidget(); }
+    void SetParent(QWidget* parent);
+
+    void Invalidate() { update(); }
+    void Repaint() { repaint(); }
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Font and colour changes, for controls that draw themselves.
+    virtual void FontChanged() { update(); }
+    virtual void ColorChanged() { update(); }
+    // Lays out the children that have an Align other than alNone.
+    void AlignControls();
+
+private:
+    TFont* m_font;
+    int m_tag = 0;
+    int m_tabOrder = -1;
+    bool m_tabStop = false;
+    bool m_parentFont = true;
+    bool m_parentColor = true;
+    bool m_showHint = false;
+    bool m_applyingFont = false;
+    TColor m_color = clr::clBtnFace;
+    QString m_hint;
+    TAlign m_align = alNone;
+};

@@ -1,0 +1,58 @@
+#include "Font.h"
+
+#include "platform/Fonts.h"
+
+TFont::TFont(QObject* parent) : QObject(parent) { }
+
+void TFont::SetName(const QString& name)
+{
+    if (name == m_name) return;
+    m_name = name;
+    emit Changed();
+}
+
+void TFont::SetHeight(int height)
+{
+    if (height == m_height) return;
+    m_height = height;
+    emit Changed();
+}
+
+int TFont::Size() const { return fonts::SizeFromHeight(m_height); }
+
+void TFont::SetSize(int points) { SetHeight(fonts::HeightFromSize(points)); }
+
+void TFont::SetStyle(TFontStyles style)
+{
+    if (style == m_style) return;
+    m_style = style;
+    emit Changed();
+}
+
+void TFont::SetColor(TColor color)
+{
+    if (color == m_color) return;
+    m_color = color;
+    emit Changed();
+}
+
+void TFont::Assign(const TFont& other)
+{
+    m_name = other.m_name;
+    m_height = other.m_height;
+    m_style = other.m_style;
+    m_color = other.m_color;
+    m_charset = other.m_charset;
+    emit Changed();
+}
+
+QFont TFont::ToQFont() const
+{
+    QFont f(m_name);
+    f.setPixelSize(std::max(1, fonts::PixelSizeForHeight(m_name, m_height)));
+    f.setBold(m_style.testFlag(fsBold));
+    f.setItalic(m_style.testFlag(fsItalic));
+    f.setUnderline(m_style.testFlag(fsUnderline));
+    f.setStrikeOut(m_style.testFlag(fsStrikeOut));
+    return f;
+}

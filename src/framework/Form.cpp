@@ -1,0 +1,406 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "Control.h"
+#include "platform/Keys.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+class TForm::ClientArea : public QWidget {
+public:
+    explicit ClientArea(TForm* form) : QWidget(form), m_form(form) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_form->Perform(msg::WM_ERASEBKGND, reinterpret_cast<WPARAM>(&painter), 0);
+        m_form->Perform(msg::WM_PAINT, reinterpret_cast<WPARAM>(&painter), 0);
+    }
+
+private:
+    TForm* m_form;
+};
+
+TForm::TForm(QObject* owner)
+    : QWidget(nullptr), TComponentBase(this), TMessageTarget(this), m_client(new ClientArea(this)), m_font(new TFont(this))
+{
+    SetOwner(owner);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    connect(m_font, &TFont::Changed, this, [this] { setFont(m_font->ToQFont()); });
+    setFont(m_font->ToQFont());
+    applyWindowFlags();
+    Screen()->AddForm(this);
+    if (!Application()->MainForm()) Application()->SetMainForm(this);
+    qApp->installEventFilter(this);
+}
+
+TForm::~TForm()
+{
+    Screen()->RemoveForm(this);
+    if (m_modalLoop) m_modalLoop->exit();
+}
+
+void TForm::SetCaption(const QString& caption)
+{
+    QString text = caption;
+    Perform(msg::WM_SETTEXT, 0, reinterpret_cast<LPARAM>(&text));
+}
+
+QWidget* TForm::ClientWidget() const { return m_client; }
+
+QRect TForm::ClientRect() const
+{
+    QRect r(0, 0, width(), height());
+    const_cast<TForm*>(this)->Perform(msg::WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+void TForm::FrameChanged() { m_client->setGeometry(ClientRect()); }
+
+void TForm::SetBounds(int left, int top, int w, int h)
+{
+    setGeometry(left, top, w, h);
+    // A hidden widget hears of its new size only when shown; the client widget must
+    // be in place before that (controls are laid out and measured while loading).
+    FrameChanged();
+}
+
+void TForm::SetClientWidth(int w)
+{
+    const QRect client = ClientRect();
+    SetWidth(w + (width() - client.width()));
+}
+
+void TForm::SetClientHeight(int h)
+{
+    const QRect client = ClientRect();
+    SetHeight(h + (height() - client.height()));
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+    m_borderStyle = style;
+    applyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons)
+{
+    m_borderIcons = icons;
+    applyWindowFlags();
+}
+
+void TForm::SetColor(TColor color)
+{
+    m_color = color;
+    m_client->update();
+}
+
+void TForm::applyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window;
+    switch (m_borderStyle) {
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsDialog: flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsToolWindow:
+    case bsSizeToolWin: flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsSingle:
+    case bsSizeable:
+        flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        if (m_borderIcons.testFlag(biSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (m_borderIcons.testFlag(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+        if (m_borderIcons.testFlag(biMaximize) && m_borderStyle == bsSizeable) flags |= Qt::WindowMaximizeButtonHint;
+        break;
+    }
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible) QWidget::setVisible(true);
+}
+
+void TForm::applyPosition()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect area;
+    switch (m_position) {
+    case poScreenCenter:
+    case poDesktopCenter: area = screen->geometry(); break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        auto* owner = qobject_cast<QWidget*>(OwnerObject());
+        if (m_position == poMainFormCenter) owner = Application()->MainForm();
+        area = owner && owner != this ? owner->frameGeometry() : screen->geometry();
+        break;
+    }
+    default: return;
+    }
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void TForm::setVisible(bool visible)
+{
+    if (visible && isHidden()) {
+        if (!m_positioned) {
+            m_positioned = true;
+            applyPosition();
+        }
+        // As in the classic framework, OnShow runs before the window appears.
+        DoShow();
+    }
+    if (visible == isHidden()) Perform(msg::WM_SHOWWINDOW, visible ? 1 : 0, 0);
+    QWidget::setVisible(visible);
+}
+
+void TForm::DoShow() { events::Fire(OnShow, this); }
+
+void TForm::Loaded()
+{
+    TComponentBase::Loaded();
+    FrameChanged();
+    events::Fire(OnCreate, this);
+}
+
+void TForm::SetModalResult(TModalResult result)
+{
+    m_modalResult = result;
+    if (result != mrNone && m_modalLoop) m_modalLoop->exit();
+}
+
+TModalResult TForm::ShowModal()
+{
+    m_modalResult = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    QPointer<TForm> self(this);
+    Show();
+    while (self && m_modalResult == mrNone && !Application()->Terminated() && isVisible()) loop.exec();
+    if (!self) return mrCancel;
+    m_modalLoop = nullptr;
+    if (m_modalResult == mrNone) m_modalResult = mrCancel;
+    Hide();
+    setWindowModality(Qt::NonModal);
+    return m_modalResult;
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    events::Fire(OnCloseQuery, this, canClose);
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (!CloseQuery()) return;
+    if (m_modalLoop) {
+        SetModalResult(m_modalResult == mrNone ? mrCancel : m_modalResult);
+        return;
+    }
+    if (Application()->MainForm() == this) {
+        Application()->Terminate();
+        QWidget::setVisible(false);
+        return;
+    }
+    Hide();
+}
+
+void TForm::Release() { deleteLater(); }
+
+void TForm::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case msg::WM_SETTEXT:
+        m_caption = *reinterpret_cast<const QString*>(m.LParam);
+        setWindowTitle(m_caption);
+        m.Result = 1;
+        break;
+    case msg::WM_ERASEBKGND: {
+        auto* painter = reinterpret_cast<QPainter*>(m.WParam);
+        painter->fillRect(m_client->rect(), ToQColor(m_color));
+        m.Result = 1;
+        break;
+    }
+    case msg::WM_NCHITTEST: {
+        const QPoint p = mapFromGlobal(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)));
+        m.Result = ClientRect().contains(p) ? ht::HTCLIENT : ht::HTNOWHERE;
+        break;
+    }
+    case msg::WM_NCLBUTTONDOWN: {
+        QWindow* window = windowHandle();
+        if (!window) break;
+        static const struct {
+            LRESULT hit;
+            Qt::Edges edges;
+        } kSizing[] = {
+            {ht::HTLEFT, Qt::LeftEdge}, {ht::HTRIGHT, Qt::RightEdge}, {ht::HTTOP, Qt::TopEdge},
+            {ht::HTBOTTOM, Qt::BottomEdge}, {ht::HTTOPLEFT, Qt::TopEdge | Qt::LeftEdge},
+            {ht::HTTOPRIGHT, Qt::TopEdge | Qt::RightEdge}, {ht::HTBOTTOMLEFT, Qt::BottomEdge | Qt::LeftEdge},
+            {ht::HTBOTTOMRIGHT, Qt::BottomEdge | Qt::RightEdge},
+        };
+        if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) {
+            window->startSystemMove();
+            break;
+        }
+        for (const auto& s : kSizing)
+            if (s.hit == static_cast<LRESULT>(m.WParam)) window->startSystemResize(s.edges);
+        break;
+    }
+    case msg::WM_NCACTIVATE: m.Result = 1; break;
+    case msg::WM_NEXTDLGCTL:
+        // wParam 0: the next control in tab order, 1: the previous one.
+        focusNextPrevChild(m.WParam == 0);
+        break;
+    case msg::WM_CLOSE: Close(); break;
+    case msg::WM_SYSCOMMAND:
+        switch (m.WParam & 0xFFF0) {
+        case msg::SC_MINIMIZE: showMinimized(); break;
+        case msg::SC_MAXIMIZE: showMaximized(); break;
+        case msg::SC_RESTORE: showNormal(); break;
+        case msg::SC_CLOSE: Close(); break;
+        default: break;
+        }
+        break;
+    default: break;
+    }
+}
+
+bool TForm::event(QEvent* e)
+{
+    if (HandleMessageEvent(e)) return true;
+    return QWidget::event(e);
+}
+
+void TForm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
+}
+
+void TForm::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    FrameChanged();
+    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED : isMinimized() ? msg::SIZE_MINIMIZED : msg::SIZE_RESTORED;
+    const QRect client = m_client->geometry();
+    Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
+}
+
+void TForm::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    const QPoint origin = mapToGlobal(m_client->pos());
+    Perform(msg::WM_MOVE, 0, MakeLParam(origin.x(), origin.y()));
+}
+
+void TForm::closeEvent(QCloseEvent* e)
+{
+    // The window manager's close goes through the same rules as Close().
+    e->ignore();
+    Close();
+}
+
+void TForm::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        Perform(msg::WM_NCACTIVATE, active ? 1 : 0, 0);
+        Perform(msg::WM_ACTIVATE, active ? msg::WA_ACTIVE : msg::WA_INACTIVE, 0);
+    }
+    QWidget::changeEvent(e);
+}
+
+void TForm::sendNonClientMouse(QMouseEvent* e, UINT leftMsg, UINT rightMsg, UINT middleMsg)
+{
+    const QPoint global = e->globalPosition().toPoint();
+    const LPARAM point = MakeLParam(global.x(), global.y());
+    const LRESULT hit = Perform(msg::WM_NCHITTEST, 0, point);
+    UINT message = leftMsg;
+    if (e->button() == Qt::RightButton) message = rightMsg;
+    else if (e->button() == Qt::MiddleButton) message = middleMsg;
+    if (message) Perform(message, static_cast<WPARAM>(hit), point);
+}
+
+void TForm::mousePressEvent(QMouseEvent* e)
+{
+    sendNonClientMouse(e, msg::WM_NCLBUTTONDOWN, msg::WM_NCRBUTTONDOWN, msg::WM_NCMBUTTONDOWN);
+}
+
+void TForm::mouseReleaseEvent(QMouseEvent* e)
+{
+    sendNonClientMouse(e, msg::WM_NCLBUTTONUP, msg::WM_NCRBUTTONUP, msg::WM_NCMBUTTONUP);
+}
+
+void TForm::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    sendNonClientMouse(e, msg::WM_NCLBUTTONDBLCLK, msg::WM_NCRBUTTONDBLCLK, 0);
+}
+
+void TForm::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint global = e->globalPosition().toPoint();
+    const LPARAM point = MakeLParam(global.x(), global.y());
+    Perform(msg::WM_NCMOUSEMOVE, static_cast<WPARAM>(Perform(msg::WM_NCHITTEST, 0, point)), point);
+}
+
+bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
+{
+    int key = VirtualKeyFromQt(e->key());
+    TShiftState shift;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= ssShift;
+    if (e->modifiers() & Qt::AltModifier) shift |= ssAlt;
+    if (e->modifiers() & Qt::ControlModifier) shift |= ssCtrl;
+    // 1. The form's key-down preview.
+    if (m_keyPreview && OnKeyDown && key) {
+        events::Fire(OnKeyDown, this, key, shift);
+        if (key == 0) return true;
+    }
+    // 2. The focused control's own key-down handling (a button pressed by Enter), which
+    //    keeps the key from becoming a character.
+    for (QObject* o = receiver; o && o != this; o = o->parent()) {
+        if (auto* control = qobject_cast<TControl*>(o)) {
+            if (key && control->Perform(msg::CN_KEYDOWN, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
+                return true;
+            break;
+        }
+    }
+    // 3. The form's character preview.
+    if (m_keyPreview && OnKeyPress && !e->text().isEmpty()) {
+        QChar ch = e->text().at(0);
+        const QChar original = ch;
+        events::Fire(OnKeyPress, this, ch);
+        if (ch.isNull()) return true;
+        if (ch != original) {
+            // The handler replaced the character: the control receives the new one.
+            QKeyEvent replaced(e->type(), e->key(), e->modifiers(), QString(ch));
+            QCoreApplication::sendEvent(receiver, &replaced);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && watched != this) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // Only the first delivery of a key counts (Qt offers it to each parent in turn
+        // when a child ignores it).
+        if (widget && widget->window() == this && widget == QApplication::focusWidget())
+            return dispatchKey(watched, static_cast<QKeyEvent*>(e));
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    // Keys that reach the form itself (no focused control) are seen here once.
+    if (QApplication::focusWidget() == nullptr && dispatchKey(this, e)) return;
+    QWidget::keyPressEvent(e);
+}

@@ -1,0 +1,67 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+struct ButtonInfo {
+    TMsgDlgBtn button;
+    const char* text;
+    TModalResult result;
+    QMessageBox::ButtonRole role;
+};
+
+// The framework's button order and texts.
+constexpr ButtonInfo kButtons[] = {
+    {mbYes, "&Yes", mrYes, QMessageBox::YesRole},
+    {mbNo, "&No", mrNo, QMessageBox::NoRole},
+    {mbOK, "OK", mrOk, QMessageBox::AcceptRole},
+    {mbCancel, "Cancel", mrCancel, QMessageBox::RejectRole},
+    {mbAbort, "&Abort", mrAbort, QMessageBox::RejectRole},
+    {mbRetry, "&Retry", mrRetry, QMessageBox::AcceptRole},
+    {mbIgnore, "&Ignore", mrIgnore, QMessageBox::AcceptRole},
+};
+
+struct TypeInfo {
+    const char* caption;
+    QMessageBox::Icon icon;
+};
+
+TypeInfo typeInfo(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning: return {"Warning", QMessageBox::Warning};
+    case TMsgDlgType::mtError: return {"Error", QMessageBox::Critical};
+    case TMsgDlgType::mtInformation: return {"Information", QMessageBox::Information};
+    case TMsgDlgType::mtConfirmation: return {"Confirm", QMessageBox::Question};
+    case TMsgDlgType::mtCustom: break;
+    }
+    return {"", QMessageBox::NoIcon};
+}
+
+} // namespace
+
+TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons)
+{
+    QMessageBox box(typeInfo(type).icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    QList<std::pair<QAbstractButton*, TModalResult>> made;
+    for (const ButtonInfo& b : kButtons) {
+        if (!buttons.testFlag(b.button)) continue;
+        QPushButton* button = box.addButton(QString::fromLatin1(b.text), b.role);
+        made.append({button, b.result});
+        if (made.size() == 1) box.setDefaultButton(button);
+    }
+    if (made.size() == 1) box.setEscapeButton(made.front().first);
+    box.exec();
+    for (const auto& [button, result] : made)
+        if (box.clickedButton() == button) return result;
+    return mrCancel;
+}
+
+TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)
+{
+    return MessageBoxWithCaption(text, QString::fromLatin1(typeInfo(type).caption), type, buttons);
+}

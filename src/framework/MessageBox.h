@@ -1,0 +1,21 @@
+#pragma once
+// Modal message boxes with fixed texts, as the windows answer wrong or missing input.
+// Button texts are the product's own ("OK", "&Yes"), not the desktop's translation.
+#include <QFlags>
+#include <QString>
+
+#include "framework/Types.h"
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+enum TMsgDlgBtn { mbYes = 0x1, mbNo = 0x2, mbOK = 0x4, mbCancel = 0x8, mbAbort = 0x10, mbRetry = 0x20, mbIgnore = 0x40 };
+Q_DECLARE_FLAGS(TMsgDlgButtons, TMsgDlgBtn)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgDlgButtons)
+
+// Shows `text` with the caption and icon of `type` ("Warning", "Error", "Information",
+// "Confirm") and the buttons given, in the framework's order; returns the modal result
+// of the button pressed (mrYes, mrOK, ...), or mrCancel when the box is closed otherwise.
+TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+
+// The same with an explicit caption.
+TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons);

@@ -1,0 +1,397 @@
+#include "DeclaredLoader.h"
+
+#include "DeclaredTree.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Collection.h"
+#include "framework/Component.h"
+#include "framework/Events.h"
+#include "framework/Exception.h"
+#include "platform/Colors.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMetaProperty>
+#include <QPointer>
+#include <QWidget>
+
+namespace declared {
+
+namespace {
+
+struct PendingReference {
+    QPointer<QObject> target;
+    QByteArray property;
+    QString module;
+    QString component;
+    QString file;
+    int line = 0;
+};
+
+QList<PendingReference>& pending()
+{
+    static QList<PendingReference> list;
+    return list;
+}
+
+QList<QPointer<QObject>>& roots()
+{
+    static QList<QPointer<QObject>> list;
+    return list;
+}
+
+QHash<QString, qint64>& integerConstants()
+{
+    static QHash<QString, qint64> table;
+    return table;
+}
+
+QString where(const QString& file, int line) { return QStringLiteral("%1:%2: ").arg(file).arg(line); }
+
+[[noreturn]] void fail(const QString& file, int line, const QString& what) { throw Exception(where(file, line) + what); }
+
+QMetaProperty findProperty(const QObject* object, const QString& name)
+{
+    const QMetaObject* mo = object->metaObject();
+    for (int i = 0; i < mo->propertyCount(); ++i) {
+        QMetaProperty p = mo->property(i);
+        if (name.compare(QLatin1String(p.name()), Qt::CaseInsensitive) == 0) return p;
+    }
+    return {};
+}
+
+int findMethod(const QObject* object, const QString& name)
+{
+    const QMetaObject* mo = object->metaObject();
+    for (int i = mo->methodCount() - 1; i >= 0; --i)
+        if (name.compare(QLatin1String(mo->method(i).name()), Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+// Loads one file into one root.
+class Loader {
+public:
+    Loader(QObject* root, QString file) : m_root(root), m_file(std::move(file)) { }
+
+    void load(const TDeclaredObject& tree)
+    {
+        const QString rootClass = QString::fromLatin1(m_root->metaObject()->className());
+        if (tree.className.compare(rootClass, Qt::CaseInsensitive) != 0)
+            fail(m_file, tree.line, QStringLiteral("the file declares %1, but is loaded into %2").arg(tree.className, rootClass));
+        TComponentBase* rootComponent = AsComponent(m_root);
+        if (rootComponent) {
+            rootComponent->SetLoading(true);
+            rootComponent->SetName(tree.name);
+        } else {
+            m_root->setObjectName(tree.name);
+        }
+        m_loaded.append(m_root);
+        // Create every component first, so that references within the file may point
+        // forwards; then set properties in declaration order.
+        createChildren(m_root, tree);
+        applyObject(m_root, tree);
+        for (const QPointer<QObject>& c : m_loaded)
+            if (c && c != m_root)
+                if (TComponentBase* comp = AsComponent(c)) comp->Loaded();
+        if (rootComponent) rootComponent->Loaded();
+    }
+
+    const QList<PendingReference>& unresolved() const { return m_unresolved; }
+
+private:
+    QObject* m_root;
+    QString m_file;
+    QList<QPointer<QObject>> m_loaded;
+    QHash<const TDeclaredObject*, QObject*> m_created;
+    QList<PendingReference> m_unresolved;
+
+    void createChildren(QObject* container, const TDeclaredObject& decl)
+    {
+        for (const TDeclaredObject& child : decl.children) {
+            const TRegisteredClass* cls = FindRegisteredClass(child.className);
+            if (!cls) fail(m_file, child.line, QStringLiteral("unknown class %1").arg(child.className));
+            QObject* object = cls->create(m_root);
+            TComponentBase* comp = AsComponent(object);
+            try {
+                if (comp) {
+                    comp->SetLoading(true);
+                    comp->SetName(child.name);
+                } else {
+                    object->setObjectName(child.name);
+                }
+            } catch (const Exception& e) {
+                delete object;
+                fail(m_file, child.line, e.Message());
+            }
+            if (auto* widget = qobject_cast<QWidget*>(object)) {
+                if (auto* parentWidget = qobject_cast<QWidget*>(container)) placeControl(widget, parentWidget);
+            }
+            m_created.insert(&child, object);
+            m_loaded.append(object);
+            createChildren(object, child);
+        }
+    }
+
+    // A control's position is relative to its container's client area; a container
+    // says where that is through its "ClientContainer" property (a form's client widget).
+    static void placeControl(QWidget* control, QWidget* container)
+    {
+        QWidget* target = container;
+        const QVariant client = container->property("ClientContainer");
+        if (client.isValid())
+            if (auto* w = client.value<QWidget*>()) target = w;
+        control->setParent(target);
+    }
+
+    void applyObject(QObject* object, const TDeclaredObject& decl)
+    {
+        for (const TDeclaredProperty& p : decl.properties) applyProperty(object, p);
+        for (const TDeclaredObject& child : decl.children) applyObject(m_created.value(&child), child);
+    }
+
+    void applyProperty(QObject* object, const TDeclaredProperty& p)
+    {
+        const QStringList parts = p.path.split(u'.');
+        QObject* target = object;
+        for (int i = 0; i < parts.size(); ++i) {
+            const QString& part = parts.at(i);
+            QMetaProperty prop = findProperty(target, part);
+            if (!prop.isValid())
+                fail(m_file, p.line, QStringLiteral("unknown property %1 of %2").arg(part, QLatin1String(target->metaObject()->className())));
+            const bool last = i == parts.size() - 1;
+            // "SQL.Strings = (...)": the string list property itself.
+            const bool stringsOfList = i == parts.size() - 2 && prop.metaType().id() == QMetaType::QStringList
+                && parts.last().compare(u"Strings", Qt::CaseInsensitive) == 0;
+            if (last || stringsOfList) {
+                writeValue(target, prop, p.value, p.line);
+                return;
+            }
+            QObject* sub = prop.read(target).value<QObject*>();
+            if (!sub)
+                fail(m_file, p.line, QStringLiteral("property %1 of %2 has no sub-properties").arg(part, QLatin1String(target->metaObject()->className())));
+            target = sub;
+        }
+    }
+
+    [[noreturn]] void badValue(const QMetaProperty& prop, const TDeclaredValue& v, int line, const QString& why = {})
+    {
+        fail(m_file, line, QStringLiteral("bad value %1 for property %2%3").arg(v.describe(), QLatin1String(prop.name()), why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')'));
+    }
+
+    void write(QObject* target, const QMetaProperty& prop, const QVariant& value, const TDeclaredValue& v, int line)
+    {
+        if (!prop.isWritable()) fail(m_file, line, QStringLiteral("property %1 is read-only").arg(QLatin1String(prop.name())));
+        if (!prop.write(target, value)) badValue(prop, v, line);
+    }
+
+    void writeValue(QObject* target, const QMetaProperty& prop, const TDeclaredValue& v, int line)
+    {
+        const QMetaType type = prop.metaType();
+        const int id = type.id();
+
+        if (const events::TEventType* event = events::FindEventType(id)) {
+            if (v.kind != TDeclaredValue::Identifier) badValue(prop, v, line, QStringLiteral("a handler name is expected"));
+            const int method = findMethod(m_root, v.text);
+            if (method < 0)
+                fail(m_file, line, QStringLiteral("handler %1 not found in %2").arg(v.text, QLatin1String(m_root->metaObject()->className())));
+            if (m_root->metaObject()->method(method).parameterCount() != event->parameterCount)
+                fail(m_file, line, QStringLiteral("handler %1 does not fit event %2").arg(v.text, QLatin1String(prop.name())));
+            write(target, prop, event->bind(m_root, method), v, line);
+            return;
+        }
+        if (prop.isFlagType()) {
+            if (v.kind != TDeclaredValue::Set) badValue(prop, v, line, QStringLiteral("a set is expected"));
+            const QMetaEnum e = prop.enumerator();
+            int bits = 0;
+            for (const QString& name : v.names) {
+                bool ok = false;
+                const int bit = e.keyToValue(name.toLatin1().constData(), &ok);
+                if (!ok) badValue(prop, v, line, QStringLiteral("unknown element %1").arg(name));
+                bits |= bit;
+            }
+            write(target, prop, QVariant(bits), v, line);
+            return;
+        }
+        if (prop.isEnumType()) {
+            if (v.kind != TDeclaredValue::Identifier) badValue(prop, v, line);
+            bool ok = false;
+            const int value = prop.enumerator().keyToValue(v.text.toLatin1().constData(), &ok);
+            if (!ok) badValue(prop, v, line);
+            write(target, prop, QVariant(value), v, line);
+            return;
+        }
+        if (v.kind == TDeclaredValue::Collection) {
+            auto* collection = qobject_cast<TCollection*>(prop.read(target).value<QObject*>());
+            if (!collection) badValue(prop, v, line, QStringLiteral("the property is not a collection"));
+            collection->Clear();
+            for (const TDeclaredItem& item : v.items) {
+                QObject* element = collection->Add();
+                for (const TDeclaredProperty& p : item.properties) applyProperty(element, p);
+            }
+            return;
+        }
+        if (type.flags() & QMetaType::PointerToQObject) {
+            writeReference(target, prop, v, line);
+            return;
+        }
+        switch (id) {
+        case QMetaType::QString:
+            if (v.kind != TDeclaredValue::String) badValue(prop, v, line, QStringLiteral("a string is expected"));
+            write(target, prop, v.text, v, line);
+            return;
+        case QMetaType::Bool:
+            if (v.kind == TDeclaredValue::Identifier && v.text.compare(u"True", Qt::CaseInsensitive) == 0)
+                write(target, prop, true, v, line);
+            else if (v.kind == TDeclaredValue::Identifier && v.text.compare(u"False", Qt::CaseInsensitive) == 0)
+                write(target, prop, false, v, line);
+            else
+                badValue(prop, v, line, QStringLiteral("True or False is expected"));
+            return;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort: write(target, prop, QVariant(integerValue(prop, v, line)), v, line); return;
+        case QMetaType::Double:
+            if (v.kind == TDeclaredValue::Float) write(target, prop, v.real, v, line);
+            else if (v.kind == TDeclaredValue::Integer) write(target, prop, static_cast<double>(v.integer), v, line);
+            else badValue(prop, v, line);
+            return;
+        case QMetaType::QStringList: {
+            QStringList lines;
+            if (v.kind != TDeclaredValue::List) badValue(prop, v, line, QStringLiteral("a list of strings is expected"));
+            for (const TDeclaredValue& item : v.list) {
+                if (item.kind != TDeclaredValue::String) badValue(prop, item, item.line, QStringLiteral("a string is expected"));
+                lines.append(item.text);
+            }
+            write(target, prop, lines, v, line);
+            return;
+        }
+        case QMetaType::QByteArray:
+            if (v.kind == TDeclaredValue::Binary) write(target, prop, v.bytes, v, line);
+            else if (v.kind == TDeclaredValue::String) write(target, prop, v.text.toUtf8(), v, line);
+            else badValue(prop, v, line, QStringLiteral("binary data is expected"));
+            return;
+        default: break;
+        }
+        fail(m_file, line, QStringLiteral("property %1 has a type declared data cannot set").arg(QLatin1String(prop.name())));
+    }
+
+    qint64 integerValue(const QMetaProperty& prop, const TDeclaredValue& v, int line)
+    {
+        if (v.kind == TDeclaredValue::Integer) return v.integer;
+        if (v.kind == TDeclaredValue::Identifier) {
+            TColor color = 0;
+            if (ColorFromName(v.text, color)) return color;
+            auto it = integerConstants().constFind(v.text.toLower());
+            if (it != integerConstants().constEnd()) return it.value();
+        }
+        badValue(prop, v, line, QStringLiteral("an integer is expected"));
+    }
+
+    void writeReference(QObject* target, const QMetaProperty& prop, const TDeclaredValue& v, int line)
+    {
+        if (v.kind != TDeclaredValue::Identifier) badValue(prop, v, line, QStringLiteral("a component name is expected"));
+        const int dot = static_cast<int>(v.text.indexOf(u'.'));
+        QString module = dot < 0 ? QString() : v.text.left(dot);
+        const QString name = dot < 0 ? v.text : v.text.mid(dot + 1);
+        QObject* found = nullptr;
+        if (module.isEmpty() || module.compare(m_root->objectName(), Qt::CaseInsensitive) == 0) {
+            if (name.compare(m_root->objectName(), Qt::CaseInsensitive) == 0) found = m_root;
+            else if (TComponentBase* root = AsComponent(m_root)) found = root->FindComponent(name);
+            if (!found && module.isEmpty()) found = FindRoot(name);
+            if (!found) fail(m_file, line, QStringLiteral("no component named %1").arg(v.text));
+        } else if (QObject* other = FindRoot(module)) {
+            TComponentBase* otherComponent = AsComponent(other);
+            found = otherComponent ? otherComponent->FindComponent(name) : nullptr;
+            if (!found) fail(m_file, line, QStringLiteral("%1 has no component named %2").arg(module, name));
+        } else {
+            m_unresolved.append({target, QByteArray(prop.name()), module, name, m_file, line});
+            return;
+        }
+        assignReference(target, prop, found, m_file, line);
+    }
+
+public:
+    static void assignReference(QObject* target, const QMetaProperty& prop, QObject* value, const QString& file, int line)
+    {
+        const QMetaObject* wanted = prop.metaType().metaObject();
+        if (wanted && !value->metaObject()->inherits(wanted))
+            fail(file, line, QStringLiteral("%1 is a %2, not a %3").arg(value->objectName(), QLatin1String(value->metaObject()->className()), QLatin1String(wanted->className())));
+        QVariant v = QVariant::fromValue(value);
+        if (!v.convert(prop.metaType()) || !prop.write(target, v))
+            fail(file, line, QStringLiteral("cannot set %1 to %2").arg(QLatin1String(prop.name()), value->objectName()));
+    }
+};
+
+// Resolves every waiting reference to `root` (just loaded).
+void resolvePendingFor(QObject* root)
+{
+    auto& list = pending();
+    for (int i = 0; i < list.size();) {
+        PendingReference& r = list[i];
+        if (!r.target) {
+            list.removeAt(i);
+            continue;
+        }
+        if (r.module.compare(root->objectName(), Qt::CaseInsensitive) != 0) {
+            ++i;
+            continue;
+        }
+        const PendingReference ref = list.takeAt(i);
+        TComponentBase* component = AsComponent(root);
+        QObject* found = component ? component->FindComponent(ref.component) : nullptr;
+        if (!found) fail(ref.file, ref.line, QStringLiteral("%1 has no component named %2").arg(ref.module, ref.component));
+        const QMetaProperty prop = findProperty(ref.target, QString::fromLatin1(ref.property));
+        Loader::assignReference(ref.target, prop, found, ref.file, ref.line);
+    }
+}
+
+} // namespace
+
+void LoadRootFromText(QObject* root, const QString& text, const QString& fileName)
+{
+    const TDeclaredObject tree = ParseDeclared(text, fileName);
+    Loader loader(root, fileName);
+    loader.load(tree);
+    // Register the root first, so that its own references to modules loaded earlier
+    // are not mistaken for waiting ones; then take on what waited for it.
+    roots().removeAll(nullptr);
+    roots().append(root);
+    pending().append(loader.unresolved());
+    resolvePendingFor(root);
+}
+
+void LoadRoot(QObject* root, const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("%1: cannot be read (%2)").arg(fileName, file.errorString()));
+    LoadRootFromText(root, QString::fromUtf8(file.readAll()), fileName);
+}
+
+QObject* FindRoot(const QString& name)
+{
+    for (const QPointer<QObject>& r : roots())
+        if (r && r->objectName().compare(name, Qt::CaseInsensitive) == 0) return r.data();
+    return nullptr;
+}
+
+QStringList PendingReferences()
+{
+    QStringList out;
+    for (const PendingReference& r : pending())
+        if (r.target) out.append(QStringLiteral("%1:%2: %3.%4").arg(r.file).arg(r.line).arg(r.module, r.component));
+    return out;
+}
+
+void CheckPendingReferences()
+{
+    for (const PendingReference& r : pending())
+        if (r.target)
+            fail(r.file, r.line, QStringLiteral("reference %1.%2 was never resolved: no module %1 is loaded").arg(r.module, r.component));
+}
+
+void RegisterIntegerConstant(const QString& name, qint64 value) { integerConstants().insert(name.toLower(), value); }
+
+} // namespace declared

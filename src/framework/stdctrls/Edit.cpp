@@ -1,0 +1,156 @@
+#include "Edit.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QValidator>
+
+namespace {
+
+// Converts what is typed or pasted, keeping the cursor where it was.
+class CaseConverter : public QValidator {
+public:
+    CaseConverter(TEditCharCase charCase, QObject* parent) : QValidator(parent), m_charCase(charCase) { }
+    State validate(QString& input, int&) const override
+    {
+        if (m_charCase == ecUpperCase) input = input.toUpper();
+        else if (m_charCase == ecLowerCase) input = input.toLower();
+        return Acceptable;
+    }
+
+private:
+    TEditCharCase m_charCase;
+};
+
+// The password character comes from the style; this one answers with the edit's own.
+class PasswordStyle : public QProxyStyle {
+public:
+    explicit PasswordStyle(QChar ch) : m_char(ch) { }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* ret) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter) return m_char.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+
+private:
+    QChar m_char;
+};
+
+} // namespace
+
+TEdit::TEdit(QObject* owner) : TControl(owner), m_edit(new QLineEdit(this))
+{
+    setFocusProxy(m_edit);
+    SetTabStop(true);
+    SetColor(clr::clWindow);
+    SetParentColor(false);
+    connect(m_edit, &QLineEdit::textChanged, this, [this] { events::Fire(OnChange, this); });
+    applyLook();
+}
+
+QString TEdit::Text() const { return m_edit->text(); }
+
+void TEdit::SetText(const QString& text) { m_edit->setText(text); }
+
+void TEdit::SetCharCase(TEditCharCase charCase)
+{
+    m_charCase = charCase;
+    delete m_edit->validator();
+    m_edit->setValidator(charCase == ecNormal ? nullptr : new CaseConverter(charCase, m_edit));
+    QString text = m_edit->text();
+    int pos = 0;
+    if (m_edit->validator()) m_edit->validator()->validate(text, pos);
+    m_edit->setText(text);
+}
+
+void TEdit::SetPasswordChar(const QString& ch)
+{
+    m_passwordChar = ch.left(1);
+    if (m_passwordChar.isEmpty()) {
+        m_edit->setEchoMode(QLineEdit::Normal);
+        m_edit->setStyle(nullptr);
+        return;
+    }
+    auto* style = new PasswordStyle(m_passwordChar.at(0));
+    style->setParent(m_edit);
+    m_edit->setStyle(style);
+    m_edit->setEchoMode(QLineEdit::Password);
+}
+
+QString TEdit::DisplayText() const { return m_edit->displayText(); }
+
+void TEdit::SetBorderStyle(TBorderStyle style)
+{
+    m_borderStyle = style;
+    applyLook();
+}
+
+void TEdit::SetCtl3D(bool ctl3D)
+{
+    m_ctl3D = ctl3D;
+    applyLook();
+}
+
+bool TEdit::ReadOnly() const { return m_edit->isReadOnly(); }
+
+void TEdit::SetReadOnly(bool readOnly) { m_edit->setReadOnly(readOnly); }
+
+void TEdit::SetMaxLength(int length)
+{
+    m_maxLength = length;
+    m_edit->setMaxLength(length > 0 ? length : 32767);
+}
+
+void TEdit::FontChanged()
+{
+    m_edit->setFont(font());
+    applyLook();
+}
+
+void TEdit::ColorChanged() { applyLook(); }
+
+void TEdit::applyLook()
+{
+    // The border is painted by the control itself: one grey line when single and flat,
+    // a sunken pair of lines when 3D; the line edit inside draws no frame of its own.
+    m_edit->setFrame(false);
+    QPalette p = m_edit->palette();
+    p.setColor(QPalette::Base, ToQColor(Color()));
+    p.setColor(QPalette::Text, ToQColor(Font()->Color()));
+    m_edit->setPalette(p);
+    layoutEdit();
+    update();
+}
+
+void TEdit::layoutEdit()
+{
+    const int border = m_borderStyle == bsSingleBorder ? (m_ctl3D ? 2 : 1) : 0;
+    m_edit->setGeometry(rect().adjusted(border, border, -border, -border));
+}
+
+void TEdit::resizeEvent(QResizeEvent* e)
+{
+    TControl::resizeEvent(e);
+    layoutEdit();
+}
+
+void TEdit::paintEvent(QPaintEvent*)
+{
+    if (m_borderStyle != bsSingleBorder) return;
+    QPainter painter(this);
+    const QRect r = rect();
+    if (!m_ctl3D) {
+        painter.setPen(ToQColor(clr::clWindowFrame));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.setPen(ToQColor(clr::clBtnShadow));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(ToQColor(clr::clBtnHighlight));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(ToQColor(clr::cl3DDkShadow));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+}

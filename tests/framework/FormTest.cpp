@@ -1,0 +1,238 @@
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "framework/stdctrls/Button.h"
+#include "framework/stdctrls/Edit.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPainter>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A small component that takes over a form's frame the way the skinned frame will:
+// it saves the window procedure, puts its own in front, and passes on what it does not
+// answer.
+class FrameHook {
+public:
+    explicit FrameHook(TForm* form) : m_form(form), m_saved(form->WindowProc())
+    {
+        form->SetWindowProc([this](TMessage& m) { handle(m); });
+    }
+    ~FrameHook() { m_form->SetWindowProc(m_saved); }
+
+    QMargins insets;
+    QList<UINT> seen;
+    int ncPaints = 0;
+
+private:
+    TForm* m_form;
+    TWndMethod m_saved;
+
+    void handle(TMessage& m)
+    {
+        seen.append(m.Msg);
+        switch (m.Msg) {
+        case msg::WM_NCCALCSIZE: {
+            auto* r = reinterpret_cast<QRect*>(m.LParam);
+            *r = r->marginsRemoved(insets);
+            return;
+        }
+        case msg::WM_NCHITTEST: {
+            const QPoint p = m_form->mapFromGlobal(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)));
+            if (p.y() < insets.top()) m.Result = ht::HTCAPTION;
+            else if (p.x() >= m_form->width() - insets.right()) m.Result = ht::HTRIGHT;
+            else m_saved(m);
+            return;
+        }
+        case msg::WM_NCPAINT: ++ncPaints; return;
+        default: m_saved(m);
+        }
+    }
+};
+
+} // namespace
+
+TEST(Form, AHookChangesTheNonClientInsetsAndAnswersHitTests)
+{
+    TForm form;
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(form.ClientWidget()->geometry(), QRect(0, 0, 300, 200));
+
+    FrameHook hook(&form);
+    hook.insets = QMargins(8, 24, 8, 4);
+    form.FrameChanged();
+    EXPECT_EQ(form.ClientWidget()->geometry(), QRect(8, 24, 284, 172));
+    EXPECT_EQ(form.ClientWidth(), 284);
+    EXPECT_EQ(form.ClientHeight(), 172);
+
+    // Client size drives the window size through the same insets.
+    form.SetClientWidth(800);
+    form.SetClientHeight(351);
+    EXPECT_EQ(form.size(), QSize(816, 379));
+    EXPECT_EQ(form.ClientWidget()->geometry(), QRect(8, 24, 800, 351));
+
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QPoint caption = form.mapToGlobal(QPoint(100, 10));
+    EXPECT_EQ(form.Perform(msg::WM_NCHITTEST, 0, MakeLParam(caption.x(), caption.y())), ht::HTCAPTION);
+    const QPoint right = form.mapToGlobal(QPoint(form.width() - 3, 100));
+    EXPECT_EQ(form.Perform(msg::WM_NCHITTEST, 0, MakeLParam(right.x(), right.y())), ht::HTRIGHT);
+    const QPoint inside = form.mapToGlobal(QPoint(100, 100));
+    EXPECT_EQ(form.Perform(msg::WM_NCHITTEST, 0, MakeLParam(inside.x(), inside.y())), ht::HTCLIENT);
+
+    // A click on the frame arrives as hit test, then the non-client button message.
+    hook.seen.clear();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(form.width() - 3, 100));
+    ASSERT_TRUE(hook.seen.contains(msg::WM_NCLBUTTONDOWN));
+    EXPECT_LT(hook.seen.indexOf(msg::WM_NCHITTEST), hook.seen.indexOf(msg::WM_NCLBUTTONDOWN));
+    EXPECT_TRUE(testenv::waitFor([&] { return hook.ncPaints > 0; }));
+
+    // Caption changes go through the window procedure too.
+    hook.seen.clear();
+    form.SetCaption("Quira");
+    EXPECT_TRUE(hook.seen.contains(msg::WM_SETTEXT));
+    EXPECT_EQ(form.windowTitle(), "Quira");
+}
+
+TEST(Form, PostedMessagesAndTimersArriveThroughTheWindowProcedure)
+{
+    TForm form;
+    FrameHook hook(&form);
+    constexpr UINT kCustom = msg::WM_USER + 42;
+    form.PostMessage(kCustom, 7, 9);
+    EXPECT_FALSE(hook.seen.contains(kCustom)); // not before the loop runs
+    ASSERT_TRUE(testenv::waitFor([&] { return hook.seen.contains(kCustom); }));
+
+    int ticks = 0;
+    TWndMethod inner = form.WindowProc();
+    form.SetWindowProc([&](TMessage& m) {
+        if (m.Msg == msg::WM_TIMER && m.WParam == 3 && ++ticks == 3) form.KillTimer(3);
+        inner(m);
+    });
+    form.SetTimer(3, 5);
+    EXPECT_TRUE(form.HasTimer(3));
+    ASSERT_TRUE(testenv::waitFor([&] { return !form.HasTimer(3); }));
+    EXPECT_EQ(ticks, 3);
+    form.SetWindowProc(inner);
+
+    hook.seen.clear();
+    form.Show();
+    form.Hide();
+    EXPECT_EQ(hook.seen.count(msg::WM_SHOWWINDOW), 2);
+}
+
+TEST(Form, ModalResultEndsTheLoopAndTheFormIsReleasedAfterwards)
+{
+    TForm owner;
+    owner.show();
+    QPointer<TForm> dialog = new TForm(&owner);
+    auto* ok = new TButton(dialog);
+    ok->SetParent(dialog->ClientWidget());
+    ok->SetModalResult(mrYes);
+    ok->SetBounds(10, 10, 80, 25);
+
+    bool blockedOwner = false;
+    QTimer::singleShot(20, [&] {
+        blockedOwner = QApplication::activeModalWidget() == dialog;
+        ok->Click();
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrYes);
+    EXPECT_TRUE(blockedOwner);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    dialog->Release();
+    EXPECT_TRUE(dialog);
+    EXPECT_TRUE(testenv::waitFor([&] { return dialog.isNull(); }));
+}
+
+TEST(Form, ClosingAModalFormCancelsAndCloseQueryMayRefuse)
+{
+    TForm dialog;
+    bool allow = false;
+    int asked = 0;
+    dialog.OnCloseQuery = [&](QObject*, bool& canClose) {
+        ++asked;
+        canClose = allow;
+    };
+    QTimer::singleShot(20, [&] {
+        dialog.Close(); // refused
+        QTimer::singleShot(20, [&] {
+            allow = true;
+            dialog.close(); // the window manager's close takes the same path
+        });
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST(Form, OnShowRunsBeforeTheWindowAppearsAndCentresOnTheDesktop)
+{
+    TForm form;
+    form.SetPosition(poDesktopCenter);
+    form.SetBounds(0, 0, 200, 100);
+    bool visibleDuringShow = true;
+    int shows = 0;
+    form.OnShow = [&](QObject*) {
+        ++shows;
+        visibleDuringShow = form.isVisible();
+    };
+    form.Show();
+    EXPECT_EQ(shows, 1);
+    EXPECT_FALSE(visibleDuringShow);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form.x(), screen.x() + (screen.width() - 200) / 2);
+    EXPECT_EQ(form.y(), screen.y() + (screen.height() - 100) / 2);
+    form.Show();
+    EXPECT_EQ(shows, 1);
+}
+
+TEST(Form, KeyPreviewSeesCharactersFirstAndEnterMovesThroughTabOrder)
+{
+    TForm form;
+    form.SetKeyPreview(true);
+    auto* first = new TEdit(&form);
+    auto* second = new TEdit(&form);
+    auto* button = new TButton(&form);
+    first->SetParent(form.ClientWidget());
+    second->SetParent(form.ClientWidget());
+    button->SetParent(form.ClientWidget());
+    first->SetBounds(10, 10, 100, 20);
+    second->SetBounds(10, 40, 100, 20);
+    button->SetBounds(10, 70, 100, 25);
+    first->SetTabOrder(0);
+    second->SetTabOrder(1);
+    button->SetTabOrder(2);
+    TControl::ApplyTabOrder(form.ClientWidget());
+    int clicks = 0;
+    button->OnClick = [&](QObject*) { ++clicks; };
+    // The Enter rule of the login window: swallow Enter and go to the next control.
+    form.OnKeyPress = [&](QObject*, QChar& key) {
+        if (key == QChar(13)) {
+            key = QChar();
+            form.PostMessage(msg::WM_NEXTDLGCTL, 0, 0);
+        }
+    };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    first->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "ab");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(testenv::waitFor([&] { return second->LineEdit()->hasFocus(); }));
+    EXPECT_EQ(first->Text(), "ab");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(testenv::waitFor([&] { return button->PushButton()->hasFocus(); }));
+    EXPECT_EQ(clicks, 0);
+    // On the button, Enter presses it before it can become a character.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(button->PushButton()->hasFocus());
+}
