@@ -89,7 +89,7 @@ void TvnSkinData::SetCompressedStoredSkin(TvnCompressedStoredSkin* value)
     m_compressedStoredSkin = value;
     if (!value) return;
     FreeNotification(value);
-    LoadCompressedSkin(value);
+    if (!IsLoading()) LoadCompressedSkin(value);
 }
 
 void TvnSkinData::SetResourceStrData(TvnResourceStrData* value)
@@ -104,13 +104,14 @@ void TvnSkinData::SetSkinList(TvnCompressedSkinList* value)
     m_skinList = value;
     if (!value) return;
     FreeNotification(value);
-    LoadSkinListItem();
+    if (!IsLoading()) LoadSkinListItem();
 }
 
 void TvnSkinData::SetSkinIndex(int value)
 {
     if (value == m_skinIndex) return;
-    if (!m_skinList) {
+    // While declared data are read the list may not have its items yet; Loaded checks.
+    if (!m_skinList || IsLoading()) {
         m_skinIndex = value;
         return;
     }
@@ -122,6 +123,16 @@ void TvnSkinData::SetSkinIndex(int value)
 void TvnSkinData::LoadSkinListItem()
 {
     if (TvnSkinListItem* item = m_skinList->Skins()->At(m_skinIndex)) LoadCompressedSkin(item->StoredSkin());
+}
+
+void TvnSkinData::Loaded()
+{
+    TComponent::Loaded();
+    // Declared data set a reference before the component it names has read its own
+    // properties (the stored skin its bytes, the list its items); the skin is loaded
+    // once the whole module is read.
+    if (m_compressedStoredSkin) LoadCompressedSkin(m_compressedStoredSkin);
+    if (m_skinList) LoadSkinListItem();
 }
 
 void TvnSkinData::Notification(QObject* component, TOperation operation)
@@ -185,6 +196,12 @@ void TvnSkinData::ReadDescription(const TMemIniFile& ini)
 
 void TvnSkinData::ClearSkin()
 {
+    static_cast<TvnSkinFormInfo&>(*this) = TvnSkinFormInfo();
+    SkinName.clear();
+    SkinAuthor.clear();
+    AuthorEmail.clear();
+    AuthorURL.clear();
+    SkinComments.clear();
     m_frameObjects.clear();
     m_controlSkins.clear();
     Pictures.clear();

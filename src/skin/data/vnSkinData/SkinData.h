@@ -58,7 +58,8 @@ public:
     bool ShowCaptionButtonGlowFrames() const { return m_showCaptionButtonGlowFrames; }
     void SetShowCaptionButtonGlowFrames(bool value) { m_showCaptionButtonGlowFrames = value; }
 
-    // Setting a stored skin loads it at once (also while declared data are read).
+    // Setting a stored skin loads it at once; while declared data are read, once they
+    // are all read (Loaded), so that the stored skin has its bytes by then.
     TvnCompressedStoredSkin* CompressedStoredSkin() const { return m_compressedStoredSkin; }
     void SetCompressedStoredSkin(TvnCompressedStoredSkin* value);
     // Setting the strings is broadcast (SKINMSG_STRINGS_CHANGE).
@@ -78,7 +79,8 @@ public:
     // and SkinChanging. A container of a later version is not read: the store ends the
     // change Empty, so every form falls back on its default look.
     void LoadCompressedSkin(TvnCompressedStoredSkin* stored);
-    // Frees every record and picture and resets colours and picture indices; sets Empty.
+    // Frees every record and picture, empties the names and texts, resets the frame
+    // description, the colours and the popup and hint picture indices; sets Empty.
     void ClearSkin();
     void BroadcastSkinMessage(UINT msg);
 
@@ -125,6 +127,8 @@ public:
     TvnDataSkinPopupWindow PopupWindow;
     TvnDataSkinHintWindow HintWindow;
     TvnSkinColors SkinColors;
+
+    void Loaded() override;
 
 protected:
     void Notification(QObject* component, TOperation operation) override;
