@@ -6,8 +6,8 @@
 //
 // DESCRIPTION is a skin description file; the BMP files it names lie beside it.
 // Errors go to standard error and end the program with exit code 1 (2 for bad usage).
-#include "skin/data/vnSkinData/CompressedStoredSkin.h"
 #include "framework/Exception.h"
+#include "skin/data/vnSkinData/CompressedStoredSkin.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -39,8 +39,9 @@ void WriteFile(const QString& path, const std::function<void(QIODevice&)>& write
 void Compress(TvnCompressedStoredSkin& skin, const QString& description)
 {
     if (!skin.CompressFromIniFile(description))
-        throw Exception(QStringLiteral("%1 is no skin description: it needs the sections [VERSION], [PICTURES], "
-                                       "[FORMINFO], [SKINOBJECTS] and [SKINCONTROLS]")
+        throw Exception(
+            QStringLiteral("%1 is no skin description: it needs the sections [VERSION], [PICTURES], "
+                           "[FORMINFO], [SKINOBJECTS] and [SKINCONTROLS]")
                 .arg(description));
 }
 
@@ -55,7 +56,8 @@ int Run(const QString& command, const QString& in, const QString& out)
         WriteFile(out, [&](QIODevice& file) { file.write(skin.CompressedStream()); });
     } else if (command == u"unpack") {
         skin.LoadCompressedFile(in);
-        if (skin.IsEmptySkin()) throw Exception(QStringLiteral("%1 holds no skin this program can read").arg(in));
+        if (skin.IsEmptySkin())
+            throw Exception(QStringLiteral("%1 holds no skin this program can read").arg(in));
         const QByteArray container = skin.Decompress();
         WriteFile(out, [&](QIODevice& file) { file.write(container); });
     } else {

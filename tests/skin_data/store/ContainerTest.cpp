@@ -50,8 +50,9 @@ TEST(SkinContainer, PackedFolderHasTheFixedLayout)
     EXPECT_EQ(ReadBitmap(reader).pixel(1, 1), qRgb(1, 2, 3));
     const QByteArray stored = reader.ReadRest().toByteArray();
     EXPECT_TRUE(stored.startsWith("[VERSION]\r\nskinname=Test\r\n"));
-    EXPECT_TRUE(stored.endsWith("0=p0.bmp\r\n[FORMINFO]\r\nborderwidth=4\r\n\r\n[SKINOBJECTS]\r\ncount=0\r\n\r\n"
-                                "[SKINCONTROLS]\r\ncount=0\r\n"));
+    EXPECT_TRUE(
+        stored.endsWith("0=p0.bmp\r\n[FORMINFO]\r\nborderwidth=4\r\n\r\n[SKINOBJECTS]\r\ncount=0\r\n\r\n"
+                        "[SKINCONTROLS]\r\ncount=0\r\n"));
     EXPECT_FALSE(stored.contains("\n\n"));
 }
 

@@ -34,8 +34,8 @@ TEST(MemIniFile, FirstOfTwoEqualNamesWins)
 
 TEST(MemIniFile, IntegerConversionFallsBackOnTheDefault)
 {
-    const TMemIniFile ini(QStringList { "[S]", "neg=-1", "plus=+7", "hex=$1F", "chex=0x10", "word=abc", "blank=",
-        "inner=1 2", "big=2147483648", "max=2147483647", "allbits=$FFFFFFFF" });
+    const TMemIniFile ini(QStringList { "[S]", "neg=-1", "plus=+7", "hex=$1F", "chex=0x10", "word=abc",
+        "blank=", "inner=1 2", "big=2147483648", "max=2147483647", "allbits=$FFFFFFFF" });
     EXPECT_EQ(ini.ReadInteger("S", "neg", 0), -1);
     EXPECT_EQ(ini.ReadInteger("S", "plus", 0), 7);
     EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 31);

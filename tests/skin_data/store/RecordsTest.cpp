@@ -10,24 +10,24 @@ namespace {
 TMemIniFile IniOf(std::initializer_list<const char*> lines)
 {
     QStringList list;
-    for (const char* line : lines) list.append(QLatin1String(line));
+    for (const char* line : lines)
+        list.append(QLatin1String(line));
     return TMemIniFile(list);
 }
 
-template <class Record>
-std::unique_ptr<Record> Loaded(const QString& name, const TMemIniFile& ini)
+template <class Record> std::unique_ptr<Record> Loaded(const QString& name, const TMemIniFile& ini)
 {
     auto record = std::make_unique<Record>(name);
     record->LoadFromIni(ini);
     return record;
 }
 
-const char* const kFrameKinds[] = { "userobject", "button", "stdbutton", "mainmenubarbutton", "animate", "menuitem",
-    "mainmenubaritem", "caption" };
-const char* const kControlKinds[] = { "button", "menubutton", "checkradio", "panel", "expanel", "stdlabel", "label",
-    "scrollbar", "tab", "edit", "memo", "grid", "listbox", "checklistbox", "combobox", "spinedit", "updown",
-    "trackbar", "gauge", "splitter", "scrollbox", "controlbar", "mainmenubar", "treeview", "listview", "richedit",
-    "bevel", "slider" };
+const char* const kFrameKinds[] = { "userobject", "button", "stdbutton", "mainmenubarbutton", "animate",
+    "menuitem", "mainmenubaritem", "caption" };
+const char* const kControlKinds[] = { "button", "menubutton", "checkradio", "panel", "expanel", "stdlabel",
+    "label", "scrollbar", "tab", "edit", "memo", "grid", "listbox", "checklistbox", "combobox", "spinedit",
+    "updown", "trackbar", "gauge", "splitter", "scrollbox", "controlbar", "mainmenubar", "treeview",
+    "listview", "richedit", "bevel", "slider" };
 
 // A value of the same kind as `value` (as a default record writes it) that differs
 // from it and reads back unchanged. `flag` tells a flag's "0" from a number's.
@@ -47,8 +47,7 @@ QString OtherValue(const QString& key, const QString& value, bool flag, int seed
     return QStringLiteral("text%1").arg(seed);
 }
 
-template <class Root>
-QStringList WrittenKeys(const Root& record, TMemIniFile& ini)
+template <class Root> QStringList WrittenKeys(const Root& record, TMemIniFile& ini)
 {
     record.SaveToIni(ini);
     return ini.ReadSection(record.IDName);
@@ -58,8 +57,8 @@ QStringList WrittenKeys(const Root& record, TMemIniFile& ini)
 // must come back from reading: two keys filling one field, or a key read into a field
 // of another kind, would lose one of them.
 template <class Root>
-void ExpectEveryKeyRoundTrips(std::unique_ptr<Root> (*create)(const QString&, const QString&), const char* kind,
-    const QStringList& keysChangedByRules = {})
+void ExpectEveryKeyRoundTrips(std::unique_ptr<Root> (*create)(const QString&, const QString&),
+    const char* kind, const QStringList& keysChangedByRules = {})
 {
     SCOPED_TRACE(kind);
     TMemIniFile defaults;
@@ -92,7 +91,8 @@ void ExpectEveryKeyRoundTrips(std::unique_ptr<Root> (*create)(const QString&, co
     EXPECT_EQ(written.ReadSection("rec"), keys);
     for (const QString& key : keys) {
         if (keysChangedByRules.contains(key)) continue;
-        EXPECT_EQ(written.ReadString("rec", key, "?"), changed.ReadString("rec", key, "!")) << key.toStdString();
+        EXPECT_EQ(written.ReadString("rec", key, "?"), changed.ReadString("rec", key, "!"))
+            << key.toStdString();
     }
 }
 
@@ -116,7 +116,8 @@ TEST(SkinRecords, DerivedRecordsReadTheirBaseKeysFirst)
     TMemIniFile ini;
     CreateControlSkin("menubutton", "rec")->SaveToIni(ini);
     const QStringList keys = ini.ReadSection("rec");
-    EXPECT_EQ(keys.mid(0, 4), QStringList({ "pictureindex", "maskpictureindex", "skinrect", "lefttoppoint" }));
+    EXPECT_EQ(
+        keys.mid(0, 4), QStringList({ "pictureindex", "maskpictureindex", "skinrect", "lefttoppoint" }));
     EXPECT_EQ(keys.indexOf("fontname"), 14);
     EXPECT_EQ(keys.last(), "trackbuttonrect");
 
@@ -141,8 +142,10 @@ TEST(SkinRecords, KindsSelectClassesExactlyAndTheClassTestAcceptsDerivedRecords)
     EXPECT_NE(dynamic_cast<TvnDataSkinButtonControl*>(menuButton.get()), nullptr);
     EXPECT_EQ(dynamic_cast<TvnDataSkinButtonControl*>(CreateControlSkin("checkradio", "c").get()), nullptr);
     EXPECT_NE(dynamic_cast<TvnDataSkinEditControl*>(CreateControlSkin("memo", "m").get()), nullptr);
-    EXPECT_NE(dynamic_cast<TvnDataSkinStdButton*>(CreateFrameObject("mainmenubarbutton", "b").get()), nullptr);
-    EXPECT_NE(dynamic_cast<TvnDataSkinMainMenuItem*>(CreateFrameObject("mainmenubaritem", "i").get()), nullptr);
+    EXPECT_NE(
+        dynamic_cast<TvnDataSkinStdButton*>(CreateFrameObject("mainmenubarbutton", "b").get()), nullptr);
+    EXPECT_NE(
+        dynamic_cast<TvnDataSkinMainMenuItem*>(CreateFrameObject("mainmenubaritem", "i").get()), nullptr);
 }
 
 TEST(SkinRecords, NewAndMissingSectionRecordsHoldTheDefaults)
@@ -160,7 +163,8 @@ TEST(SkinRecords, NewAndMissingSectionRecordsHoldTheDefaults)
     EXPECT_EQ(button->StretchType, TvnStretchType::Full);
 
     EXPECT_EQ(TvnDataSkinStdLabelControl("stdlabel").ActiveFontColor, 16711680u);
-    EXPECT_EQ(Loaded<TvnDataSkinStdLabelControl>("stdlabel", IniOf({ "[stdlabel]", "fontcolor=5" }))->ActiveFontColor,
+    EXPECT_EQ(Loaded<TvnDataSkinStdLabelControl>("stdlabel", IniOf({ "[stdlabel]", "fontcolor=5" }))
+                  ->ActiveFontColor,
         16711680u);
     const TvnDataSkinListBox list("listbox");
     EXPECT_EQ(list.VScrollBarName, "vscrollbar");
@@ -174,8 +178,8 @@ TEST(SkinRecords, NewAndMissingSectionRecordsHoldTheDefaults)
 
 TEST(SkinRecords, SectionNamesIgnoreCase)
 {
-    auto record = Loaded<TvnDataSkinPanelControl>("GroupBox", IniOf({ "[groupbox]", "pictureindex=3",
-                                                                       "skinrect=1,2,30,40", "alignment=taleftjustify" }));
+    auto record = Loaded<TvnDataSkinPanelControl>("GroupBox",
+        IniOf({ "[groupbox]", "pictureindex=3", "skinrect=1,2,30,40", "alignment=taleftjustify" }));
     EXPECT_EQ(record->PictureIndex, 3);
     EXPECT_EQ(record->SkinRect, (TRect { 1, 2, 30, 40 }));
     EXPECT_EQ(record->Alignment, taLeftJustify);
@@ -183,10 +187,11 @@ TEST(SkinRecords, SectionNamesIgnoreCase)
 
 TEST(SkinRecords, RestoreHintIsImpliedOnlyForTogglingButtons)
 {
-    const TMemIniFile ini = IniOf({ "[max]", "hint=Maximize", "command=cmmaximize", "[close]", "hint=Maximize",
-        "command=cmclose", "[roll]", "hint=Roll Up", "command=cmrollup", "[rollup]", "hint=RollUp",
-        "command=cmrollup", "[min]", "hint=Minimize", "command=cmminimize", "restorehint=Back", "[lower]",
-        "hint=maximize", "command=cmmaximize", "[anim]", "hint=Minimize", "command=cmminimize", "morphing=1" });
+    const TMemIniFile ini = IniOf(
+        { "[max]", "hint=Maximize", "command=cmmaximize", "[close]", "hint=Maximize", "command=cmclose",
+            "[roll]", "hint=Roll Up", "command=cmrollup", "[rollup]", "hint=RollUp", "command=cmrollup",
+            "[min]", "hint=Minimize", "command=cmminimize", "restorehint=Back", "[lower]", "hint=maximize",
+            "command=cmmaximize", "[anim]", "hint=Minimize", "command=cmminimize", "morphing=1" });
     EXPECT_EQ(Loaded<TvnDataSkinStdButton>("max", ini)->RestoreHint, "Restore");
     EXPECT_EQ(Loaded<TvnDataSkinStdButton>("close", ini)->RestoreHint, "");
     EXPECT_EQ(Loaded<TvnDataSkinStdButton>("roll", ini)->RestoreHint, "Restore");
@@ -200,11 +205,11 @@ TEST(SkinRecords, RestoreHintIsImpliedOnlyForTogglingButtons)
 
 TEST(SkinRecords, RulesAfterReading)
 {
-    const TMemIniFile ini = IniOf({ "[menuitem]", "checkimagerect=1,2,11,12", "activecheckimagerect=5,5,5,9",
-        "radioimagerect=3,3,9,9", "activeradioimagerect=20,20,30,30", "arrowimagerect=0,0,4,4", "[vupdown]",
-        "lefttoppoint=2,3", "righttoppoint=4,5", "leftbottompoint=6,7", "rightbottompoint=8,9",
-        "clientrect=1,1,10,10", "upbuttonrect=0,0,16,8", "[user]", "hint=ignored", "skinrect=1,2,3,4",
-        "activepictureindex=5" });
+    const TMemIniFile ini = IniOf(
+        { "[menuitem]", "checkimagerect=1,2,11,12", "activecheckimagerect=5,5,5,9", "radioimagerect=3,3,9,9",
+            "activeradioimagerect=20,20,30,30", "arrowimagerect=0,0,4,4", "[vupdown]", "lefttoppoint=2,3",
+            "righttoppoint=4,5", "leftbottompoint=6,7", "rightbottompoint=8,9", "clientrect=1,1,10,10",
+            "upbuttonrect=0,0,16,8", "[user]", "hint=ignored", "skinrect=1,2,3,4", "activepictureindex=5" });
     auto item = Loaded<TvnDataSkinMenuItem>("menuitem", ini);
     EXPECT_EQ(item->ActiveCheckImageRect, (TRect { 1, 2, 11, 12 }));
     EXPECT_EQ(item->ActiveRadioImageRect, (TRect { 20, 20, 30, 30 }));

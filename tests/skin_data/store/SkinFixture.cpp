@@ -23,7 +23,8 @@ QImage MaskImage(int width, int height, const QRect& shape)
     mask.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     mask.fill(1);
     for (int y = shape.top(); y <= shape.bottom(); ++y)
-        for (int x = shape.left(); x <= shape.right(); ++x) mask.setPixel(x, y, 0);
+        for (int x = shape.left(); x <= shape.right(); ++x)
+            mask.setPixel(x, y, 0);
     return mask;
 }
 
@@ -45,7 +46,8 @@ QString SkinFolder::WriteDescription(const QByteArray& text) const
 QByteArray Section(const char* name, std::initializer_list<const char*> lines)
 {
     QByteArray text = QByteArray("[") + name + "]\r\n";
-    for (const char* line : lines) text += QByteArray(line) + "\r\n";
+    for (const char* line : lines)
+        text += QByteArray(line) + "\r\n";
     return text + "\r\n";
 }
 
@@ -56,14 +58,16 @@ QByteArray Description(const QByteArray& pictures, const QByteArray& more)
         + Section("SKINCONTROLS", { "count=0" }) + more;
 }
 
-QByteArray ContainerBytes(qint32 version, const QList<QImage>& records, const QList<QImage>& numbered,
-    const QByteArray& text)
+QByteArray ContainerBytes(
+    qint32 version, const QList<QImage>& records, const QList<QImage>& numbered, const QByteArray& text)
 {
     QByteArray bytes;
     AppendInt32(bytes, version);
-    for (const QImage& record : records) AppendPictureRecord(bytes, record);
+    for (const QImage& record : records)
+        AppendPictureRecord(bytes, record);
     AppendInt32(bytes, static_cast<qint32>(numbered.size()));
-    for (const QImage& picture : numbered) AppendBitmap(bytes, picture);
+    for (const QImage& picture : numbered)
+        AppendBitmap(bytes, picture);
     return bytes + text;
 }
 

@@ -8,9 +8,9 @@
 #include <QImage>
 #include <QList>
 #include <QTemporaryDir>
-#include <ostream>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 namespace skintest {
 
@@ -35,8 +35,8 @@ private:
 QByteArray Description(const QByteArray& pictures, const QByteArray& more = QByteArray());
 
 // version, picture records (a null image writes flag 1), N, N bitmaps, text.
-QByteArray ContainerBytes(qint32 version, const QList<QImage>& records, const QList<QImage>& numbered,
-    const QByteArray& text);
+QByteArray ContainerBytes(
+    qint32 version, const QList<QImage>& records, const QList<QImage>& numbered, const QByteArray& text);
 
 // A stored skin holding `container`, compressed.
 std::unique_ptr<TvnCompressedStoredSkin> StoredSkinOf(const QByteArray& container);

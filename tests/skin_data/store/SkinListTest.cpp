@@ -1,7 +1,7 @@
 #include "SkinFixture.h"
 #include "framework/declared/DeclaredLoader.h"
-#include "skin/data/vnSkinData/SkinDataClasses.h"
 #include "skin/data/vnSkinData/SkinData.h"
+#include "skin/data/vnSkinData/SkinDataClasses.h"
 
 #include <QRegularExpression>
 #include <QtEndian>
@@ -13,8 +13,8 @@ namespace {
 
 std::unique_ptr<TvnCompressedStoredSkin> NamedSkin(const char* name)
 {
-    return StoredSkinOf(ContainerBytes(3, { QImage(), QImage(), QImage() }, {},
-        QByteArray("[VERSION]\r\nskinname=") + name));
+    return StoredSkinOf(
+        ContainerBytes(3, { QImage(), QImage(), QImage() }, {}, QByteArray("[VERSION]\r\nskinname=") + name));
 }
 
 void AddItem(TvnCompressedSkinList& list, const char* name)
@@ -29,7 +29,11 @@ void AddItem(TvnCompressedSkinList& list, const char* name)
 class TTestSkinModule : public TComponent {
     Q_OBJECT
 public:
-    explicit TTestSkinModule(QObject* owner = nullptr) : TComponent(owner) { RegisterSkinDataClasses(); }
+    explicit TTestSkinModule(QObject* owner = nullptr)
+        : TComponent(owner)
+    {
+        RegisterSkinDataClasses();
+    }
 };
 
 #include "SkinListTest.moc"
@@ -44,7 +48,8 @@ TEST(SkinList, ItemsAreNamedByIndexAndCarryTheStreamFormat)
     EXPECT_EQ(second->Name(), "vnSkin1");
     const QByteArray stream = second->Skin();
     EXPECT_EQ(qFromLittleEndian<qint32>(stream.constData()), 3);
-    EXPECT_EQ(qFromLittleEndian<qint32>(stream.constData() + 4), second->StoredSkin()->CompressedStream().size());
+    EXPECT_EQ(
+        qFromLittleEndian<qint32>(stream.constData() + 4), second->StoredSkin()->CompressedStream().size());
 
     TvnCompressedSkinList copy;
     copy.SetSkins(list.Skins());
@@ -161,7 +166,8 @@ TEST(ResourceStrings, DefaultsInOrderAndLookUp)
     EXPECT_EQ(lines.last(), "DBNAV_REFRESH=Refresh data");
     EXPECT_EQ(lines.filter(QRegularExpression("^PRNDLG_")).size(), 30);
     QStringList names;
-    for (const QString& line : lines) names.append(line.section(u'=', 0, 0));
+    for (const QString& line : lines)
+        names.append(line.section(u'=', 0, 0));
     EXPECT_EQ(names.removeDuplicates(), 0);
     EXPECT_EQ(names.indexOf("FLV_FREESPACE") + 31, names.indexOf("FIND_NEXT"));
     EXPECT_EQ(strings.GetResStr("RESTORE_HINT"), "Restore");

@@ -1,5 +1,6 @@
-#include "SkinFixture.h"
 #include "skin/data/vnSkinData/SkinValues.h"
+
+#include "SkinFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,7 @@ using skintest::ErrorOf;
 
 namespace {
 
-template <class T>
-T Read(const char* value, const TvnKeyDefault& def = {})
+template <class T> T Read(const char* value, const TvnKeyDefault& def = {})
 {
     const TMemIniFile ini(QStringList { "[S]", QStringLiteral("key=%1").arg(QLatin1String(value)) });
     T out {};
@@ -16,8 +16,7 @@ T Read(const char* value, const TvnKeyDefault& def = {})
     return out;
 }
 
-template <class T>
-T ReadMissing(const TvnKeyDefault& def = {})
+template <class T> T ReadMissing(const TvnKeyDefault& def = {})
 {
     const TMemIniFile ini(QStringList { "[S]" });
     T out {};
@@ -119,7 +118,8 @@ TEST(SkinValues, WrittenFormsReadBackTheSame)
 
 TEST(SkinValues, NumberedListsReadCountItems)
 {
-    const TMemIniFile ini(QStringList { "[PICTURES]", "activepicturescount=3", "0=a.bmp", "2=c.bmp", "3=d.bmp" });
+    const TMemIniFile ini(
+        QStringList { "[PICTURES]", "activepicturescount=3", "0=a.bmp", "2=c.bmp", "3=d.bmp" });
     EXPECT_EQ(ReadSkinList(ini, "PICTURES", "activepictures"), QStringList({ "a.bmp", "", "c.bmp" }));
     EXPECT_TRUE(ReadSkinList(ini, "PICTURES", "other").isEmpty());
 }

@@ -17,15 +17,17 @@ QByteArray StudioLikeDescription(const QByteArray& more = QByteArray())
                { "skinname=Marble", "skinauthor=Quira", "authoremail=dev@quira.test", "authorurl=quira.test",
                    "skincomments=test skin", "ver=2" })
         + Section("PICTURES",
-            { "picture=main.bmp", "inactivepicture=", "mask=mask.bmp", "activepicturescount=2", "0=controls.bmp",
-                "1=glow.bmp" })
+            { "picture=main.bmp", "inactivepicture=", "mask=mask.bmp", "activepicturescount=2",
+                "0=controls.bmp", "1=glow.bmp" })
         + Section("FORMINFO",
-            { "lefttoppoint=16,24", "righttoppoint=199,24", "leftbottompoint=14,137", "rightbottompoint=200,138",
-                "clientrect=8,24,207,145", "maskrectarea=4,4,210,147", "hittestlefttoppoint=8,8",
-                "hittestrighttoppoint=206,7", "hittestleftbottompoint=5,142", "hittestrightbottompoint=208,140",
-                "captionrect=10,3,204,21", "buttonsoffset=2", "borderwidth=4", "inactiveeffect=iedarkness",
-                "formminwidth=200", "topstretch=1", "stretchtype=stvert" })
-        + Section("POPUPWINDOW", { "windowpictureindex=0", "itemsrect=2,2,50,60", "scrollmarkercolor=4801342" })
+            { "lefttoppoint=16,24", "righttoppoint=199,24", "leftbottompoint=14,137",
+                "rightbottompoint=200,138", "clientrect=8,24,207,145", "maskrectarea=4,4,210,147",
+                "hittestlefttoppoint=8,8", "hittestrighttoppoint=206,7", "hittestleftbottompoint=5,142",
+                "hittestrightbottompoint=208,140", "captionrect=10,3,204,21", "buttonsoffset=2",
+                "borderwidth=4", "inactiveeffect=iedarkness", "formminwidth=200", "topstretch=1",
+                "stretchtype=stvert" })
+        + Section(
+            "POPUPWINDOW", { "windowpictureindex=0", "itemsrect=2,2,50,60", "scrollmarkercolor=4801342" })
         + Section("HINTWINDOW", { "fontname=Tahoma", "fontstyle=fsbold", "clientrect=3,3,20,20" })
         + Section("SKINCOLORS", { "cbtnface=14408408", "cwindowtext=0" })
         + Section("SKINOBJECTS",
@@ -34,12 +36,13 @@ QByteArray StudioLikeDescription(const QByteArray& more = QByteArray())
         + Section("caption", { "skinrect=9, 4, 205, 21", "fontstyle=fsbold", "alignment=taleftjustify" })
         + Section("maxbutton", { "hint=Maximize", "command=cmmaximize", "skinrect=150,4,166,20" })
         + Section("SKINCONTROLS",
-            { "count=5", "0=button:button", "1=groupbox:panel", "2=shouty:Panel", "3=toolmenubutton:menubutton",
-                "4=stdlabel:stdlabel" })
-        + Section("BUTTON", { "pictureindex=0", "skinrect=0,0,70,25", "glowlayerpictureindex=1",
-                                "glowlayeralphablendvalue=100" })
-        + Section("GroupBox", { "pictureindex=0", "captionrect=4,0,60,14" }) + Section("LAYERFRAME", { "x=1" })
-        + more;
+            { "count=5", "0=button:button", "1=groupbox:panel", "2=shouty:Panel",
+                "3=toolmenubutton:menubutton", "4=stdlabel:stdlabel" })
+        + Section("BUTTON",
+            { "pictureindex=0", "skinrect=0,0,70,25", "glowlayerpictureindex=1",
+                "glowlayeralphablendvalue=100" })
+        + Section("GroupBox", { "pictureindex=0", "captionrect=4,0,60,14" })
+        + Section("LAYERFRAME", { "x=1" }) + more;
 }
 
 struct StudioLikeSkin {
@@ -165,7 +168,8 @@ TEST(SkinStore, ListsRecordsAndFindsTheFirstOfEqualNamesExactly)
     EXPECT_EQ(button->GlowLayerMaskPictureIndex, -1);
     EXPECT_EQ(button->GlowLayerAlphaBlendValue, 100);
     EXPECT_EQ(button->SkinRect, (TRect { 0, 0, 70, 25 }));
-    EXPECT_NE(store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("toolmenubutton")), nullptr);
+    EXPECT_NE(
+        store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("toolmenubutton")), nullptr);
     EXPECT_EQ(store.ControlSkinAs<TvnDataSkinButtonControl>(group), nullptr);
     auto* label = store.ControlSkinAs<TvnDataSkinStdLabelControl>(store.FindControlSkin("stdlabel"));
     ASSERT_NE(label, nullptr);
@@ -194,23 +198,27 @@ TEST(SkinStore, FormInfoCorrections)
             QPoint(100, 90) },
         // A mask area is widened to hold the client rectangle.
         { "narrow mask area", "mask=m.bmp",
-            { "clientrect=10,20,100,90", "maskrectarea=12,5,90,95", "lefttoppoint=20,30", "righttoppoint=90,30",
-                "leftbottompoint=20,80", "rightbottompoint=90,80", "hittestlefttoppoint=3,4" },
+            { "clientrect=10,20,100,90", "maskrectarea=12,5,90,95", "lefttoppoint=20,30",
+                "righttoppoint=90,30", "leftbottompoint=20,80", "rightbottompoint=90,80",
+                "hittestlefttoppoint=3,4" },
             TRect { 10, 5, 100, 95 }, QPoint(3, 4), QPoint(20, 30), QPoint(90, 30), QPoint(20, 80),
             QPoint(90, 80) },
         // Without a mask neither the mask area nor the hit-test points change.
         { "no mask", "",
-            { "clientrect=10,20,100,90", "hittestlefttoppoint=0,7", "lefttoppoint=1,2", "rightbottompoint=3,4" },
+            { "clientrect=10,20,100,90", "hittestlefttoppoint=0,7", "lefttoppoint=1,2",
+                "rightbottompoint=3,4" },
             TRect {}, QPoint(0, 7), QPoint(10, 20), QPoint(0, 20), QPoint(10, 0), QPoint(3, 4) },
         // Corner points sharing a column with the right bottom point stay as written.
         { "same column", "",
-            { "clientrect=10,20,100,90", "lefttoppoint=5,5", "righttoppoint=200,5", "rightbottompoint=5,300" },
+            { "clientrect=10,20,100,90", "lefttoppoint=5,5", "righttoppoint=200,5",
+                "rightbottompoint=5,300" },
             TRect {}, QPoint(), QPoint(5, 5), QPoint(200, 5), QPoint(0, 0), QPoint(5, 300) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QByteArray formInfo = "[FORMINFO]\r\n";
-        for (const char* line : c.formInfo) formInfo += QByteArray(line) + "\r\n";
+        for (const char* line : c.formInfo)
+            formInfo += QByteArray(line) + "\r\n";
         const QByteArray text = Section("PICTURES", { c.mask.constData() }) + formInfo;
         QImage mask = MaskImage(4, 4, QRect(0, 0, 2, 2));
         auto stored = StoredSkinOf(ContainerBytes(3, { QImage(), QImage(), mask }, {}, text));
@@ -285,7 +293,8 @@ TEST(SkinStore, ANewLoadReplacesTheOldSkinCompletely)
     StudioLikeSkin skin;
     TvnSkinData store;
     store.SetCompressedStoredSkin(&skin.stored);
-    auto plain = StoredSkinOf(ContainerBytes(3, { QImage(), QImage(), QImage() }, {}, "[VERSION]\r\nskinname=Plain"));
+    auto plain = StoredSkinOf(
+        ContainerBytes(3, { QImage(), QImage(), QImage() }, {}, "[VERSION]\r\nskinname=Plain"));
     store.SetCompressedStoredSkin(plain.get());
     EXPECT_FALSE(store.Empty());
     EXPECT_EQ(store.SkinName, "Plain");
@@ -330,7 +339,8 @@ TEST(SkinStore, FailedLoadsStopAndLeaveTheStoreEmptyAndChanging)
     AppendInt32(badBitmap, 3);
     badBitmap += QByteArray("\0BM\x40\0\0\0", 7) + QByteArray(60, 'x');
     const QByteArray goodBlock = CompressBlock(ContainerBytes(3, { QImage(), QImage(), QImage() }, {},
-        Section("SKINOBJECTS", { "count=1", "0=caption:caption" }) + Section("caption", { "skinrect=1,2,3" })));
+        Section("SKINOBJECTS", { "count=1", "0=caption:caption" })
+            + Section("caption", { "skinrect=1,2,3" })));
     QByteArray damaged = goodBlock;
     damaged[10] = static_cast<char>(damaged[10] ^ 0xFF);
     const Case cases[] = {
@@ -355,7 +365,8 @@ TEST(SkinStore, LaterContainerVersionsAreRefused)
     StudioLikeSkin skin;
     TvnSkinData store;
     store.SetCompressedStoredSkin(&skin.stored);
-    auto v4 = StoredSkinOf(ContainerBytes(4, { QImage(), QImage(), QImage() }, {}, "[VERSION]\r\nskinname=Four"));
+    auto v4
+        = StoredSkinOf(ContainerBytes(4, { QImage(), QImage(), QImage() }, {}, "[VERSION]\r\nskinname=Four"));
     store.LoadCompressedSkin(v4.get());
     EXPECT_TRUE(store.Empty());
     EXPECT_FALSE(store.SkinChanging());

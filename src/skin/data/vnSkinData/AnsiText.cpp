@@ -41,10 +41,3 @@ QString AnsiToString(QByteArrayView text)
     }
     return result;
 }
-
-QStringList DecodeTextLines(const QByteArray& text)
-{
-    QStringList lines;
-    for (const QByteArray& line : SplitTextLines(text)) lines.append(AnsiToString(line));
-    return lines;
-}

@@ -10,6 +10,3 @@
 QList<QByteArray> SplitTextLines(const QByteArray& text);
 
 QString AnsiToString(QByteArrayView text);
-
-// SplitTextLines, each line decoded.
-QStringList DecodeTextLines(const QByteArray& text);

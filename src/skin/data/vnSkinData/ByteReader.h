@@ -7,7 +7,10 @@
 
 class TvnByteReader {
 public:
-    explicit TvnByteReader(QByteArrayView data) : m_data(data) { }
+    explicit TvnByteReader(QByteArrayView data)
+        : m_data(data)
+    {
+    }
 
     qint32 ReadInt32();
     quint8 ReadByte();

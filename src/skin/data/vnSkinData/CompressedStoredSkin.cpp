@@ -21,7 +21,10 @@ qint32 ReadInt32From(QIODevice& source)
 
 } // namespace
 
-TvnCompressedStoredSkin::TvnCompressedStoredSkin(QObject* owner) : TComponent(owner) { }
+TvnCompressedStoredSkin::TvnCompressedStoredSkin(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 bool TvnCompressedStoredSkin::CompressFromIniFile(const QString& path)
 {

@@ -338,7 +338,11 @@ TvnKeyTable<TvnDataSkinCheckListBox> TvnDataSkinCheckListBox::Keys()
 
 // clang-format on
 
-TvnDataSkinControl::TvnDataSkinControl(const QString& idName) : IDName(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinControl::TvnDataSkinControl(const QString& idName)
+    : IDName(idName)
+{
+    ApplyDefaults(*this, Keys());
+}
 
 void TvnDataSkinControl::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, IDName, Keys()); }
 
@@ -348,29 +352,18 @@ void TvnDataSkinControl::SaveToIni(TMemIniFile& ini) const
     SaveKeys(*this, ini, IDName, Keys());
 }
 
+// clang-format off
 TvnDataSkinCustomControl::TvnDataSkinCustomControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinButtonControl::TvnDataSkinButtonControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinMenuButtonControl::TvnDataSkinMenuButtonControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinCheckRadioControl::TvnDataSkinCheckRadioControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinPanelControl::TvnDataSkinPanelControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinStdLabelControl::TvnDataSkinStdLabelControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinScrollBarControl::TvnDataSkinScrollBarControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinTabControl::TvnDataSkinTabControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinEditControl::TvnDataSkinEditControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinMemoControl::TvnDataSkinMemoControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinGridControl::TvnDataSkinGridControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinListBox::TvnDataSkinListBox(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinCheckListBox::TvnDataSkinCheckListBox(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
+// clang-format on

@@ -90,7 +90,8 @@ public:
 };
 
 // A button with a drop-down part.
-class TvnDataSkinMenuButtonControl : public TvnSkinRecord<TvnDataSkinMenuButtonControl, TvnDataSkinButtonControl> {
+class TvnDataSkinMenuButtonControl
+    : public TvnSkinRecord<TvnDataSkinMenuButtonControl, TvnDataSkinButtonControl> {
 public:
     explicit TvnDataSkinMenuButtonControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinMenuButtonControl> Keys();
@@ -99,7 +100,8 @@ public:
 };
 
 // Check boxes and radio buttons.
-class TvnDataSkinCheckRadioControl : public TvnSkinRecord<TvnDataSkinCheckRadioControl, TvnDataSkinCustomControl> {
+class TvnDataSkinCheckRadioControl
+    : public TvnSkinRecord<TvnDataSkinCheckRadioControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinCheckRadioControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinCheckRadioControl> Keys();
@@ -166,7 +168,8 @@ public:
 
 // Scroll bars. In the button names "up"/"down" first names the button (up or left
 // arrow, down or right arrow); "active"/"down" before it names the state (hot, pressed).
-class TvnDataSkinScrollBarControl : public TvnSkinRecord<TvnDataSkinScrollBarControl, TvnDataSkinCustomControl> {
+class TvnDataSkinScrollBarControl
+    : public TvnSkinRecord<TvnDataSkinScrollBarControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinScrollBarControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinScrollBarControl> Keys();

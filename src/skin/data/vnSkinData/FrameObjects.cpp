@@ -180,7 +180,11 @@ TvnKeyTable<TvnDataSkinCaption> TvnDataSkinCaption::Keys()
 
 // --- Construction and the rules after reading --------------------------------------------
 
-TvnDataSkinObject::TvnDataSkinObject(const QString& idName) : IDName(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinObject::TvnDataSkinObject(const QString& idName)
+    : IDName(idName)
+{
+    ApplyDefaults(*this, Keys());
+}
 
 void TvnDataSkinObject::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, IDName, Keys()); }
 
@@ -189,6 +193,15 @@ void TvnDataSkinObject::SaveToIni(TMemIniFile& ini) const
     ini.EraseSection(IDName);
     SaveKeys(*this, ini, IDName, Keys());
 }
+
+// clang-format off
+TvnDataSkinButton::TvnDataSkinButton(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinStdButton::TvnDataSkinStdButton(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinAnimate::TvnDataSkinAnimate(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinMenuItem::TvnDataSkinMenuItem(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinMainMenuItem::TvnDataSkinMainMenuItem(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+TvnDataSkinCaption::TvnDataSkinCaption(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+// clang-format on
 
 void TvnDataUserObject::LoadFromIni(const TMemIniFile& ini)
 {
@@ -199,13 +212,6 @@ void TvnDataUserObject::SaveToIni(TMemIniFile& ini) const
 {
     ini.EraseSection(IDName);
     ini.WriteString(IDName, QStringLiteral("skinrect"), SkinValueText(SkinRect));
-}
-
-TvnDataSkinButton::TvnDataSkinButton(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
-TvnDataSkinStdButton::TvnDataSkinStdButton(const QString& idName) : TvnSkinRecord(idName)
-{
-    ApplyDefaults(*this, Keys());
 }
 
 namespace {
@@ -232,17 +238,10 @@ void TvnDataSkinStdButton::AfterLoad()
     if (RestoreHint.isEmpty()) RestoreHint = ImpliedRestoreHint(Hint, Command);
 }
 
-TvnDataSkinAnimate::TvnDataSkinAnimate(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 void TvnDataSkinAnimate::AfterLoad()
 {
     Morphing = false;
     if (RestoreHint.isEmpty()) RestoreHint = ImpliedRestoreHint(Hint, Command);
-}
-
-TvnDataSkinMenuItem::TvnDataSkinMenuItem(const QString& idName) : TvnSkinRecord(idName)
-{
-    ApplyDefaults(*this, Keys());
 }
 
 void TvnDataSkinMenuItem::AfterLoad()
@@ -251,13 +250,6 @@ void TvnDataSkinMenuItem::AfterLoad()
     FallBackWhenEmpty(ActiveRadioImageRect, RadioImageRect);
     FallBackWhenEmpty(ActiveArrowImageRect, ArrowImageRect);
 }
-
-TvnDataSkinMainMenuItem::TvnDataSkinMainMenuItem(const QString& idName) : TvnSkinRecord(idName)
-{
-    ApplyDefaults(*this, Keys());
-}
-
-TvnDataSkinCaption::TvnDataSkinCaption(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
 
 // --- Kinds -------------------------------------------------------------------------------
 

@@ -72,9 +72,13 @@ public:
     QString RestoreHint;
 };
 
-class TvnDataSkinMainMenuBarButton : public TvnSkinRecord<TvnDataSkinMainMenuBarButton, TvnDataSkinStdButton> {
+class TvnDataSkinMainMenuBarButton
+    : public TvnSkinRecord<TvnDataSkinMainMenuBarButton, TvnDataSkinStdButton> {
 public:
-    explicit TvnDataSkinMainMenuBarButton(const QString& idName) : TvnSkinRecord(idName) { }
+    explicit TvnDataSkinMainMenuBarButton(const QString& idName)
+        : TvnSkinRecord(idName)
+    {
+    }
     static TvnKeyTable<TvnDataSkinMainMenuBarButton> Keys() { return {}; }
 };
 
@@ -162,7 +166,10 @@ public:
 
 class TvnDataSkinMainMenuBarItem : public TvnSkinRecord<TvnDataSkinMainMenuBarItem, TvnDataSkinMainMenuItem> {
 public:
-    explicit TvnDataSkinMainMenuBarItem(const QString& idName) : TvnSkinRecord(idName) { }
+    explicit TvnDataSkinMainMenuBarItem(const QString& idName)
+        : TvnSkinRecord(idName)
+    {
+    }
     static TvnKeyTable<TvnDataSkinMainMenuBarItem> Keys() { return {}; }
 };
 
@@ -204,7 +211,7 @@ public:
     TColor GlowActiveColor {};
     int GlowOffset {};
     bool ReflectionEffect {};
-    TColor ReflectionColor {};       // key "reflactioncolor"
+    TColor ReflectionColor {}; // key "reflactioncolor"
     TColor ReflectionActiveColor {}; // key "reflactionactivecolor"
     int ReflectionOffset {};
 };

@@ -13,7 +13,19 @@ int DigitValue(QChar c)
     return 99;
 }
 
-bool IsHexText(QStringView text) { return text.startsWith(u'$') || text.startsWith(u"0x", Qt::CaseInsensitive); }
+// Names are compared without regard to case; skin texts write them in lower case, so
+// the common case costs no copy.
+QString FoldCase(const QString& name)
+{
+    for (const QChar c : name)
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z')) return name.toLower();
+    return name;
+}
+
+bool IsHexText(QStringView text)
+{
+    return text.startsWith(u'$') || text.startsWith(u"0x", Qt::CaseInsensitive);
+}
 
 } // namespace
 
@@ -39,33 +51,60 @@ std::optional<qint64> ParseIntegerText(QStringView text)
     return negative ? -value : value;
 }
 
-void TMemIniFile::SetStrings(const QStringList& lines)
+void TMemIniFile::Clear()
 {
     m_sections.clear();
-    Section* current = nullptr;
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u';')) continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            m_sections.push_back(Section { line.mid(1, line.size() - 2).trimmed(), {}, {} });
-            current = &m_sections.back();
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (!current || eq <= 0) continue;
-        const QString key = line.left(eq).trimmed();
-        const QString lower = key.toLower();
-        if (!current->Index.contains(lower)) current->Index.insert(lower, static_cast<int>(current->Entries.size()));
-        current->Entries.push_back(Entry { key, line.mid(eq + 1).trimmed() });
-    }
+    m_sectionIndex.clear();
+    m_lastSection = -1;
+}
+
+void TMemIniFile::SetStrings(const QStringList& lines)
+{
+    Clear();
+    for (const QString& line : lines)
+        AddLine(line);
     RebuildSectionIndex();
+}
+
+void TMemIniFile::SetText(QStringView text)
+{
+    Clear();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') continue;
+        AddLine(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) AddLine(text.sliced(start));
+    RebuildSectionIndex();
+}
+
+void TMemIniFile::AddLine(QStringView raw)
+{
+    const QStringView line = raw.trimmed();
+    if (line.isEmpty() || line.startsWith(u';')) return;
+    if (line.startsWith(u'[') && line.endsWith(u']')) {
+        m_sections.push_back(Section { line.sliced(1, line.size() - 2).trimmed().toString(), {}, {} });
+        return;
+    }
+    const qsizetype eq = line.indexOf(u'=');
+    if (m_sections.empty() || eq <= 0) return;
+    Section& current = m_sections.back();
+    QString key = line.left(eq).trimmed().toString();
+    QString folded = FoldCase(key);
+    if (!current.Index.contains(folded))
+        current.Index.insert(std::move(folded), static_cast<int>(current.Entries.size()));
+    current.Entries.push_back(Entry { std::move(key), line.sliced(eq + 1).trimmed().toString() });
 }
 
 void TMemIniFile::RebuildSectionIndex()
 {
+    m_lastSection = -1;
     m_sectionIndex.clear();
     for (int i = static_cast<int>(m_sections.size()) - 1; i >= 0; --i)
-        m_sectionIndex.insert(m_sections[i].Name.toLower(), i);
+        m_sectionIndex.insert(FoldCase(m_sections[i].Name), i);
 }
 
 QStringList TMemIniFile::GetStrings() const
@@ -82,15 +121,26 @@ QStringList TMemIniFile::GetStrings() const
 
 const TMemIniFile::Section* TMemIniFile::FindSection(const QString& name) const
 {
-    const auto it = m_sectionIndex.constFind(name.toLower());
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    if (m_lastSection < 0 || name != m_lastSectionName) {
+        const auto it = m_sectionIndex.constFind(FoldCase(name));
+        if (it == m_sectionIndex.constEnd()) return nullptr;
+        m_lastSectionName = name;
+        m_lastSection = *it;
+    }
+    return &m_sections[m_lastSection];
+}
+
+const QString* TMemIniFile::FindValue(const QString& section, const QString& key) const
+{
+    const Entry* entry = FindEntry(section, key);
+    return entry ? &entry->Value : nullptr;
 }
 
 const TMemIniFile::Entry* TMemIniFile::FindEntry(const QString& section, const QString& key) const
 {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    const auto it = s->Index.constFind(key.toLower());
+    const auto it = s->Index.constFind(FoldCase(key));
     return it == s->Index.constEnd() ? nullptr : &s->Entries[*it];
 }
 
@@ -105,7 +155,8 @@ QStringList TMemIniFile::ReadSection(const QString& section) const
 {
     QStringList keys;
     if (const Section* s = FindSection(section))
-        for (const Entry& entry : s->Entries) keys.append(entry.Key);
+        for (const Entry& entry : s->Entries)
+            keys.append(entry.Key);
     return keys;
 }
 
@@ -129,22 +180,23 @@ int TMemIniFile::ReadInteger(const QString& section, const QString& key, int def
 
 TMemIniFile::Section& TMemIniFile::SectionForWriting(const QString& name)
 {
-    const auto it = m_sectionIndex.constFind(name.toLower());
+    const auto it = m_sectionIndex.constFind(FoldCase(name));
     if (it != m_sectionIndex.constEnd()) return m_sections[*it];
     m_sections.push_back(Section { name, {}, {} });
-    m_sectionIndex.insert(name.toLower(), static_cast<int>(m_sections.size()) - 1);
+    m_sectionIndex.insert(FoldCase(name), static_cast<int>(m_sections.size()) - 1);
     return m_sections.back();
 }
 
 void TMemIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
     Section& s = SectionForWriting(section);
-    const auto it = s.Index.constFind(key.toLower());
+    const QString folded = FoldCase(key);
+    const auto it = s.Index.constFind(folded);
     if (it != s.Index.constEnd()) {
         s.Entries[*it].Value = value;
         return;
     }
-    s.Index.insert(key.toLower(), static_cast<int>(s.Entries.size()));
+    s.Index.insert(folded, static_cast<int>(s.Entries.size()));
     s.Entries.push_back(Entry { key, value });
 }
 
@@ -155,7 +207,7 @@ void TMemIniFile::WriteInteger(const QString& section, const QString& key, int v
 
 void TMemIniFile::EraseSection(const QString& section)
 {
-    const QString lower = section.toLower();
-    std::erase_if(m_sections, [&](const Section& s) { return s.Name.toLower() == lower; });
+    const QString folded = FoldCase(section);
+    std::erase_if(m_sections, [&](const Section& s) { return FoldCase(s.Name) == folded; });
     RebuildSectionIndex();
 }

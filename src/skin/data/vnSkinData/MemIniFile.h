@@ -19,6 +19,8 @@ public:
     explicit TMemIniFile(const QStringList& lines) { SetStrings(lines); }
 
     void SetStrings(const QStringList& lines);
+    // The same from one text, split at CR LF, LF or CR.
+    void SetText(QStringView text);
     // The text again, one line per section header and per key, sections in order.
     QStringList GetStrings() const;
 
@@ -28,6 +30,8 @@ public:
     QStringList ReadSection(const QString& section) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
+    // The value, or nullptr when the key is missing; valid until the file is changed.
+    const QString* FindValue(const QString& section, const QString& key) const;
     // A value that is not a 32-bit integer (decimal, or hexadecimal after "$" or "0x")
     // gives the default.
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
@@ -48,12 +52,18 @@ private:
         QHash<QString, int> Index; // lower-case key -> first entry
     };
 
+    void Clear();
+    void AddLine(QStringView line);
+    void RebuildSectionIndex();
     const Section* FindSection(const QString& name) const;
     Section& SectionForWriting(const QString& name);
     const Entry* FindEntry(const QString& section, const QString& key) const;
-    void RebuildSectionIndex();
 
     std::vector<Section> m_sections;
+    // Records read their keys one after another from one section; the last section
+    // found is remembered (-1: none) and forgotten whenever the sections change.
+    mutable QString m_lastSectionName;
+    mutable int m_lastSection = -1;
     QHash<QString, int> m_sectionIndex; // lower-case name -> first section
 };
 

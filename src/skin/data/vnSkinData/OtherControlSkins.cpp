@@ -3,8 +3,7 @@
 namespace {
 
 // Tree views, list views and rich edits share one set of keys.
-template <class C>
-TvnKeyTable<C> FontAndBackgroundKeys()
+template <class C> TvnKeyTable<C> FontAndBackgroundKeys()
 {
     static const TvnSkinKey<C> keys[] = {
         Key("fontname", &C::FontName, "Arial"),
@@ -268,37 +267,24 @@ TvnKeyTable<TvnDataSkinSlider> TvnDataSkinSlider::Keys()
 
 // clang-format on
 
+// clang-format off
 TvnDataSkinComboBox::TvnDataSkinComboBox(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinSpinEditControl::TvnDataSkinSpinEditControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinUpDownControl::TvnDataSkinUpDownControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinTrackBarControl::TvnDataSkinTrackBarControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinGaugeControl::TvnDataSkinGaugeControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinSplitterControl::TvnDataSkinSplitterControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinScrollBoxControl::TvnDataSkinScrollBoxControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinExPanelControl::TvnDataSkinExPanelControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinLabelControl::TvnDataSkinLabelControl(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinControlBar::TvnDataSkinControlBar(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinMainMenuBar::TvnDataSkinMainMenuBar(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinTreeView::TvnDataSkinTreeView(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinListView::TvnDataSkinListView(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinRichEdit::TvnDataSkinRichEdit(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinBevel::TvnDataSkinBevel(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
-
 TvnDataSkinSlider::TvnDataSkinSlider(const QString& idName) : TvnSkinRecord(idName) { ApplyDefaults(*this, Keys()); }
+// clang-format on
 
 void TvnDataSkinUpDownControl::AfterLoad()
 {

@@ -34,7 +34,8 @@ public:
 };
 
 // Spin edits.
-class TvnDataSkinSpinEditControl : public TvnSkinRecord<TvnDataSkinSpinEditControl, TvnDataSkinCustomControl> {
+class TvnDataSkinSpinEditControl
+    : public TvnSkinRecord<TvnDataSkinSpinEditControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinSpinEditControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinSpinEditControl> Keys();
@@ -72,7 +73,8 @@ public:
 };
 
 // Track bars.
-class TvnDataSkinTrackBarControl : public TvnSkinRecord<TvnDataSkinTrackBarControl, TvnDataSkinCustomControl> {
+class TvnDataSkinTrackBarControl
+    : public TvnSkinRecord<TvnDataSkinTrackBarControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinTrackBarControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinTrackBarControl> Keys();
@@ -115,7 +117,8 @@ public:
 };
 
 // Splitters.
-class TvnDataSkinSplitterControl : public TvnSkinRecord<TvnDataSkinSplitterControl, TvnDataSkinCustomControl> {
+class TvnDataSkinSplitterControl
+    : public TvnSkinRecord<TvnDataSkinSplitterControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinSplitterControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinSplitterControl> Keys();
@@ -126,7 +129,8 @@ public:
 };
 
 // Scroll boxes.
-class TvnDataSkinScrollBoxControl : public TvnSkinRecord<TvnDataSkinScrollBoxControl, TvnDataSkinCustomControl> {
+class TvnDataSkinScrollBoxControl
+    : public TvnSkinRecord<TvnDataSkinScrollBoxControl, TvnDataSkinCustomControl> {
 public:
     explicit TvnDataSkinScrollBoxControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinScrollBoxControl> Keys();
@@ -286,4 +290,3 @@ public:
     int EdgeSize {};
     TColor PointsColor {};
 };
-

@@ -151,17 +151,23 @@ const char* const kDefaults[] = {
 QStringList TvnResourceStrData::DefaultResStrings()
 {
     QStringList lines;
-    for (const char* line : kDefaults) lines.append(QLatin1String(line));
+    for (const char* line : kDefaults)
+        lines.append(QLatin1String(line));
     return lines;
 }
 
-TvnResourceStrData::TvnResourceStrData(QObject* owner) : TComponent(owner), m_resStrings(DefaultResStrings()) { }
+TvnResourceStrData::TvnResourceStrData(QObject* owner)
+    : TComponent(owner)
+    , m_resStrings(DefaultResStrings())
+{
+}
 
 QString TvnResourceStrData::GetResStr(const QString& name) const
 {
     for (const QString& line : m_resStrings) {
         const qsizetype eq = line.indexOf(u'=');
-        if (eq >= 0 && QStringView(line).left(eq).compare(name, Qt::CaseInsensitive) == 0) return line.mid(eq + 1);
+        if (eq >= 0 && QStringView(line).left(eq).compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(eq + 1);
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "SkinBitmaps.h"
 
+#include "BmpDecoder.h"
 #include "framework/Exception.h"
 
 #include <QBuffer>
@@ -28,7 +29,9 @@ QImage ReadBitmap(TvnByteReader& reader)
     if (header[0] != 'B' || header[1] != 'M') ThrowInvalidBitmap();
     const qint64 size = qFromLittleEndian<quint32>(header.data() + 2);
     if (size < kFileHeaderSize + kSmallestInfoHeader || size > reader.Remaining()) ThrowInvalidBitmap();
-    return DecodeBitmap(reader.ReadBytes(size)).convertToFormat(QImage::Format_RGB32);
+    const QImage image = DecodeBmp(reader.ReadBytes(size));
+    if (image.isNull()) ThrowInvalidBitmap();
+    return image;
 }
 
 QImage ReadPictureRecord(TvnByteReader& reader)

@@ -1,7 +1,6 @@
 // The skin notifications reach the forms through their window procedures, so a frame
 // that hooked its form sees them before the form does.
 #include "SkinData.h"
-
 #include "framework/Application.h"
 #include "framework/Form.h"
 
@@ -14,7 +13,8 @@ void TvnSkinData::BroadcastSkinMessage(UINT msg)
     if (ownerForm) ownerForm->Perform(msg, store, kNotifyTag);
     // A handler may create or close forms; walk a snapshot and skip the ones gone.
     QList<QPointer<TForm>> forms;
-    for (TForm* form : Screen()->Forms()) forms.append(form);
+    for (TForm* form : Screen()->Forms())
+        forms.append(form);
     for (const QPointer<TForm>& form : forms)
         if (form && form != ownerForm) form->Perform(msg, store, kNotifyTag);
 }

@@ -34,7 +34,8 @@ std::optional<QByteArray> BuildSkinContainer(const QString& descriptionPath)
 {
     const QList<QByteArray> lines = SplitTextLines(ReadWholeFile(descriptionPath));
     QStringList decoded;
-    for (const QByteArray& line : lines) decoded.append(AnsiToString(line));
+    for (const QByteArray& line : lines)
+        decoded.append(AnsiToString(line));
     const TMemIniFile ini(decoded);
     for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" })
         if (!ini.SectionExists(QLatin1String(section))) return std::nullopt;
@@ -48,7 +49,8 @@ std::optional<QByteArray> BuildSkinContainer(const QString& descriptionPath)
     }
     const QStringList names = ReadSkinList(ini, kPictures, QStringLiteral("activepictures"));
     AppendInt32(container, static_cast<qint32>(names.size()));
-    for (const QString& name : names) AppendBitmap(container, LoadBitmapFile(PicturePath(folder, name)));
+    for (const QString& name : names)
+        AppendBitmap(container, LoadBitmapFile(PicturePath(folder, name)));
     for (const QByteArray& line : lines) {
         container.append(line);
         container.append("\r\n");

@@ -63,15 +63,17 @@ int FindRecord(const std::vector<std::unique_ptr<Record>>& records, const QStrin
     return -1;
 }
 
-template <class Record>
-Record* RecordAt(const std::vector<std::unique_ptr<Record>>& records, int index)
+template <class Record> Record* RecordAt(const std::vector<std::unique_ptr<Record>>& records, int index)
 {
     return index >= 0 && index < static_cast<int>(records.size()) ? records[index].get() : nullptr;
 }
 
 } // namespace
 
-TvnSkinData::TvnSkinData(QObject* owner) : TComponent(owner) { }
+TvnSkinData::TvnSkinData(QObject* owner)
+    : TComponent(owner)
+{
+}
 
 TvnSkinData::~TvnSkinData() { m_empty = true; }
 
@@ -176,8 +178,11 @@ bool TvnSkinData::ReadContainer(const QByteArray& container)
         ReadPictureRecord(reader);
     }
     const qint32 count = reader.ReadInt32();
-    for (qint32 i = 0; i < count; ++i) Pictures.append(ReadBitmap(reader));
-    ReadDescription(TMemIniFile(DecodeTextLines(reader.ReadRest().toByteArray())));
+    for (qint32 i = 0; i < count; ++i)
+        Pictures.append(ReadBitmap(reader));
+    TMemIniFile ini;
+    ini.SetText(AnsiToString(reader.ReadRest()));
+    ReadDescription(ini);
     return true;
 }
 

@@ -34,7 +34,8 @@ class TvnSkinData : public TComponent, public TvnSkinFormInfo {
     Q_PROPERTY(bool ShowButtonGlowFrames READ ShowButtonGlowFrames WRITE SetShowButtonGlowFrames)
     Q_PROPERTY(bool ShowCaptionButtonGlowFrames READ ShowCaptionButtonGlowFrames WRITE
             SetShowCaptionButtonGlowFrames)
-    Q_PROPERTY(TvnCompressedStoredSkin* CompressedStoredSkin READ CompressedStoredSkin WRITE SetCompressedStoredSkin)
+    Q_PROPERTY(
+        TvnCompressedStoredSkin* CompressedStoredSkin READ CompressedStoredSkin WRITE SetCompressedStoredSkin)
     Q_PROPERTY(TvnResourceStrData* ResourceStrData READ ResourceStrData WRITE SetResourceStrData)
     Q_PROPERTY(TvnCompressedSkinList* SkinList READ SkinList WRITE SetSkinList)
     Q_PROPERTY(int SkinIndex READ SkinIndex WRITE SetSkinIndex)
@@ -98,11 +99,7 @@ public:
     TvnDataSkinControl* ControlSkin(int index) const;
     // The record at `index` when it is a T (or derived from T), else nullptr: how a
     // control accepts only the record class it can draw.
-    template <class T>
-    T* ControlSkinAs(int index) const
-    {
-        return dynamic_cast<T*>(ControlSkin(index));
-    }
+    template <class T> T* ControlSkinAs(int index) const { return dynamic_cast<T*>(ControlSkin(index)); }
 
     // A numbered picture, or a null image for an index outside the list (-1: none).
     QImage Picture(int index) const { return Pictures.value(index); }

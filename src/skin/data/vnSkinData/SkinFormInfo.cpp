@@ -87,7 +87,8 @@ void TvnSkinFormInfo::LoadFormInfo(const TMemIniFile& ini, bool hasMask)
     LeftTopPoint = QPoint(std::max(LeftTopPoint.x(), c.Left), std::max(LeftTopPoint.y(), c.Top));
     RightTopPoint = QPoint(std::min(RightTopPoint.x(), c.Right), std::max(RightTopPoint.y(), c.Top));
     LeftBottomPoint = QPoint(std::max(LeftBottomPoint.x(), c.Left), std::min(LeftBottomPoint.y(), c.Bottom));
-    RightBottomPoint = QPoint(std::min(RightBottomPoint.x(), c.Right), std::min(RightBottomPoint.y(), c.Bottom));
+    RightBottomPoint
+        = QPoint(std::min(RightBottomPoint.x(), c.Right), std::min(RightBottomPoint.y(), c.Bottom));
 }
 
 void TvnSkinFormInfo::SaveFormInfo(TMemIniFile& ini) const { SaveKeys(*this, ini, kFormInfo, Keys()); }

@@ -12,60 +12,53 @@
 #include <span>
 #include <variant>
 
-template <class C>
-struct TvnSkinKey {
+template <class C> struct TvnSkinKey {
     using Field = std::variant<int C::*, TColor C::*, bool C::*, QPoint C::*, TRect C::*, QString C::*,
         TFontStyles C::*, TvnStretchType C::*, TvnMorphKind C::*, TAlignment C::*, TvnInactiveEffect C::*,
         TvnSkinCommand C::*>;
 
-    const char* Name;
+    QString Name;
     Field Target;
     TvnKeyDefault Default;
 };
 
-template <class C>
-using TvnKeyTable = std::span<const TvnSkinKey<C>>;
+template <class C> using TvnKeyTable = std::span<const TvnSkinKey<C>>;
 
 // Table entries: Key("fontheight", &C::FontHeight, 14), Key("fontname", &C::FontName,
 // "Arial"), Key("skinrect", &C::SkinRect).
-template <class C, class T>
-constexpr TvnSkinKey<C> Key(const char* name, T C::* field, std::int64_t defaultNumber = 0)
+template <class C, class T> TvnSkinKey<C> Key(const char* name, T C::*field, std::int64_t defaultNumber = 0)
 {
-    return TvnSkinKey<C> { name, field, TvnKeyDefault { defaultNumber, "" } };
+    return TvnSkinKey<C> { QString::fromLatin1(name), field, TvnKeyDefault { defaultNumber, "" } };
 }
 
-template <class C>
-constexpr TvnSkinKey<C> Key(const char* name, QString C::* field, const char* defaultText = "")
+template <class C> TvnSkinKey<C> Key(const char* name, QString C::*field, const char* defaultText = "")
 {
-    return TvnSkinKey<C> { name, field, TvnKeyDefault { 0, defaultText } };
+    return TvnSkinKey<C> { QString::fromLatin1(name), field, TvnKeyDefault { 0, defaultText } };
 }
 
 template <class C>
 void LoadKeys(C& record, const TMemIniFile& ini, const QString& section, TvnKeyTable<C> keys)
 {
-    for (const TvnSkinKey<C>& key : keys) {
-        const QString name = QLatin1String(key.Name);
-        std::visit([&](auto field) { ReadSkinValue(ini, section, name, key.Default, record.*field); }, key.Target);
-    }
+    for (const TvnSkinKey<C>& key : keys)
+        std::visit([&](auto field) { ReadSkinValue(ini, section, key.Name, key.Default, record.*field); },
+            key.Target);
 }
 
 template <class C>
 void SaveKeys(const C& record, TMemIniFile& ini, const QString& section, TvnKeyTable<C> keys)
 {
     for (const TvnSkinKey<C>& key : keys)
-        std::visit([&](auto field) { ini.WriteString(section, QLatin1String(key.Name), SkinValueText(record.*field)); },
+        std::visit([&](auto field) { ini.WriteString(section, key.Name, SkinValueText(record.*field)); },
             key.Target);
 }
 
-template <class C>
-void ApplyDefaults(C& record, TvnKeyTable<C> keys)
+template <class C> void ApplyDefaults(C& record, TvnKeyTable<C> keys)
 {
     static const TMemIniFile empty;
     LoadKeys(record, empty, QString(), keys);
 }
 
-template <class Self, class Base>
-class TvnSkinRecord : public Base {
+template <class Self, class Base> class TvnSkinRecord : public Base {
 public:
     using Base::Base;
 

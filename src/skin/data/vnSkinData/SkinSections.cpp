@@ -78,7 +78,10 @@ void TvnSkinColors::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, k
 void TvnSkinColors::SaveToIni(TMemIniFile& ini) const { SaveKeys(*this, ini, kSkinColors, Keys()); }
 
 TvnDataSkinPopupWindow::TvnDataSkinPopupWindow() { ApplyDefaults(*this, Keys()); }
-void TvnDataSkinPopupWindow::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, kPopupWindow, Keys()); }
+void TvnDataSkinPopupWindow::LoadFromIni(const TMemIniFile& ini)
+{
+    LoadKeys(*this, ini, kPopupWindow, Keys());
+}
 void TvnDataSkinPopupWindow::SaveToIni(TMemIniFile& ini) const { SaveKeys(*this, ini, kPopupWindow, Keys()); }
 
 TvnDataSkinHintWindow::TvnDataSkinHintWindow()

@@ -15,24 +15,41 @@ namespace {
     throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
-// The first `count` numbers of a point or rectangle text.
-template <std::size_t count>
-std::array<int, count> ScanNumbers(const QString& text)
+// The digits of number `index` of a point or rectangle text, for the error message.
+QString DigitsOf(const QString& text, std::size_t index)
 {
-    std::array<QString, count> digits;
+    QString digits;
+    std::size_t n = 0;
+    for (const QChar c : text) {
+        if (c == u',')
+            ++n;
+        else if (n == index && c >= u'0' && c <= u'9')
+            digits += c;
+    }
+    return digits;
+}
+
+// The first `count` numbers of a point or rectangle text. Skins hold hundreds of
+// rectangles, so the digits are summed as they are scanned rather than collected.
+template <std::size_t count> std::array<int, count> ScanNumbers(const QString& text)
+{
+    std::array<qint64, count> values {};
+    std::array<bool, count> seen {};
     std::size_t n = 0;
     for (const QChar c : text) {
         if (c == u',') {
             if (++n == count) break;
-        } else if (c >= u'0' && c <= u'9' && n < count) {
-            digits[n] += c;
+        } else if (c >= u'0' && c <= u'9') {
+            seen[n] = true;
+            // Past 32 bits the value only needs to stay too large.
+            if (values[n] <= std::numeric_limits<int>::max())
+                values[n] = values[n] * 10 + (c.unicode() - u'0');
         }
     }
     std::array<int, count> numbers {};
     for (std::size_t i = 0; i < count; ++i) {
-        bool ok = false;
-        numbers[i] = digits[i].toInt(&ok);
-        if (!ok) ThrowNotInteger(digits[i]);
+        if (!seen[i] || values[i] > std::numeric_limits<int>::max()) ThrowNotInteger(DigitsOf(text, i));
+        numbers[i] = static_cast<int>(values[i]);
     }
     return numbers;
 }
@@ -41,8 +58,8 @@ std::array<int, count> ScanNumbers(const QString& text)
 
 struct TvnEnumNames {
     std::vector<const char*> Names; // by value, from 0
-    const char* DefaultName;                  // what a missing key reads as
-    int Fallback;                             // what an unknown name reads as
+    const char* DefaultName; // what a missing key reads as
+    int Fallback; // what an unknown name reads as
 };
 
 // clang-format off
@@ -106,77 +123,99 @@ TFontStyles ParseFontStyles(const QString& text)
     return styles;
 }
 
-TvnStretchType ParseStretchType(const QString& text) { return TvnStretchType(ParseEnum(text, kStretchTypes)); }
+TvnStretchType ParseStretchType(const QString& text)
+{
+    return TvnStretchType(ParseEnum(text, kStretchTypes));
+}
 TvnMorphKind ParseMorphKind(const QString& text) { return TvnMorphKind(ParseEnum(text, kMorphKinds)); }
 TAlignment ParseAlignment(const QString& text) { return TAlignment(ParseEnum(text, kAlignments)); }
 TvnInactiveEffect ParseInactiveEffect(const QString& text)
 {
     return TvnInactiveEffect(ParseEnum(text, kInactiveEffects));
 }
-TvnSkinCommand ParseSkinCommand(const QString& text) { return TvnSkinCommand(ParseEnum(text, kSkinCommands)); }
+TvnSkinCommand ParseSkinCommand(const QString& text)
+{
+    return TvnSkinCommand(ParseEnum(text, kSkinCommands));
+}
 
 // --- Reading -------------------------------------------------------------------------------
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, int& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, int& out)
 {
     out = ini.ReadInteger(section, key, static_cast<int>(def.Number));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TColor& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TColor& out)
 {
     out = static_cast<TColor>(def.Number);
-    if (!ini.ValueExists(section, key)) return;
-    const std::optional<qint64> value = ParseIntegerText(ini.ReadString(section, key, QString()));
-    if (value && *value >= std::numeric_limits<qint32>::min() && *value <= std::numeric_limits<quint32>::max())
+    const QString* text = ini.FindValue(section, key);
+    if (!text) return;
+    const std::optional<qint64> value = ParseIntegerText(*text);
+    if (value && *value >= std::numeric_limits<qint32>::min()
+        && *value <= std::numeric_limits<quint32>::max())
         out = static_cast<TColor>(*value);
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, bool& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, bool& out)
 {
     out = ini.ReadInteger(section, key, 0) == 1;
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, QPoint& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, QPoint& out)
 {
-    out = ini.ValueExists(section, key) ? ParseSkinPoint(ini.ReadString(section, key, QString())) : QPoint();
+    const QString* text = ini.FindValue(section, key);
+    out = text ? ParseSkinPoint(*text) : QPoint();
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TRect& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TRect& out)
 {
-    out = ini.ValueExists(section, key) ? ParseSkinRect(ini.ReadString(section, key, QString())) : TRect {};
+    const QString* text = ini.FindValue(section, key);
+    out = text ? ParseSkinRect(*text) : TRect {};
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QString& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key,
+    const TvnKeyDefault& def, QString& out)
 {
     out = ini.ReadString(section, key, QString::fromLatin1(def.Text));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TFontStyles& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
+    TFontStyles& out)
 {
     out = ParseFontStyles(ini.ReadString(section, key, QString()));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TvnStretchType& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
+    TvnStretchType& out)
 {
     out = TvnStretchType(ReadEnum(ini, section, key, kStretchTypes));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TvnMorphKind& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
+    TvnMorphKind& out)
 {
     out = TvnMorphKind(ReadEnum(ini, section, key, kMorphKinds));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TAlignment& out)
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TAlignment& out)
 {
     out = TAlignment(ReadEnum(ini, section, key, kAlignments));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TvnInactiveEffect& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
+    TvnInactiveEffect& out)
 {
     out = TvnInactiveEffect(ReadEnum(ini, section, key, kInactiveEffects));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TvnSkinCommand& out)
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
+    TvnSkinCommand& out)
 {
     out = TvnSkinCommand(ReadEnum(ini, section, key, kSkinCommands));
 }
@@ -213,12 +252,14 @@ QStringList ReadSkinList(const TMemIniFile& ini, const QString& section, const Q
 {
     QStringList items;
     const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
-    for (int i = 0; i < count; ++i) items.append(ini.ReadString(section, QString::number(i), QString()));
+    for (int i = 0; i < count; ++i)
+        items.append(ini.ReadString(section, QString::number(i), QString()));
     return items;
 }
 
 void WriteSkinList(TMemIniFile& ini, const QString& section, const QString& name, const QStringList& items)
 {
     ini.WriteInteger(section, name + QStringLiteral("count"), static_cast<int>(items.size()));
-    for (int i = 0; i < items.size(); ++i) ini.WriteString(section, QString::number(i), items[i]);
+    for (int i = 0; i < items.size(); ++i)
+        ini.WriteString(section, QString::number(i), items[i]);
 }
