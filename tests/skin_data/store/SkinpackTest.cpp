@@ -1,7 +1,7 @@
 #include "SkinFixture.h"
 #include "skin/data/vnSkinData/SkinContainer.h"
-#include "support/TestEnv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -15,11 +15,14 @@ struct Result {
     QString error;
 };
 
+// The tool beside this test's build tree: tests/ and tools/ are siblings in it.
+QString SkinpackPath() { return QCoreApplication::applicationDirPath() + "/../tools/skinpack"; }
+
 Result Skinpack(const QStringList& args)
 {
     QProcess process;
-    process.start(testenv::buildDir() + "/tools/skinpack", args);
-    EXPECT_TRUE(process.waitForFinished(30000));
+    process.start(SkinpackPath(), args);
+    EXPECT_TRUE(process.waitForFinished(30000)) << process.errorString().toStdString();
     return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardError()) };
 }
