@@ -29,11 +29,13 @@ function(quira_test name dir)
   add_executable(${name} ${sources})
   target_compile_options(${name} PRIVATE ${QUIRA_WARNINGS})
   target_link_libraries(${name} PRIVATE quira_test_support ${ARGN})
+  # Discovery runs the executable too, before any test environment applies.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUIRA_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUIRA_BUILD_DIR=${PROJECT_BINARY_DIR}"
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen\\;QUIRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}\\;QUIRA_BUILD_DIR=${PROJECT_BINARY_DIR}"
       TIMEOUT 300)
 endfunction()
 
@@ -48,7 +50,7 @@ function(quira_x11_test name dir)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=xcb;QUIRA_SOURCE_DIR=${PROJECT_SOURCE_DIR};QUIRA_BUILD_DIR=${PROJECT_BINARY_DIR}"
+      ENVIRONMENT "QT_QPA_PLATFORM=xcb\\;QUIRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}\\;QUIRA_BUILD_DIR=${PROJECT_BINARY_DIR}"
       RUN_SERIAL TRUE
       TIMEOUT 300)
 endfunction()

@@ -51,6 +51,11 @@ QObject* TComponentBase::FindComponent(const QString& name) const
     return nullptr;
 }
 
+void TComponentBase::MissingComponent(const QString& name, const char* className) const
+{
+    throw Exception(QStringLiteral("%1 has no %2 named %3").arg(Name(), QLatin1String(className), name));
+}
+
 void TComponentBase::FreeNotification(QObject* other)
 {
     if (!other || other == m_self) return;

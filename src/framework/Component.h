@@ -35,6 +35,14 @@ public:
     QList<QObject*> Components() const;
     int ComponentCount() const { return static_cast<int>(Components().size()); }
     QObject* FindComponent(const QString& name) const;
+    // The owned component of that name and class; raises Exception when there is none,
+    // so a window whose declared data lost a control fails loudly at creation.
+    template <class T> T* ComponentByName(const QString& name) const
+    {
+        T* found = qobject_cast<T*>(FindComponent(name));
+        if (!found) MissingComponent(name, T::staticMetaObject.className());
+        return found;
+    }
 
     bool IsLoading() const { return m_loading; }
     void SetLoading(bool loading) { m_loading = loading; }
@@ -47,6 +55,7 @@ public:
     virtual void Notification(QObject* component, TOperation operation);
 
 private:
+    [[noreturn]] void MissingComponent(const QString& name, const char* className) const;
     QObject* m_self;
     QPointer<QObject> m_owner;
     QList<QPointer<QObject>> m_components;

@@ -1,6 +1,7 @@
 #include "StandardClasses.h"
 
 #include "ClassRegistry.h"
+#include "data/DataClasses.h"
 #include "stdctrls/Button.h"
 #include "stdctrls/Edit.h"
 #include "stdctrls/Image.h"
@@ -14,4 +15,5 @@ void RegisterStandardClasses()
     RegisterClass<TLabel>();
     RegisterClass<TImage>();
     RegisterClass<TListBox>();
+    RegisterDataClasses();
 }

@@ -1,0 +1,13 @@
+#include "Registration.h"
+
+#include "framework/StandardClasses.h"
+
+#include <QtGlobal>
+
+static void initResources() { Q_INIT_RESOURCE(forms); }
+
+void RegisterQuiraClasses()
+{
+    initResources();
+    RegisterStandardClasses();
+}

@@ -1,0 +1,91 @@
+#include "uDM.h"
+
+#include "framework/data/ClientDataSet.h"
+#include "framework/data/DataSetProvider.h"
+#include "framework/data/DataSource.h"
+#include "framework/data/SQLConnection.h"
+#include "framework/data/SQLQuery.h"
+#include "framework/declared/DeclaredLoader.h"
+
+TDM* DM = nullptr;
+
+TDM::TDM(QObject* owner)
+    : TComponent(owner)
+{
+    declared::LoadRoot(this, QLatin1String(kDeclaredData));
+    ConectMysql = ComponentByName<TSQLConnection>(QStringLiteral("ConectMysql"));
+    qryEmpresa = ComponentByName<TSQLQuery>(QStringLiteral("qryEmpresa"));
+    dspEmpresa = ComponentByName<TDataSetProvider>(QStringLiteral("dspEmpresa"));
+    cdsEmpresa = ComponentByName<TClientDataSet>(QStringLiteral("cdsEmpresa"));
+    qryUsuario = ComponentByName<TSQLQuery>(QStringLiteral("qryUsuario"));
+    qryEvento = ComponentByName<TSQLQuery>(QStringLiteral("qryEvento"));
+    cdsEvento = ComponentByName<TClientDataSet>(QStringLiteral("cdsEvento"));
+    dspEvento = ComponentByName<TDataSetProvider>(QStringLiteral("dspEvento"));
+    dsEvento = ComponentByName<TDataSource>(QStringLiteral("dsEvento"));
+    qryFotoEscolhida = ComponentByName<TSQLQuery>(QStringLiteral("qryFotoEscolhida"));
+    dspFotoEscolhida = ComponentByName<TDataSetProvider>(QStringLiteral("dspFotoEscolhida"));
+    cdsFotoEscolhida = ComponentByName<TClientDataSet>(QStringLiteral("cdsFotoEscolhida"));
+    dsFotoEscolhida = ComponentByName<TDataSource>(QStringLiteral("dsFotoEscolhida"));
+    qryQtoFtosEscohidas = ComponentByName<TSQLQuery>(QStringLiteral("qryQtoFtosEscohidas"));
+    dspQtoFtosEscohidas = ComponentByName<TDataSetProvider>(QStringLiteral("dspQtoFtosEscohidas"));
+    cdsQtoFtosEscohidas = ComponentByName<TClientDataSet>(QStringLiteral("cdsQtoFtosEscohidas"));
+}
+
+TDM::~TDM()
+{
+    if (DM == this) DM = nullptr;
+}
+
+TLoginResult TDM::CheckLogin(const QString& login, const QString& senha)
+{
+    qryUsuario->ParamByName(QStringLiteral("login")).SetAsString(login);
+    qryUsuario->ParamByName(QStringLiteral("senha")).SetAsString(senha);
+    qryUsuario->Open();
+    TLoginResult result;
+    result.found = !qryUsuario->FieldByName(QStringLiteral("login")).AsString().isEmpty();
+    if (result.found) result.idEmpresa = qryUsuario->FieldByName(QStringLiteral("id_empresa")).AsInteger();
+    ConectMysql->Close();
+    return result;
+}
+
+TCompany TDM::LoadCompany()
+{
+    qryEmpresa->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
+    cdsEmpresa->Open();
+    const TCompany company { cdsEmpresa->FieldByName(QStringLiteral("razao")).AsString(),
+        cdsEmpresa->FieldByName(QStringLiteral("nome_fantazia")).AsString() };
+    ConectMysql->Close();
+    return company;
+}
+
+void TDM::SearchEvents(const QString& dados)
+{
+    qryEvento->Close();
+    cdsEvento->Close();
+    qryEvento->ParamByName(QStringLiteral("dados")).SetAsString(dados);
+    qryEvento->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
+    qryEvento->Open();
+    cdsEvento->Open();
+    ConectMysql->Close();
+}
+
+void TDM::LoadChosenPhotos(qint32 idEvento, qint32 idLocal)
+{
+    cdsFotoEscolhida->Close();
+    qryFotoEscolhida->Close();
+    qryFotoEscolhida->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
+    qryFotoEscolhida->ParamByName(QStringLiteral("id_evento")).SetAsInteger(idEvento);
+    qryFotoEscolhida->ParamByName(QStringLiteral("id_x9_local")).SetAsInteger(idLocal);
+    cdsFotoEscolhida->Open();
+    ConectMysql->Close();
+}
+
+void TDM::LoadCounts(qint32 idEvento)
+{
+    cdsQtoFtosEscohidas->Close();
+    qryQtoFtosEscohidas->Close();
+    qryQtoFtosEscohidas->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
+    qryQtoFtosEscohidas->ParamByName(QStringLiteral("id_evento")).SetAsInteger(idEvento);
+    cdsQtoFtosEscohidas->Open();
+    ConectMysql->Close();
+}

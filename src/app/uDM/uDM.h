@@ -1,0 +1,85 @@
+#pragma once
+// The data module: the connection to the studio's database, its five queries with
+// their in-memory copies and data sources, and the company of the logged-in user.
+//
+// Its components are declared data (forms/uDM.dfm). The windows use them through the
+// actions below, each of which connects, runs one query, copies its rows where there
+// is a copy, and closes the connection again before it returns. An error of the
+// database layer ends an action where it happens (the connection is then left as it
+// is) and reaches the caller as Exception.
+#include "framework/Component.h"
+
+#include <QString>
+
+class TClientDataSet;
+class TDataSetProvider;
+class TDataSource;
+class TSQLConnection;
+class TSQLQuery;
+
+// What the login check found: whether a user has this login and password, and the
+// company of that user.
+struct TLoginResult {
+    bool found = false;
+    qint32 idEmpresa = 0;
+};
+
+// The company's names: the legal one for the main window's caption, the trade name for
+// the application title.
+struct TCompany {
+    QString razao;
+    QString nomeFantazia;
+};
+
+class TDM : public TComponent {
+    Q_OBJECT
+public:
+    // Loads the declared components; raises Exception when they do not load.
+    explicit TDM(QObject* owner = nullptr);
+    ~TDM() override;
+
+    // Company of the logged-in user: 0 until the login window sets it. Every query after
+    // the login filters by it.
+    qint32 IdEmpresa = 0;
+
+    // Login window: looks the user up by login and password, exactly as typed. A row
+    // whose login is empty counts as no row, so an empty login never gets in.
+    TLoginResult CheckLogin(const QString& login, const QString& senha);
+    // Start-up after the login: the company of IdEmpresa into cdsEmpresa; empty names
+    // when there is no such company.
+    TCompany LoadCompany();
+    // Search window: the events of the company whose search text is LIKE `dados` (the
+    // pattern as the window built it) into cdsEvento, replacing the previous result. An
+    // event is listed once per matching search text.
+    void SearchEvents(const QString& dados);
+    // Photo tabs and transfer: the photos chosen in category `idLocal` of event
+    // `idEvento` into cdsFotoEscolhida.
+    void LoadChosenPhotos(qint32 idEvento, qint32 idLocal);
+    // Photo tabs: the number of chosen photos per category of event `idEvento` into
+    // cdsQtoFtosEscohidas (categories without photos have no row).
+    void LoadCounts(qint32 idEvento);
+
+    // The declared components, in declaration order.
+    TSQLConnection* ConectMysql = nullptr;
+    TSQLQuery* qryEmpresa = nullptr;
+    TDataSetProvider* dspEmpresa = nullptr;
+    TClientDataSet* cdsEmpresa = nullptr;
+    TSQLQuery* qryUsuario = nullptr;
+    TSQLQuery* qryEvento = nullptr;
+    TClientDataSet* cdsEvento = nullptr;
+    TDataSetProvider* dspEvento = nullptr;
+    TDataSource* dsEvento = nullptr;
+    TSQLQuery* qryFotoEscolhida = nullptr;
+    TDataSetProvider* dspFotoEscolhida = nullptr;
+    TClientDataSet* cdsFotoEscolhida = nullptr;
+    TDataSource* dsFotoEscolhida = nullptr;
+    TSQLQuery* qryQtoFtosEscohidas = nullptr;
+    TDataSetProvider* dspQtoFtosEscohidas = nullptr;
+    TClientDataSet* cdsQtoFtosEscohidas = nullptr;
+
+    // Where the declared data lives.
+    static constexpr const char* kDeclaredData = ":/forms/uDM.dfm";
+};
+
+// The application's data module, once the program has created it.
+extern TDM* DM;

@@ -1,0 +1,44 @@
+#include "ClientDataSet.h"
+
+#include "DataSetProvider.h"
+#include "framework/Exception.h"
+
+TClientDataSet::TClientDataSet(QObject* owner)
+    : TDataSet(owner)
+    , m_fieldSettings(new TFieldSettings(this))
+{
+}
+
+void TClientDataSet::SetProviderName(const QString& name)
+{
+    Close();
+    m_providerName = name;
+}
+
+TDataSetProvider* TClientDataSet::FindProvider() const
+{
+    const TComponentBase* owner = Owner();
+    return owner ? qobject_cast<TDataSetProvider*>(owner->FindComponent(m_providerName)) : nullptr;
+}
+
+void TClientDataSet::InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows)
+{
+    TDataSetProvider* provider = FindProvider();
+    if (!provider) throw Exception(QStringLiteral("%1: Missing data provider or data packet").arg(Name()));
+    provider->GetRecords(defs, rows);
+    for (int i = 0; i < m_fieldSettings->Count(); ++i) {
+        const QString& name = m_fieldSettings->At(i)->FieldName();
+        const bool known = std::any_of(defs.cbegin(), defs.cend(),
+            [&](const TFieldDef& d) { return d.name.compare(name, Qt::CaseInsensitive) == 0; });
+        if (!known) throw Exception(QStringLiteral("%1: Field '%2' not found").arg(Name(), name));
+    }
+}
+
+void TClientDataSet::InitField(TField& field)
+{
+    for (int i = 0; i < m_fieldSettings->Count(); ++i) {
+        const TFieldSetting* s = m_fieldSettings->At(i);
+        if (s->FieldName().compare(field.FieldName(), Qt::CaseInsensitive) == 0 && s->DisplayWidth() > 0)
+            field.SetDisplayWidth(s->DisplayWidth());
+    }
+}

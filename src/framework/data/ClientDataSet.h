@@ -1,0 +1,63 @@
+#pragma once
+// An in-memory table: a read-only copy of all rows of a provider's data set. It keeps its
+// rows when the query and the connection behind it are closed.
+#include "DataSet.h"
+#include "framework/Collection.h"
+
+#include <QObject>
+
+class TDataSetProvider;
+
+// Settings a declaration gives one field of the copy, found by name when it opens.
+class TFieldSetting : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
+    Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)
+public:
+    explicit TFieldSetting(QObject* collection = nullptr)
+        : QObject(collection)
+    {
+    }
+    const QString& FieldName() const { return m_fieldName; }
+    void SetFieldName(const QString& name) { m_fieldName = name; }
+    int DisplayWidth() const { return m_displayWidth; }
+    void SetDisplayWidth(int width) { m_displayWidth = width; }
+
+private:
+    QString m_fieldName;
+    int m_displayWidth = 0;
+};
+
+class TFieldSettings : public TCollection {
+    Q_OBJECT
+public:
+    explicit TFieldSettings(QObject* owner = nullptr)
+        : TCollection(owner)
+    {
+    }
+    TFieldSetting* Add() override { return static_cast<TFieldSetting*>(Append(new TFieldSetting(this))); }
+    TFieldSetting* At(int index) const { return static_cast<TFieldSetting*>(Item(index)); }
+};
+
+class TClientDataSet : public TDataSet {
+    Q_OBJECT
+    Q_PROPERTY(QString ProviderName READ ProviderName WRITE SetProviderName)
+    Q_PROPERTY(TFieldSettings* FieldSettings READ FieldSettings)
+public:
+    explicit TClientDataSet(QObject* owner = nullptr);
+
+    // The provider is a component of the same owner, found by this name when opening.
+    const QString& ProviderName() const { return m_providerName; }
+    void SetProviderName(const QString& name);
+    TFieldSettings* FieldSettings() const { return m_fieldSettings; }
+
+protected:
+    void InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows) override;
+    void InitField(TField& field) override;
+
+private:
+    TDataSetProvider* FindProvider() const;
+
+    QString m_providerName;
+    TFieldSettings* m_fieldSettings;
+};

@@ -1,0 +1,87 @@
+#pragma once
+// How a data-aware control follows a data set: it owns a data link to a data source and
+// overrides the link's notifications. A link sees a window ("buffer") of up to
+// BufferCount rows around the current one — a grid shows that many rows — and may make
+// any row of the window the one that fields read while it paints.
+#include "DataTypes.h"
+
+#include <QString>
+#include <functional>
+
+class TDataSet;
+class TDataSource;
+class TField;
+
+class TDataLink {
+public:
+    TDataLink() = default;
+    virtual ~TDataLink();
+    TDataLink(const TDataLink&) = delete;
+    TDataLink& operator=(const TDataLink&) = delete;
+
+    TDataSource* DataSource() const { return m_source; }
+    // Raises Exception while the source is fixed.
+    void SetDataSource(TDataSource* source);
+    // A container (a control grid) may fix the source of the links of its controls.
+    bool DataSourceFixed() const { return m_sourceFixed; }
+    void SetDataSourceFixed(bool fixed) { m_sourceFixed = fixed; }
+
+    // The data set behind the source, when the source is enabled.
+    TDataSet* DataSet() const;
+    bool Active() const { return m_active; }
+
+    int BufferCount() const { return m_bufferCount; }
+    void SetBufferCount(int count);
+    // Position in the window of the row the fields read.
+    int ActiveRecord() const;
+    // Makes row `index` of the window the one the fields read, without moving the data
+    // set's current row and without telling anyone; set it back after painting.
+    void SetActiveRecord(int index);
+    // Rows in the window (at most BufferCount).
+    int RecordCount() const;
+    int MoveBy(int distance);
+
+protected:
+    // Opened or closed; a newly opened data set may have new fields.
+    virtual void ActiveChanged() { }
+    virtual void DataSetChanged() { RecordChanged(nullptr); }
+    // `distance`: how many rows the window itself moved.
+    virtual void DataSetScrolled(int distance);
+    virtual void RecordChanged(TField*) { }
+
+private:
+    friend class TDataSource;
+    void DataEvent(TDataEvent event, int info);
+    // Keeps the current row inside the window and the window as full as the rows allow;
+    // returns how far the window moved.
+    int UpdateWindow();
+
+    TDataSource* m_source = nullptr;
+    bool m_sourceFixed = false;
+    bool m_active = false;
+    int m_bufferCount = 1;
+    int m_first = 0;
+};
+
+// A link to one field, the way a data-aware text uses it.
+class TFieldDataLink : public TDataLink {
+public:
+    const QString& FieldName() const { return m_fieldName; }
+    void SetFieldName(const QString& name);
+    // The field while the data set is active and has it; otherwise nullptr.
+    TField* Field() const { return m_field; }
+
+    std::function<void()> OnDataChange;
+    std::function<void()> OnActiveChange;
+
+protected:
+    void ActiveChanged() override;
+    void RecordChanged(TField* field) override;
+
+private:
+    void UpdateField();
+    void DataChanged();
+
+    QString m_fieldName;
+    TField* m_field = nullptr;
+};

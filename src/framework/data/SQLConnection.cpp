@@ -1,0 +1,174 @@
+#include "SQLConnection.h"
+
+#include "SQLQuery.h"
+#include "framework/Exception.h"
+
+#include <QAtomicInt>
+
+namespace {
+
+// Driver names a connection may carry, and the Qt driver behind each.
+struct DriverAlias {
+    const char* name;
+    const char* qtDriver;
+};
+constexpr DriverAlias kDrivers[] = {
+    { "MySQL", "QMYSQL" },
+};
+
+QString qtDriverFor(const QString& name)
+{
+    for (const DriverAlias& d : kDrivers)
+        if (name.compare(QLatin1String(d.name), Qt::CaseInsensitive) == 0) return QLatin1String(d.qtDriver);
+    return name;
+}
+
+// The client library's codes for a connection the server has dropped (server gone,
+// lost during a query, lost during the handshake) and the server's for a killed one.
+constexpr int kLostConnectionCodes[] = { 2006, 2013, 2055, 1927 };
+
+bool isLostConnection(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    if (!ok) return false;
+    for (int lost : kLostConnectionCodes)
+        if (code == lost) return true;
+    return false;
+}
+
+// The driver always talks UTF-8 (utf8mb4) to the server, which converts from and to the
+// tables' latin1; these are the names of that character set a connection may ask for.
+bool isUtf8(const QString& charset)
+{
+    static const char* const names[] = { "", "utf-8", "utf8", "utf8mb4" };
+    for (const char* n : names)
+        if (charset.compare(QLatin1String(n), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+QString newHandleName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("quira-connection-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+} // namespace
+
+TSQLConnection::TSQLConnection(QObject* owner)
+    : TComponent(owner)
+    , m_handleName(newHandleName())
+{
+}
+
+TSQLConnection::~TSQLConnection()
+{
+    Close();
+    if (QSqlDatabase::contains(m_handleName)) QSqlDatabase::removeDatabase(m_handleName);
+}
+
+QString TSQLConnection::ParamValue(const QString& name) const
+{
+    const QString prefix = name + u'=';
+    for (const QString& p : m_params)
+        if (p.startsWith(prefix, Qt::CaseInsensitive)) return p.mid(prefix.size());
+    return {};
+}
+
+void TSQLConnection::SetParamValue(const QString& name, const QString& value)
+{
+    const QString prefix = name + u'=';
+    for (QString& p : m_params) {
+        if (p.startsWith(prefix, Qt::CaseInsensitive)) {
+            p = prefix + value;
+            return;
+        }
+    }
+    m_params.append(prefix + value);
+}
+
+void TSQLConnection::SetConnected(bool connected)
+{
+    if (IsLoading()) {
+        m_connectWhenLoaded = connected;
+        return;
+    }
+    if (connected)
+        Open();
+    else
+        Close();
+}
+
+void TSQLConnection::Loaded()
+{
+    TComponent::Loaded();
+    if (m_connectWhenLoaded) {
+        m_connectWhenLoaded = false;
+        Open();
+    }
+}
+
+void TSQLConnection::Configure(QSqlDatabase& db) const
+{
+    db.setHostName(ParamValue(QStringLiteral("HostName")));
+    db.setPort(m_port);
+    db.setDatabaseName(ParamValue(QStringLiteral("Database")));
+    db.setUserName(ParamValue(QStringLiteral("User_Name")));
+    db.setPassword(ParamValue(QStringLiteral("Password")));
+}
+
+void TSQLConnection::Open()
+{
+    if (m_connected) return;
+    const QString charset = ParamValue(QStringLiteral("Charset"));
+    if (!isUtf8(charset)) throw Exception(QStringLiteral("Character set '%1' is not supported").arg(charset));
+
+    const QString driver
+        = qtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
+    if (QSqlDatabase::contains(m_handleName) && driver != m_handleDriver)
+        QSqlDatabase::removeDatabase(m_handleName);
+    QSqlDatabase db
+        = QSqlDatabase::contains(m_handleName) ? Database() : QSqlDatabase::addDatabase(driver, m_handleName);
+    m_handleDriver = driver;
+    if (!db.isValid()) throw Exception(ErrorText(db.lastError()));
+    Configure(db);
+    if (!db.open()) throw Exception(ErrorText(db.lastError()));
+    m_connected = true;
+}
+
+void TSQLConnection::Close()
+{
+    const auto queries = m_openQueries;
+    for (const auto& q : queries)
+        if (q) q->Close();
+    m_openQueries.clear();
+    if (QSqlDatabase::contains(m_handleName)) Database().close();
+    m_connected = false;
+}
+
+void TSQLConnection::QueryOpened(TSQLQuery* query)
+{
+    if (!m_openQueries.contains(query)) m_openQueries.append(query);
+}
+
+void TSQLConnection::QueryClosed(TSQLQuery* query) { m_openQueries.removeAll(query); }
+
+int TSQLConnection::OpenQueryCount() const
+{
+    int n = 0;
+    for (const auto& q : m_openQueries)
+        if (q) ++n;
+    return n;
+}
+
+void TSQLConnection::RaiseError(const QSqlError& error)
+{
+    if (isLostConnection(error)) Close();
+    throw Exception(ErrorText(error));
+}
+
+QString TSQLConnection::ErrorText(const QSqlError& error)
+{
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.driverText().trimmed() : text;
+}

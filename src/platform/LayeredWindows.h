@@ -1,0 +1,10 @@
+#pragma once
+// Whether the desktop can show translucent top-level windows (layered windows with a
+// per-pixel alpha). Decided once from the windowing platform the application runs on:
+// off-screen and frame-buffer platforms cannot show such a window, and everything that
+// would use one (the glow layers of buttons and caption buttons) then does nothing.
+namespace platform {
+
+bool LayeredWindowsAvailable();
+
+} // namespace platform

@@ -1,0 +1,99 @@
+#include "LayerWindow.h"
+
+#include "PixelParts.h"
+#include "platform/LayeredWindows.h"
+
+#include <QPainter>
+#include <algorithm>
+
+TvnBitmap TvnBitmap::FromPictureAndMask(const QImage& picture, const QImage& mask)
+{
+    TvnBitmap bitmap;
+    if (picture.isNull()) return bitmap;
+    const QImage pic = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage msk = vnutils::As32Bit(mask);
+    QImage out(pic.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < pic.height(); ++y) {
+        const auto* src = reinterpret_cast<const quint32*>(pic.constScanLine(y));
+        const quint32* m
+            = y < msk.height() ? reinterpret_cast<const quint32*>(msk.constScanLine(y)) : nullptr;
+        auto* dst = reinterpret_cast<quint32*>(out.scanLine(y));
+        for (int x = 0; x < pic.width(); ++x) {
+            quint32 alpha = 0;
+            if (m && x < msk.width()) {
+                const quint32 p = m[x];
+                alpha = ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) / 3;
+            }
+            dst[x] = (src[x] & 0x00FFFFFFu) | alpha << 24;
+        }
+    }
+    bitmap.m_image = out;
+    return bitmap;
+}
+
+namespace {
+
+// The picture as the window shows it: its own alpha times the constant one, premultiplied.
+QImage ShownImage(const TvnBitmap& picture, int alpha)
+{
+    QImage shown = picture.Image().copy();
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            const quint32 a = (row[x] >> 24) * quint32(alpha) / 255;
+            row[x] = (row[x] & 0x00FFFFFFu) | a << 24;
+        }
+    }
+    return shown.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+TvnLayerWindow::TvnLayerWindow(const TvnBitmap& picture, int alpha, bool topmost)
+    : QWidget(nullptr,
+        Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus
+            | Qt::WindowTransparentForInput | (topmost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()))
+    , m_alpha(std::clamp(alpha, 0, 255))
+    , m_shown(ShownImage(picture, m_alpha))
+{
+    // The glow sits over the control it belongs to: it must neither take the focus from
+    // the form nor catch the mouse, or the control would lose its hot state and hide the
+    // glow again at once.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(picture.Size());
+}
+
+void TvnLayerWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, m_shown);
+}
+
+TvnLayerManager::TvnLayerManager(QObject* owner)
+    : TComponent(owner)
+{
+}
+
+TvnLayerManager::~TvnLayerManager() = default;
+
+void TvnLayerManager::Show(int x, int y, int alpha, const QImage& mask, const QImage& picture)
+{
+    if (!platform::LayeredWindowsAvailable()) return;
+    Hide();
+    const TvnBitmap bitmap = TvnBitmap::FromPictureAndMask(picture, mask);
+    if (bitmap.IsEmpty()) return;
+    m_window = std::make_unique<TvnLayerWindow>(bitmap, alpha, m_topmost);
+    m_window->move(x, y);
+    m_window->show();
+}
+
+void TvnLayerManager::Hide()
+{
+    if (!m_window) return;
+    m_window->hide();
+    m_window.reset();
+}

@@ -1,0 +1,136 @@
+#include "ImageHelpers.h"
+#include "skin/data/vneffects/EffectBmp.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using namespace testimg;
+
+namespace {
+
+// A one-row picture holding the given grey values.
+TvnEffectBmp Greys(std::initializer_list<int> values)
+{
+    QImage image(int(values.size()), 1, QImage::Format_RGB32);
+    int x = 0;
+    for (int v : values)
+        image.setPixel(x++, 0, qRgb(v, v, v));
+    return TvnEffectBmp(image);
+}
+
+std::vector<int> Channel(const TvnEffectBmp& bmp, int shift)
+{
+    std::vector<int> out;
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x)
+            out.push_back(int((bmp.Row(y)[x] >> shift) & 0xFF));
+    return out;
+}
+
+std::vector<int> Blues(const TvnEffectBmp& bmp) { return Channel(bmp, 0); }
+
+} // namespace
+
+TEST(InactiveEffects, DarknessScalesAndRoundsHalvesToEven)
+{
+    TvnEffectBmp bmp = Greys({ 200, 5, 15, 255, 0 });
+    bmp.Darkness(0.3);
+    // 140; 3.5 -> 4; 10.5 -> 10; 178.5 -> 178; 0.
+    EXPECT_EQ(Blues(bmp), (std::vector<int> { 140, 4, 10, 178, 0 }));
+}
+
+TEST(InactiveEffects, BrightnessMovesHalfWayToWhite)
+{
+    TvnEffectBmp bmp = Greys({ 0, 255, 1, 2, 100 });
+    bmp.Brightness(0.5);
+    // 127.5 -> 128; 255; 128; 128.5 -> 128; 177.5 -> 178.
+    EXPECT_EQ(Blues(bmp), (std::vector<int> { 128, 255, 128, 128, 178 }));
+}
+
+TEST(InactiveEffects, FactorsOutsideZeroToOneAreClamped)
+{
+    TvnEffectBmp darker = Greys({ 200 });
+    darker.Darkness(7);
+    EXPECT_EQ(Blues(darker), std::vector<int> { 0 });
+    TvnEffectBmp brighter = Greys({ 200 });
+    brighter.Brightness(-1);
+    EXPECT_EQ(Blues(brighter), std::vector<int> { 200 });
+}
+
+TEST(InactiveEffects, GrayscaleWeighsTheChannels)
+{
+    QImage image(4, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0)); // 76.5 -> 76
+    image.setPixel(1, 0, qRgb(0, 255, 0)); // 150.45 -> 150
+    image.setPixel(2, 0, qRgb(0, 0, 255)); // 28.05 -> 28
+    image.setPixel(3, 0, qRgb(5, 0, 0)); // 1.5 -> 2
+    TvnEffectBmp bmp(image);
+    bmp.Grayscale();
+    for (int shift : { 0, 8, 16 })
+        EXPECT_EQ(Channel(bmp, shift), (std::vector<int> { 76, 150, 28, 2 }));
+}
+
+TEST(InactiveEffects, InvertFlipsEveryChannel)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(0x12, 0xF0, 0x00));
+    TvnEffectBmp bmp(image);
+    bmp.Invert();
+    EXPECT_EQ(bmp.Image().pixel(0, 0), qRgb(0xED, 0x0F, 0xFF));
+}
+
+TEST(InactiveEffects, NoiseAddsOneValueInRangeToAllThreeChannelsOfAPixel)
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(qRgb(100, 120, 140));
+    TvnEffectBmp bmp(image);
+    QRandomGenerator random(42);
+    bmp.Noise(50, random);
+    int lowest = 99, highest = -99;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QRgb p = bmp.Image().pixel(x, y);
+            const int d = qRed(p) - 100;
+            ASSERT_EQ(qGreen(p) - 120, d);
+            ASSERT_EQ(qBlue(p) - 140, d);
+            lowest = std::min(lowest, d);
+            highest = std::max(highest, d);
+        }
+    EXPECT_EQ(lowest, -25);
+    EXPECT_EQ(highest, 24);
+
+    TvnEffectBmp edge = Greys({ 250, 3 });
+    QRandomGenerator again(1);
+    for (int i = 0; i < 20; ++i)
+        edge.Noise(50, again);
+    for (int v : Blues(edge)) {
+        EXPECT_GE(v, 0);
+        EXPECT_LE(v, 255);
+    }
+}
+
+TEST(InactiveEffects, SplitBlurAveragesTheDiagonalNeighboursTopDown)
+{
+    // 3 x 3, one white pixel in the middle. Worked by hand: a row or column outside the
+    // picture is the pixel's own, and each row reads the row above after its blur.
+    QImage image = Filled(3, 3, qRgb(0, 0, 0));
+    image.setPixel(1, 1, qRgb(255, 255, 255));
+    TvnEffectBmp bmp(image);
+    bmp.SplitBlur(1);
+    const std::vector<int> expected {
+        63, 0, 63, // rows 0 (own) and 1: only the corners see the white pixel
+        15, 31, 15, // rows 0 (blurred) and 2
+        11, 7, 11, // rows 1 (blurred) and 2 (own)
+    };
+    EXPECT_EQ(Blues(bmp), expected);
+}
+
+TEST(InactiveEffects, TheFrameAmountsAreThoseOfTheSkinsEffects)
+{
+    TvnEffectBmp dark = Greys({ 200 });
+    dark.ApplyInactiveEffect(TvnInactiveEffect::ieDarkness);
+    EXPECT_EQ(Blues(dark), std::vector<int> { 140 });
+    TvnEffectBmp bright = Greys({ 0 });
+    bright.ApplyInactiveEffect(TvnInactiveEffect::ieBrightness);
+    EXPECT_EQ(Blues(bright), std::vector<int> { 128 });
+}

@@ -1,0 +1,96 @@
+// The glow layer on a real X server: it shows where it is told, one at a time, and
+// never takes the focus from the active window.
+#include "platform/LayeredWindows.h"
+#include "skin/data/vnUtils/LayerWindow.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Filled(int w, int h, QRgb color)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+struct ActiveForm {
+    QWidget form;
+    ActiveForm()
+    {
+        form.setGeometry(100, 100, 300, 200);
+        form.show();
+        form.activateWindow();
+    }
+};
+
+void Settle()
+{
+    testenv::waitFor([] { return false; }, 300);
+}
+
+} // namespace
+
+TEST(GlowLayerX11, ShowsAndHidesWithoutTakingTheFocus)
+{
+    ASSERT_TRUE(platform::LayeredWindowsAvailable());
+    ActiveForm active;
+    ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
+
+    TvnLayerManager manager;
+    manager.Show(420, 330, 100, Filled(40, 30, qRgb(255, 255, 255)), Filled(40, 30, qRgb(255, 200, 0)));
+    TvnLayerWindow* layer = manager.LayerWindow();
+    ASSERT_NE(layer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(layer));
+    Settle();
+    EXPECT_TRUE(layer->isVisible());
+    EXPECT_EQ(layer->frameGeometry().topLeft(), QPoint(420, 330));
+    EXPECT_EQ(layer->size(), QSize(40, 30));
+    EXPECT_EQ(QApplication::activeWindow(), &active.form);
+    EXPECT_FALSE(layer->isActiveWindow());
+
+    // Even asked to, as a click or a window manager might, the layer does not activate.
+    layer->activateWindow();
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), &active.form);
+
+    manager.Hide();
+    EXPECT_EQ(manager.LayerWindow(), nullptr);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), &active.form);
+}
+
+TEST(GlowLayerX11, ShowingAnotherLayerFreesTheOneBefore)
+{
+    ActiveForm active;
+    ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
+    TvnLayerManager manager;
+    manager.SetTopmost(false);
+    manager.Show(0, 0, 255, Filled(10, 10, qRgb(255, 255, 255)), Filled(10, 10, qRgb(9, 9, 9)));
+    QPointer<TvnLayerWindow> first = manager.LayerWindow();
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->windowFlags() & Qt::WindowStaysOnTopHint);
+    manager.Show(50, 50, 255, Filled(10, 10, qRgb(255, 255, 255)), Filled(12, 8, qRgb(9, 9, 9)));
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(manager.LayerWindow(), nullptr);
+    EXPECT_EQ(manager.LayerWindow()->size(), QSize(12, 8));
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), &active.form);
+}
+
+TEST(GlowLayerX11, AnOrdinaryWindowShownTheSameWayWouldTakeTheFocus)
+{
+    // The checks above can fail: a plain tool window asked the same way becomes active.
+    ActiveForm active;
+    ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
+    QWidget plain(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    plain.setGeometry(420, 330, 40, 30);
+    plain.show();
+    plain.activateWindow();
+    EXPECT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &plain; }));
+}

@@ -1,0 +1,215 @@
+// The transfer's outcome, photo by photo, on small trees built for each case.
+#include "PhotoTree.h"
+#include "app/transfer/Categories.h"
+#include "app/transfer/PhotoTransfer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Ampliacao = Categorias[0].Pasta.toString();
+const QString Bioombo = Categorias[1].Pasta.toString();
+const QString Album = Categorias[3].Pasta.toString();
+const QString Capa = Categorias[4].Pasta.toString();
+
+const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
+{
+    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
+        if (photo.Name == name) return photo;
+    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
+    ADD_FAILURE() << name.toStdString() << " not reported";
+    return none;
+}
+
+} // namespace
+
+TEST(Transfer, CategoryTableHoldsTheFiveCategoriesInTabOrder)
+{
+    const qint32 ids[] = { 7, 8, 9, 5, 6 };
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Categorias[size_t(i)].TabIndex, i);
+        EXPECT_EQ(Categorias[size_t(i)].IdLocal, ids[i]);
+        EXPECT_EQ(CategoriaPorId(ids[i]), &Categorias[size_t(i)]);
+    }
+    EXPECT_EQ(Categorias[2].Pasta, u"Edicao/Escolhidas_Outos");
+    EXPECT_EQ(CategoriaPorId(4), nullptr);
+    EXPECT_EQ(CategoriaPorId(10), nullptr);
+}
+
+TEST(Transfer, FirstFolderInWalkOrderWinsAndTheRootComesLast)
+{
+    TPhotoTree tree;
+    tree.File("x.jpg"); // the root: last, though it is the shallowest
+    tree.File("b/x.jpg");
+    tree.File("a/deep/er/x.jpg"); // "a" sorts before "b" and is walked with all below it first
+    tree.File("y.jpg");
+    tree.File("B/y.jpg", "upper"); // "B" and "b" tie without case: bytes decide, "B" first
+    tree.File("b/y.jpg", "lower");
+
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Ampliacao, { "x.jpg", "y.jpg" } } });
+    EXPECT_EQ(tree.Read(Ampliacao + "/x.jpg"), "a/deep/er/x.jpg");
+    EXPECT_EQ(tree.Read(Ampliacao + "/y.jpg"), "upper");
+    EXPECT_EQ(Find(report, 0, "x.jpg").Outcome, TPhotoOutcome::Copied);
+    EXPECT_EQ(Find(report, 0, "x.jpg").Path, tree.Path("a/deep/er/x.jpg"));
+    EXPECT_EQ(report.Folders.last(), tree.Root());
+    EXPECT_EQ(report.RootPhotos, QStringList({ "x.jpg", "y.jpg" }));
+}
+
+TEST(Transfer, PhotoInTwoCategoriesReachesBothAndEarlierEditFoldersAreSources)
+{
+    TPhotoTree tree;
+    tree.File("Z/x.jpg", "from Z");
+    tree.File(Ampliacao + "/y.jpg", "kept"); // already there: neither replaced nor copied onto itself
+    tree.File("Z/y.jpg", "from Z");
+
+    const TTransferReport report = TransferPhotos(
+        tree.Root(), { { Ampliacao, { "x.jpg", "y.jpg" } }, { Bioombo, { "x.jpg", "y.jpg" } } });
+    EXPECT_EQ(Find(report, 0, "x.jpg").Outcome, TPhotoOutcome::Copied);
+    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Present);
+    EXPECT_EQ(tree.Read(Ampliacao + "/y.jpg"), "kept");
+    // "Edicao" sorts before "Z": the second category copies what the first put there.
+    EXPECT_EQ(Find(report, 1, "x.jpg").Path, tree.Path(Ampliacao + "/x.jpg"));
+    EXPECT_EQ(tree.Read(Bioombo + "/x.jpg"), "from Z");
+    EXPECT_EQ(tree.Read(Bioombo + "/y.jpg"), "kept");
+}
+
+TEST(Transfer, NamesMatchExactlyWhileTheListingIgnoresCase)
+{
+    TPhotoTree tree;
+    tree.File("s/IMG_1.JPG");
+    tree.File("s/img_2.Jpg");
+    tree.File("s/img_3.jpeg");
+    tree.File("s/img_4.png");
+    tree.File("s/ img_5.jpg");
+
+    const QStringList chosen { "IMG_1.jpg", "img_1.JPG", "IMG_1.JPG", "img_2.Jpg", "img_3.jpeg", "img_4.png",
+        "img_5.jpg", " img_5.jpg" };
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, chosen } });
+    QStringList copied;
+    for (const TPhotoResult& photo : report.Categories[0].Photos)
+        if (photo.Outcome == TPhotoOutcome::Copied)
+            copied << photo.Name;
+        else
+            EXPECT_EQ(photo.Outcome, TPhotoOutcome::Missing) << photo.Name.toStdString();
+    EXPECT_EQ(copied, QStringList({ "IMG_1.JPG", "img_2.Jpg", " img_5.jpg" }));
+    EXPECT_EQ(EntriesOf(tree.Path(Capa)), QStringList({ " img_5.jpg", "IMG_1.JPG", "img_2.Jpg" }));
+}
+
+TEST(Transfer, HiddenFoldersHiddenFilesAndEverythingBelowThemAreNotSearched)
+{
+    TPhotoTree tree;
+    tree.File(".cache/a.jpg");
+    tree.File(".cache/deep/b.jpg");
+    tree.File("s/.c.jpg");
+    tree.File("s/.hidden/d.jpg");
+    tree.File("s/e.jpg");
+    tree.Folder("s/f.jpg"); // a folder with a photo's name is no photo
+
+    const TTransferReport report = TransferPhotos(
+        tree.Root(), { { Album, { "a.jpg", "b.jpg", ".c.jpg", "d.jpg", "e.jpg", "f.jpg" } } });
+    EXPECT_EQ(report.Categories[0].Count(TPhotoOutcome::Missing), 5);
+    EXPECT_EQ(Find(report, 0, "e.jpg").Outcome, TPhotoOutcome::Copied);
+    EXPECT_EQ(EntriesOf(tree.Path(Album)), QStringList({ "e.jpg" }));
+    for (const QString& folder : report.Folders)
+        EXPECT_FALSE(folder.contains("/.")) << folder.toStdString();
+}
+
+TEST(Transfer, OwnEditFolderIsSkippedWhileTheOthersAndEdicaoAreSearched)
+{
+    TPhotoTree tree;
+    tree.File(Capa + "/c.jpg", "capa");
+    tree.File("Edicao/e.jpg", "edicao");
+
+    const TTransferReport report
+        = TransferPhotos(tree.Root(), { { Album, { "c.jpg", "e.jpg" } }, { Capa, { "c.jpg", "e.jpg" } } });
+    EXPECT_EQ(Find(report, 0, "c.jpg").Path, tree.Path(Capa + "/c.jpg"));
+    EXPECT_EQ(tree.Read(Album + "/c.jpg"), "capa");
+    EXPECT_EQ(tree.Read(Album + "/e.jpg"), "edicao");
+    EXPECT_EQ(Find(report, 1, "c.jpg").Outcome, TPhotoOutcome::Present);
+    EXPECT_EQ(Find(report, 1, "c.jpg").Path, tree.Path(Capa + "/c.jpg"));
+    // "Edicao" itself is walked before the edit folders below it, the album's among them.
+    EXPECT_EQ(Find(report, 1, "e.jpg").Path, tree.Path("Edicao/e.jpg"));
+    EXPECT_EQ(tree.Read(Capa + "/c.jpg"), "capa");
+}
+
+TEST(Transfer, EveryCategoryGetsItsFolderEvenWithNothingToCopy)
+{
+    TPhotoTree tree;
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Bioombo, {} }, { Capa, { "none.jpg" } } });
+    EXPECT_TRUE(QFileInfo(tree.Path(Bioombo)).isDir());
+    EXPECT_TRUE(QFileInfo(tree.Path(Capa)).isDir());
+    EXPECT_TRUE(report.Categories[0].Photos.isEmpty());
+    EXPECT_EQ(Find(report, 1, "none.jpg").Outcome, TPhotoOutcome::Missing);
+    // The edit folders are part of the tree the transfer walked.
+    EXPECT_TRUE(report.Folders.contains(tree.Path(Bioombo)));
+    EXPECT_EQ(report.Folders.last(), tree.Root());
+}
+
+TEST(Transfer, ARootThatDoesNotExistYetIsCreatedWithTheEditFolder)
+{
+    TPhotoTree tree;
+    const QString root = tree.Path("new/event");
+    TransferPhotos(root, { { Capa, { "a.jpg" } } });
+    EXPECT_TRUE(QFileInfo(root + "/" + Capa).isDir());
+}
+
+TEST(Transfer, NamesThatAreNoPlainFileNamesReachNothingOutside)
+{
+    TPhotoTree tree;
+    QDir().mkpath(tree.Outside() + "/Edicao/Escolhidas_Capa");
+    tree.File("../x.jpg", "outside");
+    tree.File("a/x.jpg", "inside");
+    tree.File("Edicao/x.jpg", "edicao");
+    const auto outsideBefore = Snapshot(tree.Outside() + "/Edicao");
+
+    const QStringList chosen { "../x.jpg", "a/x.jpg", "", ".", "..", "../../fotos/a/x.jpg",
+        QString("x.jpg") + QChar(0) + "/../..", "../Escolhidas_Capa/x.jpg" };
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, chosen } });
+    ASSERT_EQ(report.Categories[0].Photos.size(), chosen.size());
+    for (const TPhotoResult& photo : report.Categories[0].Photos)
+        EXPECT_EQ(photo.Outcome, TPhotoOutcome::Failed) << photo.Name.toStdString();
+    EXPECT_TRUE(EntriesOf(tree.Path(Capa)).isEmpty());
+    EXPECT_EQ(Snapshot(tree.Outside() + "/Edicao"), outsideBefore);
+    EXPECT_EQ(EntriesOf(tree.Outside()), QStringList({ "Edicao", "fotos", "x.jpg" }));
+    EXPECT_EQ(tree.Read("../x.jpg"), "outside");
+    EXPECT_EQ(tree.Read("Edicao/x.jpg"), "edicao");
+}
+
+TEST(Transfer, ANameChosenTwiceIsOnePhoto)
+{
+    TPhotoTree tree;
+    tree.File("a/x.jpg");
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg", "x.jpg" } } });
+    ASSERT_EQ(report.Categories[0].Photos.size(), 2);
+    EXPECT_EQ(report.Categories[0].Photos[0].Outcome, TPhotoOutcome::Copied);
+    EXPECT_EQ(report.Categories[0].Photos[1].Outcome, TPhotoOutcome::Missing);
+}
+
+TEST(Transfer, AnEditFolderThatCannotBeMadeFailsItsPhotosOnly)
+{
+    TPhotoTree tree;
+    tree.File("Edicao", "a file where the folder should be");
+    tree.File("a/x.jpg");
+    const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg" } } });
+    const TPhotoResult& x = Find(report, 0, "x.jpg");
+    EXPECT_EQ(x.Outcome, TPhotoOutcome::Failed);
+    EXPECT_TRUE(x.Reason.startsWith(tree.Path(Capa) + ": ")) << x.Reason.toStdString();
+    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Missing);
+    EXPECT_EQ(tree.Read("Edicao"), "a file where the folder should be");
+}
+
+TEST(Transfer, ARepeatedTransferCopiesOnlyWhatIsMissing)
+{
+    TPhotoTree tree;
+    tree.File("a/x.jpg", "first");
+    TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg" } } });
+    tree.File("a/x.jpg", "changed since");
+    tree.File("b/y.jpg", "new");
+    const TTransferReport again = TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg" } } });
+    EXPECT_EQ(Find(again, 0, "x.jpg").Outcome, TPhotoOutcome::Present);
+    EXPECT_EQ(Find(again, 0, "y.jpg").Outcome, TPhotoOutcome::Copied);
+    EXPECT_EQ(tree.Read(Capa + "/x.jpg"), "first");
+    EXPECT_EQ(tree.Read(Capa + "/y.jpg"), "new");
+}

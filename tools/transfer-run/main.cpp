@@ -1,0 +1,60 @@
+// transfer-run ROOT LIST...: runs the photo transfer below ROOT for the categories in
+// the LIST files, in the given order, and prints what happened to every photo. Each
+// LIST file holds the edit folder's name on its first line and one chosen file name on
+// each following line. For checking the engine by hand and from scripts.
+#include "app/transfer/PhotoTransfer.h"
+
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+std::optional<TCategoryRequest> ReadList(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (lines.size() > 1 && lines.last().isEmpty()) lines.removeLast(); // the last line's end
+    for (QString& line : lines)
+        if (line.endsWith(u'\r')) line.chop(1); // lists written on Windows
+    if (lines.isEmpty() || lines.first().isEmpty()) return std::nullopt;
+    const QString pasta = lines.takeFirst();
+    return TCategoryRequest { pasta, lines };
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: %s ROOT LIST...\n", argv[0]);
+        return 2;
+    }
+    QList<TCategoryRequest> categories;
+    for (int i = 2; i < argc; ++i) {
+        const std::optional<TCategoryRequest> list = ReadList(QFile::decodeName(argv[i]));
+        if (!list) {
+            fprintf(stderr, "%s: cannot read an edit folder name from %s\n", argv[0], argv[i]);
+            return 2;
+        }
+        categories.append(*list);
+    }
+
+    const TTransferReport report = TransferPhotos(QFile::decodeName(argv[1]), categories);
+    QTextStream out(stdout);
+    bool failed = false;
+    for (const TCategoryResult& category : report.Categories) {
+        for (const TPhotoResult& photo : category.Photos) {
+            const bool isFailure = photo.Outcome == TPhotoOutcome::Failed;
+            failed |= isFailure;
+            out << category.Pasta << '\t' << OutcomeName(photo.Outcome) << '\t' << photo.Name << '\t'
+                << (isFailure ? photo.Reason : photo.Path) << '\n';
+        }
+    }
+    out.flush();
+    if (report.UnreadableFolders > 0)
+        fprintf(stderr, "%s: %d folder(s) could not be read\n", argv[0], report.UnreadableFolders);
+    return failed ? 1 : 0;
+}
