@@ -3,21 +3,6 @@
 // the store parses them, composition and effects act on them.
 #include "framework/Types.h"
 
-// A rectangle as the classic desktop writes it: right and bottom lie one past the last
-// pixel, so Width() is Right - Left and a rectangle is empty when either extent is not
-// positive. (QRect counts its right edge inclusively; convert only at the edges.)
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    constexpr int Width() const { return Right - Left; }
-    constexpr int Height() const { return Bottom - Top; }
-    constexpr bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
-    constexpr bool operator==(const TRect&) const = default;
-};
-
 enum class TvnStretchType { Full, Horz, Vert };
 
 enum class TvnMorphKind {

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using vnutils::RectEmpty;
+using vnutils::RectLTRB;
+
 namespace {
 
 TMemIniFile IniOf(std::initializer_list<const char*> lines)
@@ -154,7 +157,7 @@ TEST(SkinRecords, NewAndMissingSectionRecordsHoldTheDefaults)
     auto button = Loaded<TvnDataSkinButtonControl>("button", none);
     EXPECT_EQ(button->PictureIndex, -1);
     EXPECT_EQ(button->MaskPictureIndex, -1);
-    EXPECT_TRUE(button->SkinRect.IsEmpty());
+    EXPECT_TRUE(RectEmpty(button->SkinRect));
     EXPECT_EQ(button->FontName, "Arial");
     EXPECT_EQ(button->FontHeight, 14);
     EXPECT_EQ(button->AnimateInterval, 25);
@@ -181,7 +184,7 @@ TEST(SkinRecords, SectionNamesIgnoreCase)
     auto record = Loaded<TvnDataSkinPanelControl>("GroupBox",
         IniOf({ "[groupbox]", "pictureindex=3", "skinrect=1,2,30,40", "alignment=taleftjustify" }));
     EXPECT_EQ(record->PictureIndex, 3);
-    EXPECT_EQ(record->SkinRect, (TRect { 1, 2, 30, 40 }));
+    EXPECT_EQ(record->SkinRect, RectLTRB(1, 2, 30, 40));
     EXPECT_EQ(record->Alignment, taLeftJustify);
 }
 
@@ -211,18 +214,18 @@ TEST(SkinRecords, RulesAfterReading)
             "righttoppoint=4,5", "leftbottompoint=6,7", "rightbottompoint=8,9", "clientrect=1,1,10,10",
             "upbuttonrect=0,0,16,8", "[user]", "hint=ignored", "skinrect=1,2,3,4", "activepictureindex=5" });
     auto item = Loaded<TvnDataSkinMenuItem>("menuitem", ini);
-    EXPECT_EQ(item->ActiveCheckImageRect, (TRect { 1, 2, 11, 12 }));
-    EXPECT_EQ(item->ActiveRadioImageRect, (TRect { 20, 20, 30, 30 }));
-    EXPECT_EQ(item->ActiveArrowImageRect, (TRect { 0, 0, 4, 4 }));
+    EXPECT_EQ(item->ActiveCheckImageRect, RectLTRB(1, 2, 11, 12));
+    EXPECT_EQ(item->ActiveRadioImageRect, RectLTRB(20, 20, 30, 30));
+    EXPECT_EQ(item->ActiveArrowImageRect, RectLTRB(0, 0, 4, 4));
 
     auto updown = Loaded<TvnDataSkinUpDownControl>("vupdown", ini);
     EXPECT_EQ(updown->LeftTopPoint, QPoint());
     EXPECT_EQ(updown->RightBottomPoint, QPoint());
-    EXPECT_TRUE(updown->ClientRect == TRect {});
-    EXPECT_EQ(updown->UpButtonRect, (TRect { 0, 0, 16, 8 }));
+    EXPECT_TRUE(updown->ClientRect == QRect());
+    EXPECT_EQ(updown->UpButtonRect, RectLTRB(0, 0, 16, 8));
 
     auto user = Loaded<TvnDataUserObject>("user", ini);
-    EXPECT_EQ(user->SkinRect, (TRect { 1, 2, 3, 4 }));
+    EXPECT_EQ(user->SkinRect, RectLTRB(1, 2, 3, 4));
     EXPECT_EQ(user->Hint, "");
     EXPECT_EQ(user->ActivePictureIndex, -1);
 }

@@ -4,6 +4,7 @@
 // writes (other versions, empty records, text without a final line end).
 #include "skin/data/SkinTypes.h"
 #include "skin/data/vnSkinData/CompressedStoredSkin.h"
+#include "skin/data/vnUtils/SkinRect.h"
 
 #include <QImage>
 #include <QList>
@@ -51,8 +52,9 @@ QString ErrorOf(const std::function<void()>& action);
 
 // Readable failure messages for the values these tests compare.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const TRect& r, std::ostream* out)
+inline void PrintTo(const QRect& r, std::ostream* out)
 {
-    *out << '(' << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom << ')';
+    *out << '(' << r.x() << ',' << r.y() << ',' << vnutils::RectRight(r) << ',' << vnutils::RectBottom(r)
+         << ')';
 }
 inline void PrintTo(const QPoint& p, std::ostream* out) { *out << '(' << p.x() << ',' << p.y() << ')'; }

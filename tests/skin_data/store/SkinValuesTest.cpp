@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using vnutils::RectEmpty;
+using vnutils::RectLTRB;
+
 using skintest::ErrorOf;
 
 namespace {
@@ -28,21 +31,21 @@ template <class T> T ReadMissing(const TvnKeyDefault& def = {})
 
 TEST(SkinValues, RectanglesAndPointsSkipSignsAndBlanks)
 {
-    EXPECT_EQ(Read<TRect>("9,4,205,21"), (TRect { 9, 4, 205, 21 }));
-    EXPECT_EQ(Read<TRect>(" 9 , 4 ,  205 , 21"), (TRect { 9, 4, 205, 21 }));
+    EXPECT_EQ(Read<QRect>("9,4,205,21"), RectLTRB(9, 4, 205, 21));
+    EXPECT_EQ(Read<QRect>(" 9 , 4 ,  205 , 21"), RectLTRB(9, 4, 205, 21));
     EXPECT_EQ(Read<QPoint>("-3,5"), QPoint(3, 5));
     EXPECT_EQ(Read<QPoint>("+1a2,b3"), QPoint(12, 3));
     // Numbers past those needed are not looked at.
     EXPECT_EQ(Read<QPoint>("1,2,x,"), QPoint(1, 2));
-    EXPECT_EQ(ReadMissing<TRect>(), TRect {});
+    EXPECT_EQ(ReadMissing<QRect>(), QRect());
     EXPECT_EQ(ReadMissing<QPoint>(), QPoint(0, 0));
 }
 
 TEST(SkinValues, MalformedRectanglesAndPointsRaiseTheConversionError)
 {
     const QString empty = "'' is not a valid integer value";
-    EXPECT_EQ(ErrorOf([] { Read<TRect>("1,2,3"); }), empty);
-    EXPECT_EQ(ErrorOf([] { Read<TRect>("1,,3,4"); }), empty);
+    EXPECT_EQ(ErrorOf([] { Read<QRect>("1,2,3"); }), empty);
+    EXPECT_EQ(ErrorOf([] { Read<QRect>("1,,3,4"); }), empty);
     EXPECT_EQ(ErrorOf([] { Read<QPoint>("7"); }), empty);
     EXPECT_EQ(ErrorOf([] { Read<QPoint>(""); }), empty);
     EXPECT_EQ(ErrorOf([] { Read<QPoint>("-,5"); }), empty);
@@ -106,7 +109,7 @@ TEST(SkinValues, EnumerationsFallBackAsTheFormatSays)
 
 TEST(SkinValues, WrittenFormsReadBackTheSame)
 {
-    EXPECT_EQ(SkinValueText(TRect { 9, 4, 205, 21 }), "9,4,205,21");
+    EXPECT_EQ(SkinValueText(RectLTRB(9, 4, 205, 21)), "9,4,205,21");
     EXPECT_EQ(SkinValueText(QPoint(3, 5)), "3,5");
     EXPECT_EQ(SkinValueText(true), "1");
     EXPECT_EQ(SkinValueText(TFontStyles(fsStrikeOut | fsBold)), "fsbold,fsstrikeout");

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using vnutils::RectEmpty;
+using vnutils::RectLTRB;
+
 using namespace skintest;
 
 namespace {
@@ -105,10 +108,10 @@ TEST(SkinStore, LoadsEverySectionOfAPackedSkin)
 
     EXPECT_EQ(store.LeftTopPoint, QPoint(16, 24));
     EXPECT_EQ(store.RightBottomPoint, QPoint(200, 138));
-    EXPECT_EQ(store.ClientRect, (TRect { 8, 24, 207, 145 }));
-    EXPECT_EQ(store.MaskRectArea, (TRect { 4, 4, 210, 147 }));
+    EXPECT_EQ(store.ClientRect, RectLTRB(8, 24, 207, 145));
+    EXPECT_EQ(store.MaskRectArea, RectLTRB(4, 4, 210, 147));
     EXPECT_EQ(store.HitTestRightTopPoint, QPoint(206, 7));
-    EXPECT_EQ(store.CaptionRect, (TRect { 10, 3, 204, 21 }));
+    EXPECT_EQ(store.CaptionRect, RectLTRB(10, 3, 204, 21));
     EXPECT_EQ(store.ButtonsOffset, 2);
     EXPECT_EQ(store.BorderWidth, 4);
     EXPECT_EQ(store.FormMinWidth, 200);
@@ -146,7 +149,7 @@ TEST(SkinStore, ListsRecordsAndFindsTheFirstOfEqualNamesExactly)
 
     auto* caption = dynamic_cast<TvnDataSkinCaption*>(store.FrameObject(0));
     ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(caption->SkinRect, (TRect { 9, 4, 205, 21 }));
+    EXPECT_EQ(caption->SkinRect, RectLTRB(9, 4, 205, 21));
     EXPECT_EQ(caption->FontStyle, TFontStyles(fsBold));
     EXPECT_EQ(caption->Alignment, taLeftJustify);
     auto* max = dynamic_cast<TvnDataSkinStdButton*>(store.FrameObject(store.FindFrameObject("maxbutton")));
@@ -161,13 +164,13 @@ TEST(SkinStore, ListsRecordsAndFindsTheFirstOfEqualNamesExactly)
     EXPECT_EQ(store.FindControlSkin("panel"), -1);
     auto* panel = store.ControlSkinAs<TvnDataSkinPanelControl>(group);
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->CaptionRect, (TRect { 4, 0, 60, 14 }));
+    EXPECT_EQ(panel->CaptionRect, RectLTRB(4, 0, 60, 14));
     auto* button = store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("button"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GlowLayerPictureIndex, 1);
     EXPECT_EQ(button->GlowLayerMaskPictureIndex, -1);
     EXPECT_EQ(button->GlowLayerAlphaBlendValue, 100);
-    EXPECT_EQ(button->SkinRect, (TRect { 0, 0, 70, 25 }));
+    EXPECT_EQ(button->SkinRect, RectLTRB(0, 0, 70, 25));
     EXPECT_NE(
         store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("toolmenubutton")), nullptr);
     EXPECT_EQ(store.ControlSkinAs<TvnDataSkinButtonControl>(group), nullptr);
@@ -185,7 +188,7 @@ TEST(SkinStore, FormInfoCorrections)
         const char* name;
         QByteArray mask;
         std::initializer_list<const char*> formInfo;
-        TRect maskArea;
+        QRect maskArea;
         QPoint hitTestLeftTop, leftTop, rightTop, leftBottom, rightBottom;
     };
     const Case cases[] = {
@@ -194,25 +197,25 @@ TEST(SkinStore, FormInfoCorrections)
         { "empty mask area", "mask=m.bmp",
             { "clientrect=10,20,100,90", "lefttoppoint=5,25", "righttoppoint=120,15", "leftbottompoint=3,95",
                 "rightbottompoint=110,99", "hittestlefttoppoint=0,7" },
-            TRect { 10, 20, 100, 90 }, QPoint(5, 25), QPoint(10, 25), QPoint(100, 20), QPoint(10, 90),
+            RectLTRB(10, 20, 100, 90), QPoint(5, 25), QPoint(10, 25), QPoint(100, 20), QPoint(10, 90),
             QPoint(100, 90) },
         // A mask area is widened to hold the client rectangle.
         { "narrow mask area", "mask=m.bmp",
             { "clientrect=10,20,100,90", "maskrectarea=12,5,90,95", "lefttoppoint=20,30",
                 "righttoppoint=90,30", "leftbottompoint=20,80", "rightbottompoint=90,80",
                 "hittestlefttoppoint=3,4" },
-            TRect { 10, 5, 100, 95 }, QPoint(3, 4), QPoint(20, 30), QPoint(90, 30), QPoint(20, 80),
+            RectLTRB(10, 5, 100, 95), QPoint(3, 4), QPoint(20, 30), QPoint(90, 30), QPoint(20, 80),
             QPoint(90, 80) },
         // Without a mask neither the mask area nor the hit-test points change.
         { "no mask", "",
             { "clientrect=10,20,100,90", "hittestlefttoppoint=0,7", "lefttoppoint=1,2",
                 "rightbottompoint=3,4" },
-            TRect {}, QPoint(0, 7), QPoint(10, 20), QPoint(0, 20), QPoint(10, 0), QPoint(3, 4) },
+            QRect(), QPoint(0, 7), QPoint(10, 20), QPoint(0, 20), QPoint(10, 0), QPoint(3, 4) },
         // Corner points sharing a column with the right bottom point stay as written.
         { "same column", "",
             { "clientrect=10,20,100,90", "lefttoppoint=5,5", "righttoppoint=200,5",
                 "rightbottompoint=5,300" },
-            TRect {}, QPoint(), QPoint(5, 5), QPoint(200, 5), QPoint(0, 0), QPoint(5, 300) },
+            QRect(), QPoint(), QPoint(5, 5), QPoint(200, 5), QPoint(0, 0), QPoint(5, 300) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -307,7 +310,7 @@ TEST(SkinStore, ANewLoadReplacesTheOldSkinCompletely)
     EXPECT_TRUE(store.ControlSkins().empty());
     EXPECT_EQ(store.SkinColors.cBtnFace, clr::clBtnFace);
     EXPECT_EQ(store.PopupWindow.WindowPictureIndex, -1);
-    EXPECT_EQ(store.ClientRect, TRect {});
+    EXPECT_EQ(store.ClientRect, QRect());
     EXPECT_EQ(store.InactiveEffect, TvnInactiveEffect::ieBrightness);
 }
 
@@ -371,7 +374,7 @@ TEST(SkinStore, LaterContainerVersionsAreRefused)
     EXPECT_TRUE(store.Empty());
     EXPECT_FALSE(store.SkinChanging());
     EXPECT_TRUE(store.SkinName.isEmpty());
-    EXPECT_EQ(store.ClientRect, TRect {});
+    EXPECT_EQ(store.ClientRect, QRect());
     EXPECT_TRUE(store.FrameObjects().empty());
     EXPECT_TRUE(store.Pictures.isEmpty());
 }

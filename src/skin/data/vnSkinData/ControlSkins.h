@@ -27,7 +27,7 @@ public:
     QString IDName;
     int PictureIndex {};
     int MaskPictureIndex {};
-    TRect SkinRect;
+    QRect SkinRect;
 };
 
 // A control drawn from "skinrect" cut into nine parts by four corner points and a client
@@ -41,7 +41,7 @@ public:
     QPoint RightTopPoint;
     QPoint LeftBottomPoint;
     QPoint RightBottomPoint;
-    TRect ClientRect;
+    QRect ClientRect;
     bool LeftStretch {};
     bool TopStretch {};
     bool RightStretch {};
@@ -63,20 +63,20 @@ public:
     TColor ActiveFontColor {};
     TColor DownFontColor {};
     TColor DisabledFontColor {};
-    TRect ActiveSkinRect;
-    TRect DownSkinRect;
-    TRect FocusedSkinRect;
-    TRect DisabledSkinRect;
+    QRect ActiveSkinRect;
+    QRect DownSkinRect;
+    QRect FocusedSkinRect;
+    QRect DisabledSkinRect;
     bool Morphing {};
     TvnMorphKind MorphKind {};
-    TRect AnimateSkinRect;
+    QRect AnimateSkinRect;
     int FrameCount {};
     int AnimateInterval {};
     bool ShowFocus {};
-    TRect MenuMarkerFlatRect;
-    TRect MenuMarkerRect;
-    TRect MenuMarkerActiveRect;
-    TRect MenuMarkerDownRect;
+    QRect MenuMarkerFlatRect;
+    QRect MenuMarkerRect;
+    QRect MenuMarkerActiveRect;
+    QRect MenuMarkerDownRect;
     TColor MenuMarkerTransparentColor {};
     int GlowLayerPictureIndex {};
     int GlowLayerMaskPictureIndex {};
@@ -96,7 +96,7 @@ public:
     explicit TvnDataSkinMenuButtonControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinMenuButtonControl> Keys();
 
-    TRect TrackButtonRect;
+    QRect TrackButtonRect;
 };
 
 // Check boxes and radio buttons.
@@ -113,17 +113,17 @@ public:
     TColor ActiveFontColor {};
     TColor UnenabledFontColor {};
     TColor FrameFontColor {};
-    TRect ActiveSkinRect;
-    TRect CheckImageArea;
-    TRect TextArea;
-    TRect CheckImageRect;
-    TRect UncheckImageRect;
-    TRect ActiveCheckImageRect;
-    TRect ActiveUncheckImageRect;
-    TRect UnenabledCheckImageRect;
-    TRect UnenabledUncheckImageRect;
-    TRect GrayedCheckImageRect;
-    TRect ActiveGrayedCheckImageRect;
+    QRect ActiveSkinRect;
+    QRect CheckImageArea;
+    QRect TextArea;
+    QRect CheckImageRect;
+    QRect UncheckImageRect;
+    QRect ActiveCheckImageRect;
+    QRect ActiveUncheckImageRect;
+    QRect UnenabledCheckImageRect;
+    QRect UnenabledUncheckImageRect;
+    QRect GrayedCheckImageRect;
+    QRect ActiveGrayedCheckImageRect;
     bool Morphing {};
     TvnMorphKind MorphKind {};
 };
@@ -135,20 +135,20 @@ public:
     static TvnKeyTable<TvnDataSkinPanelControl> Keys();
 
     int BGPictureIndex {};
-    TRect CaptionRect;
+    QRect CaptionRect;
     TAlignment Alignment {};
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
     TColor FontColor {};
-    TRect CheckImageRect;
-    TRect UncheckImageRect;
-    TRect MarkFrameRect;
-    TRect FrameRect;
-    TRect FrameTextRect;
+    QRect CheckImageRect;
+    QRect UncheckImageRect;
+    QRect MarkFrameRect;
+    QRect FrameRect;
+    QRect FrameTextRect;
     int FrameLeftOffset {};
     int FrameRightOffset {};
-    TRect GripperRect;
+    QRect GripperRect;
     bool GripperTransparent {};
     TColor GripperTransparentColor {};
 };
@@ -174,16 +174,16 @@ public:
     explicit TvnDataSkinScrollBarControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinScrollBarControl> Keys();
 
-    TRect TrackArea;
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
-    TRect ThumbRect;
-    TRect ActiveThumbRect;
-    TRect DownThumbRect;
+    QRect TrackArea;
+    QRect UpButtonRect;
+    QRect ActiveUpButtonRect;
+    QRect DownUpButtonRect;
+    QRect DownButtonRect;
+    QRect ActiveDownButtonRect;
+    QRect DownDownButtonRect;
+    QRect ThumbRect;
+    QRect ActiveThumbRect;
+    QRect DownThumbRect;
     int ThumbOffset1 {};
     int ThumbOffset2 {};
     bool ThumbTransparent {};
@@ -191,9 +191,9 @@ public:
     bool ThumbStretchEffect {};
     int ThumbMinSize {};
     int ThumbMinPageSize {};
-    TRect GlyphRect;
-    TRect ActiveGlyphRect;
-    TRect DownGlyphRect;
+    QRect GlyphRect;
+    QRect ActiveGlyphRect;
+    QRect DownGlyphRect;
     bool GlyphTransparent {};
     TColor GlyphTransparentColor {};
 };
@@ -204,11 +204,11 @@ public:
     explicit TvnDataSkinTabControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinTabControl> Keys();
 
-    TRect TabRect;
-    TRect ActiveTabRect;
-    TRect FocusTabRect;
-    TRect MouseInTabRect;
-    TRect ClientRect;
+    QRect TabRect;
+    QRect ActiveTabRect;
+    QRect FocusTabRect;
+    QRect MouseInTabRect;
+    QRect ClientRect;
     int BGPictureIndex {};
     QPoint LeftTopPoint;
     QPoint RightTopPoint;
@@ -216,7 +216,7 @@ public:
     QPoint RightBottomPoint;
     int TabLeftOffset {};
     int TabRightOffset {};
-    TRect TabsBGRect;
+    QRect TabsBGRect;
     bool TabStretchEffect {};
     bool LeftStretch {};
     bool TopStretch {};
@@ -235,9 +235,9 @@ public:
     bool ShowFocus {};
     int FocusOffsetX {};
     int FocusOffsetY {};
-    TRect CloseButtonRect;
-    TRect CloseButtonActiveRect;
-    TRect CloseButtonDownRect;
+    QRect CloseButtonRect;
+    QRect CloseButtonActiveRect;
+    QRect CloseButtonDownRect;
     bool ButtonTransparent {};
     TColor ButtonTransparentColor {};
 };
@@ -248,17 +248,17 @@ public:
     explicit TvnDataSkinEditControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinEditControl> Keys();
 
-    TRect ActiveSkinRect;
+    QRect ActiveSkinRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
     TColor FontColor {};
     TColor DisabledFontColor {};
     TColor ActiveFontColor {};
-    TRect ButtonRect;
-    TRect ActiveButtonRect;
-    TRect DownButtonRect;
-    TRect UnenabledButtonRect;
+    QRect ButtonRect;
+    QRect ActiveButtonRect;
+    QRect DownButtonRect;
+    QRect UnenabledButtonRect;
 };
 
 // Memos: an edit with background colours.
@@ -277,15 +277,15 @@ public:
     explicit TvnDataSkinGridControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinGridControl> Keys();
 
-    TRect FixedCellRect;
-    TRect SelectCellRect;
-    TRect FocusCellRect;
+    QRect FixedCellRect;
+    QRect SelectCellRect;
+    QRect FocusCellRect;
     int FixedCellLeftOffset {};
     int FixedCellRightOffset {};
-    TRect FixedCellTextRect;
+    QRect FixedCellTextRect;
     int CellLeftOffset {};
     int CellRightOffset {};
-    TRect CellTextRect;
+    QRect CellTextRect;
     int BGPictureIndex {};
     TColor LinesColor {};
     TColor BGColor {};
@@ -310,38 +310,38 @@ public:
     explicit TvnDataSkinListBox(const QString& idName);
     static TvnKeyTable<TvnDataSkinListBox> Keys();
 
-    TRect ItemRect;
-    TRect ActiveItemRect;
-    TRect FocusItemRect;
+    QRect ItemRect;
+    QRect ActiveItemRect;
+    QRect FocusItemRect;
     int ItemLeftOffset {};
     int ItemRightOffset {};
-    TRect ItemTextRect;
+    QRect ItemTextRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
     TColor FontColor {};
     TColor ActiveFontColor {};
     TColor FocusFontColor {};
-    TRect CaptionRect;
+    QRect CaptionRect;
     QString CaptionFontName;
     int CaptionFontHeight {};
     TFontStyles CaptionFontStyle;
     TColor CaptionFontColor {};
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
-    TRect CheckButtonRect;
-    TRect ActiveCheckButtonRect;
-    TRect DownCheckButtonRect;
+    QRect UpButtonRect;
+    QRect ActiveUpButtonRect;
+    QRect DownUpButtonRect;
+    QRect DownButtonRect;
+    QRect ActiveDownButtonRect;
+    QRect DownDownButtonRect;
+    QRect CheckButtonRect;
+    QRect ActiveCheckButtonRect;
+    QRect DownCheckButtonRect;
     QString VScrollBarName;
     QString HScrollBarName;
     QString BothHScrollBarName;
     bool ShowFocus {};
-    TRect DisabledButtonsRect;
-    TRect ButtonsArea;
+    QRect DisabledButtonsRect;
+    QRect ButtonsArea;
 };
 
 // List boxes with a check mark per item.
@@ -350,9 +350,9 @@ public:
     explicit TvnDataSkinCheckListBox(const QString& idName);
     static TvnKeyTable<TvnDataSkinCheckListBox> Keys();
 
-    TRect ItemCheckRect;
-    TRect CheckImageRect;
-    TRect UncheckImageRect;
+    QRect ItemCheckRect;
+    QRect CheckImageRect;
+    QRect UncheckImageRect;
 };
 
 // The record for a [SKINCONTROLS] kind ("button", "panel", ...; compared exactly), or

@@ -226,9 +226,9 @@ QString ImpliedRestoreHint(const QString& hint, TvnSkinCommand command)
     return toggles ? QStringLiteral("Restore") : QString();
 }
 
-void FallBackWhenEmpty(TRect& rect, const TRect& fallback)
+void FallBackWhenEmpty(QRect& rect, const QRect& fallback)
 {
-    if (rect.IsEmpty()) rect = fallback;
+    if (vnutils::RectEmpty(rect)) rect = fallback;
 }
 
 } // namespace

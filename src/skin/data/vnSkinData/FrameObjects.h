@@ -28,9 +28,9 @@ public:
     int ActivePictureIndex {};
     int ActiveMaskPictureIndex {};
     bool SkinRectInAPicture {};
-    TRect SkinRect;
-    TRect ActiveSkinRect;
-    TRect InactiveSkinRect;
+    QRect SkinRect;
+    QRect ActiveSkinRect;
+    QRect InactiveSkinRect;
     bool Morphing {};
     TvnMorphKind MorphKind {};
     int GlowLayerPictureIndex {};
@@ -53,8 +53,8 @@ public:
     explicit TvnDataSkinButton(const QString& idName);
     static TvnKeyTable<TvnDataSkinButton> Keys();
 
-    TRect DownRect;
-    TRect DisableSkinRect; // key "disableskinrsect", spelt as skins spell it
+    QRect DownRect;
+    QRect DisableSkinRect; // key "disableskinrsect", spelt as skins spell it
 };
 
 class TvnDataSkinStdButton : public TvnSkinRecord<TvnDataSkinStdButton, TvnDataSkinButton> {
@@ -65,10 +65,10 @@ public:
 
     TvnSkinCommand Command {};
     // The looks while the window is maximized, minimized or rolled up.
-    TRect RestoreRect;
-    TRect RestoreActiveRect;
-    TRect RestoreDownRect;
-    TRect RestoreInactiveRect;
+    QRect RestoreRect;
+    QRect RestoreActiveRect;
+    QRect RestoreDownRect;
+    QRect RestoreInactiveRect;
     QString RestoreHint;
 };
 
@@ -94,11 +94,11 @@ public:
     bool ButtonStyle {};
     int TimerInterval {};
     TvnSkinCommand Command {};
-    TRect DownSkinRect;
-    TRect RestoreRect;
-    TRect RestoreActiveRect;
-    TRect RestoreDownRect;
-    TRect RestoreInactiveRect;
+    QRect DownSkinRect;
+    QRect RestoreRect;
+    QRect RestoreActiveRect;
+    QRect RestoreDownRect;
+    QRect RestoreInactiveRect;
     QString RestoreHint;
 };
 
@@ -111,11 +111,11 @@ public:
 
     int ItemLeftOffset {};
     int ItemRightOffset {};
-    TRect DividerRect;
+    QRect DividerRect;
     int DividerLeftOffset {};
     int DividerRightOffset {};
-    TRect TextRect;
-    TRect ImageRect;
+    QRect TextRect;
+    QRect ImageRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
@@ -125,7 +125,7 @@ public:
     bool StretchEffect {};
     bool InactiveStretchEffect {};
     bool DividerStretchEffect {};
-    TRect AnimateSkinRect;
+    QRect AnimateSkinRect;
     int FrameCount {};
     int AnimateInterval {};
     bool InactiveAnimation {};
@@ -133,12 +133,12 @@ public:
     TColor ImageColor {};
     TColor ActiveImageColor {};
     bool InactiveTransparent {};
-    TRect CheckImageRect;
-    TRect ActiveCheckImageRect;
-    TRect RadioImageRect;
-    TRect ActiveRadioImageRect;
-    TRect ArrowImageRect;
-    TRect ActiveArrowImageRect;
+    QRect CheckImageRect;
+    QRect ActiveCheckImageRect;
+    QRect RadioImageRect;
+    QRect ActiveRadioImageRect;
+    QRect ArrowImageRect;
+    QRect ActiveArrowImageRect;
 };
 
 class TvnDataSkinMainMenuItem : public TvnSkinRecord<TvnDataSkinMainMenuItem, TvnDataSkinObject> {
@@ -148,8 +148,8 @@ public:
 
     int ItemLeftOffset {};
     int ItemRightOffset {};
-    TRect DownRect;
-    TRect TextRect;
+    QRect DownRect;
+    QRect TextRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
@@ -158,7 +158,7 @@ public:
     TColor DownFontColor {};
     TColor UnenabledFontColor {};
     bool StretchEffect {};
-    TRect AnimateSkinRect;
+    QRect AnimateSkinRect;
     int FrameCount {};
     int AnimateInterval {};
     bool InactiveAnimation {};
@@ -178,7 +178,7 @@ public:
     explicit TvnDataSkinCaption(const QString& idName);
     static TvnKeyTable<TvnDataSkinCaption> Keys();
 
-    TRect TextRect;
+    QRect TextRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
@@ -191,13 +191,13 @@ public:
     bool Shadow {};
     TColor ShadowColor {};
     TColor ActiveShadowColor {};
-    TRect FrameRect;
-    TRect ActiveFrameRect;
-    TRect FrameTextRect;
+    QRect FrameRect;
+    QRect ActiveFrameRect;
+    QRect FrameTextRect;
     int FrameLeftOffset {};
     int FrameRightOffset {};
     bool StretchEffect {};
-    TRect AnimateSkinRect;
+    QRect AnimateSkinRect;
     int FrameCount {};
     int AnimateInterval {};
     bool InactiveAnimation {};

@@ -289,5 +289,5 @@ TvnDataSkinSlider::TvnDataSkinSlider(const QString& idName) : TvnSkinRecord(idNa
 void TvnDataSkinUpDownControl::AfterLoad()
 {
     LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = QPoint();
-    ClientRect = TRect {};
+    ClientRect = QRect();
 }

@@ -10,13 +10,13 @@ public:
     explicit TvnDataSkinComboBox(const QString& idName);
     static TvnKeyTable<TvnDataSkinComboBox> Keys();
 
-    TRect ActiveSkinRect;
-    TRect ItemRect;
-    TRect ActiveItemRect;
-    TRect FocusItemRect;
+    QRect ActiveSkinRect;
+    QRect ItemRect;
+    QRect ActiveItemRect;
+    QRect FocusItemRect;
     int ItemLeftOffset {};
     int ItemRightOffset {};
-    TRect ItemTextRect;
+    QRect ItemTextRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
@@ -24,10 +24,10 @@ public:
     TColor FocusFontColor {};
     TColor ActiveFontColor {};
     QString ListBoxName;
-    TRect ButtonRect;
-    TRect ActiveButtonRect;
-    TRect DownButtonRect;
-    TRect UnenabledButtonRect;
+    QRect ButtonRect;
+    QRect ActiveButtonRect;
+    QRect DownButtonRect;
+    QRect UnenabledButtonRect;
     bool ItemStretchEffect {};
     bool FocusItemStretchEffect {};
     bool ShowFocus {};
@@ -40,19 +40,19 @@ public:
     explicit TvnDataSkinSpinEditControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinSpinEditControl> Keys();
 
-    TRect ActiveSkinRect;
+    QRect ActiveSkinRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
     TColor FontColor {};
     TColor ActiveFontColor {};
     TColor DisabledFontColor {};
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
+    QRect UpButtonRect;
+    QRect ActiveUpButtonRect;
+    QRect DownUpButtonRect;
+    QRect DownButtonRect;
+    QRect ActiveDownButtonRect;
+    QRect DownDownButtonRect;
 };
 
 // Up-down buttons.
@@ -64,12 +64,12 @@ public:
     // the client rectangle are reset whatever the text says.
     void AfterLoad();
 
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
+    QRect UpButtonRect;
+    QRect ActiveUpButtonRect;
+    QRect DownUpButtonRect;
+    QRect DownButtonRect;
+    QRect ActiveDownButtonRect;
+    QRect DownDownButtonRect;
 };
 
 // Track bars.
@@ -79,10 +79,10 @@ public:
     explicit TvnDataSkinTrackBarControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinTrackBarControl> Keys();
 
-    TRect ActiveSkinRect;
-    TRect TrackArea;
-    TRect ButtonRect;
-    TRect ActiveButtonRect;
+    QRect ActiveSkinRect;
+    QRect TrackArea;
+    QRect ButtonRect;
+    QRect ActiveButtonRect;
     bool Vertical {};
     bool ButtonTransparent {};
     TColor ButtonTransparentColor {};
@@ -94,8 +94,8 @@ public:
     explicit TvnDataSkinGaugeControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinGaugeControl> Keys();
 
-    TRect ProgressArea;
-    TRect ProgressRect;
+    QRect ProgressArea;
+    QRect ProgressRect;
     int BeginOffset {};
     int EndOffset {};
     bool Vertical {};
@@ -106,10 +106,10 @@ public:
     bool ProgressTransparent {};
     TColor ProgressTransparentColor {};
     bool ProgressStretch {};
-    TRect AnimationSkinRect;
+    QRect AnimationSkinRect;
     int AnimationCountFrames {};
     int AnimationTimerInterval {};
-    TRect ProgressAnimationSkinRect;
+    QRect ProgressAnimationSkinRect;
     int ProgressAnimationCountFrames {};
     int ProgressAnimationTimerInterval {};
     int AnimationBeginOffset {};
@@ -123,7 +123,7 @@ public:
     explicit TvnDataSkinSplitterControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinSplitterControl> Keys();
 
-    TRect GripperRect;
+    QRect GripperRect;
     bool GripperTransparent {};
     TColor GripperTransparentColor {};
 };
@@ -144,30 +144,30 @@ public:
     explicit TvnDataSkinExPanelControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinExPanelControl> Keys();
 
-    TRect RollHSkinRect;
-    TRect RollVSkinRect;
+    QRect RollHSkinRect;
+    QRect RollVSkinRect;
     int RollLeftOffset {};
     int RollRightOffset {};
     int RollTopOffset {};
     int RollBottomOffset {};
-    TRect RollVCaptionRect;
-    TRect RollHCaptionRect;
-    TRect CloseButtonRect;
-    TRect CloseButtonActiveRect;
-    TRect CloseButtonDownRect;
-    TRect HRollButtonRect;
-    TRect HRollButtonActiveRect;
-    TRect HRollButtonDownRect;
-    TRect HRestoreButtonRect;
-    TRect HRestoreButtonActiveRect;
-    TRect HRestoreButtonDownRect;
-    TRect VRollButtonRect;
-    TRect VRollButtonActiveRect;
-    TRect VRollButtonDownRect;
-    TRect VRestoreButtonRect;
-    TRect VRestoreButtonActiveRect;
-    TRect VRestoreButtonDownRect;
-    TRect CaptionRect;
+    QRect RollVCaptionRect;
+    QRect RollHCaptionRect;
+    QRect CloseButtonRect;
+    QRect CloseButtonActiveRect;
+    QRect CloseButtonDownRect;
+    QRect HRollButtonRect;
+    QRect HRollButtonActiveRect;
+    QRect HRollButtonDownRect;
+    QRect HRestoreButtonRect;
+    QRect HRestoreButtonActiveRect;
+    QRect HRestoreButtonDownRect;
+    QRect VRollButtonRect;
+    QRect VRollButtonActiveRect;
+    QRect VRollButtonDownRect;
+    QRect VRestoreButtonRect;
+    QRect VRestoreButtonActiveRect;
+    QRect VRestoreButtonDownRect;
+    QRect CaptionRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
@@ -194,10 +194,10 @@ public:
     explicit TvnDataSkinControlBar(const QString& idName);
     static TvnKeyTable<TvnDataSkinControlBar> Keys();
 
-    TRect ItemRect;
+    QRect ItemRect;
     int BGPictureIndex {};
-    TRect HGripRect;
-    TRect VGripRect;
+    QRect HGripRect;
+    QRect VGripRect;
     int GripOffset1 {};
     int GripOffset2 {};
     bool ItemStretchEffect {};
@@ -215,7 +215,7 @@ public:
     explicit TvnDataSkinMainMenuBar(const QString& idName);
     static TvnKeyTable<TvnDataSkinMainMenuBar> Keys();
 
-    TRect ItemsRect;
+    QRect ItemsRect;
     QString MenuBarItem;
     QString CloseButton;
     QString MinButton;
@@ -283,10 +283,10 @@ public:
     static TvnKeyTable<TvnDataSkinSlider> Keys();
 
     TColor BGColor {};
-    TRect HRulerRect;
-    TRect HThumbRect;
-    TRect VRulerRect;
-    TRect VThumbRect;
+    QRect HRulerRect;
+    QRect HThumbRect;
+    QRect VRulerRect;
+    QRect VThumbRect;
     int EdgeSize {};
     TColor PointsColor {};
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace vnutils;
+
 namespace {
 const QString kFormInfo = QStringLiteral("FORMINFO");
 } // namespace
@@ -65,13 +67,13 @@ void TvnSkinFormInfo::LoadFormInfo(const TMemIniFile& ini, bool hasMask)
     // A shaped window's mask must at least cover the client area, and hit-test points
     // left out fall back on the corner points.
     if (hasMask) {
-        if (MaskRectArea.IsEmpty()) {
+        if (RectEmpty(MaskRectArea)) {
             MaskRectArea = ClientRect;
         } else {
-            MaskRectArea.Left = std::min(MaskRectArea.Left, ClientRect.Left);
-            MaskRectArea.Top = std::min(MaskRectArea.Top, ClientRect.Top);
-            MaskRectArea.Right = std::max(MaskRectArea.Right, ClientRect.Right);
-            MaskRectArea.Bottom = std::max(MaskRectArea.Bottom, ClientRect.Bottom);
+            MaskRectArea = RectLTRB(std::min(MaskRectArea.x(), ClientRect.x()),
+                std::min(MaskRectArea.y(), ClientRect.y()),
+                std::max(RectRight(MaskRectArea), RectRight(ClientRect)),
+                std::max(RectBottom(MaskRectArea), RectBottom(ClientRect)));
         }
         ReplaceWhenOnAxis(HitTestLeftTopPoint, LeftTopPoint);
         ReplaceWhenOnAxis(HitTestRightTopPoint, RightTopPoint);
@@ -83,12 +85,12 @@ void TvnSkinFormInfo::LoadFormInfo(const TMemIniFile& ini, bool hasMask)
     // the client area; a skin whose points share a row or column has no nine-part
     // geometry and keeps them as written.
     if (RightBottomPoint.x() == LeftTopPoint.x() || RightBottomPoint.y() == LeftTopPoint.y()) return;
-    const TRect& c = ClientRect;
-    LeftTopPoint = QPoint(std::max(LeftTopPoint.x(), c.Left), std::max(LeftTopPoint.y(), c.Top));
-    RightTopPoint = QPoint(std::min(RightTopPoint.x(), c.Right), std::max(RightTopPoint.y(), c.Top));
-    LeftBottomPoint = QPoint(std::max(LeftBottomPoint.x(), c.Left), std::min(LeftBottomPoint.y(), c.Bottom));
-    RightBottomPoint
-        = QPoint(std::min(RightBottomPoint.x(), c.Right), std::min(RightBottomPoint.y(), c.Bottom));
+    const int left = ClientRect.x(), top = ClientRect.y();
+    const int right = RectRight(ClientRect), bottom = RectBottom(ClientRect);
+    LeftTopPoint = QPoint(std::max(LeftTopPoint.x(), left), std::max(LeftTopPoint.y(), top));
+    RightTopPoint = QPoint(std::min(RightTopPoint.x(), right), std::max(RightTopPoint.y(), top));
+    LeftBottomPoint = QPoint(std::max(LeftBottomPoint.x(), left), std::min(LeftBottomPoint.y(), bottom));
+    RightBottomPoint = QPoint(std::min(RightBottomPoint.x(), right), std::min(RightBottomPoint.y(), bottom));
 }
 
 void TvnSkinFormInfo::SaveFormInfo(TMemIniFile& ini) const { SaveKeys(*this, ini, kFormInfo, Keys()); }

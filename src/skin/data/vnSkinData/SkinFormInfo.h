@@ -18,7 +18,7 @@ struct TvnSkinFormInfo {
     QPoint RightTopPoint;
     QPoint LeftBottomPoint;
     QPoint RightBottomPoint;
-    TRect ClientRect;
+    QRect ClientRect;
     int BGPictureIndex {};
     int MDIBGPictureIndex {};
     // Stretch (true) or tile (false) each border part and the client background.
@@ -31,14 +31,14 @@ struct TvnSkinFormInfo {
     bool MDIBGStretchEffect {};
     TvnStretchType MDIBGStretchType {};
     // The area of MainMask that carries the window shape.
-    TRect MaskRectArea;
+    QRect MaskRectArea;
     // Corner points for the sizing hit test.
     QPoint HitTestLeftTopPoint;
     QPoint HitTestRightTopPoint;
     QPoint HitTestLeftBottomPoint;
     QPoint HitTestRightBottomPoint;
-    TRect ButtonsRect;
-    TRect CaptionRect;
+    QRect ButtonsRect;
+    QRect CaptionRect;
     int ButtonsOffset {};
     bool ButtonsInLeft {};
     bool MainMenuPopupUp {};

@@ -13,7 +13,7 @@
 #include <variant>
 
 template <class C> struct TvnSkinKey {
-    using Field = std::variant<int C::*, TColor C::*, bool C::*, QPoint C::*, TRect C::*, QString C::*,
+    using Field = std::variant<int C::*, TColor C::*, bool C::*, QPoint C::*, QRect C::*, QString C::*,
         TFontStyles C::*, TvnStretchType C::*, TvnMorphKind C::*, TAlignment C::*, TvnInactiveEffect C::*,
         TvnSkinCommand C::*>;
 

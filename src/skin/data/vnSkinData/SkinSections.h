@@ -38,7 +38,7 @@ public:
     QPoint RightTopPoint;
     QPoint LeftBottomPoint;
     QPoint RightBottomPoint;
-    TRect ItemsRect;
+    QRect ItemsRect;
     TColor ScrollMarkerColor {};
     TColor ScrollMarkerActiveColor {};
     bool LeftStretch {};
@@ -65,7 +65,7 @@ public:
     QPoint RightTopPoint;
     QPoint LeftBottomPoint;
     QPoint RightBottomPoint;
-    TRect ClientRect;
+    QRect ClientRect;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;

@@ -109,10 +109,10 @@ QPoint ParseSkinPoint(const QString& text)
     return QPoint(n[0], n[1]);
 }
 
-TRect ParseSkinRect(const QString& text)
+QRect ParseSkinRect(const QString& text)
 {
     const auto n = ScanNumbers<4>(text);
-    return TRect { n[0], n[1], n[2], n[3] };
+    return vnutils::RectLTRB(n[0], n[1], n[2], n[3]);
 }
 
 TFontStyles ParseFontStyles(const QString& text)
@@ -172,10 +172,10 @@ void ReadSkinValue(
 }
 
 void ReadSkinValue(
-    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TRect& out)
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, QRect& out)
 {
     const QString* text = ini.FindValue(section, key);
-    out = text ? ParseSkinRect(*text) : TRect {};
+    out = text ? ParseSkinRect(*text) : QRect();
 }
 
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key,
@@ -226,9 +226,13 @@ QString SkinValueText(int value) { return QString::number(value); }
 QString SkinValueText(TColor value) { return QString::number(static_cast<qint32>(value)); }
 QString SkinValueText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 QString SkinValueText(const QPoint& value) { return QStringLiteral("%1,%2").arg(value.x()).arg(value.y()); }
-QString SkinValueText(const TRect& value)
+QString SkinValueText(const QRect& value)
 {
-    return QStringLiteral("%1,%2,%3,%4").arg(value.Left).arg(value.Top).arg(value.Right).arg(value.Bottom);
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(value.x())
+        .arg(value.y())
+        .arg(vnutils::RectRight(value))
+        .arg(vnutils::RectBottom(value));
 }
 QString SkinValueText(const QString& value) { return value; }
 

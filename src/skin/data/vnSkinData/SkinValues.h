@@ -8,8 +8,10 @@
 #include "MemIniFile.h"
 #include "platform/Colors.h"
 #include "skin/data/SkinTypes.h"
+#include "skin/data/vnUtils/SkinRect.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -22,12 +24,16 @@ struct TvnKeyDefault {
     const char* Text = "";
 };
 
+// Rectangles are written left, top, right, bottom and travel as QRect of position and
+// size, as composition takes them (vnUtils/SkinRect.h): "9,4,205,21" is the QRect at
+// (9,4) of size 196 x 17.
+//
 // Points and rectangles: a comma ends a number, digits are collected and every other
 // character (blanks, signs) is skipped, so "-3,5" reads (3,5). A number that is missing
 // or empty raises "'' is not a valid integer value"; one too large for 32 bits raises
 // the same message with its digits. Numbers beyond those needed are ignored.
 QPoint ParseSkinPoint(const QString& text);
-TRect ParseSkinRect(const QString& text);
+QRect ParseSkinRect(const QString& text);
 
 // A style is set when its name occurs anywhere in the text, in exactly this case.
 TFontStyles ParseFontStyles(const QString& text);
@@ -49,7 +55,7 @@ void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TColor& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, bool& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QPoint& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TRect& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QRect& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QString& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TFontStyles& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnStretchType& out);
@@ -66,7 +72,7 @@ QString SkinValueText(int value);
 QString SkinValueText(TColor value);
 QString SkinValueText(bool value);
 QString SkinValueText(const QPoint& value);
-QString SkinValueText(const TRect& value);
+QString SkinValueText(const QRect& value);
 QString SkinValueText(const QString& value);
 QString SkinValueText(TFontStyles value);
 QString SkinValueText(TvnStretchType value);
