@@ -23,3 +23,14 @@ enum class TvnInactiveEffect {
     ieSplitBlur = 4,
     ieInvert = 5,
 };
+
+// What a caption button or animated frame object does when clicked.
+enum class TvnSkinCommand {
+    cmClose = 0,
+    cmMaximize = 1,
+    cmMinimize = 2,
+    cmSysMenu = 3,
+    cmDefault = 4,
+    cmRollUp = 5,
+    cmMinimizeToTray = 6,
+};

@@ -1,0 +1,93 @@
+#include "SkinSections.h"
+
+namespace {
+const QString kSkinColors = QStringLiteral("SKINCOLORS");
+const QString kPopupWindow = QStringLiteral("POPUPWINDOW");
+const QString kHintWindow = QStringLiteral("HINTWINDOW");
+} // namespace
+
+// clang-format off
+TvnKeyTable<TvnSkinColors> TvnSkinColors::Keys()
+{
+    using C = TvnSkinColors;
+    static const TvnSkinKey<C> keys[] = {
+        Key("cbtnface", &C::cBtnFace, clr::clBtnFace),
+        Key("cbtntext", &C::cBtnText, clr::clBtnText),
+        Key("cwindow", &C::cWindow, clr::clWindow),
+        Key("cwindowtext", &C::cWindowText, clr::clWindowText),
+        Key("chighlight", &C::cHighlight, clr::clHighlight),
+        Key("chighlighttext", &C::cHighlightText, clr::clHighlightText),
+        Key("cbtnhighlight", &C::cBtnHighlight, clr::clBtnHighlight),
+        Key("cbtnshadow", &C::cBtnShadow, clr::clBtnShadow),
+    };
+    return keys;
+}
+
+TvnKeyTable<TvnDataSkinPopupWindow> TvnDataSkinPopupWindow::Keys()
+{
+    using C = TvnDataSkinPopupWindow;
+    static const TvnSkinKey<C> keys[] = {
+        Key("windowpictureindex", &C::WindowPictureIndex, -1),
+        Key("maskpictureindex", &C::MaskPictureIndex, -1),
+        Key("lefttoppoint", &C::LeftTopPoint),
+        Key("righttoppoint", &C::RightTopPoint),
+        Key("leftbottompoint", &C::LeftBottomPoint),
+        Key("rightbottompoint", &C::RightBottomPoint),
+        Key("itemsrect", &C::ItemsRect),
+        Key("scrollmarkercolor", &C::ScrollMarkerColor),
+        Key("scrollmarkeractivecolor", &C::ScrollMarkerActiveColor),
+        Key("leftstretch", &C::LeftStretch),
+        Key("rightstretch", &C::RightStretch),
+        Key("topstretch", &C::TopStretch),
+        Key("bottomstretch", &C::BottomStretch),
+        Key("stretcheffect", &C::StretchEffect),
+        Key("stretchtype", &C::StretchType),
+    };
+    return keys;
+}
+
+TvnKeyTable<TvnDataSkinHintWindow> TvnDataSkinHintWindow::Keys()
+{
+    using C = TvnDataSkinHintWindow;
+    static const TvnSkinKey<C> keys[] = {
+        Key("windowpictureindex", &C::WindowPictureIndex, -1),
+        Key("maskpictureindex", &C::MaskPictureIndex, -1),
+        Key("lefttoppoint", &C::LeftTopPoint),
+        Key("righttoppoint", &C::RightTopPoint),
+        Key("leftbottompoint", &C::LeftBottomPoint),
+        Key("rightbottompoint", &C::RightBottomPoint),
+        Key("clientrect", &C::ClientRect),
+        Key("fontname", &C::FontName, "Arial"),
+        Key("fontheight", &C::FontHeight, 14),
+        Key("fontstyle", &C::FontStyle),
+        Key("fontcolor", &C::FontColor),
+        Key("leftstretch", &C::LeftStretch),
+        Key("rightstretch", &C::RightStretch),
+        Key("topstretch", &C::TopStretch),
+        Key("bottomstretch", &C::BottomStretch),
+        Key("stretcheffect", &C::StretchEffect),
+        Key("stretchtype", &C::StretchType),
+    };
+    return keys;
+}
+// clang-format on
+
+TvnSkinColors::TvnSkinColors() { Reset(); }
+void TvnSkinColors::Reset() { ApplyDefaults(*this, Keys()); }
+void TvnSkinColors::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, kSkinColors, Keys()); }
+void TvnSkinColors::SaveToIni(TMemIniFile& ini) const { SaveKeys(*this, ini, kSkinColors, Keys()); }
+
+TvnDataSkinPopupWindow::TvnDataSkinPopupWindow() { ApplyDefaults(*this, Keys()); }
+void TvnDataSkinPopupWindow::LoadFromIni(const TMemIniFile& ini)
+{
+    LoadKeys(*this, ini, kPopupWindow, Keys());
+}
+void TvnDataSkinPopupWindow::SaveToIni(TMemIniFile& ini) const { SaveKeys(*this, ini, kPopupWindow, Keys()); }
+
+TvnDataSkinHintWindow::TvnDataSkinHintWindow()
+{
+    ApplyDefaults(*this, Keys());
+    FontHeight = 12;
+}
+void TvnDataSkinHintWindow::LoadFromIni(const TMemIniFile& ini) { LoadKeys(*this, ini, kHintWindow, Keys()); }
+void TvnDataSkinHintWindow::SaveToIni(TMemIniFile& ini) const { SaveKeys(*this, ini, kHintWindow, Keys()); }

@@ -1,0 +1,86 @@
+#pragma once
+// The value syntax of the skin description: how each kind of value is read from the
+// INI text, with its fallback rules, and how it is written back.
+//
+// Every kind has one ReadSkinValue and one SkinValueText overload, and every reader
+// takes the key's default in one shape (TvnKeyDefault), so that one key table can drive
+// reading and writing of all kinds alike (SkinKeyTable.h).
+#include "MemIniFile.h"
+#include "platform/Colors.h"
+#include "skin/data/SkinTypes.h"
+#include "skin/data/vnUtils/SkinRect.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// A key's default: integers and colours use Number, texts use Text. Every other kind
+// has one fixed default: false, 0,0, an empty rectangle, no style, or the enumeration's
+// default name.
+struct TvnKeyDefault {
+    std::int64_t Number = 0;
+    const char* Text = "";
+};
+
+// Rectangles are written left, top, right, bottom and travel as QRect of position and
+// size, as composition takes them (vnUtils/SkinRect.h): "9,4,205,21" is the QRect at
+// (9,4) of size 196 x 17.
+//
+// Points and rectangles: a comma ends a number, digits are collected and every other
+// character (blanks, signs) is skipped, so "-3,5" reads (3,5). A number that is missing
+// or empty raises "'' is not a valid integer value"; one too large for 32 bits raises
+// the same message with its digits. Numbers beyond those needed are ignored.
+QPoint ParseSkinPoint(const QString& text);
+QRect ParseSkinRect(const QString& text);
+
+// A style is set when its name occurs anywhere in the text, in exactly this case.
+TFontStyles ParseFontStyles(const QString& text);
+
+// Enumerations are read by exact comparison with their names; any other text reads as
+// the enumeration's fallback (stretch type: horizontal; morph kind: mkdefault;
+// alignment: right; inactive effect: iegrayscale; command: cmminimizetotray).
+TvnStretchType ParseStretchType(const QString& text);
+TvnMorphKind ParseMorphKind(const QString& text);
+TAlignment ParseAlignment(const QString& text);
+TvnInactiveEffect ParseInactiveEffect(const QString& text);
+TvnSkinCommand ParseSkinCommand(const QString& text);
+
+// A missing key gives its default, so reading from an empty INI file yields every
+// default. Integers that are not numbers give the default; flags are true only for 1.
+// Colours accept the signed and the unsigned decimal form of a 32-bit value.
+// clang-format off
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, int& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TColor& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, bool& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QPoint& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QRect& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QString& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TFontStyles& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnStretchType& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnMorphKind& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TAlignment& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnInactiveEffect& out);
+void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnSkinCommand& out);
+// clang-format on
+
+// The written form: flags as 0/1, points and rectangles joined by "," without blanks,
+// font styles by their names joined by ",", enumerations by name, colours as signed
+// decimals (so that any 32-bit reader takes them back).
+QString SkinValueText(int value);
+QString SkinValueText(TColor value);
+QString SkinValueText(bool value);
+QString SkinValueText(const QPoint& value);
+QString SkinValueText(const QRect& value);
+QString SkinValueText(const QString& value);
+QString SkinValueText(TFontStyles value);
+QString SkinValueText(TvnStretchType value);
+QString SkinValueText(TvnMorphKind value);
+QString SkinValueText(TAlignment value);
+QString SkinValueText(TvnInactiveEffect value);
+QString SkinValueText(TvnSkinCommand value);
+
+// A numbered list: key <name>"count" holds n, keys "0" to n - 1 hold the items.
+QStringList ReadSkinList(const TMemIniFile& ini, const QString& section, const QString& name);
+void WriteSkinList(TMemIniFile& ini, const QString& section, const QString& name, const QStringList& items);
