@@ -1,6 +1,7 @@
 #include "Registration.h"
 
 #include "framework/StandardClasses.h"
+#include "skin/data/vnSkinData/SkinDataClasses.h"
 
 #include <QtGlobal>
 
@@ -10,4 +11,5 @@ void RegisterQuiraClasses()
 {
     initResources();
     RegisterStandardClasses();
+    RegisterSkinDataClasses();
 }

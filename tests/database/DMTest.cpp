@@ -3,7 +3,7 @@
 #include "support/TestDb.h"
 #include "app/uDM/uDM.h"
 #include "framework/Exception.h"
-#include "framework/StandardClasses.h"
+#include "app/Registration.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         DatabaseTest::SetUp();
-        RegisterStandardClasses();
+        RegisterQuiraClasses();
         dm = std::make_unique<TDM>();
         testdb::Redirect(*dm->ConectMysql, testdb::Port());
     }
@@ -52,7 +52,7 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
         names << c->objectName();
     EXPECT_EQ(names,
         (QStringList { "ConectMysql", "qryEmpresa", "dspEmpresa", "cdsEmpresa", "qryUsuario", "qryEvento",
-            "cdsEvento", "dspEvento", "dsEvento", "qryFotoEscolhida", "dspFotoEscolhida", "cdsFotoEscolhida",
+            "cdsEvento", "dspEvento", "dsEvento", "vnSkinData1", "vnCompressed", "qryFotoEscolhida", "dspFotoEscolhida", "cdsFotoEscolhida",
             "dsFotoEscolhida", "qryQtoFtosEscohidas", "dspQtoFtosEscohidas", "cdsQtoFtosEscohidas" }));
     EXPECT_EQ(dm->Name(), QStringLiteral("DM"));
     EXPECT_EQ(dm->IdEmpresa, 0);

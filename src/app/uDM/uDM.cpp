@@ -1,5 +1,8 @@
 #include "uDM.h"
 
+#include "skin/data/vnSkinData/CompressedStoredSkin.h"
+#include "skin/data/vnSkinData/SkinData.h"
+
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
@@ -22,6 +25,8 @@ TDM::TDM(QObject* owner)
     cdsEvento = ComponentByName<TClientDataSet>(QStringLiteral("cdsEvento"));
     dspEvento = ComponentByName<TDataSetProvider>(QStringLiteral("dspEvento"));
     dsEvento = ComponentByName<TDataSource>(QStringLiteral("dsEvento"));
+    vnSkinData1 = ComponentByName<TvnSkinData>(QStringLiteral("vnSkinData1"));
+    vnCompressed = ComponentByName<TvnCompressedStoredSkin>(QStringLiteral("vnCompressed"));
     qryFotoEscolhida = ComponentByName<TSQLQuery>(QStringLiteral("qryFotoEscolhida"));
     dspFotoEscolhida = ComponentByName<TDataSetProvider>(QStringLiteral("dspFotoEscolhida"));
     cdsFotoEscolhida = ComponentByName<TClientDataSet>(QStringLiteral("cdsFotoEscolhida"));

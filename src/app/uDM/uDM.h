@@ -16,6 +16,8 @@ class TDataSetProvider;
 class TDataSource;
 class TSQLConnection;
 class TSQLQuery;
+class TvnCompressedStoredSkin;
+class TvnSkinData;
 
 // What the login check found: whether a user has this login and password, and the
 // company of that user.
@@ -69,6 +71,8 @@ public:
     TClientDataSet* cdsEvento = nullptr;
     TDataSetProvider* dspEvento = nullptr;
     TDataSource* dsEvento = nullptr;
+    TvnSkinData* vnSkinData1 = nullptr;
+    TvnCompressedStoredSkin* vnCompressed = nullptr;
     TSQLQuery* qryFotoEscolhida = nullptr;
     TDataSetProvider* dspFotoEscolhida = nullptr;
     TClientDataSet* cdsFotoEscolhida = nullptr;
