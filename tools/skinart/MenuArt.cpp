@@ -1,0 +1,208 @@
+// Popup menus, the hint window and the main menu bar: window pictures with their masks,
+// the menu item looks and the menu bar's items and buttons.
+#include "Glyphs.h"
+#include "Painting.h"
+#include "Sheet.h"
+#include "StudioSkin.h"
+
+#include "skin/data/vnUtils/SkinRect.h"
+
+using namespace palette;
+using vnutils::RectLTRB;
+
+namespace art {
+
+namespace {
+
+// A small window: a face with an outline and rounded corners, and its mask.
+struct TWindowArt {
+    QImage Picture;
+    QImage Mask;
+};
+
+TWindowArt PaintWindow(QSize size, QRgb top, QRgb bottom, qreal radius)
+{
+    TWindowArt art { NewPicture(size, bottom), NewPicture(size, 0x000000) };
+    {
+        TArtPainter painter(art.Picture);
+        PaintFace(painter, art.Picture.rect(), TFace { top, bottom, Edge, Mix(top, EdgeLight, 0.5), radius });
+    }
+    // The shape: black inside the rounded outline.
+    KeyOutsideRounded(art.Mask, art.Mask.rect(), radius, 0xFFFFFF);
+    return art;
+}
+
+void SetWindowPoints(auto& window, QSize size, int corner)
+{
+    window.LeftTopPoint = QPoint(corner, corner);
+    window.RightTopPoint = QPoint(size.width() - corner, corner);
+    window.LeftBottomPoint = QPoint(corner, size.height() - corner);
+    window.RightBottomPoint = QPoint(size.width() - corner, size.height() - corner);
+    window.LeftStretch = window.RightStretch = window.TopStretch = window.BottomStretch = true;
+    window.StretchEffect = true;
+    window.StretchType = TvnStretchType::Full;
+}
+
+void AddPopupAndHint(TSkinBuilder& skin)
+{
+    const QSize popupSize(80, 60);
+    const TWindowArt popup = PaintWindow(popupSize, Mix(Menu, EdgeLight, 0.06), Menu, 4);
+    skin.SetPicture(picPopup, QStringLiteral("popup.bmp"), popup.Picture);
+    skin.SetPicture(picPopupMask, QStringLiteral("popupmask.bmp"), popup.Mask, true);
+    TvnDataSkinPopupWindow& p = skin.PopupWindow;
+    p.WindowPictureIndex = picPopup;
+    p.MaskPictureIndex = picPopupMask;
+    SetWindowPoints(p, popupSize, 6);
+    p.ItemsRect = RectLTRB(3, 3, 77, 57);
+    p.ScrollMarkerColor = ToTColor(Glyph);
+    p.ScrollMarkerActiveColor = ToTColor(White);
+
+    const QSize hintSize(60, 30);
+    const TWindowArt hint = PaintWindow(hintSize, FaceBand, Mix(FaceBand, Face, 0.5), 4);
+    skin.SetPicture(picHint, QStringLiteral("hint.bmp"), hint.Picture);
+    skin.SetPicture(picHintMask, QStringLiteral("hintmask.bmp"), hint.Mask, true);
+    TvnDataSkinHintWindow& h = skin.HintWindow;
+    h.WindowPictureIndex = picHint;
+    h.MaskPictureIndex = picHintMask;
+    SetWindowPoints(h, hintSize, 6);
+    h.ClientRect = RectLTRB(4, 3, 56, 27);
+    SetFont(h, Text);
+}
+
+// A mark (check, radio dot, arrow) on the plain item and on the highlighted one.
+struct TMarkLooks {
+    QRect Normal;
+    QRect Active;
+};
+
+template <class Paint> TMarkLooks PaintMarks(TSheet& sheet, QRgb activeBackground, Paint paint)
+{
+    TMarkLooks looks { sheet.Place(QSize(14, 14)), sheet.Place(QSize(14, 14)) };
+    FillVertical(sheet.Image(), looks.Active, activeBackground, activeBackground);
+    TArtPainter painter(sheet.Image());
+    paint(painter, QRectF(looks.Normal), QColor(Text));
+    paint(painter, QRectF(looks.Active), QColor(White));
+    return looks;
+}
+
+void AddMenuItems(TSkinBuilder& skin)
+{
+    TSheet sheet(160, Menu);
+    QImage& image = sheet.Image();
+
+    // Popup menu items: plain on the menu, highlighted with the selection colour.
+    const QRect item = sheet.Place(QSize(60, 20));
+    const QRect activeItem = sheet.Place(QSize(60, 20));
+    const QRect divider = sheet.Place(QSize(30, 7));
+    {
+        TArtPainter painter(image);
+        PaintFace(painter, activeItem.adjusted(1, 0, -1, 0), TFace { SelectTop, SelectBottom, {}, {}, 3 });
+    }
+    HLine(image, divider.x(), divider.x() + divider.width(), divider.y() + 3, Line);
+    HLine(image, divider.x(), divider.x() + divider.width(), divider.y() + 4, Mix(Menu, EdgeLight, 0.2));
+    sheet.NextRow();
+
+    // The highlighted item's colour where its marks stand.
+    const QRgb selected = Mix(SelectTop, SelectBottom, 0.5);
+    const TMarkLooks check = PaintMarks(sheet, selected,
+        [](QPainter& p, const QRectF& r, QColor c) { CheckMark(p, r.adjusted(2, 2, -2, -2), c, 1.6); });
+    const TMarkLooks radio = PaintMarks(sheet, selected, [](QPainter& p, const QRectF& r, QColor c) { Dot(p, r, c, 3); });
+    const TMarkLooks arrow = PaintMarks(
+        sheet, selected, [](QPainter& p, const QRectF& r, QColor c) { Chevron(p, r, TDirection::Right, c, 3, 1.5); });
+    sheet.NextRow();
+
+    // The main menu bar and its items.
+    const QRect bar = sheet.Place(QSize(40, 22));
+    const QRect barItem = sheet.Place(QSize(40, 22));
+    const QRect barItemActive = sheet.Place(QSize(40, 22));
+    const QRect barItemDown = sheet.Place(QSize(40, 22));
+    for (const QRect& r : { bar, barItem, barItemActive, barItemDown }) {
+        FillVertical(image, r, MenuBarTop, MenuBarBottom);
+        HLine(image, r.x(), r.x() + r.width(), r.y() + r.height() - 1, Shade);
+    }
+    {
+        TArtPainter painter(image);
+        PaintFace(painter, barItemActive.adjusted(1, 2, -1, -2), TFace { HotTop, HotBottom, Edge, {}, 3 });
+        PaintFace(painter, barItemDown.adjusted(1, 2, -1, -2), TFace { Menu, Menu, Edge, {}, 3 });
+    }
+    skin.SetPicture(picMenus, QStringLiteral("menus.bmp"), sheet.Finished());
+
+    auto& menuItem = skin.AddObject<TvnDataSkinMenuItem>(QStringLiteral("menuitem"), "menuitem");
+    menuItem.ActivePictureIndex = picMenus;
+    menuItem.SkinRectInAPicture = true;
+    menuItem.SkinRect = item;
+    menuItem.ActiveSkinRect = activeItem;
+    menuItem.ItemLeftOffset = 4;
+    menuItem.ItemRightOffset = 4;
+    menuItem.DividerRect = divider;
+    menuItem.DividerLeftOffset = 4;
+    menuItem.DividerRightOffset = 4;
+    menuItem.TextRect = RectLTRB(24, 0, 52, 20);
+    menuItem.ImageRect = RectLTRB(3, 2, 19, 18);
+    SetFont(menuItem, Text);
+    menuItem.ActiveFontColor = ToTColor(White);
+    menuItem.UnenabledFontColor = ToTColor(TextDisabled);
+    menuItem.StretchEffect = true;
+    menuItem.InactiveStretchEffect = true;
+    menuItem.DividerStretchEffect = true;
+    menuItem.CheckImageRect = check.Normal;
+    menuItem.ActiveCheckImageRect = check.Active;
+    menuItem.RadioImageRect = radio.Normal;
+    menuItem.ActiveRadioImageRect = radio.Active;
+    menuItem.ArrowImageRect = arrow.Normal;
+    menuItem.ActiveArrowImageRect = arrow.Active;
+
+    auto& barItemRecord = skin.AddObject<TvnDataSkinMainMenuBarItem>(QStringLiteral("mainmenubaritem"), "mainmenubaritem");
+    barItemRecord.ActivePictureIndex = picMenus;
+    barItemRecord.SkinRectInAPicture = true;
+    barItemRecord.SkinRect = barItem;
+    barItemRecord.ActiveSkinRect = barItemActive;
+    barItemRecord.DownRect = barItemDown;
+    barItemRecord.ItemLeftOffset = 4;
+    barItemRecord.ItemRightOffset = 4;
+    barItemRecord.TextRect = RectLTRB(6, 0, 34, 21);
+    SetFont(barItemRecord, Text);
+    barItemRecord.ActiveFontColor = ToTColor(White);
+    barItemRecord.DownFontColor = ToTColor(White);
+    barItemRecord.UnenabledFontColor = ToTColor(TextDisabled);
+    barItemRecord.StretchEffect = true;
+
+    struct TMenuBarButton {
+        const char* Name;
+        TCaptionButtonRow Row;
+        TvnSkinCommand Command;
+        const char* Hint;
+    };
+    static constexpr TMenuBarButton kButtons[] = {
+        { "menubarsysmenubutton", cbMenuBarSysMenu, TvnSkinCommand::cmSysMenu, "System menu" },
+        { "menubarclosebutton", cbMenuBarClose, TvnSkinCommand::cmClose, "Close" },
+        { "menubarmaxbutton", cbMenuBarMaximize, TvnSkinCommand::cmMaximize, "Maximize" },
+        { "menubarminbutton", cbMenuBarMinimize, TvnSkinCommand::cmMinimize, "Minimize" },
+    };
+    for (const TMenuBarButton& b : kButtons)
+        SetCaptionButton(skin.AddObject<TvnDataSkinMainMenuBarButton>(QString::fromLatin1(b.Name), "mainmenubarbutton"),
+            b.Row, b.Command, QString::fromLatin1(b.Hint));
+
+    auto& menuBar = skin.AddControl<TvnDataSkinMainMenuBar>(QStringLiteral("mainmenubar"), "mainmenubar");
+    menuBar.PictureIndex = picMenus;
+    menuBar.SkinRect = bar;
+    menuBar.ItemsRect = RectLTRB(2, 0, 38, 21);
+    menuBar.MenuBarItem = QStringLiteral("mainmenubaritem");
+    menuBar.CloseButton = QStringLiteral("menubarclosebutton");
+    menuBar.MinButton = QStringLiteral("menubarminbutton");
+    menuBar.MaxButton = QStringLiteral("menubarmaxbutton");
+    menuBar.SysMenuButton = QStringLiteral("menubarsysmenubutton");
+    menuBar.TrackMarkColor = ToTColor(TextMuted);
+    menuBar.TrackMarkActiveColor = ToTColor(White);
+    menuBar.StretchEffect = true;
+}
+
+} // namespace
+
+void AddMenus(TSkinBuilder& skin)
+{
+    AddPopupAndHint(skin);
+    AddMenuItems(skin);
+}
+
+} // namespace art

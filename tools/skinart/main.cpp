@@ -1,0 +1,44 @@
+// skinart: paints the studio skin and writes its folder.
+//
+//   skinart FOLDER     writes FOLDER/skin.ini and the BMP files it names
+//
+// The product's skin folder is assets/skin; the build packs it into the program. The
+// artwork is drawn without text, so the pictures do not depend on installed fonts, and
+// every texture has a fixed seed, so running the tool again gives the same files.
+#include "StudioSkin.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: skinart FOLDER\n";
+        return 2;
+    }
+    try {
+        art::TSkinBuilder skin;
+        skin.SkinName = QStringLiteral("Quira Studio");
+        skin.SkinAuthor = QStringLiteral("Quira");
+        skin.SkinComments = QStringLiteral("Dark studio skin painted by tools/skinart");
+        art::AddFrame(skin);
+        art::AddMenus(skin);
+        art::AddSkinColors(skin);
+        art::AddButtons(skin);
+        art::AddCheckBoxes(skin);
+        art::AddPanels(skin);
+        art::AddScrollBars(skin);
+        art::AddTabs(skin);
+        art::AddEdits(skin);
+        art::AddLists(skin);
+        art::AddGauges(skin);
+        skin.Write(args[1], QStringLiteral("skin.ini"));
+    } catch (const std::exception& error) {
+        QTextStream(stderr) << "skinart: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
