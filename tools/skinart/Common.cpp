@@ -44,3 +44,15 @@ void AddSkinColors(TSkinBuilder& skin)
 }
 
 } // namespace art
+
+namespace art {
+
+void AddLabels(TSkinBuilder& skin)
+{
+    // Static texts draw straight on their parent: a font and a colour, no picture.
+    auto& label = skin.AddControl<TvnDataSkinStdLabelControl>(QStringLiteral("stdlabel"), "stdlabel");
+    SetFont(label, Text);
+    label.ActiveFontColor = ToTColor(AccentLight);
+}
+
+} // namespace art

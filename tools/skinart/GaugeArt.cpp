@@ -21,13 +21,17 @@ void PaintGroove(QImage& image, const QRect& r, qreal radius)
     PaintFace(painter, r, TFace { Mix(Field, Shade, 0.4), Field, Edge, {}, radius });
 }
 
-// The accent fill of a gauge, shaded across its thickness.
+// The fill of a gauge: the selection's deep blue, so the percentage drawn over it reads
+// as well as over the empty groove, with a light edge along its top (or left) side.
 void PaintProgress(QImage& image, const QRect& r, bool upright)
 {
-    if (upright)
-        FillHorizontal(image, r, AccentLight, Accent);
-    else
-        FillVertical(image, r, AccentLight, Accent);
+    if (upright) {
+        FillHorizontal(image, r, SelectTop, SelectBottom);
+        VLine(image, r.x(), r.y(), r.y() + r.height(), AccentLight);
+    } else {
+        FillVertical(image, r, SelectTop, SelectBottom);
+        HLine(image, r.x(), r.x() + r.width(), r.y(), AccentLight);
+    }
 }
 
 // A thumb on the transparent colour, its rim painted on the face it moves over.

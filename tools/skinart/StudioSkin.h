@@ -99,5 +99,6 @@ void AddEdits(TSkinBuilder& skin);
 void AddLists(TSkinBuilder& skin);
 void AddGauges(TSkinBuilder& skin);
 void AddSkinColors(TSkinBuilder& skin);
+void AddLabels(TSkinBuilder& skin);
 
 } // namespace art

@@ -29,6 +29,7 @@ int main(int argc, char** argv)
         art::AddSkinColors(skin);
         art::AddButtons(skin);
         art::AddCheckBoxes(skin);
+        art::AddLabels(skin);
         art::AddPanels(skin);
         art::AddScrollBars(skin);
         art::AddTabs(skin);

@@ -40,53 +40,47 @@ TvnObjectFlags CaptionButtonFlags(TvnSkinCommand command, bool skinRectInAPictur
 
 namespace {
 
-// The four corner areas of the frame picture; right and bottom edges are outside.
-struct TCornerAreas {
-    QRect LeftTop, RightTop, LeftBottom, RightBottom;
-};
-
-TCornerAreas CornerAreas(const TvnSkinFormInfo& info, QSize picture)
-{
-    const int pw = picture.width(), ph = picture.height();
-    return { RectLTRB(0, 0, info.LeftTopPoint.x(), info.LeftTopPoint.y()),
-        RectLTRB(info.RightTopPoint.x(), 0, pw, info.RightTopPoint.y()),
-        RectLTRB(0, info.LeftBottomPoint.y(), info.LeftBottomPoint.x(), ph),
-        RectLTRB(info.RightBottomPoint.x(), info.RightBottomPoint.y(), pw, ph) };
-}
-
 bool InArea(const QRect& area, QPoint p)
 {
     return p.x() >= area.x() && p.x() < RectRight(area) && p.y() >= area.y() && p.y() < RectBottom(area);
 }
 
-// A rectangle of the frame picture moved to the present size by the corner areas its
-// corners lie in.
-QRect FollowCorners(const QRect& r, const TCornerAreas& a, int dx, int dy)
+} // namespace
+
+QRect MoveWithCorners(const QRect& r, const TvnCornerPoints& corners, QSize skin, int dx, int dy)
 {
+    const int w = skin.width(), h = skin.height();
+    const QRect leftTop = RectLTRB(0, 0, corners.LeftTop.x(), corners.LeftTop.y());
+    const QRect rightTop = RectLTRB(corners.RightTop.x(), 0, w, corners.RightTop.y());
+    const QRect leftBottom = RectLTRB(0, corners.LeftBottom.y(), corners.LeftBottom.x(), h);
+    const QRect rightBottom = RectLTRB(corners.RightBottom.x(), corners.RightBottom.y(), w, h);
+
     const QPoint tl = r.topLeft();
     const QPoint br(RectRight(r), RectBottom(r));
     const auto both = [&](const QRect& area) { return InArea(area, tl) && InArea(area, br); };
-    if (both(a.LeftTop)) return r;
-    if (both(a.RightTop)) return r.translated(dx, 0);
-    if (both(a.LeftBottom)) return r.translated(0, dy);
-    if (both(a.RightBottom)) return r.translated(dx, dy);
+    if (both(leftTop)) return r;
+    if (both(rightTop)) return r.translated(dx, 0);
+    if (both(leftBottom)) return r.translated(0, dy);
+    if (both(rightBottom)) return r.translated(dx, dy);
     QRect moved = r;
-    if (InArea(a.LeftTop, tl) && InArea(a.RightBottom, br)) {
+    if (InArea(leftTop, tl) && InArea(rightBottom, br)) {
         moved.setWidth(r.width() + dx);
         moved.setHeight(r.height() + dy);
-    } else if (InArea(a.LeftTop, tl) && InArea(a.RightTop, br)) {
+    } else if (InArea(leftTop, tl) && InArea(rightTop, br)) {
         moved.setWidth(r.width() + dx);
-    } else if (InArea(a.LeftBottom, tl) && InArea(a.RightBottom, br)) {
+    } else if (InArea(leftBottom, tl) && InArea(rightBottom, br)) {
         moved.setWidth(r.width() + dx);
         moved.translate(0, dy);
-    } else if (InArea(a.LeftTop, tl) && InArea(a.LeftBottom, br)) {
+    } else if (InArea(leftTop, tl) && InArea(leftBottom, br)) {
         moved.setHeight(r.height() + dy);
-    } else if (InArea(a.RightTop, tl) && InArea(a.RightBottom, br)) {
+    } else if (InArea(rightTop, tl) && InArea(rightBottom, br)) {
         moved.translate(dx, 0);
         moved.setHeight(r.height() + dy);
     }
     return moved;
 }
+
+namespace {
 
 bool InRow(const TvnLayoutObject& o)
 {
@@ -130,12 +124,12 @@ void SetRight(QRect& r, int right) { r.setWidth(right - r.x()); }
 void LayoutObjects(std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame)
 {
     const TvnFrameGeometry g = UpdateFrameGeometry(info, picture, frame);
-    const TCornerAreas areas = CornerAreas(info, picture);
+    const TvnCornerPoints corners { info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint, info.RightBottomPoint };
     const int dx = frame.width() - picture.width();
     const int dy = frame.height() - picture.height();
 
     for (TvnLayoutObject& o : objects)
-        o.Rect = o.SkinRectInAPicture ? o.SkinRect : FollowCorners(o.SkinRect, areas, dx, dy);
+        o.Rect = o.SkinRectInAPicture ? o.SkinRect : MoveWithCorners(o.SkinRect, corners, picture, dx, dy);
 
     const bool inButtonsRect = !RectEmpty(g.NewButtonsRect);
     const QRect row = inButtonsRect ? g.NewButtonsRect : g.NewCaptionRect;

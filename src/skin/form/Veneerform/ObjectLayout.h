@@ -47,6 +47,19 @@ struct TvnObjectFlags {
 TvnObjectFlags CaptionButtonFlags(TvnSkinCommand command, bool skinRectInAPicture, TvnBorderIcons icons,
     bool hideCaptionButtons, bool disableSystemMenu, bool shownByApplication = false);
 
+// The four corner points cutting a skin rectangle (or a frame picture) into nine parts.
+struct TvnCornerPoints {
+    QPoint LeftTop, RightTop, LeftBottom, RightBottom;
+};
+
+// A rectangle of a `skin`-sized picture moved to a size dx wider and dy higher: one lying
+// in a corner area follows that corner; one reaching from one area into another grows
+// between them (left-top to right-bottom: both ways; to right-top: across; left-bottom
+// to right-bottom: across, moving down; left-top to left-bottom: down; right-top to
+// right-bottom: moving right, down); any other stays. Areas exclude their right and
+// bottom edges.
+QRect MoveWithCorners(const QRect& r, const TvnCornerPoints& corners, QSize skin, int dx, int dy);
+
 // Places every object for a frame of `frame` size (`picture` being MainPicture's size):
 // objects drawn as part of the frame picture follow the corner area they lie in; objects
 // with pictures of their own are laid out in a row in the buttons rectangle (else the
