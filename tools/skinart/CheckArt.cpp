@@ -112,7 +112,7 @@ void AddCheckRecord(TSkinBuilder& skin, TSheet& sheet, const char* name, bool ra
     sheet.NextRow();
     {
         TArtPainter painter(sheet.Image());
-        PaintFace(painter, face, TFace { FaceBand, Face, Edge, Mix(FaceBand, EdgeLight, 0.4), 3 });
+        PaintFace(painter, face, TFace { FaceBand, Face, Edge, {}, 3 });
         PaintFace(painter, hotFace, TFace { HotTop, HotBottom, Mix(Edge, EdgeLight, 0.5), {}, 3 });
     }
 

@@ -40,7 +40,7 @@ void AddSkinColors(TSkinBuilder& skin)
     // On dark faces the emboss of disabled text runs the other way: its "shadow" is the
     // readable light stroke, its "highlight" the faint one beneath.
     c.cBtnHighlight = ToTColor(Mix(Face, EdgeLight, 0.45));
-    c.cBtnShadow = ToTColor(0x8C939D);
+    c.cBtnShadow = ToTColor(0x9AA0A9);
 }
 
 } // namespace art

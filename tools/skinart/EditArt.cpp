@@ -178,7 +178,7 @@ void AddEdits(TSkinBuilder& skin)
             c.ActiveItemRect = items.Active;
             c.FocusItemRect = items.Focus;
             c.ItemLeftOffset = c.ItemRightOffset = 4;
-            c.ItemTextRect = RectLTRB(4, 0, 36, 18);
+            c.ItemTextRect = RectLTRB(4, 1, 36, 17);
             c.FocusFontColor = ToTColor(White);
             c.ListBoxName = QStringLiteral("listbox");
             c.ButtonRect = buttonLooks[0][blRest];

@@ -160,7 +160,7 @@ template <class Record> Record& AddListBox(TSkinBuilder& skin, const char* name,
     l.ActiveItemRect = looks.ActiveItem;
     l.FocusItemRect = looks.FocusItem;
     l.ItemLeftOffset = l.ItemRightOffset = 4;
-    l.ItemTextRect = RectLTRB(4, 0, 36, 18);
+    l.ItemTextRect = RectLTRB(4, 1, 36, 17);
     SetFont(l, Text);
     l.ActiveFontColor = ToTColor(White);
     l.FocusFontColor = ToTColor(White);
@@ -206,7 +206,7 @@ void AddLists(TSkinBuilder& skin)
         c.ItemCheckRect = RectLTRB(3, 2, 3 + kCheckSize, 2 + kCheckSize);
         c.CheckImageRect = looks.CheckImage;
         c.UncheckImageRect = looks.UncheckImage;
-        c.ItemTextRect = RectLTRB(20, 0, 36, 18);
+        c.ItemTextRect = RectLTRB(20, 1, 36, 17);
     }
     AddView<TvnDataSkinTreeView>(skin, "treeview", "treeview", looks.Frame);
     AddView<TvnDataSkinListView>(skin, "listview", "listview", looks.Frame);

@@ -48,7 +48,9 @@ void PaintTab(QImage& image, const QRect& cell, QRgb top, QRgb bottom, QRgb bord
     if (!joinsPage)
         painter.drawLine(QPointF(cell.x(), cell.bottom() + 0.5), QPointF(cell.right() + 1, cell.bottom() + 0.5));
     if (accent) {
-        const int y = style == TTabStyle::Rounded ? cell.y() + 1 : cell.y() + cell.height() - (joinsPage ? 4 : 2);
+        // Rounded tabs carry it along their top; flat ones under their caption, at the
+        // foot of the tab row.
+        const int y = style == TTabStyle::Rounded ? cell.y() + 1 : cell.y() + kTab.height() - 2;
         painter.fillRect(QRect(cell.x() + 4, y, cell.width() - 8, 2), QColor(*accent));
     }
 }
