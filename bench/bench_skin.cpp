@@ -5,6 +5,8 @@
 //                          description text, every record
 //   SkinLoad/zlib/studio   zlib's uncompress() of the same block into a buffer of the
 //                          known size: the floor any load stands on
+//   SkinLoad/ours/assets   the same two for the studio skin itself, packed from
+//   SkinLoad/zlib/assets   assets/skin as the build packs it into the program
 //
 // The skin is generated: a 215 x 149 frame picture and 1-bit mask, 19 numbered
 // pictures (24-bit pictures and 1-bit masks), 13 frame objects and the 63 control
@@ -183,29 +185,46 @@ const StudioSkin& Skin()
     return skin;
 }
 
-void Describe(benchmark::State& state)
+// The skin the program carries, packed from its folder.
+struct AssetsSkin {
+    QByteArray container;
+    TvnCompressedStoredSkin stored;
+
+    AssetsSkin()
+    {
+        if (stored.CompressFromIniFile(QString::fromUtf8(QUIRA_SKIN_DESCRIPTION))) container = stored.Decompress();
+    }
+};
+
+const AssetsSkin& Assets()
 {
-    state.counters["unpacked_bytes"] = static_cast<double>(Skin().container.size());
-    state.counters["packed_bytes"] = static_cast<double>(Skin().stored.CompressedStream().size());
-    state.SetBytesProcessed(state.iterations() * Skin().container.size());
+    static const AssetsSkin skin;
+    return skin;
 }
 
-void SkinLoadOurs(benchmark::State& state)
+template <class Skin> void Describe(benchmark::State& state, const Skin& skin)
 {
-    const StudioSkin& skin = Skin();
+    state.counters["unpacked_bytes"] = static_cast<double>(skin.container.size());
+    state.counters["packed_bytes"] = static_cast<double>(skin.stored.CompressedStream().size());
+    state.SetBytesProcessed(state.iterations() * skin.container.size());
+}
+
+template <class Skin> void LoadOurs(benchmark::State& state, const Skin& skin, size_t records, int pictures)
+{
+    if (skin.container.isEmpty()) return state.SkipWithError("the skin could not be packed");
     TvnSkinData store;
     for (auto _ : state) {
         store.LoadCompressedSkin(const_cast<TvnCompressedStoredSkin*>(&skin.stored));
         benchmark::DoNotOptimize(store.ControlSkins().size());
     }
-    if (store.Empty() || store.ControlSkins().size() != 63 || store.Pictures.size() != 19)
-        state.SkipWithError("the generated skin did not load completely");
-    Describe(state);
+    if (store.Empty() || store.ControlSkins().size() != records || store.Pictures.size() != pictures)
+        state.SkipWithError("the skin did not load completely");
+    Describe(state, skin);
 }
 
-void SkinLoadZlib(benchmark::State& state)
+template <class Skin> void LoadZlib(benchmark::State& state, const Skin& skin)
 {
-    const StudioSkin& skin = Skin();
+    if (skin.container.isEmpty()) return state.SkipWithError("the skin could not be packed");
     const QByteArray& block = skin.stored.CompressedStream();
     QByteArray out(skin.container.size(), Qt::Uninitialized);
     for (auto _ : state) {
@@ -215,13 +234,20 @@ void SkinLoadZlib(benchmark::State& state)
         if (status != Z_OK) state.SkipWithError("inflate failed");
         benchmark::DoNotOptimize(out.data());
     }
-    Describe(state);
+    Describe(state, skin);
 }
+
+void SkinLoadOurs(benchmark::State& state) { LoadOurs(state, Skin(), 63, 19); }
+void SkinLoadZlib(benchmark::State& state) { LoadZlib(state, Skin()); }
+void AssetsLoadOurs(benchmark::State& state) { LoadOurs(state, Assets(), 65, 18); }
+void AssetsLoadZlib(benchmark::State& state) { LoadZlib(state, Assets()); }
 
 } // namespace
 
 BENCHMARK(SkinLoadOurs)->Name("SkinLoad/ours/studio")->Unit(benchmark::kMillisecond);
 BENCHMARK(SkinLoadZlib)->Name("SkinLoad/zlib/studio")->Unit(benchmark::kMillisecond);
+BENCHMARK(AssetsLoadOurs)->Name("SkinLoad/ours/assets")->Unit(benchmark::kMillisecond);
+BENCHMARK(AssetsLoadZlib)->Name("SkinLoad/zlib/assets")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,6 @@
 // of the face area it is drawn on has a contrast ratio of at least 4.5:1 (relative
 // luminance as the web's accessibility guidelines define it).
 #include "StudioSkinFixture.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 #include "skin/data/vneffects/EffectBmp.h"
 
@@ -20,7 +19,10 @@ double Linear(int channel)
     return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-double Luminance(QRgb c) { return 0.2126 * Linear(qRed(c)) + 0.7152 * Linear(qGreen(c)) + 0.0722 * Linear(qBlue(c)); }
+double Luminance(QRgb c)
+{
+    return 0.2126 * Linear(qRed(c)) + 0.7152 * Linear(qGreen(c)) + 0.0722 * Linear(qBlue(c));
+}
 
 double Contrast(QRgb a, QRgb b)
 {
@@ -84,10 +86,13 @@ void AddButtons(TTexts& texts, const TvnSkinData& skin)
         // The combo box's button is too small for a word: it carries only its arrow.
         if (!b || b->SkinRect.width() < 24) continue;
         QRect text = b->ClientRect;
-        if (const auto* menu = dynamic_cast<const TvnDataSkinMenuButtonControl*>(b); menu && !RectEmpty(menu->TrackButtonRect)) {
+        if (const auto* menu = dynamic_cast<const TvnDataSkinMenuButtonControl*>(b);
+            menu && !RectEmpty(menu->TrackButtonRect)) {
             // The caption leaves the drop-down part, and its separator, free.
-            if (menu->TrackButtonRect.x() > 0) text.setWidth(menu->TrackButtonRect.x() - 1 - text.x());
-            else text.setHeight(menu->TrackButtonRect.y() - 1 - text.y());
+            if (menu->TrackButtonRect.x() > 0)
+                text.setWidth(menu->TrackButtonRect.x() - 1 - text.x());
+            else
+                text.setHeight(menu->TrackButtonRect.y() - 1 - text.y());
         }
         const QString name = b->IDName;
         texts.Add(name + " normal", b->FontColor, b->PictureIndex, b->SkinRect, text);
@@ -100,7 +105,8 @@ void AddButtons(TTexts& texts, const TvnSkinData& skin)
 
 void AddFrame(TTexts& texts, const TvnSkinData& skin)
 {
-    const auto* caption = dynamic_cast<const TvnDataSkinCaption*>(skin.FrameObject(skin.FindFrameObject("caption")));
+    const auto* caption
+        = dynamic_cast<const TvnDataSkinCaption*>(skin.FrameObject(skin.FindFrameObject("caption")));
     ASSERT_NE(caption, nullptr);
     const QRect band = caption->TextRect.translated(caption->SkinRect.topLeft());
     const QImage behind = skin.MainPicture.copy(band).convertToFormat(QImage::Format_RGB32);
@@ -121,7 +127,8 @@ void AddLabelsAndPanels(TTexts& texts, const TvnSkinData& skin)
     for (const char* name : { "groupbox", "panel", "expanel" }) {
         const auto& r = RecordNamed<TvnDataSkinCustomControl>(name);
         texts.Add(QString("label on ") + name, label.FontColor, r.PictureIndex, r.SkinRect, r.ClientRect);
-        texts.Add(QString("disabled label on ") + name, skin.SkinColors.cBtnShadow, r.PictureIndex, r.SkinRect, r.ClientRect);
+        texts.Add(QString("disabled label on ") + name, skin.SkinColors.cBtnShadow, r.PictureIndex,
+            r.SkinRect, r.ClientRect);
     }
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
     texts.Add("group box caption", group.FontColor, group.PictureIndex, group.SkinRect, group.CaptionRect);
@@ -145,8 +152,10 @@ void AddChecks(TTexts& texts, const TvnSkinData& skin)
         texts.Add(n + " on a group box", r.FrameFontColor, groupClient);
         texts.Add(n + " disabled on a group box", r.UnenabledFontColor, groupClient);
         texts.Add(n + " framed", r.FontColor, r.PictureIndex, r.SkinRect, r.TextArea.adjusted(0, 1, -1, -1));
-        texts.Add(n + " framed hot", r.ActiveFontColor, r.PictureIndex, r.ActiveSkinRect, r.TextArea.adjusted(0, 1, -1, -1));
-        texts.Add(n + " framed disabled", r.UnenabledFontColor, r.PictureIndex, r.SkinRect, r.TextArea.adjusted(0, 1, -1, -1));
+        texts.Add(n + " framed hot", r.ActiveFontColor, r.PictureIndex, r.ActiveSkinRect,
+            r.TextArea.adjusted(0, 1, -1, -1));
+        texts.Add(n + " framed disabled", r.UnenabledFontColor, r.PictureIndex, r.SkinRect,
+            r.TextArea.adjusted(0, 1, -1, -1));
     }
 }
 
@@ -156,22 +165,28 @@ void AddFields(TTexts& texts, const TvnSkinData& skin)
         const QString name = record->IDName;
         if (const auto* e = dynamic_cast<const TvnDataSkinEditControl*>(record.get())) {
             texts.Add(name, e->FontColor, e->PictureIndex, e->SkinRect, e->ClientRect);
-            texts.Add(name + " active", e->ActiveFontColor, e->PictureIndex, e->ActiveSkinRect, e->ClientRect);
+            texts.Add(
+                name + " active", e->ActiveFontColor, e->PictureIndex, e->ActiveSkinRect, e->ClientRect);
             texts.Add(name + " disabled", e->DisabledFontColor, e->PictureIndex, e->SkinRect, e->ClientRect);
         } else if (const auto* c = dynamic_cast<const TvnDataSkinComboBox*>(record.get())) {
             texts.Add(name, c->FontColor, c->PictureIndex, c->SkinRect, c->ClientRect);
-            texts.Add(name + " active", c->ActiveFontColor, c->PictureIndex, c->ActiveSkinRect, c->ClientRect);
+            texts.Add(
+                name + " active", c->ActiveFontColor, c->PictureIndex, c->ActiveSkinRect, c->ClientRect);
             texts.Add(name + " item", c->FontColor, c->PictureIndex, c->ItemRect, c->ItemTextRect);
-            texts.Add(name + " hot item", c->ActiveFontColor, c->PictureIndex, c->ActiveItemRect, c->ItemTextRect);
-            texts.Add(name + " focused item", c->FocusFontColor, c->PictureIndex, c->FocusItemRect, c->ItemTextRect);
+            texts.Add(
+                name + " hot item", c->ActiveFontColor, c->PictureIndex, c->ActiveItemRect, c->ItemTextRect);
+            texts.Add(name + " focused item", c->FocusFontColor, c->PictureIndex, c->FocusItemRect,
+                c->ItemTextRect);
         } else if (const auto* s = dynamic_cast<const TvnDataSkinSpinEditControl*>(record.get())) {
             texts.Add(name, s->FontColor, s->PictureIndex, s->SkinRect, s->ClientRect);
-            texts.Add(name + " active", s->ActiveFontColor, s->PictureIndex, s->ActiveSkinRect, s->ClientRect);
+            texts.Add(
+                name + " active", s->ActiveFontColor, s->PictureIndex, s->ActiveSkinRect, s->ClientRect);
             texts.Add(name + " disabled", s->DisabledFontColor, s->PictureIndex, s->SkinRect, s->ClientRect);
         } else if (const auto* g = dynamic_cast<const TvnDataSkinGaugeControl*>(record.get())) {
             // The percentage stands over the fill and over the empty groove.
             texts.Add(name + " over the fill", g->FontColor, g->PictureIndex, g->ProgressRect,
-                g->Vertical ? Whole(g->ProgressRect).adjusted(1, 0, 0, 0) : Whole(g->ProgressRect).adjusted(0, 1, 0, 0));
+                g->Vertical ? Whole(g->ProgressRect).adjusted(1, 0, 0, 0)
+                            : Whole(g->ProgressRect).adjusted(0, 1, 0, 0));
             texts.Add(name + " over the groove", g->FontColor, g->PictureIndex, g->SkinRect, g->ProgressArea);
         }
     }
@@ -180,20 +195,26 @@ void AddFields(TTexts& texts, const TvnSkinData& skin)
 void AddLists(TTexts& texts, const TvnSkinData& skin)
 {
     const auto& grid = RecordNamed<TvnDataSkinGridControl>("grid");
-    const auto cell = [](const QRect& look, int left, int right) { return Whole(look).adjusted(left, 1, -right, -1); };
+    const auto cell
+        = [](const QRect& look, int left, int right) { return Whole(look).adjusted(left, 1, -right, -1); };
     texts.Add("grid cell", grid.FontColor, Solid(grid.BGColor));
-    texts.Add("grid selected row", grid.SelectFontColor, grid.PictureIndex, grid.SelectCellRect, cell(grid.SelectCellRect, 0, 0));
-    texts.Add("grid current row", grid.FocusFontColor, grid.PictureIndex, grid.FocusCellRect, cell(grid.FocusCellRect, 0, 0));
+    texts.Add("grid selected row", grid.SelectFontColor, grid.PictureIndex, grid.SelectCellRect,
+        cell(grid.SelectCellRect, 0, 0));
+    texts.Add("grid current row", grid.FocusFontColor, grid.PictureIndex, grid.FocusCellRect,
+        cell(grid.FocusCellRect, 0, 0));
     texts.Add("grid column title", grid.FixedFontColor, grid.PictureIndex, grid.FixedCellRect,
         cell(grid.FixedCellRect, 0, grid.FixedCellRightOffset));
     for (const auto& record : skin.ControlSkins()) {
         const QString name = record->IDName;
         if (const auto* l = dynamic_cast<const TvnDataSkinListBox*>(record.get())) {
             texts.Add(name + " item", l->FontColor, l->PictureIndex, l->ItemRect, l->ItemTextRect);
-            texts.Add(name + " selected item", l->ActiveFontColor, l->PictureIndex, l->ActiveItemRect, l->ItemTextRect);
-            texts.Add(name + " focused item", l->FocusFontColor, l->PictureIndex, l->FocusItemRect, l->ItemTextRect);
+            texts.Add(name + " selected item", l->ActiveFontColor, l->PictureIndex, l->ActiveItemRect,
+                l->ItemTextRect);
+            texts.Add(name + " focused item", l->FocusFontColor, l->PictureIndex, l->FocusItemRect,
+                l->ItemTextRect);
             if (!RectEmpty(l->CaptionRect))
-                texts.Add(name + " caption", l->CaptionFontColor, l->PictureIndex, l->SkinRect, l->CaptionRect);
+                texts.Add(
+                    name + " caption", l->CaptionFontColor, l->PictureIndex, l->SkinRect, l->CaptionRect);
         } else if (const auto* t = dynamic_cast<const TvnDataSkinTreeView*>(record.get())) {
             texts.Add(name, t->FontColor, Solid(t->BGColor));
         } else if (const auto* v = dynamic_cast<const TvnDataSkinListView*>(record.get())) {
@@ -208,29 +229,39 @@ void AddLists(TTexts& texts, const TvnSkinData& skin)
                     tab->TabRect.height() - 6);
             };
             texts.Add(name + " tab", tab->FontColor, tab->PictureIndex, tab->TabRect, inside(tab->TabRect));
-            texts.Add(name + " active tab", tab->ActiveFontColor, tab->PictureIndex, tab->ActiveTabRect, inside(tab->ActiveTabRect));
-            texts.Add(name + " focused tab", tab->FocusFontColor, tab->PictureIndex, tab->FocusTabRect, inside(tab->FocusTabRect));
-            texts.Add(name + " tab under the mouse", tab->MouseInFontColor, tab->PictureIndex, tab->MouseInTabRect, inside(tab->MouseInTabRect));
+            texts.Add(name + " active tab", tab->ActiveFontColor, tab->PictureIndex, tab->ActiveTabRect,
+                inside(tab->ActiveTabRect));
+            texts.Add(name + " focused tab", tab->FocusFontColor, tab->PictureIndex, tab->FocusTabRect,
+                inside(tab->FocusTabRect));
+            texts.Add(name + " tab under the mouse", tab->MouseInFontColor, tab->PictureIndex,
+                tab->MouseInTabRect, inside(tab->MouseInTabRect));
         }
     }
 }
 
 void AddMenus(TTexts& texts, const TvnSkinData& skin)
 {
-    const auto* item = dynamic_cast<const TvnDataSkinMenuItem*>(skin.FrameObject(skin.FindFrameObject("menuitem")));
+    const auto* item
+        = dynamic_cast<const TvnDataSkinMenuItem*>(skin.FrameObject(skin.FindFrameObject("menuitem")));
     ASSERT_NE(item, nullptr);
     texts.Add("menu item", item->FontColor, item->ActivePictureIndex, item->SkinRect, item->TextRect);
-    texts.Add("highlighted menu item", item->ActiveFontColor, item->ActivePictureIndex, item->ActiveSkinRect, item->TextRect);
-    texts.Add("disabled menu item", item->UnenabledFontColor, item->ActivePictureIndex, item->SkinRect, item->TextRect);
-    const auto* bar = dynamic_cast<const TvnDataSkinMainMenuItem*>(skin.FrameObject(skin.FindFrameObject("mainmenubaritem")));
+    texts.Add("highlighted menu item", item->ActiveFontColor, item->ActivePictureIndex, item->ActiveSkinRect,
+        item->TextRect);
+    texts.Add("disabled menu item", item->UnenabledFontColor, item->ActivePictureIndex, item->SkinRect,
+        item->TextRect);
+    const auto* bar = dynamic_cast<const TvnDataSkinMainMenuItem*>(
+        skin.FrameObject(skin.FindFrameObject("mainmenubaritem")));
     ASSERT_NE(bar, nullptr);
     const QRect text = bar->TextRect.adjusted(0, 3, 0, -3);
     texts.Add("menu bar item", bar->FontColor, bar->ActivePictureIndex, bar->SkinRect, text);
-    texts.Add("menu bar item under the mouse", bar->ActiveFontColor, bar->ActivePictureIndex, bar->ActiveSkinRect, text);
+    texts.Add("menu bar item under the mouse", bar->ActiveFontColor, bar->ActivePictureIndex,
+        bar->ActiveSkinRect, text);
     texts.Add("open menu bar item", bar->DownFontColor, bar->ActivePictureIndex, bar->DownRect, text);
-    texts.Add("disabled menu bar item", bar->UnenabledFontColor, bar->ActivePictureIndex, bar->SkinRect, text);
+    texts.Add(
+        "disabled menu bar item", bar->UnenabledFontColor, bar->ActivePictureIndex, bar->SkinRect, text);
     const TvnDataSkinHintWindow& hint = skin.HintWindow;
-    texts.Add("hint", hint.FontColor, hint.WindowPictureIndex, skin.Picture(hint.WindowPictureIndex).rect(), hint.ClientRect);
+    texts.Add("hint", hint.FontColor, hint.WindowPictureIndex, skin.Picture(hint.WindowPictureIndex).rect(),
+        hint.ClientRect);
 }
 
 void AddSkinColors(TTexts& texts, const TvnSkinData& skin)

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace studiotest;
 
@@ -20,7 +21,8 @@ TEST(EmbeddedSkin, IsLoadedWhenTheDataModuleIsCreated)
     EXPECT_EQ(skin.MainMask.size(), QSize(215, 149));
     EXPECT_TRUE(skin.InactiveMainPicture.isNull());
     EXPECT_EQ(skin.Pictures.size(), 18);
-    for (int i = 0; i < skin.Pictures.size(); ++i) EXPECT_FALSE(skin.Pictures[i].isNull()) << "picture " << i;
+    for (int i = 0; i < skin.Pictures.size(); ++i)
+        EXPECT_FALSE(skin.Pictures[i].isNull()) << "picture " << i;
 }
 
 TEST(EmbeddedSkin, ComesFromTheDeclaredDataNotFromAFile)
@@ -82,7 +84,8 @@ TEST(EmbeddedSkin, WindowShapeHasRoundedOuterCornersOnly)
     }
     int holes = 0;
     for (int y = 0; y < mask.height(); ++y)
-        for (int x = 0; x < mask.width(); ++x) holes += !inWindow(x, y);
+        for (int x = 0; x < mask.width(); ++x)
+            holes += !inWindow(x, y);
     EXPECT_GT(holes, 4);
     EXPECT_LT(holes, 4 * 7 * 7); // no more than the four corner squares of the larger radius
 }
@@ -98,4 +101,23 @@ TEST(EmbeddedSkin, ContactSheetToolDrawsTheProgramsSkin)
     const QImage image(png);
     EXPECT_GT(image.width(), 1000);
     EXPECT_GT(image.height(), 2000);
+}
+
+TEST(EmbeddedSkin, PicturesAre24BitAndMasks1Bit)
+{
+    // As the container stores them: every look with 24 bits per pixel, every mask (the
+    // window's, the popup's, the hint's and the glows') with 1 bit.
+    const QDir folder(testenv::sourceDir() + "/assets/skin");
+    const QStringList files = folder.entryList({ "*.bmp" }, QDir::Files);
+    ASSERT_EQ(files.size(), 20); // main picture and mask, 18 numbered pictures
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        ASSERT_GE(bytes.size(), 54) << name.toStdString();
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+        EXPECT_EQ(u32(2), quint32(bytes.size())) << name.toStdString() << ": total size field";
+        EXPECT_EQ(u16(28), name.endsWith("mask.bmp") ? 1 : 24) << name.toStdString();
+    }
 }

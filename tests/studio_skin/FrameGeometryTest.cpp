@@ -1,9 +1,9 @@
 // The frame geometry the windows are laid out for, worked out from the program's skin
 // by the frame's own geometry functions.
-#include "StudioSkinFixture.h"
-
-#include "skin/data/vnUtils/SkinRect.h"
 #include "skin/form/Veneerform/FrameGeometry.h"
+
+#include "StudioSkinFixture.h"
+#include "skin/data/vnUtils/SkinRect.h"
 #include "skin/form/Veneerform/ObjectLayout.h"
 
 #include <vector>
@@ -42,7 +42,8 @@ std::vector<TvnLayoutObject> CaptionObjects(TvnBorderIcons icons)
     return objects;
 }
 
-QRect RectOf(const std::vector<TvnLayoutObject>& objects, TvnObjectKind kind, TvnSkinCommand command = TvnSkinCommand::cmDefault)
+QRect RectOf(const std::vector<TvnLayoutObject>& objects, TvnObjectKind kind,
+    TvnSkinCommand command = TvnSkinCommand::cmDefault)
 {
     for (const TvnLayoutObject& o : objects)
         if (o.Kind == kind && (kind == TvnObjectKind::Caption || o.Command == command)) return o.Rect;
@@ -76,7 +77,8 @@ TEST(StudioFrameGeometry, FrameDescriptionIsTheOneTheWindowsWereLaidOutFor)
 TEST(StudioFrameGeometry, ClientInsetIsEightTwentyFourEightFourAtAnySize)
 {
     const TvnSkinData& s = ProgramSkin();
-    for (const QSize size : { QSize(215, 149), QSize(200, 28), QSize(416, 320), QSize(800, 600), QSize(1920, 1050) }) {
+    for (const QSize size :
+        { QSize(215, 149), QSize(200, 28), QSize(416, 320), QSize(800, 600), QSize(1920, 1050) }) {
         const QRect window(QPoint(37, 51), size);
         const QRect client = SkinnedClientRect(s, Picture(), window);
         EXPECT_EQ(client.x() - window.x(), 8) << size.width();
@@ -84,7 +86,8 @@ TEST(StudioFrameGeometry, ClientInsetIsEightTwentyFourEightFourAtAnySize)
         EXPECT_EQ(RectRight(window) - RectRight(client), 8) << size.width();
         EXPECT_EQ(RectBottom(window) - RectBottom(client), 4) << size.width();
         // The frame's own client rectangle (frame coordinates) says the same.
-        EXPECT_EQ(UpdateFrameGeometry(s, Picture(), size).NewClientRect, client.translated(-window.topLeft()));
+        EXPECT_EQ(
+            UpdateFrameGeometry(s, Picture(), size).NewClientRect, client.translated(-window.topLeft()));
     }
 }
 
@@ -116,13 +119,15 @@ TEST(StudioFrameGeometry, CaptionButtonsOfTheProductsWindowsAtWidth800)
     LayoutObjects(objects, ProgramSkin(), Picture(), QSize(800, 600));
     const int r = 204 + (800 - 215);
     EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmClose), RectLTRB(r - 18, 3, r, 21));
-    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMinimize), RectLTRB(r - 38, 3, r - 20, 21));
+    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMinimize),
+        RectLTRB(r - 38, 3, r - 20, 21));
     const QRect caption = RectOf(objects, TvnObjectKind::Caption);
     EXPECT_EQ(caption.x(), 10);
     EXPECT_EQ(RectRight(caption), r - 38);
     for (const TvnLayoutObject& o : objects) {
+        if (o.Kind != TvnObjectKind::StdButton) continue;
         const bool shown = o.Command == TvnSkinCommand::cmClose || o.Command == TvnSkinCommand::cmMinimize;
-        if (o.Kind == TvnObjectKind::StdButton) EXPECT_EQ(o.Shown, shown);
+        EXPECT_EQ(o.Shown, shown);
     }
 }
 
@@ -130,13 +135,17 @@ TEST(StudioFrameGeometry, AllCaptionButtonsAtWidth800)
 {
     // With the frame's default icons the row is close, maximize, minimize, roll-up, and
     // the system-menu button opens the caption.
-    std::vector<TvnLayoutObject> objects = CaptionObjects(veneer::biSystemMenu | veneer::biMinimize | veneer::biMaximize | veneer::biRollUp);
+    std::vector<TvnLayoutObject> objects
+        = CaptionObjects(veneer::biSystemMenu | veneer::biMinimize | veneer::biMaximize | veneer::biRollUp);
     LayoutObjects(objects, ProgramSkin(), Picture(), QSize(800, 600));
     const int r = 789;
     EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmClose), RectLTRB(r - 18, 3, r, 21));
-    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMaximize), RectLTRB(r - 38, 3, r - 20, 21));
-    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMinimize), RectLTRB(r - 58, 3, r - 40, 21));
-    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmRollUp), RectLTRB(r - 78, 3, r - 60, 21));
+    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMaximize),
+        RectLTRB(r - 38, 3, r - 20, 21));
+    EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmMinimize),
+        RectLTRB(r - 58, 3, r - 40, 21));
+    EXPECT_EQ(
+        RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmRollUp), RectLTRB(r - 78, 3, r - 60, 21));
     EXPECT_EQ(RectOf(objects, TvnObjectKind::StdButton, TvnSkinCommand::cmSysMenu), RectLTRB(10, 3, 28, 21));
     EXPECT_EQ(RectOf(objects, TvnObjectKind::Caption), RectLTRB(28, 3, r - 78, 21));
 }
@@ -158,6 +167,8 @@ TEST(StudioFrameGeometry, GroupBoxCaptionStretchesWithTheBox)
 {
     // A 409 x 105 group box draws its caption across 3,3 .. 406,18.
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
-    const TvnCornerPoints corners { group.LeftTopPoint, group.RightTopPoint, group.LeftBottomPoint, group.RightBottomPoint };
-    EXPECT_EQ(MoveWithCorners(group.CaptionRect, corners, group.SkinRect.size(), 409 - 60, 105 - 54), RectLTRB(3, 3, 406, 18));
+    const TvnCornerPoints corners { group.LeftTopPoint, group.RightTopPoint, group.LeftBottomPoint,
+        group.RightBottomPoint };
+    EXPECT_EQ(MoveWithCorners(group.CaptionRect, corners, group.SkinRect.size(), 409 - 60, 105 - 54),
+        RectLTRB(3, 3, 406, 18));
 }

@@ -1,7 +1,6 @@
 // The records the product's windows and the directory dialog look up, with the values
 // their layouts rely on.
 #include "StudioSkinFixture.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QSet>
@@ -81,9 +80,9 @@ TEST(StudioSkinRecords, EveryKindOfTheFormatHasALookAndEveryRecordIsListedOnce)
 TEST(StudioSkinRecords, ThirteenFrameObjectsInTheirOrder)
 {
     const TvnSkinData& skin = ProgramSkin();
-    const char* expected[] = { "caption", "maxbutton", "minbutton", "sysmenubutton", "closebutton", "rollupbutton",
-        "traybutton", "menuitem", "mainmenubaritem", "menubarsysmenubutton", "menubarclosebutton",
-        "menubarmaxbutton", "menubarminbutton" };
+    const char* expected[] = { "caption", "maxbutton", "minbutton", "sysmenubutton", "closebutton",
+        "rollupbutton", "traybutton", "menuitem", "mainmenubaritem", "menubarsysmenubutton",
+        "menubarclosebutton", "menubarmaxbutton", "menubarminbutton" };
     ASSERT_EQ(skin.FrameObjects().size(), 13u);
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(skin.FrameObjects()[i]->IDName, QString::fromLatin1(expected[i]));
@@ -98,28 +97,35 @@ TEST(StudioSkinRecords, ThirteenFrameObjectsInTheirOrder)
     EXPECT_NE(dynamic_cast<const TvnDataSkinMenuItem*>(skin.FrameObject(7)), nullptr);
     EXPECT_NE(dynamic_cast<const TvnDataSkinMainMenuBarItem*>(skin.FrameObject(8)), nullptr);
     for (int i = 9; i < 13; ++i)
-        EXPECT_NE(dynamic_cast<const TvnDataSkinMainMenuBarButton*>(skin.FrameObject(i)), nullptr) << expected[i];
+        EXPECT_NE(dynamic_cast<const TvnDataSkinMainMenuBarButton*>(skin.FrameObject(i)), nullptr)
+            << expected[i];
 }
 
 TEST(StudioSkinRecords, CaptionButtonsHaveAllTheirLooksInTheirOwnPictures)
 {
     const TvnSkinData& skin = ProgramSkin();
-    for (const char* name : { "maxbutton", "minbutton", "sysmenubutton", "closebutton", "rollupbutton", "traybutton" }) {
-        const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(skin.FrameObject(skin.FindFrameObject(QString::fromLatin1(name))));
+    for (const char* name :
+        { "maxbutton", "minbutton", "sysmenubutton", "closebutton", "rollupbutton", "traybutton" }) {
+        const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(
+            skin.FrameObject(skin.FindFrameObject(QString::fromLatin1(name))));
         ASSERT_NE(b, nullptr) << name;
         EXPECT_TRUE(b->SkinRectInAPicture) << name;
         const QImage picture = skin.Picture(b->ActivePictureIndex);
         ASSERT_FALSE(picture.isNull()) << name;
-        for (const QRect& look : { b->SkinRect, b->ActiveSkinRect, b->DownRect, b->InactiveSkinRect, b->DisableSkinRect }) {
+        for (const QRect& look :
+            { b->SkinRect, b->ActiveSkinRect, b->DownRect, b->InactiveSkinRect, b->DisableSkinRect }) {
             EXPECT_EQ(look.size(), QSize(18, 18)) << name;
             EXPECT_TRUE(picture.rect().contains(look)) << name;
         }
-        const bool restores = b->Command == TvnSkinCommand::cmMaximize || b->Command == TvnSkinCommand::cmMinimize
-            || b->Command == TvnSkinCommand::cmRollUp;
-        for (const QRect& look : { b->RestoreRect, b->RestoreActiveRect, b->RestoreDownRect, b->RestoreInactiveRect })
+        const bool restores = b->Command == TvnSkinCommand::cmMaximize
+            || b->Command == TvnSkinCommand::cmMinimize || b->Command == TvnSkinCommand::cmRollUp;
+        for (const QRect& look :
+            { b->RestoreRect, b->RestoreActiveRect, b->RestoreDownRect, b->RestoreInactiveRect })
             EXPECT_EQ(look.size(), restores ? QSize(18, 18) : QSize(0, 0)) << name;
         EXPECT_FALSE(skin.Picture(b->GlowLayerPictureIndex).isNull()) << name;
-        EXPECT_EQ(skin.Picture(b->GlowLayerMaskPictureIndex).size(), skin.Picture(b->GlowLayerPictureIndex).size()) << name;
+        EXPECT_EQ(
+            skin.Picture(b->GlowLayerMaskPictureIndex).size(), skin.Picture(b->GlowLayerPictureIndex).size())
+            << name;
     }
 }
 
@@ -135,7 +141,8 @@ TEST(StudioSkinRecords, TheValuesTheWindowsAreLaidOutWith)
     EXPECT_EQ(button.GlowLayerPictureIndex, 14);
     EXPECT_EQ(button.GlowLayerMaskPictureIndex, 15);
     EXPECT_EQ(button.GlowLayerAlphaBlendValue, 100);
-    for (const QRect& face : { button.ActiveSkinRect, button.DownSkinRect, button.FocusedSkinRect, button.DisabledSkinRect })
+    for (const QRect& face :
+        { button.ActiveSkinRect, button.DownSkinRect, button.FocusedSkinRect, button.DisabledSkinRect })
         EXPECT_EQ(face.size(), button.SkinRect.size());
 
     // Group boxes: a 60 x 54 face growing both ways, the caption at 3,3 .. 57,18.
@@ -161,7 +168,8 @@ TEST(StudioSkinRecords, TheValuesTheWindowsAreLaidOutWith)
     // The list box's scroll bars are records of this skin.
     const auto& list = RecordNamed<TvnDataSkinListBox>("listbox");
     for (const QString& bar : { list.VScrollBarName, list.HScrollBarName, list.BothHScrollBarName })
-        EXPECT_NE(skin.ControlSkinAs<TvnDataSkinScrollBarControl>(skin.FindControlSkin(bar)), nullptr) << bar.toStdString();
+        EXPECT_NE(skin.ControlSkinAs<TvnDataSkinScrollBarControl>(skin.FindControlSkin(bar)), nullptr)
+            << bar.toStdString();
 }
 
 TEST(StudioSkinRecords, EveryRectangleLiesInsideItsPicture)
@@ -175,7 +183,8 @@ TEST(StudioSkinRecords, EveryRectangleLiesInsideItsPicture)
         EXPECT_TRUE(picture.rect().contains(record->SkinRect)) << record->IDName.toStdString();
         const auto* custom = dynamic_cast<const TvnDataSkinCustomControl*>(record.get());
         if (custom && !vnutils::RectEmpty(custom->ClientRect)) {
-            EXPECT_TRUE(QRect(QPoint(), custom->SkinRect.size()).contains(custom->ClientRect)) << record->IDName.toStdString();
+            EXPECT_TRUE(QRect(QPoint(), custom->SkinRect.size()).contains(custom->ClientRect))
+                << record->IDName.toStdString();
         }
     }
 }

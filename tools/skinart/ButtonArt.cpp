@@ -5,7 +5,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;
@@ -91,16 +90,20 @@ void PaintLook(QImage& image, const TButtonArt& art, const QRect& cell, TState s
     const bool flat = art.Style == TStyle::Tool && (state == stNormal || state == stDisabled);
     if (!flat) PaintFace(painter, cell, FaceOf(state, art.Radius));
 
-    const QColor glyph(state == stDisabled ? GlyphDisabled : state == stHot || state == stDown ? White : Glyph);
+    const QColor glyph(state == stDisabled      ? GlyphDisabled
+            : state == stHot || state == stDown ? White
+                                                : Glyph);
     const QRect track = TrackPart(art, cell);
     if (!track.isEmpty()) {
         // The drop-down part: a separator (when the button shows a face) and an arrow.
         if (!flat) {
             painter.setPen(QPen(QColor(state == stDown ? Shade : Edge), 1));
             if (art.Track > 0)
-                painter.drawLine(QPointF(track.x() + 0.5, cell.y() + 3), QPointF(track.x() + 0.5, cell.bottom() - 2));
+                painter.drawLine(
+                    QPointF(track.x() + 0.5, cell.y() + 3), QPointF(track.x() + 0.5, cell.bottom() - 2));
             else
-                painter.drawLine(QPointF(cell.x() + 3, track.y() + 0.5), QPointF(cell.right() - 2, track.y() + 0.5));
+                painter.drawLine(
+                    QPointF(cell.x() + 3, track.y() + 0.5), QPointF(cell.right() - 2, track.y() + 0.5));
         }
         Triangle(painter, QRectF(track), TDirection::Down, glyph, 3);
     }
@@ -116,7 +119,8 @@ TMarkers PaintMarkers(TSheet& sheet)
 {
     const QSize size(9, 6);
     TMarkers m { sheet.Place(size), sheet.Place(size), sheet.Place(size), sheet.Place(size) };
-    for (const QRect& r : { m.Flat, m.Normal, m.Active, m.Down }) FillVertical(sheet.Image(), r, KeyColour, KeyColour);
+    for (const QRect& r : { m.Flat, m.Normal, m.Active, m.Down })
+        FillVertical(sheet.Image(), r, KeyColour, KeyColour);
     // Drawn without smoothing, so no pixel mixes the arrow with the transparent colour.
     QPainter painter(&sheet.Image());
     const QRgb colours[] = { Glyph, Glyph, White, White };

@@ -4,7 +4,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QLinearGradient>
@@ -14,7 +13,8 @@ using vnutils::RectLTRB;
 
 namespace art {
 
-void PaintCheckMark(QImage& image, const QRect& cell, TCheckState state, TCheckMood mood, QRgb backdrop, bool radio)
+void PaintCheckMark(
+    QImage& image, const QRect& cell, TCheckState state, TCheckMood mood, QRgb backdrop, bool radio)
 {
     FillVertical(image, cell, backdrop, backdrop);
     const bool on = state == TCheckState::Checked;
@@ -27,8 +27,10 @@ void PaintCheckMark(QImage& image, const QRect& cell, TCheckState state, TCheckM
     }
     if (mood == TCheckMood::Hot) {
         border = AccentLight;
-        if (on) top = Mix(AccentLight, White, 0.2);
-        else top = Mix(top, Face, 0.6);
+        if (on)
+            top = Mix(AccentLight, White, 0.2);
+        else
+            top = Mix(top, Face, 0.6);
     } else if (mood == TCheckMood::Disabled) {
         top = bottom = Flat;
         border = EdgeDisabled;

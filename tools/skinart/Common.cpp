@@ -1,7 +1,6 @@
 // Geometry and colours shared by every part of the skin.
 #include "Painting.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;

@@ -6,7 +6,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <array>
@@ -42,13 +41,15 @@ void PaintButton(QImage& image, const QRect& cell, TSign sign, TLook look)
 {
     FillVertical(image, cell, Field, Field);
     TArtPainter painter(image);
-    const TFace faces[] = { { RaisedTop, RaisedBottom, Edge, {}, 2 }, { HotTop, HotBottom, Mix(Edge, EdgeLight, 0.5), {}, 2 },
-        { DownTop, DownBottom, Shade, {}, 2 }, { Flat, Flat, EdgeDisabled, {}, 2 } };
+    const TFace faces[]
+        = { { RaisedTop, RaisedBottom, Edge, {}, 2 }, { HotTop, HotBottom, Mix(Edge, EdgeLight, 0.5), {}, 2 },
+              { DownTop, DownBottom, Shade, {}, 2 }, { Flat, Flat, EdgeDisabled, {}, 2 } };
     PaintFace(painter, cell, faces[look]);
     const QColor glyph(look == blDisabled ? GlyphDisabled : look == blRest ? Glyph : White);
     switch (sign) {
     case TSign::Dots:
-        for (int i = -1; i <= 1; ++i) Dot(painter, QRectF(cell).translated(4 * i, 2), glyph, 1.1);
+        for (int i = -1; i <= 1; ++i)
+            Dot(painter, QRectF(cell).translated(4 * i, 2), glyph, 1.1);
         break;
     case TSign::Down:
         Chevron(painter, QRectF(cell), TDirection::Down, glyph, cell.height() > 12 ? 3.5 : 2.5, 1.5);
@@ -65,9 +66,11 @@ void PaintField(QImage& image, const QRect& cell, const TFieldArt& art, bool act
     FillVertical(image, cell, Face, Face);
     {
         TArtPainter painter(image);
-        PaintFace(painter, cell, TFace { Mix(art.Fill, Shade, 0.35), art.Fill, active ? Accent : art.Border, {}, 2 });
+        PaintFace(painter, cell,
+            TFace { Mix(art.Fill, Shade, 0.35), art.Fill, active ? Accent : art.Border, {}, 2 });
     }
-    for (const TFieldButton& b : art.Buttons) PaintButton(image, b.Place.translated(cell.topLeft()), b.Sign, blRest);
+    for (const TFieldButton& b : art.Buttons)
+        PaintButton(image, b.Place.translated(cell.topLeft()), b.Sign, blRest);
 }
 
 QRect Ltrb(int l, int t, int r, int b) { return RectLTRB(l, t, r, b); }
@@ -78,14 +81,19 @@ std::vector<TFieldArt> Fields()
     const QRgb toolBorder = Mix(Edge, ToolTop, 0.3);
     return {
         { "edit", "edit", { 57, 21 }, Ltrb(3, 3, 54, 18), Field, Edge, {} },
-        { "buttonedit", "edit", { 75, 21 }, Ltrb(3, 3, 54, 18), Field, Edge, { { Ltrb(55, 2, 73, 19), TSign::Dots } } },
+        { "buttonedit", "edit", { 75, 21 }, Ltrb(3, 3, 54, 18), Field, Edge,
+            { { Ltrb(55, 2, 73, 19), TSign::Dots } } },
         { "tooledit", "edit", { 57, 23 }, Ltrb(3, 4, 54, 19), Field, toolBorder, {} },
         { "statusedit", "edit", { 57, 19 }, Ltrb(3, 2, 54, 17), statusFill, Edge, {} },
-        { "statusbuttonedit", "edit", { 75, 19 }, Ltrb(3, 2, 54, 17), statusFill, Edge, { { Ltrb(56, 2, 73, 17), TSign::Dots } } },
+        { "statusbuttonedit", "edit", { 75, 19 }, Ltrb(3, 2, 54, 17), statusFill, Edge,
+            { { Ltrb(56, 2, 73, 17), TSign::Dots } } },
         { "memo", "memo", { 40, 40 }, Ltrb(3, 3, 37, 37), Field, Edge, {} },
-        { "combobox", "combobox", { 80, 21 }, Ltrb(3, 3, 61, 18), Field, Edge, { { Ltrb(62, 2, 78, 19), TSign::Down } } },
-        { "captioncombobox", "combobox", { 80, 21 }, Ltrb(3, 3, 61, 18), Field, Edge, { { Ltrb(62, 2, 78, 19), TSign::Down } } },
-        { "statuscombobox", "combobox", { 80, 19 }, Ltrb(3, 2, 61, 17), statusFill, Edge, { { Ltrb(63, 2, 78, 17), TSign::Down } } },
+        { "combobox", "combobox", { 80, 21 }, Ltrb(3, 3, 61, 18), Field, Edge,
+            { { Ltrb(62, 2, 78, 19), TSign::Down } } },
+        { "captioncombobox", "combobox", { 80, 21 }, Ltrb(3, 3, 61, 18), Field, Edge,
+            { { Ltrb(62, 2, 78, 19), TSign::Down } } },
+        { "statuscombobox", "combobox", { 80, 19 }, Ltrb(3, 2, 61, 17), statusFill, Edge,
+            { { Ltrb(63, 2, 78, 17), TSign::Down } } },
         { "spinedit", "spinedit", { 57, 21 }, Ltrb(3, 3, 42, 18), Field, Edge,
             { { Ltrb(43, 2, 55, 10), TSign::Up }, { Ltrb(43, 11, 55, 19), TSign::Down } } },
         { "statusspinedit", "spinedit", { 57, 19 }, Ltrb(3, 2, 42, 17), statusFill, Edge,
@@ -93,7 +101,8 @@ std::vector<TFieldArt> Fields()
     };
 }
 
-template <class Record> void SetFieldGeometry(Record& r, const TFieldArt& art, const QRect& face, const QRect& activeFace)
+template <class Record>
+void SetFieldGeometry(Record& r, const TFieldArt& art, const QRect& face, const QRect& activeFace)
 {
     r.PictureIndex = picEdits;
     r.SkinRect = face;
@@ -122,7 +131,8 @@ TItemLooks PaintItems(TSheet& sheet)
     FillVertical(image, looks.Focus, Field, Field);
     TArtPainter painter(image);
     PaintFace(painter, looks.Active.adjusted(1, 0, -1, 0), TFace { SelectTop, SelectBottom, {}, {}, 2 });
-    PaintFace(painter, looks.Focus.adjusted(1, 0, -1, 0), TFace { FocusTop, FocusBottom, AccentLight, {}, 2 });
+    PaintFace(
+        painter, looks.Focus.adjusted(1, 0, -1, 0), TFace { FocusTop, FocusBottom, AccentLight, {}, 2 });
     return looks;
 }
 
@@ -155,8 +165,9 @@ void AddEdits(TSkinBuilder& skin)
         const QString name = QString::fromLatin1(art.Name);
         const QLatin1String kind(art.Kind);
         if (kind == u"edit" || kind == u"memo") {
-            TvnDataSkinEditControl& e = kind == u"memo" ? skin.AddControl<TvnDataSkinMemoControl>(name, art.Kind)
-                                                        : skin.AddControl<TvnDataSkinEditControl>(name, art.Kind);
+            TvnDataSkinEditControl& e = kind == u"memo"
+                ? skin.AddControl<TvnDataSkinMemoControl>(name, art.Kind)
+                : skin.AddControl<TvnDataSkinEditControl>(name, art.Kind);
             SetFieldGeometry(e, art, face, activeFace);
             e.DisabledFontColor = ToTColor(TextDisabled);
             if (!buttonLooks.empty()) {

@@ -3,7 +3,6 @@
 #include "Glyphs.h"
 #include "Painting.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QPainterPath>
@@ -55,7 +54,8 @@ QRgb CaptionAt(int y) { return Mix(CaptionTop, CaptionBottom, qreal(y) / (kCapti
 QImage PaintMainPicture(const QRect& client)
 {
     QImage picture = NewPicture(kFrameSize, FrameBody);
-    for (int y = 0; y < kCaptionHeight - 1; ++y) HLine(picture, 0, kFrameSize.width(), y, CaptionAt(y));
+    for (int y = 0; y < kCaptionHeight - 1; ++y)
+        HLine(picture, 0, kFrameSize.width(), y, CaptionAt(y));
     // The client area is the tile of every window's background: fine texture, no
     // pattern, so tiles join without a seam.
     FillVertical(picture, client, Window, Window);
@@ -186,7 +186,7 @@ void PaintButtonLook(QImage& picture, const TButtonArt& art, TCaptionButtonLook 
             art.Danger ? TFace { CloseDown, Mix(CloseDown, CloseHot, 0.4), Mix(CloseDown, Ink, 0.4), {}, 3 }
                        : TFace { DownTop, DownBottom, Shade, {}, 3 });
         glyph = TextBright;
-        shift = QPointF(0.5, 0.5);
+        shift = QPointF(1, 1); // a whole pixel keeps the lines sharp
         break;
     case lkInactive:
         glyph = GlyphInactive;
@@ -202,12 +202,13 @@ void PaintButtonLook(QImage& picture, const TButtonArt& art, TCaptionButtonLook 
 
 QImage PaintCaptionButtons()
 {
-    QImage picture = NewPicture(
-        QSize(lkLookCount * kCaptionButtonSize, cbRowCount * kCaptionButtonSize), CaptionBottom);
+    QImage picture
+        = NewPicture(QSize(lkLookCount * kCaptionButtonSize, cbRowCount * kCaptionButtonSize), CaptionBottom);
     for (const TButtonArt& art : kButtonArt) {
-        PaintButtonBackground(picture, QRect(0, art.Row * kCaptionButtonSize, picture.width(), kCaptionButtonSize),
-            art.OnMenuBar);
-        for (int look = 0; look < lkLookCount; ++look) PaintButtonLook(picture, art, TCaptionButtonLook(look));
+        PaintButtonBackground(picture,
+            QRect(0, art.Row * kCaptionButtonSize, picture.width(), kCaptionButtonSize), art.OnMenuBar);
+        for (int look = 0; look < lkLookCount; ++look)
+            PaintButtonLook(picture, art, TCaptionButtonLook(look));
     }
     return picture;
 }
@@ -240,8 +241,8 @@ QRect CaptionButtonLook(TCaptionButtonRow row, TCaptionButtonLook look)
 
 // Every caption button record: its looks in the caption buttons' picture, its glow and
 // its command. Also used for the main menu bar's buttons.
-void SetCaptionButton(TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command,
-    const QString& hint)
+void SetCaptionButton(
+    TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command, const QString& hint)
 {
     button.Hint = hint;
     button.ActivePictureIndex = picCaptionButtons;
@@ -306,8 +307,8 @@ void AddFrame(TSkinBuilder& skin)
         { "traybutton", cbTray, TvnSkinCommand::cmMinimizeToTray, "Minimize to Tray" },
     };
     for (const TCaptionButton& b : kButtons)
-        SetCaptionButton(skin.AddObject<TvnDataSkinStdButton>(QString::fromLatin1(b.Name), "stdbutton"), b.Row,
-            b.Command, QString::fromLatin1(b.Hint));
+        SetCaptionButton(skin.AddObject<TvnDataSkinStdButton>(QString::fromLatin1(b.Name), "stdbutton"),
+            b.Row, b.Command, QString::fromLatin1(b.Hint));
 }
 
 } // namespace art

@@ -3,7 +3,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;
@@ -41,7 +40,9 @@ QRect PaintThumb(TSheet& sheet, QSize size, bool hot)
     FillVertical(sheet.Image(), r, Face, Face);
     {
         TArtPainter painter(sheet.Image());
-        PaintFace(painter, r, hot ? TFace { HotTop, HotBottom, AccentLight, {}, 3 } : TFace { RaisedTop, RaisedBottom, Edge, EdgeLight, 3 });
+        PaintFace(painter, r,
+            hot ? TFace { HotTop, HotBottom, AccentLight, {}, 3 }
+                : TFace { RaisedTop, RaisedBottom, Edge, EdgeLight, 3 });
     }
     KeyOutsideRounded(sheet.Image(), r, 3, KeyColour);
     return r;

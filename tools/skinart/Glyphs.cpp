@@ -30,11 +30,15 @@ QPolygonF ArrowPoints(QPointF c, TDirection direction, qreal s)
     return { QPointF(c.x() - h, c.y() - s), QPointF(c.x() + h, c.y()), QPointF(c.x() - h, c.y() + s) };
 }
 
-QPen LinePen(QColor colour, qreal width) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen LinePen(QColor colour, qreal width)
+{
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 } // namespace
 
-void Chevron(QPainter& painter, const QRectF& area, TDirection direction, QColor colour, qreal size, qreal width)
+void Chevron(
+    QPainter& painter, const QRectF& area, TDirection direction, QColor colour, qreal size, qreal width)
 {
     painter.save();
     painter.setPen(LinePen(colour, width));
@@ -125,8 +129,9 @@ void MenuSign(QPainter& painter, const QRectF& area, QColor colour)
 
 void TraySign(QPainter& painter, const QRectF& area, QColor colour)
 {
+    // A small window sitting on the bar it goes to.
     painter.fillRect(QRectF(area.left(), area.bottom() - 1.6, area.width(), 1.6), colour);
-    painter.fillRect(QRectF(area.right() - 3.5, area.bottom() - 5, 3.5, 3), colour);
+    painter.fillRect(QRectF(area.center().x() - 2, area.bottom() - 6, 4, 3.5), colour);
 }
 
 void GripDots(QPainter& painter, const QRect& area, Qt::Orientation orientation, QColor light, QColor dark)

@@ -4,7 +4,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;
@@ -39,7 +38,8 @@ TGridLooks PaintGridCells(TSheet& sheet)
     HLine(image, looks.Fixed.x(), right(looks.Fixed), looks.Fixed.y(), Mix(FaceBand, EdgeLight, 0.35));
     HLine(image, looks.Fixed.x(), right(looks.Fixed), bottom(looks.Fixed) - 1, Shade);
     VLine(image, right(looks.Fixed) - 2, looks.Fixed.y() + 3, bottom(looks.Fixed) - 3, Shade);
-    VLine(image, right(looks.Fixed) - 1, looks.Fixed.y() + 3, bottom(looks.Fixed) - 3, Mix(Face, EdgeLight, 0.3));
+    VLine(image, right(looks.Fixed) - 1, looks.Fixed.y() + 3, bottom(looks.Fixed) - 3,
+        Mix(Face, EdgeLight, 0.3));
 
     // The selected row, and the same row while the grid has the focus.
     FillVertical(image, looks.Select, SelectTop, SelectBottom);
@@ -88,7 +88,8 @@ QRect PaintListFrame(TSheet& sheet, bool caption)
         PaintFace(painter, r, TFace { Field, Field, Edge, {}, 2 });
     }
     if (caption) {
-        FillVertical(image, QRect(r.x() + 1, r.y() + 1, r.width() - 2, 19), FaceBand, Mix(FaceBand, Face, 0.5));
+        FillVertical(
+            image, QRect(r.x() + 1, r.y() + 1, r.width() - 2, 19), FaceBand, Mix(FaceBand, Face, 0.5));
         HLine(image, r.x() + 1, r.x() + r.width() - 1, r.y() + 20, Shade);
     }
     return r;
@@ -112,11 +113,14 @@ TListLooks PaintLists(TSheet& sheet)
     looks.Item = sheet.Place(QSize(40, 18));
     looks.ActiveItem = sheet.Place(QSize(40, 18));
     looks.FocusItem = sheet.Place(QSize(40, 18));
-    for (const QRect& r : { looks.Item, looks.ActiveItem, looks.FocusItem }) FillVertical(image, r, Field, Field);
+    for (const QRect& r : { looks.Item, looks.ActiveItem, looks.FocusItem })
+        FillVertical(image, r, Field, Field);
     {
         TArtPainter painter(image);
-        PaintFace(painter, looks.ActiveItem.adjusted(1, 0, -1, 0), TFace { SelectTop, SelectBottom, {}, {}, 2 });
-        PaintFace(painter, looks.FocusItem.adjusted(1, 0, -1, 0), TFace { FocusTop, FocusBottom, AccentLight, {}, 2 });
+        PaintFace(
+            painter, looks.ActiveItem.adjusted(1, 0, -1, 0), TFace { SelectTop, SelectBottom, {}, {}, 2 });
+        PaintFace(painter, looks.FocusItem.adjusted(1, 0, -1, 0),
+            TFace { FocusTop, FocusBottom, AccentLight, {}, 2 });
     }
     sheet.NextRow();
 
@@ -127,10 +131,12 @@ TListLooks PaintLists(TSheet& sheet)
         looks.Up[look] = sheet.Place(QSize(16, 16));
         looks.Down[look] = sheet.Place(QSize(16, 16));
         looks.Check[look] = sheet.Place(QSize(16, 16));
-        for (const QRect& r : { looks.Up[look], looks.Down[look], looks.Check[look] }) FillVertical(image, r, FaceBand, FaceBand);
+        for (const QRect& r : { looks.Up[look], looks.Down[look], looks.Check[look] })
+            FillVertical(image, r, FaceBand, FaceBand);
         TArtPainter painter(image);
         const QColor glyph(look ? White : Glyph);
-        for (const QRect& r : { looks.Up[look], looks.Down[look], looks.Check[look] }) PaintFace(painter, r, faces[look]);
+        for (const QRect& r : { looks.Up[look], looks.Down[look], looks.Check[look] })
+            PaintFace(painter, r, faces[look]);
         Chevron(painter, QRectF(looks.Up[look]), TDirection::Up, glyph, 3, 1.5);
         Chevron(painter, QRectF(looks.Down[look]), TDirection::Down, glyph, 3, 1.5);
         CheckMark(painter, QRectF(looks.Check[look]).adjusted(3, 3, -3, -3), glyph, 1.5);
@@ -150,7 +156,9 @@ TListLooks PaintLists(TSheet& sheet)
     return looks;
 }
 
-template <class Record> Record& AddListBox(TSkinBuilder& skin, const char* name, const char* kind, const TListLooks& looks, bool caption)
+template <class Record>
+Record& AddListBox(
+    TSkinBuilder& skin, const char* name, const char* kind, const TListLooks& looks, bool caption)
 {
     auto& l = skin.AddControl<Record>(QString::fromLatin1(name), kind);
     l.PictureIndex = picLists;
@@ -182,7 +190,8 @@ template <class Record> Record& AddListBox(TSkinBuilder& skin, const char* name,
     return l;
 }
 
-template <class Record> void AddView(TSkinBuilder& skin, const char* name, const char* kind, const QRect& frame)
+template <class Record>
+void AddView(TSkinBuilder& skin, const char* name, const char* kind, const QRect& frame)
 {
     auto& v = skin.AddControl<Record>(QString::fromLatin1(name), kind);
     v.PictureIndex = picLists;

@@ -4,7 +4,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;
@@ -106,9 +105,10 @@ void AddMenuItems(TSkinBuilder& skin)
     const QRgb selected = Mix(SelectTop, SelectBottom, 0.5);
     const TMarkLooks check = PaintMarks(sheet, selected,
         [](QPainter& p, const QRectF& r, QColor c) { CheckMark(p, r.adjusted(2, 2, -2, -2), c, 1.6); });
-    const TMarkLooks radio = PaintMarks(sheet, selected, [](QPainter& p, const QRectF& r, QColor c) { Dot(p, r, c, 3); });
-    const TMarkLooks arrow = PaintMarks(
-        sheet, selected, [](QPainter& p, const QRectF& r, QColor c) { Chevron(p, r, TDirection::Right, c, 3, 1.5); });
+    const TMarkLooks radio
+        = PaintMarks(sheet, selected, [](QPainter& p, const QRectF& r, QColor c) { Dot(p, r, c, 3); });
+    const TMarkLooks arrow = PaintMarks(sheet, selected,
+        [](QPainter& p, const QRectF& r, QColor c) { Chevron(p, r, TDirection::Right, c, 3, 1.5); });
     sheet.NextRow();
 
     // The main menu bar and its items.
@@ -152,7 +152,8 @@ void AddMenuItems(TSkinBuilder& skin)
     menuItem.ArrowImageRect = arrow.Normal;
     menuItem.ActiveArrowImageRect = arrow.Active;
 
-    auto& barItemRecord = skin.AddObject<TvnDataSkinMainMenuBarItem>(QStringLiteral("mainmenubaritem"), "mainmenubaritem");
+    auto& barItemRecord
+        = skin.AddObject<TvnDataSkinMainMenuBarItem>(QStringLiteral("mainmenubaritem"), "mainmenubaritem");
     barItemRecord.ActivePictureIndex = picMenus;
     barItemRecord.SkinRectInAPicture = true;
     barItemRecord.SkinRect = barItem;
@@ -180,7 +181,8 @@ void AddMenuItems(TSkinBuilder& skin)
         { "menubarminbutton", cbMenuBarMinimize, TvnSkinCommand::cmMinimize, "Minimize" },
     };
     for (const TMenuBarButton& b : kButtons)
-        SetCaptionButton(skin.AddObject<TvnDataSkinMainMenuBarButton>(QString::fromLatin1(b.Name), "mainmenubarbutton"),
+        SetCaptionButton(
+            skin.AddObject<TvnDataSkinMainMenuBarButton>(QString::fromLatin1(b.Name), "mainmenubarbutton"),
             b.Row, b.Command, QString::fromLatin1(b.Hint));
 
     auto& menuBar = skin.AddControl<TvnDataSkinMainMenuBar>(QStringLiteral("mainmenubar"), "mainmenubar");

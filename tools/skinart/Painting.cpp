@@ -58,21 +58,24 @@ void FillVertical(QImage& image, const QRect& rect, QRgb top, QRgb bottom)
 {
     const int h = rect.height();
     for (int y = 0; y < h; ++y)
-        HLine(image, rect.x(), rect.x() + rect.width(), rect.y() + y, Mix(top, bottom, h > 1 ? qreal(y) / (h - 1) : 0));
+        HLine(image, rect.x(), rect.x() + rect.width(), rect.y() + y,
+            Mix(top, bottom, h > 1 ? qreal(y) / (h - 1) : 0));
 }
 
 void FillHorizontal(QImage& image, const QRect& rect, QRgb left, QRgb right)
 {
     const int w = rect.width();
     for (int x = 0; x < w; ++x)
-        VLine(image, rect.x() + x, rect.y(), rect.y() + rect.height(), Mix(left, right, w > 1 ? qreal(x) / (w - 1) : 0));
+        VLine(image, rect.x() + x, rect.y(), rect.y() + rect.height(),
+            Mix(left, right, w > 1 ? qreal(x) / (w - 1) : 0));
 }
 
 void HLine(QImage& image, int x0, int x1, int y, QRgb colour)
 {
     if (y < 0 || y >= image.height()) return;
     QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = std::max(x0, 0); x < std::min(x1, image.width()); ++x) line[x] = 0xFF000000u | colour;
+    for (int x = std::max(x0, 0); x < std::min(x1, image.width()); ++x)
+        line[x] = 0xFF000000u | colour;
 }
 
 void VLine(QImage& image, int x, int y0, int y1, QRgb colour)
@@ -129,7 +132,8 @@ QImage RingMask(QSize size, const QRect& outer, qreal outerRadius, const QRect& 
     QImage mask = NewPicture(size, 0x000000);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            if (InsideRounded(outer, outerRadius, x + 0.5, y + 0.5) && !InsideRounded(inner, innerRadius, x + 0.5, y + 0.5))
+            if (InsideRounded(outer, outerRadius, x + 0.5, y + 0.5)
+                && !InsideRounded(inner, innerRadius, x + 0.5, y + 0.5))
                 mask.setPixel(x, y, 0xFFFFFFFFu);
     return mask;
 }

@@ -4,7 +4,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QPainterPath>
@@ -20,8 +19,8 @@ namespace {
 quint32 g_seed = 0x9A11;
 
 // A container face: `fill` inside a one-pixel outline, the middle (client) textured.
-void PaintContainer(QImage& image, const QRect& r, QRgb fill, QRgb border, const QRect& client, qreal radius,
-    QRgb backdrop)
+void PaintContainer(
+    QImage& image, const QRect& r, QRgb fill, QRgb border, const QRect& client, qreal radius, QRgb backdrop)
 {
     FillVertical(image, r, backdrop, backdrop);
     {
@@ -70,7 +69,8 @@ TGroupArt PaintGroup(TSheet& sheet)
     FillVertical(image, tag, FaceBand, Mix(FaceBand, Face, 0.5));
     {
         TArtPainter painter(image);
-        PaintFace(painter, tag, TFace { Mix(FaceBand, EdgeLight, 0.28), Mix(FaceBand, EdgeLight, 0.2), {}, {}, 3 });
+        PaintFace(
+            painter, tag, TFace { Mix(FaceBand, EdgeLight, 0.28), Mix(FaceBand, EdgeLight, 0.2), {}, {}, 3 });
         painter.fillRect(QRect(tag.x() + 2, tag.y() + 3, 2, tag.height() - 6), QColor(Accent));
     }
     return art;
@@ -136,7 +136,8 @@ void AddGroupBoxes(TSkinBuilder& skin, TSheet& sheet)
         }
     sheet.NextRow();
     for (QRect* looks : { close, hRoll, hRestore, vRoll, vRestore })
-        for (int look = 0; look < 3; ++look) KeyOutsideRounded(image, looks[look], 3, KeyColour);
+        for (int look = 0; look < 3; ++look)
+            KeyOutsideRounded(image, looks[look], 3, KeyColour);
 
     auto& e = skin.AddControl<TvnDataSkinExPanelControl>(QStringLiteral("expanel"), "expanel");
     e.PictureIndex = picPanels;
@@ -203,8 +204,7 @@ void PaintPanel(QImage& image, const QRect& r, const TPanelArt& art)
         HLine(image, r.x(), r.x() + r.width(), r.y() + r.height() - 1, Shade);
         HLine(image, r.x(), r.x() + r.width(), r.y(), Mix(art.Top, EdgeLight, 0.2));
     }
-    if (art.Textured)
-        AddNoise(image, r.adjusted(art.Inset, art.Inset, -art.Inset, -art.Inset), 2, g_seed++);
+    if (art.Textured) AddNoise(image, r.adjusted(art.Inset, art.Inset, -art.Inset, -art.Inset), 2, g_seed++);
 }
 
 QRect PaintGrip(TSheet& sheet, QSize size, Qt::Orientation orientation)
@@ -249,7 +249,8 @@ void AddPlainPanels(TSkinBuilder& skin, TSheet& sheet)
         const bool label = QLatin1String(box.Kind) == u"label";
         const QSize size = label ? QSize(40, 20) : QSize(40, 40);
         const QRect face = sheet.Place(size);
-        PaintContainer(sheet.Image(), face, box.Fill, Edge, QRect(2, 2, size.width() - 4, size.height() - 4), 2, Face);
+        PaintContainer(
+            sheet.Image(), face, box.Fill, Edge, QRect(2, 2, size.width() - 4, size.height() - 4), 2, Face);
         TvnDataSkinCustomControl* record = nullptr;
         if (label) {
             auto& l = skin.AddControl<TvnDataSkinLabelControl>(QString::fromLatin1(box.Name), box.Kind);

@@ -5,7 +5,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 using namespace palette;
@@ -28,8 +27,10 @@ void PaintArrowButton(QImage& image, const QRect& cell, TDirection direction, TL
 {
     FillVertical(image, cell, backdrop, backdrop);
     TArtPainter painter(image);
-    if (look == lkHot) PaintFace(painter, cell.adjusted(1, 1, -1, -1), TFace { HotTop, HotBottom, Edge, {}, 3 });
-    if (look == lkPressed) PaintFace(painter, cell.adjusted(1, 1, -1, -1), TFace { DownTop, DownBottom, Shade, {}, 3 });
+    if (look == lkHot)
+        PaintFace(painter, cell.adjusted(1, 1, -1, -1), TFace { HotTop, HotBottom, Edge, {}, 3 });
+    if (look == lkPressed)
+        PaintFace(painter, cell.adjusted(1, 1, -1, -1), TFace { DownTop, DownBottom, Shade, {}, 3 });
     Chevron(painter, QRectF(cell), direction, QColor(look == lkRest ? Glyph : White), 3.5, 1.6);
 }
 
@@ -54,7 +55,8 @@ struct TBarLooks {
 TBarLooks PaintBar(TSheet& sheet, bool upright, int faceLength, bool cornerSquare)
 {
     QImage& image = sheet.Image();
-    const auto size = [upright](int along, int across) { return upright ? QSize(across, along) : QSize(along, across); };
+    const auto size
+        = [upright](int along, int across) { return upright ? QSize(across, along) : QSize(along, across); };
     const TDirection decrease = upright ? TDirection::Up : TDirection::Left;
     const TDirection increase = upright ? TDirection::Down : TDirection::Right;
 
@@ -85,7 +87,8 @@ TBarLooks PaintBar(TSheet& sheet, bool upright, int faceLength, bool cornerSquar
     PaintArrowButton(image, looks.PressedDecrease, decrease, lkPressed, kTrack);
     PaintArrowButton(image, looks.HotIncrease, increase, lkHot, kTrack);
     PaintArrowButton(image, looks.PressedIncrease, increase, lkPressed, kTrack);
-    for (const QRect& r : { looks.HotDecrease, looks.PressedDecrease, looks.HotIncrease, looks.PressedIncrease })
+    for (const QRect& r :
+        { looks.HotDecrease, looks.PressedDecrease, looks.HotIncrease, looks.PressedIncrease })
         SideLine(image, r, upright);
 
     // The thumb: a rounded bar on the track, cut out with the transparent colour; its
@@ -184,7 +187,8 @@ void AddUpDown(TSkinBuilder& skin, TSheet& sheet, const char* name, bool upright
     paint(upPart.translated(face.topLeft()), up, lkRest);
     paint(downPart.translated(face.topLeft()), down, lkRest);
     QRect looks[4];
-    for (QRect& r : looks) r = sheet.Place(half);
+    for (QRect& r : looks)
+        r = sheet.Place(half);
     paint(looks[0], up, lkHot);
     paint(looks[1], up, lkPressed);
     paint(looks[2], down, lkHot);

@@ -51,12 +51,15 @@ QByteArray TSkinBuilder::Description() const
     SkinColors.SaveToIni(ini);
     WriteList(ini, QStringLiteral("SKINOBJECTS"), m_objects);
     WriteList(ini, QStringLiteral("SKINCONTROLS"), m_controls);
-    for (const auto& object : m_objects) object.Item->SaveToIni(ini);
-    for (const auto& control : m_controls) control.Item->SaveToIni(ini);
+    for (const auto& object : m_objects)
+        object.Item->SaveToIni(ini);
+    for (const auto& control : m_controls)
+        control.Item->SaveToIni(ini);
 
     QByteArray text;
     const QStringList lines = ini.GetStrings();
-    for (const QString& line : lines) text += line.toLatin1() + "\r\n";
+    for (const QString& line : lines)
+        text += line.toLatin1() + "\r\n";
     return text;
 }
 
@@ -66,13 +69,15 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }
 
 void WritePicture(const QDir& dir, const TSkinPicture& picture)
 {
     if (picture.Image.isNull())
-        throw std::runtime_error(QStringLiteral("picture %1 was not painted").arg(picture.FileName).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("picture %1 was not painted").arg(picture.FileName).toStdString());
     WriteFile(dir.filePath(picture.FileName), picture.Mask ? Bmp1(picture.Image) : Bmp24(picture.Image));
 }
 
@@ -85,11 +90,13 @@ void TSkinBuilder::Write(const QString& folder, const QString& descriptionName) 
         throw std::runtime_error(QStringLiteral("cannot create %1").arg(folder).toStdString());
     // Pictures of earlier runs that the skin no longer names would be packed by nobody
     // but would linger in the committed folder.
-    for (const QString& old : dir.entryList({ QStringLiteral("*.bmp") }, QDir::Files)) dir.remove(old);
+    for (const QString& old : dir.entryList({ QStringLiteral("*.bmp") }, QDir::Files))
+        dir.remove(old);
 
     WritePicture(dir, MainPicture);
     WritePicture(dir, MainMask);
-    for (const TSkinPicture& picture : m_pictures) WritePicture(dir, picture);
+    for (const TSkinPicture& picture : m_pictures)
+        WritePicture(dir, picture);
     WriteFile(dir.filePath(descriptionName), Description());
 }
 

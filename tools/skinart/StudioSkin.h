@@ -57,8 +57,8 @@ enum TCaptionButtonLook : int {
 inline constexpr int kCaptionButtonSize = 18;
 QRect CaptionButtonLook(TCaptionButtonRow row, TCaptionButtonLook look);
 // A caption button record drawn from row `row` of that picture.
-void SetCaptionButton(TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command,
-    const QString& hint);
+void SetCaptionButton(
+    TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command, const QString& hint);
 
 // The skin's one text font.
 inline constexpr const char* kFontName = "Arial";
@@ -84,7 +84,8 @@ void SetNinePart(TvnDataSkinCustomControl& record, QRect client, bool tileMiddle
 // transparent colour.
 enum class TCheckState { Unchecked, Checked, Grayed };
 enum class TCheckMood { Normal, Hot, Disabled };
-void PaintCheckMark(QImage& image, const QRect& cell, TCheckState state, TCheckMood mood, QRgb backdrop, bool radio);
+void PaintCheckMark(
+    QImage& image, const QRect& cell, TCheckState state, TCheckMood mood, QRgb backdrop, bool radio);
 inline constexpr int kCheckSize = 13;
 
 // Each painter adds its pictures and records.

@@ -4,7 +4,6 @@
 #include "Painting.h"
 #include "Sheet.h"
 #include "StudioSkin.h"
-
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QLinearGradient>
@@ -46,7 +45,8 @@ void PaintTab(QImage& image, const QRect& cell, QRgb top, QRgb bottom, QRgb bord
         painter.drawPath(path);
     }
     if (!joinsPage)
-        painter.drawLine(QPointF(cell.x(), cell.bottom() + 0.5), QPointF(cell.right() + 1, cell.bottom() + 0.5));
+        painter.drawLine(
+            QPointF(cell.x(), cell.bottom() + 0.5), QPointF(cell.right() + 1, cell.bottom() + 0.5));
     if (accent) {
         // Rounded tabs carry it along their top; flat ones under their caption, at the
         // foot of the tab row.
@@ -69,10 +69,12 @@ TTabLooks PaintTabs(TSheet& sheet, TTabStyle style)
     looks.MouseIn = sheet.Place(kTab);
     looks.Active = sheet.Place(kActiveTab);
     looks.Focus = sheet.Place(kActiveTab);
-    PaintTab(image, looks.Tab, rounded ? kTabTop : Window, rounded ? kTabBottom : Window, Edge, false, style, {});
-    PaintTab(image, looks.MouseIn, Mix(kTabTop, HotTop, 0.5), kTabTop, Mix(Edge, EdgeLight, 0.5), false, style,
-        rounded ? std::nullopt : std::optional<QRgb>(Edge));
-    PaintTab(image, looks.Active, FaceBand, Face, Edge, true, style, rounded ? std::nullopt : std::optional<QRgb>(Accent));
+    PaintTab(
+        image, looks.Tab, rounded ? kTabTop : Window, rounded ? kTabBottom : Window, Edge, false, style, {});
+    PaintTab(image, looks.MouseIn, Mix(kTabTop, HotTop, 0.5), kTabTop, Mix(Edge, EdgeLight, 0.5), false,
+        style, rounded ? std::nullopt : std::optional<QRgb>(Edge));
+    PaintTab(image, looks.Active, FaceBand, Face, Edge, true, style,
+        rounded ? std::nullopt : std::optional<QRgb>(Accent));
     PaintTab(image, looks.Focus, FaceBand, Face, Edge, true, style, AccentLight);
     sheet.NextRow();
 
@@ -91,7 +93,8 @@ TTabLooks PaintTabs(TSheet& sheet, TTabStyle style)
         painter.fillPath(path, QColor(Face));
         painter.setPen(QPen(QColor(Edge), 1));
         painter.drawPath(path);
-        painter.drawLine(QPointF(looks.Body.x(), looks.Body.y() + 0.5), QPointF(looks.Body.right() + 1, looks.Body.y() + 0.5));
+        painter.drawLine(QPointF(looks.Body.x(), looks.Body.y() + 0.5),
+            QPointF(looks.Body.right() + 1, looks.Body.y() + 0.5));
     }
     AddNoise(image, looks.Body.adjusted(3, 3, -3, -3), 2, rounded ? 0x7AB1 : 0x7AB2);
 
@@ -105,7 +108,8 @@ TTabLooks PaintTabs(TSheet& sheet, TTabStyle style)
         if (look == 2) PaintFace(painter, cell, TFace { CloseDown, CloseDown, {}, {}, 3 });
         CloseSign(painter, QRectF(cell).adjusted(3.5, 3.5, -3.5, -3.5), QColor(look ? White : Glyph));
     }
-    for (const QRect& cell : looks.Close) KeyOutsideRounded(image, cell, 3, KeyColour);
+    for (const QRect& cell : looks.Close)
+        KeyOutsideRounded(image, cell, 3, KeyColour);
     sheet.NextRow();
     return looks;
 }

@@ -78,7 +78,8 @@ void TContactSheet::Add(const TTile& tile) { m_items.push_back({ false, tile });
 
 void TContactSheet::Add(const TTiles& tiles)
 {
-    for (const TTile& tile : tiles) Add(tile);
+    for (const TTile& tile : tiles)
+        Add(tile);
 }
 
 QImage TContactSheet::Render() const

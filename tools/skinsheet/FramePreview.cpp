@@ -40,7 +40,8 @@ std::vector<TObject> FrameObjects(const TvnSkinData& skin, TvnBorderIcons icons)
         } else if (const auto* button = dynamic_cast<const TvnDataSkinStdButton*>(r)) {
             o.Layout.Kind = TvnObjectKind::StdButton;
             o.Layout.Command = button->Command;
-            const TvnObjectFlags flags = CaptionButtonFlags(button->Command, r->SkinRectInAPicture, icons, false, false);
+            const TvnObjectFlags flags
+                = CaptionButtonFlags(button->Command, r->SkinRectInAPicture, icons, false, false);
             o.Available = flags.Available;
             o.Layout.Shown = flags.Shown;
         } else if (dynamic_cast<const TvnDataSkinButton*>(r)) {
@@ -54,7 +55,8 @@ std::vector<TObject> FrameObjects(const TvnSkinData& skin, TvnBorderIcons icons)
     return objects;
 }
 
-void DrawCaptionText(QPainter& p, const TvnDataSkinCaption& c, const QRect& object, bool active, const QString& text)
+void DrawCaptionText(
+    QPainter& p, const TvnDataSkinCaption& c, const QRect& object, bool active, const QString& text)
 {
     QRect rect = c.TextRect;
     rect.setWidth(rect.width() + object.width() - c.SkinRect.width());
@@ -80,7 +82,8 @@ void DrawCaptionText(QPainter& p, const TvnDataSkinCaption& c, const QRect& obje
 void DrawObjects(QImage& top, const TvnSkinData& skin, std::vector<TObject>& objects, const TFrameLook& look)
 {
     std::vector<TvnLayoutObject> layout;
-    for (const TObject& o : objects) layout.push_back(o.Layout);
+    for (const TObject& o : objects)
+        layout.push_back(o.Layout);
     LayoutObjects(layout, skin, skin.MainPicture.size(), look.Size);
     QPainter p(&top);
     for (size_t i = 0; i < objects.size(); ++i) {
@@ -93,7 +96,8 @@ void DrawObjects(QImage& top, const TvnSkinData& skin, std::vector<TObject>& obj
         if (!layout[i].Shown || !o.Record->SkinRectInAPicture) continue;
         const auto* button = dynamic_cast<const TvnDataSkinButton*>(o.Record);
         QRect part = o.Record->SkinRect;
-        if (!look.Active && o.Available && !RectEmpty(o.Record->InactiveSkinRect)) part = o.Record->InactiveSkinRect;
+        if (!look.Active && o.Available && !RectEmpty(o.Record->InactiveSkinRect))
+            part = o.Record->InactiveSkinRect;
         if (!o.Available && button && !RectEmpty(button->DisableSkinRect)) part = button->DisableSkinRect;
         p.drawImage(at.topLeft(), Part(skin.Picture(o.Record->ActivePictureIndex), part));
     }
@@ -130,7 +134,8 @@ QImage RenderFrame(const TvnSkinData& skin, const TFrameLook& look)
         p.save();
         p.setClipRect(client);
         for (int y = client.y(); y < RectBottom(client); y += tile.height())
-            for (int x = client.x(); x < RectRight(client); x += tile.width()) p.drawImage(QPoint(x, y), tile);
+            for (int x = client.x(); x < RectRight(client); x += tile.width())
+                p.drawImage(QPoint(x, y), tile);
         if (look.Content) look.Content(p, client);
         p.restore();
         const int topHeight = strips.Top.height();

@@ -13,7 +13,8 @@ struct TFrameLook {
     QSize Size;
     bool Active = true;
     QString Caption;
-    veneer::TvnBorderIcons Icons = veneer::biSystemMenu | veneer::biMinimize | veneer::biMaximize | veneer::biRollUp;
+    veneer::TvnBorderIcons Icons
+        = veneer::biSystemMenu | veneer::biMinimize | veneer::biMaximize | veneer::biRollUp;
     // Draws the window's content into its client area (painter in frame coordinates).
     std::function<void(QPainter&, const QRect&)> Content;
 };

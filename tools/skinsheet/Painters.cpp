@@ -51,10 +51,13 @@ void PaintButton(QPainter& p, const TvnSkinData& skin, const TvnDataSkinButtonCo
     p.drawImage(at.topLeft(), image);
     QRect client = ClientAt(r, image.size()).translated(at.topLeft());
     // A menu button's caption leaves its drop-down part free.
-    if (const auto* menu = dynamic_cast<const TvnDataSkinMenuButtonControl*>(&r); menu && !RectEmpty(menu->TrackButtonRect)) {
+    if (const auto* menu = dynamic_cast<const TvnDataSkinMenuButtonControl*>(&r);
+        menu && !RectEmpty(menu->TrackButtonRect)) {
         const QRect& track = menu->TrackButtonRect;
-        if (track.x() > 0) client.setWidth(client.width() - track.width());
-        else client.setHeight(client.height() - track.height());
+        if (track.x() > 0)
+            client.setWidth(client.width() - track.width());
+        else
+            client.setHeight(client.height() - track.height());
     }
     if (state == TButtonState::Down) client.translate(1, 1);
     DrawLine(p, client, caption, FontOf(r), colour);
@@ -66,8 +69,8 @@ void PaintButtonGlow(QPainter& p, const TvnSkinData& skin, const TvnDataSkinButt
     const QImage mask = skin.Picture(r.GlowLayerMaskPictureIndex);
     if (glow.isNull() || mask.isNull()) return;
     const QSize size = glow.size() + at.size() - r.SkinRect.size();
-    const QRect keep = RectLTRB(r.GlowLayerOffsetLeft, r.GlowLayerOffsetTop, glow.width() - r.GlowLayerOffsetRight,
-        glow.height() - r.GlowLayerOffsetBottom);
+    const QRect keep = RectLTRB(r.GlowLayerOffsetLeft, r.GlowLayerOffsetTop,
+        glow.width() - r.GlowLayerOffsetRight, glow.height() - r.GlowLayerOffsetBottom);
     QImage picture(size, QImage::Format_RGB32), alpha(size, QImage::Format_RGB32);
     StretchSkinRect(picture, glow, glow.rect(), keep);
     StretchSkinRect(alpha, mask.convertToFormat(QImage::Format_RGB32), mask.rect(), keep);
@@ -102,14 +105,17 @@ TMark MarkOf(const TvnDataSkinCheckRadioControl& r, const TCheckLook& look)
             look.State == TCheck::Grayed };
     }
     if (look.State == TCheck::Grayed) {
-        if (RectEmpty(r.GrayedCheckImageRect)) return { look.Hot ? Or(r.ActiveCheckImageRect, check) : check, true };
-        return { look.Hot ? Or(r.ActiveGrayedCheckImageRect, r.GrayedCheckImageRect) : r.GrayedCheckImageRect };
+        if (RectEmpty(r.GrayedCheckImageRect))
+            return { look.Hot ? Or(r.ActiveCheckImageRect, check) : check, true };
+        return { look.Hot ? Or(r.ActiveGrayedCheckImageRect, r.GrayedCheckImageRect)
+                          : r.GrayedCheckImageRect };
     }
     if (look.State == TCheck::Checked) return { look.Hot ? Or(r.ActiveCheckImageRect, check) : check };
     return { look.Hot ? Or(r.ActiveUncheckImageRect, uncheck) : uncheck };
 }
 
-void DrawMark(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r, QPoint at, const TMark& mark)
+void DrawMark(
+    QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r, QPoint at, const TMark& mark)
 {
     QImage picture = skin.Picture(r.PictureIndex).copy(mark.Part).convertToFormat(QImage::Format_RGB32);
     const TColor key = PixelColour(picture, QPoint(0, picture.height() - 1));
@@ -126,8 +132,8 @@ void DrawMark(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioC
 
 } // namespace
 
-void PaintFlatCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r, const QRect& at,
-    const TCheckLook& look, const QString& caption)
+void PaintFlatCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r,
+    const QRect& at, const TCheckLook& look, const QString& caption)
 {
     const TMark mark = MarkOf(r, look);
     DrawMark(p, skin, r, QPoint(at.x() + 3, at.y() + at.height() / 2 - mark.Part.height() / 2), mark);
@@ -147,7 +153,8 @@ void PaintFramedCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinChe
     QRect area = r.CheckImageArea;
     if (RectRight(area) > RectRight(r.TextArea)) area.translate(dw, 0);
     const TMark mark = MarkOf(r, look);
-    const QPoint markAt = area.translated(at.topLeft()).center() - QPoint(mark.Part.width() / 2, mark.Part.height() / 2) + QPoint(1, 1);
+    const QPoint markAt = area.translated(at.topLeft()).center()
+        - QPoint(mark.Part.width() / 2, mark.Part.height() / 2) + QPoint(1, 1);
     DrawMark(p, skin, r, markAt, mark);
     const TColor colour = !look.Enabled ? r.UnenabledFontColor : look.Hot ? r.ActiveFontColor : r.FontColor;
     DrawLine(p, text, caption, FontOf(r), colour, Qt::AlignLeft | Qt::AlignVCenter);
@@ -166,9 +173,10 @@ void PaintPanel(QPainter& p, const TvnSkinData& skin, const TvnDataSkinPanelCont
     p.drawImage(at.topLeft(), ComposeFace(skin, r, r.SkinRect, at.size()));
     if (RectEmpty(r.CaptionRect) || caption.isEmpty()) return;
     const QSize skinSize = r.SkinRect.size();
-    const veneer::TvnCornerPoints corners { r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint };
-    const QRect area = veneer::MoveWithCorners(r.CaptionRect, corners, skinSize, at.width() - skinSize.width(),
-        at.height() - skinSize.height())
+    const veneer::TvnCornerPoints corners { r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint,
+        r.RightBottomPoint };
+    const QRect area = veneer::MoveWithCorners(
+        r.CaptionRect, corners, skinSize, at.width() - skinSize.width(), at.height() - skinSize.height())
                            .translated(at.topLeft());
     const QFont font = FontOf(r);
     const int textWidth = QFontMetrics(font).horizontalAdvance(caption);
@@ -178,8 +186,8 @@ void PaintPanel(QPainter& p, const TvnSkinData& skin, const TvnDataSkinPanelCont
     if (!RectEmpty(r.FrameRect)) {
         // The strip under the caption text.
         const int stripWidth = textWidth + r.FrameRect.width() - r.FrameTextRect.width();
-        const QImage strip = Strip(skin.Picture(r.PictureIndex), r.FrameRect, r.FrameLeftOffset, r.FrameRightOffset,
-            stripWidth, true);
+        const QImage strip = Strip(skin.Picture(r.PictureIndex), r.FrameRect, r.FrameLeftOffset,
+            r.FrameRightOffset, stripWidth, true);
         int stripX = x;
         if (r.Alignment == taLeftJustify) {
             x += r.FrameTextRect.x();
@@ -232,7 +240,7 @@ void PaintEdit(QPainter& p, const TvnSkinData& skin, const TvnDataSkinEditContro
         if (!RectEmpty(look)) p.drawImage(place.topLeft(), Part(skin.Picture(r.PictureIndex), look));
     }
     const TColor colour = state == TFieldState::Disabled ? r.DisabledFontColor
-        : state == TFieldState::Active                  ? r.ActiveFontColor
+        : state == TFieldState::Active                   ? r.ActiveFontColor
                                                          : r.FontColor;
     const QRect client = ClientAt(r, image.size()).translated(at.topLeft());
     DrawLine(p, client.adjusted(2, 0, 0, 0), text, FontOf(r), colour, Qt::AlignLeft | Qt::AlignVCenter);
@@ -240,8 +248,8 @@ void PaintEdit(QPainter& p, const TvnSkinData& skin, const TvnDataSkinEditContro
 
 // ---- Scroll bars ----------------------------------------------------------------------
 
-void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r, const QRect& at,
-    bool upright, const TBarLook& look)
+void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r,
+    const QRect& at, bool upright, const TBarLook& look)
 {
     const QImage picture = skin.Picture(r.PictureIndex);
     const QImage face = ComposeFace(skin, r, r.SkinRect, at.size());
@@ -258,17 +266,20 @@ void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrol
                             .translated(at.topLeft());
     if (look.Hot == 1)
         p.drawImage(follow(r.DownButtonRect).topLeft(),
-            Part(picture, look.Pressed ? Or(r.DownDownButtonRect, r.ActiveDownButtonRect) : r.ActiveDownButtonRect));
+            Part(picture,
+                look.Pressed ? Or(r.DownDownButtonRect, r.ActiveDownButtonRect) : r.ActiveDownButtonRect));
     if (look.Hot == 2)
         p.drawImage(follow(r.UpButtonRect).topLeft(),
-            Part(picture, look.Pressed ? Or(r.DownUpButtonRect, r.ActiveUpButtonRect) : r.ActiveUpButtonRect));
+            Part(
+                picture, look.Pressed ? Or(r.DownUpButtonRect, r.ActiveUpButtonRect) : r.ActiveUpButtonRect));
 
-    const QRect thumbLook = look.Hot == 3 ? (look.Pressed ? Or(r.DownThumbRect, Or(r.ActiveThumbRect, r.ThumbRect))
-                                                          : Or(r.ActiveThumbRect, r.ThumbRect))
-                                          : r.ThumbRect;
+    const QRect thumbLook = look.Hot == 3
+        ? (look.Pressed ? Or(r.DownThumbRect, Or(r.ActiveThumbRect, r.ThumbRect))
+                        : Or(r.ActiveThumbRect, r.ThumbRect))
+        : r.ThumbRect;
     const int length = r.ThumbMinPageSize ? r.ThumbMinPageSize
-        : r.ThumbMinSize                 ? r.ThumbMinSize
-                                         : (upright ? r.ThumbRect.height() : r.ThumbRect.width());
+        : r.ThumbMinSize                  ? r.ThumbMinSize
+                                          : (upright ? r.ThumbRect.height() : r.ThumbRect.width());
     const int half = length / 2;
     const int start = upright ? track.y() : track.x();
     const int end = upright ? RectBottom(track) : RectRight(track);
@@ -281,11 +292,13 @@ void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrol
         DrawTransparent(p, thumbAt, picture, thumbLook, r.ThumbTransparentColor);
     else
         p.drawImage(thumbAt, Part(picture, thumbLook));
-    const QRect glyph = look.Hot == 3 ? (look.Pressed ? Or(r.DownGlyphRect, Or(r.ActiveGlyphRect, r.GlyphRect))
-                                                      : Or(r.ActiveGlyphRect, r.GlyphRect))
-                                      : r.GlyphRect;
+    const QRect glyph = look.Hot == 3
+        ? (look.Pressed ? Or(r.DownGlyphRect, Or(r.ActiveGlyphRect, r.GlyphRect))
+                        : Or(r.ActiveGlyphRect, r.GlyphRect))
+        : r.GlyphRect;
     if (RectEmpty(glyph)) return;
-    const QPoint glyphAt = QRect(thumbAt, thumbLook.size()).center() - QPoint(glyph.width() / 2, glyph.height() / 2)
+    const QPoint glyphAt = QRect(thumbAt, thumbLook.size()).center()
+        - QPoint(glyph.width() / 2, glyph.height() / 2)
         + QPoint(thumbLook.width() % 2 ? 0 : 1, thumbLook.height() % 2 ? 0 : 1);
     if (r.GlyphTransparent)
         DrawTransparent(p, glyphAt, picture, glyph, r.GlyphTransparentColor);
@@ -311,9 +324,11 @@ void PaintGrid(QPainter& p, const TvnSkinData& skin, const TvnDataSkinGridContro
     const QFont font = FontOf(r);
     for (int c = 0; c < columns; ++c) {
         const QRect cell = columnRect(c, at.y());
-        p.drawImage(cell.topLeft(), Strip(picture, r.FixedCellRect, r.FixedCellLeftOffset, r.FixedCellRightOffset,
-                                        cell.width(), r.FixedCellStretchEffect));
-        DrawLine(p, cell.adjusted(4, 0, -3, 0), titles[c], fixedFont, r.FixedFontColor, Qt::AlignLeft | Qt::AlignVCenter);
+        p.drawImage(cell.topLeft(),
+            Strip(picture, r.FixedCellRect, r.FixedCellLeftOffset, r.FixedCellRightOffset, cell.width(),
+                r.FixedCellStretchEffect));
+        DrawLine(p, cell.adjusted(4, 0, -3, 0), titles[c], fixedFont, r.FixedFontColor,
+            Qt::AlignLeft | Qt::AlignVCenter);
     }
     p.setPen(Colour(r.LinesColor));
     for (int i = 0; i < rows.size(); ++i) {
@@ -324,14 +339,16 @@ void PaintGrid(QPainter& p, const TvnSkinData& skin, const TvnDataSkinGridContro
             TColor colour = r.FontColor;
             if (i == selected) {
                 const QRect& look = focused ? r.FocusCellRect : r.SelectCellRect;
-                p.drawImage(cell.topLeft(), Strip(picture, look, r.CellLeftOffset, r.CellRightOffset, cell.width(),
-                                                r.CellStretchEffect));
+                p.drawImage(cell.topLeft(),
+                    Strip(picture, look, r.CellLeftOffset, r.CellRightOffset, cell.width(),
+                        r.CellStretchEffect));
                 colour = focused ? r.FocusFontColor : r.SelectFontColor;
             } else {
                 p.drawLine(cell.x(), RectBottom(cell) - 1, RectRight(cell) - 1, RectBottom(cell) - 1);
                 p.drawLine(RectRight(cell) - 1, cell.y(), RectRight(cell) - 1, RectBottom(cell) - 1);
             }
-            DrawLine(p, cell.adjusted(4, 0, -3, 0), rows[i].value(c), font, colour, Qt::AlignLeft | Qt::AlignVCenter);
+            DrawLine(p, cell.adjusted(4, 0, -3, 0), rows[i].value(c), font, colour,
+                Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
 }
@@ -347,8 +364,9 @@ void PaintTabs(QPainter& p, const TvnSkinData& skin, const TvnDataSkinTabControl
 
     // The page's frame below the tabs.
     const QRect body(at.x(), at.y() + tabHeight, at.width(), at.height() - tabHeight);
-    TvnNinePart parts { r.SkinRect, r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint, r.ClientRect,
-        r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect, r.StretchType };
+    TvnNinePart parts { r.SkinRect, r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint,
+        r.ClientRect, r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect,
+        r.StretchType };
     QImage frame;
     ComposeNineParts(frame, picture, parts, StandardTarget(parts, body.size()));
     p.drawImage(body.topLeft(), frame);
@@ -356,7 +374,8 @@ void PaintTabs(QPainter& p, const TvnSkinData& skin, const TvnDataSkinTabControl
     // The strip behind the tabs.
     const QRect strip(at.x(), at.y(), at.width(), tabHeight);
     const QImage tile = Part(picture, r.TabsBGRect);
-    for (int x = strip.x(); x < RectRight(strip); x += tile.width()) p.drawImage(QPoint(x, strip.y()), tile);
+    for (int x = strip.x(); x < RectRight(strip); x += tile.width())
+        p.drawImage(QPoint(x, strip.y()), tile);
 
     QList<QRect> places;
     int x = at.x();
@@ -374,11 +393,13 @@ void PaintTabs(QPainter& p, const TvnSkinData& skin, const TvnDataSkinTabControl
         if (hot && !RectEmpty(r.MouseInTabRect)) face = r.MouseInTabRect;
         if (hot) colour = r.MouseInFontColor;
         if (active) {
-            face = look.Focused ? Or(r.FocusTabRect, Or(r.ActiveTabRect, r.TabRect)) : Or(r.ActiveTabRect, r.TabRect);
+            face = look.Focused ? Or(r.FocusTabRect, Or(r.ActiveTabRect, r.TabRect))
+                                : Or(r.ActiveTabRect, r.TabRect);
             colour = look.Focused ? r.FocusFontColor : r.ActiveFontColor;
         }
         const QRect place = places[i];
-        p.drawImage(place.topLeft(), Strip(picture, face, r.TabLeftOffset, r.TabRightOffset, place.width(), r.TabStretchEffect));
+        p.drawImage(place.topLeft(),
+            Strip(picture, face, r.TabLeftOffset, r.TabRightOffset, place.width(), r.TabStretchEffect));
         DrawLine(p, place.translated(0, active || lift == 0 ? 0 : 2), tabs[i], font, colour);
     };
     for (int i = 0; i < tabs.size(); ++i)

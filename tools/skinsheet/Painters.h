@@ -12,7 +12,8 @@ enum class TButtonState { Normal, Hot, Down, Focused, Disabled };
 void PaintButton(QPainter& p, const TvnSkinData& skin, const TvnDataSkinButtonControl& r, const QRect& at,
     TButtonState state, const QString& caption);
 // The glow layer a hot button shows over itself and its surroundings.
-void PaintButtonGlow(QPainter& p, const TvnSkinData& skin, const TvnDataSkinButtonControl& r, const QRect& at);
+void PaintButtonGlow(
+    QPainter& p, const TvnSkinData& skin, const TvnDataSkinButtonControl& r, const QRect& at);
 
 enum class TCheck { Unchecked, Checked, Grayed };
 struct TCheckLook {
@@ -21,8 +22,8 @@ struct TCheckLook {
     bool Enabled = true;
 };
 // The flat look: the mark at the left and the caption after it, on the parent.
-void PaintFlatCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r, const QRect& at,
-    const TCheckLook& look, const QString& caption);
+void PaintFlatCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r,
+    const QRect& at, const TCheckLook& look, const QString& caption);
 // The framed look: the record's face with the mark in its mark area.
 void PaintFramedCheck(QPainter& p, const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r,
     const QRect& at, const TCheckLook& look, const QString& caption);
@@ -50,8 +51,8 @@ struct TBarLook {
     int Hot = 0;
     bool Pressed = false;
 };
-void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r, const QRect& at,
-    bool upright, const TBarLook& look);
+void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r,
+    const QRect& at, bool upright, const TBarLook& look);
 
 // A grid of text rows under a title row: `selected` is the current row (-1 none),
 // drawn with the focus cell while the grid has the focus.

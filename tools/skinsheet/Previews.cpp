@@ -3,7 +3,6 @@
 
 #include "FramePreview.h"
 #include "Painters.h"
-
 #include "skin/data/vnUtils/NinePart.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
@@ -34,7 +33,9 @@ TTiles FramePreviews(const TvnSkinData& skin)
             look.Size = size;
             look.Active = active;
             look.Caption = QStringLiteral("Quira - Localizar Cliente");
-            tiles.push_back({ QStringLiteral("%1 x %2, %3").arg(size.width()).arg(size.height())
+            tiles.push_back({ QStringLiteral("%1 x %2, %3")
+                                  .arg(size.width())
+                                  .arg(size.height())
                                   .arg(active ? QStringLiteral("active") : QStringLiteral("inactive")),
                 RenderFrame(skin, look) });
         }
@@ -77,8 +78,8 @@ void PaintSampleContent(QPainter& p, const TvnSkinData& skin, const QRect& clien
     const QRect categories(o + QPoint(406, 8), QSize(client.width() - 414, 112));
     PaintPanel(p, skin, *group, categories, QStringLiteral("Categorias a Salvar"));
     const QRect boxes = PanelClient(*group, categories);
-    const QString names[] = { QString::fromUtf8("Ampliação"), QStringLiteral("Bioombo"), QStringLiteral("Outros"),
-        QString::fromUtf8("Álbum"), QStringLiteral("Capa") };
+    const QString names[] = { QString::fromUtf8("Ampliação"), QStringLiteral("Bioombo"),
+        QStringLiteral("Outros"), QString::fromUtf8("Álbum"), QStringLiteral("Capa") };
     for (int i = 0; i < 5; ++i) {
         TCheckLook look;
         look.State = i % 2 == 0 ? TCheck::Checked : TCheck::Unchecked;
@@ -99,9 +100,11 @@ void PaintSampleContent(QPainter& p, const TvnSkinData& skin, const QRect& clien
         -(tab->SkinRect.height() - RectBottom(tab->ClientRect)) - 28);
     const QRect gridAt = page.adjusted(0, 0, -19, 0);
     QList<QStringList> rows;
-    for (int i = 1; i <= 12; ++i) rows.append({ QStringLiteral("IMG_%1.jpg").arg(4100 + 7 * i), QString::number(i) });
+    for (int i = 1; i <= 12; ++i)
+        rows.append({ QStringLiteral("IMG_%1.jpg").arg(4100 + 7 * i), QString::number(i) });
     PaintGrid(p, skin, *grid, gridAt, { QStringLiteral("Foto"), QStringLiteral("Ordem") }, rows, 2, true);
-    PaintScrollBar(p, skin, *bar, QRect(RectRight(gridAt), page.y(), 19, page.height()), true, TBarLook { 0.25, 0, false });
+    PaintScrollBar(p, skin, *bar, QRect(RectRight(gridAt), page.y(), 19, page.height()), true,
+        TBarLook { 0.25, 0, false });
     PaintLabel(p, skin, *label, QRect(page.x(), RectBottom(page) + 4, 300, 20),
         QStringLiteral("Quantidade de Foto.: (12)"), true);
 
@@ -128,7 +131,8 @@ TTile SampleWindow(const TvnSkinData& skin)
     look.Caption = QStringLiteral("Estúdio Fotográfico Aurora Ltda.");
     look.Icons = veneer::biMinimize; // as the product's windows have it
     look.Content = [&skin](QPainter& p, const QRect& client) { PaintSampleContent(p, skin, client); };
-    return { QStringLiteral("the main window's layout, 820 x 520, border icons [biMinimize]"), RenderFrame(skin, look) };
+    return { QStringLiteral("the main window's layout, 820 x 520, border icons [biMinimize]"),
+        RenderFrame(skin, look) };
 }
 
 // ---- Frame objects ------------------------------------------------------------------------
@@ -149,10 +153,11 @@ TTiles CaptionButtonPreviews(const TvnSkinData& skin)
         const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(record.get());
         if (!b) continue;
         const QImage picture = skin.Picture(b->ActivePictureIndex);
-        const std::pair<const char*, QRect> looks[] = { { "normal", b->SkinRect }, { "hot", b->ActiveSkinRect },
-            { "down", b->DownRect }, { "inactive", b->InactiveSkinRect }, { "disabled", b->DisableSkinRect },
-            { "restore", b->RestoreRect }, { "restore hot", b->RestoreActiveRect },
-            { "restore down", b->RestoreDownRect }, { "restore inactive", b->RestoreInactiveRect } };
+        const std::pair<const char*, QRect> looks[]
+            = { { "normal", b->SkinRect }, { "hot", b->ActiveSkinRect }, { "down", b->DownRect },
+                  { "inactive", b->InactiveSkinRect }, { "disabled", b->DisableSkinRect },
+                  { "restore", b->RestoreRect }, { "restore hot", b->RestoreActiveRect },
+                  { "restore down", b->RestoreDownRect }, { "restore inactive", b->RestoreInactiveRect } };
         QImage strip(QSize(9 * 40, 40), QImage::Format_RGB32);
         strip.fill(QColor(0x5B, 0x5F, 0x66));
         QPainter p(&strip);
@@ -164,7 +169,8 @@ TTiles CaptionButtonPreviews(const TvnSkinData& skin)
             x += 40;
             names << QString::fromLatin1(name);
         }
-        tiles.push_back({ b->IDName + QStringLiteral(" (2x): ") + names.join(u", "), strip.copy(0, 0, x, 40) });
+        tiles.push_back(
+            { b->IDName + QStringLiteral(" (2x): ") + names.join(u", "), strip.copy(0, 0, x, 40) });
     }
     return tiles;
 }
@@ -173,13 +179,15 @@ TTiles MenuPreviews(const TvnSkinData& skin)
 {
     TTiles tiles;
     const TvnDataSkinPopupWindow& w = skin.PopupWindow;
-    const auto* item = dynamic_cast<const TvnDataSkinMenuItem*>(skin.FrameObject(skin.FindFrameObject(QStringLiteral("menuitem"))));
+    const auto* item = dynamic_cast<const TvnDataSkinMenuItem*>(
+        skin.FrameObject(skin.FindFrameObject(QStringLiteral("menuitem"))));
     const QImage window = skin.Picture(w.WindowPictureIndex);
     if (item && !window.isNull()) {
         const QSize size(190, 3 * 20 + 7 + 2 * 20 + 6);
         const QRect items = QRect(w.ItemsRect.topLeft(), w.ItemsRect.size() + size - window.size());
-        TvnNinePart parts { window.rect(), w.LeftTopPoint, w.RightTopPoint, w.LeftBottomPoint, w.RightBottomPoint,
-            w.ItemsRect, w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch, w.StretchEffect, w.StretchType };
+        TvnNinePart parts { window.rect(), w.LeftTopPoint, w.RightTopPoint, w.LeftBottomPoint,
+            w.RightBottomPoint, w.ItemsRect, w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch,
+            w.StretchEffect, w.StretchType };
         QImage menu;
         ComposeNineParts(menu, window, parts, StandardTarget(parts, size));
         QPainter p(&menu);
@@ -190,29 +198,35 @@ TTiles MenuPreviews(const TvnSkinData& skin)
             int Kind; // 0 plain, 1 highlighted, 2 divider, 3 disabled
             QRect Mark;
         };
-        const TRow rows[] = { { "Restore", 0, {} }, { "Minimize", 1, item->ActiveCheckImageRect },
-            { "Maximize", 3, {} }, { "", 2, {} }, { "Close", 0, item->RadioImageRect }, { "More", 0, item->ArrowImageRect } };
+        const TRow rows[]
+            = { { "Restore", 0, {} }, { "Minimize", 1, item->ActiveCheckImageRect }, { "Maximize", 3, {} },
+                  { "", 2, {} }, { "Close", 0, item->RadioImageRect }, { "More", 0, item->ArrowImageRect } };
         int y = items.y();
         for (const TRow& row : rows) {
             if (row.Kind == 2) {
-                p.drawImage(QPoint(items.x(), y), Strip(picture, item->DividerRect, item->DividerLeftOffset,
-                                                      item->DividerRightOffset, items.width(), item->DividerStretchEffect));
+                p.drawImage(QPoint(items.x(), y),
+                    Strip(picture, item->DividerRect, item->DividerLeftOffset, item->DividerRightOffset,
+                        items.width(), item->DividerStretchEffect));
                 y += item->DividerRect.height();
                 continue;
             }
             const QRect& look = row.Kind == 1 ? item->ActiveSkinRect : item->SkinRect;
             const QRect place(items.x(), y, items.width(), look.height());
-            p.drawImage(place.topLeft(), Strip(picture, look, item->ItemLeftOffset, item->ItemRightOffset, place.width(),
-                                             item->StretchEffect));
+            p.drawImage(place.topLeft(),
+                Strip(picture, look, item->ItemLeftOffset, item->ItemRightOffset, place.width(),
+                    item->StretchEffect));
             QRect text = item->TextRect.translated(place.topLeft());
             text.setWidth(text.width() + place.width() - item->SkinRect.width());
-            const TColor colour = row.Kind == 1 ? item->ActiveFontColor : row.Kind == 3 ? item->UnenabledFontColor : item->FontColor;
+            const TColor colour = row.Kind == 1 ? item->ActiveFontColor
+                : row.Kind == 3                 ? item->UnenabledFontColor
+                                                : item->FontColor;
             DrawLine(p, text, QString::fromLatin1(row.Text), font, colour, Qt::AlignLeft | Qt::AlignVCenter);
             if (!RectEmpty(row.Mark)) {
                 const bool arrow = row.Mark == item->ArrowImageRect;
                 const QRect image = item->ImageRect.translated(place.topLeft());
-                const QPoint at = arrow ? QPoint(RectRight(place) - row.Mark.width() - 4, place.y() + 3)
-                                        : image.center() - QPoint(row.Mark.width() / 2 - 1, row.Mark.height() / 2 - 1);
+                const QPoint at = arrow
+                    ? QPoint(RectRight(place) - row.Mark.width() - 4, place.y() + 3)
+                    : image.center() - QPoint(row.Mark.width() / 2 - 1, row.Mark.height() / 2 - 1);
                 p.drawImage(at, Part(picture, row.Mark));
             }
             y += look.height();
@@ -227,12 +241,14 @@ TTiles MenuPreviews(const TvnSkinData& skin)
         const QFont font = SkinFont(h.FontName, h.FontHeight, h.FontStyle);
         const QString text = QStringLiteral("Minimize");
         const QSize size(QFontMetrics(font).horizontalAdvance(text) + 16, hintPicture.height());
-        TvnNinePart parts { hintPicture.rect(), h.LeftTopPoint, h.RightTopPoint, h.LeftBottomPoint, h.RightBottomPoint,
-            h.ClientRect, h.LeftStretch, h.TopStretch, h.RightStretch, h.BottomStretch, h.StretchEffect, h.StretchType };
+        TvnNinePart parts { hintPicture.rect(), h.LeftTopPoint, h.RightTopPoint, h.LeftBottomPoint,
+            h.RightBottomPoint, h.ClientRect, h.LeftStretch, h.TopStretch, h.RightStretch, h.BottomStretch,
+            h.StretchEffect, h.StretchType };
         QImage hint;
         ComposeNineParts(hint, hintPicture, parts, StandardTarget(parts, size));
         QPainter p(&hint);
-        DrawLine(p, QRect(h.ClientRect.topLeft(), h.ClientRect.size() + size - hintPicture.size()), text, font, h.FontColor);
+        DrawLine(p, QRect(h.ClientRect.topLeft(), h.ClientRect.size() + size - hintPicture.size()), text,
+            font, h.FontColor);
         p.end();
         tiles.push_back({ QStringLiteral("hint window"), hint });
     }
@@ -249,17 +265,18 @@ TTiles ButtonTiles(const TvnSkinData& skin, const TvnDataSkinButtonControl& r, c
     // Buttons too small for a word carry only their glyph (the combo box's button).
     const QString caption = r.SkinRect.width() < 24 ? QString() : QStringLiteral("Localizar");
     TTiles tiles;
-    const std::pair<const char*, TButtonState> states[] = { { "normal", TButtonState::Normal },
-        { "hot", TButtonState::Hot }, { "down", TButtonState::Down }, { "focused", TButtonState::Focused },
-        { "disabled", TButtonState::Disabled } };
+    const std::pair<const char*, TButtonState> states[]
+        = { { "normal", TButtonState::Normal }, { "hot", TButtonState::Hot }, { "down", TButtonState::Down },
+              { "focused", TButtonState::Focused }, { "disabled", TButtonState::Disabled } };
     for (const auto& [name, state] : states)
         tiles.push_back(ControlTile(r.IDName + u' ' + QString::fromLatin1(name), size, parent,
             [&](QPainter& p, const QRect& at) { PaintButton(p, skin, r, at, state, caption); }));
     if (r.GlowLayerPictureIndex >= 0)
-        tiles.push_back(ControlTile(r.IDName + QStringLiteral(" hot with glow"), size, parent, [&](QPainter& p, const QRect& at) {
-            PaintButton(p, skin, r, at, TButtonState::Hot, caption);
-            PaintButtonGlow(p, skin, r, at);
-        }));
+        tiles.push_back(ControlTile(
+            r.IDName + QStringLiteral(" hot with glow"), size, parent, [&](QPainter& p, const QRect& at) {
+                PaintButton(p, skin, r, at, TButtonState::Hot, caption);
+                PaintButtonGlow(p, skin, r, at);
+            }));
     return tiles;
 }
 
@@ -270,18 +287,23 @@ TTiles CheckTiles(const TvnSkinData& skin, const TvnDataSkinCheckRadioControl& r
         const char* Name;
         TCheckLook Look;
     };
-    const TState states[] = { { "off", { TCheck::Unchecked, false, true } }, { "on", { TCheck::Checked, false, true } },
-        { "hot off", { TCheck::Unchecked, true, true } }, { "hot on", { TCheck::Checked, true, true } },
-        { "grayed", { TCheck::Grayed, false, true } }, { "hot grayed", { TCheck::Grayed, true, true } },
-        { "disabled off", { TCheck::Unchecked, false, false } }, { "disabled on", { TCheck::Checked, false, false } } };
+    const TState states[]
+        = { { "off", { TCheck::Unchecked, false, true } }, { "on", { TCheck::Checked, false, true } },
+              { "hot off", { TCheck::Unchecked, true, true } }, { "hot on", { TCheck::Checked, true, true } },
+              { "grayed", { TCheck::Grayed, false, true } }, { "hot grayed", { TCheck::Grayed, true, true } },
+              { "disabled off", { TCheck::Unchecked, false, false } },
+              { "disabled on", { TCheck::Checked, false, false } } };
     for (const TState& s : states)
         tiles.push_back(ControlTile(r.IDName + u' ' + QString::fromLatin1(s.Name), QSize(110, 22), parent,
-            [&](QPainter& p, const QRect& at) { PaintFlatCheck(p, skin, r, at, s.Look, QStringLiteral("Bioombo")); }));
-    for (const bool hot : { false, true })
-        tiles.push_back(ControlTile(r.IDName + (hot ? QStringLiteral(" framed hot") : QStringLiteral(" framed")),
-            SizeFor(r, QSize(130, r.SkinRect.height())), parent, [&](QPainter& p, const QRect& at) {
-                PaintFramedCheck(p, skin, r, at, { TCheck::Checked, hot, true }, QStringLiteral("Capa"));
+            [&](QPainter& p, const QRect& at) {
+                PaintFlatCheck(p, skin, r, at, s.Look, QStringLiteral("Bioombo"));
             }));
+    for (const bool hot : { false, true })
+        tiles.push_back(
+            ControlTile(r.IDName + (hot ? QStringLiteral(" framed hot") : QStringLiteral(" framed")),
+                SizeFor(r, QSize(130, r.SkinRect.height())), parent, [&](QPainter& p, const QRect& at) {
+                    PaintFramedCheck(p, skin, r, at, { TCheck::Checked, hot, true }, QStringLiteral("Capa"));
+                }));
     return tiles;
 }
 
@@ -294,8 +316,9 @@ TTiles ScrollTiles(const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r
         TBarLook Look;
     };
     const TState states[] = { { "rest", { 0.3, 0, false } }, { "hot start", { 0.3, 1, false } },
-        { "pressed start", { 0.3, 1, true } }, { "hot end", { 0.3, 2, false } }, { "pressed end", { 0.3, 2, true } },
-        { "hot thumb", { 0.7, 3, false } }, { "dragged thumb", { 1.0, 3, true } } };
+        { "pressed start", { 0.3, 1, true } }, { "hot end", { 0.3, 2, false } },
+        { "pressed end", { 0.3, 2, true } }, { "hot thumb", { 0.7, 3, false } },
+        { "dragged thumb", { 1.0, 3, true } } };
     TTiles tiles;
     for (const TState& s : states)
         tiles.push_back(ControlTile(r.IDName + u' ' + QString::fromLatin1(s.Name), size, WindowFace(skin),
@@ -306,11 +329,12 @@ TTiles ScrollTiles(const TvnSkinData& skin, const TvnDataSkinScrollBarControl& r
 TTiles TabTiles(const TvnSkinData& skin, const TvnDataSkinTabControl& r)
 {
     TTiles tiles;
-    const QStringList tabs { QString::fromUtf8("Ampliação"), QStringLiteral("Bioombo"), QStringLiteral("Outros"),
-        QString::fromUtf8("Álbum") };
+    const QStringList tabs { QString::fromUtf8("Ampliação"), QStringLiteral("Bioombo"),
+        QStringLiteral("Outros"), QString::fromUtf8("Álbum") };
     for (const bool focused : { false, true })
-        tiles.push_back(ControlTile(r.IDName + (focused ? QStringLiteral(": focused, 'Outros' hot")
-                                                        : QStringLiteral(": 'Bioombo' active, 'Outros' hot")),
+        tiles.push_back(ControlTile(r.IDName
+                + (focused ? QStringLiteral(": focused, 'Outros' hot")
+                           : QStringLiteral(": 'Bioombo' active, 'Outros' hot")),
             QSize(340, 90), WindowFace(skin), [&](QPainter& p, const QRect& at) {
                 PaintTabs(p, skin, r, at, tabs, TTabsLook { focused ? 0 : 1, 2, focused });
             }));
@@ -327,13 +351,18 @@ TTiles EditTiles(const TvnSkinData& skin, const TvnDataSkinEditControl& r, const
         TFieldButton Button;
     };
     const TState states[] = { { "normal", TFieldState::Normal, TFieldButton::Rest },
-        { "active", TFieldState::Active, TFieldButton::Rest }, { "disabled", TFieldState::Disabled, TFieldButton::Disabled },
-        { "button hot", TFieldState::Active, TFieldButton::Hot }, { "button down", TFieldState::Active, TFieldButton::Down } };
+        { "active", TFieldState::Active, TFieldButton::Rest },
+        { "disabled", TFieldState::Disabled, TFieldButton::Disabled },
+        { "button hot", TFieldState::Active, TFieldButton::Hot },
+        { "button down", TFieldState::Active, TFieldButton::Down } };
     TTiles tiles;
     for (const TState& s : states) {
-        if (s.Button != TFieldButton::Rest && s.Button != TFieldButton::Disabled && RectEmpty(r.ButtonRect)) continue;
-        tiles.push_back(ControlTile(r.IDName + u' ' + QString::fromLatin1(s.Name), size, parent,
-            [&](QPainter& p, const QRect& at) { PaintEdit(p, skin, r, at, QStringLiteral("/srv/fotos"), s.State, s.Button); }));
+        if (s.Button != TFieldButton::Rest && s.Button != TFieldButton::Disabled && RectEmpty(r.ButtonRect))
+            continue;
+        tiles.push_back(ControlTile(
+            r.IDName + u' ' + QString::fromLatin1(s.Name), size, parent, [&](QPainter& p, const QRect& at) {
+                PaintEdit(p, skin, r, at, QStringLiteral("/srv/fotos"), s.State, s.Button);
+            }));
     }
     return tiles;
 }
@@ -341,13 +370,16 @@ TTiles EditTiles(const TvnSkinData& skin, const TvnDataSkinEditControl& r, const
 TTiles GridTiles(const TvnSkinData& skin, const TvnDataSkinGridControl& r)
 {
     QList<QStringList> rows;
-    for (int i = 1; i <= 5; ++i) rows.append({ QStringLiteral("IMG_%1.jpg").arg(5230 + i), QString::number(i) });
+    for (int i = 1; i <= 5; ++i)
+        rows.append({ QStringLiteral("IMG_%1.jpg").arg(5230 + i), QString::number(i) });
     TTiles tiles;
     for (const bool focused : { false, true })
-        tiles.push_back(ControlTile(r.IDName + (focused ? QStringLiteral(": focused, third row current")
-                                                        : QStringLiteral(": third row selected, 17-pixel rows")),
+        tiles.push_back(ControlTile(r.IDName
+                + (focused ? QStringLiteral(": focused, third row current")
+                           : QStringLiteral(": third row selected, 17-pixel rows")),
             QSize(240, 6 * r.SelectCellRect.height()), WindowFace(skin), [&](QPainter& p, const QRect& at) {
-                PaintGrid(p, skin, r, at, { QStringLiteral("Foto"), QStringLiteral("Ordem") }, rows, 2, focused);
+                PaintGrid(
+                    p, skin, r, at, { QStringLiteral("Foto"), QStringLiteral("Ordem") }, rows, 2, focused);
             }));
     return tiles;
 }
@@ -355,8 +387,9 @@ TTiles GridTiles(const TvnSkinData& skin, const TvnDataSkinGridControl& r)
 TTiles PanelTiles(const TvnSkinData& skin, const TvnDataSkinPanelControl& r)
 {
     const QSize size = SizeFor(r, QSize(180, 80));
-    return { ControlTile(r.IDName, size, WindowFace(skin),
-        [&](QPainter& p, const QRect& at) { PaintPanel(p, skin, r, at, QStringLiteral("Cliente Selecionado")); }) };
+    return { ControlTile(r.IDName, size, WindowFace(skin), [&](QPainter& p, const QRect& at) {
+        PaintPanel(p, skin, r, at, QStringLiteral("Cliente Selecionado"));
+    }) };
 }
 
 TTiles LabelTiles(const TvnSkinData& skin, const TvnDataSkinStdLabelControl& r)
@@ -366,7 +399,8 @@ TTiles LabelTiles(const TvnSkinData& skin, const TvnDataSkinStdLabelControl& r)
         for (const bool enabled : { true, false })
             tiles.push_back(ControlTile(r.IDName + (enabled ? QString() : QStringLiteral(" disabled"))
                     + (onGroup ? QStringLiteral(" on a group box") : QStringLiteral(" on the window")),
-                QSize(150, 20), onGroup ? GroupFace(skin) : WindowFace(skin), [&](QPainter& p, const QRect& at) {
+                QSize(150, 20), onGroup ? GroupFace(skin) : WindowFace(skin),
+                [&](QPainter& p, const QRect& at) {
                     PaintLabel(p, skin, r, at, QStringLiteral("Tipo Evento: (12)"), enabled);
                 }));
     return tiles;
@@ -377,22 +411,28 @@ TTiles LabelTiles(const TvnSkinData& skin, const TvnDataSkinStdLabelControl& r)
 TTiles ControlPreviews(const TvnSkinData& skin, const TvnDataSkinControl& record)
 {
     const QColor parent = GroupFace(skin);
-    if (const auto* r = dynamic_cast<const TvnDataSkinButtonControl*>(&record)) return ButtonTiles(skin, *r, parent);
-    if (const auto* r = dynamic_cast<const TvnDataSkinCheckRadioControl*>(&record)) return CheckTiles(skin, *r, parent);
+    if (const auto* r = dynamic_cast<const TvnDataSkinButtonControl*>(&record))
+        return ButtonTiles(skin, *r, parent);
+    if (const auto* r = dynamic_cast<const TvnDataSkinCheckRadioControl*>(&record))
+        return CheckTiles(skin, *r, parent);
     if (const auto* r = dynamic_cast<const TvnDataSkinPanelControl*>(&record)) return PanelTiles(skin, *r);
     if (const auto* r = dynamic_cast<const TvnDataSkinStdLabelControl*>(&record)) return LabelTiles(skin, *r);
-    if (const auto* r = dynamic_cast<const TvnDataSkinScrollBarControl*>(&record)) return ScrollTiles(skin, *r);
+    if (const auto* r = dynamic_cast<const TvnDataSkinScrollBarControl*>(&record))
+        return ScrollTiles(skin, *r);
     if (const auto* r = dynamic_cast<const TvnDataSkinTabControl*>(&record)) return TabTiles(skin, *r);
-    if (const auto* r = dynamic_cast<const TvnDataSkinEditControl*>(&record)) return EditTiles(skin, *r, parent);
+    if (const auto* r = dynamic_cast<const TvnDataSkinEditControl*>(&record))
+        return EditTiles(skin, *r, parent);
     if (const auto* r = dynamic_cast<const TvnDataSkinGridControl*>(&record)) return GridTiles(skin, *r);
     return MoreControlPreviews(skin, record);
 }
 
 TTiles PicturePreviews(const TvnSkinData& skin)
 {
-    TTiles tiles { { QStringLiteral("main picture"), skin.MainPicture }, { QStringLiteral("main mask"), skin.MainMask } };
+    TTiles tiles { { QStringLiteral("main picture"), skin.MainPicture },
+        { QStringLiteral("main mask"), skin.MainMask } };
     for (int i = 0; i < skin.Pictures.size(); ++i)
-        tiles.push_back({ QStringLiteral("%1: %2").arg(i).arg(skin.PictureNames.value(i)), skin.Pictures[i] });
+        tiles.push_back(
+            { QStringLiteral("%1: %2").arg(i).arg(skin.PictureNames.value(i)), skin.Pictures[i] });
     return tiles;
 }
 

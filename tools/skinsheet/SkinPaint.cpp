@@ -46,8 +46,8 @@ QImage ComposeFace(const TvnSkinData& skin, const TvnDataSkinCustomControl& r, c
         return target;
     }
     case TResize::Across:
-        return HorizontalStrip(picture, face, r.LeftTopPoint.x(), face.width() - r.RightTopPoint.x(), size.width(),
-            r.StretchEffect);
+        return HorizontalStrip(picture, face, r.LeftTopPoint.x(), face.width() - r.RightTopPoint.x(),
+            size.width(), r.StretchEffect);
     case TResize::Down:
         return VerticalStrip(picture, face, r.LeftTopPoint.y(), face.height() - r.LeftBottomPoint.y(),
             size.height(), r.StretchEffect);
@@ -86,7 +86,8 @@ QFont SkinFont(const QString& name, int height, TFontStyles style)
 
 QColor Colour(TColor colour) { return ToQColor(ColorToRGB(colour)); }
 
-void DrawLine(QPainter& painter, const QRect& rect, const QString& text, const QFont& font, TColor colour, int flags)
+void DrawLine(
+    QPainter& painter, const QRect& rect, const QString& text, const QFont& font, TColor colour, int flags)
 {
     painter.save();
     painter.setFont(font);
@@ -102,7 +103,8 @@ TColor PixelColour(const QImage& picture, QPoint at)
     return FromQColor(picture.pixelColor(at));
 }
 
-void DrawTransparent(QPainter& painter, QPoint at, const QImage& picture, const QRect& part, TColor transparent)
+void DrawTransparent(
+    QPainter& painter, QPoint at, const QImage& picture, const QRect& part, TColor transparent)
 {
     QImage piece = picture.copy(part).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = Colour(transparent).rgb() & 0xFFFFFF;
@@ -121,7 +123,8 @@ void DrawAutoTransparent(QPainter& painter, QPoint at, const QImage& picture, co
 
 QColor GroupFace(const TvnSkinData& skin)
 {
-    const auto* group = skin.ControlSkinAs<TvnDataSkinPanelControl>(skin.FindControlSkin(QStringLiteral("groupbox")));
+    const auto* group
+        = skin.ControlSkinAs<TvnDataSkinPanelControl>(skin.FindControlSkin(QStringLiteral("groupbox")));
     if (!group) return QColor(Qt::gray);
     const QPoint inside = group->SkinRect.topLeft() + group->ClientRect.topLeft() + QPoint(1, 1);
     return skin.Picture(group->PictureIndex).pixelColor(inside);

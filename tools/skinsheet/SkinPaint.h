@@ -17,7 +17,8 @@ TResize ResizeMode(const TvnDataSkinCustomControl& record);
 
 // The record's look `face` (one of its rectangles, in its picture) at `size`; a fixed
 // record keeps its own size, one growing only one way its own height or width.
-QImage ComposeFace(const TvnSkinData& skin, const TvnDataSkinCustomControl& record, const QRect& face, QSize size);
+QImage ComposeFace(
+    const TvnSkinData& skin, const TvnDataSkinCustomControl& record, const QRect& face, QSize size);
 // The client rectangle at `size` (grown with the size, as the face is).
 QRect ClientAt(const TvnDataSkinCustomControl& record, QSize size);
 // The size a control of the record takes when asked for `wanted`.
@@ -36,7 +37,8 @@ void DrawLine(QPainter& painter, const QRect& rect, const QString& text, const Q
     int flags = Qt::AlignCenter);
 
 // `part` of `picture` drawn at `at`, pixels of `transparent` left out.
-void DrawTransparent(QPainter& painter, QPoint at, const QImage& picture, const QRect& part, TColor transparent);
+void DrawTransparent(
+    QPainter& painter, QPoint at, const QImage& picture, const QRect& part, TColor transparent);
 // The same with the colour of the part's bottom-left pixel left out.
 void DrawAutoTransparent(QPainter& painter, QPoint at, const QImage& picture, const QRect& part);
 

@@ -8,7 +8,6 @@
 // The build's target contact-sheet writes build/skin/contact-sheet.png.
 #include "ContactSheet.h"
 #include "Previews.h"
-
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/Application.h"
@@ -29,7 +28,8 @@ QString FamilyOf(const TvnDataSkinControl& r)
 {
     const auto is = [&r]<class T>(const T*) { return dynamic_cast<const T*>(&r) != nullptr; };
     if (is((const TvnDataSkinButtonControl*)nullptr)) return QStringLiteral("Buttons");
-    if (is((const TvnDataSkinCheckRadioControl*)nullptr)) return QStringLiteral("Check boxes and radio buttons");
+    if (is((const TvnDataSkinCheckRadioControl*)nullptr))
+        return QStringLiteral("Check boxes and radio buttons");
     if (is((const TvnDataSkinStdLabelControl*)nullptr)) return QStringLiteral("Labels");
     if (is((const TvnDataSkinScrollBarControl*)nullptr) || is((const TvnDataSkinUpDownControl*)nullptr))
         return QStringLiteral("Scroll bars and up-downs");
@@ -51,7 +51,8 @@ QString FamilyOf(const TvnDataSkinControl& r)
 QImage ContactSheet(const TvnSkinData& skin)
 {
     TContactSheet page(1720);
-    page.Section(QStringLiteral("Window frame at three sizes, active and inactive (all caption buttons enabled)"));
+    page.Section(
+        QStringLiteral("Window frame at three sizes, active and inactive (all caption buttons enabled)"));
     page.Add(FramePreviews(skin));
     page.Section(QStringLiteral("A window laid out like the main window, drawn from the skin"));
     page.Add(SampleWindow(skin));
@@ -109,7 +110,8 @@ int main(int argc, char** argv)
         QDir().mkpath(out.absolutePath());
         if (!page.save(out.absoluteFilePath(), "PNG"))
             throw Exception(QStringLiteral("cannot write %1").arg(out.absoluteFilePath()));
-        QTextStream(stdout) << out.absoluteFilePath() << ": " << page.width() << " x " << page.height() << '\n';
+        QTextStream(stdout) << out.absoluteFilePath() << ": " << page.width() << " x " << page.height()
+                            << '\n';
     } catch (const Exception& error) {
         QTextStream(stderr) << "skinsheet: " << error.Message() << '\n';
         return 1;

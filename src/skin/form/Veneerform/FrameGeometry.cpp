@@ -28,7 +28,8 @@ TvnFrameGeometry UpdateFrameGeometry(const TvnSkinFormInfo& info, QSize picture,
     g.LeftBottom = info.LeftBottomPoint + QPoint(0, dy);
     g.RightBottom = info.RightBottomPoint + QPoint(dx, dy);
     g.NewClientRect = GrowRightBottom(info.ClientRect, dx, dy);
-    g.NewCaptionRect = RectEmpty(info.CaptionRect) ? info.CaptionRect : GrowRightBottom(info.CaptionRect, dx, 0);
+    g.NewCaptionRect
+        = RectEmpty(info.CaptionRect) ? info.CaptionRect : GrowRightBottom(info.CaptionRect, dx, 0);
     g.NewButtonsRect = info.ButtonsRect;
     if (!RectEmpty(g.NewButtonsRect) && picture.width() / 2 < g.NewButtonsRect.x())
         g.NewButtonsRect.translate(dx, 0);
@@ -64,8 +65,8 @@ int DefaultCaptionHeight(bool toolWindow) { return toolWindow ? 15 : 19; }
 
 QRect DefaultClientRect(const QRect& window, bool toolWindow)
 {
-    return NonNegative(window.x() + 3, window.y() + DefaultCaptionHeight(toolWindow) + 3, RectRight(window) - 3,
-        RectBottom(window) - 3);
+    return NonNegative(window.x() + 3, window.y() + DefaultCaptionHeight(toolWindow) + 3,
+        RectRight(window) - 3, RectBottom(window) - 3);
 }
 
 int GetMinWidth(const TvnSkinFormInfo* info, QSize picture, const TvnFrameLimits& limits)
@@ -74,13 +75,15 @@ int GetMinWidth(const TvnSkinFormInfo* info, QSize picture, const TvnFrameLimits
     const int w0 = picture.width();
     if (w0 < limits.MinWidth && !limits.Minimized) return limits.MinWidth;
     if (info->FormMinWidth > 0)
-        return info->FormMinWidth >= limits.MinWidth || limits.Minimized ? info->FormMinWidth : limits.MinWidth;
+        return info->FormMinWidth >= limits.MinWidth || limits.Minimized ? info->FormMinWidth
+                                                                         : limits.MinWidth;
     return w0;
 }
 
 int GetMinHeight(const TvnSkinFormInfo* info, QSize picture, const TvnFrameLimits& limits)
 {
-    const int h0 = info ? picture.height() - info->ClientRect.height() : DefaultCaptionHeight(limits.ToolWindow) + 6;
+    const int h0
+        = info ? picture.height() - info->ClientRect.height() : DefaultCaptionHeight(limits.ToolWindow) + 6;
     if (h0 >= limits.MinHeight || limits.RolledUp || limits.Minimized) return h0;
     return limits.MinHeight;
 }

@@ -121,10 +121,12 @@ void SetRight(QRect& r, int right) { r.setWidth(right - r.x()); }
 
 } // namespace
 
-void LayoutObjects(std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame)
+void LayoutObjects(
+    std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame)
 {
     const TvnFrameGeometry g = UpdateFrameGeometry(info, picture, frame);
-    const TvnCornerPoints corners { info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint, info.RightBottomPoint };
+    const TvnCornerPoints corners { info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint,
+        info.RightBottomPoint };
     const int dx = frame.width() - picture.width();
     const int dy = frame.height() - picture.height();
 

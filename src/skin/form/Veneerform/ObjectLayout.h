@@ -30,7 +30,8 @@ struct TvnLayoutObject {
     TvnSkinCommand Command = TvnSkinCommand::cmDefault; // caption buttons and animated objects
     bool SkinRectInAPicture = false; // its image lies in a picture of its own
     QRect SkinRect;
-    QSize Size; // the size in a row of buttons; empty: SkinRect's (the icon size for a system menu showing it)
+    QSize
+        Size; // the size in a row of buttons; empty: SkinRect's (the icon size for a system menu showing it)
     bool Shown = true;
     QRect Rect;
 };
@@ -65,7 +66,8 @@ QRect MoveWithCorners(const QRect& r, const TvnCornerPoints& corners, QSize skin
 // with pictures of their own are laid out in a row in the buttons rectangle (else the
 // caption rectangle), close first, from the right or, with ButtonsInLeft, from the left;
 // the caption object gives way to the row and to the system-menu button.
-void LayoutObjects(std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame);
+void LayoutObjects(
+    std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame);
 
 } // namespace veneer
 
