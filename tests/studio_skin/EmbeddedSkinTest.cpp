@@ -1,7 +1,6 @@
 // The program's store holds the studio skin from the moment the data module exists,
 // taken from the program itself.
 #include "StudioSkinFixture.h"
-#include "support/TestEnv.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +10,14 @@
 #include <QtEndian>
 
 using namespace studiotest;
+
+namespace {
+
+// The committed skin folder and the built tools, as the build knows them.
+QString SkinFolder() { return QString::fromUtf8(QUIRA_STUDIO_SKIN_DIR); }
+QString Tool(const char* name) { return QString::fromUtf8(QUIRA_TOOLS_DIR) + u'/' + QLatin1String(name); }
+
+} // namespace
 
 TEST(EmbeddedSkin, IsLoadedWhenTheDataModuleIsCreated)
 {
@@ -42,7 +49,7 @@ TEST(EmbeddedSkin, IsTheCommittedSkinFolderAsThePackerPacksIt)
 {
     // A stale build would embed an older skin than assets/skin holds.
     TvnCompressedStoredSkin fromFolder;
-    ASSERT_TRUE(fromFolder.CompressFromIniFile(testenv::sourceDir() + "/assets/skin/skin.ini"));
+    ASSERT_TRUE(fromFolder.CompressFromIniFile(SkinFolder() + "/skin.ini"));
     EXPECT_EQ(fromFolder.Decompress(), ProgramDataModule().vnCompressed->Decompress());
 }
 
@@ -53,11 +60,11 @@ TEST(EmbeddedSkin, TheCommittedFolderIsWhatTheGeneratorPaints)
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess generator;
-    generator.start(testenv::buildDir() + "/tools/skinart", { out.path() });
+    generator.start(Tool("skinart"), { out.path() });
     ASSERT_TRUE(generator.waitForFinished(60000)) << generator.errorString().toStdString();
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 
-    const QDir committed(testenv::sourceDir() + "/assets/skin");
+    const QDir committed(SkinFolder());
     const QStringList files = committed.entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files, QDir::Name), files);
     for (const QString& name : files) {
@@ -95,7 +102,7 @@ TEST(EmbeddedSkin, ContactSheetToolDrawsTheProgramsSkin)
     QTemporaryDir out;
     const QString png = out.filePath("sheet/contact-sheet.png");
     QProcess sheet;
-    sheet.start(testenv::buildDir() + "/tools/skinsheet", { png });
+    sheet.start(Tool("skinsheet"), { png });
     ASSERT_TRUE(sheet.waitForFinished(120000)) << sheet.errorString().toStdString();
     ASSERT_EQ(sheet.exitCode(), 0) << sheet.readAllStandardError().toStdString();
     const QImage image(png);
@@ -107,7 +114,7 @@ TEST(EmbeddedSkin, PicturesAre24BitAndMasks1Bit)
 {
     // As the container stores them: every look with 24 bits per pixel, every mask (the
     // window's, the popup's, the hint's and the glows') with 1 bit.
-    const QDir folder(testenv::sourceDir() + "/assets/skin");
+    const QDir folder(SkinFolder());
     const QStringList files = folder.entryList({ "*.bmp" }, QDir::Files);
     ASSERT_EQ(files.size(), 20); // main picture and mask, 18 numbered pictures
     for (const QString& name : files) {

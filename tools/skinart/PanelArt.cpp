@@ -16,7 +16,9 @@ namespace art {
 
 namespace {
 
-quint32 g_seed = 0x9A11;
+// Each texture's seed comes from where it lies, so every face has its own grain and the
+// artwork does not depend on the order it is painted in.
+quint32 SeedOf(const QRect& r) { return 0x9A11u ^ (quint32(r.x()) * 73856093u) ^ (quint32(r.y()) * 19349663u); }
 
 // A container face: `fill` inside a one-pixel outline, the middle (client) textured.
 void PaintContainer(
@@ -27,7 +29,7 @@ void PaintContainer(
         TArtPainter painter(image);
         PaintFace(painter, r, TFace { fill, fill, border, {}, radius });
     }
-    AddNoise(image, client.translated(r.topLeft()), 2, g_seed++);
+    AddNoise(image, client.translated(r.topLeft()), 2, SeedOf(r));
 }
 
 // Group box: rounded outline, a caption band across the top and a textured client area.
@@ -62,7 +64,7 @@ TGroupArt PaintGroup(TSheet& sheet)
         painter.setClipRect(QRect(r.x() + 1, r.y() + 1, r.width() - 2, 2));
         painter.fillPath(top, QColor(FaceBand));
     }
-    AddNoise(image, kGroupClient.translated(r.topLeft()), 2, g_seed++);
+    AddNoise(image, kGroupClient.translated(r.topLeft()), 2, SeedOf(r));
 
     // The caption's tag: a lighter rounded strip with an accent bar before the text.
     const QRect& tag = art.CaptionFrame;
@@ -204,7 +206,7 @@ void PaintPanel(QImage& image, const QRect& r, const TPanelArt& art)
         HLine(image, r.x(), r.x() + r.width(), r.y() + r.height() - 1, Shade);
         HLine(image, r.x(), r.x() + r.width(), r.y(), Mix(art.Top, EdgeLight, 0.2));
     }
-    if (art.Textured) AddNoise(image, r.adjusted(art.Inset, art.Inset, -art.Inset, -art.Inset), 2, g_seed++);
+    if (art.Textured) AddNoise(image, r.adjusted(art.Inset, art.Inset, -art.Inset, -art.Inset), 2, SeedOf(r));
 }
 
 QRect PaintGrip(TSheet& sheet, QSize size, Qt::Orientation orientation)

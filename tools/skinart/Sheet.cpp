@@ -1,6 +1,7 @@
 #include "Sheet.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace art {
 
@@ -20,6 +21,7 @@ QRect TSheet::Place(QSize size)
 {
     if (m_x > 0 && m_x + size.width() > m_rowWidth) NextRow();
     const QRect place(QPoint(m_x, m_rowTop), size);
+    if (place.y() + place.height() > kMaxHeight) throw std::runtime_error("a picture of the skin is full");
     m_x += size.width() + m_gap;
     m_rowBottom = std::max(m_rowBottom, place.y() + place.height());
     m_usedRight = std::max(m_usedRight, place.x() + place.width());
