@@ -1,0 +1,18 @@
+#include "SkinControlClasses.h"
+
+#include "GraphicSkinControl.h"
+#include "Panel.h"
+#include "StdLabel.h"
+#include "framework/ClassRegistry.h"
+
+void RegisterSkinControlClasses()
+{
+    RegisterClass<TvnSkinWinControl>();
+    RegisterClass<TvnSkinControl>();
+    RegisterClass<TvnSkinCustomControl>();
+    RegisterClass<TvnGraphicSkinControl>();
+    RegisterClass<TvnGraphicSkinCustomControl>();
+    RegisterClass<TvnSkinStdLabel>();
+    RegisterClass<TvnSkinPanel>();
+    RegisterClass<TvnSkinGroupBox>();
+}
