@@ -23,7 +23,7 @@ QByteArray RecordSections(const char* panelSkinRect)
                { "pictureindex=0", panelSkinRect, "lefttoppoint=8,8", "righttoppoint=32,8",
                    "leftbottompoint=8,32", "rightbottompoint=32,32", "clientrect=4,4,36,36" })
         + Section("groupbox",
-            { "pictureindex=0", "skinrect=40,0,100,54", "lefttoppoint=10,20", "righttoppoint=50,20",
+            { "pictureindex=0", "skinrect=40,0,100,54", "lefttoppoint=10,22", "righttoppoint=50,22",
                 "leftbottompoint=10,44", "rightbottompoint=50,44", "clientrect=5,21,55,49",
                 "captionrect=3,3,57,18", "alignment=taleftjustify", "fontname=Arial", "fontheight=14",
                 "fontcolor=16777215", "checkimagerect=0,100,10,110", "uncheckimagerect=10,100,20,110" })

@@ -16,6 +16,19 @@ int FindRecord(const TvnSkinData* store, const QString& name)
     return store->FindControlSkin(name);
 }
 
+bool IsAccel(QChar ch, const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&') continue;
+        if (caption[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper() == ch.toUpper();
+    }
+    return false;
+}
+
 } // namespace vnctrls
 
 // ---- TvnSkinWinControl ------------------------------------------------------------------

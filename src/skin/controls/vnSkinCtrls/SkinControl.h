@@ -124,5 +124,8 @@ bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store);
 // The record index of `name` in `store`: -1 without a store, with an empty one, or when
 // it holds no record of that name.
 int FindRecord(const TvnSkinData* store, const QString& name);
+// Whether `ch` is the accelerator of `caption` (the character after a single "&"),
+// without regard to case.
+bool IsAccel(QChar ch, const QString& caption);
 
 } // namespace vnctrls

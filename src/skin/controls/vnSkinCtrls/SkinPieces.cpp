@@ -4,6 +4,8 @@
 #include "skin/data/vnUtils/SkinRect.h"
 #include "skin/data/vneffects/Rounding.h"
 
+#include <QPainter>
+
 namespace vnctrls {
 
 QImage TransparentPiece(const QImage& picture, const QRect& r)
@@ -24,6 +26,18 @@ QImage LightenedHalfway(const QImage& image)
         }
     }
     return out;
+}
+
+void DrawFocusRect(QPainter& painter, const QRect& r, TColor face)
+{
+    if (r.width() < 1 || r.height() < 1) return;
+    const QColor background = ToQColor(face);
+    painter.save();
+    painter.setPen(QPen(
+        QColor(255 - background.red(), 255 - background.green(), 255 - background.blue()), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 } // namespace vnctrls
