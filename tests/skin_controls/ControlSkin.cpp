@@ -17,6 +17,28 @@ QByteArray Section(const char* name, std::initializer_list<const char*> lines)
     return text + "\r\n";
 }
 
+QByteArray ButtonSection(const char* name, std::initializer_list<const char*> faces)
+{
+    QByteArray text = Section(name,
+        { "pictureindex=0", "skinrect=0,120,40,140", "lefttoppoint=10,0", "righttoppoint=30,0",
+            "clientrect=4,2,36,18", "fontname=Arial", "fontheight=-16", "fontstyle=fsbold", "fontcolor=0",
+            "activefontcolor=12582912", "downfontcolor=12582912", "disabledfontcolor=0" });
+    text.chop(2);
+    for (const char* line : faces)
+        text += QByteArray(line) + "\r\n";
+    return text + "\r\n";
+}
+
+QByteArray CheckSection(const char* name)
+{
+    return Section(name,
+        { "pictureindex=0", "skinrect=120,120,200,140", "activeskinrect=120,140,200,160", "lefttoppoint=20,0",
+            "righttoppoint=60,0", "clientrect=14,0,80,20", "checkimagearea=2,5,12,15", "textarea=14,0,80,20",
+            "checkimagerect=0,100,10,110", "uncheckimagerect=10,100,20,110", "fontname=Arial", "fontheight=-16",
+            "fontstyle=fsbold", "fontcolor=0", "activefontcolor=12582912", "framefontcolor=4194304",
+            "unenabledfontcolor=8421504" });
+}
+
 QByteArray RecordSections(const char* panelSkinRect)
 {
     return Section("panel",
@@ -38,8 +60,12 @@ QByteArray RecordSections(const char* panelSkinRect)
             { "pictureindex=0", "maskpictureindex=1", "skinrect=0,60,40,100", "lefttoppoint=8,8",
                 "righttoppoint=32,8", "leftbottompoint=8,32", "rightbottompoint=32,32",
                 "clientrect=4,4,36,36" })
-        + Section(
-            "stdlabel", { "fontname=Arial", "fontheight=-15", "fontstyle=fsbold", "fontcolor=14408408" });
+        + Section("stdlabel", { "fontname=Arial", "fontheight=-15", "fontstyle=fsbold", "fontcolor=14408408" })
+        + ButtonSection("button", { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140" })
+        + ButtonSection("morphbutton",
+            { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140", "morphing=1", "morphkind=mkdefault" })
+        + ButtonSection("plainbutton", {}) + ButtonSection("hotonly", { "activeskinrect=40,120,80,140" })
+        + CheckSection("checkbox") + CheckSection("radiobox");
 }
 
 } // namespace
@@ -47,8 +73,9 @@ QByteArray RecordSections(const char* panelSkinRect)
 QByteArray StandardRecords()
 {
     return Section("SKINCONTROLS",
-               { "count=7", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel",
-                   "4=vbar:panel", "5=shaped:panel", "6=stdlabel:stdlabel" })
+               { "count=13", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel", "4=vbar:panel",
+                   "5=shaped:panel", "6=stdlabel:stdlabel", "7=button:button", "8=morphbutton:button",
+                   "9=plainbutton:button", "10=hotonly:button", "11=checkbox:checkradio", "12=radiobox:checkradio" })
         + RecordSections("skinrect=0,0,40,40");
 }
 
@@ -62,7 +89,7 @@ QByteArray ReorderedRecords()
 
 QImage TestSkin::Picture()
 {
-    QImage picture(200, 120, QImage::Format_RGB32);
+    QImage picture(200, 160, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.fillRect(QRect(0, 0, 40, 40), QColor(kPanelFrame));
@@ -78,12 +105,17 @@ QImage TestSkin::Picture()
     // Check images: white background (the transparent colour) around a black square.
     p.fillRect(QRect(2, 102, 6, 6), Qt::black);
     p.fillRect(QRect(12, 102, 6, 6), Qt::gray);
+    p.fillRect(QRect(0, 120, 40, 20), QColor(kBtnNormal));
+    p.fillRect(QRect(40, 120, 40, 20), QColor(kBtnHot));
+    p.fillRect(QRect(80, 120, 40, 20), QColor(kBtnDown));
+    p.fillRect(QRect(120, 120, 80, 20), QColor(kBtnNormal));
+    p.fillRect(QRect(120, 140, 80, 20), QColor(kBtnHot));
     return picture;
 }
 
 QImage TestSkin::Mask()
 {
-    QImage mask(200, 120, QImage::Format_RGB32);
+    QImage mask(200, 160, QImage::Format_RGB32);
     mask.fill(Qt::white);
     QPainter p(&mask);
     p.fillRect(QRect(0, 60, 40, 40), Qt::black);

@@ -11,6 +11,12 @@
 //   fixed     150,0,180,20  kFixed, no corner points
 //   vbar      180,0,200,50  kMiddle, a left-bottom point only
 //   shaped    0,60,40,100   kPanelFrame, mask picture 1 cuts its four 4 x 4 corners
+//   button    faces at y 120: normal 0,120,40,140 kBtnNormal, hot 40,.. kBtnHot, pressed
+//             80,.. kBtnDown; client 4,2,36,18, across only (mode Horizontal)
+//   morphbutton  the same faces, cross-fading
+//   plainbutton  the normal face only;  hotonly  normal and hot faces, no pressed face
+//   checkbox, radiobox  framed face 120,120,200,140 kBtnNormal (hot 120,140,200,160
+//             kBtnHot); check image 0,100,10,110 (black on white), unchecked 10,100,20,110
 #include "skin/data/vnSkinData/SkinData.h"
 
 #include <QByteArray>
@@ -28,10 +34,16 @@ inline constexpr QRgb kLeft = 0xFF102030;
 inline constexpr QRgb kMiddle = 0xFF646464;
 inline constexpr QRgb kRight = 0xFF302010;
 inline constexpr QRgb kFixed = 0xFF8040A0;
+inline constexpr QRgb kBtnNormal = 0xFFA0A0F0;
+inline constexpr QRgb kBtnHot = 0xFFF0A0A0;
+inline constexpr QRgb kBtnDown = 0xFFA0F0A0;
 // Colours of the skin's [SKINCOLORS] and of the label record (0x00BBGGRR values).
 inline constexpr TColor kSkinShadow = 0x0000FF;
 inline constexpr TColor kSkinHighlight = 0x00FF00;
 inline constexpr TColor kLabelColor = 14408408;
+inline constexpr TColor kButtonText = 0x000000;
+inline constexpr TColor kButtonHotText = 0xC00000;
+inline constexpr TColor kCheckText = 0x400000;
 
 // The records above as description text: the [SKINCONTROLS] list and one section each.
 QByteArray StandardRecords();

@@ -1,5 +1,7 @@
 #include "SkinControlClasses.h"
 
+#include "Button.h"
+#include "CheckRadioBox.h"
 #include "GraphicSkinControl.h"
 #include "Panel.h"
 #include "StdLabel.h"
@@ -15,4 +17,7 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinStdLabel>();
     RegisterClass<TvnSkinPanel>();
     RegisterClass<TvnSkinGroupBox>();
+    RegisterClass<TvnSkinButton>();
+    RegisterClass<TvnSkinCheckRadioBox>();
+    events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
 }
