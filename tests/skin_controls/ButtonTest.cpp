@@ -1,9 +1,10 @@
 // The skinned button driven as a user drives it: mouse, keys, focus, timers; and the
 // face each state shows.
+#include "skin/controls/vnSkinCtrls/Button.h"
+
 #include "ControlSkin.h"
 #include "framework/Form.h"
 #include "framework/stdctrls/Edit.h"
-#include "skin/controls/vnSkinCtrls/Button.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -67,17 +68,20 @@ TEST(ButtonFaces, RulesAreTriedInOrder)
 
     EXPECT_EQ(face(S {}), (TvnFaceChoice { TvnButtonFace::Normal, false, false }));
     // Without a disabled face a disabled button goes on with the other rules.
-    EXPECT_EQ(face(S { .Enabled = false, .MouseIn = true }), (TvnFaceChoice { TvnButtonFace::Hot, true, false }));
+    EXPECT_EQ(
+        face(S { .Enabled = false, .MouseIn = true }), (TvnFaceChoice { TvnButtonFace::Hot, true, false }));
     faces.Disabled = QRect(40, 0, 10, 10);
     EXPECT_EQ(face(S { .Enabled = false, .Down = true, .MouseIn = true }).Face, TvnButtonFace::Disabled);
     // Down shows pressed only under the mouse, or focused while the mouse is not held.
-    EXPECT_EQ(face(S { .Down = true, .MouseIn = true }), (TvnFaceChoice { TvnButtonFace::Pressed, true, true }));
+    EXPECT_EQ(
+        face(S { .Down = true, .MouseIn = true }), (TvnFaceChoice { TvnButtonFace::Pressed, true, true }));
     EXPECT_EQ(face(S { .Down = true, .MouseDown = true }).Face, TvnButtonFace::Normal);
     EXPECT_EQ(face(S { .Down = true, .Focused = true }).Face, TvnButtonFace::Pressed);
     EXPECT_EQ(face(S { .Down = true, .Focused = true, .MouseDown = true }).Face, TvnButtonFace::Focused);
     EXPECT_EQ(face(S { .Down = true, .GroupIndex = 2 }).Face, TvnButtonFace::Pressed);
     // The focused face gives way to the hot one while an animation runs.
-    EXPECT_EQ(face(S { .Focused = true, .Animating = true }), (TvnFaceChoice { TvnButtonFace::Hot, true, false }));
+    EXPECT_EQ(
+        face(S { .Focused = true, .Animating = true }), (TvnFaceChoice { TvnButtonFace::Hot, true, false }));
     EXPECT_EQ(face(S { .CrossFade = true, .Morph = 1 }).Face, TvnButtonFace::Hot);
     EXPECT_EQ(face(S { .CrossFade = true, .Morph = 0.8 }).Face, TvnButtonFace::Normal);
 }
@@ -86,11 +90,13 @@ TEST(ButtonFaces, EmptyFacesFallBackAndGlyphCellsFollowTheState)
 {
     TestSkin skin;
     const auto& store = skin.Store();
-    const auto faces = vnctrls::ButtonFaces(*store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("plainbutton")));
+    const auto faces = vnctrls::ButtonFaces(
+        *store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("plainbutton")));
     EXPECT_EQ(faces.Hot, faces.Normal);
     EXPECT_EQ(faces.Pressed, faces.Normal);
     EXPECT_EQ(faces.DisabledColor, clr::clGray) << "a disabled colour equal to the normal one is grey";
-    const auto hotOnly = vnctrls::ButtonFaces(*store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("hotonly")));
+    const auto hotOnly = vnctrls::ButtonFaces(
+        *store.ControlSkinAs<TvnDataSkinButtonControl>(store.FindControlSkin("hotonly")));
     EXPECT_EQ(hotOnly.Pressed, hotOnly.Hot);
     EXPECT_NE(hotOnly.Hot, hotOnly.Normal);
 
@@ -99,7 +105,8 @@ TEST(ButtonFaces, EmptyFacesFallBackAndGlyphCellsFollowTheState)
     EXPECT_EQ(vnctrls::GlyphIndex(true, true, false, 4), 4);
     EXPECT_EQ(vnctrls::GlyphIndex(false, false, false, 2), 2);
     EXPECT_EQ(vnctrls::GlyphIndex(false, false, false, 1), 1);
-    EXPECT_EQ(vnctrls::AnimationFrame(QRect(0, 50, 120, 20), 3, 2, QRect(0, 0, 40, 20)), QRect(40, 50, 40, 20));
+    EXPECT_EQ(
+        vnctrls::AnimationFrame(QRect(0, 50, 120, 20), 3, 2, QRect(0, 0, 40, 20)), QRect(40, 50, 40, 20));
     EXPECT_EQ(vnctrls::AnimationFrame(QRect(0, 50, 40, 60), 3, 3, QRect(0, 0, 40, 20)), QRect(0, 90, 40, 20));
 }
 

@@ -1,8 +1,9 @@
 // Check and radio boxes: the checked state's rules, groups, the mouse and keys, the check
 // images of each state and the framed look's cross-fade.
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
+
 #include "ControlSkin.h"
 #include "framework/Form.h"
-#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>

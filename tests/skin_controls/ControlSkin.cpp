@@ -34,9 +34,9 @@ QByteArray CheckSection(const char* name)
     return Section(name,
         { "pictureindex=0", "skinrect=120,120,200,140", "activeskinrect=120,140,200,160", "lefttoppoint=20,0",
             "righttoppoint=60,0", "clientrect=14,0,80,20", "checkimagearea=2,5,12,15", "textarea=14,0,80,20",
-            "checkimagerect=0,100,10,110", "uncheckimagerect=10,100,20,110", "fontname=Arial", "fontheight=-16",
-            "fontstyle=fsbold", "fontcolor=0", "activefontcolor=12582912", "framefontcolor=4194304",
-            "unenabledfontcolor=8421504" });
+            "checkimagerect=0,100,10,110", "uncheckimagerect=10,100,20,110", "fontname=Arial",
+            "fontheight=-16", "fontstyle=fsbold", "fontcolor=0", "activefontcolor=12582912",
+            "framefontcolor=4194304", "unenabledfontcolor=8421504" });
 }
 
 QByteArray RecordSections(const char* panelSkinRect)
@@ -60,10 +60,12 @@ QByteArray RecordSections(const char* panelSkinRect)
             { "pictureindex=0", "maskpictureindex=1", "skinrect=0,60,40,100", "lefttoppoint=8,8",
                 "righttoppoint=32,8", "leftbottompoint=8,32", "rightbottompoint=32,32",
                 "clientrect=4,4,36,36" })
-        + Section("stdlabel", { "fontname=Arial", "fontheight=-15", "fontstyle=fsbold", "fontcolor=14408408" })
+        + Section(
+            "stdlabel", { "fontname=Arial", "fontheight=-15", "fontstyle=fsbold", "fontcolor=14408408" })
         + ButtonSection("button", { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140" })
         + ButtonSection("morphbutton",
-            { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140", "morphing=1", "morphkind=mkdefault" })
+            { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140", "morphing=1",
+                "morphkind=mkdefault" })
         + ButtonSection("plainbutton", {}) + ButtonSection("hotonly", { "activeskinrect=40,120,80,140" })
         + CheckSection("checkbox") + CheckSection("radiobox");
 }
@@ -73,9 +75,10 @@ QByteArray RecordSections(const char* panelSkinRect)
 QByteArray StandardRecords()
 {
     return Section("SKINCONTROLS",
-               { "count=13", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel", "4=vbar:panel",
-                   "5=shaped:panel", "6=stdlabel:stdlabel", "7=button:button", "8=morphbutton:button",
-                   "9=plainbutton:button", "10=hotonly:button", "11=checkbox:checkradio", "12=radiobox:checkradio" })
+               { "count=13", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel",
+                   "4=vbar:panel", "5=shaped:panel", "6=stdlabel:stdlabel", "7=button:button",
+                   "8=morphbutton:button", "9=plainbutton:button", "10=hotonly:button",
+                   "11=checkbox:checkradio", "12=radiobox:checkradio" })
         + RecordSections("skinrect=0,0,40,40");
 }
 

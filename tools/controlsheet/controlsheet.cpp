@@ -6,9 +6,12 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "platform/Fonts.h"
+#include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <cstdio>
@@ -69,15 +72,98 @@ void AddContainers(QWidget* client, TvnSkinData* skin)
     Label(transparent, skin, 12, 24, "Nome");
 }
 
-bool SaveSheet(const QString& folder, const QString& name, TvnSkinData* skin)
+void Hover(QWidget* control)
+{
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(control, &enter);
+}
+
+// One button per state, each named by a label under it.
+void AddButtons(QWidget* client, TvnSkinData* skin)
+{
+    auto add = [&](int x, int y, const QString& state) {
+        auto* button = new TvnSkinButton;
+        button->SetParent(client);
+        button->SetBounds(x, y, 100, 26);
+        button->SetCaption("Localizar");
+        if (skin) button->SetSkinData(skin);
+        Label(client, skin, x, y + 30, state);
+        return button;
+    };
+    add(10, 10, "normal");
+    Hover(add(120, 10, "hot"));
+    TvnSkinButton* pressed = add(230, 10, "pressed");
+    Hover(pressed);
+    pressed->SetDown(true);
+    add(340, 10, "disabled")->SetEnabled(false);
+    add(10, 60, "focused")->setFocus();
+    TvnSkinButton* sticky = add(120, 60, "sticky, down");
+    sticky->SetGroupIndex(1);
+    sticky->SetDown(true);
+    TvnSkinButton* glyph = add(230, 60, "glyph, default");
+    QImage arrow(16, 16, QImage::Format_RGB32);
+    arrow.fill(QColor(255, 0, 255));
+    for (int y = 3; y < 13; ++y)
+        for (int x = 4; x < 4 + (y < 8 ? y - 2 : 14 - y); ++x)
+            arrow.setPixel(x, y, qRgb(30, 110, 40));
+    glyph->SetGlyph(arrow);
+    glyph->SetCaption("Transferir");
+    glyph->SetDefault(true);
+    add(340, 60, "short caption")->SetCaption("...");
+}
+
+// One check box per state.
+void AddCheckBoxes(QWidget* client, TvnSkinData* skin)
+{
+    auto add = [&](int x, int y, const QString& caption) {
+        auto* box = new TvnSkinCheckRadioBox;
+        box->SetParent(client);
+        box->SetBounds(x, y, 140, 24);
+        box->SetCaption(caption);
+        if (skin) box->SetSkinData(skin);
+        return box;
+    };
+    add(10, 10, "unchecked");
+    add(10, 40, "checked")->SetChecked(true);
+    add(10, 70, "grayed")->SetState(cbGrayed);
+    Hover(add(10, 100, "hot"));
+    TvnSkinCheckRadioBox* disabled = add(160, 10, "disabled, checked");
+    disabled->SetChecked(true);
+    disabled->SetEnabled(false);
+    add(160, 40, "disabled")->SetEnabled(false);
+    TvnSkinCheckRadioBox* radio = add(160, 70, "radio, checked");
+    radio->SetSkinDataName("radiobox");
+    radio->SetRadio(true);
+    radio->SetChecked(true);
+    TvnSkinCheckRadioBox* radioOff = add(160, 100, "radio");
+    radioOff->SetSkinDataName("radiobox");
+    radioOff->SetRadio(true);
+    TvnSkinCheckRadioBox* framed = add(310, 10, "framed");
+    framed->SetFlat(false);
+    TvnSkinCheckRadioBox* framedHot = add(310, 40, "framed, hot");
+    framedHot->SetFlat(false);
+    framedHot->SetChecked(true);
+    Hover(framedHot);
+    framedHot->Perform(msg::WM_TIMER, 1, 0);
+    for (int i = 0; i < 5; ++i)
+        framedHot->Perform(msg::WM_TIMER, 1, 0);
+    TvnSkinCheckRadioBox* focused = add(310, 75, "focused");
+    focused->SetCanFocused(true);
+    focused->setFocus();
+}
+
+bool SaveSheet(
+    const QString& folder, const QString& name, TvnSkinData* skin, void (*fill)(QWidget*, TvnSkinData*))
 {
     TForm form;
     form.SetCaption("Quira controls");
     form.SetBounds(50, 50, 470, 270);
     form.SetClientWidth(470);
     form.SetClientHeight(270);
-    AddContainers(form.ClientWidget(), skin);
+    form.SetColor(skin ? TColor(15264214) : clr::clBtnFace);
+    fill(form.ClientWidget(), skin);
     form.Show();
+    form.activateWindow();
     if (!QTest::qWaitForWindowExposed(&form)) return false;
     QTest::qWait(100);
     const QString path = QDir(folder).filePath(name);
@@ -95,7 +181,11 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screens");
     QDir().mkpath(folder);
     SheetSkin skin;
-    const bool ok = SaveSheet(folder, "controls_default.png", nullptr)
-        && SaveSheet(folder, "controls_skin.png", skin.Store());
+    const bool ok = SaveSheet(folder, "controls_default.png", nullptr, AddContainers)
+        && SaveSheet(folder, "controls_skin.png", skin.Store(), AddContainers)
+        && SaveSheet(folder, "buttons_default.png", nullptr, AddButtons)
+        && SaveSheet(folder, "buttons_skin.png", skin.Store(), AddButtons)
+        && SaveSheet(folder, "checkboxes_default.png", nullptr, AddCheckBoxes)
+        && SaveSheet(folder, "checkboxes_skin.png", skin.Store(), AddCheckBoxes);
     return ok ? 0 : 1;
 }

@@ -5,7 +5,9 @@
 
 using vnctrls::TvnResizeMode;
 
-TvnSkinButton::TvnSkinButton(QObject* owner) : TvnSkinCustomControl(owner), m_glow(new TvnLayerManager(this))
+TvnSkinButton::TvnSkinButton(QObject* owner)
+    : TvnSkinCustomControl(owner)
+    , m_glow(new TvnLayerManager(this))
 {
     SetSkinDataName(QStringLiteral("button"));
     SetTabStop(true);
@@ -100,7 +102,8 @@ void TvnSkinButton::SetDown(bool down)
     if (m_groupIndex == 0 || !down || m_allowAllUp || !parentWidget()) return;
     for (QObject* child : parentWidget()->children()) {
         auto* other = qobject_cast<TvnSkinButton*>(child);
-        if (other && other != this && other->m_groupIndex == m_groupIndex && other->m_down) other->SetDown(false);
+        if (other && other != this && other->m_groupIndex == m_groupIndex && other->m_down)
+            other->SetDown(false);
     }
 }
 
@@ -226,22 +229,38 @@ void TvnSkinButton::EnabledChanged()
 void TvnSkinButton::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case msg::CM_MOUSEENTER: MouseEntered(); break;
-    case msg::CM_MOUSELEAVE: MouseLeft(); break;
+    case msg::CM_MOUSEENTER:
+        MouseEntered();
+        break;
+    case msg::CM_MOUSELEAVE:
+        MouseLeft();
+        break;
     case msg::CM_DIALOGKEY:
-        m.Result = DialogKey(static_cast<int>(m.WParam), TShiftState::fromInt(static_cast<int>(m.LParam))) ? 1 : 0;
+        m.Result
+            = DialogKey(static_cast<int>(m.WParam), TShiftState::fromInt(static_cast<int>(m.LParam))) ? 1 : 0;
         return;
-    case msg::CM_DIALOGCHAR: m.Result = DialogChar(QChar(static_cast<char16_t>(m.WParam))) ? 1 : 0; return;
-    case msg::CM_FOCUSCHANGED: FocusChanged(reinterpret_cast<TControl*>(m.LParam)); return;
-    case msg::WM_TIMER: OnTimer(m.WParam); return;
-    case kShowGlow: ShowGlow(); return;
-    case kHideGlow: HideGlowOnLeave(); return;
+    case msg::CM_DIALOGCHAR:
+        m.Result = DialogChar(QChar(static_cast<char16_t>(m.WParam))) ? 1 : 0;
+        return;
+    case msg::CM_FOCUSCHANGED:
+        FocusChanged(reinterpret_cast<TControl*>(m.LParam));
+        return;
+    case msg::WM_TIMER:
+        OnTimer(m.WParam);
+        return;
+    case kShowGlow:
+        ShowGlow();
+        return;
+    case kHideGlow:
+        HideGlowOnLeave();
+        return;
     case msg::WM_ERASEBKGND:
         // Painted at once when the parent erases; a paint draws it anyway.
         if (!InPaintMessage() && m.WParam) Paint(*reinterpret_cast<QPainter*>(m.WParam));
         m.Result = 1;
         return;
-    default: break;
+    default:
+        break;
     }
     TvnSkinCustomControl::WndProc(m);
 }

@@ -156,7 +156,8 @@ private:
     // Painting (ButtonPaint.cpp).
     void DrawFace(QImage& bitmap, const vnctrls::TvnFaceChoice& choice);
     void DrawFaceRect(QImage& bitmap, const QRect& face);
-    void DrawContent(QPainter& painter, const vnctrls::TvnFaceChoice& choice, const QColor& color, bool pressedShift);
+    void DrawContent(
+        QPainter& painter, const vnctrls::TvnFaceChoice& choice, const QColor& color, bool pressedShift);
     QImage GlyphPicture(bool hot, bool pressed) const;
     QRect AnimationFaceRect(const vnctrls::TvnButtonFaces& faces, vnctrls::TvnButtonFace face) const;
 

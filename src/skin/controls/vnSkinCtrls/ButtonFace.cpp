@@ -43,11 +43,16 @@ TvnFaceChoice ChooseFace(const TvnButtonState& s, const TvnButtonFaces& faces)
 QRect FaceRect(TvnButtonFace face, const TvnButtonFaces& faces)
 {
     switch (face) {
-    case TvnButtonFace::Normal: return faces.Normal;
-    case TvnButtonFace::Hot: return faces.Hot;
-    case TvnButtonFace::Pressed: return faces.Pressed;
-    case TvnButtonFace::Focused: return faces.Focused;
-    case TvnButtonFace::Disabled: return faces.Disabled;
+    case TvnButtonFace::Normal:
+        return faces.Normal;
+    case TvnButtonFace::Hot:
+        return faces.Hot;
+    case TvnButtonFace::Pressed:
+        return faces.Pressed;
+    case TvnButtonFace::Focused:
+        return faces.Focused;
+    case TvnButtonFace::Disabled:
+        return faces.Disabled;
     }
     return faces.Normal;
 }
@@ -82,13 +87,15 @@ TColor CaptionColor(const TvnButtonFaces& faces, bool enabled, bool hot, bool pr
 QSize GlowSize(TvnResizeMode mode, bool useSkinSize, QSize glow, QSize skin, QSize size)
 {
     switch (mode) {
-    case TvnResizeMode::Fixed: return glow;
+    case TvnResizeMode::Fixed:
+        return glow;
     case TvnResizeMode::Horizontal:
         if (useSkinSize) return { glow.width() + size.width() - skin.width(), glow.height() };
         return {};
     case TvnResizeMode::Both:
         return { glow.width() + size.width() - skin.width(), glow.height() + size.height() - skin.height() };
-    default: return {};
+    default:
+        return {};
     }
 }
 

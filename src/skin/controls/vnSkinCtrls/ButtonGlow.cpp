@@ -1,7 +1,6 @@
 // The glow window around a hot button: the record's glow picture and mask, sized with
 // the button, shown in a translucent window of the button's own layer manager.
 #include "Button.h"
-
 #include "platform/LayeredWindows.h"
 #include "skin/data/vnUtils/SkinRect.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
@@ -30,7 +29,8 @@ QImage SizedGlow(const QImage& source, TvnResizeMode mode, QSize target, const T
 bool TvnSkinButton::GlowAllowed() const
 {
     const auto* record = Record<TvnDataSkinButtonControl>();
-    return record && LoadedSkin() && platform::LayeredWindowsAvailable() && record->GlowLayerPictureIndex != -1;
+    return record && LoadedSkin() && platform::LayeredWindowsAvailable()
+        && record->GlowLayerPictureIndex != -1;
 }
 
 void TvnSkinButton::ShowGlow()
@@ -39,12 +39,14 @@ void TvnSkinButton::ShowGlow()
     const auto* record = Record<TvnDataSkinButtonControl>();
     const QImage picture = SkinData()->Picture(record->GlowLayerPictureIndex);
     const QImage mask = SkinData()->Picture(record->GlowLayerMaskPictureIndex);
-    const QSize target = vnctrls::GlowSize(ResizeMode(), m_useSkinSize, picture.size(), record->SkinRect.size(), size());
+    const QSize target
+        = vnctrls::GlowSize(ResizeMode(), m_useSkinSize, picture.size(), record->SkinRect.size(), size());
     if (target.isEmpty() || picture.isNull()) return;
     m_glow->SetTopmost(window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    const QPoint at = mapToGlobal(QPoint(0, 0)) - QPoint(record->GlowLayerShowOffsetX, record->GlowLayerShowOffsetY);
-    m_glow->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue, SizedGlow(mask, ResizeMode(), target, *record),
-        SizedGlow(picture, ResizeMode(), target, *record));
+    const QPoint at
+        = mapToGlobal(QPoint(0, 0)) - QPoint(record->GlowLayerShowOffsetX, record->GlowLayerShowOffsetY);
+    m_glow->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue,
+        SizedGlow(mask, ResizeMode(), target, *record), SizedGlow(picture, ResizeMode(), target, *record));
 }
 
 void TvnSkinButton::HideGlow() { m_glow->Hide(); }
@@ -55,6 +57,7 @@ void TvnSkinButton::HideGlowOnLeave()
     // change.
     if (!GlowAllowed() || !SkinData()->ShowButtonGlowFrames()) return;
     const TvnResizeMode mode = ResizeMode();
-    if (mode == TvnResizeMode::Fixed || mode == TvnResizeMode::Both || (mode == TvnResizeMode::Horizontal && m_useSkinSize))
+    if (mode == TvnResizeMode::Fixed || mode == TvnResizeMode::Both
+        || (mode == TvnResizeMode::Horizontal && m_useSkinSize))
         HideGlow();
 }

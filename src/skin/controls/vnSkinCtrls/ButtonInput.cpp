@@ -1,7 +1,6 @@
 // The button's input: mouse, keys and focus, and its three timers (cross-fade, frame
 // animation, repeat).
 #include "Button.h"
-
 #include "platform/Keys.h"
 
 #include <QApplication>
@@ -26,8 +25,10 @@ bool TvnSkinButton::LookFollowsMouse() const
 
 void TvnSkinButton::StartFade()
 {
-    if (CrossFadeEnabled()) SetTimer(kMorphTimer, vnctrls::TvnFader::kInterval);
-    else Invalidate();
+    if (CrossFadeEnabled())
+        SetTimer(kMorphTimer, vnctrls::TvnFader::kInterval);
+    else
+        Invalidate();
 }
 
 void TvnSkinButton::StopFade()
@@ -89,7 +90,8 @@ void TvnSkinButton::OnTimer(WPARAM id)
         }
         if (m_down) Click();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -142,8 +144,10 @@ void TvnSkinButton::LeftButtonDown()
     if (!m_down) {
         m_mouseIn = true;
         SetDown(true);
-        if (m_repeatMode && m_groupIndex == 0) StartRepeat();
-        else if (m_groupIndex != 0) Click();
+        if (m_repeatMode && m_groupIndex == 0)
+            StartRepeat();
+        else if (m_groupIndex != 0)
+            Click();
         m_allUpCheck = false;
     } else if (m_groupIndex != 0) {
         m_allUpCheck = true;
@@ -168,8 +172,10 @@ void TvnSkinButton::mouseMoveEvent(QMouseEvent* e)
     // back are seen from them.
     if (e->buttons() & Qt::LeftButton) {
         const bool inside = rect().contains(e->position().toPoint());
-        if (inside && !m_mouseIn) MouseEntered();
-        else if (!inside && m_mouseIn) MouseLeft();
+        if (inside && !m_mouseIn)
+            MouseEntered();
+        else if (!inside && m_mouseIn)
+            MouseLeft();
     }
     TvnSkinCustomControl::mouseMoveEvent(e);
 }

@@ -3,11 +3,10 @@
 // default look in fixed colours.
 #include "Button.h"
 #include "SkinPieces.h"
-
-#include "skin/data/vneffects/EffectBmp.h"
 #include "skin/data/vnUtils/Marks.h"
 #include "skin/data/vnUtils/PixelParts.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
+#include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
 
@@ -22,7 +21,8 @@ QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
         return isEnabled() ? image : TImageList::Greyed(image);
     }
     if (m_glyph.isNull()) return QImage();
-    return vnutils::GlyphCell(m_glyph, m_numGlyphs, vnctrls::GlyphIndex(isEnabled(), hot, pressed, m_numGlyphs));
+    return vnutils::GlyphCell(
+        m_glyph, m_numGlyphs, vnctrls::GlyphIndex(isEnabled(), hot, pressed, m_numGlyphs));
 }
 
 QRect TvnSkinButton::AnimationFaceRect(const vnctrls::TvnButtonFaces& faces, TvnButtonFace face) const
@@ -48,7 +48,9 @@ void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
     const QImage source = vnutils::As32Bit(geometry.Picture);
     QImage strip;
     switch (ResizeMode()) {
-    case TvnResizeMode::Fixed: vnutils::CopyPart(bitmap, QRect(QPoint(0, 0), face.size()), source, face); return;
+    case TvnResizeMode::Fixed:
+        vnutils::CopyPart(bitmap, QRect(QPoint(0, 0), face.size()), source, face);
+        return;
     case TvnResizeMode::Horizontal:
         strip = vnutils::HorizontalStrip(
             source, face, p.LeftTop.x(), face.width() - p.RightTop.x(), Width(), p.StretchEffect);
@@ -57,14 +59,16 @@ void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
         strip = vnutils::VerticalStrip(
             source, face, p.LeftTop.y(), face.height() - p.LeftBottom.y(), Height(), p.StretchEffect);
         break;
-    default: return;
+    default:
+        return;
     }
     if (strip.isNull()) return;
     QPainter painter(&bitmap);
     painter.drawImage(bitmap.rect(), strip);
 }
 
-void TvnSkinButton::DrawContent(QPainter& painter, const TvnFaceChoice& choice, const QColor& color, bool pressedShift)
+void TvnSkinButton::DrawContent(
+    QPainter& painter, const TvnFaceChoice& choice, const QColor& color, bool pressedShift)
 {
     const auto* record = Record<TvnDataSkinButtonControl>();
     vnutils::TvnGlyphCaption item;
@@ -75,8 +79,9 @@ void TvnSkinButton::DrawContent(QPainter& painter, const TvnFaceChoice& choice, 
     item.Glyph = GlyphPicture(choice.Hot, choice.Pressed);
     item.GlyphFromBitmap = !m_glyph.isNull();
     item.Caption = Caption();
-    item.Font = record && UseSkinFont() ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
-                                        : DefaultQFont();
+    item.Font = record && UseSkinFont()
+        ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
+        : DefaultQFont();
     item.TextColor = color;
     item.Pressed = pressedShift;
     vnutils::DrawGlyphAndCaption(painter, item);

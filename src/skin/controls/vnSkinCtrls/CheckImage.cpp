@@ -15,13 +15,15 @@ TvnCheckImages CheckImages(const TvnDataSkinCheckRadioControl& r)
     i.ActiveCheck = RectEmpty(r.ActiveCheckImageRect) ? r.CheckImageRect : r.ActiveCheckImageRect;
     i.ActiveUncheck = RectEmpty(r.ActiveUncheckImageRect) ? r.UncheckImageRect : r.ActiveUncheckImageRect;
     i.UnenabledCheck = RectEmpty(r.UnenabledCheckImageRect) ? r.CheckImageRect : r.UnenabledCheckImageRect;
-    i.UnenabledUncheck = RectEmpty(r.UnenabledUncheckImageRect) ? r.UncheckImageRect : r.UnenabledUncheckImageRect;
+    i.UnenabledUncheck
+        = RectEmpty(r.UnenabledUncheckImageRect) ? r.UncheckImageRect : r.UnenabledUncheckImageRect;
     i.Grayed = r.GrayedCheckImageRect;
     i.ActiveGrayed = r.ActiveGrayedCheckImageRect;
     return i;
 }
 
-TvnCheckImageChoice ChooseCheckImage(const TvnCheckImages& i, bool enabled, bool mouseIn, bool checked, bool grayed)
+TvnCheckImageChoice ChooseCheckImage(
+    const TvnCheckImages& i, bool enabled, bool mouseIn, bool checked, bool grayed)
 {
     const bool hot = enabled && mouseIn;
     if (grayed) {

@@ -20,6 +20,7 @@ struct TvnCheckImageChoice {
     friend bool operator==(const TvnCheckImageChoice&, const TvnCheckImageChoice&) = default;
 };
 
-TvnCheckImageChoice ChooseCheckImage(const TvnCheckImages& images, bool enabled, bool mouseIn, bool checked, bool grayed);
+TvnCheckImageChoice ChooseCheckImage(
+    const TvnCheckImages& images, bool enabled, bool mouseIn, bool checked, bool grayed);
 
 } // namespace vnctrls

@@ -3,7 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-TvnSkinCheckRadioBox::TvnSkinCheckRadioBox(QObject* owner) : TvnSkinCustomControl(owner)
+TvnSkinCheckRadioBox::TvnSkinCheckRadioBox(QObject* owner)
+    : TvnSkinCustomControl(owner)
 {
     SetSkinDataName(QStringLiteral("checkbox"));
     SetBounds(0, 0, 150, 25);
@@ -15,8 +16,10 @@ TvnSkinCheckRadioBox::TvnSkinCheckRadioBox(QObject* owner) : TvnSkinCustomContro
 void TvnSkinCheckRadioBox::SetChecked(bool checked)
 {
     m_checked = checked;
-    if (checked) m_state = cbChecked;
-    else if (m_state == cbChecked) m_state = cbUnchecked;
+    if (checked)
+        m_state = cbChecked;
+    else if (m_state == cbChecked)
+        m_state = cbUnchecked;
     Invalidate();
     if (checked && m_groupIndex != 0 && parentWidget()) {
         for (QObject* child : parentWidget()->children()) {
@@ -38,8 +41,10 @@ void TvnSkinCheckRadioBox::SetState(TCheckBoxState state)
 
 void TvnSkinCheckRadioBox::Toggle()
 {
-    if (!m_radio) SetChecked(!m_checked);
-    else if (!m_checked) SetChecked(true);
+    if (!m_radio)
+        SetChecked(!m_checked);
+    else if (!m_checked)
+        SetChecked(true);
 }
 
 // ---- Properties ----------------------------------------------------------------------------
@@ -130,8 +135,10 @@ bool TvnSkinCheckRadioBox::CrossFadeEnabled() const
 // Fade towards the present look when the framed box cross-fades, else repaint.
 void TvnSkinCheckRadioBox::Refresh()
 {
-    if (CrossFadeEnabled()) SetTimer(kMorphTimer, vnctrls::TvnFader::kInterval);
-    else Invalidate();
+    if (CrossFadeEnabled())
+        SetTimer(kMorphTimer, vnctrls::TvnFader::kInterval);
+    else
+        Invalidate();
 }
 
 void TvnSkinCheckRadioBox::ParentBackgroundChanged()
@@ -183,7 +190,8 @@ void TvnSkinCheckRadioBox::mouseDoubleClickEvent(QMouseEvent* e)
 void TvnSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* e)
 {
     TvnSkinCustomControl::mouseReleaseEvent(e);
-    if (e->button() != Qt::LeftButton || m_clicksDisabled || !rect().contains(e->position().toPoint())) return;
+    if (e->button() != Qt::LeftButton || m_clicksDisabled || !rect().contains(e->position().toPoint()))
+        return;
     if (m_allowGrayed && !m_radio && m_state == cbUnchecked) {
         // Through the field, not the setter: Checked stays false.
         m_state = cbGrayed;
@@ -207,16 +215,20 @@ void TvnSkinCheckRadioBox::focusInEvent(QFocusEvent* e)
 {
     TvnSkinCustomControl::focusInEvent(e);
     if (!m_canFocused) return;
-    if (m_flat) Invalidate();
-    else Refresh();
+    if (m_flat)
+        Invalidate();
+    else
+        Refresh();
 }
 
 void TvnSkinCheckRadioBox::focusOutEvent(QFocusEvent* e)
 {
     TvnSkinCustomControl::focusOutEvent(e);
     if (!m_canFocused) return;
-    if (m_flat) Invalidate();
-    else Refresh();
+    if (m_flat)
+        Invalidate();
+    else
+        Refresh();
 }
 
 void TvnSkinCheckRadioBox::WndProc(TMessage& m)
@@ -247,7 +259,8 @@ void TvnSkinCheckRadioBox::WndProc(TMessage& m)
         if (!m_flat && !InPaintMessage() && m.WParam) Paint(*reinterpret_cast<QPainter*>(m.WParam));
         m.Result = 1;
         return;
-    default: break;
+    default:
+        break;
     }
     TvnSkinCustomControl::WndProc(m);
 }

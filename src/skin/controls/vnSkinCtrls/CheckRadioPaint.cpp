@@ -5,9 +5,9 @@
 #include "ParentBackground.h"
 #include "SkinPieces.h"
 #include "platform/DrawText.h"
-#include "skin/data/vneffects/EffectBmp.h"
 #include "skin/data/vnUtils/Marks.h"
 #include "skin/data/vnUtils/SkinRect.h"
+#include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
 
@@ -26,7 +26,8 @@ bool TvnSkinCheckRadioBox::HasImage() const
 QFont TvnSkinCheckRadioBox::CaptionFont() const
 {
     const auto* record = Record<TvnDataSkinCheckRadioControl>();
-    if (record && UseSkinFont()) return TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle);
+    if (record && UseSkinFont())
+        return TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle);
     return DefaultQFont();
 }
 
@@ -45,7 +46,8 @@ QImage TvnSkinCheckRadioBox::CheckPicture(bool mouseIn) const
     return choice.Lighten && !piece.isNull() ? vnctrls::LightenedHalfway(piece) : piece;
 }
 
-void TvnSkinCheckRadioBox::DrawFlatCaption(QPainter& painter, int textLeft, const QColor& color, TColor focusFace)
+void TvnSkinCheckRadioBox::DrawFlatCaption(
+    QPainter& painter, int textLeft, const QColor& color, TColor focusFace)
 {
     const int w = Width(), h = Height();
     const QFont font = CaptionFont();
@@ -66,14 +68,17 @@ void TvnSkinCheckRadioBox::DrawFlatCaption(QPainter& painter, int textLeft, cons
         QRect drawn = textRect;
         platform::DrawText(painter, Caption(), drawn, kSingleLine);
     } else {
-        const QSize text = platform::MeasureText(font, Caption(), QRect(left, 0, w - left, h), kWrapped).size();
+        const QSize text
+            = platform::MeasureText(font, Caption(), QRect(left, 0, w - left, h), kWrapped).size();
         textRect = QRect(left, (h - text.height()) / 2, w - left, text.height());
         QRect drawn = textRect;
         platform::DrawText(painter, Caption(), drawn, kWrapped);
     }
     if (!HasFocus()) return;
-    if (!Caption().isEmpty()) vnctrls::DrawFocusRect(painter, textRect.adjusted(-2, -1, 3, 1), focusFace);
-    else if (!imageRect.isNull()) vnctrls::DrawFocusRect(painter, imageRect.adjusted(-1, -1, 1, 1), focusFace);
+    if (!Caption().isEmpty())
+        vnctrls::DrawFocusRect(painter, textRect.adjusted(-2, -1, 3, 1), focusFace);
+    else if (!imageRect.isNull())
+        vnctrls::DrawFocusRect(painter, imageRect.adjusted(-1, -1, 1, 1), focusFace);
 }
 
 void TvnSkinCheckRadioBox::DrawFlat(QImage& bitmap, bool skinned)
@@ -123,7 +128,9 @@ void TvnSkinCheckRadioBox::DrawFramed(QImage& bitmap, bool hot)
     if (!check.isNull())
         painter.drawImage(checkArea.x() + (checkArea.width() - check.width()) / 2,
             checkArea.y() + (checkArea.height() - check.height()) / 2, check);
-    const TColor color = !isEnabled() ? record->UnenabledFontColor : hot ? record->ActiveFontColor : record->FontColor;
+    const TColor color = !isEnabled() ? record->UnenabledFontColor
+        : hot                         ? record->ActiveFontColor
+                                      : record->FontColor;
     painter.setFont(CaptionFont());
     painter.setPen(CaptionColor(color));
     platform::DrawText(painter, Caption(), textArea, kSingleLine);
