@@ -340,3 +340,75 @@ TEST(Button, DefaultLookShowsHotAndPressedColours)
     button->SetDown(true);
     EXPECT_EQ(Grab(button).pixel(5, 5), ToQColor(0xB59385).rgba());
 }
+
+TEST(Button, FrameAnimationReplacesTheHotFaceThenTheNormalOne)
+{
+    TestSkin skin;
+    ButtonForm f;
+    TvnSkinButton* button = f.Add(10, 10, &skin.Store(), "animbutton");
+    button->SetCanFocused(false);
+    Hover(button);
+    EXPECT_TRUE(button->HasTimer(2));
+    std::vector<QRgb> seen { Grab(button).pixel(1, 1) };
+    for (int tick = 0; tick < 3; ++tick) {
+        button->Perform(msg::WM_TIMER, 2, 0);
+        seen.push_back(Grab(button).pixel(1, 1));
+    }
+    EXPECT_EQ(seen, (std::vector<QRgb> { kFrames[0], kFrames[1], kFrames[2], kBtnHot }));
+    EXPECT_FALSE(button->HasTimer(2));
+
+    // Backwards from the last frame, over the normal face.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    seen = { Grab(button).pixel(1, 1) };
+    for (int tick = 0; tick < 3; ++tick) {
+        button->Perform(msg::WM_TIMER, 2, 0);
+        seen.push_back(Grab(button).pixel(1, 1));
+    }
+    EXPECT_EQ(seen, (std::vector<QRgb> { kFrames[2], kFrames[1], kFrames[0], kBtnNormal }));
+
+    // A press stops it.
+    Hover(button);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(button->HasTimer(2));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+TEST(Button, WithoutSkinSizeAFixedSkinStretchesToAnySize)
+{
+    TestSkin skin;
+    ButtonForm f;
+    TvnSkinButton* button = f.Add(10, 10, &skin.Store());
+    button->SetUseSkinSize(false);
+    button->SetBounds(10, 10, 100, 40);
+    EXPECT_EQ(button->size(), QSize(100, 40));
+    EXPECT_EQ(button->CurrentGeometry().ClientRect, QRect(4, 2, 92, 36));
+    const QImage look = Grab(button);
+    EXPECT_EQ(look.pixel(1, 38), kBtnNormal);
+    EXPECT_EQ(look.pixel(98, 1), kBtnNormal);
+    button->SetUseSkinSize(true);
+    EXPECT_EQ(button->size(), QSize(100, 20));
+}
+
+TEST(Button, OnPaintCanTakeOverTheCaption)
+{
+    TestSkin skin;
+    ButtonForm f;
+    TvnSkinButton* button = f.Add(10, 10, &skin.Store());
+    button->SetCaption("Localizar");
+    int painted = 0;
+    QRect client;
+    button->OnPaint = [&](QObject*, QPainter*, bool& drawDefault, bool hot, bool pressed, QRect r) {
+        ++painted;
+        EXPECT_FALSE(hot);
+        EXPECT_FALSE(pressed);
+        client = r;
+        drawDefault = false;
+    };
+    const QImage look = Grab(button);
+    EXPECT_GE(painted, 1);
+    EXPECT_EQ(client, QRect(4, 2, 72, 16));
+    EXPECT_FALSE(HasColor(look, qRgb(0, 0, 0))) << "no caption";
+    button->OnPaint = nullptr;
+    EXPECT_TRUE(HasColor(Grab(button), qRgb(0, 0, 0)));
+}

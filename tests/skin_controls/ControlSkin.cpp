@@ -66,6 +66,13 @@ QByteArray RecordSections(const char* panelSkinRect)
         + ButtonSection("morphbutton",
             { "activeskinrect=40,120,80,140", "downskinrect=80,120,120,140", "morphing=1",
                 "morphkind=mkdefault" })
+        + ButtonSection("animbutton",
+            { "activeskinrect=40,120,80,140", "animateskinrect=0,140,120,160", "framecount=3",
+                "animateinterval=30" })
+        + ButtonSection("glowbutton",
+            { "glowlayerpictureindex=2", "glowlayermaskpictureindex=3", "glowlayeroffsetleft=10",
+                "glowlayeroffsetright=10", "glowlayeroffsettop=8", "glowlayeroffsetbottom=8",
+                "glowlayershowoffsetx=10", "glowlayershowoffsety=10", "glowlayeralphablendvalue=100" })
         + ButtonSection("plainbutton", {}) + ButtonSection("hotonly", { "activeskinrect=40,120,80,140" })
         + CheckSection("checkbox") + CheckSection("radiobox");
 }
@@ -75,10 +82,11 @@ QByteArray RecordSections(const char* panelSkinRect)
 QByteArray StandardRecords()
 {
     return Section("SKINCONTROLS",
-               { "count=13", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel",
+               { "count=15", "0=panel:panel", "1=groupbox:panel", "2=hbar:button", "3=fixed:panel",
                    "4=vbar:panel", "5=shaped:panel", "6=stdlabel:stdlabel", "7=button:button",
                    "8=morphbutton:button", "9=plainbutton:button", "10=hotonly:button",
-                   "11=checkbox:checkradio", "12=radiobox:checkradio" })
+                   "11=checkbox:checkradio", "12=radiobox:checkradio", "13=animbutton:button",
+                   "14=glowbutton:button" })
         + RecordSections("skinrect=0,0,40,40");
 }
 
@@ -113,6 +121,8 @@ QImage TestSkin::Picture()
     p.fillRect(QRect(80, 120, 40, 20), QColor(kBtnDown));
     p.fillRect(QRect(120, 120, 80, 20), QColor(kBtnNormal));
     p.fillRect(QRect(120, 140, 80, 20), QColor(kBtnHot));
+    for (int i = 0; i < 3; ++i)
+        p.fillRect(QRect(i * 40, 140, 40, 20), QColor(kFrames[i]));
     return picture;
 }
 
@@ -131,10 +141,15 @@ std::unique_ptr<TvnCompressedStoredSkin> TestSkin::Pack(const QByteArray& record
 {
     EXPECT_TRUE(Picture().save(m_dir.filePath("controls.bmp"), "BMP"));
     EXPECT_TRUE(Mask().save(m_dir.filePath("mask.bmp"), "BMP"));
+    QImage glow(60, 40, QImage::Format_RGB32);
+    glow.fill(QColor(255, 200, 80));
+    EXPECT_TRUE(glow.save(m_dir.filePath("glow.bmp"), "BMP"));
+    glow.fill(Qt::white);
+    EXPECT_TRUE(glow.save(m_dir.filePath("glowmask.bmp"), "BMP"));
     const QByteArray text = Section("VERSION", { "skinname=ControlTest", "ver=1" })
         + Section("PICTURES",
-            { "picture=", "inactivepicture=", "mask=", "activepicturescount=2", "0=controls.bmp",
-                "1=mask.bmp" })
+            { "picture=", "inactivepicture=", "mask=", "activepicturescount=4", "0=controls.bmp",
+                "1=mask.bmp", "2=glow.bmp", "3=glowmask.bmp" })
         + Section("FORMINFO", { "borderwidth=4" }) + Section("SKINOBJECTS", { "count=0" })
         + Section("SKINCOLORS", { "cbtnshadow=255", "cbtnhighlight=65280", "cbtnface=12632256" }) + records;
     QFile file(m_dir.filePath("skin.ini"));

@@ -15,6 +15,9 @@
 //             80,.. kBtnDown; client 4,2,36,18, across only (mode Horizontal)
 //   morphbutton  the same faces, cross-fading
 //   plainbutton  the normal face only;  hotonly  normal and hot faces, no pressed face
+//   animbutton  the button's faces and three animation frames at 0,140,120,160
+//   glowbutton  the button's faces and a glow: picture 2 (60 x 40), mask picture 3,
+//             fixed ends 10 across and 8 down, shown 10,10 up and left, alpha 100
 //   checkbox, radiobox  framed face 120,120,200,140 kBtnNormal (hot 120,140,200,160
 //             kBtnHot); check image 0,100,10,110 (black on white), unchecked 10,100,20,110
 #include "skin/data/vnSkinData/SkinData.h"
@@ -37,6 +40,8 @@ inline constexpr QRgb kFixed = 0xFF8040A0;
 inline constexpr QRgb kBtnNormal = 0xFFA0A0F0;
 inline constexpr QRgb kBtnHot = 0xFFF0A0A0;
 inline constexpr QRgb kBtnDown = 0xFFA0F0A0;
+// Animation frames side by side at 0,140,120,160, 40 pixels each.
+inline constexpr QRgb kFrames[] = { 0xFF101080, 0xFF108010, 0xFF801010 };
 // Colours of the skin's [SKINCOLORS] and of the label record (0x00BBGGRR values).
 inline constexpr TColor kSkinShadow = 0x0000FF;
 inline constexpr TColor kSkinHighlight = 0x00FF00;
