@@ -156,14 +156,16 @@ void TvnSkinButton::LeftButtonDown()
 
 void TvnSkinButton::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton) LeftButtonDown();
-    TvnSkinCustomControl::mousePressEvent(e);
+    if (e->button() != Qt::LeftButton) return TvnSkinCustomControl::mousePressEvent(e);
+    LeftButtonDown();
+    e->accept();
 }
 
 void TvnSkinButton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton) LeftButtonDown();
-    TvnSkinCustomControl::mouseDoubleClickEvent(e);
+    if (e->button() != Qt::LeftButton) return TvnSkinCustomControl::mouseDoubleClickEvent(e);
+    LeftButtonDown();
+    e->accept();
 }
 
 void TvnSkinButton::mouseMoveEvent(QMouseEvent* e)
@@ -182,19 +184,19 @@ void TvnSkinButton::mouseMoveEvent(QMouseEvent* e)
 
 void TvnSkinButton::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton) {
-        m_mouseDown = false;
-        const bool wasDown = m_down;
-        if (m_groupIndex == 0) {
-            StopRepeat();
-            SetDown(false);
-            if (m_mouseIn && wasDown) Click();
-        } else if (wasDown && m_allowAllUp && m_allUpCheck && m_mouseIn) {
-            SetDown(false);
-            Click();
-        }
+    if (e->button() != Qt::LeftButton) return TvnSkinCustomControl::mouseReleaseEvent(e);
+    e->accept();
+    m_mouseDown = false;
+    const bool wasDown = m_down;
+    if (m_groupIndex == 0) {
+        // Released outside, the press is dropped without a click.
+        StopRepeat();
+        SetDown(false);
+        if (m_mouseIn && wasDown) Click();
+    } else if (wasDown && m_allowAllUp && m_allUpCheck && m_mouseIn) {
+        SetDown(false);
+        Click();
     }
-    if (isVisible()) TvnSkinCustomControl::mouseReleaseEvent(e);
 }
 
 // ---- Keys and focus ------------------------------------------------------------------------

@@ -205,6 +205,7 @@ void TvnSkinPanel::mouseReleaseEvent(QMouseEvent* e)
     TvnSkinCustomControl::mouseReleaseEvent(e);
     if (e->button() != Qt::LeftButton || !m_captionMode || !(m_rollUpMode || m_checkedMode)) return;
     if (!CaptionHitRect().contains(e->position().toPoint())) return;
+    e->accept();
     if (m_checkedMode) SetChecked(!m_checked);
     if (m_rollUpMode) SetRollUpState(!m_rollUpState);
 }
