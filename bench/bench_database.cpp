@@ -5,7 +5,7 @@
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
 #include "app/uDM/uDM.h"
-#include "framework/StandardClasses.h"
+#include "app/Registration.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
@@ -143,7 +143,7 @@ int main(int argc, char** argv)
             "(scripts/testdb start DIR prints it)\n");
         return 2;
     }
-    RegisterStandardClasses();
+    RegisterQuiraClasses();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
