@@ -4,6 +4,7 @@
 
 #include "ControlSkin.h"
 #include "framework/Form.h"
+#include "skin/controls/vnSkinCtrls/Panel.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -192,4 +193,19 @@ TEST(CheckRadioBox, FramedLookTakesTheSkinSizeAndFadesToTheHotFace)
         box->Perform(msg::WM_TIMER, 1, 0);
     EXPECT_EQ(box->MorphFactor(), 1.0);
     EXPECT_EQ(Grab(box).pixel(100, 1), kBtnHot);
+}
+
+TEST(CheckRadioBox, AFlatBoxInASkinnedGroupBoxShowsTheBoxsTileAndRepaintsWithIt)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 300, 120);
+    TvnSkinCheckRadioBox check;
+    check.SetParent(&box);
+    check.SetSkinData(&skin.Store());
+    check.SetBounds(20, 40, 140, 24);
+    const QImage look = Grab(&check);
+    EXPECT_EQ(look.pixel(139, 0), kGroupClient);
+    EXPECT_EQ(look.pixel(0, 23), kGroupClient);
 }

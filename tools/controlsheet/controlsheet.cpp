@@ -57,7 +57,12 @@ void AddContainers(QWidget* client, TvnSkinData* skin)
     checked->SetCaption("Categorias a Salvar");
     checked->SetCheckedMode(true);
     checked->SetChecked(true);
-    Label(checked, skin, 12, 34, "Ampliação");
+    auto* category = new TvnSkinCheckRadioBox;
+    category->SetParent(checked);
+    category->SetBounds(12, 30, 120, 22);
+    category->SetCaption("Ampliação");
+    category->SetChecked(true);
+    if (skin) category->SetSkinData(skin);
 
     auto* rolled = Container<TvnSkinGroupBox>(client, skin, { 220, 120, 240, 80 });
     rolled->SetCaption("Informações");
