@@ -1,6 +1,7 @@
 #include "Registration.h"
 
 #include "framework/StandardClasses.h"
+#include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
 
 #include <QtGlobal>
@@ -12,4 +13,5 @@ void RegisterQuiraClasses()
     initResources();
     RegisterStandardClasses();
     RegisterSkinDataClasses();
+    RegisterSkinControlClasses();
 }

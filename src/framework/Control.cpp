@@ -18,7 +18,11 @@ TControl::TControl(QObject* owner) : QWidget(nullptr), TComponentBase(this), TMe
 
 void TControl::SetBounds(int left, int top, int w, int h)
 {
+    const QSize old = size();
     setGeometry(left, top, std::max(0, w), std::max(0, h));
+    // A hidden widget hears of its new size only when shown; its aligned children must
+    // be in place before that.
+    if (size() != old && !testAttribute(Qt::WA_WState_Visible)) AlignControls();
 }
 
 void TControl::SetVisible(bool visible)
@@ -111,9 +115,29 @@ void TControl::SetParent(QWidget* parent)
     if (!hidden) show();
 }
 
+LRESULT TControl::Broadcast(QWidget* container, TMessage& message, bool untilAnswered)
+{
+    // A snapshot: a control may create or delete others while it handles the message.
+    QList<QPointer<QWidget>> children;
+    for (QObject* child : container->children())
+        if (auto* w = qobject_cast<QWidget*>(child)) children.append(w);
+    for (const QPointer<QWidget>& child : children) {
+        if (!child || child->isWindow()) continue;
+        if (auto* control = qobject_cast<TControl*>(child.data())) {
+            control->Dispatch(message);
+            if (untilAnswered && message.Result) return message.Result;
+        }
+        if (!child) continue;
+        Broadcast(child, message, untilAnswered);
+        if (untilAnswered && message.Result) return message.Result;
+    }
+    return message.Result;
+}
+
 void TControl::AlignControls()
 {
     QRect room = rect();
+    AdjustClientRect(room);
     for (QObject* child : children()) {
         auto* c = qobject_cast<TControl*>(child);
         if (!c || c->isHidden()) continue;

@@ -84,6 +84,16 @@ public:
     void Invalidate() { update(); }
     void Repaint() { repaint(); }
 
+    // Whether the control stands for a window-less (graphic) control of the classic
+    // design: drawn by its parent's painting rather than as a window of its own. Controls
+    // that paint their parent's background under themselves paint such siblings too.
+    virtual bool Windowless() const { return false; }
+
+    // Delivers `message` to every control inside `container`, depth first, each parent
+    // before its children. With `untilAnswered` the walk stops at the first control that
+    // sets a non-zero result, which is returned.
+    static LRESULT Broadcast(QWidget* container, TMessage& message, bool untilAnswered = false);
+
     void WndProc(TMessage& message) override;
 
 protected:
@@ -92,8 +102,11 @@ protected:
     // Font and colour changes, for controls that draw themselves.
     virtual void FontChanged() { update(); }
     virtual void ColorChanged() { update(); }
-    // Lays out the children that have an Align other than alNone.
+    // Lays out the children that have an Align other than alNone, inside the rectangle
+    // AdjustClientRect leaves.
     void AlignControls();
+    // The part of the control its aligned children share; the whole control here.
+    virtual void AdjustClientRect(QRect& rect) { Q_UNUSED(rect); }
 
 private:
     TFont* m_font;

@@ -46,13 +46,15 @@ void TFont::Assign(const TFont& other)
     emit Changed();
 }
 
-QFont TFont::ToQFont() const
+QFont TFont::ToQFont() const { return MakeQFont(m_name, m_height, m_style); }
+
+QFont TFont::MakeQFont(const QString& name, int height, TFontStyles style)
 {
-    QFont f(m_name);
-    f.setPixelSize(std::max(1, fonts::PixelSizeForHeight(m_name, m_height)));
-    f.setBold(m_style.testFlag(fsBold));
-    f.setItalic(m_style.testFlag(fsItalic));
-    f.setUnderline(m_style.testFlag(fsUnderline));
-    f.setStrikeOut(m_style.testFlag(fsStrikeOut));
+    QFont f(name);
+    f.setPixelSize(std::max(1, fonts::PixelSizeForHeight(name, height)));
+    f.setBold(style.testFlag(fsBold));
+    f.setItalic(style.testFlag(fsItalic));
+    f.setUnderline(style.testFlag(fsUnderline));
+    f.setStrikeOut(style.testFlag(fsStrikeOut));
     return f;
 }

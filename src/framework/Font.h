@@ -34,6 +34,8 @@ public:
 
     void Assign(const TFont& other);
     QFont ToQFont() const;
+    // The Qt font of a family, height (classic rule) and style set.
+    static QFont MakeQFont(const QString& name, int height, TFontStyles style);
 
 signals:
     void Changed();

@@ -258,6 +258,18 @@ void TForm::WndProc(TMessage& m)
         focusNextPrevChild(m.WParam == 0);
         break;
     case msg::WM_CLOSE: Close(); break;
+    // Until a frame component takes them over, the skin notifications and the focus
+    // change reach every control of the form from here.
+    case msg::SKINMSG_BEFORE_CHANGE:
+    case msg::SKINMSG_CHANGE:
+    case msg::CM_FOCUSCHANGED: {
+        TMessage relayed{m.Msg, m.WParam, m.LParam, 0};
+        TControl::Broadcast(m_client, relayed);
+        break;
+    }
+    // Enter, Esc and accelerators go to the first control that answers them.
+    case msg::CM_DIALOGKEY:
+    case msg::CM_DIALOGCHAR: m.Result = TControl::Broadcast(m_client, m, true); break;
     case msg::WM_SYSCOMMAND:
         switch (m.WParam & 0xFFF0) {
         case msg::SC_MINIMIZE: showMinimized(); break;
@@ -370,7 +382,8 @@ bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
             break;
         }
     }
-    // 3. The form's character preview.
+    if (dispatchDialogKeys(receiver, e, key, shift)) return true;
+    // 4. The form's character preview.
     if (m_keyPreview && OnKeyPress && !e->text().isEmpty()) {
         QChar ch = e->text().at(0);
         const QChar original = ch;
@@ -386,8 +399,37 @@ bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
     return false;
 }
 
+bool TForm::dispatchDialogKeys(QObject* receiver, QKeyEvent* e, int key, TShiftState shift)
+{
+    // 3. Enter and Esc are offered to the controls (the default and cancel buttons);
+    //    other navigation keys stay with Qt's focus handling.
+    if (key == vk::VK_RETURN || key == vk::VK_ESCAPE)
+        if (Perform(msg::CM_DIALOGKEY, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt()))) return true;
+    // An accelerator: a character typed with Alt, or one typed where the focus does
+    // not take text.
+    if (e->text().isEmpty() || !e->text().at(0).isPrint()) return false;
+    auto* focused = qobject_cast<QWidget*>(receiver);
+    const bool takesText = focused && focused->testAttribute(Qt::WA_InputMethodEnabled);
+    if (!shift.testFlag(ssAlt) && takesText) return false;
+    return Perform(msg::CM_DIALOGCHAR, static_cast<WPARAM>(e->text().at(0).unicode()), 0) != 0;
+}
+
+TControl* TForm::ActiveControl() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return nullptr;
+    for (QWidget* w = focus; w && w != this; w = w->parentWidget())
+        if (auto* control = qobject_cast<TControl*>(w)) return control;
+    return nullptr;
+}
+
 bool TForm::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::FocusIn && watched != this) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && widget == QApplication::focusWidget())
+            Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(ActiveControl()));
+    }
     if (e->type() == QEvent::KeyPress && watched != this) {
         auto* widget = qobject_cast<QWidget*>(watched);
         // Only the first delivery of a key counts (Qt offers it to each parent in turn

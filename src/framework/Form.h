@@ -23,6 +23,7 @@
 #include "platform/Colors.h"
 
 class QEventLoop;
+class TControl;
 
 class TForm : public QWidget, public TComponentBase, public TMessageTarget {
     Q_OBJECT
@@ -108,6 +109,9 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The control that has the keyboard focus inside this form, or none.
+    TControl* ActiveControl() const;
+
     TNotifyEvent OnShow;
     TNotifyEvent OnCreate;
     TKeyPressEvent OnKeyPress;
@@ -153,7 +157,8 @@ private:
     void applyPosition();
     void sendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
     // A key typed in the window: the form's key-down preview, the focused control's
-    // key-down handling, then the form's character preview. Returns true when one of
-    // them swallowed the key.
+    // key-down handling, the dialog keys and accelerators the controls answer, then the
+    // form's character preview. Returns true when one of them swallowed the key.
     bool dispatchKey(QObject* receiver, QKeyEvent* event);
+    bool dispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);
 };

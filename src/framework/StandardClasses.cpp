@@ -1,6 +1,7 @@
 #include "StandardClasses.h"
 
 #include "ClassRegistry.h"
+#include "ImageList.h"
 #include "data/DataClasses.h"
 #include "stdctrls/Button.h"
 #include "stdctrls/Edit.h"
@@ -15,5 +16,6 @@ void RegisterStandardClasses()
     RegisterClass<TLabel>();
     RegisterClass<TImage>();
     RegisterClass<TListBox>();
+    RegisterClass<TImageList>();
     RegisterDataClasses();
 }

@@ -30,6 +30,10 @@ Q_FLAG_NS(TBorderIcons)
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 Q_ENUM_NS(TAlign)
 
+// Where a label's text sits vertically.
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+Q_ENUM_NS(TTextLayout)
+
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 Q_ENUM_NS(TEditCharCase)
 

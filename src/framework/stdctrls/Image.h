@@ -20,6 +20,8 @@ public:
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool stretch);
 
+    bool Windowless() const override { return true; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,0 +1,148 @@
+#include "GraphicSkinControl.h"
+
+#include <QPainter>
+
+using vnctrls::TvnResizeMode;
+
+// ---- TvnGraphicSkinControl --------------------------------------------------------------
+
+TvnGraphicSkinControl::TvnGraphicSkinControl(QObject* owner)
+    : TControl(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TvnGraphicSkinControl::SetSkinData(TvnSkinData* store)
+{
+    m_skinData = store;
+    if (store && !store->Empty()) SkinChanged();
+}
+
+void TvnGraphicSkinControl::ReadSkinRecord()
+{
+    m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName);
+}
+
+void TvnGraphicSkinControl::SkinChanged()
+{
+    ReadSkinRecord();
+    Invalidate();
+}
+
+void TvnGraphicSkinControl::Paint(QPainter& painter)
+{
+    if (Width() < 1 || Height() < 1) return;
+    ReadSkinRecord();
+    QImage bitmap(size(), QImage::Format_RGB32);
+    bitmap.fill(0);
+    if (m_skinRecordIndex == -1)
+        DrawUnskinned(bitmap);
+    else
+        DrawSkinned(bitmap);
+    painter.drawImage(0, 0, bitmap);
+}
+
+void TvnGraphicSkinControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Paint(painter);
+}
+
+void TvnGraphicSkinControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case msg::CM_MOUSEENTER:
+        events::Fire(OnMouseEnter, this);
+        break;
+    case msg::CM_MOUSELEAVE:
+        events::Fire(OnMouseLeave, this);
+        break;
+    case msg::SKINMSG_BEFORE_CHANGE:
+        if (vnctrls::MessageNamesStore(m.WParam, m_skinData)) PrepareSkinChange();
+        return;
+    case msg::SKINMSG_CHANGE:
+        if (m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData)) SkinChanged();
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(m);
+}
+
+// ---- TvnGraphicSkinCustomControl --------------------------------------------------------
+
+TvnGraphicSkinCustomControl::TvnGraphicSkinCustomControl(QObject* owner)
+    : TvnGraphicSkinControl(owner)
+    , m_defaultFont(new TFont(this))
+{
+    m_defaultFont->SetName(QStringLiteral("Arial"));
+    m_defaultFont->SetHeight(14);
+    connect(m_defaultFont, &TFont::Changed, this, [this] {
+        DefaultFontChanged();
+        if (SkinRecordIndex() == -1) Invalidate();
+    });
+}
+
+void TvnGraphicSkinCustomControl::SetDefaultWidth(int width)
+{
+    m_defaultWidth = width;
+    if (SkinRecordIndex() == -1 && width > 0) SetWidth(width);
+}
+
+void TvnGraphicSkinCustomControl::SetDefaultHeight(int height)
+{
+    m_defaultHeight = height;
+    if (SkinRecordIndex() == -1 && height > 0) SetHeight(height);
+}
+
+void TvnGraphicSkinCustomControl::ReadSkinRecord()
+{
+    TvnGraphicSkinControl::ReadSkinRecord();
+    if (SkinRecordIndex() == -1) return;
+    m_geometry = vnctrls::ReadSkinGeometry(*SkinData(), SkinRecordIndex());
+    int w = Width(), h = Height();
+    AdjustSizeToSkin(w, h);
+}
+
+void TvnGraphicSkinCustomControl::AdjustSizeToSkin(int& width, int& height)
+{
+    if (SkinRecordIndex() == -1 || m_geometry.ResizeMode == TvnResizeMode::None) return;
+    const vnctrls::TvnSkinSize sized = vnctrls::AdjustSizeToSkin(m_geometry, { width, height });
+    width = sized.Size.width();
+    height = sized.Size.height();
+    m_current = sized.Current;
+}
+
+void TvnGraphicSkinCustomControl::SetBounds(int left, int top, int width, int height)
+{
+    ReadSkinRecord();
+    const bool resizing = (width != Width() || height != Height()) && SkinRecordIndex() != -1;
+    if (resizing) AdjustSizeToSkin(width, height);
+    TvnGraphicSkinControl::SetBounds(left, top, width, height);
+    if (resizing) Invalidate();
+}
+
+void TvnGraphicSkinCustomControl::SkinChanged()
+{
+    ReadSkinRecord();
+    int w = Width(), h = Height();
+    if (SkinRecordIndex() == -1) {
+        if (m_defaultWidth > 0) w = m_defaultWidth;
+        if (m_defaultHeight > 0) h = m_defaultHeight;
+    } else {
+        AdjustSizeToSkin(w, h);
+    }
+    if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
+    Invalidate();
+}
+
+void TvnGraphicSkinCustomControl::DrawUnskinned(QImage& bitmap)
+{
+    QPainter painter(&bitmap);
+    painter.fillRect(bitmap.rect(), ToQColor(clr::clBtnFace));
+}
+
+void TvnGraphicSkinCustomControl::DrawSkinned(QImage& bitmap)
+{
+    vnctrls::DrawPlainSkin(bitmap, m_geometry, m_current, false);
+}

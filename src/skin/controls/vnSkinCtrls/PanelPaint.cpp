@@ -1,0 +1,296 @@
+// The panel's looks: skinned (frame strips, client tile and the caption in the record's
+// caption rectangle), skinned with a background picture, transparent (the parent's
+// background with a group line), and the default look in system colours.
+#include "Panel.h"
+#include "ParentBackground.h"
+#include "SkinPieces.h"
+#include "platform/DrawText.h"
+#include "skin/data/vnUtils/GlyphLayout.h"
+#include "skin/data/vnUtils/Marks.h"
+#include "skin/data/vnUtils/PixelParts.h"
+#include "skin/data/vnUtils/SkinRect.h"
+#include "skin/data/vnUtils/ThreePartStrip.h"
+
+#include <QPainter>
+
+using vnctrls::TvnResizeMode;
+using vnutils::RectEmpty;
+
+namespace {
+
+constexpr unsigned kCaptionFlags = dt::DT_SINGLELINE | dt::DT_NOCLIP;
+
+// The roll-up arrow in a 10-pixel area: down when rolled up (it unrolls), up otherwise.
+void DrawRollArrow(QPainter& painter, const QRect& area, bool rolledUp, const QColor& color)
+{
+    const QPoint origin(area.x(), area.y() + area.height() / 2 - 4);
+    vnutils::DrawMark(painter,
+        rolledUp ? vnutils::TvnMark::RollDownTriangle : vnutils::TvnMark::RollUpTriangle, origin, color);
+}
+
+void FillLine(QPainter& painter, int x0, int y0, int x1, int y1, const QColor& color)
+{
+    painter.fillRect(vnutils::RectLTRB(x0, y0, x1 + 1, y1 + 1), color);
+}
+
+} // namespace
+
+// ---- What the caption is made of -----------------------------------------------------------
+
+QFont TvnSkinPanel::CaptionFont() const
+{
+    const auto* record = Record<TvnDataSkinPanelControl>();
+    if (record && UseSkinFont())
+        return TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle);
+    return DefaultQFont();
+}
+
+QSize TvnSkinPanel::CaptionTextSize() const
+{
+    return platform::MeasureText(CaptionFont(), Caption(), QRect(), kCaptionFlags).size();
+}
+
+vnctrls::TvnCaptionImage TvnSkinPanel::CaptionImage() const
+{
+    vnctrls::TvnCaptionImage image;
+    image.Position = m_imagePosition;
+    image.Spacing = m_spacing;
+    if (!m_glyph.isNull()) {
+        image.Size = QSize(m_glyph.width() / m_numGlyphs, m_glyph.height());
+        image.IsGlyph = true;
+    } else if (m_captionImageList && m_captionImageIndex >= 0
+        && m_captionImageIndex < m_captionImageList->Count()) {
+        image.Size = QSize(m_captionImageList->Width(), m_captionImageList->Height());
+    }
+    return image;
+}
+
+QImage TvnSkinPanel::CaptionImagePicture() const
+{
+    if (!m_glyph.isNull())
+        return vnutils::GlyphCell(m_glyph, m_numGlyphs, !isEnabled() && m_numGlyphs >= 2 ? 2 : 1);
+    if (m_captionImageList) return m_captionImageList->Image(m_captionImageIndex);
+    return QImage();
+}
+
+QRect TvnSkinPanel::CheckImageRect() const
+{
+    const auto* record = Record<TvnDataSkinPanelControl>();
+    if (!record) return QRect();
+    return m_checked ? record->CheckImageRect : record->UncheckImageRect;
+}
+
+vnctrls::TvnSkinnedCaptionLayout TvnSkinPanel::SkinnedCaptionLayout() const
+{
+    vnctrls::TvnSkinnedCaptionInput in;
+    if (const auto* record = Record<TvnDataSkinPanelControl>()) {
+        in.CaptionRect = vnctrls::MapSkinRect(m_geometry, size(), record->CaptionRect);
+        in.Alignment = record->Alignment;
+        in.FrameRect = record->FrameRect;
+        in.FrameTextRect = record->FrameTextRect;
+    }
+    in.Text = CaptionTextSize();
+    in.Image = CaptionImage();
+    if (m_checkedMode) in.CheckImage = CheckImageRect().size();
+    in.RollUpMode = m_rollUpMode;
+    return vnctrls::LayoutSkinnedCaption(in);
+}
+
+vnctrls::TvnDefaultCaptionLayout TvnSkinPanel::DefaultCaptionLayout() const
+{
+    vnctrls::TvnDefaultCaptionInput in;
+    in.Control = size();
+    in.Border = m_borderStyle != bvNone;
+    in.CaptionHeight = m_defaultCaptionHeight;
+    in.CheckedMode = m_checkedMode;
+    in.RollUpMode = m_rollUpMode;
+    in.Alignment = m_defaultAlignment;
+    in.Text = CaptionTextSize();
+    in.Image = CaptionImage();
+    return vnctrls::LayoutDefaultCaption(in);
+}
+
+vnctrls::TvnCaptionLineLayout TvnSkinPanel::CaptionLineLayout() const
+{
+    vnctrls::TvnCaptionLineInput in;
+    in.Width = Width();
+    in.Text = CaptionTextSize();
+    if (m_checkedMode) in.CheckImage = CheckImageRect().size();
+    in.Image = CaptionImage().Size;
+    in.RollUpMode = m_rollUpMode;
+    return vnctrls::LayoutCaptionLine(in);
+}
+
+void TvnSkinPanel::DrawCaptionText(QPainter& painter, const QRect& clip, QPoint at, const QColor& color)
+{
+    painter.save();
+    painter.setClipRect(clip, Qt::IntersectClip);
+    painter.setFont(CaptionFont());
+    painter.setPen(color);
+    QRect r(at, CaptionTextSize());
+    platform::DrawText(painter, Caption(), r, kCaptionFlags);
+    painter.restore();
+}
+
+void TvnSkinPanel::DrawCaptionImage(QPainter& painter, QPoint at)
+{
+    const QImage picture = CaptionImagePicture();
+    if (!picture.isNull()) painter.drawImage(at, picture);
+}
+
+// ---- Painting ------------------------------------------------------------------------------
+
+void TvnSkinPanel::Paint(QPainter& painter)
+{
+    if (Width() < 1 || Height() < 1) return;
+    ReadSkinRecord();
+    // The default look, the transparent look and the paint-panel variant are drawn
+    // whole into one picture.
+    if (SkinRecordIndex() == -1 || m_transparentMode
+        || (!ForceBackground() && m_geometry.Parts.StretchEffect)) {
+        TvnSkinControl::Paint(painter);
+        return;
+    }
+    if (m_borderStyle == bvNone && ResizeMode() == TvnResizeMode::Both && !m_captionMode) {
+        PaintClientTileOnly(painter);
+        return;
+    }
+    const auto* record = Record<TvnDataSkinPanelControl>();
+    if (record && record->BGPictureIndex != -1) {
+        PaintBackgroundPicture(painter, record->BGPictureIndex);
+        return;
+    }
+    TvnSkinCustomControl::Paint(painter);
+}
+
+void TvnSkinPanel::PaintClientTileOnly(QPainter& painter)
+{
+    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    vnutils::DrawPieces(painter, vnutils::As32Bit(m_geometry.Picture),
+        vnutils::MiddlePieces(rect(), vnctrls::ClientTile(m_geometry), p.StretchEffect, p.StretchType));
+}
+
+void TvnSkinPanel::PaintBackgroundPicture(QPainter& painter, int pictureIndex)
+{
+    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    const QImage picture = vnutils::As32Bit(SkinData()->Picture(pictureIndex));
+    // A picture stretched over the client rectangle leaves the edges to the face colour.
+    painter.fillRect(rect(), ToQColor(SkinData()->SkinColors.cBtnFace));
+    const QRect target
+        = p.StretchEffect && p.StretchType == TvnStretchType::Full ? m_current.ClientRect : rect();
+    vnutils::DrawPieces(
+        painter, picture, vnutils::MiddlePieces(target, picture.rect(), p.StretchEffect, p.StretchType));
+}
+
+void TvnSkinPanel::DrawSkinned(QImage& bitmap)
+{
+    if (m_transparentMode) {
+        DrawTransparent(bitmap);
+        return;
+    }
+    TvnSkinCustomControl::DrawSkinned(bitmap);
+    DrawSkinnedCaption(bitmap);
+}
+
+void TvnSkinPanel::DrawSkinnedCaption(QImage& bitmap)
+{
+    const auto* record = Record<TvnDataSkinPanelControl>();
+    if (!record || Caption().isEmpty()) return;
+    const QRect captionRect = vnctrls::MapSkinRect(m_geometry, size(), record->CaptionRect);
+    if (RectEmpty(captionRect)) return;
+    const vnctrls::TvnSkinnedCaptionLayout layout = SkinnedCaptionLayout();
+    const QImage& picture = m_geometry.Picture;
+    const QColor color = ToQColor(record->FontColor);
+    QPainter painter(&bitmap);
+
+    if (m_checkedMode) {
+        const QImage check = vnctrls::TransparentPiece(picture, CheckImageRect());
+        if (!check.isNull()) painter.drawImage(layout.CheckImage, check);
+    }
+    if (m_rollUpMode) {
+        if (!RectEmpty(record->MarkFrameRect))
+            painter.drawImage(QPoint(layout.Arrow.x(), captionRect.y()), picture, record->MarkFrameRect);
+        DrawRollArrow(painter, layout.Arrow, m_rollUpState, color);
+    }
+    if (!layout.FrameStrip.isEmpty()) {
+        const QImage strip = vnutils::HorizontalStrip(picture, record->FrameRect, record->FrameLeftOffset,
+            record->FrameRightOffset, layout.FrameStrip.width(), true);
+        if (!strip.isNull()) painter.drawImage(layout.FrameStrip.topLeft(), strip);
+    }
+    DrawCaptionText(painter, layout.Area, layout.Text, color);
+    DrawCaptionImage(painter, layout.Image);
+}
+
+void TvnSkinPanel::DrawTransparent(QImage& bitmap)
+{
+    QPainter painter(&bitmap);
+    vnctrls::PaintParentBackground(this, painter);
+    const QColor shadow = ToQColor(SkinData()->SkinColors.cBtnShadow);
+    const int w = Width(), h = Height();
+    if (!m_captionMode) {
+        if (m_borderStyle != bvNone) vnutils::DrawFlatFrame(painter, rect(), shadow, shadow);
+        return;
+    }
+    const vnctrls::TvnCaptionLineLayout line = CaptionLineLayout();
+    const int y = line.GroupLineY;
+    FillLine(painter, 0, y, 4, y, shadow);
+    FillLine(painter, line.ResumeX, y, w - 1, y, shadow);
+    FillLine(painter, w - 1, y, w - 1, h - 1, shadow);
+    FillLine(painter, 0, h - 1, w - 1, h - 1, shadow);
+    FillLine(painter, 0, y, 0, h - 1, shadow);
+
+    if (m_checkedMode) {
+        const QImage check = vnctrls::TransparentPiece(m_geometry.Picture, CheckImageRect());
+        if (!check.isNull()) painter.drawImage(line.CheckImage, check);
+    }
+    DrawCaptionImage(painter, line.Image);
+    const auto* label
+        = SkinData()->ControlSkinAs<TvnDataSkinStdLabelControl>(SkinData()->FindControlSkin("stdlabel"));
+    const QColor text = ToQColor(label ? label->FontColor : SkinData()->SkinColors.cBtnText);
+    DrawCaptionText(painter, line.Line, line.Text, text);
+    if (m_rollUpMode) DrawRollArrow(painter, line.Arrow, m_rollUpState, text);
+}
+
+void TvnSkinPanel::DrawUnskinned(QImage& bitmap)
+{
+    QPainter painter(&bitmap);
+    const QColor face = ToQColor(clr::clBtnFace);
+    const QColor shadow = ToQColor(clr::clBtnShadow);
+    const QColor highlight = ToQColor(clr::clBtnHighlight);
+    const QColor text = ToQColor(clr::clBtnText);
+    painter.fillRect(bitmap.rect(), face);
+    switch (m_borderStyle) {
+    case bvFrame:
+        vnutils::DrawFlatFrame(painter, rect(), shadow, shadow);
+        break;
+    case bvRaised:
+        vnutils::DrawFlatFrame(painter, rect(), highlight, shadow);
+        break;
+    case bvLowered:
+        vnutils::DrawFlatFrame(painter, rect(), shadow, highlight);
+        break;
+    case bvNone:
+        break;
+    }
+    if (!m_captionMode) return;
+
+    const vnctrls::TvnDefaultCaptionLayout layout = DefaultCaptionLayout();
+    const QRect inner = layout.Bar.adjusted(1, 1, -1, -1);
+    if (m_borderStyle != bvNone) {
+        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, highlight);
+        vnutils::DrawFlatFrame(painter, inner, highlight, shadow);
+    } else {
+        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, shadow);
+        vnutils::DrawFlatFrame(painter, inner, highlight, face);
+    }
+    if (m_checkedMode) {
+        vnutils::DrawFlatFrame(painter, layout.CheckBox, shadow, shadow);
+        if (m_checked)
+            vnutils::DrawMark(
+                painter, vnutils::TvnMark::CheckMark, layout.CheckBox.topLeft() + QPoint(3, 2), text);
+    }
+    if (m_rollUpMode) DrawRollArrow(painter, layout.Arrow, m_rollUpState, text);
+    const QColor caption = isEnabled() ? ToQColor(DefaultFont()->Color()) : shadow;
+    DrawCaptionText(painter, layout.TextArea, layout.Text, caption);
+    DrawCaptionImage(painter, layout.Image);
+}

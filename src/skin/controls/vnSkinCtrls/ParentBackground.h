@@ -1,0 +1,14 @@
+#pragma once
+// What a transparent-looking control (flat check box, transparent panel) shows under
+// itself: its parent's own painting at the control's place, with the window-less
+// siblings below it in the stacking order painted on top.
+class QPainter;
+class QWidget;
+
+namespace vnctrls {
+
+// Paints into `painter`, whose origin is the control's top-left corner, what the parent
+// shows under `control`. Nothing without a parent.
+void PaintParentBackground(QWidget* control, QPainter& painter);
+
+} // namespace vnctrls

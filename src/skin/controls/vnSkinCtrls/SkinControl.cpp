@@ -1,0 +1,135 @@
+#include "SkinControl.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace vnctrls {
+
+bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store)
+{
+    return storeParam == 0 || storeParam == reinterpret_cast<WPARAM>(store);
+}
+
+int FindRecord(const TvnSkinData* store, const QString& name)
+{
+    if (!store || store->Empty()) return -1;
+    return store->FindControlSkin(name);
+}
+
+bool IsAccel(QChar ch, const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&') continue;
+        if (caption[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper() == ch.toUpper();
+    }
+    return false;
+}
+
+} // namespace vnctrls
+
+// ---- TvnSkinWinControl ------------------------------------------------------------------
+
+TvnSkinWinControl::TvnSkinWinControl(QObject* owner)
+    : TControl(owner)
+{
+}
+
+void TvnSkinWinControl::WndProc(TMessage& m)
+{
+    if (m.Msg == msg::SKINMSG_CHANGE && m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData))
+        Invalidate();
+    TControl::WndProc(m);
+}
+
+// ---- TvnSkinControl ---------------------------------------------------------------------
+
+TvnSkinControl::TvnSkinControl(QObject* owner)
+    : TControl(owner)
+{
+    // Every paint covers the whole control from its off-screen picture.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TvnSkinControl::SetSkinData(TvnSkinData* store)
+{
+    m_skinData = store;
+    if (store && !store->Empty()) SkinChanged();
+}
+
+void TvnSkinControl::SetCaption(const QString& caption)
+{
+    if (caption == m_caption) return;
+    m_caption = caption;
+    Perform(msg::CM_TEXTCHANGED, 0, 0);
+    CaptionChanged();
+}
+
+void TvnSkinControl::changeEvent(QEvent* e)
+{
+    TControl::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange) EnabledChanged();
+}
+
+void TvnSkinControl::ReadSkinRecord() { m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName); }
+
+void TvnSkinControl::SkinChanged()
+{
+    ReadSkinRecord();
+    Invalidate();
+}
+
+void TvnSkinControl::Paint(QPainter& painter)
+{
+    if (width() < 1 || height() < 1) return;
+    ReadSkinRecord();
+    QImage bitmap(size(), QImage::Format_RGB32);
+    bitmap.fill(0);
+    if (m_skinRecordIndex == -1)
+        DrawUnskinned(bitmap);
+    else
+        DrawSkinned(bitmap);
+    painter.drawImage(0, 0, bitmap);
+}
+
+void TvnSkinControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Perform(msg::WM_PAINT, reinterpret_cast<WPARAM>(&painter), 0);
+}
+
+void TvnSkinControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case msg::WM_PAINT:
+        m_inPaintMessage = true;
+        Paint(*reinterpret_cast<QPainter*>(m.WParam));
+        m_inPaintMessage = false;
+        return;
+    case msg::WM_ERASEBKGND:
+        // The buffered paint covers the whole control.
+        m.Result = 1;
+        return;
+    case msg::CM_MOUSEENTER:
+        events::Fire(OnMouseEnter, this);
+        break;
+    case msg::CM_MOUSELEAVE:
+        events::Fire(OnMouseLeave, this);
+        break;
+    case msg::SKINMSG_PARENT_BACKGROUND:
+        ParentBackgroundChanged();
+        return;
+    case msg::SKINMSG_BEFORE_CHANGE:
+        if (vnctrls::MessageNamesStore(m.WParam, m_skinData)) PrepareSkinChange();
+        return;
+    case msg::SKINMSG_CHANGE:
+        if (m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData)) SkinChanged();
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(m);
+}

@@ -1,0 +1,23 @@
+#include "SkinControlClasses.h"
+
+#include "Button.h"
+#include "CheckRadioBox.h"
+#include "GraphicSkinControl.h"
+#include "Panel.h"
+#include "StdLabel.h"
+#include "framework/ClassRegistry.h"
+
+void RegisterSkinControlClasses()
+{
+    RegisterClass<TvnSkinWinControl>();
+    RegisterClass<TvnSkinControl>();
+    RegisterClass<TvnSkinCustomControl>();
+    RegisterClass<TvnGraphicSkinControl>();
+    RegisterClass<TvnGraphicSkinCustomControl>();
+    RegisterClass<TvnSkinStdLabel>();
+    RegisterClass<TvnSkinPanel>();
+    RegisterClass<TvnSkinGroupBox>();
+    RegisterClass<TvnSkinButton>();
+    RegisterClass<TvnSkinCheckRadioBox>();
+    events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// TvnSkinStdLabel: the framework's label with its font, colour and ellipsis taken from
+// the "stdlabel" record. The framework label sizes and paints; this class only decides,
+// in DoDrawText, which font and colour draw the text, shortens it when asked, and draws
+// disabled text embossed in the skin's highlight and shadow colours.
+#include "SkinCtrlTypes.h"
+#include "framework/stdctrls/Label.h"
+#include "skin/data/vnSkinData/SkinData.h"
+
+#include <QPointer>
+
+class TvnSkinStdLabel : public TLabel {
+    Q_OBJECT
+    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
+    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
+    Q_PROPERTY(TFont* DefaultFont READ DefaultFont)
+    Q_PROPERTY(bool UseSkinFont READ UseSkinFont WRITE SetUseSkinFont)
+    Q_PROPERTY(bool UseSkinColor READ UseSkinColor WRITE SetUseSkinColor)
+    Q_PROPERTY(vnskin::TvnEllipsType EllipsType READ EllipsType WRITE SetEllipsType)
+public:
+    explicit TvnSkinStdLabel(QObject* owner = nullptr);
+
+    TvnSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(TvnSkinData* store);
+    QString SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const QString& name) { m_skinDataName = name; }
+    // Takes effect at the next paint.
+    TFont* DefaultFont() const { return m_defaultFont; }
+    bool UseSkinFont() const { return m_useSkinFont; }
+    void SetUseSkinFont(bool use) { m_useSkinFont = use; }
+    bool UseSkinColor() const { return m_useSkinColor; }
+    void SetUseSkinColor(bool use) { m_useSkinColor = use; }
+    TvnEllipsType EllipsType() const { return m_ellipsType; }
+    void SetEllipsType(TvnEllipsType type);
+    int SkinRecordIndex() const { return m_skinRecordIndex; }
+
+    // Looks the record up, sizes the label to its text (AutoSize) and repaints.
+    void ApplySkin();
+    // Draws the label as it paints itself into another canvas, its rectangle moved by
+    // `offset` (copies of a label in the rows of a control grid).
+    void DrawTo(QPainter& painter, QPoint offset);
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void DoDrawText(QPainter& painter, QRect& rect, unsigned flags) override;
+
+private:
+    struct TextStyle {
+        QFont Font;
+        QColor Color;
+    };
+    TextStyle CurrentStyle() const;
+
+    QPointer<TvnSkinData> m_skinData;
+    QString m_skinDataName = QStringLiteral("stdlabel");
+    TFont* m_defaultFont;
+    bool m_useSkinFont = true;
+    bool m_useSkinColor = true;
+    TvnEllipsType m_ellipsType = vnetNone;
+    int m_skinRecordIndex = -1;
+};

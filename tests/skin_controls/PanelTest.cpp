@@ -1,0 +1,208 @@
+// Panels and group boxes: the frame and the caption from the record, the children's
+// room, the check box and rolling up.
+#include "skin/controls/vnSkinCtrls/Panel.h"
+
+#include "ControlSkin.h"
+#include "framework/Form.h"
+#include "skin/controls/vnSkinCtrls/SkinGeometry.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ctltest;
+
+namespace {
+
+bool HasColor(const QImage& image, const QRect& area, QRgb color)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) == color) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(GroupBox, CaptionRectangleWidensWithTheBox)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 409, 105);
+    const auto* record = skin.Store().ControlSkinAs<TvnDataSkinPanelControl>(box.SkinRecordIndex());
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(vnctrls::MapSkinRect(box.Geometry(), box.size(), record->CaptionRect), QRect(3, 3, 403, 15));
+}
+
+TEST(GroupBox, CaptionIsDrawnLeftAlignedInTheRecordsColourOverTheFrame)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 409, 105);
+    box.SetCaption("Cliente Selecionado");
+    const QImage look = Grab(&box);
+    // White text (the record's font colour) starts at the caption's left and ends well
+    // before the right edge; the frame around it and the client tile stay the skin's.
+    EXPECT_TRUE(HasColor(look, QRect(3, 3, 40, 15), qRgb(255, 255, 255)));
+    EXPECT_FALSE(HasColor(look, QRect(250, 3, 150, 15), qRgb(255, 255, 255)));
+    EXPECT_EQ(look.pixel(1, 1), kGroupFrame);
+    EXPECT_EQ(look.pixel(200, 60), kGroupClient);
+    EXPECT_EQ(look.pixel(407, 103), kGroupFrame);
+}
+
+TEST(GroupBox, ChildrenAreLaidOutInTheSkinsClientRectangle)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 409, 105);
+    TvnSkinPanel child;
+    child.SetParent(&box);
+    child.SetAlign(alClient);
+    // The record's client rectangle 5,21,55,49 grown by 349 x 51.
+    EXPECT_EQ(child.geometry(), vnutils::RectLTRB(5, 21, 404, 100));
+
+    // Without a record: inside the border, below the default caption bar.
+    skin.DestroyStore();
+    box.SetBounds(0, 0, 200, 100);
+    EXPECT_EQ(child.geometry(), vnutils::RectLTRB(1, 23, 199, 99));
+}
+
+TEST(Panel, CheckedWithoutCheckedModeOnlyRaisesOnChecked)
+{
+    TvnSkinPanel panel;
+    TvnSkinPanel child;
+    child.SetParent(&panel);
+    int raised = 0;
+    panel.OnChecked = [&](QObject* sender) {
+        EXPECT_EQ(sender, &panel);
+        ++raised;
+    };
+    panel.SetChecked(false);
+    panel.SetChecked(true);
+    EXPECT_EQ(raised, 2);
+    EXPECT_TRUE(child.Enabled());
+
+    panel.SetCheckedMode(true);
+    panel.SetChecked(false);
+    EXPECT_EQ(raised, 3);
+    EXPECT_FALSE(child.Enabled());
+    panel.SetAutoEnabledControls(false);
+    panel.SetChecked(true);
+    EXPECT_FALSE(child.Enabled());
+}
+
+TEST(Panel, ACaptionClickTogglesTheCheckBoxOnlyInTheCaption)
+{
+    TForm form;
+    form.SetBounds(0, 0, 300, 200);
+    TvnSkinGroupBox box;
+    box.SetParent(form.ClientWidget());
+    box.SetBounds(10, 10, 200, 120);
+    box.SetCaption("Categorias");
+    box.SetCheckedMode(true);
+    form.Show();
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
+    EXPECT_TRUE(box.Checked());
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(100, 80));
+    EXPECT_TRUE(box.Checked());
+    QTest::mouseClick(&box, Qt::RightButton, Qt::NoModifier, QPoint(100, 10));
+    EXPECT_TRUE(box.Checked());
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
+    EXPECT_FALSE(box.Checked());
+}
+
+TEST(Panel, RollingUpAndDownRestoresHeightLimitsAndChildren)
+{
+    for (bool skinned : { false, true }) {
+        SCOPED_TRACE(skinned ? "skinned" : "default look");
+        TestSkin skin;
+        TvnSkinGroupBox box;
+        if (skinned) box.SetSkinData(&skin.Store());
+        box.SetBounds(0, 0, 300, 150);
+        box.setMinimumSize(120, 100);
+        box.setMaximumSize(500, 400);
+        TvnSkinPanel shown, hidden;
+        shown.SetParent(&box);
+        hidden.SetParent(&box);
+        hidden.SetVisible(false);
+        int changes = 0;
+        box.OnChangeRollUpState = [&](QObject*) { ++changes; };
+
+        box.SetRollUpState(true);
+        EXPECT_FALSE(box.RollUpState()) << "no roll-up mode";
+        box.SetRollUpMode(true);
+        box.SetRollUpState(true);
+        EXPECT_EQ(box.RealHeight(), 150);
+        // The caption bar's height (default look), or the height less the skin's client
+        // rectangle (28 + 150 - 54 = 124 high).
+        EXPECT_EQ(box.Height(), skinned ? 26 : 23);
+        EXPECT_FALSE(shown.Visible());
+
+        box.SetRollUpState(false);
+        EXPECT_EQ(box.Height(), 150);
+        EXPECT_EQ(box.RealHeight(), -1);
+        EXPECT_EQ(box.minimumSize(), QSize(120, 100));
+        EXPECT_EQ(box.maximumSize(), QSize(500, 400));
+        EXPECT_TRUE(shown.Visible());
+        EXPECT_FALSE(hidden.Visible());
+        EXPECT_EQ(changes, 2);
+    }
+}
+
+TEST(Panel, DefaultLookFollowsTheBorderStyle)
+{
+    TvnSkinPanel panel;
+    panel.SetBounds(0, 0, 40, 30);
+    const QRgb shadow = ToQColor(clr::clBtnShadow).rgba();
+    const QRgb light = ToQColor(clr::clBtnHighlight).rgba();
+    const QRgb face = ToQColor(clr::clBtnFace).rgba();
+    struct Expected {
+        TvnSkinBorderStyle style;
+        QRgb topLeft, bottomRight;
+    };
+    for (const Expected& e : { Expected { bvFrame, shadow, shadow }, Expected { bvRaised, light, shadow },
+             Expected { bvLowered, shadow, light }, Expected { bvNone, face, face } }) {
+        panel.SetBorderStyle(e.style);
+        const QImage look = Grab(&panel);
+        EXPECT_EQ(look.pixel(0, 10), e.topLeft) << e.style;
+        EXPECT_EQ(look.pixel(39, 10), e.bottomRight) << e.style;
+        EXPECT_EQ(look.pixel(20, 15), face) << e.style;
+    }
+}
+
+TEST(Panel, TransparentModeShowsTheParentUnderAGroupLine)
+{
+    TestSkin skin;
+    TvnSkinPanel parent;
+    parent.SetSkinData(&skin.Store());
+    parent.SetBounds(0, 0, 200, 150);
+    TvnSkinPanel panel;
+    panel.SetParent(&parent);
+    panel.SetSkinData(&skin.Store());
+    panel.SetTransparentMode(true);
+    panel.SetBounds(40, 40, 100, 80);
+    const QImage look = Grab(&panel);
+    const QRgb shadow = ToQColor(kSkinShadow).rgba();
+    EXPECT_EQ(look.pixel(0, 40), shadow);
+    EXPECT_EQ(look.pixel(99, 40), shadow);
+    EXPECT_EQ(look.pixel(50, 50), kPanelClient) << "the parent's client tile shows through";
+}
+
+TEST(Panel, BorderlessPanelWithoutCaptionIsAllClientTile)
+{
+    TestSkin skin;
+    TvnSkinPanel panel;
+    panel.SetSkinData(&skin.Store());
+    panel.SetBorderStyle(bvNone);
+    panel.SetBounds(0, 0, 70, 50);
+    const QImage look = Grab(&panel);
+    EXPECT_EQ(look.pixel(0, 0), kPanelClient);
+    EXPECT_EQ(look.pixel(69, 49), kPanelClient);
+    TvnSkinPanel child;
+    child.SetParent(&panel);
+    child.SetAlign(alClient);
+    EXPECT_EQ(child.geometry(), QRect(0, 0, 70, 50));
+}
