@@ -3,6 +3,8 @@
 // the folder given as the first argument (build/screens by default). Run it on a real
 // display or under Xvfb.
 #include "SheetSkin.h"
+#include "app/Registration.h"
+#include "app/uDM/uDM.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "platform/Fonts.h"
@@ -165,7 +167,7 @@ bool SaveSheet(
     form.SetBounds(50, 50, 470, 270);
     form.SetClientWidth(470);
     form.SetClientHeight(270);
-    form.SetColor(skin ? TColor(15264214) : clr::clBtnFace);
+    form.SetColor(skin ? skin->SkinColors.cBtnFace : clr::clBtnFace);
     fill(form.ClientWidget(), skin);
     form.Show();
     form.activateWindow();
@@ -186,11 +188,18 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screens");
     QDir().mkpath(folder);
     SheetSkin skin;
+    // The studio skin as the program carries it: the data module's embedded block.
+    RegisterQuiraClasses();
+    TDM dm;
+    TvnSkinData* studio = dm.vnSkinData1;
     const bool ok = SaveSheet(folder, "controls_default.png", nullptr, AddContainers)
         && SaveSheet(folder, "controls_skin.png", skin.Store(), AddContainers)
         && SaveSheet(folder, "buttons_default.png", nullptr, AddButtons)
         && SaveSheet(folder, "buttons_skin.png", skin.Store(), AddButtons)
         && SaveSheet(folder, "checkboxes_default.png", nullptr, AddCheckBoxes)
-        && SaveSheet(folder, "checkboxes_skin.png", skin.Store(), AddCheckBoxes);
+        && SaveSheet(folder, "checkboxes_skin.png", skin.Store(), AddCheckBoxes)
+        && SaveSheet(folder, "controls_studio.png", studio, AddContainers)
+        && SaveSheet(folder, "buttons_studio.png", studio, AddButtons)
+        && SaveSheet(folder, "checkboxes_studio.png", studio, AddCheckBoxes);
     return ok ? 0 : 1;
 }
