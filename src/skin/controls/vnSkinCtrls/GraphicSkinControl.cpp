@@ -1,8 +1,8 @@
 #include "GraphicSkinControl.h"
 
-#include <QPainter>
+#include "CustomSkinParts.h"
 
-using vnctrls::TvnResizeMode;
+#include <QPainter>
 
 // ---- TvnGraphicSkinControl --------------------------------------------------------------
 
@@ -73,10 +73,8 @@ void TvnGraphicSkinControl::WndProc(TMessage& m)
 
 TvnGraphicSkinCustomControl::TvnGraphicSkinCustomControl(QObject* owner)
     : TvnGraphicSkinControl(owner)
-    , m_defaultFont(new TFont(this))
+    , m_defaultFont(vnctrls::NewDefaultFont(this))
 {
-    m_defaultFont->SetName(QStringLiteral("Arial"));
-    m_defaultFont->SetHeight(14);
     connect(m_defaultFont, &TFont::Changed, this, [this] {
         DefaultFontChanged();
         if (SkinRecordIndex() == -1) Invalidate();
@@ -106,11 +104,7 @@ void TvnGraphicSkinCustomControl::ReadSkinRecord()
 
 void TvnGraphicSkinCustomControl::AdjustSizeToSkin(int& width, int& height)
 {
-    if (SkinRecordIndex() == -1 || m_geometry.ResizeMode == TvnResizeMode::None) return;
-    const vnctrls::TvnSkinSize sized = vnctrls::AdjustSizeToSkin(m_geometry, { width, height });
-    width = sized.Size.width();
-    height = sized.Size.height();
-    m_current = sized.Current;
+    vnctrls::ApplySkinSize(SkinRecordIndex() != -1, m_geometry, m_current, width, height);
 }
 
 void TvnGraphicSkinCustomControl::SetBounds(int left, int top, int width, int height)

@@ -1,5 +1,7 @@
 #include "SkinCustomControl.h"
 
+#include "CustomSkinParts.h"
+
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/PixelParts.h"
 
@@ -9,10 +11,8 @@ using vnctrls::TvnResizeMode;
 
 TvnSkinCustomControl::TvnSkinCustomControl(QObject* owner)
     : TvnSkinControl(owner)
-    , m_defaultFont(new TFont(this))
+    , m_defaultFont(vnctrls::NewDefaultFont(this))
 {
-    m_defaultFont->SetName(QStringLiteral("Arial"));
-    m_defaultFont->SetHeight(14);
     connect(m_defaultFont, &TFont::Changed, this, [this] {
         DefaultFontChanged();
         if (SkinRecordIndex() == -1) Invalidate();
@@ -44,11 +44,7 @@ void TvnSkinCustomControl::ReadSkinRecord()
 
 void TvnSkinCustomControl::AdjustSizeToSkin(int& width, int& height)
 {
-    if (SkinRecordIndex() == -1 || m_geometry.ResizeMode == TvnResizeMode::None) return;
-    const vnctrls::TvnSkinSize sized = vnctrls::AdjustSizeToSkin(m_geometry, { width, height });
-    width = sized.Size.width();
-    height = sized.Size.height();
-    m_current = sized.Current;
+    vnctrls::ApplySkinSize(SkinRecordIndex() != -1, m_geometry, m_current, width, height);
 }
 
 void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
