@@ -4,8 +4,8 @@
 //
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
-#include "app/uDM/uDM.h"
 #include "app/Registration.h"
+#include "app/uDM/uDM.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"

@@ -192,7 +192,8 @@ struct AssetsSkin {
 
     AssetsSkin()
     {
-        if (stored.CompressFromIniFile(QString::fromUtf8(QUIRA_SKIN_DESCRIPTION))) container = stored.Decompress();
+        if (stored.CompressFromIniFile(QString::fromUtf8(QUIRA_SKIN_DESCRIPTION)))
+            container = stored.Decompress();
     }
 };
 

@@ -64,8 +64,10 @@ void TApplication::ShowException(const QString& message)
 
 void TApplication::HandleException(const std::exception& error)
 {
-    if (auto* e = dynamic_cast<const Exception*>(&error)) ShowException(e->Message());
-    else ShowException(QString::fromUtf8(error.what()));
+    if (auto* e = dynamic_cast<const Exception*>(&error))
+        ShowException(e->Message());
+    else
+        ShowException(QString::fromUtf8(error.what()));
 }
 
 TForm* TScreen::ActiveForm() const
@@ -88,7 +90,8 @@ TScreen* Screen()
     return screen;
 }
 
-TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv)
+TQtApplication::TQtApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     fonts::InstallSubstitutes();
 }

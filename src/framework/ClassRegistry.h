@@ -18,6 +18,6 @@ const TRegisteredClass* FindRegisteredClass(const QString& name);
 
 template <class T> void RegisterClass()
 {
-    RegisterClassInfo({QString::fromLatin1(T::staticMetaObject.className()), &T::staticMetaObject,
-        [](QObject* owner) -> QObject* { return new T(owner); }});
+    RegisterClassInfo({ QString::fromLatin1(T::staticMetaObject.className()), &T::staticMetaObject,
+        [](QObject* owner) -> QObject* { return new T(owner); } });
 }

@@ -8,7 +8,10 @@
 class TCollection : public QObject {
     Q_OBJECT
 public:
-    explicit TCollection(QObject* owner = nullptr) : QObject(owner) { }
+    explicit TCollection(QObject* owner = nullptr)
+        : QObject(owner)
+    {
+    }
     ~TCollection() override { Clear(); }
 
     // Appends a new item of the collection's item class and returns it.
@@ -16,7 +19,10 @@ public:
     void Clear();
     int Count() const { return static_cast<int>(m_items.size()); }
     QObject* Item(int index) const { return m_items.value(index); }
-    int IndexOf(const QObject* item) const { return static_cast<int>(m_items.indexOf(const_cast<QObject*>(item))); }
+    int IndexOf(const QObject* item) const
+    {
+        return static_cast<int>(m_items.indexOf(const_cast<QObject*>(item)));
+    }
 
 protected:
     QObject* Append(QObject* item);

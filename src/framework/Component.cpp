@@ -2,7 +2,10 @@
 
 #include "Exception.h"
 
-TComponentBase::TComponentBase(QObject* self) : m_self(self) { }
+TComponentBase::TComponentBase(QObject* self)
+    : m_self(self)
+{
+}
 
 TComponentBase::~TComponentBase() = default;
 
@@ -68,4 +71,9 @@ void TComponentBase::FreeNotification(QObject* other)
 
 void TComponentBase::Notification(QObject*, TOperation) { }
 
-TComponent::TComponent(QObject* owner) : QObject(owner), TComponentBase(this) { SetOwner(owner); }
+TComponent::TComponent(QObject* owner)
+    : QObject(owner)
+    , TComponentBase(this)
+{
+    SetOwner(owner);
+}

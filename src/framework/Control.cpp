@@ -3,7 +3,11 @@
 #include <QEvent>
 #include <algorithm>
 
-TControl::TControl(QObject* owner) : QWidget(nullptr), TComponentBase(this), TMessageTarget(this), m_font(new TFont(this))
+TControl::TControl(QObject* owner)
+    : QWidget(nullptr)
+    , TComponentBase(this)
+    , TMessageTarget(this)
+    , m_font(new TFont(this))
 {
     SetOwner(owner);
     setFocusPolicy(Qt::NoFocus);
@@ -158,8 +162,11 @@ void TControl::AlignControls()
             c->SetBounds(room.right() + 1 - c->Width(), room.top(), c->Width(), room.height());
             room.setRight(room.right() - c->Width());
             break;
-        case alClient: c->SetBounds(room.left(), room.top(), room.width(), room.height()); break;
-        case alNone: break;
+        case alClient:
+            c->SetBounds(room.left(), room.top(), room.width(), room.height());
+            break;
+        case alNone:
+            break;
         }
     }
 }
@@ -170,13 +177,18 @@ bool TControl::event(QEvent* e)
 {
     if (HandleMessageEvent(e)) return true;
     switch (e->type()) {
-    case QEvent::Enter: Perform(msg::CM_MOUSEENTER, 0, 0); break;
-    case QEvent::Leave: Perform(msg::CM_MOUSELEAVE, 0, 0); break;
+    case QEvent::Enter:
+        Perform(msg::CM_MOUSEENTER, 0, 0);
+        break;
+    case QEvent::Leave:
+        Perform(msg::CM_MOUSELEAVE, 0, 0);
+        break;
     case QEvent::ParentChange:
         if (m_parentColor)
             if (auto* parent = qobject_cast<TControl*>(parentWidget())) m_color = parent->Color();
         break;
-    default: break;
+    default:
+        break;
     }
     return QWidget::event(e);
 }

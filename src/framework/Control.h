@@ -2,15 +2,15 @@
 // The base of every control: a widget placed in its parent's client coordinates, with
 // the published properties declared data sets (bounds, visibility, enabling, tab order,
 // font, colour, hint), a window procedure, and invalidation.
-#include <QPointer>
-#include <QWidget>
-
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
 #include "framework/MessageTarget.h"
 #include "framework/Types.h"
 #include "platform/Colors.h"
+
+#include <QPointer>
+#include <QWidget>
 
 class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_OBJECT

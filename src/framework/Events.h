@@ -5,14 +5,14 @@
 //
 // A handler is an ordinary slot of the root class whose parameters match the event,
 // references included: `void edtLoginKeyPress(QObject* Sender, QChar& Key);`.
+#include "framework/Types.h"
+
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMetaType>
 #include <QObject>
 #include <QVariant>
 #include <functional>
-
-#include "framework/Types.h"
 
 // An event value. Two handlers never compare equal: a property write always assigns.
 template <class... Args> struct TEvent : std::function<void(Args...)> {
@@ -48,14 +48,14 @@ template <class... Args> void RegisterEvent()
 {
     using Fn = TEvent<Args...>;
     RegisterEventType(QMetaType::fromType<Fn>().id(),
-        {static_cast<int>(sizeof...(Args)), [](QObject* root, int methodIndex) {
+        { static_cast<int>(sizeof...(Args)), [](QObject* root, int methodIndex) {
              QPointer<QObject> target(root);
              return QVariant::fromValue(Fn([target, methodIndex](Args... args) {
                  if (!target) return;
-                 void* argv[] = {nullptr, const_cast<void*>(static_cast<const void*>(&args))...};
+                 void* argv[] = { nullptr, const_cast<void*>(static_cast<const void*>(&args))... };
                  QMetaObject::metacall(target.data(), QMetaObject::InvokeMetaMethod, methodIndex, argv);
              }));
-         }});
+         } });
 }
 
 // Registers the framework's own event types; called by the loader before first use.

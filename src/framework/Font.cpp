@@ -2,7 +2,10 @@
 
 #include "platform/Fonts.h"
 
-TFont::TFont(QObject* parent) : QObject(parent) { }
+TFont::TFont(QObject* parent)
+    : QObject(parent)
+{
+}
 
 void TFont::SetName(const QString& name)
 {

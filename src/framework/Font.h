@@ -2,11 +2,11 @@
 // A font as declared data describes it: family name, height (below zero the character
 // height in pixels, above zero the cell height), style set and colour. Controls own one
 // and follow its changes.
-#include <QFont>
-#include <QObject>
-
 #include "framework/Types.h"
 #include "platform/Colors.h"
+
+#include <QFont>
+#include <QObject>
 
 class TFont : public QObject {
     Q_OBJECT

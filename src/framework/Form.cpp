@@ -13,7 +13,12 @@
 
 class TForm::ClientArea : public QWidget {
 public:
-    explicit ClientArea(TForm* form) : QWidget(form), m_form(form) { setAttribute(Qt::WA_OpaquePaintEvent); }
+    explicit ClientArea(TForm* form)
+        : QWidget(form)
+        , m_form(form)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -28,7 +33,11 @@ private:
 };
 
 TForm::TForm(QObject* owner)
-    : QWidget(nullptr), TComponentBase(this), TMessageTarget(this), m_client(new ClientArea(this)), m_font(new TFont(this))
+    : QWidget(nullptr)
+    , TComponentBase(this)
+    , TMessageTarget(this)
+    , m_client(new ClientArea(this))
+    , m_font(new TFont(this))
 {
     SetOwner(owner);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -106,16 +115,24 @@ void TForm::applyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window;
     switch (m_borderStyle) {
-    case bsNone: flags |= Qt::FramelessWindowHint; break;
-    case bsDialog: flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
     case bsToolWindow:
-    case bsSizeToolWin: flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsSizeToolWin:
+        flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
     case bsSingle:
     case bsSizeable:
         flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-        if (m_borderIcons.testFlag(biSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (m_borderIcons.testFlag(biSystemMenu))
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (m_borderIcons.testFlag(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
-        if (m_borderIcons.testFlag(biMaximize) && m_borderStyle == bsSizeable) flags |= Qt::WindowMaximizeButtonHint;
+        if (m_borderIcons.testFlag(biMaximize) && m_borderStyle == bsSizeable)
+            flags |= Qt::WindowMaximizeButtonHint;
         break;
     }
     const bool wasVisible = isVisible();
@@ -130,7 +147,9 @@ void TForm::applyPosition()
     QRect area;
     switch (m_position) {
     case poScreenCenter:
-    case poDesktopCenter: area = screen->geometry(); break;
+    case poDesktopCenter:
+        area = screen->geometry();
+        break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
         auto* owner = qobject_cast<QWidget*>(OwnerObject());
@@ -138,7 +157,8 @@ void TForm::applyPosition()
         area = owner && owner != this ? owner->frameGeometry() : screen->geometry();
         break;
     }
-    default: return;
+    default:
+        return;
     }
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
@@ -180,7 +200,8 @@ TModalResult TForm::ShowModal()
     m_modalLoop = &loop;
     QPointer<TForm> self(this);
     Show();
-    while (self && m_modalResult == mrNone && !Application()->Terminated() && isVisible()) loop.exec();
+    while (self && m_modalResult == mrNone && !Application()->Terminated() && isVisible())
+        loop.exec();
     if (!self) return mrCancel;
     m_modalLoop = nullptr;
     if (m_modalResult == mrNone) m_modalResult = mrCancel;
@@ -239,10 +260,14 @@ void TForm::WndProc(TMessage& m)
             LRESULT hit;
             Qt::Edges edges;
         } kSizing[] = {
-            {ht::HTLEFT, Qt::LeftEdge}, {ht::HTRIGHT, Qt::RightEdge}, {ht::HTTOP, Qt::TopEdge},
-            {ht::HTBOTTOM, Qt::BottomEdge}, {ht::HTTOPLEFT, Qt::TopEdge | Qt::LeftEdge},
-            {ht::HTTOPRIGHT, Qt::TopEdge | Qt::RightEdge}, {ht::HTBOTTOMLEFT, Qt::BottomEdge | Qt::LeftEdge},
-            {ht::HTBOTTOMRIGHT, Qt::BottomEdge | Qt::RightEdge},
+            { ht::HTLEFT, Qt::LeftEdge },
+            { ht::HTRIGHT, Qt::RightEdge },
+            { ht::HTTOP, Qt::TopEdge },
+            { ht::HTBOTTOM, Qt::BottomEdge },
+            { ht::HTTOPLEFT, Qt::TopEdge | Qt::LeftEdge },
+            { ht::HTTOPRIGHT, Qt::TopEdge | Qt::RightEdge },
+            { ht::HTBOTTOMLEFT, Qt::BottomEdge | Qt::LeftEdge },
+            { ht::HTBOTTOMRIGHT, Qt::BottomEdge | Qt::RightEdge },
         };
         if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) {
             window->startSystemMove();
@@ -252,34 +277,50 @@ void TForm::WndProc(TMessage& m)
             if (s.hit == static_cast<LRESULT>(m.WParam)) window->startSystemResize(s.edges);
         break;
     }
-    case msg::WM_NCACTIVATE: m.Result = 1; break;
+    case msg::WM_NCACTIVATE:
+        m.Result = 1;
+        break;
     case msg::WM_NEXTDLGCTL:
         // wParam 0: the next control in tab order, 1: the previous one.
         focusNextPrevChild(m.WParam == 0);
         break;
-    case msg::WM_CLOSE: Close(); break;
+    case msg::WM_CLOSE:
+        Close();
+        break;
     // Until a frame component takes them over, the skin notifications and the focus
     // change reach every control of the form from here.
     case msg::SKINMSG_BEFORE_CHANGE:
     case msg::SKINMSG_CHANGE:
     case msg::CM_FOCUSCHANGED: {
-        TMessage relayed{m.Msg, m.WParam, m.LParam, 0};
+        TMessage relayed { m.Msg, m.WParam, m.LParam, 0 };
         TControl::Broadcast(m_client, relayed);
         break;
     }
     // Enter, Esc and accelerators go to the first control that answers them.
     case msg::CM_DIALOGKEY:
-    case msg::CM_DIALOGCHAR: m.Result = TControl::Broadcast(m_client, m, true); break;
+    case msg::CM_DIALOGCHAR:
+        m.Result = TControl::Broadcast(m_client, m, true);
+        break;
     case msg::WM_SYSCOMMAND:
         switch (m.WParam & 0xFFF0) {
-        case msg::SC_MINIMIZE: showMinimized(); break;
-        case msg::SC_MAXIMIZE: showMaximized(); break;
-        case msg::SC_RESTORE: showNormal(); break;
-        case msg::SC_CLOSE: Close(); break;
-        default: break;
+        case msg::SC_MINIMIZE:
+            showMinimized();
+            break;
+        case msg::SC_MAXIMIZE:
+            showMaximized();
+            break;
+        case msg::SC_RESTORE:
+            showNormal();
+            break;
+        case msg::SC_CLOSE:
+            Close();
+            break;
+        default:
+            break;
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -299,7 +340,9 @@ void TForm::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     FrameChanged();
-    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED : isMinimized() ? msg::SIZE_MINIMIZED : msg::SIZE_RESTORED;
+    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED
+        : isMinimized()               ? msg::SIZE_MINIMIZED
+                                      : msg::SIZE_RESTORED;
     const QRect client = m_client->geometry();
     Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
 }
@@ -334,8 +377,10 @@ void TForm::sendNonClientMouse(QMouseEvent* e, UINT leftMsg, UINT rightMsg, UINT
     const LPARAM point = MakeLParam(global.x(), global.y());
     const LRESULT hit = Perform(msg::WM_NCHITTEST, 0, point);
     UINT message = leftMsg;
-    if (e->button() == Qt::RightButton) message = rightMsg;
-    else if (e->button() == Qt::MiddleButton) message = middleMsg;
+    if (e->button() == Qt::RightButton)
+        message = rightMsg;
+    else if (e->button() == Qt::MiddleButton)
+        message = middleMsg;
     if (message) Perform(message, static_cast<WPARAM>(hit), point);
 }
 
@@ -377,7 +422,9 @@ bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
     //    keeps the key from becoming a character.
     for (QObject* o = receiver; o && o != this; o = o->parent()) {
         if (auto* control = qobject_cast<TControl*>(o)) {
-            if (key && control->Perform(msg::CN_KEYDOWN, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
+            if (key
+                && control->Perform(
+                    msg::CN_KEYDOWN, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
                 return true;
             break;
         }
@@ -404,7 +451,8 @@ bool TForm::dispatchDialogKeys(QObject* receiver, QKeyEvent* e, int key, TShiftS
     // 3. Enter and Esc are offered to the controls (the default and cancel buttons);
     //    other navigation keys stay with Qt's focus handling.
     if (key == vk::VK_RETURN || key == vk::VK_ESCAPE)
-        if (Perform(msg::CM_DIALOGKEY, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt()))) return true;
+        if (Perform(msg::CM_DIALOGKEY, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
+            return true;
     // An accelerator: a character typed with Alt, or one typed where the focus does
     // not take text.
     if (e->text().isEmpty() || !e->text().at(0).isPrint()) return false;

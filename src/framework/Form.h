@@ -12,15 +12,15 @@
 //
 // Painting messages carry the painter: WM_NCPAINT in lParam, WM_ERASEBKGND and
 // WM_PAINT in wParam (where the classic design passes a device context).
-#include <QPointer>
-#include <QWidget>
-
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
 #include "framework/MessageTarget.h"
 #include "framework/Types.h"
 #include "platform/Colors.h"
+
+#include <QPointer>
+#include <QWidget>
 
 class QEventLoop;
 class TControl;

@@ -15,13 +15,13 @@ struct ButtonInfo {
 
 // The framework's button order and texts.
 constexpr ButtonInfo kButtons[] = {
-    {mbYes, "&Yes", mrYes, QMessageBox::YesRole},
-    {mbNo, "&No", mrNo, QMessageBox::NoRole},
-    {mbOK, "OK", mrOk, QMessageBox::AcceptRole},
-    {mbCancel, "Cancel", mrCancel, QMessageBox::RejectRole},
-    {mbAbort, "&Abort", mrAbort, QMessageBox::RejectRole},
-    {mbRetry, "&Retry", mrRetry, QMessageBox::AcceptRole},
-    {mbIgnore, "&Ignore", mrIgnore, QMessageBox::AcceptRole},
+    { mbYes, "&Yes", mrYes, QMessageBox::YesRole },
+    { mbNo, "&No", mrNo, QMessageBox::NoRole },
+    { mbOK, "OK", mrOk, QMessageBox::AcceptRole },
+    { mbCancel, "Cancel", mrCancel, QMessageBox::RejectRole },
+    { mbAbort, "&Abort", mrAbort, QMessageBox::RejectRole },
+    { mbRetry, "&Retry", mrRetry, QMessageBox::AcceptRole },
+    { mbIgnore, "&Ignore", mrIgnore, QMessageBox::AcceptRole },
 };
 
 struct TypeInfo {
@@ -32,18 +32,24 @@ struct TypeInfo {
 TypeInfo typeInfo(TMsgDlgType type)
 {
     switch (type) {
-    case TMsgDlgType::mtWarning: return {"Warning", QMessageBox::Warning};
-    case TMsgDlgType::mtError: return {"Error", QMessageBox::Critical};
-    case TMsgDlgType::mtInformation: return {"Information", QMessageBox::Information};
-    case TMsgDlgType::mtConfirmation: return {"Confirm", QMessageBox::Question};
-    case TMsgDlgType::mtCustom: break;
+    case TMsgDlgType::mtWarning:
+        return { "Warning", QMessageBox::Warning };
+    case TMsgDlgType::mtError:
+        return { "Error", QMessageBox::Critical };
+    case TMsgDlgType::mtInformation:
+        return { "Information", QMessageBox::Information };
+    case TMsgDlgType::mtConfirmation:
+        return { "Confirm", QMessageBox::Question };
+    case TMsgDlgType::mtCustom:
+        break;
     }
-    return {"", QMessageBox::NoIcon};
+    return { "", QMessageBox::NoIcon };
 }
 
 } // namespace
 
-TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons)
+TModalResult MessageBoxWithCaption(
+    const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons)
 {
     QMessageBox box(typeInfo(type).icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
@@ -51,7 +57,7 @@ TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, 
     for (const ButtonInfo& b : kButtons) {
         if (!buttons.testFlag(b.button)) continue;
         QPushButton* button = box.addButton(QString::fromLatin1(b.text), b.role);
-        made.append({button, b.result});
+        made.append({ button, b.result });
         if (made.size() == 1) box.setDefaultButton(button);
     }
     if (made.size() == 1) box.setEscapeButton(made.front().first);

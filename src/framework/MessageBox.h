@@ -1,14 +1,22 @@
 #pragma once
 // Modal message boxes with fixed texts, as the windows answer wrong or missing input.
 // Button texts are the product's own ("OK", "&Yes"), not the desktop's translation.
+#include "framework/Types.h"
+
 #include <QFlags>
 #include <QString>
 
-#include "framework/Types.h"
-
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
-enum TMsgDlgBtn { mbYes = 0x1, mbNo = 0x2, mbOK = 0x4, mbCancel = 0x8, mbAbort = 0x10, mbRetry = 0x20, mbIgnore = 0x40 };
+enum TMsgDlgBtn {
+    mbYes = 0x1,
+    mbNo = 0x2,
+    mbOK = 0x4,
+    mbCancel = 0x8,
+    mbAbort = 0x10,
+    mbRetry = 0x20,
+    mbIgnore = 0x40
+};
 Q_DECLARE_FLAGS(TMsgDlgButtons, TMsgDlgBtn)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgDlgButtons)
 
@@ -18,4 +26,5 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgDlgButtons)
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 
 // The same with an explicit caption.
-TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons);
+TModalResult MessageBoxWithCaption(
+    const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons);

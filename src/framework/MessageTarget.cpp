@@ -9,7 +9,8 @@ QEvent::Type TPostedMessageEvent::EventType()
     return type;
 }
 
-TMessageTarget::TMessageTarget(QObject* self) : m_self(self)
+TMessageTarget::TMessageTarget(QObject* self)
+    : m_self(self)
 {
     m_windowProc = [this](TMessage& m) { WndProc(m); };
 }
@@ -21,14 +22,14 @@ void TMessageTarget::SetWindowProc(TWndMethod proc)
 
 LRESULT TMessageTarget::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TMessage m{msg, wParam, lParam, 0};
+    TMessage m { msg, wParam, lParam, 0 };
     m_windowProc(m);
     return m.Result;
 }
 
 void TMessageTarget::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    QCoreApplication::postEvent(m_self, new TPostedMessageEvent(TMessage{msg, wParam, lParam, 0}));
+    QCoreApplication::postEvent(m_self, new TPostedMessageEvent(TMessage { msg, wParam, lParam, 0 }));
 }
 
 void TMessageTarget::SetTimer(WPARAM id, int ms)

@@ -2,12 +2,12 @@
 // What forms and controls share: a window procedure that another component can save,
 // replace and chain to ("hooking"), synchronous Perform, posted messages and
 // window-message timers.
+#include "platform/Messages.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QObject>
 #include <functional>
-
-#include "platform/Messages.h"
 
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -44,14 +44,18 @@ protected:
 private:
     QObject* m_self;
     TWndMethod m_windowProc;
-    QHash<WPARAM, int> m_timers;     // our id -> Qt's timer id
-    QHash<int, WPARAM> m_timerIds;   // Qt's timer id -> our id
+    QHash<WPARAM, int> m_timers; // our id -> Qt's timer id
+    QHash<int, WPARAM> m_timerIds; // Qt's timer id -> our id
 };
 
 // The event that carries a posted message.
 class TPostedMessageEvent : public QEvent {
 public:
     static QEvent::Type EventType();
-    explicit TPostedMessageEvent(const TMessage& message) : QEvent(EventType()), message(message) { }
+    explicit TPostedMessageEvent(const TMessage& message)
+        : QEvent(EventType())
+        , message(message)
+    {
+    }
     TMessage message;
 };

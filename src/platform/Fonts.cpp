@@ -56,13 +56,13 @@ void InstallSubstitutes()
     // Liberation fonts share Arial's and Times New Roman's metrics; Comic Neue is drawn
     // after Comic Sans; MS Sans Serif was a bitmap face close to a plain sans.
     const Substitute table[] = {
-        {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
-        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
-        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
-        {"Microsoft Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
-        {"Tahoma", {"DejaVu Sans", "Liberation Sans"}},
-        {"Verdana", {"DejaVu Sans", "Liberation Sans"}},
-        {"Comic Sans MS", {"Comic Neue", "Liberation Sans"}},
+        { "Arial", { "Liberation Sans", "Arimo", "DejaVu Sans" } },
+        { "Times New Roman", { "Liberation Serif", "Tinos", "DejaVu Serif" } },
+        { "MS Sans Serif", { "Liberation Sans", "DejaVu Sans" } },
+        { "Microsoft Sans Serif", { "Liberation Sans", "DejaVu Sans" } },
+        { "Tahoma", { "DejaVu Sans", "Liberation Sans" } },
+        { "Verdana", { "DejaVu Sans", "Liberation Sans" } },
+        { "Comic Sans MS", { "Comic Neue", "Liberation Sans" } },
     };
     for (const auto& s : table)
         QFont::insertSubstitutions(QString::fromLatin1(s.family), s.lookAlikes);

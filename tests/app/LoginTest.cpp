@@ -39,7 +39,8 @@ void AnswerNextBox(SeenBox& seen)
         seen.caption = box->windowTitle();
         seen.icon = box->icon();
         QStringList texts;
-        for (QAbstractButton* b : box->buttons()) texts << b->text();
+        for (QAbstractButton* b : box->buttons())
+            texts << b->text();
         seen.buttons = texts.join('|');
         box->buttons().first()->click();
     });

@@ -1,9 +1,9 @@
 // The connection and its queries against the real server: text in both directions,
 // errors with the driver's own words, and recovering from a server that went away.
-#include "support/TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
+#include "support/TestDb.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
 // The data module as the windows use it: its declared components, and each action
 // against the real server with the studio fixtures.
-#include "support/TestDb.h"
+#include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/Exception.h"
-#include "app/Registration.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
+#include "support/TestDb.h"
 
 #include <functional>
 #include <memory>
@@ -52,8 +52,9 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
         names << c->objectName();
     EXPECT_EQ(names,
         (QStringList { "ConectMysql", "qryEmpresa", "dspEmpresa", "cdsEmpresa", "qryUsuario", "qryEvento",
-            "cdsEvento", "dspEvento", "dsEvento", "vnSkinData1", "vnCompressed", "qryFotoEscolhida", "dspFotoEscolhida", "cdsFotoEscolhida",
-            "dsFotoEscolhida", "qryQtoFtosEscohidas", "dspQtoFtosEscohidas", "cdsQtoFtosEscohidas" }));
+            "cdsEvento", "dspEvento", "dsEvento", "vnSkinData1", "vnCompressed", "qryFotoEscolhida",
+            "dspFotoEscolhida", "cdsFotoEscolhida", "dsFotoEscolhida", "qryQtoFtosEscohidas",
+            "dspQtoFtosEscohidas", "cdsQtoFtosEscohidas" }));
     EXPECT_EQ(dm->Name(), QStringLiteral("DM"));
     EXPECT_EQ(dm->IdEmpresa, 0);
 

@@ -2,13 +2,13 @@
 // closes or scrolls, the window of rows a grid sees, and references that go away.
 #include "framework/data/DataLink.h"
 
-#include "support/TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
+#include "support/TestDb.h"
 
 #include <memory>
 

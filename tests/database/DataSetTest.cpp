@@ -1,11 +1,11 @@
 // Data sets over the real server: field types and sizes, navigation, the in-memory copy
 // a provider fills, and what empty or closed tables read.
-#include "support/TestDb.h"
 #include "framework/Exception.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
+#include "support/TestDb.h"
 
 #include <memory>
 

@@ -1,3 +1,4 @@
+#include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Image.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include "framework/Exception.h"
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -97,7 +97,7 @@ TEST(Controls, ListBoxKeepsItemsInTheOrderAdded)
     list.AddItem("b.jpg");
     list.AddItem("a.jpg");
     list.AddItem("B.JPG");
-    EXPECT_EQ(list.Items(), QStringList({"b.jpg", "a.jpg", "B.JPG"}));
+    EXPECT_EQ(list.Items(), QStringList({ "b.jpg", "a.jpg", "B.JPG" }));
     EXPECT_EQ(list.Count(), 3);
     list.Clear();
     EXPECT_EQ(list.Count(), 0);

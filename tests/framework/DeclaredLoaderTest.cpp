@@ -1,9 +1,10 @@
+#include "framework/declared/DeclaredLoader.h"
+
 #include "framework/ClassRegistry.h"
 #include "framework/Collection.h"
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Exception.h"
-#include "framework/declared/DeclaredLoader.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -14,7 +15,10 @@ class TTestItem : public QObject {
     Q_PROPERTY(QString Name MEMBER Name)
     Q_PROPERTY(int Size MEMBER Size)
 public:
-    explicit TTestItem(QObject* parent) : QObject(parent) { }
+    explicit TTestItem(QObject* parent)
+        : QObject(parent)
+    {
+    }
     QString Name;
     int Size = 0;
 };
@@ -34,7 +38,11 @@ class TTestPart : public TComponent {
     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
 public:
     TNotifyEvent OnClick;
-    explicit TTestPart(QObject* owner) : TComponent(owner), m_items(this) { }
+    explicit TTestPart(QObject* owner)
+        : TComponent(owner)
+        , m_items(this)
+    {
+    }
     QString Text;
     int Number = 0;
     uint Colour = 0;
@@ -70,7 +78,11 @@ private:
 class TTestModule : public TComponent {
     Q_OBJECT
 public:
-    explicit TTestModule(QObject* owner = nullptr) : TComponent(owner) { RegisterClass<TTestPart>(); }
+    explicit TTestModule(QObject* owner = nullptr)
+        : TComponent(owner)
+    {
+        RegisterClass<TTestPart>();
+    }
     int clicks = 0;
 public slots:
     void PartClick(QObject*) { ++clicks; }
@@ -120,7 +132,8 @@ object Values: TTestModule
         Name = 'b'
       end>
   end
-end)", "values.dfm");
+end)",
+        "values.dfm");
     auto* part = qobject_cast<TTestPart*>(module.FindComponent("PART"));
     ASSERT_NE(part, nullptr);
     EXPECT_EQ(module.Name(), "Values");
@@ -130,7 +143,7 @@ end)", "values.dfm");
     EXPECT_TRUE(part->Flag);
     EXPECT_EQ(part->Alignment, taCenter);
     EXPECT_EQ(part->Icons, TBorderIcons(biSystemMenu | biMinimize));
-    EXPECT_EQ(part->Lines, QStringList({"select *", "", "from it's"}));
+    EXPECT_EQ(part->Lines, QStringList({ "select *", "", "from it's" }));
     EXPECT_EQ(part->Data, QByteArray::fromHex("0a0bff00"));
     EXPECT_EQ(part->Peer(), part);
     ASSERT_EQ(part->Items().Count(), 2);
@@ -150,16 +163,18 @@ object frmWindow: TTestModule
   object user: TTestPart
     Peer = DMTest.store
   end
-end)", "window.dfm");
+end)",
+        "window.dfm");
     auto* user = qobject_cast<TTestPart*>(window.FindComponent("user"));
     ASSERT_NE(user, nullptr);
     EXPECT_EQ(user->Peer(), nullptr);
-    EXPECT_EQ(declared::PendingReferences(), QStringList{"window.dfm:4: DMTest.store"});
+    EXPECT_EQ(declared::PendingReferences(), QStringList { "window.dfm:4: DMTest.store" });
     EXPECT_THROW(declared::CheckPendingReferences(), Exception);
 
     {
         TTestModule dm;
-        declared::LoadRootFromText(&dm, "object DMTest: TTestModule\n  object store: TTestPart\n  end\nend", "dm.dfm");
+        declared::LoadRootFromText(
+            &dm, "object DMTest: TTestModule\n  object store: TTestPart\n  end\nend", "dm.dfm");
         auto* store = dm.FindComponent("store");
         EXPECT_EQ(user->Peer(), store);
         EXPECT_TRUE(declared::PendingReferences().isEmpty());
@@ -172,7 +187,8 @@ end)", "window.dfm");
 TEST(DeclaredData, HandlersBindToTheRootsSlots)
 {
     TTestModule module;
-    declared::LoadRootFromText(&module, "object M: TTestModule\n  object b: TTestPart\n    OnClick = PartClick\n  end\nend", "m.dfm");
+    declared::LoadRootFromText(&module,
+        "object M: TTestModule\n  object b: TTestPart\n    OnClick = PartClick\n  end\nend", "m.dfm");
     auto* part = qobject_cast<TTestPart*>(module.FindComponent("b"));
     ASSERT_NE(part, nullptr);
     ASSERT_TRUE(part->OnClick);
@@ -181,7 +197,8 @@ TEST(DeclaredData, HandlersBindToTheRootsSlots)
     EXPECT_EQ(module.clicks, 2);
 
     TTestModule other;
-    EXPECT_TRUE(errorOf(&other, "object M2: TTestModule\n  object b: TTestPart\n    OnClick = NoSuchHandler\n  end\nend")
+    EXPECT_TRUE(errorOf(
+        &other, "object M2: TTestModule\n  object b: TTestPart\n    OnClick = NoSuchHandler\n  end\nend")
                     .startsWith("test.dfm:3: handler NoSuchHandler not found in TTestModule"));
 }
 
@@ -192,35 +209,44 @@ TEST(DeclaredData, EveryErrorNamesFileAndLine)
         const char* expected;
     };
     const Case cases[] = {
-        {"object E: TTestModule\n  object x: TNoSuchClass\n  end\nend", "bad.dfm:2: unknown class TNoSuchClass"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Colour = 1\n    Nope = 3\n  end\nend",
-            "bad.dfm:4: unknown property Nope of TTestPart"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Number = 'ten'\n  end\nend", "bad.dfm:3: bad value 'ten' for property Number"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Alignment = taMiddle\n  end\nend", "bad.dfm:3: bad value taMiddle for property Alignment"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Flag = 1\n  end\nend", "bad.dfm:3: bad value 1 for property Flag"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Peer = nobody\n  end\nend", "bad.dfm:3: no component named nobody"},
-        {"object E: TTestModule\n  object x: TTestPart\n    Text = 'open\n  end\nend", "bad.dfm:3: string has no closing quote"},
-        {"object E: TTestModule\n  object x: TTestPart\n", "bad.dfm:2: object x has no 'end'"},
-        {"object E: TTestModule\n  object x: TTestPart\n  end\n  object X: TTestPart\n  end\nend",
-            "bad.dfm:4: A component named X already exists"},
-        {"object E: TOtherModule\nend", "bad.dfm:1: the file declares TOtherModule, but is loaded into TTestModule"},
+        { "object E: TTestModule\n  object x: TNoSuchClass\n  end\nend",
+            "bad.dfm:2: unknown class TNoSuchClass" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Colour = 1\n    Nope = 3\n  end\nend",
+            "bad.dfm:4: unknown property Nope of TTestPart" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Number = 'ten'\n  end\nend",
+            "bad.dfm:3: bad value 'ten' for property Number" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Alignment = taMiddle\n  end\nend",
+            "bad.dfm:3: bad value taMiddle for property Alignment" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Flag = 1\n  end\nend",
+            "bad.dfm:3: bad value 1 for property Flag" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Peer = nobody\n  end\nend",
+            "bad.dfm:3: no component named nobody" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Text = 'open\n  end\nend",
+            "bad.dfm:3: string has no closing quote" },
+        { "object E: TTestModule\n  object x: TTestPart\n", "bad.dfm:2: object x has no 'end'" },
+        { "object E: TTestModule\n  object x: TTestPart\n  end\n  object X: TTestPart\n  end\nend",
+            "bad.dfm:4: A component named X already exists" },
+        { "object E: TOtherModule\nend",
+            "bad.dfm:1: the file declares TOtherModule, but is loaded into TTestModule" },
     };
     for (const Case& c : cases) {
         TTestModule module;
         const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
-        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected))) << "got: " << error.toStdString()
-                                                                     << "\nwanted: " << c.expected;
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
+            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
     }
 }
 
 TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
 {
     TTestModule window;
-    declared::LoadRootFromText(&window, "object W2: TTestModule\n  object u: TTestPart\n\n    Peer = Missing.store\n  end\nend", "w2.dfm");
+    declared::LoadRootFromText(&window,
+        "object W2: TTestModule\n  object u: TTestPart\n\n    Peer = Missing.store\n  end\nend", "w2.dfm");
     try {
         declared::CheckPendingReferences();
         FAIL() << "an unresolved reference passed the check";
     } catch (const Exception& e) {
-        EXPECT_TRUE(e.Message().startsWith("w2.dfm:4: reference Missing.store was never resolved")) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().startsWith("w2.dfm:4: reference Missing.store was never resolved"))
+            << e.Message().toStdString();
     }
 }

@@ -13,7 +13,8 @@ TEST(ErrorBox, PeriodIsAddedOnlyAfterCharactersThatSortAfterIt)
     EXPECT_EQ(TApplication::ErrorBoxText("Falha"), "Falha.");
     EXPECT_EQ(TApplication::ErrorBoxText("Falha!"), "Falha!");
     EXPECT_EQ(TApplication::ErrorBoxText("Falha."), "Falha.");
-    EXPECT_EQ(TApplication::ErrorBoxText("Lost connection to server (2013)"), "Lost connection to server (2013)");
+    EXPECT_EQ(
+        TApplication::ErrorBoxText("Lost connection to server (2013)"), "Lost connection to server (2013)");
     EXPECT_EQ(TApplication::ErrorBoxText("código 7"), "código 7.");
     EXPECT_EQ(TApplication::ErrorBoxText(""), "");
 }
@@ -34,7 +35,8 @@ void answerNextBox(SeenBox& seen)
         seen.caption = box->windowTitle();
         seen.icon = box->icon();
         QStringList texts;
-        for (QAbstractButton* b : box->buttons()) texts << b->text();
+        for (QAbstractButton* b : box->buttons())
+            texts << b->text();
         seen.buttons = texts.join('|');
         box->buttons().first()->click();
     });
@@ -62,7 +64,8 @@ TEST(MessageBoxes, FixedTextsCaptionsAndButtons)
 {
     SeenBox seen;
     answerNextBox(seen);
-    EXPECT_EQ(MessageDlg("Selecione uma das opções para salvar as fotos", TMsgDlgType::mtInformation, mbYes), mrYes);
+    EXPECT_EQ(MessageDlg("Selecione uma das opções para salvar as fotos", TMsgDlgType::mtInformation, mbYes),
+        mrYes);
     EXPECT_EQ(seen.caption, "Information");
     EXPECT_EQ(seen.buttons, "&Yes");
     EXPECT_EQ(seen.icon, QMessageBox::Information);

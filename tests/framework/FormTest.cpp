@@ -1,5 +1,6 @@
-#include "framework/Application.h"
 #include "framework/Form.h"
+
+#include "framework/Application.h"
 #include "framework/declared/DeclaredLoader.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
@@ -7,9 +8,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -21,7 +22,9 @@ namespace {
 // answer.
 class FrameHook {
 public:
-    explicit FrameHook(TForm* form) : m_form(form), m_saved(form->WindowProc())
+    explicit FrameHook(TForm* form)
+        : m_form(form)
+        , m_saved(form->WindowProc())
     {
         form->SetWindowProc([this](TMessage& m) { handle(m); });
     }
@@ -46,13 +49,19 @@ private:
         }
         case msg::WM_NCHITTEST: {
             const QPoint p = m_form->mapFromGlobal(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)));
-            if (p.y() < insets.top()) m.Result = ht::HTCAPTION;
-            else if (p.x() >= m_form->width() - insets.right()) m.Result = ht::HTRIGHT;
-            else m_saved(m);
+            if (p.y() < insets.top())
+                m.Result = ht::HTCAPTION;
+            else if (p.x() >= m_form->width() - insets.right())
+                m.Result = ht::HTRIGHT;
+            else
+                m_saved(m);
             return;
         }
-        case msg::WM_NCPAINT: ++ncPaints; return;
-        default: m_saved(m);
+        case msg::WM_NCPAINT:
+            ++ncPaints;
+            return;
+        default:
+            m_saved(m);
         }
     }
 };
@@ -251,7 +260,8 @@ object frmDeclared: TForm
   Font.Style = [fsBold]
   Position = poDesktopCenter
   BorderIcons = []
-end)", "declared.dfm");
+end)",
+        "declared.dfm");
     EXPECT_EQ(form.Caption(), "Quira");
     EXPECT_EQ(form.ClientWidth(), 800);
     EXPECT_EQ(form.ClientHeight(), 351);

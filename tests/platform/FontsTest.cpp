@@ -18,7 +18,7 @@ TEST(Fonts, NegativeHeightIsPixelSizePositiveIsCellHeight)
     fonts::InstallSubstitutes();
     EXPECT_EQ(fonts::PixelSizeForHeight("Arial", -14), 14);
     // A positive height names the cell: the chosen pixel size gives back that cell.
-    for (int cell : {12, 14, 16, 21, 30}) {
+    for (int cell : { 12, 14, 16, 21, 30 }) {
         const int px = fonts::PixelSizeForHeight("Arial", cell);
         EXPECT_LT(px, cell) << "cell " << cell;
         EXPECT_NEAR(fonts::CellHeight("Arial", px), cell, 1) << "cell " << cell;
@@ -28,7 +28,7 @@ TEST(Fonts, NegativeHeightIsPixelSizePositiveIsCellHeight)
 TEST(Fonts, NamedFamiliesResolveToInstalledLookAlikes)
 {
     fonts::InstallSubstitutes();
-    for (const char* family : {"Arial", "Times New Roman", "MS Sans Serif", "Comic Sans MS"}) {
+    for (const char* family : { "Arial", "Times New Roman", "MS Sans Serif", "Comic Sans MS" }) {
         QFont f(family);
         f.setPixelSize(14);
         const QString real = QFontInfo(f).family();

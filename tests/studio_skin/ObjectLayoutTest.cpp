@@ -1,8 +1,9 @@
 // The frame's object layout on small frame descriptions of its own: what the studio
 // skin does not exercise (buttons laid out from the left, a buttons rectangle, objects
 // drawn as part of the frame picture) and the border icons' table.
-#include "skin/data/vnUtils/SkinRect.h"
 #include "skin/form/Veneerform/ObjectLayout.h"
+
+#include "skin/data/vnUtils/SkinRect.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -63,7 +64,8 @@ TEST(ObjectLayout, AButtonsRectangleInTheRightHalfFollowsTheRightEdge)
 {
     TvnSkinFormInfo info = SmallFrame();
     info.ButtonsRect = RectLTRB(60, 3, 96, 15);
-    std::vector<TvnLayoutObject> objects { Caption(), Button(TvnSkinCommand::cmClose), Button(TvnSkinCommand::cmMaximize) };
+    std::vector<TvnLayoutObject> objects { Caption(), Button(TvnSkinCommand::cmClose),
+        Button(TvnSkinCommand::cmMaximize) };
     objects[2].Shown = false; // a hidden button leaves no gap
     LayoutObjects(objects, info, QSize(100, 60), QSize(300, 200));
     EXPECT_EQ(objects[1].Rect, QRect(296 - 12, 3, 12, 12));
@@ -97,7 +99,8 @@ TEST(ObjectLayout, BorderIconsEnableAndShowCaptionButtons)
     // own buttons stay visible, disabled.
     EXPECT_EQ(CaptionButtonFlags(TvnSkinCommand::cmMaximize, true, onlyMinimize, false, false).Shown, false);
     EXPECT_EQ(CaptionButtonFlags(TvnSkinCommand::cmMaximize, false, onlyMinimize, false, false).Shown, true);
-    EXPECT_EQ(CaptionButtonFlags(TvnSkinCommand::cmMaximize, false, onlyMinimize, false, false).Available, false);
+    EXPECT_EQ(
+        CaptionButtonFlags(TvnSkinCommand::cmMaximize, false, onlyMinimize, false, false).Available, false);
     EXPECT_EQ(CaptionButtonFlags(TvnSkinCommand::cmClose, true, {}, false, false).Shown, true);
     // The system menu can be switched off on its own.
     const TvnBorderIcons withMenu = veneer::biSystemMenu;

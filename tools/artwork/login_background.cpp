@@ -89,7 +89,8 @@ void paintTitleArea(QPainter& p)
     f.setItalic(true);
     p.setFont(f);
     p.setPen(QColor(90, 104, 128));
-    p.drawText(QRectF(300, 148, 220, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("sele\u00e7\u00e3o de fotos do cliente"));
+    p.drawText(QRectF(300, 148, 220, 20), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("sele\u00e7\u00e3o de fotos do cliente"));
 }
 
 void paintField(QPainter& p, const QRect& field, const QString& label)
@@ -105,7 +106,8 @@ void paintField(QPainter& p, const QRect& field, const QString& label)
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(70, 80, 96));
-    p.drawText(QRectF(190, field.top() - 2, 70, field.height() + 4), Qt::AlignRight | Qt::AlignVCenter, label);
+    p.drawText(
+        QRectF(190, field.top() - 2, 70, field.height() + 4), Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
 void paintButtonArea(QPainter& p)

@@ -25,7 +25,11 @@ struct EventType {
 };
 
 constexpr EventType kEventTypes[] = {
-    {1, "Casamento"}, {2, "Aniversário de 15 anos"}, {3, "Formatura"}, {4, "Batizado"}, {5, "Ensaio de gestante"},
+    { 1, "Casamento" },
+    { 2, "Aniversário de 15 anos" },
+    { 3, "Formatura" },
+    { 4, "Batizado" },
+    { 5, "Ensaio de gestante" },
 };
 
 struct DemoEvent {
@@ -40,25 +44,27 @@ struct DemoEvent {
     int photosPerCategory[5]; // categories 7, 8, 9, 5, 6
 };
 
-constexpr int kCategoryIds[5] = {7, 8, 9, 5, 6};
+constexpr int kCategoryIds[5] = { 7, 8, 9, 5, 6 };
 
 QList<DemoEvent> demoEvents()
 {
     return {
-        {101, 1, 1, "2026-05-16", "Maria da Conceição Alves", "16:00", "2026-05-16 Casamento Maria e João",
-            {"maria da conceição alves", "casamento maria e joão", "2026-101"}, {40, 6, 12, 60, 2}},
-        {102, 1, 2, "2026-06-20", "Ana Beatriz Gonçalves", "21:00", "2026-06-20 Quinze anos Ana Beatriz",
-            {"ana beatriz gonçalves", "15 anos ana beatriz", "2026-102"}, {25, 0, 8, 45, 1}},
-        {103, 1, 3, "2026-07-11", "João Pedro Araújo", "19:30", "2026-07-11 Formatura Medicina",
-            {"joão pedro araújo", "formatura medicina ufmg", "2026-103"}, {18, 4, 0, 30, 1}},
-        {104, 1, 4, "2026-08-02", "Luíza Fernandes Simões", "10:00", "2026-08-02 Batizado Luíza",
-            {"luíza fernandes simões", "batizado luíza", "2026-104"}, {12, 0, 5, 20, 1}},
-        {105, 1, 5, "2026-09-13", "Patrícia Mendonça Lima", "09:00", "2026-09-13 Ensaio gestante Patrícia",
-            {"patrícia mendonça lima", "ensaio gestante", "2026-105"}, {10, 2, 3, 0, 1}},
-        {106, 1, 1, "2026-10-24", "Conceição Antunes Brandão", "17:00", "2026-10-24 Casamento Conceição e Luís",
-            {"conceição antunes brandão", "casamento conceição e luís", "2026-106"}, {0, 0, 0, 0, 0}},
+        { 101, 1, 1, "2026-05-16", "Maria da Conceição Alves", "16:00", "2026-05-16 Casamento Maria e João",
+            { "maria da conceição alves", "casamento maria e joão", "2026-101" }, { 40, 6, 12, 60, 2 } },
+        { 102, 1, 2, "2026-06-20", "Ana Beatriz Gonçalves", "21:00", "2026-06-20 Quinze anos Ana Beatriz",
+            { "ana beatriz gonçalves", "15 anos ana beatriz", "2026-102" }, { 25, 0, 8, 45, 1 } },
+        { 103, 1, 3, "2026-07-11", "João Pedro Araújo", "19:30", "2026-07-11 Formatura Medicina",
+            { "joão pedro araújo", "formatura medicina ufmg", "2026-103" }, { 18, 4, 0, 30, 1 } },
+        { 104, 1, 4, "2026-08-02", "Luíza Fernandes Simões", "10:00", "2026-08-02 Batizado Luíza",
+            { "luíza fernandes simões", "batizado luíza", "2026-104" }, { 12, 0, 5, 20, 1 } },
+        { 105, 1, 5, "2026-09-13", "Patrícia Mendonça Lima", "09:00", "2026-09-13 Ensaio gestante Patrícia",
+            { "patrícia mendonça lima", "ensaio gestante", "2026-105" }, { 10, 2, 3, 0, 1 } },
+        { 106, 1, 1, "2026-10-24", "Conceição Antunes Brandão", "17:00",
+            "2026-10-24 Casamento Conceição e Luís",
+            { "conceição antunes brandão", "casamento conceição e luís", "2026-106" }, { 0, 0, 0, 0, 0 } },
         // Another studio's event: never visible to the demo studio.
-        {201, 2, 1, "2026-05-16", "Mariana Souza", "15:00", "outro estudio", {"mariana souza", "casamento mariana"}, {5, 0, 0, 0, 0}},
+        { 201, 2, 1, "2026-05-16", "Mariana Souza", "15:00", "outro estudio",
+            { "mariana souza", "casamento mariana" }, { 5, 0, 0, 0, 0 } },
     };
 }
 
@@ -104,7 +110,8 @@ int main(int argc, char** argv)
     QDir().mkpath(out.filePath("web"));
     QFile sqlFile(out.filePath("demo.sql"));
     QFile indexFile(out.filePath("web/index.tsv"));
-    if (!sqlFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || !indexFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!sqlFile.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || !indexFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "%s: cannot write into %s\n", argv[0], argv[1]);
         return 1;
     }
@@ -122,41 +129,57 @@ int main(int argc, char** argv)
         << "  ('focado', 'CERTO', 'Caio Ribeiro', 2);\n";
     sql << "INSERT INTO tipo_evento (id_tipo_evento, descricao) VALUES\n";
     for (size_t i = 0; i < std::size(kEventTypes); ++i)
-        sql << "  (" << kEventTypes[i].id << ", " << sqlText(QString::fromUtf8(kEventTypes[i].description)) << ")"
-            << (i + 1 < std::size(kEventTypes) ? ",\n" : ";\n");
+        sql << "  (" << kEventTypes[i].id << ", " << sqlText(QString::fromUtf8(kEventTypes[i].description))
+            << ")" << (i + 1 < std::size(kEventTypes) ? ",\n" : ";\n");
 
     QRandomGenerator rng(481736);
     int photoId = 5000;
     int photoNumber = 1000;
     for (const DemoEvent& e : demoEvents()) {
-        sql << QStringLiteral("INSERT INTO evento (id_evento, id_empresa, id_tipo_evento, data_evento, nome, hora, "
-                              "tel_residencial, tel_comercial, tel_celular) VALUES (%1, %2, %3, '%4', %5, '%6', "
-                              "'(31) 3222-%7', '(31) 3555-%8', '(31) 99876-%9');\n")
-                   .arg(e.id).arg(e.company).arg(e.type).arg(QString::fromLatin1(e.date))
-                   .arg(sqlText(QString::fromUtf8(e.client))).arg(QString::fromLatin1(e.hour))
-                   .arg(1000 + e.id).arg(2000 + e.id).arg(3000 + e.id);
+        sql << QStringLiteral(
+            "INSERT INTO evento (id_evento, id_empresa, id_tipo_evento, data_evento, nome, hora, "
+            "tel_residencial, tel_comercial, tel_celular) VALUES (%1, %2, %3, '%4', %5, '%6', "
+            "'(31) 3222-%7', '(31) 3555-%8', '(31) 99876-%9');\n")
+                   .arg(e.id)
+                   .arg(e.company)
+                   .arg(e.type)
+                   .arg(QString::fromLatin1(e.date))
+                   .arg(sqlText(QString::fromUtf8(e.client)))
+                   .arg(QString::fromLatin1(e.hour))
+                   .arg(1000 + e.id)
+                   .arg(2000 + e.id)
+                   .arg(3000 + e.id);
         for (const QString& text : e.searchTexts)
-            sql << "INSERT INTO evento_localizador (id_evento, localizador) VALUES (" << e.id << ", " << sqlText(text) << ");\n";
+            sql << "INSERT INTO evento_localizador (id_evento, localizador) VALUES (" << e.id << ", "
+                << sqlText(text) << ");\n";
 
         const QString eventDir = QStringLiteral("fotos/") + QString::fromUtf8(e.folder);
-        const QStringList parts = {QStringLiteral("Cerimônia"), QStringLiteral("Festa/Salão"), QStringLiteral("Making of"),
-                                   QStringLiteral("Externas/Praça da Liberdade")};
+        const QStringList parts = { QStringLiteral("Cerimônia"), QStringLiteral("Festa/Salão"),
+            QStringLiteral("Making of"), QStringLiteral("Externas/Praça da Liberdade") };
         for (int c = 0; c < 5; ++c) {
             for (int k = 0; k < e.photosPerCategory[c]; ++k) {
                 // Photos recur across categories, as clients pick the same favourite for
                 // an enlargement and for the album.
                 const bool reuse = c > 0 && k % 4 == 0 && photoNumber > 1010;
                 const int number = reuse ? photoNumber - 7 : ++photoNumber;
-                const QString name = (number % 9 == 0 ? QStringLiteral("DSC_%1.JPG") : QStringLiteral("IMG_%1.jpg")).arg(number, 4, 10, QChar(u'0'));
+                const QString name
+                    = (number % 9 == 0 ? QStringLiteral("DSC_%1.JPG") : QStringLiteral("IMG_%1.jpg"))
+                          .arg(number, 4, 10, QChar(u'0'));
                 ++photoId;
-                sql << "INSERT INTO x9_foto_escolhida (id_foto_escolhida, id_empresa, id_evento, id_x9_local, nome_foto) VALUES ("
-                    << photoId << ", " << e.company << ", " << e.id << ", " << kCategoryIds[c] << ", " << sqlText(name) << ");\n";
+                sql << "INSERT INTO x9_foto_escolhida (id_foto_escolhida, id_empresa, id_evento, "
+                       "id_x9_local, nome_foto) VALUES ("
+                    << photoId << ", " << e.company << ", " << e.id << ", " << kCategoryIds[c] << ", "
+                    << sqlText(name) << ");\n";
                 QString where;
                 const int roll = static_cast<int>(rng.bounded(100));
-                if (e.company != 1) where = QString();                 // the other studio's photos are not here
-                else if (roll < 4) where = QString();                  // missing from the tree
-                else if (roll < 8) where = eventDir + QStringLiteral("/.lixeira"); // only in a hidden folder
-                else where = eventDir + u'/' + parts.at(static_cast<int>(rng.bounded(parts.size())));
+                if (e.company != 1)
+                    where = QString(); // the other studio's photos are not here
+                else if (roll < 4)
+                    where = QString(); // missing from the tree
+                else if (roll < 8)
+                    where = eventDir + QStringLiteral("/.lixeira"); // only in a hidden folder
+                else
+                    where = eventDir + u'/' + parts.at(static_cast<int>(rng.bounded(parts.size())));
                 if (!where.isEmpty() && !reuse) writePhoto(out.filePath(where + u'/' + name), name, number);
                 index << photoId << '\t' << name << '\n';
             }
@@ -165,11 +188,13 @@ int main(int argc, char** argv)
         if (e.company == 1)
             for (int k = 0; k < 12; ++k) {
                 const QString name = QStringLiteral("IMG_%1.jpg").arg(++photoNumber, 4, 10, QChar(u'0'));
-                writePhoto(out.filePath(eventDir + u'/' + parts.at(k % parts.size()) + u'/' + name), name, photoNumber);
+                writePhoto(out.filePath(eventDir + u'/' + parts.at(k % parts.size()) + u'/' + name), name,
+                    photoNumber);
             }
     }
     // A choice in a category the desktop does not know (the web site has more).
-    sql << "INSERT INTO x9_foto_escolhida (id_foto_escolhida, id_empresa, id_evento, id_x9_local, nome_foto) VALUES ("
+    sql << "INSERT INTO x9_foto_escolhida (id_foto_escolhida, id_empresa, id_evento, id_x9_local, nome_foto) "
+           "VALUES ("
         << ++photoId << ", 1, 101, 4, 'IMG_0999.jpg');\n";
     std::printf("%d chosen photos\n", photoId - 5000);
     return 0;

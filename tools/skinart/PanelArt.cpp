@@ -18,7 +18,10 @@ namespace {
 
 // Each texture's seed comes from where it lies, so every face has its own grain and the
 // artwork does not depend on the order it is painted in.
-quint32 SeedOf(const QRect& r) { return 0x9A11u ^ (quint32(r.x()) * 73856093u) ^ (quint32(r.y()) * 19349663u); }
+quint32 SeedOf(const QRect& r)
+{
+    return 0x9A11u ^ (quint32(r.x()) * 73856093u) ^ (quint32(r.y()) * 19349663u);
+}
 
 // A container face: `fill` inside a one-pixel outline, the middle (client) textured.
 void PaintContainer(

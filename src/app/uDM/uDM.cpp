@@ -1,14 +1,13 @@
 #include "uDM.h"
 
-#include "skin/data/vnSkinData/CompressedStoredSkin.h"
-#include "skin/data/vnSkinData/SkinData.h"
-
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
 #include "framework/declared/DeclaredLoader.h"
+#include "skin/data/vnSkinData/CompressedStoredSkin.h"
+#include "skin/data/vnSkinData/SkinData.h"
 
 TDM* DM = nullptr;
 

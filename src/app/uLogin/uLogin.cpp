@@ -7,7 +7,8 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
 
-TfrmLogin::TfrmLogin(QObject* owner) : TForm(owner)
+TfrmLogin::TfrmLogin(QObject* owner)
+    : TForm(owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uLogin.dfm"));
     edtNome = ComponentByName<TEdit>(QStringLiteral("edtNome"));

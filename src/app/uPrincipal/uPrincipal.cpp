@@ -16,7 +16,8 @@ struct ReleaseOnExit {
 };
 } // namespace
 
-TfrmPrincipal::TfrmPrincipal(QObject* owner) : TForm(owner)
+TfrmPrincipal::TfrmPrincipal(QObject* owner)
+    : TForm(owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uPrincipal.dfm"));
 }

@@ -47,7 +47,10 @@ QHash<QString, qint64>& integerConstants()
 
 QString where(const QString& file, int line) { return QStringLiteral("%1:%2: ").arg(file).arg(line); }
 
-[[noreturn]] void fail(const QString& file, int line, const QString& what) { throw Exception(where(file, line) + what); }
+[[noreturn]] void fail(const QString& file, int line, const QString& what)
+{
+    throw Exception(where(file, line) + what);
+}
 
 QMetaProperty findProperty(const QObject* object, const QString& name)
 {
@@ -72,13 +75,18 @@ int findMethod(const QObject* object, const QString& name)
 // Loads one file into one root.
 class Loader {
 public:
-    Loader(QObject* root, QString file) : m_root(root), m_file(std::move(file)) { }
+    Loader(QObject* root, QString file)
+        : m_root(root)
+        , m_file(std::move(file))
+    {
+    }
 
     void load(const TDeclaredObject& tree)
     {
         const QString rootClass = QString::fromLatin1(m_root->metaObject()->className());
         if (tree.className.compare(rootClass, Qt::CaseInsensitive) != 0)
-            fail(m_file, tree.line, QStringLiteral("the file declares %1, but is loaded into %2").arg(tree.className, rootClass));
+            fail(m_file, tree.line,
+                QStringLiteral("the file declares %1, but is loaded into %2").arg(tree.className, rootClass));
         TComponentBase* rootComponent = AsComponent(m_root);
         if (rootComponent) {
             rootComponent->SetLoading(true);
@@ -125,7 +133,8 @@ private:
                 fail(m_file, child.line, e.Message());
             }
             if (auto* widget = qobject_cast<QWidget*>(object)) {
-                if (auto* parentWidget = qobject_cast<QWidget*>(container)) placeControl(widget, parentWidget);
+                if (auto* parentWidget = qobject_cast<QWidget*>(container))
+                    placeControl(widget, parentWidget);
             }
             m_created.insert(&child, object);
             m_loaded.append(object);
@@ -146,8 +155,10 @@ private:
 
     void applyObject(QObject* object, const TDeclaredObject& decl)
     {
-        for (const TDeclaredProperty& p : decl.properties) applyProperty(object, p);
-        for (const TDeclaredObject& child : decl.children) applyObject(m_created.value(&child), child);
+        for (const TDeclaredProperty& p : decl.properties)
+            applyProperty(object, p);
+        for (const TDeclaredObject& child : decl.children)
+            applyObject(m_created.value(&child), child);
     }
 
     void applyProperty(QObject* object, const TDeclaredProperty& p)
@@ -158,7 +169,9 @@ private:
             const QString& part = parts.at(i);
             QMetaProperty prop = findProperty(target, part);
             if (!prop.isValid())
-                fail(m_file, p.line, QStringLiteral("unknown property %1 of %2").arg(part, QLatin1String(target->metaObject()->className())));
+                fail(m_file, p.line,
+                    QStringLiteral("unknown property %1 of %2")
+                        .arg(part, QLatin1String(target->metaObject()->className())));
             const bool last = i == parts.size() - 1;
             // "SQL.Strings = (...)": the string list property itself.
             const bool stringsOfList = i == parts.size() - 2 && prop.metaType().id() == QMetaType::QStringList
@@ -169,19 +182,27 @@ private:
             }
             QObject* sub = prop.read(target).value<QObject*>();
             if (!sub)
-                fail(m_file, p.line, QStringLiteral("property %1 of %2 has no sub-properties").arg(part, QLatin1String(target->metaObject()->className())));
+                fail(m_file, p.line,
+                    QStringLiteral("property %1 of %2 has no sub-properties")
+                        .arg(part, QLatin1String(target->metaObject()->className())));
             target = sub;
         }
     }
 
-    [[noreturn]] void badValue(const QMetaProperty& prop, const TDeclaredValue& v, int line, const QString& why = {})
+    [[noreturn]] void badValue(
+        const QMetaProperty& prop, const TDeclaredValue& v, int line, const QString& why = {})
     {
-        fail(m_file, line, QStringLiteral("bad value %1 for property %2%3").arg(v.describe(), QLatin1String(prop.name()), why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')'));
+        fail(m_file, line,
+            QStringLiteral("bad value %1 for property %2%3")
+                .arg(v.describe(), QLatin1String(prop.name()),
+                    why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')'));
     }
 
-    void write(QObject* target, const QMetaProperty& prop, const QVariant& value, const TDeclaredValue& v, int line)
+    void write(
+        QObject* target, const QMetaProperty& prop, const QVariant& value, const TDeclaredValue& v, int line)
     {
-        if (!prop.isWritable()) fail(m_file, line, QStringLiteral("property %1 is read-only").arg(QLatin1String(prop.name())));
+        if (!prop.isWritable())
+            fail(m_file, line, QStringLiteral("property %1 is read-only").arg(QLatin1String(prop.name())));
         if (!prop.write(target, value)) badValue(prop, v, line);
     }
 
@@ -191,12 +212,17 @@ private:
         const int id = type.id();
 
         if (const events::TEventType* event = events::FindEventType(id)) {
-            if (v.kind != TDeclaredValue::Identifier) badValue(prop, v, line, QStringLiteral("a handler name is expected"));
+            if (v.kind != TDeclaredValue::Identifier)
+                badValue(prop, v, line, QStringLiteral("a handler name is expected"));
             const int method = findMethod(m_root, v.text);
             if (method < 0)
-                fail(m_file, line, QStringLiteral("handler %1 not found in %2").arg(v.text, QLatin1String(m_root->metaObject()->className())));
+                fail(m_file, line,
+                    QStringLiteral("handler %1 not found in %2")
+                        .arg(v.text, QLatin1String(m_root->metaObject()->className())));
             if (m_root->metaObject()->method(method).parameterCount() != event->parameterCount)
-                fail(m_file, line, QStringLiteral("handler %1 does not fit event %2").arg(v.text, QLatin1String(prop.name())));
+                fail(m_file, line,
+                    QStringLiteral("handler %1 does not fit event %2")
+                        .arg(v.text, QLatin1String(prop.name())));
             write(target, prop, event->bind(m_root, method), v, line);
             return;
         }
@@ -227,7 +253,8 @@ private:
             collection->Clear();
             for (const TDeclaredItem& item : v.items) {
                 QObject* element = collection->Add();
-                for (const TDeclaredProperty& p : item.properties) applyProperty(element, p);
+                for (const TDeclaredProperty& p : item.properties)
+                    applyProperty(element, p);
             }
             return;
         }
@@ -237,13 +264,15 @@ private:
         }
         switch (id) {
         case QMetaType::QString:
-            if (v.kind != TDeclaredValue::String) badValue(prop, v, line, QStringLiteral("a string is expected"));
+            if (v.kind != TDeclaredValue::String)
+                badValue(prop, v, line, QStringLiteral("a string is expected"));
             write(target, prop, v.text, v, line);
             return;
         case QMetaType::Bool:
             if (v.kind == TDeclaredValue::Identifier && v.text.compare(u"True", Qt::CaseInsensitive) == 0)
                 write(target, prop, true, v, line);
-            else if (v.kind == TDeclaredValue::Identifier && v.text.compare(u"False", Qt::CaseInsensitive) == 0)
+            else if (v.kind == TDeclaredValue::Identifier
+                && v.text.compare(u"False", Qt::CaseInsensitive) == 0)
                 write(target, prop, false, v, line);
             else
                 badValue(prop, v, line, QStringLiteral("True or False is expected"));
@@ -253,30 +282,43 @@ private:
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
         case QMetaType::Short:
-        case QMetaType::UShort: write(target, prop, QVariant(integerValue(prop, v, line)), v, line); return;
+        case QMetaType::UShort:
+            write(target, prop, QVariant(integerValue(prop, v, line)), v, line);
+            return;
         case QMetaType::Double:
-            if (v.kind == TDeclaredValue::Float) write(target, prop, v.real, v, line);
-            else if (v.kind == TDeclaredValue::Integer) write(target, prop, static_cast<double>(v.integer), v, line);
-            else badValue(prop, v, line);
+            if (v.kind == TDeclaredValue::Float)
+                write(target, prop, v.real, v, line);
+            else if (v.kind == TDeclaredValue::Integer)
+                write(target, prop, static_cast<double>(v.integer), v, line);
+            else
+                badValue(prop, v, line);
             return;
         case QMetaType::QStringList: {
             QStringList lines;
-            if (v.kind != TDeclaredValue::List) badValue(prop, v, line, QStringLiteral("a list of strings is expected"));
+            if (v.kind != TDeclaredValue::List)
+                badValue(prop, v, line, QStringLiteral("a list of strings is expected"));
             for (const TDeclaredValue& item : v.list) {
-                if (item.kind != TDeclaredValue::String) badValue(prop, item, item.line, QStringLiteral("a string is expected"));
+                if (item.kind != TDeclaredValue::String)
+                    badValue(prop, item, item.line, QStringLiteral("a string is expected"));
                 lines.append(item.text);
             }
             write(target, prop, lines, v, line);
             return;
         }
         case QMetaType::QByteArray:
-            if (v.kind == TDeclaredValue::Binary) write(target, prop, v.bytes, v, line);
-            else if (v.kind == TDeclaredValue::String) write(target, prop, v.text.toUtf8(), v, line);
-            else badValue(prop, v, line, QStringLiteral("binary data is expected"));
+            if (v.kind == TDeclaredValue::Binary)
+                write(target, prop, v.bytes, v, line);
+            else if (v.kind == TDeclaredValue::String)
+                write(target, prop, v.text.toUtf8(), v, line);
+            else
+                badValue(prop, v, line, QStringLiteral("binary data is expected"));
             return;
-        default: break;
+        default:
+            break;
         }
-        fail(m_file, line, QStringLiteral("property %1 has a type declared data cannot set").arg(QLatin1String(prop.name())));
+        fail(m_file, line,
+            QStringLiteral("property %1 has a type declared data cannot set")
+                .arg(QLatin1String(prop.name())));
     }
 
     qint64 integerValue(const QMetaProperty& prop, const TDeclaredValue& v, int line)
@@ -293,14 +335,17 @@ private:
 
     void writeReference(QObject* target, const QMetaProperty& prop, const TDeclaredValue& v, int line)
     {
-        if (v.kind != TDeclaredValue::Identifier) badValue(prop, v, line, QStringLiteral("a component name is expected"));
+        if (v.kind != TDeclaredValue::Identifier)
+            badValue(prop, v, line, QStringLiteral("a component name is expected"));
         const int dot = static_cast<int>(v.text.indexOf(u'.'));
         QString module = dot < 0 ? QString() : v.text.left(dot);
         const QString name = dot < 0 ? v.text : v.text.mid(dot + 1);
         QObject* found = nullptr;
         if (module.isEmpty() || module.compare(m_root->objectName(), Qt::CaseInsensitive) == 0) {
-            if (name.compare(m_root->objectName(), Qt::CaseInsensitive) == 0) found = m_root;
-            else if (TComponentBase* root = AsComponent(m_root)) found = root->FindComponent(name);
+            if (name.compare(m_root->objectName(), Qt::CaseInsensitive) == 0)
+                found = m_root;
+            else if (TComponentBase* root = AsComponent(m_root))
+                found = root->FindComponent(name);
             if (!found && module.isEmpty()) found = FindRoot(name);
             if (!found) fail(m_file, line, QStringLiteral("no component named %1").arg(v.text));
         } else if (QObject* other = FindRoot(module)) {
@@ -308,21 +353,26 @@ private:
             found = otherComponent ? otherComponent->FindComponent(name) : nullptr;
             if (!found) fail(m_file, line, QStringLiteral("%1 has no component named %2").arg(module, name));
         } else {
-            m_unresolved.append({target, QByteArray(prop.name()), module, name, m_file, line});
+            m_unresolved.append({ target, QByteArray(prop.name()), module, name, m_file, line });
             return;
         }
         assignReference(target, prop, found, m_file, line);
     }
 
 public:
-    static void assignReference(QObject* target, const QMetaProperty& prop, QObject* value, const QString& file, int line)
+    static void assignReference(
+        QObject* target, const QMetaProperty& prop, QObject* value, const QString& file, int line)
     {
         const QMetaObject* wanted = prop.metaType().metaObject();
         if (wanted && !value->metaObject()->inherits(wanted))
-            fail(file, line, QStringLiteral("%1 is a %2, not a %3").arg(value->objectName(), QLatin1String(value->metaObject()->className()), QLatin1String(wanted->className())));
+            fail(file, line,
+                QStringLiteral("%1 is a %2, not a %3")
+                    .arg(value->objectName(), QLatin1String(value->metaObject()->className()),
+                        QLatin1String(wanted->className())));
         QVariant v = QVariant::fromValue(value);
         if (!v.convert(prop.metaType()) || !prop.write(target, v))
-            fail(file, line, QStringLiteral("cannot set %1 to %2").arg(QLatin1String(prop.name()), value->objectName()));
+            fail(file, line,
+                QStringLiteral("cannot set %1 to %2").arg(QLatin1String(prop.name()), value->objectName()));
     }
 };
 
@@ -343,7 +393,9 @@ void resolvePendingFor(QObject* root)
         const PendingReference ref = list.takeAt(i);
         TComponentBase* component = AsComponent(root);
         QObject* found = component ? component->FindComponent(ref.component) : nullptr;
-        if (!found) fail(ref.file, ref.line, QStringLiteral("%1 has no component named %2").arg(ref.module, ref.component));
+        if (!found)
+            fail(ref.file, ref.line,
+                QStringLiteral("%1 has no component named %2").arg(ref.module, ref.component));
         const QMetaProperty prop = findProperty(ref.target, QString::fromLatin1(ref.property));
         Loader::assignReference(ref.target, prop, found, ref.file, ref.line);
     }
@@ -383,7 +435,8 @@ QStringList PendingReferences()
 {
     QStringList out;
     for (const PendingReference& r : pending())
-        if (r.target) out.append(QStringLiteral("%1:%2: %3.%4").arg(r.file).arg(r.line).arg(r.module, r.component));
+        if (r.target)
+            out.append(QStringLiteral("%1:%2: %3.%4").arg(r.file).arg(r.line).arg(r.module, r.component));
     return out;
 }
 
@@ -391,9 +444,14 @@ void CheckPendingReferences()
 {
     for (const PendingReference& r : pending())
         if (r.target)
-            fail(r.file, r.line, QStringLiteral("reference %1.%2 was never resolved: no module %1 is loaded").arg(r.module, r.component));
+            fail(r.file, r.line,
+                QStringLiteral("reference %1.%2 was never resolved: no module %1 is loaded")
+                    .arg(r.module, r.component));
 }
 
-void RegisterIntegerConstant(const QString& name, qint64 value) { integerConstants().insert(name.toLower(), value); }
+void RegisterIntegerConstant(const QString& name, qint64 value)
+{
+    integerConstants().insert(name.toLower(), value);
+}
 
 } // namespace declared

@@ -1,12 +1,15 @@
 #include "DeclaredTree.h"
-
 #include "framework/Exception.h"
 
 namespace {
 
 class Parser {
 public:
-    Parser(const QString& text, const QString& file) : m_text(text), m_file(file) { }
+    Parser(const QString& text, const QString& file)
+        : m_text(text)
+        , m_file(file)
+    {
+    }
 
     TDeclaredObject parseFile()
     {
@@ -45,7 +48,8 @@ private:
             if (c.isSpace()) {
                 take();
             } else if (c == u'/' && m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == u'/') {
-                while (!atEnd() && peek() != u'\n') take();
+                while (!atEnd() && peek() != u'\n')
+                    take();
             } else {
                 break;
             }
@@ -60,7 +64,8 @@ private:
         skipBlank();
         if (!isIdentStart(peek())) fail(QStringLiteral("a name was expected"));
         const int start = m_pos;
-        while (!atEnd() && isIdentPart(peek())) take();
+        while (!atEnd() && isIdentPart(peek()))
+            take();
         return m_text.mid(start, m_pos - start);
     }
 
@@ -137,8 +142,10 @@ private:
             while (peek() != u']') {
                 v.names.append(identifier());
                 skipBlank();
-                if (peek() == u',') take();
-                else if (peek() != u']') fail(QStringLiteral("',' or ']' was expected"));
+                if (peek() == u',')
+                    take();
+                else if (peek() != u']')
+                    fail(QStringLiteral("',' or ']' was expected"));
                 skipBlank();
             }
             take();
@@ -175,7 +182,8 @@ private:
                     take();
                     break;
                 }
-                if (!nextIsKeyword(QStringLiteral("item"))) fail(QStringLiteral("'item' or '>' was expected"));
+                if (!nextIsKeyword(QStringLiteral("item")))
+                    fail(QStringLiteral("'item' or '>' was expected"));
                 TDeclaredItem item;
                 item.line = m_line;
                 identifier();
@@ -204,7 +212,8 @@ private:
             take();
             hex = true;
         }
-        while (!atEnd() && (peek().isLetterOrNumber() || peek() == u'.')) take();
+        while (!atEnd() && (peek().isLetterOrNumber() || peek() == u'.'))
+            take();
         QString text = m_text.mid(start, m_pos - start);
         bool ok = false;
         if (hex) {
@@ -247,7 +256,8 @@ private:
             } else if (c == u'#') {
                 take();
                 const int start = m_pos;
-                while (!atEnd() && peek().isDigit()) take();
+                while (!atEnd() && peek().isDigit())
+                    take();
                 bool ok = false;
                 const uint code = m_text.mid(start, m_pos - start).toUInt(&ok);
                 if (!ok) fail(QStringLiteral("'#' must be followed by a character code"));
@@ -263,7 +273,8 @@ private:
 
     void skipBlankOnLine()
     {
-        while (!atEnd() && (peek() == u' ' || peek() == u'\t' || peek() == u'\r')) take();
+        while (!atEnd() && (peek() == u' ' || peek() == u'\t' || peek() == u'\r'))
+            take();
         // A '+' at the end of a line joins the string on the next line.
         if (peek() == u'+') {
             take();
@@ -277,14 +288,22 @@ private:
 QString TDeclaredValue::describe() const
 {
     switch (kind) {
-    case Integer: return QString::number(integer);
-    case Float: return QString::number(real);
-    case String: return QStringLiteral("'%1'").arg(text);
-    case Identifier: return text;
-    case Set: return QStringLiteral("[%1]").arg(names.join(QStringLiteral(", ")));
-    case List: return QStringLiteral("a list");
-    case Binary: return QStringLiteral("binary data");
-    case Collection: return QStringLiteral("a collection");
+    case Integer:
+        return QString::number(integer);
+    case Float:
+        return QString::number(real);
+    case String:
+        return QStringLiteral("'%1'").arg(text);
+    case Identifier:
+        return text;
+    case Set:
+        return QStringLiteral("[%1]").arg(names.join(QStringLiteral(", ")));
+    case List:
+        return QStringLiteral("a list");
+    case Binary:
+        return QStringLiteral("binary data");
+    case Collection:
+        return QStringLiteral("a collection");
     }
     return {};
 }

@@ -37,11 +37,11 @@ struct TDeclaredValue {
     Kind kind = Integer;
     qint64 integer = 0;
     double real = 0;
-    QString text;                  // String; Identifier (may hold dots: DM.vnSkinData1)
-    QStringList names;             // Set
-    QList<TDeclaredValue> list;    // List
-    QByteArray bytes;              // Binary
-    QList<TDeclaredItem> items;    // Collection
+    QString text; // String; Identifier (may hold dots: DM.vnSkinData1)
+    QStringList names; // Set
+    QList<TDeclaredValue> list; // List
+    QByteArray bytes; // Binary
+    QList<TDeclaredItem> items; // Collection
     int line = 0;
 
     QString describe() const;

@@ -5,7 +5,9 @@
 
 #include <QPushButton>
 
-TButton::TButton(QObject* owner) : TControl(owner), m_button(new QPushButton(this))
+TButton::TButton(QObject* owner)
+    : TControl(owner)
+    , m_button(new QPushButton(this))
 {
     m_button->setAutoDefault(false);
     setFocusProxy(m_button);

@@ -10,11 +10,17 @@ namespace {
 // Converts what is typed or pasted, keeping the cursor where it was.
 class CaseConverter : public QValidator {
 public:
-    CaseConverter(TEditCharCase charCase, QObject* parent) : QValidator(parent), m_charCase(charCase) { }
+    CaseConverter(TEditCharCase charCase, QObject* parent)
+        : QValidator(parent)
+        , m_charCase(charCase)
+    {
+    }
     State validate(QString& input, int&) const override
     {
-        if (m_charCase == ecUpperCase) input = input.toUpper();
-        else if (m_charCase == ecLowerCase) input = input.toLower();
+        if (m_charCase == ecUpperCase)
+            input = input.toUpper();
+        else if (m_charCase == ecLowerCase)
+            input = input.toLower();
         return Acceptable;
     }
 
@@ -25,8 +31,12 @@ private:
 // The password character comes from the style; this one answers with the edit's own.
 class PasswordStyle : public QProxyStyle {
 public:
-    explicit PasswordStyle(QChar ch) : m_char(ch) { }
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* ret) const override
+    explicit PasswordStyle(QChar ch)
+        : m_char(ch)
+    {
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* ret) const override
     {
         if (hint == SH_LineEdit_PasswordCharacter) return m_char.unicode();
         return QProxyStyle::styleHint(hint, option, widget, ret);
@@ -38,7 +48,9 @@ private:
 
 } // namespace
 
-TEdit::TEdit(QObject* owner) : TControl(owner), m_edit(new QLineEdit(this))
+TEdit::TEdit(QObject* owner)
+    : TControl(owner)
+    , m_edit(new QLineEdit(this))
 {
     setFocusProxy(m_edit);
     SetTabStop(true);

@@ -5,7 +5,11 @@
 #include <QImageReader>
 #include <QPainter>
 
-TImage::TImage(QObject* owner) : TControl(owner) { setAttribute(Qt::WA_TranslucentBackground); }
+TImage::TImage(QObject* owner)
+    : TControl(owner)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
 
 void TImage::SetPictureName(const QString& name)
 {
@@ -16,7 +20,8 @@ void TImage::SetPictureName(const QString& name)
     }
     QImageReader reader(name);
     QImage picture = reader.read();
-    if (picture.isNull()) throw Exception(QStringLiteral("Picture %1 cannot be read: %2").arg(name, reader.errorString()));
+    if (picture.isNull())
+        throw Exception(QStringLiteral("Picture %1 cannot be read: %2").arg(name, reader.errorString()));
     SetPicture(picture);
 }
 
@@ -37,6 +42,8 @@ void TImage::paintEvent(QPaintEvent*)
     if (m_picture.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
-    if (m_stretch) painter.drawImage(rect(), m_picture);
-    else painter.drawImage(QPoint(0, 0), m_picture);
+    if (m_stretch)
+        painter.drawImage(rect(), m_picture);
+    else
+        painter.drawImage(QPoint(0, 0), m_picture);
 }

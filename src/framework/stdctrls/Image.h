@@ -2,9 +2,9 @@
 // The picture box: shows one picture, at its own size or stretched to the control.
 // Declared data names the picture by resource path (JPEG, PNG or BMP, through Qt's
 // image readers); an empty name shows nothing.
-#include <QImage>
-
 #include "framework/Control.h"
+
+#include <QImage>
 
 class TImage : public TControl {
     Q_OBJECT

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-TLabel::TLabel(QObject* owner) : TControl(owner)
+TLabel::TLabel(QObject* owner)
+    : TControl(owner)
 {
     setAttribute(Qt::WA_TranslucentBackground);
 }
@@ -66,8 +67,10 @@ unsigned TLabel::DrawTextFlags() const
 {
     unsigned flags = dt::DT_EXPANDTABS;
     if (m_wordWrap) flags |= dt::DT_WORDBREAK;
-    if (m_alignment == taCenter) flags |= dt::DT_CENTER;
-    else if (m_alignment == taRightJustify) flags |= dt::DT_RIGHT;
+    if (m_alignment == taCenter)
+        flags |= dt::DT_CENTER;
+    else if (m_alignment == taRightJustify)
+        flags |= dt::DT_RIGHT;
     return flags;
 }
 
@@ -109,8 +112,10 @@ void TLabel::AdjustBounds()
     DoDrawText(painter, needed, dt::DT_EXPANDTABS | dt::DT_CALCRECT | (m_wordWrap ? dt::DT_WORDBREAK : 0));
     painter.end();
     int left = Left();
-    if (m_alignment == taRightJustify) left += Width() - needed.width();
-    else if (m_alignment == taCenter) left += (Width() - needed.width()) / 2;
+    if (m_alignment == taRightJustify)
+        left += Width() - needed.width();
+    else if (m_alignment == taCenter)
+        left += (Width() - needed.width()) / 2;
     SetBounds(left, Top(), needed.width(), needed.height());
 }
 

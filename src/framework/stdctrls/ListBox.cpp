@@ -2,7 +2,9 @@
 
 #include <QListWidget>
 
-TListBox::TListBox(QObject* owner) : TControl(owner), m_list(new QListWidget(this))
+TListBox::TListBox(QObject* owner)
+    : TControl(owner)
+    , m_list(new QListWidget(this))
 {
     setFocusProxy(m_list);
     SetTabStop(true);
@@ -11,7 +13,8 @@ TListBox::TListBox(QObject* owner) : TControl(owner), m_list(new QListWidget(thi
 QStringList TListBox::Items() const
 {
     QStringList items;
-    for (int i = 0; i < m_list->count(); ++i) items.append(m_list->item(i)->text());
+    for (int i = 0; i < m_list->count(); ++i)
+        items.append(m_list->item(i)->text());
     return items;
 }
 

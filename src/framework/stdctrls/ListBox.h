@@ -1,9 +1,9 @@
 #pragma once
 // The plain list box: a list of strings in the order they were added. The main window
 // uses two invisible ones as working lists.
-#include <QStringList>
-
 #include "framework/Control.h"
+
+#include <QStringList>
 
 class QListWidget;
 

@@ -12,11 +12,11 @@ TFont* NewDefaultFont(QObject* owner)
     return font;
 }
 
-void ApplySkinSize(bool hasRecord, const TvnSkinGeometry& geometry, TvnCurrentGeometry& current, int& width,
-    int& height)
+void ApplySkinSize(
+    bool hasRecord, const TvnSkinGeometry& geometry, TvnCurrentGeometry& current, int& width, int& height)
 {
     if (!hasRecord || geometry.ResizeMode == TvnResizeMode::None) return;
-    const TvnSkinSize sized = AdjustSizeToSkin(geometry, {width, height});
+    const TvnSkinSize sized = AdjustSizeToSkin(geometry, { width, height });
     width = sized.Size.width();
     height = sized.Size.height();
     current = sized.Current;

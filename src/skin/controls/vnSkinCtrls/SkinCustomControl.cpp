@@ -1,7 +1,6 @@
 #include "SkinCustomControl.h"
 
 #include "CustomSkinParts.h"
-
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/PixelParts.h"
 
