@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 
 TApplication::TApplication() { Reset(); }
 
@@ -68,6 +69,31 @@ void TApplication::HandleException(const std::exception& error)
         ShowException(e->Message());
     else
         ShowException(QString::fromUtf8(error.what()));
+}
+
+void TApplication::WatchForms()
+{
+    // A new Qt application (one per test program run) needs the filter again.
+    if (m_watched == QCoreApplication::instance()) return;
+    m_watched = QCoreApplication::instance();
+    m_watched->installEventFilter(this);
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Only the first delivery counts (Qt offers a key to each parent in turn when a
+    // child ignores it); keys that reach a form itself are its own keyPressEvent's.
+    if (!widget || widget != QApplication::focusWidget()) return false;
+    auto* form = qobject_cast<TForm*>(widget->window());
+    if (!form || form == widget) return false;
+    if (type == QEvent::FocusIn) {
+        form->FocusChanged();
+        return false;
+    }
+    return form->DispatchKey(widget, static_cast<QKeyEvent*>(event));
 }
 
 TForm* TScreen::ActiveForm() const

@@ -38,9 +38,19 @@ public:
     // of forms in one process).
     void Reset();
 
+    // Every form's keys and focus changes pass through one event filter on the Qt
+    // application; a form asks for it when it is created.
+    void WatchForms();
+
+protected:
+    // The key preview, the dialog keys and the focus notification of whichever form
+    // holds the widget that has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     friend TApplication* Application();
     TApplication();
+    QPointer<QCoreApplication> m_watched;
     QString m_title;
     QPointer<TForm> m_mainForm;
     bool m_terminated = false;

@@ -44,10 +44,10 @@ TForm::TForm(QObject* owner)
     setMouseTracking(true);
     connect(m_font, &TFont::Changed, this, [this] { setFont(m_font->ToQFont()); });
     setFont(m_font->ToQFont());
-    applyWindowFlags();
+    ApplyWindowFlags();
     Screen()->AddForm(this);
     if (!Application()->MainForm()) Application()->SetMainForm(this);
-    qApp->installEventFilter(this);
+    Application()->WatchForms();
 }
 
 TForm::~TForm()
@@ -96,13 +96,13 @@ void TForm::SetClientHeight(int h)
 void TForm::SetBorderStyle(TFormBorderStyle style)
 {
     m_borderStyle = style;
-    applyWindowFlags();
+    ApplyWindowFlags();
 }
 
 void TForm::SetBorderIcons(TBorderIcons icons)
 {
     m_borderIcons = icons;
-    applyWindowFlags();
+    ApplyWindowFlags();
 }
 
 void TForm::SetColor(TColor color)
@@ -111,7 +111,7 @@ void TForm::SetColor(TColor color)
     m_client->update();
 }
 
-void TForm::applyWindowFlags()
+void TForm::ApplyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window;
     switch (m_borderStyle) {
@@ -140,7 +140,7 @@ void TForm::applyWindowFlags()
     if (wasVisible) QWidget::setVisible(true);
 }
 
-void TForm::applyPosition()
+void TForm::ApplyPosition()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -168,7 +168,7 @@ void TForm::setVisible(bool visible)
     if (visible && isHidden()) {
         if (!m_positioned) {
             m_positioned = true;
-            applyPosition();
+            ApplyPosition();
         }
         // As in the classic framework, OnShow runs before the window appears.
         DoShow();
@@ -371,7 +371,7 @@ void TForm::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
 }
 
-void TForm::sendNonClientMouse(QMouseEvent* e, UINT leftMsg, UINT rightMsg, UINT middleMsg)
+void TForm::SendNonClientMouse(QMouseEvent* e, UINT leftMsg, UINT rightMsg, UINT middleMsg)
 {
     const QPoint global = e->globalPosition().toPoint();
     const LPARAM point = MakeLParam(global.x(), global.y());
@@ -386,17 +386,17 @@ void TForm::sendNonClientMouse(QMouseEvent* e, UINT leftMsg, UINT rightMsg, UINT
 
 void TForm::mousePressEvent(QMouseEvent* e)
 {
-    sendNonClientMouse(e, msg::WM_NCLBUTTONDOWN, msg::WM_NCRBUTTONDOWN, msg::WM_NCMBUTTONDOWN);
+    SendNonClientMouse(e, msg::WM_NCLBUTTONDOWN, msg::WM_NCRBUTTONDOWN, msg::WM_NCMBUTTONDOWN);
 }
 
 void TForm::mouseReleaseEvent(QMouseEvent* e)
 {
-    sendNonClientMouse(e, msg::WM_NCLBUTTONUP, msg::WM_NCRBUTTONUP, msg::WM_NCMBUTTONUP);
+    SendNonClientMouse(e, msg::WM_NCLBUTTONUP, msg::WM_NCRBUTTONUP, msg::WM_NCMBUTTONUP);
 }
 
 void TForm::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    sendNonClientMouse(e, msg::WM_NCLBUTTONDBLCLK, msg::WM_NCRBUTTONDBLCLK, 0);
+    SendNonClientMouse(e, msg::WM_NCLBUTTONDBLCLK, msg::WM_NCRBUTTONDBLCLK, 0);
 }
 
 void TForm::mouseMoveEvent(QMouseEvent* e)
@@ -406,7 +406,7 @@ void TForm::mouseMoveEvent(QMouseEvent* e)
     Perform(msg::WM_NCMOUSEMOVE, static_cast<WPARAM>(Perform(msg::WM_NCHITTEST, 0, point)), point);
 }
 
-bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
+bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
 {
     int key = VirtualKeyFromQt(e->key());
     TShiftState shift;
@@ -429,7 +429,7 @@ bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
             break;
         }
     }
-    if (dispatchDialogKeys(receiver, e, key, shift)) return true;
+    if (DispatchDialogKeys(receiver, e, key, shift)) return true;
     // 4. The form's character preview.
     if (m_keyPreview && OnKeyPress && !e->text().isEmpty()) {
         QChar ch = e->text().at(0);
@@ -446,7 +446,7 @@ bool TForm::dispatchKey(QObject* receiver, QKeyEvent* e)
     return false;
 }
 
-bool TForm::dispatchDialogKeys(QObject* receiver, QKeyEvent* e, int key, TShiftState shift)
+bool TForm::DispatchDialogKeys(QObject* receiver, QKeyEvent* e, int key, TShiftState shift)
 {
     // 3. Enter and Esc are offered to the controls (the default and cancel buttons);
     //    other navigation keys stay with Qt's focus handling.
@@ -471,26 +471,11 @@ TControl* TForm::ActiveControl() const
     return nullptr;
 }
 
-bool TForm::eventFilter(QObject* watched, QEvent* e)
-{
-    if (e->type() == QEvent::FocusIn && watched != this) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && widget == QApplication::focusWidget())
-            Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(ActiveControl()));
-    }
-    if (e->type() == QEvent::KeyPress && watched != this) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        // Only the first delivery of a key counts (Qt offers it to each parent in turn
-        // when a child ignores it).
-        if (widget && widget->window() == this && widget == QApplication::focusWidget())
-            return dispatchKey(watched, static_cast<QKeyEvent*>(e));
-    }
-    return QWidget::eventFilter(watched, e);
-}
+void TForm::FocusChanged() { Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(ActiveControl())); }
 
 void TForm::keyPressEvent(QKeyEvent* e)
 {
     // Keys that reach the form itself (no focused control) are seen here once.
-    if (QApplication::focusWidget() == nullptr && dispatchKey(this, e)) return;
+    if (QApplication::focusWidget() == nullptr && DispatchKey(this, e)) return;
     QWidget::keyPressEvent(e);
 }

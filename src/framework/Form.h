@@ -123,7 +123,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -140,6 +139,7 @@ protected:
     bool CloseQuery();
 
 private:
+    friend class TApplication;
     class ClientArea;
     ClientArea* m_client;
     TFont* m_font;
@@ -153,12 +153,14 @@ private:
     QEventLoop* m_modalLoop = nullptr;
     bool m_positioned = false;
 
-    void applyWindowFlags();
-    void applyPosition();
-    void sendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
+    void ApplyWindowFlags();
+    void ApplyPosition();
+    void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
     // A key typed in the window: the form's key-down preview, the focused control's
     // key-down handling, the dialog keys and accelerators the controls answer, then the
     // form's character preview. Returns true when one of them swallowed the key.
-    bool dispatchKey(QObject* receiver, QKeyEvent* event);
-    bool dispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);
+    bool DispatchKey(QObject* receiver, QKeyEvent* event);
+    bool DispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);
+    // The focus moved to another widget of this form: the controls hear of it.
+    void FocusChanged();
 };
