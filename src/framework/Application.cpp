@@ -32,7 +32,16 @@ TApplication* Application()
 int TApplication::Run()
 {
     declared::CheckPendingReferences();
-    if (m_mainForm && !m_terminated) m_mainForm->Show();
+    // The main form's first show runs outside any event, so an error of its handlers
+    // reaches the standard error box here, as it would from the message loop; the
+    // window is up by then and the program goes on.
+    if (m_mainForm && !m_terminated) {
+        try {
+            m_mainForm->Show();
+        } catch (const std::exception& error) {
+            HandleException(error);
+        }
+    }
     // Showing the main form runs its first-show handler, which may already have ended
     // the program (a login closed without success).
     if (m_terminated) return 0;

@@ -22,10 +22,13 @@ public:
     void SetMainForm(TForm* form);
 
     // Shows the main form and runs the message loop until Terminate. Checks first that
-    // every reference of the declared data found its module.
+    // every reference of the declared data found its module. An error raised while the
+    // main form is first shown goes to the standard error box; the loop runs all the same.
     int Run();
     void Terminate();
     bool Terminated() const { return m_terminated; }
+    // True while Run's message loop runs.
+    bool Running() const { return m_running; }
 
     // The standard error box for an error that escaped a handler: the message, with
     // "." appended when its last character sorts after ".", the title as caption, an

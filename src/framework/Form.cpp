@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <exception>
 
 class TForm::ClientArea : public QWidget {
 public:
@@ -165,16 +166,24 @@ void TForm::ApplyPosition()
 
 void TForm::setVisible(bool visible)
 {
+    std::exception_ptr showFailure;
     if (visible && isHidden()) {
         if (!m_positioned) {
             m_positioned = true;
             ApplyPosition();
         }
-        // As in the classic framework, OnShow runs before the window appears.
-        DoShow();
+        // As in the classic framework, OnShow runs before the window appears. A handler
+        // that fails stops there, but the window still appears; its caller hears of the
+        // error once the window is up.
+        try {
+            DoShow();
+        } catch (...) {
+            showFailure = std::current_exception();
+        }
     }
     if (visible == isHidden()) Perform(msg::WM_SHOWWINDOW, visible ? 1 : 0, 0);
     QWidget::setVisible(visible);
+    if (showFailure) std::rethrow_exception(showFailure);
 }
 
 void TForm::DoShow() { events::Fire(OnShow, this); }
@@ -199,7 +208,18 @@ TModalResult TForm::ShowModal()
     QEventLoop loop;
     m_modalLoop = &loop;
     QPointer<TForm> self(this);
-    Show();
+    try {
+        Show();
+    } catch (...) {
+        // The loop never runs: the form leaves no modal state behind, and the error
+        // ends the handler that opened it.
+        if (self) {
+            m_modalLoop = nullptr;
+            Hide();
+            setWindowModality(Qt::NonModal);
+        }
+        throw;
+    }
     while (self && m_modalResult == mrNone && !Application()->Terminated() && isVisible())
         loop.exec();
     if (!self) return mrCancel;

@@ -28,22 +28,25 @@ struct SeenBox {
     int count = 0;
 };
 
-// Reads the next message box and presses its only button.
+// Reads a message box and presses its first button.
+void Answer(SeenBox& seen, QWidget* w)
+{
+    auto* box = qobject_cast<QMessageBox*>(w);
+    if (!box) return;
+    ++seen.count;
+    seen.text = box->text();
+    seen.caption = box->windowTitle();
+    seen.icon = box->icon();
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons())
+        texts << b->text();
+    seen.buttons = texts.join('|');
+    box->buttons().first()->click();
+}
+
 void AnswerNextBox(SeenBox& seen)
 {
-    testenv::onNextModal([&seen](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) return;
-        ++seen.count;
-        seen.text = box->text();
-        seen.caption = box->windowTitle();
-        seen.icon = box->icon();
-        QStringList texts;
-        for (QAbstractButton* b : box->buttons())
-            texts << b->text();
-        seen.buttons = texts.join('|');
-        box->buttons().first()->click();
-    });
+    testenv::onNextModal([&seen](QWidget* w) { Answer(seen, w); });
 }
 
 class LoginTest : public DatabaseTest {
@@ -247,6 +250,57 @@ TEST_F(LoginTest, AStoppedServerShowsTheDriversMessageAndTheWindowStaysUsable)
     Press(login->btnLogar->PushButton());
     EXPECT_TRUE(login->Logado);
     EXPECT_EQ(DM->IdEmpresa, 1);
+}
+
+TEST_F(LoginTest, ACompanyQueryFailingAfterTheLoginIsReportedAndTheMainWindowComesUpAnyway)
+{
+    testdb::PrivateServer server;
+    ASSERT_TRUE(server.Start());
+    testdb::Redirect(*DM->ConectMysql, server.Port());
+    frmPrincipal = new TfrmPrincipal(nullptr);
+    const QString programName = Application()->Title();
+
+    SeenBox seen;
+    bool windowUpUnderTheBox = false;
+    bool loopRan = false;
+    testenv::onNextModal([&](QWidget* w) {
+        auto* login = qobject_cast<TfrmLogin*>(w);
+        if (!login) return;
+        login->edtNome->SetText("ana");
+        login->edtSenha->SetText("SOL123");
+        login->btnLogar->Click();
+        // The user is in; the server goes away before the company is read.
+        server.Stop();
+        testenv::onNextModal([&](QWidget* box) {
+            windowUpUnderTheBox = frmPrincipal->isVisible();
+            Answer(seen, box);
+        });
+    });
+    // The program's own loop must run after the error; it ends when told to (or, should
+    // it never start, after a long while, so that the failures below are reported).
+    QTimer stopper;
+    int ticks = 0;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        loopRan = Application()->Running();
+        if (loopRan || ++ticks > 3000) Application()->Terminate();
+    });
+    stopper.start(10);
+    const int result = Application()->Run();
+
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(loopRan);
+    EXPECT_EQ(DM->IdEmpresa, 1);
+    ASSERT_EQ(seen.count, 1);
+    EXPECT_TRUE(seen.text.contains("connect", Qt::CaseInsensitive)) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.endsWith('.') || seen.text.endsWith(')')) << seen.text.toStdString();
+    EXPECT_EQ(seen.caption, programName);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, "OK");
+    EXPECT_TRUE(windowUpUnderTheBox);
+    EXPECT_TRUE(frmPrincipal->isVisible());
+    EXPECT_EQ(Application()->Title(), programName);
+    EXPECT_EQ(frmPrincipal->Caption(), "Quira");
+    EXPECT_FALSE(DM->cdsEmpresa->Active());
 }
 
 } // namespace
