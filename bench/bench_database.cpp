@@ -108,7 +108,7 @@ void OursWholeAction(benchmark::State& state)
 void OursLogin(benchmark::State& state)
 {
     OursAction(state, [](TDM& dm) {
-        benchmark::DoNotOptimize(dm.CheckLogin(QStringLiteral("ana"), QStringLiteral("SOL123")).found);
+        benchmark::DoNotOptimize(dm.CheckLogin(QStringLiteral("ana"), QStringLiteral("SOL123")).Found);
     });
 }
 

@@ -6,11 +6,11 @@
 
 #include <QtGlobal>
 
-static void initResources() { Q_INIT_RESOURCE(forms); }
+static void InitResources() { Q_INIT_RESOURCE(forms); }
 
 void RegisterQuiraClasses()
 {
-    initResources();
+    InitResources();
     RegisterStandardClasses();
     RegisterSkinDataClasses();
     RegisterSkinControlClasses();

@@ -3,7 +3,7 @@
 #include <QHash>
 
 namespace {
-QHash<QString, TRegisteredClass>& registry()
+QHash<QString, TRegisteredClass>& Registry()
 {
     static QHash<QString, TRegisteredClass> classes;
     return classes;
@@ -13,12 +13,12 @@ QHash<QString, TRegisteredClass>& registry()
 void RegisterClassInfo(TRegisteredClass info)
 {
     const QString key = info.name.toLower();
-    registry().insert(key, std::move(info));
+    Registry().insert(key, std::move(info));
 }
 
 const TRegisteredClass* FindRegisteredClass(const QString& name)
 {
-    auto& r = registry();
+    auto& r = Registry();
     auto it = r.constFind(name.toLower());
     return it == r.constEnd() ? nullptr : &it.value();
 }

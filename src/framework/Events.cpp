@@ -5,7 +5,7 @@
 namespace events {
 
 namespace {
-QHash<int, TEventType>& table()
+QHash<int, TEventType>& HandlerTable()
 {
     static QHash<int, TEventType> types;
     return types;
@@ -15,11 +15,14 @@ QHash<int, TEventType>& table()
 const TEventType* FindEventType(int metaTypeId)
 {
     RegisterFrameworkEvents();
-    auto it = table().constFind(metaTypeId);
-    return it == table().constEnd() ? nullptr : &it.value();
+    auto it = HandlerTable().constFind(metaTypeId);
+    return it == HandlerTable().constEnd() ? nullptr : &it.value();
 }
 
-void RegisterEventType(int metaTypeId, TEventType type) { table().insert(metaTypeId, std::move(type)); }
+void RegisterEventType(int metaTypeId, TEventType type)
+{
+    HandlerTable().insert(metaTypeId, std::move(type));
+}
 
 void RegisterFrameworkEvents()
 {

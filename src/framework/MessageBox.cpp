@@ -29,7 +29,7 @@ struct TypeInfo {
     QMessageBox::Icon icon;
 };
 
-TypeInfo typeInfo(TMsgDlgType type)
+TypeInfo DialogTypeInfo(TMsgDlgType type)
 {
     switch (type) {
     case TMsgDlgType::mtWarning:
@@ -51,7 +51,8 @@ TypeInfo typeInfo(TMsgDlgType type)
 TModalResult MessageBoxWithCaption(
     const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons)
 {
-    QMessageBox box(typeInfo(type).icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(
+        DialogTypeInfo(type).icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     QList<std::pair<QAbstractButton*, TModalResult>> made;
     for (const ButtonInfo& b : kButtons) {
@@ -69,5 +70,5 @@ TModalResult MessageBoxWithCaption(
 
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)
 {
-    return MessageBoxWithCaption(text, QString::fromLatin1(typeInfo(type).caption), type, buttons);
+    return MessageBoxWithCaption(text, QString::fromLatin1(DialogTypeInfo(type).caption), type, buttons);
 }

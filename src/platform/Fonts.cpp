@@ -9,7 +9,7 @@ namespace fonts {
 
 namespace {
 
-int mulDiv(int a, int b, int c)
+int MulDiv(int a, int b, int c)
 {
     const long long product = static_cast<long long>(a) * b;
     const long long half = c / 2;
@@ -43,9 +43,9 @@ int PixelSizeForHeight(const QString& family, int height)
 
 int HeightForPixelSize(int pixelSize) { return -pixelSize; }
 
-int SizeFromHeight(int height) { return mulDiv(-height, 72, kPixelsPerInch); }
+int SizeFromHeight(int height) { return MulDiv(-height, 72, kPixelsPerInch); }
 
-int HeightFromSize(int size) { return -mulDiv(size, kPixelsPerInch, 72); }
+int HeightFromSize(int size) { return -MulDiv(size, kPixelsPerInch, 72); }
 
 void InstallSubstitutes()
 {

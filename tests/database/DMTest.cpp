@@ -106,19 +106,19 @@ TEST_F(DMTest, TheFiveQueriesAreDeclaredWordForWord)
 TEST_F(DMTest, AWrongPasswordThenTheRightOneLogsIn)
 {
     const TLoginResult wrong = dm->CheckLogin("ana", "SOL999");
-    EXPECT_FALSE(wrong.found);
-    EXPECT_EQ(wrong.idEmpresa, 0);
+    EXPECT_FALSE(wrong.Found);
+    EXPECT_EQ(wrong.IdEmpresa, 0);
     ExpectDisconnected();
     const TLoginResult right = dm->CheckLogin("ana", "SOL123");
-    EXPECT_TRUE(right.found);
-    EXPECT_EQ(right.idEmpresa, 1);
+    EXPECT_TRUE(right.Found);
+    EXPECT_EQ(right.IdEmpresa, 1);
     ExpectDisconnected();
     // The user query read directly was closed with the connection.
     EXPECT_EQ(dm->qryUsuario->FieldByName("login").AsString(), QString());
 
     const TLoginResult other = dm->CheckLogin("marcia", "MAR789");
-    EXPECT_TRUE(other.found);
-    EXPECT_EQ(other.idEmpresa, 2);
+    EXPECT_TRUE(other.Found);
+    EXPECT_EQ(other.IdEmpresa, 2);
     // Setting the company is the login window's part.
     EXPECT_EQ(dm->IdEmpresa, 0);
 }
@@ -135,8 +135,8 @@ TEST_F(DMTest, EmptyOrUnknownLoginsNeverGetIn)
     };
     for (const auto& attempt : attempts) {
         const TLoginResult r = dm->CheckLogin(attempt[0], attempt[1]);
-        EXPECT_FALSE(r.found) << attempt[0].toStdString() << " / " << attempt[1].toStdString();
-        EXPECT_EQ(r.idEmpresa, 0);
+        EXPECT_FALSE(r.Found) << attempt[0].toStdString() << " / " << attempt[1].toStdString();
+        EXPECT_EQ(r.IdEmpresa, 0);
         ExpectDisconnected();
     }
 }
@@ -146,8 +146,8 @@ TEST_F(DMTest, TheCompanyOfTheLoggedInUserIsLoadedWithItsAccents)
     LoggedIn(1);
     const TCompany company = dm->LoadCompany();
     ExpectDisconnected();
-    EXPECT_EQ(company.nomeFantazia, QStringLiteral("Estúdio Ação"));
-    EXPECT_EQ(company.razao, QStringLiteral("Foto Estúdio Ação Ltda."));
+    EXPECT_EQ(company.NomeFantazia, QStringLiteral("Estúdio Ação"));
+    EXPECT_EQ(company.Razao, QStringLiteral("Foto Estúdio Ação Ltda."));
     // The copy keeps the row after the connection closed.
     EXPECT_EQ(dm->cdsEmpresa->FieldByName("nome_fantazia").AsString(), QStringLiteral("Estúdio Ação"));
     EXPECT_EQ(dm->cdsEmpresa->FieldByName("razao").Size(), 60);
@@ -158,8 +158,8 @@ TEST_F(DMTest, AnUnknownCompanyReadsAsEmptyText)
     LoggedIn(77);
     const TCompany company = dm->LoadCompany();
     EXPECT_TRUE(dm->cdsEmpresa->IsEmpty());
-    EXPECT_EQ(company.nomeFantazia, QString());
-    EXPECT_EQ(company.razao, QString());
+    EXPECT_EQ(company.NomeFantazia, QString());
+    EXPECT_EQ(company.Razao, QString());
 }
 
 TEST_F(DMTest, TheSearchListsEventsByDateAndNameOncePerMatchingSearchText)
@@ -280,7 +280,7 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
     testdb::PrivateServer server;
     ASSERT_TRUE(server.Start());
     testdb::Redirect(*dm->ConectMysql, server.Port());
-    ASSERT_TRUE(dm->CheckLogin("ana", "SOL123").found);
+    ASSERT_TRUE(dm->CheckLogin("ana", "SOL123").Found);
     LoggedIn(1);
     dm->SearchEvents("%%");
     ASSERT_EQ(dm->cdsEvento->RecordCount(), 6);
@@ -308,7 +308,7 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
     EXPECT_EQ(dm->IdEmpresa, 1);
 
     ASSERT_TRUE(server.Start());
-    EXPECT_EQ(dm->LoadCompany().nomeFantazia, QStringLiteral("Estúdio Ação"));
+    EXPECT_EQ(dm->LoadCompany().NomeFantazia, QStringLiteral("Estúdio Ação"));
     dm->SearchEvents("%Helena%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "103" }));
     ExpectDisconnected();

@@ -20,7 +20,7 @@ namespace {
 constexpr int kWidth = 709;
 constexpr int kHeight = 532;
 
-void paintBackground(QPainter& p)
+void PaintBackground(QPainter& p)
 {
     QLinearGradient sky(0, 0, 0, kHeight);
     sky.setColorAt(0.0, QColor(22, 58, 112));
@@ -49,7 +49,7 @@ void paintBackground(QPainter& p)
     }
 }
 
-void paintPanel(QPainter& p)
+void PaintPanel(QPainter& p)
 {
     const QRectF panel(170, 110, 369, 260);
     QPainterPath shape;
@@ -72,7 +72,7 @@ void paintPanel(QPainter& p)
 }
 
 // A small aperture mark left of the title, and the product's line to the right of it.
-void paintTitleArea(QPainter& p)
+void PaintTitleArea(QPainter& p)
 {
     const QPointF c(214, 158);
     p.setPen(QPen(QColor(70, 100, 150), 2.0));
@@ -93,7 +93,7 @@ void paintTitleArea(QPainter& p)
         QStringLiteral("sele\u00e7\u00e3o de fotos do cliente"));
 }
 
-void paintField(QPainter& p, const QRect& field, const QString& label)
+void PaintField(QPainter& p, const QRect& field, const QString& label)
 {
     const QRectF frame = QRectF(field).adjusted(-4, -3, 4, 3);
     QPainterPath path;
@@ -110,7 +110,7 @@ void paintField(QPainter& p, const QRect& field, const QString& label)
         QRectF(190, field.top() - 2, 70, field.height() + 4), Qt::AlignRight | Qt::AlignVCenter, label);
 }
 
-void paintButtonArea(QPainter& p)
+void PaintButtonArea(QPainter& p)
 {
     const QRectF area(305, 298, 107, 45);
     QPainterPath path;
@@ -136,12 +136,12 @@ int main(int argc, char** argv)
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    paintBackground(p);
-    paintPanel(p);
-    paintTitleArea(p);
-    paintField(p, QRect(270, 213, 163, 20), QStringLiteral("Login"));
-    paintField(p, QRect(270, 254, 172, 20), QStringLiteral("Senha"));
-    paintButtonArea(p);
+    PaintBackground(p);
+    PaintPanel(p);
+    PaintTitleArea(p);
+    PaintField(p, QRect(270, 213, 163, 20), QStringLiteral("Login"));
+    PaintField(p, QRect(270, 254, 172, 20), QStringLiteral("Senha"));
+    PaintButtonArea(p);
     p.end();
     if (!image.save(QString::fromLocal8Bit(argv[1]), "JPG", 92)) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);

@@ -46,7 +46,7 @@ struct DemoEvent {
 
 constexpr int kCategoryIds[5] = { 7, 8, 9, 5, 6 };
 
-QList<DemoEvent> demoEvents()
+QList<DemoEvent> DemoEvents()
 {
     return {
         { 101, 1, 1, "2026-05-16", "Maria da Conceição Alves", "16:00", "2026-05-16 Casamento Maria e João",
@@ -68,7 +68,7 @@ QList<DemoEvent> demoEvents()
     };
 }
 
-QString sqlText(const QString& s)
+QString SqlText(const QString& s)
 {
     QString out = s;
     out.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("''"));
@@ -76,7 +76,7 @@ QString sqlText(const QString& s)
 }
 
 // A small photo that says what it is, in a colour of its own.
-void writePhoto(const QString& path, const QString& name, int seed)
+void WritePhoto(const QString& path, const QString& name, int seed)
 {
     QImage image(360, 240, QImage::Format_RGB32);
     QPainter p(&image);
@@ -129,13 +129,13 @@ int main(int argc, char** argv)
         << "  ('focado', 'CERTO', 'Caio Ribeiro', 2);\n";
     sql << "INSERT INTO tipo_evento (id_tipo_evento, descricao) VALUES\n";
     for (size_t i = 0; i < std::size(kEventTypes); ++i)
-        sql << "  (" << kEventTypes[i].id << ", " << sqlText(QString::fromUtf8(kEventTypes[i].description))
+        sql << "  (" << kEventTypes[i].id << ", " << SqlText(QString::fromUtf8(kEventTypes[i].description))
             << ")" << (i + 1 < std::size(kEventTypes) ? ",\n" : ";\n");
 
     QRandomGenerator rng(481736);
     int photoId = 5000;
     int photoNumber = 1000;
-    for (const DemoEvent& e : demoEvents()) {
+    for (const DemoEvent& e : DemoEvents()) {
         sql << QStringLiteral(
             "INSERT INTO evento (id_evento, id_empresa, id_tipo_evento, data_evento, nome, hora, "
             "tel_residencial, tel_comercial, tel_celular) VALUES (%1, %2, %3, '%4', %5, '%6', "
@@ -144,14 +144,14 @@ int main(int argc, char** argv)
                    .arg(e.company)
                    .arg(e.type)
                    .arg(QString::fromLatin1(e.date))
-                   .arg(sqlText(QString::fromUtf8(e.client)))
+                   .arg(SqlText(QString::fromUtf8(e.client)))
                    .arg(QString::fromLatin1(e.hour))
                    .arg(1000 + e.id)
                    .arg(2000 + e.id)
                    .arg(3000 + e.id);
         for (const QString& text : e.searchTexts)
             sql << "INSERT INTO evento_localizador (id_evento, localizador) VALUES (" << e.id << ", "
-                << sqlText(text) << ");\n";
+                << SqlText(text) << ");\n";
 
         const QString eventDir = QStringLiteral("fotos/") + QString::fromUtf8(e.folder);
         const QStringList parts = { QStringLiteral("Cerimônia"), QStringLiteral("Festa/Salão"),
@@ -169,7 +169,7 @@ int main(int argc, char** argv)
                 sql << "INSERT INTO x9_foto_escolhida (id_foto_escolhida, id_empresa, id_evento, "
                        "id_x9_local, nome_foto) VALUES ("
                     << photoId << ", " << e.company << ", " << e.id << ", " << kCategoryIds[c] << ", "
-                    << sqlText(name) << ");\n";
+                    << SqlText(name) << ");\n";
                 QString where;
                 const int roll = static_cast<int>(rng.bounded(100));
                 if (e.company != 1)
@@ -180,7 +180,7 @@ int main(int argc, char** argv)
                     where = eventDir + QStringLiteral("/.lixeira"); // only in a hidden folder
                 else
                     where = eventDir + u'/' + parts.at(static_cast<int>(rng.bounded(parts.size())));
-                if (!where.isEmpty() && !reuse) writePhoto(out.filePath(where + u'/' + name), name, number);
+                if (!where.isEmpty() && !reuse) WritePhoto(out.filePath(where + u'/' + name), name, number);
                 index << photoId << '\t' << name << '\n';
             }
         }
@@ -188,7 +188,7 @@ int main(int argc, char** argv)
         if (e.company == 1)
             for (int k = 0; k < 12; ++k) {
                 const QString name = QStringLiteral("IMG_%1.jpg").arg(++photoNumber, 4, 10, QChar(u'0'));
-                writePhoto(out.filePath(eventDir + u'/' + parts.at(k % parts.size()) + u'/' + name), name,
+                WritePhoto(out.filePath(eventDir + u'/' + parts.at(k % parts.size()) + u'/' + name), name,
                     photoNumber);
             }
     }

@@ -15,24 +15,7 @@ TDM::TDM(QObject* owner)
     : TComponent(owner)
 {
     declared::LoadRoot(this, QLatin1String(kDeclaredData));
-    ConectMysql = ComponentByName<TSQLConnection>(QStringLiteral("ConectMysql"));
-    qryEmpresa = ComponentByName<TSQLQuery>(QStringLiteral("qryEmpresa"));
-    dspEmpresa = ComponentByName<TDataSetProvider>(QStringLiteral("dspEmpresa"));
-    cdsEmpresa = ComponentByName<TClientDataSet>(QStringLiteral("cdsEmpresa"));
-    qryUsuario = ComponentByName<TSQLQuery>(QStringLiteral("qryUsuario"));
-    qryEvento = ComponentByName<TSQLQuery>(QStringLiteral("qryEvento"));
-    cdsEvento = ComponentByName<TClientDataSet>(QStringLiteral("cdsEvento"));
-    dspEvento = ComponentByName<TDataSetProvider>(QStringLiteral("dspEvento"));
-    dsEvento = ComponentByName<TDataSource>(QStringLiteral("dsEvento"));
-    vnSkinData1 = ComponentByName<TvnSkinData>(QStringLiteral("vnSkinData1"));
-    vnCompressed = ComponentByName<TvnCompressedStoredSkin>(QStringLiteral("vnCompressed"));
-    qryFotoEscolhida = ComponentByName<TSQLQuery>(QStringLiteral("qryFotoEscolhida"));
-    dspFotoEscolhida = ComponentByName<TDataSetProvider>(QStringLiteral("dspFotoEscolhida"));
-    cdsFotoEscolhida = ComponentByName<TClientDataSet>(QStringLiteral("cdsFotoEscolhida"));
-    dsFotoEscolhida = ComponentByName<TDataSource>(QStringLiteral("dsFotoEscolhida"));
-    qryQtoFtosEscohidas = ComponentByName<TSQLQuery>(QStringLiteral("qryQtoFtosEscohidas"));
-    dspQtoFtosEscohidas = ComponentByName<TDataSetProvider>(QStringLiteral("dspQtoFtosEscohidas"));
-    cdsQtoFtosEscohidas = ComponentByName<TClientDataSet>(QStringLiteral("cdsQtoFtosEscohidas"));
+    BIND_DECLARED_FIELDS(TDM_FIELDS)
 }
 
 TDM::~TDM()
@@ -46,8 +29,8 @@ TLoginResult TDM::CheckLogin(const QString& login, const QString& senha)
     qryUsuario->ParamByName(QStringLiteral("senha")).SetAsString(senha);
     qryUsuario->Open();
     TLoginResult result;
-    result.found = !qryUsuario->FieldByName(QStringLiteral("login")).AsString().isEmpty();
-    if (result.found) result.idEmpresa = qryUsuario->FieldByName(QStringLiteral("id_empresa")).AsInteger();
+    result.Found = !qryUsuario->FieldByName(QStringLiteral("login")).AsString().isEmpty();
+    if (result.Found) result.IdEmpresa = qryUsuario->FieldByName(QStringLiteral("id_empresa")).AsInteger();
     ConectMysql->Close();
     return result;
 }

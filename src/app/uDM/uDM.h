@@ -8,6 +8,7 @@
 // database layer ends an action where it happens (the connection is then left as it
 // is) and reaches the caller as Exception.
 #include "framework/Component.h"
+#include "framework/declared/DeclaredFields.h"
 
 #include <QString>
 
@@ -22,16 +23,38 @@ class TvnSkinData;
 // What the login check found: whether a user has this login and password, and the
 // company of that user.
 struct TLoginResult {
-    bool found = false;
-    qint32 idEmpresa = 0;
+    bool Found = false;
+    qint32 IdEmpresa = 0;
 };
 
 // The company's names: the legal one for the main window's caption, the trade name for
 // the application title.
 struct TCompany {
-    QString razao;
-    QString nomeFantazia;
+    QString Razao;
+    QString NomeFantazia;
 };
+
+// The declared components, in declaration order: each a field of TDM, bound by name
+// once the declared data is loaded.
+#define TDM_FIELDS(FIELD)                                                                                    \
+    FIELD(TSQLConnection, ConectMysql)                                                                       \
+    FIELD(TSQLQuery, qryEmpresa)                                                                             \
+    FIELD(TDataSetProvider, dspEmpresa)                                                                      \
+    FIELD(TClientDataSet, cdsEmpresa)                                                                        \
+    FIELD(TSQLQuery, qryUsuario)                                                                             \
+    FIELD(TSQLQuery, qryEvento)                                                                              \
+    FIELD(TClientDataSet, cdsEvento)                                                                         \
+    FIELD(TDataSetProvider, dspEvento)                                                                       \
+    FIELD(TDataSource, dsEvento)                                                                             \
+    FIELD(TvnSkinData, vnSkinData1)                                                                          \
+    FIELD(TvnCompressedStoredSkin, vnCompressed)                                                             \
+    FIELD(TSQLQuery, qryFotoEscolhida)                                                                       \
+    FIELD(TDataSetProvider, dspFotoEscolhida)                                                                \
+    FIELD(TClientDataSet, cdsFotoEscolhida)                                                                  \
+    FIELD(TDataSource, dsFotoEscolhida)                                                                      \
+    FIELD(TSQLQuery, qryQtoFtosEscohidas)                                                                    \
+    FIELD(TDataSetProvider, dspQtoFtosEscohidas)                                                             \
+    FIELD(TClientDataSet, cdsQtoFtosEscohidas)
 
 class TDM : public TComponent {
     Q_OBJECT
@@ -61,25 +84,7 @@ public:
     // cdsQtoFtosEscohidas (categories without photos have no row).
     void LoadCounts(qint32 idEvento);
 
-    // The declared components, in declaration order.
-    TSQLConnection* ConectMysql = nullptr;
-    TSQLQuery* qryEmpresa = nullptr;
-    TDataSetProvider* dspEmpresa = nullptr;
-    TClientDataSet* cdsEmpresa = nullptr;
-    TSQLQuery* qryUsuario = nullptr;
-    TSQLQuery* qryEvento = nullptr;
-    TClientDataSet* cdsEvento = nullptr;
-    TDataSetProvider* dspEvento = nullptr;
-    TDataSource* dsEvento = nullptr;
-    TvnSkinData* vnSkinData1 = nullptr;
-    TvnCompressedStoredSkin* vnCompressed = nullptr;
-    TSQLQuery* qryFotoEscolhida = nullptr;
-    TDataSetProvider* dspFotoEscolhida = nullptr;
-    TClientDataSet* cdsFotoEscolhida = nullptr;
-    TDataSource* dsFotoEscolhida = nullptr;
-    TSQLQuery* qryQtoFtosEscohidas = nullptr;
-    TDataSetProvider* dspQtoFtosEscohidas = nullptr;
-    TClientDataSet* cdsQtoFtosEscohidas = nullptr;
+    DECLARED_FIELDS(TDM_FIELDS)
 
     // Where the declared data lives.
     static constexpr const char* kDeclaredData = ":/forms/uDM.dfm";

@@ -11,9 +11,7 @@ TfrmLogin::TfrmLogin(QObject* owner)
     : TForm(owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uLogin.dfm"));
-    edtNome = ComponentByName<TEdit>(QStringLiteral("edtNome"));
-    edtSenha = ComponentByName<TEdit>(QStringLiteral("edtSenha"));
-    btnLogar = ComponentByName<TButton>(QStringLiteral("btnLogar"));
+    BIND_DECLARED_FIELDS(TFRMLOGIN_FIELDS)
     TControl::ApplyTabOrder(ClientWidget());
 }
 
@@ -22,8 +20,8 @@ void TfrmLogin::btnLogarClick(QObject*)
     // The texts go as typed: the edits already made the login lower case and the
     // password upper case. A row with an empty login counts as no row.
     const TLoginResult login = DM->CheckLogin(edtNome->Text(), edtSenha->Text());
-    if (login.found) {
-        DM->IdEmpresa = login.idEmpresa;
+    if (login.Found) {
+        DM->IdEmpresa = login.IdEmpresa;
         Logado = true;
         Close();
     } else {

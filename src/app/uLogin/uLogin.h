@@ -3,9 +3,12 @@
 // and a button; it checks a login against the studio's user table and stores the
 // user's company for every later query. Closing it without a login ends the program.
 #include "framework/Form.h"
+#include "framework/declared/DeclaredFields.h"
 
 class TEdit;
 class TButton;
+
+#define TFRMLOGIN_FIELDS(FIELD) FIELD(TEdit, edtNome) FIELD(TEdit, edtSenha) FIELD(TButton, btnLogar)
 
 class TfrmLogin : public TForm {
     Q_OBJECT
@@ -15,9 +18,7 @@ public:
     // Set by a successful login; read by the close rule and by the main window.
     bool Logado = false;
 
-    TEdit* edtNome;
-    TEdit* edtSenha;
-    TButton* btnLogar;
+    DECLARED_FIELDS(TFRMLOGIN_FIELDS)
 
 public slots:
     void btnLogarClick(QObject* Sender);

@@ -35,6 +35,6 @@ void TfrmPrincipal::FormShow(QObject*)
     // A close without login has told the application to end already.
     if (!loggedIn) return;
     const TCompany company = DM->LoadCompany();
-    Application()->SetTitle(company.nomeFantazia);
-    SetCaption(company.razao);
+    Application()->SetTitle(company.NomeFantazia);
+    SetCaption(company.Razao);
 }

@@ -16,7 +16,7 @@ constexpr DriverAlias kDrivers[] = {
     { "MySQL", "QMYSQL" },
 };
 
-QString qtDriverFor(const QString& name)
+QString QtDriverFor(const QString& name)
 {
     for (const DriverAlias& d : kDrivers)
         if (name.compare(QLatin1String(d.name), Qt::CaseInsensitive) == 0) return QLatin1String(d.qtDriver);
@@ -27,7 +27,7 @@ QString qtDriverFor(const QString& name)
 // lost during a query, lost during the handshake) and the server's for a killed one.
 constexpr int kLostConnectionCodes[] = { 2006, 2013, 2055, 1927 };
 
-bool isLostConnection(const QSqlError& error)
+bool IsLostConnection(const QSqlError& error)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
@@ -39,7 +39,7 @@ bool isLostConnection(const QSqlError& error)
 
 // The driver always talks UTF-8 (utf8mb4) to the server, which converts from and to the
 // tables' latin1; these are the names of that character set a connection may ask for.
-bool isUtf8(const QString& charset)
+bool IsUtf8(const QString& charset)
 {
     static const char* const names[] = { "", "utf-8", "utf8", "utf8mb4" };
     for (const char* n : names)
@@ -47,7 +47,7 @@ bool isUtf8(const QString& charset)
     return false;
 }
 
-QString newHandleName()
+QString NewHandleName()
 {
     static QAtomicInt counter;
     return QStringLiteral("quira-connection-%1").arg(counter.fetchAndAddRelaxed(1));
@@ -57,7 +57,7 @@ QString newHandleName()
 
 TSQLConnection::TSQLConnection(QObject* owner)
     : TComponent(owner)
-    , m_handleName(newHandleName())
+    , m_handleName(NewHandleName())
 {
 }
 
@@ -121,10 +121,10 @@ void TSQLConnection::Open()
 {
     if (m_connected) return;
     const QString charset = ParamValue(QStringLiteral("Charset"));
-    if (!isUtf8(charset)) throw Exception(QStringLiteral("Character set '%1' is not supported").arg(charset));
+    if (!IsUtf8(charset)) throw Exception(QStringLiteral("Character set '%1' is not supported").arg(charset));
 
     const QString driver
-        = qtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
+        = QtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
     if (QSqlDatabase::contains(m_handleName) && driver != m_handleDriver)
         QSqlDatabase::removeDatabase(m_handleName);
     QSqlDatabase db
@@ -163,7 +163,7 @@ int TSQLConnection::OpenQueryCount() const
 
 void TSQLConnection::RaiseError(const QSqlError& error)
 {
-    if (isLostConnection(error)) Close();
+    if (IsLostConnection(error)) Close();
     throw Exception(ErrorText(error));
 }
 

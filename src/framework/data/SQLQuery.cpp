@@ -14,7 +14,7 @@ namespace {
 // character set: up to four bytes a character.
 constexpr int kBytesPerCharacter = 4;
 
-TFieldType fieldTypeOf(QMetaType type)
+TFieldType FieldTypeOf(QMetaType type)
 {
     switch (type.id()) {
     case QMetaType::Char:
@@ -38,11 +38,11 @@ TFieldType fieldTypeOf(QMetaType type)
     }
 }
 
-TFieldDef fieldDefOf(const QSqlField& f)
+TFieldDef FieldDefOf(const QSqlField& f)
 {
     TFieldDef def;
     def.name = f.name();
-    def.type = fieldTypeOf(f.metaType());
+    def.type = FieldTypeOf(f.metaType());
     def.size
         = def.type == db::ftString && f.length() > 0 ? static_cast<int>(f.length() / kBytesPerCharacter) : 0;
     def.required = f.requiredStatus() == QSqlField::Required;
@@ -76,7 +76,7 @@ QSqlError run(const QSqlDatabase& db, const QString& sql, const QList<QVariant>&
 
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i)
-        defs.append(fieldDefOf(record.field(i)));
+        defs.append(FieldDefOf(record.field(i)));
     while (q.next()) {
         TRow row;
         row.reserve(defs.size());

@@ -7,7 +7,7 @@ bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
 // Index just past the quoted text that starts at `from` (MySQL: a backslash escapes the
 // next character, a doubled quote is one quote).
-qsizetype skipQuoted(const QString& s, qsizetype from)
+qsizetype SkipQuoted(const QString& s, qsizetype from)
 {
     const QChar quote = s.at(from);
     qsizetype i = from + 1;
@@ -27,7 +27,7 @@ qsizetype skipQuoted(const QString& s, qsizetype from)
     return s.size();
 }
 
-qsizetype skipComment(const QString& s, qsizetype from)
+qsizetype SkipComment(const QString& s, qsizetype from)
 {
     if (s.at(from) == u'/') {
         const qsizetype end = s.indexOf(QLatin1String("*/"), from + 2);
@@ -37,7 +37,7 @@ qsizetype skipComment(const QString& s, qsizetype from)
     return end < 0 ? s.size() : end;
 }
 
-bool startsComment(const QString& s, qsizetype i)
+bool StartsComment(const QString& s, qsizetype i)
 {
     const QChar c = s.at(i);
     const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();
@@ -58,9 +58,9 @@ TParsedSql ParseSqlParams(const QString& sql)
         const QChar c = sql.at(i);
         qsizetype next = i + 1;
         if (c == u'\'' || c == u'"' || c == u'`') {
-            next = skipQuoted(sql, i);
-        } else if (startsComment(sql, i)) {
-            next = skipComment(sql, i);
+            next = SkipQuoted(sql, i);
+        } else if (StartsComment(sql, i)) {
+            next = SkipComment(sql, i);
         } else if (c == u':' && i + 1 < sql.size() && isNameStart(sql.at(i + 1))
             && (i == 0 || !isNameChar(sql.at(i - 1)))) {
             qsizetype end = i + 1;

@@ -27,19 +27,19 @@ struct PendingReference {
     int line = 0;
 };
 
-QList<PendingReference>& pending()
+QList<PendingReference>& Pending()
 {
     static QList<PendingReference> list;
     return list;
 }
 
-QList<QPointer<QObject>>& roots()
+QList<QPointer<QObject>>& Roots()
 {
     static QList<QPointer<QObject>> list;
     return list;
 }
 
-QHash<QString, qint64>& integerConstants()
+QHash<QString, qint64>& IntegerConstants()
 {
     static QHash<QString, qint64> table;
     return table;
@@ -47,12 +47,12 @@ QHash<QString, qint64>& integerConstants()
 
 QString where(const QString& file, int line) { return QStringLiteral("%1:%2: ").arg(file).arg(line); }
 
-[[noreturn]] void fail(const QString& file, int line, const QString& what)
+[[noreturn]] void Fail(const QString& file, int line, const QString& what)
 {
     throw Exception(where(file, line) + what);
 }
 
-QMetaProperty findProperty(const QObject* object, const QString& name)
+QMetaProperty FindProperty(const QObject* object, const QString& name)
 {
     // From the most derived class down: published names ("Font", "Enabled") must win
     // over Qt's own properties that differ only in case ("font", "enabled").
@@ -64,7 +64,7 @@ QMetaProperty findProperty(const QObject* object, const QString& name)
     return {};
 }
 
-int findMethod(const QObject* object, const QString& name)
+int FindMethod(const QObject* object, const QString& name)
 {
     const QMetaObject* mo = object->metaObject();
     for (int i = mo->methodCount() - 1; i >= 0; --i)
@@ -81,11 +81,11 @@ public:
     {
     }
 
-    void load(const TDeclaredObject& tree)
+    void Load(const TDeclaredObject& tree)
     {
         const QString rootClass = QString::fromLatin1(m_root->metaObject()->className());
         if (tree.className.compare(rootClass, Qt::CaseInsensitive) != 0)
-            fail(m_file, tree.line,
+            Fail(m_file, tree.line,
                 QStringLiteral("the file declares %1, but is loaded into %2").arg(tree.className, rootClass));
         TComponentBase* rootComponent = AsComponent(m_root);
         if (rootComponent) {
@@ -97,8 +97,8 @@ public:
         m_loaded.append(m_root);
         // Create every component first, so that references within the file may point
         // forwards; then set properties in declaration order.
-        createChildren(m_root, tree);
-        applyObject(m_root, tree);
+        CreateChildren(m_root, tree);
+        ApplyObject(m_root, tree);
         for (const QPointer<QObject>& c : m_loaded)
             if (c && c != m_root)
                 if (TComponentBase* comp = AsComponent(c)) comp->Loaded();
@@ -114,11 +114,11 @@ private:
     QHash<const TDeclaredObject*, QObject*> m_created;
     QList<PendingReference> m_unresolved;
 
-    void createChildren(QObject* container, const TDeclaredObject& decl)
+    void CreateChildren(QObject* container, const TDeclaredObject& decl)
     {
         for (const TDeclaredObject& child : decl.children) {
             const TRegisteredClass* cls = FindRegisteredClass(child.className);
-            if (!cls) fail(m_file, child.line, QStringLiteral("unknown class %1").arg(child.className));
+            if (!cls) Fail(m_file, child.line, QStringLiteral("unknown class %1").arg(child.className));
             QObject* object = cls->create(m_root);
             TComponentBase* comp = AsComponent(object);
             try {
@@ -130,21 +130,21 @@ private:
                 }
             } catch (const Exception& e) {
                 delete object;
-                fail(m_file, child.line, e.Message());
+                Fail(m_file, child.line, e.Message());
             }
             if (auto* widget = qobject_cast<QWidget*>(object)) {
                 if (auto* parentWidget = qobject_cast<QWidget*>(container))
-                    placeControl(widget, parentWidget);
+                    PlaceControl(widget, parentWidget);
             }
             m_created.insert(&child, object);
             m_loaded.append(object);
-            createChildren(object, child);
+            CreateChildren(object, child);
         }
     }
 
     // A control's position is relative to its container's client area; a container
     // says where that is through its "ClientContainer" property (a form's client widget).
-    static void placeControl(QWidget* control, QWidget* container)
+    static void PlaceControl(QWidget* control, QWidget* container)
     {
         QWidget* target = container;
         const QVariant client = container->property("ClientContainer");
@@ -153,23 +153,23 @@ private:
         control->setParent(target);
     }
 
-    void applyObject(QObject* object, const TDeclaredObject& decl)
+    void ApplyObject(QObject* object, const TDeclaredObject& decl)
     {
         for (const TDeclaredProperty& p : decl.properties)
-            applyProperty(object, p);
+            ApplyProperty(object, p);
         for (const TDeclaredObject& child : decl.children)
-            applyObject(m_created.value(&child), child);
+            ApplyObject(m_created.value(&child), child);
     }
 
-    void applyProperty(QObject* object, const TDeclaredProperty& p)
+    void ApplyProperty(QObject* object, const TDeclaredProperty& p)
     {
         const QStringList parts = p.path.split(u'.');
         QObject* target = object;
         for (int i = 0; i < parts.size(); ++i) {
             const QString& part = parts.at(i);
-            QMetaProperty prop = findProperty(target, part);
+            QMetaProperty prop = FindProperty(target, part);
             if (!prop.isValid())
-                fail(m_file, p.line,
+                Fail(m_file, p.line,
                     QStringLiteral("unknown property %1 of %2")
                         .arg(part, QLatin1String(target->metaObject()->className())));
             const bool last = i == parts.size() - 1;
@@ -182,7 +182,7 @@ private:
             }
             QObject* sub = prop.read(target).value<QObject*>();
             if (!sub)
-                fail(m_file, p.line,
+                Fail(m_file, p.line,
                     QStringLiteral("property %1 of %2 has no sub-properties")
                         .arg(part, QLatin1String(target->metaObject()->className())));
             target = sub;
@@ -192,9 +192,9 @@ private:
     [[noreturn]] void badValue(
         const QMetaProperty& prop, const TDeclaredValue& v, int line, const QString& why = {})
     {
-        fail(m_file, line,
+        Fail(m_file, line,
             QStringLiteral("bad value %1 for property %2%3")
-                .arg(v.describe(), QLatin1String(prop.name()),
+                .arg(v.Describe(), QLatin1String(prop.name()),
                     why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')'));
     }
 
@@ -202,7 +202,7 @@ private:
         QObject* target, const QMetaProperty& prop, const QVariant& value, const TDeclaredValue& v, int line)
     {
         if (!prop.isWritable())
-            fail(m_file, line, QStringLiteral("property %1 is read-only").arg(QLatin1String(prop.name())));
+            Fail(m_file, line, QStringLiteral("property %1 is read-only").arg(QLatin1String(prop.name())));
         if (!prop.write(target, value)) badValue(prop, v, line);
     }
 
@@ -214,13 +214,13 @@ private:
         if (const events::TEventType* event = events::FindEventType(id)) {
             if (v.kind != TDeclaredValue::Identifier)
                 badValue(prop, v, line, QStringLiteral("a handler name is expected"));
-            const int method = findMethod(m_root, v.text);
+            const int method = FindMethod(m_root, v.text);
             if (method < 0)
-                fail(m_file, line,
+                Fail(m_file, line,
                     QStringLiteral("handler %1 not found in %2")
                         .arg(v.text, QLatin1String(m_root->metaObject()->className())));
             if (m_root->metaObject()->method(method).parameterCount() != event->parameterCount)
-                fail(m_file, line,
+                Fail(m_file, line,
                     QStringLiteral("handler %1 does not fit event %2")
                         .arg(v.text, QLatin1String(prop.name())));
             write(target, prop, event->bind(m_root, method), v, line);
@@ -254,7 +254,7 @@ private:
             for (const TDeclaredItem& item : v.items) {
                 QObject* element = collection->Add();
                 for (const TDeclaredProperty& p : item.properties)
-                    applyProperty(element, p);
+                    ApplyProperty(element, p);
             }
             return;
         }
@@ -283,7 +283,7 @@ private:
         case QMetaType::ULongLong:
         case QMetaType::Short:
         case QMetaType::UShort:
-            write(target, prop, QVariant(integerValue(prop, v, line)), v, line);
+            write(target, prop, QVariant(IntegerValue(prop, v, line)), v, line);
             return;
         case QMetaType::Double:
             if (v.kind == TDeclaredValue::Float)
@@ -316,19 +316,19 @@ private:
         default:
             break;
         }
-        fail(m_file, line,
+        Fail(m_file, line,
             QStringLiteral("property %1 has a type declared data cannot set")
                 .arg(QLatin1String(prop.name())));
     }
 
-    qint64 integerValue(const QMetaProperty& prop, const TDeclaredValue& v, int line)
+    qint64 IntegerValue(const QMetaProperty& prop, const TDeclaredValue& v, int line)
     {
         if (v.kind == TDeclaredValue::Integer) return v.integer;
         if (v.kind == TDeclaredValue::Identifier) {
             TColor color = 0;
             if (ColorFromName(v.text, color)) return color;
-            auto it = integerConstants().constFind(v.text.toLower());
-            if (it != integerConstants().constEnd()) return it.value();
+            auto it = IntegerConstants().constFind(v.text.toLower());
+            if (it != IntegerConstants().constEnd()) return it.value();
         }
         badValue(prop, v, line, QStringLiteral("an integer is expected"));
     }
@@ -347,11 +347,11 @@ private:
             else if (TComponentBase* root = AsComponent(m_root))
                 found = root->FindComponent(name);
             if (!found && module.isEmpty()) found = FindRoot(name);
-            if (!found) fail(m_file, line, QStringLiteral("no component named %1").arg(v.text));
+            if (!found) Fail(m_file, line, QStringLiteral("no component named %1").arg(v.text));
         } else if (QObject* other = FindRoot(module)) {
             TComponentBase* otherComponent = AsComponent(other);
             found = otherComponent ? otherComponent->FindComponent(name) : nullptr;
-            if (!found) fail(m_file, line, QStringLiteral("%1 has no component named %2").arg(module, name));
+            if (!found) Fail(m_file, line, QStringLiteral("%1 has no component named %2").arg(module, name));
         } else {
             m_unresolved.append({ target, QByteArray(prop.name()), module, name, m_file, line });
             return;
@@ -365,21 +365,21 @@ public:
     {
         const QMetaObject* wanted = prop.metaType().metaObject();
         if (wanted && !value->metaObject()->inherits(wanted))
-            fail(file, line,
+            Fail(file, line,
                 QStringLiteral("%1 is a %2, not a %3")
                     .arg(value->objectName(), QLatin1String(value->metaObject()->className()),
                         QLatin1String(wanted->className())));
         QVariant v = QVariant::fromValue(value);
         if (!v.convert(prop.metaType()) || !prop.write(target, v))
-            fail(file, line,
+            Fail(file, line,
                 QStringLiteral("cannot set %1 to %2").arg(QLatin1String(prop.name()), value->objectName()));
     }
 };
 
 // Resolves every waiting reference to `root` (just loaded).
-void resolvePendingFor(QObject* root)
+void ResolvePendingFor(QObject* root)
 {
-    auto& list = pending();
+    auto& list = Pending();
     for (int i = 0; i < list.size();) {
         PendingReference& r = list[i];
         if (!r.target) {
@@ -394,9 +394,9 @@ void resolvePendingFor(QObject* root)
         TComponentBase* component = AsComponent(root);
         QObject* found = component ? component->FindComponent(ref.component) : nullptr;
         if (!found)
-            fail(ref.file, ref.line,
+            Fail(ref.file, ref.line,
                 QStringLiteral("%1 has no component named %2").arg(ref.module, ref.component));
-        const QMetaProperty prop = findProperty(ref.target, QString::fromLatin1(ref.property));
+        const QMetaProperty prop = FindProperty(ref.target, QString::fromLatin1(ref.property));
         Loader::assignReference(ref.target, prop, found, ref.file, ref.line);
     }
 }
@@ -407,13 +407,13 @@ void LoadRootFromText(QObject* root, const QString& text, const QString& fileNam
 {
     const TDeclaredObject tree = ParseDeclared(text, fileName);
     Loader loader(root, fileName);
-    loader.load(tree);
+    loader.Load(tree);
     // Register the root first, so that its own references to modules loaded earlier
     // are not mistaken for waiting ones; then take on what waited for it.
-    roots().removeAll(nullptr);
-    roots().append(root);
-    pending().append(loader.unresolved());
-    resolvePendingFor(root);
+    Roots().removeAll(nullptr);
+    Roots().append(root);
+    Pending().append(loader.unresolved());
+    ResolvePendingFor(root);
 }
 
 void LoadRoot(QObject* root, const QString& fileName)
@@ -426,7 +426,7 @@ void LoadRoot(QObject* root, const QString& fileName)
 
 QObject* FindRoot(const QString& name)
 {
-    for (const QPointer<QObject>& r : roots())
+    for (const QPointer<QObject>& r : Roots())
         if (r && r->objectName().compare(name, Qt::CaseInsensitive) == 0) return r.data();
     return nullptr;
 }
@@ -434,7 +434,7 @@ QObject* FindRoot(const QString& name)
 QStringList PendingReferences()
 {
     QStringList out;
-    for (const PendingReference& r : pending())
+    for (const PendingReference& r : Pending())
         if (r.target)
             out.append(QStringLiteral("%1:%2: %3.%4").arg(r.file).arg(r.line).arg(r.module, r.component));
     return out;
@@ -442,16 +442,16 @@ QStringList PendingReferences()
 
 void CheckPendingReferences()
 {
-    for (const PendingReference& r : pending())
+    for (const PendingReference& r : Pending())
         if (r.target)
-            fail(r.file, r.line,
+            Fail(r.file, r.line,
                 QStringLiteral("reference %1.%2 was never resolved: no module %1 is loaded")
                     .arg(r.module, r.component));
 }
 
 void RegisterIntegerConstant(const QString& name, qint64 value)
 {
-    integerConstants().insert(name.toLower(), value);
+    IntegerConstants().insert(name.toLower(), value);
 }
 
 } // namespace declared

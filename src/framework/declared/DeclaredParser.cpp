@@ -11,12 +11,12 @@ public:
     {
     }
 
-    TDeclaredObject parseFile()
+    TDeclaredObject ParseFile()
     {
-        skipBlank();
-        TDeclaredObject root = parseObject();
-        skipBlank();
-        if (!atEnd()) fail(QStringLiteral("text after the final 'end'"));
+        SkipBlank();
+        TDeclaredObject root = ParseObject();
+        SkipBlank();
+        if (!AtEnd()) Fail(QStringLiteral("text after the final 'end'"));
         return root;
     }
 
@@ -26,30 +26,30 @@ private:
     int m_pos = 0;
     int m_line = 1;
 
-    [[noreturn]] void fail(const QString& what) const { failAt(m_line, what); }
-    [[noreturn]] void failAt(int line, const QString& what) const
+    [[noreturn]] void Fail(const QString& what) const { FailAt(m_line, what); }
+    [[noreturn]] void FailAt(int line, const QString& what) const
     {
         throw Exception(QStringLiteral("%1:%2: %3").arg(m_file).arg(line).arg(what));
     }
 
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    QChar peek() const { return atEnd() ? QChar() : m_text.at(m_pos); }
-    QChar take()
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+    QChar Peek() const { return AtEnd() ? QChar() : m_text.at(m_pos); }
+    QChar Take()
     {
         QChar c = m_text.at(m_pos++);
         if (c == u'\n') ++m_line;
         return c;
     }
 
-    void skipBlank()
+    void SkipBlank()
     {
-        while (!atEnd()) {
-            QChar c = peek();
+        while (!AtEnd()) {
+            QChar c = Peek();
             if (c.isSpace()) {
-                take();
+                Take();
             } else if (c == u'/' && m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == u'/') {
-                while (!atEnd() && peek() != u'\n')
-                    take();
+                while (!AtEnd() && Peek() != u'\n')
+                    Take();
             } else {
                 break;
             }
@@ -59,161 +59,161 @@ private:
     static bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
     static bool isIdentPart(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'.'; }
 
-    QString identifier()
+    QString Identifier()
     {
-        skipBlank();
-        if (!isIdentStart(peek())) fail(QStringLiteral("a name was expected"));
+        SkipBlank();
+        if (!isIdentStart(Peek())) Fail(QStringLiteral("a name was expected"));
         const int start = m_pos;
-        while (!atEnd() && isIdentPart(peek()))
-            take();
+        while (!AtEnd() && isIdentPart(Peek()))
+            Take();
         return m_text.mid(start, m_pos - start);
     }
 
-    void expect(QChar c)
+    void Expect(QChar c)
     {
-        skipBlank();
-        if (peek() != c) fail(QStringLiteral("'%1' was expected").arg(c));
-        take();
+        SkipBlank();
+        if (Peek() != c) Fail(QStringLiteral("'%1' was expected").arg(c));
+        Take();
     }
 
     // After a property's value or an object header, a new line starts the next entry.
-    bool nextIsKeyword(const QString& word)
+    bool NextIsKeyword(const QString& word)
     {
-        skipBlank();
+        SkipBlank();
         const int end = m_pos + static_cast<int>(word.size());
         if (end > m_text.size()) return false;
         if (m_text.mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
         return end == m_text.size() || !isIdentPart(m_text.at(end));
     }
 
-    TDeclaredObject parseObject()
+    TDeclaredObject ParseObject()
     {
-        skipBlank();
+        SkipBlank();
         TDeclaredObject obj;
         obj.line = m_line;
-        const QString keyword = identifier();
+        const QString keyword = Identifier();
         if (keyword.compare(u"object", Qt::CaseInsensitive) != 0
             && keyword.compare(u"inherited", Qt::CaseInsensitive) != 0)
-            failAt(obj.line, QStringLiteral("'object' was expected, found '%1'").arg(keyword));
-        obj.name = identifier();
-        expect(u':');
-        obj.className = identifier();
+            FailAt(obj.line, QStringLiteral("'object' was expected, found '%1'").arg(keyword));
+        obj.name = Identifier();
+        Expect(u':');
+        obj.className = Identifier();
         for (;;) {
-            skipBlank();
-            if (atEnd()) failAt(obj.line, QStringLiteral("object %1 has no 'end'").arg(obj.name));
-            if (nextIsKeyword(QStringLiteral("end"))) {
-                identifier();
+            SkipBlank();
+            if (AtEnd()) FailAt(obj.line, QStringLiteral("object %1 has no 'end'").arg(obj.name));
+            if (NextIsKeyword(QStringLiteral("end"))) {
+                Identifier();
                 return obj;
             }
-            if (nextIsKeyword(QStringLiteral("object")) || nextIsKeyword(QStringLiteral("inherited"))) {
-                obj.children.append(parseObject());
+            if (NextIsKeyword(QStringLiteral("object")) || NextIsKeyword(QStringLiteral("inherited"))) {
+                obj.children.append(ParseObject());
                 continue;
             }
-            obj.properties.append(parseProperty());
+            obj.properties.append(ParseProperty());
         }
     }
 
-    TDeclaredProperty parseProperty()
+    TDeclaredProperty ParseProperty()
     {
         TDeclaredProperty p;
-        skipBlank();
+        SkipBlank();
         p.line = m_line;
-        p.path = identifier();
-        expect(u'=');
-        p.value = parseValue();
+        p.path = Identifier();
+        Expect(u'=');
+        p.value = ParseValue();
         return p;
     }
 
-    TDeclaredValue parseValue()
+    TDeclaredValue ParseValue()
     {
-        skipBlank();
+        SkipBlank();
         TDeclaredValue v;
         v.line = m_line;
-        const QChar c = peek();
+        const QChar c = Peek();
         if (c == u'\'' || c == u'#') {
             v.kind = TDeclaredValue::String;
-            v.text = parseString();
+            v.text = ParseString();
         } else if (c == u'-' || c == u'+' || c.isDigit() || c == u'$') {
-            parseNumber(v);
+            ParseNumber(v);
         } else if (c == u'[') {
-            take();
+            Take();
             v.kind = TDeclaredValue::Set;
-            skipBlank();
-            while (peek() != u']') {
-                v.names.append(identifier());
-                skipBlank();
-                if (peek() == u',')
-                    take();
-                else if (peek() != u']')
-                    fail(QStringLiteral("',' or ']' was expected"));
-                skipBlank();
+            SkipBlank();
+            while (Peek() != u']') {
+                v.names.append(Identifier());
+                SkipBlank();
+                if (Peek() == u',')
+                    Take();
+                else if (Peek() != u']')
+                    Fail(QStringLiteral("',' or ']' was expected"));
+                SkipBlank();
             }
-            take();
+            Take();
         } else if (c == u'(') {
-            take();
+            Take();
             v.kind = TDeclaredValue::List;
-            skipBlank();
-            while (peek() != u')') {
-                if (atEnd()) failAt(v.line, QStringLiteral("list has no ')'"));
-                v.list.append(parseValue());
-                skipBlank();
+            SkipBlank();
+            while (Peek() != u')') {
+                if (AtEnd()) FailAt(v.line, QStringLiteral("list has no ')'"));
+                v.list.append(ParseValue());
+                SkipBlank();
             }
-            take();
+            Take();
         } else if (c == u'{') {
-            take();
+            Take();
             v.kind = TDeclaredValue::Binary;
             QByteArray hex;
-            while (!atEnd() && peek() != u'}') {
-                QChar h = take();
+            while (!AtEnd() && Peek() != u'}') {
+                QChar h = Take();
                 if (h.isSpace()) continue;
-                if (!isxdigit(h.toLatin1())) fail(QStringLiteral("binary data holds '%1'").arg(h));
+                if (!isxdigit(h.toLatin1())) Fail(QStringLiteral("binary data holds '%1'").arg(h));
                 hex.append(h.toLatin1());
             }
-            if (atEnd()) failAt(v.line, QStringLiteral("binary data has no '}'"));
-            take();
-            if (hex.size() % 2) failAt(v.line, QStringLiteral("binary data has an odd number of digits"));
+            if (AtEnd()) FailAt(v.line, QStringLiteral("binary data has no '}'"));
+            Take();
+            if (hex.size() % 2) FailAt(v.line, QStringLiteral("binary data has an odd number of digits"));
             v.bytes = QByteArray::fromHex(hex);
         } else if (c == u'<') {
-            take();
+            Take();
             v.kind = TDeclaredValue::Collection;
             for (;;) {
-                skipBlank();
-                if (peek() == u'>') {
-                    take();
+                SkipBlank();
+                if (Peek() == u'>') {
+                    Take();
                     break;
                 }
-                if (!nextIsKeyword(QStringLiteral("item")))
-                    fail(QStringLiteral("'item' or '>' was expected"));
+                if (!NextIsKeyword(QStringLiteral("item")))
+                    Fail(QStringLiteral("'item' or '>' was expected"));
                 TDeclaredItem item;
                 item.line = m_line;
-                identifier();
-                while (!nextIsKeyword(QStringLiteral("end"))) {
-                    if (atEnd()) failAt(item.line, QStringLiteral("item has no 'end'"));
-                    item.properties.append(parseProperty());
+                Identifier();
+                while (!NextIsKeyword(QStringLiteral("end"))) {
+                    if (AtEnd()) FailAt(item.line, QStringLiteral("item has no 'end'"));
+                    item.properties.append(ParseProperty());
                 }
-                identifier();
+                Identifier();
                 v.items.append(item);
             }
         } else if (isIdentStart(c)) {
             v.kind = TDeclaredValue::Identifier;
-            v.text = identifier();
+            v.text = Identifier();
         } else {
-            fail(QStringLiteral("a value was expected"));
+            Fail(QStringLiteral("a value was expected"));
         }
         return v;
     }
 
-    void parseNumber(TDeclaredValue& v)
+    void ParseNumber(TDeclaredValue& v)
     {
         const int start = m_pos;
-        if (peek() == u'-' || peek() == u'+') take();
+        if (Peek() == u'-' || Peek() == u'+') Take();
         bool hex = false;
-        if (peek() == u'$') {
-            take();
+        if (Peek() == u'$') {
+            Take();
             hex = true;
         }
-        while (!atEnd() && (peek().isLetterOrNumber() || peek() == u'.'))
-            take();
+        while (!AtEnd() && (Peek().isLetterOrNumber() || Peek() == u'.'))
+            Take();
         QString text = m_text.mid(start, m_pos - start);
         bool ok = false;
         if (hex) {
@@ -228,24 +228,24 @@ private:
             v.kind = TDeclaredValue::Integer;
             v.integer = text.toLongLong(&ok);
         }
-        if (!ok) fail(QStringLiteral("'%1' is not a number").arg(text));
+        if (!ok) Fail(QStringLiteral("'%1' is not a number").arg(text));
     }
 
     // 'abc' #13#10 'def' + 'ghi'
-    QString parseString()
+    QString ParseString()
     {
         QString out;
         for (;;) {
-            skipBlankOnLine();
-            const QChar c = peek();
+            SkipBlankOnLine();
+            const QChar c = Peek();
             if (c == u'\'') {
-                take();
+                Take();
                 for (;;) {
-                    if (atEnd() || peek() == u'\n') fail(QStringLiteral("string has no closing quote"));
-                    QChar s = take();
+                    if (AtEnd() || Peek() == u'\n') Fail(QStringLiteral("string has no closing quote"));
+                    QChar s = Take();
                     if (s == u'\'') {
-                        if (peek() == u'\'') {
-                            take();
+                        if (Peek() == u'\'') {
+                            Take();
                             out.append(u'\'');
                             continue;
                         }
@@ -254,38 +254,38 @@ private:
                     out.append(s);
                 }
             } else if (c == u'#') {
-                take();
+                Take();
                 const int start = m_pos;
-                while (!atEnd() && peek().isDigit())
-                    take();
+                while (!AtEnd() && Peek().isDigit())
+                    Take();
                 bool ok = false;
                 const uint code = m_text.mid(start, m_pos - start).toUInt(&ok);
-                if (!ok) fail(QStringLiteral("'#' must be followed by a character code"));
+                if (!ok) Fail(QStringLiteral("'#' must be followed by a character code"));
                 out.append(QChar(static_cast<char16_t>(code)));
             } else if (c == u'+') {
-                take();
-                skipBlank();
+                Take();
+                SkipBlank();
             } else {
                 return out;
             }
         }
     }
 
-    void skipBlankOnLine()
+    void SkipBlankOnLine()
     {
-        while (!atEnd() && (peek() == u' ' || peek() == u'\t' || peek() == u'\r'))
-            take();
+        while (!AtEnd() && (Peek() == u' ' || Peek() == u'\t' || Peek() == u'\r'))
+            Take();
         // A '+' at the end of a line joins the string on the next line.
-        if (peek() == u'+') {
-            take();
-            skipBlank();
+        if (Peek() == u'+') {
+            Take();
+            SkipBlank();
         }
     }
 };
 
 } // namespace
 
-QString TDeclaredValue::describe() const
+QString TDeclaredValue::Describe() const
 {
     switch (kind) {
     case Integer:
@@ -310,5 +310,5 @@ QString TDeclaredValue::describe() const
 
 TDeclaredObject ParseDeclared(const QString& text, const QString& fileName)
 {
-    return Parser(text, fileName).parseFile();
+    return Parser(text, fileName).ParseFile();
 }

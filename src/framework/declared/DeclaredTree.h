@@ -44,7 +44,7 @@ struct TDeclaredValue {
     QList<TDeclaredItem> items; // Collection
     int line = 0;
 
-    QString describe() const;
+    QString Describe() const;
 };
 
 struct TDeclaredProperty {

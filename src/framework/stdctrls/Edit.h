@@ -54,6 +54,6 @@ private:
     bool m_ctl3D = true;
     int m_maxLength = 0;
 
-    void layoutEdit();
-    void applyLook();
+    void LayoutEdit();
+    void ApplyLook();
 };

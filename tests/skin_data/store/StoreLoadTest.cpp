@@ -211,6 +211,17 @@ TEST(SkinStore, FormInfoCorrections)
             { "clientrect=10,20,100,90", "hittestlefttoppoint=0,7", "lefttoppoint=1,2",
                 "rightbottompoint=3,4" },
             QRect(), QPoint(0, 7), QPoint(10, 20), QPoint(0, 20), QPoint(10, 0), QPoint(3, 4) },
+        // A hit-test point on the top edge takes its corner point as written, too.
+        { "hit-test point on the top edge", "mask=m.bmp",
+            { "clientrect=10,20,100,90", "lefttoppoint=15,25", "righttoppoint=90,25", "leftbottompoint=15,80",
+                "rightbottompoint=90,80", "hittestlefttoppoint=7,0" },
+            RectLTRB(10, 20, 100, 90), QPoint(15, 25), QPoint(15, 25), QPoint(90, 25), QPoint(15, 80),
+            QPoint(90, 80) },
+        // Corner points sharing a row with the right bottom point stay as written.
+        { "same row", "",
+            { "clientrect=10,20,100,90", "lefttoppoint=5,5", "righttoppoint=200,5", "leftbottompoint=1,300",
+                "rightbottompoint=300,5" },
+            QRect(), QPoint(), QPoint(5, 5), QPoint(200, 5), QPoint(1, 300), QPoint(300, 5) },
         // Corner points sharing a column with the right bottom point stay as written.
         { "same column", "",
             { "clientrect=10,20,100,90", "lefttoppoint=5,5", "righttoppoint=200,5",
