@@ -2,8 +2,8 @@
 
 namespace {
 
-bool isNameStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool IsNameStart(QChar c) { return c.isLetter() || c == u'_'; }
+bool IsNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
 // Index just past the quoted text that starts at `from` (MySQL: a backslash escapes the
 // next character, a doubled quote is one quote).
@@ -61,10 +61,10 @@ TParsedSql ParseSqlParams(const QString& sql)
             next = SkipQuoted(sql, i);
         } else if (StartsComment(sql, i)) {
             next = SkipComment(sql, i);
-        } else if (c == u':' && i + 1 < sql.size() && isNameStart(sql.at(i + 1))
-            && (i == 0 || !isNameChar(sql.at(i - 1)))) {
+        } else if (c == u':' && i + 1 < sql.size() && IsNameStart(sql.at(i + 1))
+            && (i == 0 || !IsNameChar(sql.at(i - 1)))) {
             qsizetype end = i + 1;
-            while (end < sql.size() && isNameChar(sql.at(end)))
+            while (end < sql.size() && IsNameChar(sql.at(end)))
                 ++end;
             out.names.append(sql.mid(i + 1, end - i - 1));
             out.text.append(u'?');

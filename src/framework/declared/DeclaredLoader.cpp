@@ -45,11 +45,11 @@ QHash<QString, qint64>& IntegerConstants()
     return table;
 }
 
-QString where(const QString& file, int line) { return QStringLiteral("%1:%2: ").arg(file).arg(line); }
+QString Where(const QString& file, int line) { return QStringLiteral("%1:%2: ").arg(file).arg(line); }
 
 [[noreturn]] void Fail(const QString& file, int line, const QString& what)
 {
-    throw Exception(where(file, line) + what);
+    throw Exception(Where(file, line) + what);
 }
 
 QMetaProperty FindProperty(const QObject* object, const QString& name)
