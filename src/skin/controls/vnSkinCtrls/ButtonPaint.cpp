@@ -36,7 +36,7 @@ QRect TvnSkinButton::AnimationFaceRect(const vnctrls::TvnButtonFaces& faces, Tvn
 
 void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
 {
-    vnctrls::TvnSkinGeometry geometry = m_geometry;
+    vnctrls::TvnControlGeometry geometry = m_geometry;
     geometry.Parts.SkinRect = face;
     if (m_useSkinSize || ResizeMode() == TvnResizeMode::Both) {
         vnctrls::DrawPlainSkin(bitmap, geometry, m_current, false);
@@ -45,6 +45,7 @@ void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
     // A fixed-size skin on a button of any size: copied as it is, or its strip stretched
     // over the other direction.
     const vnutils::TvnNinePart& p = geometry.Parts;
+    const TvnCornerPoints& c = p.Geometry.Corners;
     const QImage source = vnutils::As32Bit(geometry.Picture);
     QImage strip;
     switch (ResizeMode()) {
@@ -53,11 +54,11 @@ void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
         return;
     case TvnResizeMode::Horizontal:
         strip = vnutils::HorizontalStrip(
-            source, face, p.LeftTop.x(), face.width() - p.RightTop.x(), Width(), p.StretchEffect);
+            source, face, c.LeftTop.x(), face.width() - c.RightTop.x(), Width(), p.Geometry.StretchEffect);
         break;
     case TvnResizeMode::Vertical:
-        strip = vnutils::VerticalStrip(
-            source, face, p.LeftTop.y(), face.height() - p.LeftBottom.y(), Height(), p.StretchEffect);
+        strip = vnutils::VerticalStrip(source, face, c.LeftTop.y(), face.height() - c.LeftBottom.y(),
+            Height(), p.Geometry.StretchEffect);
         break;
     default:
         return;

@@ -112,7 +112,7 @@ void TvnSkinCheckRadioBox::DrawFlat(QImage& bitmap, bool skinned)
 void TvnSkinCheckRadioBox::DrawFramed(QImage& bitmap, bool hot)
 {
     const auto* record = Record<TvnDataSkinCheckRadioControl>();
-    vnctrls::TvnSkinGeometry face = m_geometry;
+    vnctrls::TvnControlGeometry face = m_geometry;
     if (hot && !vnutils::RectEmpty(record->ActiveSkinRect)) face.Parts.SkinRect = record->ActiveSkinRect;
     vnctrls::DrawPlainSkin(bitmap, face, m_current, false);
 

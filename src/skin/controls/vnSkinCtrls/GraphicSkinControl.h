@@ -6,7 +6,7 @@
 #include "SkinGeometry.h"
 #include "framework/Font.h"
 
-class TvnGraphicSkinControl : public TControl {
+class TvnGraphicSkinControl : public TControl, public TvnSkinBound {
     Q_OBJECT
     Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
     Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
@@ -18,17 +18,19 @@ class TvnGraphicSkinControl : public TControl {
 public:
     explicit TvnGraphicSkinControl(QObject* owner = nullptr);
 
-    TvnSkinData* SkinData() const { return m_skinData; }
+    // The same binding and published values as TvnSkinControl.
+    const TvnSkinBinding& Skin() const { return m_skin; }
+    TvnSkinData* SkinData() const { return m_skin.Store(); }
     void SetSkinData(TvnSkinData* store);
-    QString SkinDataName() const { return m_skinDataName; }
-    void SetSkinDataName(const QString& name) { m_skinDataName = name; }
-    int SkinRecordIndex() const { return m_skinRecordIndex; }
-    QString HintTitle() const { return m_hintTitle; }
-    void SetHintTitle(const QString& title) { m_hintTitle = title; }
-    int HintImageIndex() const { return m_hintImageIndex; }
-    void SetHintImageIndex(int index) { m_hintImageIndex = index; }
-    TImageList* HintImageList() const { return m_hintImageList; }
-    void SetHintImageList(TImageList* list) { m_hintImageList = list; }
+    QString SkinDataName() const { return m_skin.Name(); }
+    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
+    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
+    QString HintTitle() const { return m_skin.HintTitle; }
+    void SetHintTitle(const QString& title) { m_skin.HintTitle = title; }
+    int HintImageIndex() const { return m_skin.HintImageIndex; }
+    void SetHintImageIndex(int index) { m_skin.HintImageIndex = index; }
+    TImageList* HintImageList() const { return m_skin.HintImageList; }
+    void SetHintImageList(TImageList* list) { m_skin.HintImageList = list; }
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
@@ -36,9 +38,9 @@ public:
     bool Windowless() const override { return true; }
 
     virtual void Paint(QPainter& painter);
-    virtual void ReadSkinRecord();
-    virtual void SkinChanged();
-    virtual void PrepareSkinChange() { m_skinRecordIndex = -1; }
+    virtual void ReadSkinRecord() { m_skin.LookUp(); }
+    void SkinChanged() override;
+    void PrepareSkinChange() override { m_skin.Drop(); }
 
     void WndProc(TMessage& message) override;
 
@@ -48,12 +50,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPointer<TvnSkinData> m_skinData;
-    QString m_skinDataName;
-    int m_skinRecordIndex = -1;
-    QString m_hintTitle;
-    int m_hintImageIndex = 0;
-    QPointer<TImageList> m_hintImageList;
+    TvnSkinBinding m_skin;
 };
 
 class TvnGraphicSkinCustomControl : public TvnGraphicSkinControl {
@@ -86,7 +83,7 @@ protected:
     void DrawSkinned(QImage& bitmap) override;
     virtual void DefaultFontChanged() { }
 
-    vnctrls::TvnSkinGeometry m_geometry;
+    vnctrls::TvnControlGeometry m_geometry;
     vnctrls::TvnCurrentGeometry m_current;
 
 private:

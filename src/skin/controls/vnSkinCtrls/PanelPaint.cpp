@@ -147,7 +147,7 @@ void TvnSkinPanel::Paint(QPainter& painter)
     // The default look, the transparent look and the paint-panel variant are drawn
     // whole into one picture.
     if (SkinRecordIndex() == -1 || m_transparentMode
-        || (!ForceBackground() && m_geometry.Parts.StretchEffect)) {
+        || (!ForceBackground() && m_geometry.Parts.Geometry.StretchEffect)) {
         TvnSkinControl::Paint(painter);
         return;
     }
@@ -165,14 +165,14 @@ void TvnSkinPanel::Paint(QPainter& painter)
 
 void TvnSkinPanel::PaintClientTileOnly(QPainter& painter)
 {
-    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
     vnutils::DrawPieces(painter, vnutils::As32Bit(m_geometry.Picture),
         vnutils::MiddlePieces(rect(), vnctrls::ClientTile(m_geometry), p.StretchEffect, p.StretchType));
 }
 
 void TvnSkinPanel::PaintBackgroundPicture(QPainter& painter, int pictureIndex)
 {
-    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
     const QImage picture = vnutils::As32Bit(SkinData()->Picture(pictureIndex));
     // A picture stretched over the client rectangle leaves the edges to the face colour.
     painter.fillRect(rect(), ToQColor(SkinData()->SkinColors.cBtnFace));

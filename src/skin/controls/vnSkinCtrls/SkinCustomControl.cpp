@@ -56,7 +56,7 @@ void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
         UpdateShapeRegion();
         Invalidate();
     }
-    if (SkinRecordIndex() != -1 && m_geometry.Parts.StretchEffect) NotifyChildrenBackground();
+    if (SkinRecordIndex() != -1 && m_geometry.Parts.Geometry.StretchEffect) NotifyChildrenBackground();
 }
 
 void TvnSkinCustomControl::SkinChanged()
@@ -124,7 +124,7 @@ void TvnSkinCustomControl::PaintBackground(QPainter& painter)
     if (m_drawBackground)
         vnutils::DrawPieces(painter, picture,
             vnutils::MiddlePieces(m_current.ClientRect, vnctrls::ClientTile(m_geometry),
-                m_geometry.Parts.StretchEffect, m_geometry.Parts.StretchType));
+                m_geometry.Parts.Geometry.StretchEffect, m_geometry.Parts.Geometry.StretchType));
     const int topHeight = m_current.ClientRect.y();
     if (!strips.Top.isNull()) painter.drawImage(0, 0, strips.Top);
     if (!strips.Left.isNull()) painter.drawImage(0, topHeight, strips.Left);

@@ -35,7 +35,7 @@ public:
     void SetUseSkinFont(bool use) { m_useSkinFont = use; }
 
     vnctrls::TvnResizeMode ResizeMode() const { return m_geometry.ResizeMode; }
-    const vnctrls::TvnSkinGeometry& Geometry() const { return m_geometry; }
+    const vnctrls::TvnControlGeometry& Geometry() const { return m_geometry; }
     // The geometry at the present size (corner points and client rectangle).
     const vnctrls::TvnCurrentGeometry& CurrentGeometry() const { return m_current; }
 
@@ -68,7 +68,7 @@ protected:
     // Whether painting goes through PaintBackground.
     bool PaintsBackgroundApart() const;
 
-    vnctrls::TvnSkinGeometry m_geometry;
+    vnctrls::TvnControlGeometry m_geometry;
     vnctrls::TvnCurrentGeometry m_current;
 
 private:
