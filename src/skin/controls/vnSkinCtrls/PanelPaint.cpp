@@ -148,7 +148,7 @@ void TvnSkinPanel::Paint(QPainter& painter)
     // whole into one picture.
     if (SkinRecordIndex() == -1 || m_transparentMode
         || (!ForceBackground() && m_geometry.Parts.Geometry.StretchEffect)) {
-        TvnSkinControl::Paint(painter);
+        PaintBuffered(painter);
         return;
     }
     if (m_borderStyle == bvNone && ResizeMode() == TvnResizeMode::Both && !m_captionMode) {
@@ -160,7 +160,10 @@ void TvnSkinPanel::Paint(QPainter& painter)
         PaintBackgroundPicture(painter, record->BGPictureIndex);
         return;
     }
-    TvnSkinCustomControl::Paint(painter);
+    if (PaintsBackgroundApart())
+        PaintBackground(painter);
+    else
+        PaintBuffered(painter);
 }
 
 void TvnSkinPanel::PaintClientTileOnly(QPainter& painter)
