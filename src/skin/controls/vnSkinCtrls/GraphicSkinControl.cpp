@@ -12,12 +12,6 @@ TvnGraphicSkinControl::TvnGraphicSkinControl(QObject* owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TvnGraphicSkinControl::SetSkinData(TvnSkinData* store)
-{
-    m_skin.SetStore(store);
-    if (store && !store->Empty()) SkinChanged();
-}
-
 void TvnGraphicSkinControl::SkinChanged()
 {
     ReadSkinRecord();
@@ -45,9 +39,7 @@ void TvnGraphicSkinControl::paintEvent(QPaintEvent*)
 
 void TvnGraphicSkinControl::WndProc(TMessage& m)
 {
-    if (m_skin.HandleSkinMessage(m, *this)) return;
-    vnctrls::FireMouseEvents(m, this, OnMouseEnter, OnMouseLeave);
-    TControl::WndProc(m);
+    if (!HandleBindingMessage(m, this)) TControl::WndProc(m);
 }
 
 // ---- TvnGraphicSkinCustomControl --------------------------------------------------------

@@ -6,41 +6,16 @@
 #include "SkinGeometry.h"
 #include "framework/Font.h"
 
-class TvnGraphicSkinControl : public TControl, public TvnSkinBound {
+class TvnGraphicSkinControl : public TControl, public TvnSkinBoundControl {
     Q_OBJECT
-    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
-    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
-    Q_PROPERTY(QString HintTitle READ HintTitle WRITE SetHintTitle)
-    Q_PROPERTY(int HintImageIndex READ HintImageIndex WRITE SetHintImageIndex)
-    Q_PROPERTY(TImageList* HintImageList READ HintImageList WRITE SetHintImageList)
-    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
-    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+    TVN_SKIN_BINDING_PROPERTIES
 public:
     explicit TvnGraphicSkinControl(QObject* owner = nullptr);
-
-    // The same binding and published values as TvnSkinControl.
-    const TvnSkinBinding& Skin() const { return m_skin; }
-    TvnSkinData* SkinData() const { return m_skin.Store(); }
-    void SetSkinData(TvnSkinData* store);
-    QString SkinDataName() const { return m_skin.Name(); }
-    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
-    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
-    QString HintTitle() const { return m_skin.HintTitle; }
-    void SetHintTitle(const QString& title) { m_skin.HintTitle = title; }
-    int HintImageIndex() const { return m_skin.HintImageIndex; }
-    void SetHintImageIndex(int index) { m_skin.HintImageIndex = index; }
-    TImageList* HintImageList() const { return m_skin.HintImageList; }
-    void SetHintImageList(TImageList* list) { m_skin.HintImageList = list; }
-
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
 
     bool Windowless() const override { return true; }
 
     virtual void Paint(QPainter& painter);
-    virtual void ReadSkinRecord() { m_skin.LookUp(); }
     void SkinChanged() override;
-    void PrepareSkinChange() override { m_skin.Drop(); }
 
     void WndProc(TMessage& message) override;
 
@@ -48,9 +23,6 @@ protected:
     virtual void DrawUnskinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     virtual void DrawSkinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    TvnSkinBinding m_skin;
 };
 
 class TvnGraphicSkinCustomControl : public TvnGraphicSkinControl {

@@ -21,3 +21,10 @@ bool TvnSkinBinding::HandleSkinMessage(const TMessage& m, TvnSkinBound& control)
         return false;
     }
 }
+
+bool TvnSkinBoundControl::HandleBindingMessage(const TMessage& m, QObject* sender)
+{
+    if (m_skin.HandleSkinMessage(m, *this)) return true;
+    vnctrls::FireMouseEvents(m, sender, OnMouseEnter, OnMouseLeave);
+    return false;
+}

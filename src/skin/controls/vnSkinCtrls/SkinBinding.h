@@ -8,6 +8,7 @@
 // The controls publish its values as their own properties (SkinData, SkinDataName,
 // HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change, so an
 // index never goes stale.
+#include "framework/Events.h"
 #include "framework/ImageList.h"
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
@@ -59,4 +60,61 @@ private:
     QPointer<TvnSkinData> m_store;
     QString m_name;
     int m_index = -1;
+};
+
+// The published face of the binding, shared by both control families: the properties the
+// declared data set (TVN_SKIN_BINDING_PROPERTIES in the class, this class among its
+// bases), the record as the control's class expects it, and the two skin-change steps.
+#define TVN_SKIN_BINDING_PROPERTIES                                                                          \
+    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)                                        \
+    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)                                 \
+    Q_PROPERTY(QString HintTitle READ HintTitle WRITE SetHintTitle)                                          \
+    Q_PROPERTY(int HintImageIndex READ HintImageIndex WRITE SetHintImageIndex)                               \
+    Q_PROPERTY(TImageList* HintImageList READ HintImageList WRITE SetHintImageList)                          \
+    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)                                                \
+    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+
+class TvnSkinBoundControl : public TvnSkinBound {
+public:
+    const TvnSkinBinding& Skin() const { return m_skin; }
+    // The store is not owned; when it is destroyed the control falls back on its default
+    // look at the next paint. Setting a loaded store runs SkinChanged.
+    TvnSkinData* SkinData() const { return m_skin.Store(); }
+    void SetSkinData(TvnSkinData* store)
+    {
+        m_skin.SetStore(store);
+        if (store && !store->Empty()) SkinChanged();
+    }
+    // Only stored: the record is looked up at the next paint or skin change.
+    QString SkinDataName() const { return m_skin.Name(); }
+    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
+    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
+    QString HintTitle() const { return m_skin.HintTitle; }
+    void SetHintTitle(const QString& title) { m_skin.HintTitle = title; }
+    int HintImageIndex() const { return m_skin.HintImageIndex; }
+    void SetHintImageIndex(int index) { m_skin.HintImageIndex = index; }
+    TImageList* HintImageList() const { return m_skin.HintImageList; }
+    void SetHintImageList(TImageList* list) { m_skin.HintImageList = list; }
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    template <class T> T* Record() const { return m_skin.Record<T>(); }
+    TvnSkinData* LoadedSkin() const { return m_skin.LoadedSkin(); }
+
+    // Looks the record up (and, in derived classes, copies what they draw from).
+    virtual void ReadSkinRecord() { m_skin.LookUp(); }
+    // Re-reads the record and repaints (derived classes also resize and reshape).
+    void SkinChanged() override = 0;
+    // Called before the store loads another skin: the index is dropped.
+    void PrepareSkinChange() override { m_skin.Drop(); }
+
+protected:
+    ~TvnSkinBoundControl() = default;
+    // The skin messages, then CM_MOUSEENTER / CM_MOUSELEAVE raise OnMouseEnter and
+    // OnMouseLeave. True when the message is done with.
+    bool HandleBindingMessage(const TMessage& message, QObject* sender);
+
+private:
+    TvnSkinBinding m_skin;
 };

@@ -69,12 +69,6 @@ TvnSkinControl::TvnSkinControl(QObject* owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TvnSkinControl::SetSkinData(TvnSkinData* store)
-{
-    m_skin.SetStore(store);
-    if (store && !store->Empty()) SkinChanged();
-}
-
 void TvnSkinControl::SetCaption(const QString& caption)
 {
     if (caption == m_caption) return;
@@ -88,8 +82,6 @@ void TvnSkinControl::changeEvent(QEvent* e)
     TControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange) EnabledChanged();
 }
-
-void TvnSkinControl::ReadSkinRecord() { m_skin.LookUp(); }
 
 void TvnSkinControl::SkinChanged()
 {
@@ -124,7 +116,7 @@ void TvnSkinControl::paintEvent(QPaintEvent*)
 
 void TvnSkinControl::WndProc(TMessage& m)
 {
-    if (m_skin.HandleSkinMessage(m, *this)) return;
+    if (HandleBindingMessage(m, this)) return;
     switch (m.Msg) {
     case msg::WM_PAINT:
         m_inPaintMessage = true;
@@ -139,7 +131,6 @@ void TvnSkinControl::WndProc(TMessage& m)
         ParentBackgroundChanged();
         return;
     default:
-        vnctrls::FireMouseEvents(m, this, OnMouseEnter, OnMouseLeave);
         break;
     }
     TControl::WndProc(m);

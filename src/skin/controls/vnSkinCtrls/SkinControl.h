@@ -29,40 +29,11 @@ private:
     QPointer<TvnSkinData> m_skinData;
 };
 
-class TvnSkinControl : public TControl, public TvnSkinBound {
+class TvnSkinControl : public TControl, public TvnSkinBoundControl {
     Q_OBJECT
-    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
-    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
-    Q_PROPERTY(QString HintTitle READ HintTitle WRITE SetHintTitle)
-    Q_PROPERTY(int HintImageIndex READ HintImageIndex WRITE SetHintImageIndex)
-    Q_PROPERTY(TImageList* HintImageList READ HintImageList WRITE SetHintImageList)
-    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
-    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+    TVN_SKIN_BINDING_PROPERTIES
 public:
     explicit TvnSkinControl(QObject* owner = nullptr);
-
-    // The binding to the store and the record; the properties below publish its values.
-    const TvnSkinBinding& Skin() const { return m_skin; }
-    // The store is not owned; when it is destroyed the control falls back on its default
-    // look at the next paint. Setting a loaded store runs SkinChanged.
-    TvnSkinData* SkinData() const { return m_skin.Store(); }
-    void SetSkinData(TvnSkinData* store);
-    // Only stored: the record is looked up at the next paint or skin change.
-    QString SkinDataName() const { return m_skin.Name(); }
-    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
-    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
-    QString HintTitle() const { return m_skin.HintTitle; }
-    void SetHintTitle(const QString& title) { m_skin.HintTitle = title; }
-    int HintImageIndex() const { return m_skin.HintImageIndex; }
-    void SetHintImageIndex(int index) { m_skin.HintImageIndex = index; }
-    TImageList* HintImageList() const { return m_skin.HintImageList; }
-    void SetHintImageList(TImageList* list) { m_skin.HintImageList = list; }
-
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-
-    template <class T> T* Record() const { return m_skin.Record<T>(); }
-    TvnSkinData* LoadedSkin() const { return m_skin.LoadedSkin(); }
 
     // Published by the controls that show one; a change repaints through CaptionChanged.
     QString Caption() const { return m_caption; }
@@ -73,12 +44,7 @@ public:
     // off-screen picture and copied.
     virtual void Paint(QPainter& painter);
 
-    // Looks the record up (and, in derived classes, copies what they draw from).
-    virtual void ReadSkinRecord();
-    // Re-reads the record and repaints (derived classes also resize and reshape).
     void SkinChanged() override;
-    // Called before the store loads another skin: the index is dropped.
-    void PrepareSkinChange() override { m_skin.Drop(); }
 
     void WndProc(TMessage& message) override;
 
@@ -100,7 +66,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TvnSkinBinding m_skin;
     QString m_caption;
     bool m_inPaintMessage = false;
 };
