@@ -52,12 +52,13 @@ TvnNinePart FormParts(bool stretch)
     p.SkinRect = kSkinRect;
     const int l = kMargins.left(), t = kMargins.top();
     const int r = kSkinRect.width() - kMargins.right(), b = kSkinRect.height() - kMargins.bottom();
-    p.ClientRect = RectLTRB(l, t, r, b);
-    p.LeftTop = { l, t };
-    p.RightTop = { r, t };
-    p.LeftBottom = { l, b };
-    p.RightBottom = { r, b };
-    p.LeftStretch = p.TopStretch = p.RightStretch = p.BottomStretch = p.StretchEffect = stretch;
+    p.Geometry.ClientRect = RectLTRB(l, t, r, b);
+    p.Geometry.Corners.LeftTop = { l, t };
+    p.Geometry.Corners.RightTop = { r, t };
+    p.Geometry.Corners.LeftBottom = { l, b };
+    p.Geometry.Corners.RightBottom = { r, b };
+    p.Geometry.LeftStretch = p.Geometry.TopStretch = p.Geometry.RightStretch = p.Geometry.BottomStretch
+        = p.Geometry.StretchEffect = stretch;
     return p;
 }
 

@@ -412,3 +412,36 @@ TEST(Button, OnPaintCanTakeOverTheCaption)
     button->OnPaint = nullptr;
     EXPECT_TRUE(HasColor(Grab(button), qRgb(0, 0, 0)));
 }
+
+// Composed faces are kept per record, size and state: a state change shows the other
+// face, coming back reuses the first, and a skin change drops them all.
+TEST(ButtonFaceCache, KeyedByStateAndDroppedOnSkinChange)
+{
+    TestSkin skin;
+    ButtonForm f;
+    TvnSkinButton* button = f.Add(10, 10, &skin.Store());
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnNormal);
+    EXPECT_EQ(button->CachedFaceCount(), 1);
+    Hover(button);
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnHot);
+    EXPECT_EQ(button->CachedFaceCount(), 2);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnNormal);
+    EXPECT_EQ(button->CachedFaceCount(), 2) << "the normal face is drawn from the cache";
+    button->SetBounds(10, 10, 120, 20);
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnNormal);
+    EXPECT_EQ(button->CachedFaceCount(), 1) << "another size drops the faces of the old one";
+
+    // The same record name now draws its normal look from the pressed face's rectangle.
+    skin.Reload("[SKINCONTROLS]\r\ncount=1\r\n0=button:button\r\n\r\n"
+                "[button]\r\npictureindex=0\r\nskinrect=80,120,120,140\r\nlefttoppoint=10,0\r\n"
+                "righttoppoint=30,0\r\nclientrect=4,2,36,18\r\n\r\n");
+    EXPECT_EQ(button->CachedFaceCount(), 0);
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnDown);
+
+    // Without the cache every paint composes anew and shows the same.
+    button->SetFaceCacheEnabled(false);
+    EXPECT_EQ(Grab(button).pixel(1, 1), kBtnDown);
+    EXPECT_EQ(button->CachedFaceCount(), 0);
+}

@@ -206,3 +206,23 @@ TEST(Panel, BorderlessPanelWithoutCaptionIsAllClientTile)
     child.SetAlign(alClient);
     EXPECT_EQ(child.geometry(), QRect(0, 0, 70, 50));
 }
+
+// The frame strips are composed once per size and skin: the caption drawn into the top
+// strip never reaches the kept strip, so a new caption shows alone.
+TEST(GroupBox, FrameStripsAreKeptAndTheCaptionIsDrawnOverACopy)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 409, 105);
+    box.SetCaption("Cliente Selecionado");
+    EXPECT_TRUE(HasColor(Grab(&box), QRect(3, 3, 40, 15), qRgb(255, 255, 255)));
+    EXPECT_EQ(box.CachedFaceCount(), 1);
+    box.SetCaption("");
+    const QImage bare = Grab(&box);
+    EXPECT_FALSE(HasColor(bare, QRect(3, 3, 400, 15), qRgb(255, 255, 255)));
+    EXPECT_EQ(bare.pixel(1, 1), kGroupFrame);
+    EXPECT_EQ(box.CachedFaceCount(), 1);
+    box.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
+    EXPECT_EQ(box.CachedFaceCount(), 0);
+}

@@ -96,15 +96,15 @@ TEST(SkinResize, EachModeCorrectsTheRequestedSize)
     EXPECT_EQ(hbar.geometry(), QRect(5, 6, 120, 20));
     hbar.SetHeight(50);
     EXPECT_EQ(hbar.Height(), 20);
-    EXPECT_EQ(hbar.CurrentGeometry().RightTop, QPoint(40 + 70, 0));
+    EXPECT_EQ(hbar.CurrentGeometry().Corners.RightTop, QPoint(40 + 70, 0));
     EXPECT_EQ(hbar.CurrentGeometry().ClientRect, QRect(10, 0, 100, 20));
 
     EXPECT_EQ(vbar.ResizeMode(), TvnResizeMode::Vertical);
     EXPECT_EQ(vbar.geometry(), QRect(5, 6, 20, 90));
-    EXPECT_EQ(vbar.CurrentGeometry().LeftBottom, QPoint(0, 80));
+    EXPECT_EQ(vbar.CurrentGeometry().Corners.LeftBottom, QPoint(0, 80));
 
     EXPECT_EQ(panel.geometry(), QRect(5, 6, 120, 90));
-    EXPECT_EQ(panel.CurrentGeometry().RightBottom, QPoint(112, 82));
+    EXPECT_EQ(panel.CurrentGeometry().Corners.RightBottom, QPoint(112, 82));
     EXPECT_EQ(panel.CurrentGeometry().ClientRect, QRect(4, 4, 112, 82));
 }
 

@@ -85,7 +85,7 @@ void AddButtons(TTexts& texts, const TvnSkinData& skin)
         const auto* b = dynamic_cast<const TvnDataSkinButtonControl*>(record.get());
         // The combo box's button is too small for a word: it carries only its arrow.
         if (!b || b->SkinRect.width() < 24) continue;
-        QRect text = b->ClientRect;
+        QRect text = b->Geometry.ClientRect;
         if (const auto* menu = dynamic_cast<const TvnDataSkinMenuButtonControl*>(b);
             menu && !RectEmpty(menu->TrackButtonRect)) {
             // The caption leaves the drop-down part, and its separator, free.
@@ -121,14 +121,15 @@ void AddFrame(TTexts& texts, const TvnSkinData& skin)
 void AddLabelsAndPanels(TTexts& texts, const TvnSkinData& skin)
 {
     const auto& label = RecordNamed<TvnDataSkinStdLabelControl>("stdlabel");
-    const QImage window = skin.MainPicture.copy(skin.ClientRect);
+    const QImage window = skin.MainPicture.copy(skin.Geometry.ClientRect);
     texts.Add("label on a window", label.FontColor, window);
     texts.Add("disabled label on a window", skin.SkinColors.cBtnShadow, window);
     for (const char* name : { "groupbox", "panel", "expanel" }) {
         const auto& r = RecordNamed<TvnDataSkinCustomControl>(name);
-        texts.Add(QString("label on ") + name, label.FontColor, r.PictureIndex, r.SkinRect, r.ClientRect);
+        texts.Add(
+            QString("label on ") + name, label.FontColor, r.PictureIndex, r.SkinRect, r.Geometry.ClientRect);
         texts.Add(QString("disabled label on ") + name, skin.SkinColors.cBtnShadow, r.PictureIndex,
-            r.SkinRect, r.ClientRect);
+            r.SkinRect, r.Geometry.ClientRect);
     }
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
     texts.Add("group box caption", group.FontColor, group.PictureIndex, group.SkinRect, group.CaptionRect);
@@ -138,14 +139,15 @@ void AddLabelsAndPanels(TTexts& texts, const TvnSkinData& skin)
     texts.Add("expandable panel caption", ex.FontColor, ex.PictureIndex, ex.SkinRect, ex.CaptionRect);
     for (const char* name : { "label", "statuspanel" }) {
         const auto& r = RecordNamed<TvnDataSkinLabelControl>(name);
-        texts.Add(name, r.FontColor, r.PictureIndex, r.SkinRect, r.ClientRect);
+        texts.Add(name, r.FontColor, r.PictureIndex, r.SkinRect, r.Geometry.ClientRect);
     }
 }
 
 void AddChecks(TTexts& texts, const TvnSkinData& skin)
 {
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
-    const QImage groupClient = Area(skin.Picture(group.PictureIndex), group.SkinRect, group.ClientRect);
+    const QImage groupClient
+        = Area(skin.Picture(group.PictureIndex), group.SkinRect, group.Geometry.ClientRect);
     for (const char* name : { "checkbox", "radiobox" }) {
         const auto& r = RecordNamed<TvnDataSkinCheckRadioControl>(name);
         const QString n = QString::fromLatin1(name);
@@ -164,24 +166,26 @@ void AddFields(TTexts& texts, const TvnSkinData& skin)
     for (const auto& record : skin.ControlSkins()) {
         const QString name = record->IDName;
         if (const auto* e = dynamic_cast<const TvnDataSkinEditControl*>(record.get())) {
-            texts.Add(name, e->FontColor, e->PictureIndex, e->SkinRect, e->ClientRect);
-            texts.Add(
-                name + " active", e->ActiveFontColor, e->PictureIndex, e->ActiveSkinRect, e->ClientRect);
-            texts.Add(name + " disabled", e->DisabledFontColor, e->PictureIndex, e->SkinRect, e->ClientRect);
+            texts.Add(name, e->FontColor, e->PictureIndex, e->SkinRect, e->Geometry.ClientRect);
+            texts.Add(name + " active", e->ActiveFontColor, e->PictureIndex, e->ActiveSkinRect,
+                e->Geometry.ClientRect);
+            texts.Add(name + " disabled", e->DisabledFontColor, e->PictureIndex, e->SkinRect,
+                e->Geometry.ClientRect);
         } else if (const auto* c = dynamic_cast<const TvnDataSkinComboBox*>(record.get())) {
-            texts.Add(name, c->FontColor, c->PictureIndex, c->SkinRect, c->ClientRect);
-            texts.Add(
-                name + " active", c->ActiveFontColor, c->PictureIndex, c->ActiveSkinRect, c->ClientRect);
+            texts.Add(name, c->FontColor, c->PictureIndex, c->SkinRect, c->Geometry.ClientRect);
+            texts.Add(name + " active", c->ActiveFontColor, c->PictureIndex, c->ActiveSkinRect,
+                c->Geometry.ClientRect);
             texts.Add(name + " item", c->FontColor, c->PictureIndex, c->ItemRect, c->ItemTextRect);
             texts.Add(
                 name + " hot item", c->ActiveFontColor, c->PictureIndex, c->ActiveItemRect, c->ItemTextRect);
             texts.Add(name + " focused item", c->FocusFontColor, c->PictureIndex, c->FocusItemRect,
                 c->ItemTextRect);
         } else if (const auto* s = dynamic_cast<const TvnDataSkinSpinEditControl*>(record.get())) {
-            texts.Add(name, s->FontColor, s->PictureIndex, s->SkinRect, s->ClientRect);
-            texts.Add(
-                name + " active", s->ActiveFontColor, s->PictureIndex, s->ActiveSkinRect, s->ClientRect);
-            texts.Add(name + " disabled", s->DisabledFontColor, s->PictureIndex, s->SkinRect, s->ClientRect);
+            texts.Add(name, s->FontColor, s->PictureIndex, s->SkinRect, s->Geometry.ClientRect);
+            texts.Add(name + " active", s->ActiveFontColor, s->PictureIndex, s->ActiveSkinRect,
+                s->Geometry.ClientRect);
+            texts.Add(name + " disabled", s->DisabledFontColor, s->PictureIndex, s->SkinRect,
+                s->Geometry.ClientRect);
         } else if (const auto* g = dynamic_cast<const TvnDataSkinGaugeControl*>(record.get())) {
             // The percentage stands over the fill and over the empty groove.
             texts.Add(name + " over the fill", g->FontColor, g->PictureIndex, g->ProgressRect,
@@ -261,7 +265,7 @@ void AddMenus(TTexts& texts, const TvnSkinData& skin)
         "disabled menu bar item", bar->UnenabledFontColor, bar->ActivePictureIndex, bar->SkinRect, text);
     const TvnDataSkinHintWindow& hint = skin.HintWindow;
     texts.Add("hint", hint.FontColor, hint.WindowPictureIndex, skin.Picture(hint.WindowPictureIndex).rect(),
-        hint.ClientRect);
+        hint.Geometry.ClientRect);
 }
 
 void AddSkinColors(TTexts& texts, const TvnSkinData& skin)

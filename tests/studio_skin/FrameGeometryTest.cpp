@@ -55,16 +55,16 @@ QRect RectOf(const std::vector<TvnLayoutObject>& objects, TvnObjectKind kind,
 TEST(StudioFrameGeometry, FrameDescriptionIsTheOneTheWindowsWereLaidOutFor)
 {
     const TvnSkinData& s = ProgramSkin();
-    EXPECT_EQ(s.LeftTopPoint, QPoint(16, 24));
-    EXPECT_EQ(s.RightTopPoint, QPoint(199, 24));
-    EXPECT_EQ(s.LeftBottomPoint, QPoint(14, 137));
-    EXPECT_EQ(s.RightBottomPoint, QPoint(200, 138));
-    EXPECT_EQ(s.ClientRect, RectLTRB(8, 24, 207, 145));
+    EXPECT_EQ(s.Geometry.Corners.LeftTop, QPoint(16, 24));
+    EXPECT_EQ(s.Geometry.Corners.RightTop, QPoint(199, 24));
+    EXPECT_EQ(s.Geometry.Corners.LeftBottom, QPoint(14, 137));
+    EXPECT_EQ(s.Geometry.Corners.RightBottom, QPoint(200, 138));
+    EXPECT_EQ(s.Geometry.ClientRect, RectLTRB(8, 24, 207, 145));
     EXPECT_EQ(s.MaskRectArea, RectLTRB(4, 4, 210, 147));
-    EXPECT_EQ(s.HitTestLeftTopPoint, QPoint(8, 8));
-    EXPECT_EQ(s.HitTestRightTopPoint, QPoint(206, 7));
-    EXPECT_EQ(s.HitTestLeftBottomPoint, QPoint(5, 142));
-    EXPECT_EQ(s.HitTestRightBottomPoint, QPoint(208, 140));
+    EXPECT_EQ(s.HitTest.LeftTop, QPoint(8, 8));
+    EXPECT_EQ(s.HitTest.RightTop, QPoint(206, 7));
+    EXPECT_EQ(s.HitTest.LeftBottom, QPoint(5, 142));
+    EXPECT_EQ(s.HitTest.RightBottom, QPoint(208, 140));
     EXPECT_EQ(s.CaptionRect, RectLTRB(10, 3, 204, 21));
     EXPECT_TRUE(vnutils::RectEmpty(s.ButtonsRect));
     EXPECT_EQ(s.ButtonsOffset, 2);
@@ -154,21 +154,21 @@ TEST(StudioFrameGeometry, SizingCornersFollowTheFrame)
 {
     const TvnFrameGeometry g = UpdateFrameGeometry(ProgramSkin(), Picture(), QSize(800, 600));
     const int dx = 800 - 215, dy = 600 - 149;
-    EXPECT_EQ(g.HitTestLeftTop, QPoint(8, 8));
-    EXPECT_EQ(g.HitTestRightTop, QPoint(206 + dx, 7));
-    EXPECT_EQ(g.HitTestLeftBottom, QPoint(5, 142 + dy));
-    EXPECT_EQ(g.HitTestRightBottom, QPoint(208 + dx, 140 + dy));
+    EXPECT_EQ(g.HitTest.LeftTop, QPoint(8, 8));
+    EXPECT_EQ(g.HitTest.RightTop, QPoint(206 + dx, 7));
+    EXPECT_EQ(g.HitTest.LeftBottom, QPoint(5, 142 + dy));
+    EXPECT_EQ(g.HitTest.RightBottom, QPoint(208 + dx, 140 + dy));
     EXPECT_EQ(g.NewMaskRectArea, RectLTRB(4, 4, 210 + dx, 147 + dy));
     EXPECT_EQ(g.NewCaptionRect, RectLTRB(10, 3, 204 + dx, 21));
-    EXPECT_EQ(g.RightBottom, QPoint(200 + dx, 138 + dy));
+    EXPECT_EQ(g.Corners.RightBottom, QPoint(200 + dx, 138 + dy));
 }
 
 TEST(StudioFrameGeometry, GroupBoxCaptionStretchesWithTheBox)
 {
     // A 409 x 105 group box draws its caption across 3,3 .. 406,18.
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
-    const TvnCornerPoints corners { group.LeftTopPoint, group.RightTopPoint, group.LeftBottomPoint,
-        group.RightBottomPoint };
+    const TvnCornerPoints corners { group.Geometry.Corners.LeftTop, group.Geometry.Corners.RightTop,
+        group.Geometry.Corners.LeftBottom, group.Geometry.Corners.RightBottom };
     EXPECT_EQ(MoveWithCorners(group.CaptionRect, corners, group.SkinRect.size(), 409 - 60, 105 - 54),
         RectLTRB(3, 3, 406, 18));
 }

@@ -17,11 +17,11 @@ namespace {
 TvnSkinFormInfo SmallFrame()
 {
     TvnSkinFormInfo info;
-    info.LeftTopPoint = QPoint(10, 20);
-    info.RightTopPoint = QPoint(90, 20);
-    info.LeftBottomPoint = QPoint(10, 50);
-    info.RightBottomPoint = QPoint(90, 50);
-    info.ClientRect = RectLTRB(5, 20, 95, 55);
+    info.Geometry.Corners.LeftTop = QPoint(10, 20);
+    info.Geometry.Corners.RightTop = QPoint(90, 20);
+    info.Geometry.Corners.LeftBottom = QPoint(10, 50);
+    info.Geometry.Corners.RightBottom = QPoint(90, 50);
+    info.Geometry.ClientRect = RectLTRB(5, 20, 95, 55);
     info.CaptionRect = RectLTRB(4, 2, 96, 16);
     info.ButtonsOffset = 1;
     return info;

@@ -148,8 +148,8 @@ TEST(StudioSkinRecords, TheValuesTheWindowsAreLaidOutWith)
     // Group boxes: a 60 x 54 face growing both ways, the caption at 3,3 .. 57,18.
     const auto& group = RecordNamed<TvnDataSkinPanelControl>("groupbox");
     EXPECT_EQ(group.SkinRect.size(), QSize(60, 54));
-    EXPECT_NE(group.RightBottomPoint.x(), 0);
-    EXPECT_NE(group.RightBottomPoint.y(), 0);
+    EXPECT_NE(group.Geometry.Corners.RightBottom.x(), 0);
+    EXPECT_NE(group.Geometry.Corners.RightBottom.y(), 0);
     EXPECT_EQ(group.CaptionRect, RectLTRB(3, 3, 57, 18));
     EXPECT_TRUE(vnutils::RectEmpty(RecordNamed<TvnDataSkinPanelControl>("panel").CaptionRect));
 
@@ -182,8 +182,8 @@ TEST(StudioSkinRecords, EveryRectangleLiesInsideItsPicture)
         ASSERT_FALSE(picture.isNull()) << record->IDName.toStdString();
         EXPECT_TRUE(picture.rect().contains(record->SkinRect)) << record->IDName.toStdString();
         const auto* custom = dynamic_cast<const TvnDataSkinCustomControl*>(record.get());
-        if (custom && !vnutils::RectEmpty(custom->ClientRect)) {
-            EXPECT_TRUE(QRect(QPoint(), custom->SkinRect.size()).contains(custom->ClientRect))
+        if (custom && !vnutils::RectEmpty(custom->Geometry.ClientRect)) {
+            EXPECT_TRUE(QRect(QPoint(), custom->SkinRect.size()).contains(custom->Geometry.ClientRect))
                 << record->IDName.toStdString();
         }
     }

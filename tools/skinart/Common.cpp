@@ -11,15 +11,16 @@ void SetNinePart(TvnDataSkinCustomControl& record, QRect client, bool tileMiddle
 {
     const int left = client.x(), top = client.y();
     const int right = vnutils::RectRight(client), bottom = vnutils::RectBottom(client);
-    record.LeftTopPoint = QPoint(left, top);
-    record.RightTopPoint = QPoint(right, top);
-    record.LeftBottomPoint = QPoint(left, bottom);
-    record.RightBottomPoint = QPoint(right, bottom);
-    record.ClientRect = client;
+    record.Geometry.Corners.LeftTop = QPoint(left, top);
+    record.Geometry.Corners.RightTop = QPoint(right, top);
+    record.Geometry.Corners.LeftBottom = QPoint(left, bottom);
+    record.Geometry.Corners.RightBottom = QPoint(right, bottom);
+    record.Geometry.ClientRect = client;
     // Faces are gradients across and even along their edges: stretching keeps both.
-    record.LeftStretch = record.TopStretch = record.RightStretch = record.BottomStretch = true;
-    record.StretchEffect = !tileMiddle;
-    record.StretchType = TvnStretchType::Full;
+    record.Geometry.LeftStretch = record.Geometry.TopStretch = record.Geometry.RightStretch
+        = record.Geometry.BottomStretch = true;
+    record.Geometry.StretchEffect = !tileMiddle;
+    record.Geometry.StretchType = TvnStretchType::Full;
 }
 
 void SetNinePart(TvnDataSkinCustomControl& record, QSize skin, int inset, bool tileMiddle)

@@ -108,11 +108,12 @@ void SetFieldGeometry(Record& r, const TFieldArt& art, const QRect& face, const 
     r.SkinRect = face;
     r.ActiveSkinRect = activeFace;
     // Fields grow only across: fixed ends left and right of the client area.
-    r.LeftTopPoint = QPoint(art.Client.x(), 0);
-    r.RightTopPoint = QPoint(vnutils::RectRight(art.Client), 0);
-    r.ClientRect = art.Client;
-    r.LeftStretch = r.TopStretch = r.RightStretch = r.BottomStretch = true;
-    r.StretchEffect = true;
+    r.Geometry.Corners.LeftTop = QPoint(art.Client.x(), 0);
+    r.Geometry.Corners.RightTop = QPoint(vnutils::RectRight(art.Client), 0);
+    r.Geometry.ClientRect = art.Client;
+    r.Geometry.LeftStretch = r.Geometry.TopStretch = r.Geometry.RightStretch = r.Geometry.BottomStretch
+        = true;
+    r.Geometry.StretchEffect = true;
     SetFont(r, Text);
     r.ActiveFontColor = ToTColor(TextBright);
 }

@@ -96,20 +96,20 @@ QImage PaintMainMask()
 
 void SetFormInfo(TvnSkinFormInfo& info, const QRect& client)
 {
-    info.LeftTopPoint = QPoint(16, 24);
-    info.RightTopPoint = QPoint(199, 24);
-    info.LeftBottomPoint = QPoint(14, 137);
-    info.RightBottomPoint = QPoint(200, 138);
-    info.ClientRect = client;
+    info.Geometry.Corners.LeftTop = QPoint(16, 24);
+    info.Geometry.Corners.RightTop = QPoint(199, 24);
+    info.Geometry.Corners.LeftBottom = QPoint(14, 137);
+    info.Geometry.Corners.RightBottom = QPoint(200, 138);
+    info.Geometry.ClientRect = client;
     info.BGPictureIndex = -1;
     info.MDIBGPictureIndex = -1;
     // Borders are even along their length, so tiling them is exact and cheap.
-    info.StretchEffect = false; // the client texture is tiled
+    info.Geometry.StretchEffect = false; // the client texture is tiled
     info.MaskRectArea = RectLTRB(4, 4, 210, 147);
-    info.HitTestLeftTopPoint = QPoint(8, 8);
-    info.HitTestRightTopPoint = QPoint(206, 7);
-    info.HitTestLeftBottomPoint = QPoint(5, 142);
-    info.HitTestRightBottomPoint = QPoint(208, 140);
+    info.HitTest.LeftTop = QPoint(8, 8);
+    info.HitTest.RightTop = QPoint(206, 7);
+    info.HitTest.LeftBottom = QPoint(5, 142);
+    info.HitTest.RightBottom = QPoint(208, 140);
     info.ButtonsRect = QRect();
     info.CaptionRect = RectLTRB(10, 3, 204, 21);
     info.ButtonsOffset = 2;

@@ -60,15 +60,16 @@ void AddGauge(TSkinBuilder& skin, TSheet& sheet, const char* name, QSize size, b
     g.PictureIndex = picGauges;
     g.SkinRect = groove;
     if (upright) {
-        g.LeftTopPoint = QPoint(0, 3);
-        g.LeftBottomPoint = QPoint(0, size.height() - 3);
-        g.ClientRect = RectLTRB(0, 3, size.width(), size.height() - 3);
+        g.Geometry.Corners.LeftTop = QPoint(0, 3);
+        g.Geometry.Corners.LeftBottom = QPoint(0, size.height() - 3);
+        g.Geometry.ClientRect = RectLTRB(0, 3, size.width(), size.height() - 3);
     } else {
-        g.LeftTopPoint = QPoint(3, 0);
-        g.RightTopPoint = QPoint(size.width() - 3, 0);
-        g.ClientRect = RectLTRB(3, 0, size.width() - 3, size.height());
+        g.Geometry.Corners.LeftTop = QPoint(3, 0);
+        g.Geometry.Corners.RightTop = QPoint(size.width() - 3, 0);
+        g.Geometry.ClientRect = RectLTRB(3, 0, size.width() - 3, size.height());
     }
-    g.LeftStretch = g.TopStretch = g.RightStretch = g.BottomStretch = g.StretchEffect = true;
+    g.Geometry.LeftStretch = g.Geometry.TopStretch = g.Geometry.RightStretch = g.Geometry.BottomStretch
+        = g.Geometry.StretchEffect = true;
     g.ProgressArea = RectLTRB(2, 2, size.width() - 2, size.height() - 2);
     g.ProgressRect = progress;
     g.Vertical = upright;
@@ -93,14 +94,15 @@ void AddTrackBar(TSkinBuilder& skin, TSheet& sheet, const char* name, bool uprig
     t.SkinRect = face;
     t.ActiveSkinRect = face;
     if (upright) {
-        t.LeftTopPoint = QPoint(0, 8);
-        t.LeftBottomPoint = QPoint(0, 72);
+        t.Geometry.Corners.LeftTop = QPoint(0, 8);
+        t.Geometry.Corners.LeftBottom = QPoint(0, 72);
     } else {
-        t.LeftTopPoint = QPoint(8, 0);
-        t.RightTopPoint = QPoint(72, 0);
+        t.Geometry.Corners.LeftTop = QPoint(8, 0);
+        t.Geometry.Corners.RightTop = QPoint(72, 0);
     }
-    t.ClientRect = upright ? RectLTRB(0, 8, 20, 72) : RectLTRB(8, 0, 72, 20);
-    t.LeftStretch = t.TopStretch = t.RightStretch = t.BottomStretch = t.StretchEffect = true;
+    t.Geometry.ClientRect = upright ? RectLTRB(0, 8, 20, 72) : RectLTRB(8, 0, 72, 20);
+    t.Geometry.LeftStretch = t.Geometry.TopStretch = t.Geometry.RightStretch = t.Geometry.BottomStretch
+        = t.Geometry.StretchEffect = true;
     t.TrackArea = groove;
     t.ButtonRect = normal;
     t.ActiveButtonRect = hot;

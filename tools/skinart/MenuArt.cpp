@@ -33,13 +33,14 @@ TWindowArt PaintWindow(QSize size, QRgb top, QRgb bottom, qreal radius)
 
 void SetWindowPoints(auto& window, QSize size, int corner)
 {
-    window.LeftTopPoint = QPoint(corner, corner);
-    window.RightTopPoint = QPoint(size.width() - corner, corner);
-    window.LeftBottomPoint = QPoint(corner, size.height() - corner);
-    window.RightBottomPoint = QPoint(size.width() - corner, size.height() - corner);
-    window.LeftStretch = window.RightStretch = window.TopStretch = window.BottomStretch = true;
-    window.StretchEffect = true;
-    window.StretchType = TvnStretchType::Full;
+    window.Geometry.Corners.LeftTop = QPoint(corner, corner);
+    window.Geometry.Corners.RightTop = QPoint(size.width() - corner, corner);
+    window.Geometry.Corners.LeftBottom = QPoint(corner, size.height() - corner);
+    window.Geometry.Corners.RightBottom = QPoint(size.width() - corner, size.height() - corner);
+    window.Geometry.LeftStretch = window.Geometry.RightStretch = window.Geometry.TopStretch
+        = window.Geometry.BottomStretch = true;
+    window.Geometry.StretchEffect = true;
+    window.Geometry.StretchType = TvnStretchType::Full;
 }
 
 void AddPopupAndHint(TSkinBuilder& skin)
@@ -52,7 +53,7 @@ void AddPopupAndHint(TSkinBuilder& skin)
     p.WindowPictureIndex = picPopup;
     p.MaskPictureIndex = picPopupMask;
     SetWindowPoints(p, popupSize, 6);
-    p.ItemsRect = RectLTRB(3, 3, 77, 57);
+    p.Geometry.ClientRect = RectLTRB(3, 3, 77, 57); // the items' area
     p.ScrollMarkerColor = ToTColor(Glyph);
     p.ScrollMarkerActiveColor = ToTColor(White);
 
@@ -64,7 +65,7 @@ void AddPopupAndHint(TSkinBuilder& skin)
     h.WindowPictureIndex = picHint;
     h.MaskPictureIndex = picHintMask;
     SetWindowPoints(h, hintSize, 6);
-    h.ClientRect = RectLTRB(4, 3, 56, 27);
+    h.Geometry.ClientRect = RectLTRB(4, 3, 56, 27);
     SetFont(h, Text);
 }
 

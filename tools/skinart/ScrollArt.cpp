@@ -130,22 +130,23 @@ void AddBarRecord(TSkinBuilder& skin, const char* name, const TBarLooks& looks, 
     // The track between the buttons grows; the increasing button lies past the last
     // fixed column or row, so it follows the bar's end.
     if (upright) {
-        s.LeftTopPoint = QPoint(0, kButton);
-        s.LeftBottomPoint = QPoint(0, trackEnd - 1);
-        s.ClientRect = RectLTRB(0, kButton, kThickness, trackEnd - 1);
+        s.Geometry.Corners.LeftTop = QPoint(0, kButton);
+        s.Geometry.Corners.LeftBottom = QPoint(0, trackEnd - 1);
+        s.Geometry.ClientRect = RectLTRB(0, kButton, kThickness, trackEnd - 1);
         s.TrackArea = RectLTRB(0, kButton, kThickness, trackEnd);
         s.DownButtonRect = RectLTRB(0, 0, kThickness, kButton);
         s.UpButtonRect = RectLTRB(0, trackEnd, kThickness, kLength);
     } else {
-        s.LeftTopPoint = QPoint(kButton, 0);
-        s.RightTopPoint = QPoint(trackEnd - 1, 0);
-        s.ClientRect = RectLTRB(kButton, 0, trackEnd - 1, kThickness);
+        s.Geometry.Corners.LeftTop = QPoint(kButton, 0);
+        s.Geometry.Corners.RightTop = QPoint(trackEnd - 1, 0);
+        s.Geometry.ClientRect = RectLTRB(kButton, 0, trackEnd - 1, kThickness);
         s.TrackArea = RectLTRB(kButton, 0, trackEnd, kThickness);
         s.DownButtonRect = RectLTRB(0, 0, kButton, kThickness);
         s.UpButtonRect = RectLTRB(trackEnd, 0, kLength, kThickness);
     }
-    s.LeftStretch = s.TopStretch = s.RightStretch = s.BottomStretch = true;
-    s.StretchEffect = true;
+    s.Geometry.LeftStretch = s.Geometry.TopStretch = s.Geometry.RightStretch = s.Geometry.BottomStretch
+        = true;
+    s.Geometry.StretchEffect = true;
     s.ActiveUpButtonRect = looks.HotIncrease;
     s.DownUpButtonRect = looks.PressedIncrease;
     s.ActiveDownButtonRect = looks.HotDecrease;

@@ -123,17 +123,18 @@ void AddTabRecord(TSkinBuilder& skin, const char* name, const TTabLooks& looks)
     t.ActiveTabRect = looks.Active;
     t.FocusTabRect = looks.Focus;
     t.MouseInTabRect = looks.MouseIn;
-    t.ClientRect = RectLTRB(3, 3, kBody.width() - 3, kBody.height() - 3);
-    t.LeftTopPoint = QPoint(6, 3);
-    t.RightTopPoint = QPoint(kBody.width() - 6, 3);
-    t.LeftBottomPoint = QPoint(6, kBody.height() - 3);
-    t.RightBottomPoint = QPoint(kBody.width() - 6, kBody.height() - 3);
+    t.Geometry.ClientRect = RectLTRB(3, 3, kBody.width() - 3, kBody.height() - 3);
+    t.Geometry.Corners.LeftTop = QPoint(6, 3);
+    t.Geometry.Corners.RightTop = QPoint(kBody.width() - 6, 3);
+    t.Geometry.Corners.LeftBottom = QPoint(6, kBody.height() - 3);
+    t.Geometry.Corners.RightBottom = QPoint(kBody.width() - 6, kBody.height() - 3);
     t.TabLeftOffset = 5;
     t.TabRightOffset = 5;
     t.TabsBGRect = looks.StripBackground;
     t.TabStretchEffect = true;
-    t.LeftStretch = t.TopStretch = t.RightStretch = t.BottomStretch = true;
-    t.StretchEffect = false; // the page's texture is tiled
+    t.Geometry.LeftStretch = t.Geometry.TopStretch = t.Geometry.RightStretch = t.Geometry.BottomStretch
+        = true;
+    t.Geometry.StretchEffect = false; // the page's texture is tiled
     SetFont(t, TextMuted);
     t.ActiveFontColor = ToTColor(TextBright);
     t.FocusFontColor = ToTColor(White);

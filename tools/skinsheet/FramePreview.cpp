@@ -108,9 +108,7 @@ void DrawObjects(QImage& top, const TvnSkinData& skin, std::vector<TObject>& obj
 QImage RenderFrame(const TvnSkinData& skin, const TFrameLook& look)
 {
     const QSize size = look.Size;
-    const TvnNinePart parts { QRect(QPoint(), skin.MainPicture.size()), skin.LeftTopPoint, skin.RightTopPoint,
-        skin.LeftBottomPoint, skin.RightBottomPoint, skin.ClientRect, skin.LeftStretch, skin.TopStretch,
-        skin.RightStretch, skin.BottomStretch, skin.StretchEffect, skin.StretchType };
+    const TvnNinePart parts { QRect(QPoint(), skin.MainPicture.size()), skin.Geometry };
     const TvnNinePartTarget to = StandardTarget(parts, size);
     TvnFrameStrips strips = BuildFrameStrips(skin.MainPicture, parts, to);
 
@@ -130,7 +128,7 @@ QImage RenderFrame(const TvnSkinData& skin, const TFrameLook& look)
         QPainter p(&window);
         const TvnFrameGeometry g = UpdateFrameGeometry(skin, skin.MainPicture.size(), size);
         const QRect client = g.NewClientRect;
-        const QImage tile = Part(skin.MainPicture, skin.ClientRect);
+        const QImage tile = Part(skin.MainPicture, skin.Geometry.ClientRect);
         p.save();
         p.setClipRect(client);
         for (int y = client.y(); y < RectBottom(client); y += tile.height())
@@ -147,7 +145,7 @@ QImage RenderFrame(const TvnSkinData& skin, const TFrameLook& look)
 
     // The window's shape: what the mask leaves of it.
     TvnNinePart maskParts = parts;
-    maskParts.ClientRect = skin.MaskRectArea;
+    maskParts.Geometry.ClientRect = skin.MaskRectArea;
     const auto region = WindowRegionFromMask(skin.MainMask, maskParts, StandardTarget(maskParts, size));
     if (!region) return window;
     QImage shaped(size, QImage::Format_ARGB32_Premultiplied);

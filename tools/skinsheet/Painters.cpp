@@ -173,10 +173,8 @@ void PaintPanel(QPainter& p, const TvnSkinData& skin, const TvnDataSkinPanelCont
     p.drawImage(at.topLeft(), ComposeFace(skin, r, r.SkinRect, at.size()));
     if (RectEmpty(r.CaptionRect) || caption.isEmpty()) return;
     const QSize skinSize = r.SkinRect.size();
-    const veneer::TvnCornerPoints corners { r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint,
-        r.RightBottomPoint };
-    const QRect area = veneer::MoveWithCorners(
-        r.CaptionRect, corners, skinSize, at.width() - skinSize.width(), at.height() - skinSize.height())
+    const QRect area = MoveWithCorners(r.CaptionRect, r.Geometry.Corners, skinSize,
+        at.width() - skinSize.width(), at.height() - skinSize.height())
                            .translated(at.topLeft());
     const QFont font = FontOf(r);
     const int textWidth = QFontMetrics(font).horizontalAdvance(caption);
@@ -257,8 +255,8 @@ void PaintScrollBar(QPainter& p, const TvnSkinData& skin, const TvnDataSkinScrol
     const int grow = upright ? face.height() - r.SkinRect.height() : face.width() - r.SkinRect.width();
     // Parts past the fixed start follow the bar's end.
     const auto follow = [&](QRect rect) {
-        if (upright && rect.y() > r.LeftBottomPoint.y()) rect.translate(0, grow);
-        if (!upright && rect.x() > r.RightTopPoint.x()) rect.translate(grow, 0);
+        if (upright && rect.y() > r.Geometry.Corners.LeftBottom.y()) rect.translate(0, grow);
+        if (!upright && rect.x() > r.Geometry.Corners.RightTop.x()) rect.translate(grow, 0);
         return rect.translated(at.topLeft());
     };
     const QRect track = (upright ? QRect(r.TrackArea.topLeft(), r.TrackArea.size() + QSize(0, grow))
@@ -364,9 +362,7 @@ void PaintTabs(QPainter& p, const TvnSkinData& skin, const TvnDataSkinTabControl
 
     // The page's frame below the tabs.
     const QRect body(at.x(), at.y() + tabHeight, at.width(), at.height() - tabHeight);
-    TvnNinePart parts { r.SkinRect, r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint,
-        r.ClientRect, r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect,
-        r.StretchType };
+    const TvnNinePart parts { r.SkinRect, r.Geometry };
     QImage frame;
     ComposeNineParts(frame, picture, parts, StandardTarget(parts, body.size()));
     p.drawImage(body.topLeft(), frame);

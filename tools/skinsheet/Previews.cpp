@@ -95,9 +95,10 @@ void PaintSampleContent(QPainter& p, const TvnSkinData& skin, const QRect& clien
     tabs.Focused = false;
     PaintTabs(p, skin, *tab, pages, { names[0], names[1], names[2], names[3], names[4] }, tabs);
     const int tabHeight = tab->TabRect.height();
-    const QRect page = pages.adjusted(tab->ClientRect.x() + 4, tabHeight + tab->ClientRect.y() + 4,
-        -(tab->SkinRect.width() - RectRight(tab->ClientRect)) - 4,
-        -(tab->SkinRect.height() - RectBottom(tab->ClientRect)) - 28);
+    const QRect page
+        = pages.adjusted(tab->Geometry.ClientRect.x() + 4, tabHeight + tab->Geometry.ClientRect.y() + 4,
+            -(tab->SkinRect.width() - RectRight(tab->Geometry.ClientRect)) - 4,
+            -(tab->SkinRect.height() - RectBottom(tab->Geometry.ClientRect)) - 28);
     const QRect gridAt = page.adjusted(0, 0, -19, 0);
     QList<QStringList> rows;
     for (int i = 1; i <= 12; ++i)
@@ -184,10 +185,9 @@ TTiles MenuPreviews(const TvnSkinData& skin)
     const QImage window = skin.Picture(w.WindowPictureIndex);
     if (item && !window.isNull()) {
         const QSize size(190, 3 * 20 + 7 + 2 * 20 + 6);
-        const QRect items = QRect(w.ItemsRect.topLeft(), w.ItemsRect.size() + size - window.size());
-        TvnNinePart parts { window.rect(), w.LeftTopPoint, w.RightTopPoint, w.LeftBottomPoint,
-            w.RightBottomPoint, w.ItemsRect, w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch,
-            w.StretchEffect, w.StretchType };
+        const QRect& itemsRect = w.Geometry.ClientRect;
+        const QRect items = QRect(itemsRect.topLeft(), itemsRect.size() + size - window.size());
+        const TvnNinePart parts { window.rect(), w.Geometry };
         QImage menu;
         ComposeNineParts(menu, window, parts, StandardTarget(parts, size));
         QPainter p(&menu);
@@ -241,14 +241,13 @@ TTiles MenuPreviews(const TvnSkinData& skin)
         const QFont font = SkinFont(h.FontName, h.FontHeight, h.FontStyle);
         const QString text = QStringLiteral("Minimize");
         const QSize size(QFontMetrics(font).horizontalAdvance(text) + 16, hintPicture.height());
-        TvnNinePart parts { hintPicture.rect(), h.LeftTopPoint, h.RightTopPoint, h.LeftBottomPoint,
-            h.RightBottomPoint, h.ClientRect, h.LeftStretch, h.TopStretch, h.RightStretch, h.BottomStretch,
-            h.StretchEffect, h.StretchType };
+        const TvnNinePart parts { hintPicture.rect(), h.Geometry };
         QImage hint;
         ComposeNineParts(hint, hintPicture, parts, StandardTarget(parts, size));
         QPainter p(&hint);
-        DrawLine(p, QRect(h.ClientRect.topLeft(), h.ClientRect.size() + size - hintPicture.size()), text,
-            font, h.FontColor);
+        const QRect& client = h.Geometry.ClientRect;
+        DrawLine(
+            p, QRect(client.topLeft(), client.size() + size - hintPicture.size()), text, font, h.FontColor);
         p.end();
         tiles.push_back({ QStringLiteral("hint window"), hint });
     }

@@ -11,9 +11,11 @@ namespace sheet {
 
 TResize ResizeMode(const TvnDataSkinCustomControl& r)
 {
-    if (r.RightBottomPoint.x() != 0 && r.RightBottomPoint.y() != 0) return TResize::Both;
-    if (r.RightTopPoint.x() != 0 || r.RightTopPoint.y() != 0) return TResize::Across;
-    if (r.LeftBottomPoint.x() != 0 || r.LeftBottomPoint.y() != 0) return TResize::Down;
+    if (r.Geometry.Corners.RightBottom.x() != 0 && r.Geometry.Corners.RightBottom.y() != 0)
+        return TResize::Both;
+    if (r.Geometry.Corners.RightTop.x() != 0 || r.Geometry.Corners.RightTop.y() != 0) return TResize::Across;
+    if (r.Geometry.Corners.LeftBottom.x() != 0 || r.Geometry.Corners.LeftBottom.y() != 0)
+        return TResize::Down;
     return TResize::Fixed;
 }
 
@@ -38,19 +40,17 @@ QImage ComposeFace(const TvnSkinData& skin, const TvnDataSkinCustomControl& r, c
     size = SizeFor(r, size);
     switch (ResizeMode(r)) {
     case TResize::Both: {
-        TvnNinePart parts { face, r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint,
-            r.ClientRect, r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect,
-            r.StretchType };
+        const TvnNinePart parts { face, r.Geometry };
         QImage target;
         ComposeNineParts(target, picture, parts, StandardTarget(parts, size));
         return target;
     }
     case TResize::Across:
-        return HorizontalStrip(picture, face, r.LeftTopPoint.x(), face.width() - r.RightTopPoint.x(),
-            size.width(), r.StretchEffect);
+        return HorizontalStrip(picture, face, r.Geometry.Corners.LeftTop.x(),
+            face.width() - r.Geometry.Corners.RightTop.x(), size.width(), r.Geometry.StretchEffect);
     case TResize::Down:
-        return VerticalStrip(picture, face, r.LeftTopPoint.y(), face.height() - r.LeftBottomPoint.y(),
-            size.height(), r.StretchEffect);
+        return VerticalStrip(picture, face, r.Geometry.Corners.LeftTop.y(),
+            face.height() - r.Geometry.Corners.LeftBottom.y(), size.height(), r.Geometry.StretchEffect);
     case TResize::Fixed:
         break;
     }
@@ -62,7 +62,7 @@ QRect ClientAt(const TvnDataSkinCustomControl& r, QSize size)
     size = SizeFor(r, size);
     const int dx = size.width() - r.SkinRect.width();
     const int dy = size.height() - r.SkinRect.height();
-    return QRect(r.ClientRect.topLeft(), r.ClientRect.size() + QSize(dx, dy));
+    return QRect(r.Geometry.ClientRect.topLeft(), r.Geometry.ClientRect.size() + QSize(dx, dy));
 }
 
 QImage Part(const QImage& picture, const QRect& rect)
@@ -126,13 +126,13 @@ QColor GroupFace(const TvnSkinData& skin)
     const auto* group
         = skin.ControlSkinAs<TvnDataSkinPanelControl>(skin.FindControlSkin(QStringLiteral("groupbox")));
     if (!group) return QColor(Qt::gray);
-    const QPoint inside = group->SkinRect.topLeft() + group->ClientRect.topLeft() + QPoint(1, 1);
+    const QPoint inside = group->SkinRect.topLeft() + group->Geometry.ClientRect.topLeft() + QPoint(1, 1);
     return skin.Picture(group->PictureIndex).pixelColor(inside);
 }
 
 QColor WindowFace(const TvnSkinData& skin)
 {
-    return skin.MainPicture.pixelColor(skin.ClientRect.topLeft() + QPoint(1, 1));
+    return skin.MainPicture.pixelColor(skin.Geometry.ClientRect.topLeft() + QPoint(1, 1));
 }
 
 QImage Canvas(QSize size, const QColor& background)

@@ -54,11 +54,11 @@ TEST(FrameStrips, AStripWithoutSizeOrEdgeIsNotBuilt)
     const QImage picture = CoordinatePicture(30, 30);
     TvnNinePart parts;
     parts.SkinRect = QRect(0, 0, 20, 20);
-    parts.ClientRect = RectLTRB(0, 4, 16, 16); // no left border
-    parts.LeftTop = { 3, 4 };
-    parts.RightTop = { 3, 4 }; // no top edge span
-    parts.LeftBottom = { 2, 12 };
-    parts.RightBottom = { 14, 12 };
+    parts.Geometry.ClientRect = RectLTRB(0, 4, 16, 16); // no left border
+    parts.Geometry.Corners.LeftTop = { 3, 4 };
+    parts.Geometry.Corners.RightTop = { 3, 4 }; // no top edge span
+    parts.Geometry.Corners.LeftBottom = { 2, 12 };
+    parts.Geometry.Corners.RightBottom = { 14, 12 };
     const TvnFrameStrips strips = BuildFrameStrips(picture, parts, StandardTarget(parts, { 40, 30 }));
     EXPECT_TRUE(strips.Top.isNull());
     EXPECT_TRUE(strips.Left.isNull());
@@ -71,12 +71,12 @@ TEST(FrameStrips, MaskStripsAreTiledEvenWhereThePictureStretches)
     const QImage picture = CoordinatePicture(30, 30);
     TvnNinePart parts;
     parts.SkinRect = QRect(0, 0, 20, 20);
-    parts.ClientRect = RectLTRB(4, 4, 16, 16);
-    parts.LeftTop = { 5, 4 };
-    parts.RightTop = { 15, 4 };
-    parts.LeftBottom = { 4, 16 };
-    parts.RightBottom = { 16, 16 };
-    parts.TopStretch = true;
+    parts.Geometry.ClientRect = RectLTRB(4, 4, 16, 16);
+    parts.Geometry.Corners.LeftTop = { 5, 4 };
+    parts.Geometry.Corners.RightTop = { 15, 4 };
+    parts.Geometry.Corners.LeftBottom = { 4, 16 };
+    parts.Geometry.Corners.RightBottom = { 16, 16 };
+    parts.Geometry.TopStretch = true;
     const TvnFrameStrips strips = BuildMaskStrips(picture, parts, StandardTarget(parts, { 45, 20 }));
     for (int x = 5; x < 40; ++x)
         EXPECT_EQ(Red(strips.Top, x, 0), 5 + (x - 5) % 10) << x;

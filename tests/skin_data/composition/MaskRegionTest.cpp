@@ -132,12 +132,12 @@ TEST(MaskRegion, WindowRegionIsTheClientAreaAndTheBlackOfTheTiledMaskBorder)
         mask.setPixel(p, kWhite);
     TvnNinePart parts;
     parts.SkinRect = QRect(0, 0, 12, 12);
-    parts.ClientRect = RectLTRB(2, 2, 10, 10);
-    parts.LeftTop = { 2, 2 };
-    parts.RightTop = { 10, 2 };
-    parts.LeftBottom = { 2, 10 };
-    parts.RightBottom = { 10, 10 };
-    parts.TopStretch = true; // masks are tiled all the same
+    parts.Geometry.ClientRect = RectLTRB(2, 2, 10, 10);
+    parts.Geometry.Corners.LeftTop = { 2, 2 };
+    parts.Geometry.Corners.RightTop = { 10, 2 };
+    parts.Geometry.Corners.LeftBottom = { 2, 10 };
+    parts.Geometry.Corners.RightBottom = { 10, 10 };
+    parts.Geometry.TopStretch = true; // masks are tiled all the same
 
     const auto region = WindowRegionFromMask(mask, parts, StandardTarget(parts, { 30, 17 }));
     ASSERT_TRUE(region.has_value());

@@ -17,11 +17,11 @@ TvnNinePart SmallParts()
 {
     TvnNinePart p;
     p.SkinRect = QRect(3, 2, 14, 8);
-    p.ClientRect = RectLTRB(2, 3, 12, 6);
-    p.LeftTop = { 2, 3 };
-    p.RightTop = { 12, 3 };
-    p.LeftBottom = { 2, 6 };
-    p.RightBottom = { 12, 6 };
+    p.Geometry.ClientRect = RectLTRB(2, 3, 12, 6);
+    p.Geometry.Corners.LeftTop = { 2, 3 };
+    p.Geometry.Corners.RightTop = { 12, 3 };
+    p.Geometry.Corners.LeftBottom = { 2, 6 };
+    p.Geometry.Corners.RightBottom = { 12, 6 };
     return p;
 }
 
@@ -70,7 +70,7 @@ TEST(NinePart, StretchedEdgeSpreadsEverySourceColumnEvenly)
 {
     const QImage picture = CoordinatePicture(40, 20);
     TvnNinePart parts = SmallParts();
-    parts.TopStretch = true;
+    parts.Geometry.TopStretch = true;
     const QImage target = Compose(picture, parts, { 14 + 30, 8 }); // edge 10 -> 40 columns
     for (int x = 2; x < 42; ++x)
         EXPECT_EQ(Red(target, x, 0), 5 + (x - 2) / 4) << x;
@@ -93,10 +93,10 @@ TEST(NinePart, StretchedMiddleFollowsItsStretchType)
 {
     const QImage picture = CoordinatePicture(40, 20);
     TvnNinePart parts = SmallParts(); // client 10 x 3 at picture (5, 5)
-    parts.StretchEffect = true;
+    parts.Geometry.StretchEffect = true;
     const QSize size(14 + 15, 8 + 6); // client 25 x 9
 
-    parts.StretchType = TvnStretchType::Horz; // own width, stretched down, repeated across
+    parts.Geometry.StretchType = TvnStretchType::Horz; // own width, stretched down, repeated across
     QImage target = Compose(picture, parts, size);
     for (int y = 3; y < 12; ++y)
         for (int x = 2; x < 27; ++x) {
@@ -104,7 +104,7 @@ TEST(NinePart, StretchedMiddleFollowsItsStretchType)
             EXPECT_EQ(Green(target, x, y), 5 + (y - 3) / 3);
         }
 
-    parts.StretchType = TvnStretchType::Vert; // own height, stretched across, repeated down
+    parts.Geometry.StretchType = TvnStretchType::Vert; // own height, stretched across, repeated down
     target = Compose(picture, parts, { 14 + 10, 8 + 4 }); // client 20 x 7
     for (int y = 3; y < 10; ++y)
         for (int x = 2; x < 22; ++x) {
@@ -112,7 +112,7 @@ TEST(NinePart, StretchedMiddleFollowsItsStretchType)
             EXPECT_EQ(Green(target, x, y), 5 + (y - 3) % 3);
         }
 
-    parts.StretchType = TvnStretchType::Full;
+    parts.Geometry.StretchType = TvnStretchType::Full;
     target = Compose(picture, parts, { 14 + 10, 8 + 6 }); // client 20 x 9
     for (int y = 3; y < 12; ++y)
         for (int x = 2; x < 22; ++x) {
@@ -139,7 +139,7 @@ TEST(NinePart, DegenerateCornersOrAnEmptySourceOnlySizeTheTarget)
 {
     const QImage picture = CoordinatePicture(40, 20);
     TvnNinePart parts = SmallParts();
-    parts.RightBottom.setX(parts.LeftTop.x());
+    parts.Geometry.Corners.RightBottom.setX(parts.Geometry.Corners.LeftTop.x());
     QImage target = Compose(picture, parts, { 33, 17 });
     EXPECT_EQ(target.size(), QSize(33, 17));
     EXPECT_EQ(target, Filled(33, 17, qRgb(0, 0, 0)));
@@ -156,7 +156,7 @@ TEST(NinePart, ZeroTileSizesAndSkinRectanglesOutsideThePictureDrawOnlyWhatExists
     const QImage picture = CoordinatePicture(12, 10);
     TvnNinePart parts = SmallParts();
     parts.SkinRect = QRect(-4, 3, 14, 8);
-    parts.RightTop.setX(parts.LeftTop.x());
+    parts.Geometry.Corners.RightTop.setX(parts.Geometry.Corners.LeftTop.x());
     const QImage target = Compose(picture, parts, { 60, 40 });
     ASSERT_EQ(target.size(), QSize(60, 40));
     for (int y = 0; y < 40; ++y)
@@ -192,11 +192,11 @@ TEST(NinePart, ControlsGrowingOneWayMoveOnlyThosePoints)
 {
     TvnNinePart parts = SmallParts();
     const TvnNinePartTarget across = StandardTarget(parts, { 30, 20 }, TvnGrowth::Horizontal);
-    EXPECT_EQ(across.RightTop, QPoint(28, 3));
-    EXPECT_EQ(across.LeftBottom, QPoint(2, 6));
+    EXPECT_EQ(across.Corners.RightTop, QPoint(28, 3));
+    EXPECT_EQ(across.Corners.LeftBottom, QPoint(2, 6));
     EXPECT_EQ(across.ClientRect, RectLTRB(2, 3, 28, 6));
     const TvnNinePartTarget down = StandardTarget(parts, { 30, 20 }, TvnGrowth::Vertical);
-    EXPECT_EQ(down.RightBottom, QPoint(12, 18));
+    EXPECT_EQ(down.Corners.RightBottom, QPoint(12, 18));
     EXPECT_EQ(down.ClientRect, RectLTRB(2, 3, 12, 18));
 }
 
@@ -234,10 +234,10 @@ TEST(NinePart, AnyTargetGeometryDrawsOnlyPixelsOfTheSkinRectangle)
         TvnNinePartTarget to;
         to.Size = QSize(Between(random, 1, 90), Between(random, 1, 90));
         auto point = [&] { return QPoint(Between(random, -20, 110), Between(random, -20, 110)); };
-        to.LeftTop = point();
-        to.RightTop = point();
-        to.LeftBottom = point();
-        to.RightBottom = point();
+        to.Corners.LeftTop = point();
+        to.Corners.RightTop = point();
+        to.Corners.LeftBottom = point();
+        to.Corners.RightBottom = point();
         to.ClientRect = RectLTRB(Between(random, -10, 60), Between(random, -10, 60),
             Between(random, -10, 100), Between(random, -10, 100));
         QImage target;

@@ -41,13 +41,14 @@ TvnNinePart PartsFor(const Case& c, bool stretch)
     p.SkinRect = c.skinRect;
     const int l = c.margins.left(), t = c.margins.top();
     const int r = c.skinRect.width() - c.margins.right(), b = c.skinRect.height() - c.margins.bottom();
-    p.ClientRect = RectLTRB(l, t, r, b);
-    p.LeftTop = { l, t };
-    p.RightTop = { r, t };
-    p.LeftBottom = { l, b };
-    p.RightBottom = { r, b };
-    p.LeftStretch = p.TopStretch = p.RightStretch = p.BottomStretch = p.StretchEffect = stretch;
-    p.StretchType = TvnStretchType::Full;
+    p.Geometry.ClientRect = RectLTRB(l, t, r, b);
+    p.Geometry.Corners.LeftTop = { l, t };
+    p.Geometry.Corners.RightTop = { r, t };
+    p.Geometry.Corners.LeftBottom = { l, b };
+    p.Geometry.Corners.RightBottom = { r, b };
+    p.Geometry.LeftStretch = p.Geometry.TopStretch = p.Geometry.RightStretch = p.Geometry.BottomStretch
+        = p.Geometry.StretchEffect = stretch;
+    p.Geometry.StretchType = TvnStretchType::Full;
     return p;
 }
 

@@ -24,27 +24,28 @@ inline vnutils::TvnNinePart RandomNinePart(std::mt19937& random, QPoint origin, 
         p.SkinRect = QRect(origin, QSize(sw, sh));
         const int l = Between(random, 1, sw - 3), r = Between(random, l + 1, sw - 1);
         const int t = Between(random, 1, sh - 3), b = Between(random, t + 1, sh - 1);
-        p.ClientRect = QRect(l, t, r - l, b - t);
+        p.Geometry.ClientRect = QRect(l, t, r - l, b - t);
         const int ltx = Between(random, l, r - 1), rtx = Between(random, ltx + 1, r);
         const int lbx = Between(random, l, r - 1), rbx = Between(random, lbx + 1, r);
         const int lty = Between(random, t, b - 1), lby = Between(random, lty + 1, b);
         const int rty = Between(random, t, b - 1), rby = Between(random, rty + 1, b);
-        p.LeftTop = { ltx, lty };
-        p.RightTop = { rtx, rty };
-        p.LeftBottom = { lbx, lby };
-        p.RightBottom = { rbx, rby };
-    } while (p.RightBottom.x() == p.LeftTop.x() || p.RightBottom.y() == p.LeftTop.y());
+        p.Geometry.Corners.LeftTop = { ltx, lty };
+        p.Geometry.Corners.RightTop = { rtx, rty };
+        p.Geometry.Corners.LeftBottom = { lbx, lby };
+        p.Geometry.Corners.RightBottom = { rbx, rby };
+    } while (p.Geometry.Corners.RightBottom.x() == p.Geometry.Corners.LeftTop.x()
+        || p.Geometry.Corners.RightBottom.y() == p.Geometry.Corners.LeftTop.y());
     return p;
 }
 
 inline void RandomFlags(std::mt19937& random, vnutils::TvnNinePart& p)
 {
-    p.LeftStretch = Between(random, 0, 1);
-    p.TopStretch = Between(random, 0, 1);
-    p.RightStretch = Between(random, 0, 1);
-    p.BottomStretch = Between(random, 0, 1);
-    p.StretchEffect = Between(random, 0, 1);
-    p.StretchType = static_cast<TvnStretchType>(Between(random, 0, 2));
+    p.Geometry.LeftStretch = Between(random, 0, 1);
+    p.Geometry.TopStretch = Between(random, 0, 1);
+    p.Geometry.RightStretch = Between(random, 0, 1);
+    p.Geometry.BottomStretch = Between(random, 0, 1);
+    p.Geometry.StretchEffect = Between(random, 0, 1);
+    p.Geometry.StretchType = static_cast<TvnStretchType>(Between(random, 0, 2));
 }
 
 } // namespace testimg

@@ -163,7 +163,7 @@ TEST(SkinRecords, NewAndMissingSectionRecordsHoldTheDefaults)
     EXPECT_EQ(button->AnimateInterval, 25);
     EXPECT_EQ(button->GlowLayerPictureIndex, -1);
     EXPECT_EQ(button->GlowLayerAlphaBlendValue, 255);
-    EXPECT_EQ(button->StretchType, TvnStretchType::Full);
+    EXPECT_EQ(button->Geometry.StretchType, TvnStretchType::Full);
 
     EXPECT_EQ(TvnDataSkinStdLabelControl("stdlabel").ActiveFontColor, 16711680u);
     EXPECT_EQ(Loaded<TvnDataSkinStdLabelControl>("stdlabel", IniOf({ "[stdlabel]", "fontcolor=5" }))
@@ -219,9 +219,9 @@ TEST(SkinRecords, RulesAfterReading)
     EXPECT_EQ(item->ActiveArrowImageRect, RectLTRB(0, 0, 4, 4));
 
     auto updown = Loaded<TvnDataSkinUpDownControl>("vupdown", ini);
-    EXPECT_EQ(updown->LeftTopPoint, QPoint());
-    EXPECT_EQ(updown->RightBottomPoint, QPoint());
-    EXPECT_TRUE(updown->ClientRect == QRect());
+    EXPECT_EQ(updown->Geometry.Corners.LeftTop, QPoint());
+    EXPECT_EQ(updown->Geometry.Corners.RightBottom, QPoint());
+    EXPECT_TRUE(updown->Geometry.ClientRect == QRect());
     EXPECT_EQ(updown->UpButtonRect, RectLTRB(0, 0, 16, 8));
 
     auto user = Loaded<TvnDataUserObject>("user", ini);

@@ -106,19 +106,19 @@ TEST(SkinStore, LoadsEverySectionOfAPackedSkin)
     EXPECT_EQ(store.PictureNames, QStringList({ "controls.bmp", "glow.bmp" }));
     EXPECT_EQ(store.MaskPictureName, "mask.bmp");
 
-    EXPECT_EQ(store.LeftTopPoint, QPoint(16, 24));
-    EXPECT_EQ(store.RightBottomPoint, QPoint(200, 138));
-    EXPECT_EQ(store.ClientRect, RectLTRB(8, 24, 207, 145));
+    EXPECT_EQ(store.Geometry.Corners.LeftTop, QPoint(16, 24));
+    EXPECT_EQ(store.Geometry.Corners.RightBottom, QPoint(200, 138));
+    EXPECT_EQ(store.Geometry.ClientRect, RectLTRB(8, 24, 207, 145));
     EXPECT_EQ(store.MaskRectArea, RectLTRB(4, 4, 210, 147));
-    EXPECT_EQ(store.HitTestRightTopPoint, QPoint(206, 7));
+    EXPECT_EQ(store.HitTest.RightTop, QPoint(206, 7));
     EXPECT_EQ(store.CaptionRect, RectLTRB(10, 3, 204, 21));
     EXPECT_EQ(store.ButtonsOffset, 2);
     EXPECT_EQ(store.BorderWidth, 4);
     EXPECT_EQ(store.FormMinWidth, 200);
     EXPECT_EQ(store.InactiveEffect, TvnInactiveEffect::ieDarkness);
-    EXPECT_TRUE(store.TopStretch);
-    EXPECT_FALSE(store.LeftStretch);
-    EXPECT_EQ(store.StretchType, TvnStretchType::Vert);
+    EXPECT_TRUE(store.Geometry.TopStretch);
+    EXPECT_FALSE(store.Geometry.LeftStretch);
+    EXPECT_EQ(store.Geometry.StretchType, TvnStretchType::Vert);
     EXPECT_EQ(store.MDIBGStretchType, TvnStretchType::Full);
 
     EXPECT_EQ(store.PopupWindow.WindowPictureIndex, 0);
@@ -239,11 +239,11 @@ TEST(SkinStore, FormInfoCorrections)
         TvnSkinData store;
         store.LoadCompressedSkin(stored.get());
         EXPECT_EQ(store.MaskRectArea, c.maskArea);
-        EXPECT_EQ(store.HitTestLeftTopPoint, c.hitTestLeftTop);
-        EXPECT_EQ(store.LeftTopPoint, c.leftTop);
-        EXPECT_EQ(store.RightTopPoint, c.rightTop);
-        EXPECT_EQ(store.LeftBottomPoint, c.leftBottom);
-        EXPECT_EQ(store.RightBottomPoint, c.rightBottom);
+        EXPECT_EQ(store.HitTest.LeftTop, c.hitTestLeftTop);
+        EXPECT_EQ(store.Geometry.Corners.LeftTop, c.leftTop);
+        EXPECT_EQ(store.Geometry.Corners.RightTop, c.rightTop);
+        EXPECT_EQ(store.Geometry.Corners.LeftBottom, c.leftBottom);
+        EXPECT_EQ(store.Geometry.Corners.RightBottom, c.rightBottom);
     }
 }
 
@@ -321,7 +321,7 @@ TEST(SkinStore, ANewLoadReplacesTheOldSkinCompletely)
     EXPECT_TRUE(store.ControlSkins().empty());
     EXPECT_EQ(store.SkinColors.cBtnFace, clr::clBtnFace);
     EXPECT_EQ(store.PopupWindow.WindowPictureIndex, -1);
-    EXPECT_EQ(store.ClientRect, QRect());
+    EXPECT_EQ(store.Geometry.ClientRect, QRect());
     EXPECT_EQ(store.InactiveEffect, TvnInactiveEffect::ieBrightness);
 }
 
@@ -385,7 +385,7 @@ TEST(SkinStore, LaterContainerVersionsAreRefused)
     EXPECT_TRUE(store.Empty());
     EXPECT_FALSE(store.SkinChanging());
     EXPECT_TRUE(store.SkinName.isEmpty());
-    EXPECT_EQ(store.ClientRect, QRect());
+    EXPECT_EQ(store.Geometry.ClientRect, QRect());
     EXPECT_TRUE(store.FrameObjects().empty());
     EXPECT_TRUE(store.Pictures.isEmpty());
 }

@@ -122,7 +122,7 @@ vnctrls::TvnButtonState TvnSkinButton::State() const
     vnctrls::TvnButtonState s;
     s.Enabled = isEnabled();
     s.Down = m_down;
-    s.Focused = HasFocus();
+    s.Focused = FocusableAndFocused();
     s.MouseIn = m_mouseIn;
     s.MouseDown = m_mouseDown;
     s.GroupIndex = m_groupIndex;
@@ -168,7 +168,7 @@ void TvnSkinButton::FocusChanged(TControl* focused)
 {
     auto* button = qobject_cast<TvnSkinButton*>(focused);
     m_active = button ? button == this : m_default;
-    if (!m_default || !m_canFocused || HasFocus()) return;
+    if (!m_default || !m_canFocused || FocusableAndFocused()) return;
     // The default button looks hot while the focus is on a control that is not a
     // button, and not while another button has it.
     const bool hot = button == nullptr;
@@ -209,7 +209,7 @@ void TvnSkinButton::SkinChanged()
     StopAnimation();
     m_fader.SnapTo(false);
     TvnSkinCustomControl::SkinChanged();
-    if (CrossFadeEnabled() && (HasFocus() || m_mouseIn)) m_fader.SnapTo(true);
+    if (CrossFadeEnabled() && (FocusableAndFocused() || m_mouseIn)) m_fader.SnapTo(true);
     if (m_mouseIn) PostMessage(kShowGlow);
 }
 

@@ -9,6 +9,7 @@
 // the mouse, keys, focus and timers, ButtonPaint.cpp the looks and ButtonGlow.cpp the
 // glow window. The face rules themselves are pure functions in ButtonFace.h.
 #include "ButtonFace.h"
+#include "ButtonSnapshot.h"
 #include "Fader.h"
 #include "SkinCustomControl.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
@@ -137,7 +138,7 @@ private:
     void MouseLeft();
     void LeftButtonDown();
     bool TakeFocusForPress();
-    bool HasFocus() const;
+    bool FocusableAndFocused() const;
     bool CrossFadeEnabled() const;
     void StartFade();
     void StopFade();
@@ -153,13 +154,12 @@ private:
     // unless down.
     bool LookFollowsMouse() const;
 
-    // Painting (ButtonPaint.cpp).
-    void DrawFace(QImage& bitmap, const vnctrls::TvnFaceChoice& choice);
-    void DrawFaceRect(QImage& bitmap, const QRect& face);
-    void DrawContent(
-        QPainter& painter, const vnctrls::TvnFaceChoice& choice, const QColor& color, bool pressedShift);
+    // Painting (ButtonPaint.cpp): each paint takes one snapshot of the record and the
+    // state, then draws from the snapshot alone.
+    vnctrls::TvnButtonSnapshot TakeSnapshot() const;
+    vnutils::TvnGlyphCaption Content(bool hot, bool pressed, const QColor& color, bool pressedShift) const;
     QImage GlyphPicture(bool hot, bool pressed) const;
-    QRect AnimationFaceRect(const vnctrls::TvnButtonFaces& faces, vnctrls::TvnButtonFace face) const;
+    void DrawFace(QImage& bitmap, const vnctrls::TvnButtonSnapshot& s, const vnctrls::TvnFaceChoice& choice);
 
     // Glow (ButtonGlow.cpp).
     void ShowGlow();

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-bool TvnSkinButton::HasFocus() const { return m_canFocused && hasFocus(); }
+bool TvnSkinButton::FocusableAndFocused() const { return m_canFocused && hasFocus(); }
 
 bool TvnSkinButton::CrossFadeEnabled() const
 {
@@ -18,7 +18,7 @@ bool TvnSkinButton::CrossFadeEnabled() const
 bool TvnSkinButton::LookFollowsMouse() const
 {
     if (m_groupIndex != 0) return !m_down;
-    return !HasFocus() || m_down;
+    return !FocusableAndFocused() || m_down;
 }
 
 // ---- Cross-fade ----------------------------------------------------------------------------
@@ -73,7 +73,7 @@ void TvnSkinButton::OnTimer(WPARAM id)
 {
     switch (id) {
     case kMorphTimer:
-        if (!m_fader.Tick(m_mouseIn || HasFocus())) KillTimer(kMorphTimer);
+        if (!m_fader.Tick(m_mouseIn || FocusableAndFocused())) KillTimer(kMorphTimer);
         Invalidate();
         break;
     case kAnimateTimer: {
@@ -118,7 +118,7 @@ void TvnSkinButton::MouseLeft()
 {
     if (!m_mouseIn) return;
     // The active default button keeps its hot look while another control has the focus.
-    if (!(m_default && m_active && !HasFocus())) m_mouseIn = false;
+    if (!(m_default && m_active && !FocusableAndFocused())) m_mouseIn = false;
     if (LookFollowsMouse()) {
         StartAnimation(false);
         StartFade();

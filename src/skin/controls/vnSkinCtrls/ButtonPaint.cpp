@@ -1,6 +1,6 @@
 // The button's looks: the face the rules choose (or the blend of the normal and hot
 // faces while cross-fading), the focus rectangle, then glyph and caption; and the
-// default look in fixed colours.
+// default look in fixed colours. Every paint: ReadSkinRecord, TakeSnapshot, draw.
 #include "Button.h"
 #include "SkinPieces.h"
 #include "skin/data/vnUtils/Marks.h"
@@ -11,8 +11,47 @@
 #include <QPainter>
 
 using vnctrls::TvnButtonFace;
+using vnctrls::TvnButtonSnapshot;
 using vnctrls::TvnFaceChoice;
 using vnctrls::TvnResizeMode;
+
+namespace vnctrls {
+
+QImage ComposeButtonFace(const TvnButtonSnapshot& s, const QRect& face)
+{
+    QImage bitmap(s.Size, QImage::Format_RGB32);
+    bitmap.fill(0);
+    TvnControlGeometry geometry = *s.Geometry;
+    geometry.Parts.SkinRect = face;
+    const TvnResizeMode mode = geometry.ResizeMode;
+    if (s.UseSkinSize || mode == TvnResizeMode::Both) {
+        DrawPlainSkin(bitmap, geometry, s.Current, false);
+        return bitmap;
+    }
+    const TvnCornerPoints& c = geometry.Parts.Geometry.Corners;
+    const bool stretch = geometry.Parts.Geometry.StretchEffect;
+    const QImage source = vnutils::As32Bit(geometry.Picture);
+    QImage strip;
+    switch (mode) {
+    case TvnResizeMode::Fixed:
+        vnutils::CopyPart(bitmap, QRect(QPoint(0, 0), face.size()), source, face);
+        return bitmap;
+    case TvnResizeMode::Horizontal:
+        strip = vnutils::HorizontalStrip(
+            source, face, c.LeftTop.x(), face.width() - c.RightTop.x(), s.Size.width(), stretch);
+        break;
+    case TvnResizeMode::Vertical:
+        strip = vnutils::VerticalStrip(
+            source, face, c.LeftTop.y(), face.height() - c.LeftBottom.y(), s.Size.height(), stretch);
+        break;
+    default:
+        return bitmap;
+    }
+    if (!strip.isNull()) QPainter(&bitmap).drawImage(bitmap.rect(), strip);
+    return bitmap;
+}
+
+} // namespace vnctrls
 
 QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
 {
@@ -25,50 +64,8 @@ QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
         m_glyph, m_numGlyphs, vnctrls::GlyphIndex(isEnabled(), hot, pressed, m_numGlyphs));
 }
 
-QRect TvnSkinButton::AnimationFaceRect(const vnctrls::TvnButtonFaces& faces, TvnButtonFace face) const
-{
-    const QRect rect = vnctrls::FaceRect(face, faces);
-    const bool replaced = (m_frameStep > 0 && face == TvnButtonFace::Hot)
-        || (m_frameStep < 0 && face == TvnButtonFace::Normal);
-    if (!replaced || m_frame < 1 || m_frame > faces.FrameCount) return rect;
-    return vnctrls::AnimationFrame(faces.Animation, faces.FrameCount, m_frame, faces.Normal);
-}
-
-void TvnSkinButton::DrawFaceRect(QImage& bitmap, const QRect& face)
-{
-    vnctrls::TvnSkinGeometry geometry = m_geometry;
-    geometry.Parts.SkinRect = face;
-    if (m_useSkinSize || ResizeMode() == TvnResizeMode::Both) {
-        vnctrls::DrawPlainSkin(bitmap, geometry, m_current, false);
-        return;
-    }
-    // A fixed-size skin on a button of any size: copied as it is, or its strip stretched
-    // over the other direction.
-    const vnutils::TvnNinePart& p = geometry.Parts;
-    const QImage source = vnutils::As32Bit(geometry.Picture);
-    QImage strip;
-    switch (ResizeMode()) {
-    case TvnResizeMode::Fixed:
-        vnutils::CopyPart(bitmap, QRect(QPoint(0, 0), face.size()), source, face);
-        return;
-    case TvnResizeMode::Horizontal:
-        strip = vnutils::HorizontalStrip(
-            source, face, p.LeftTop.x(), face.width() - p.RightTop.x(), Width(), p.StretchEffect);
-        break;
-    case TvnResizeMode::Vertical:
-        strip = vnutils::VerticalStrip(
-            source, face, p.LeftTop.y(), face.height() - p.LeftBottom.y(), Height(), p.StretchEffect);
-        break;
-    default:
-        return;
-    }
-    if (strip.isNull()) return;
-    QPainter painter(&bitmap);
-    painter.drawImage(bitmap.rect(), strip);
-}
-
-void TvnSkinButton::DrawContent(
-    QPainter& painter, const TvnFaceChoice& choice, const QColor& color, bool pressedShift)
+vnutils::TvnGlyphCaption TvnSkinButton::Content(
+    bool hot, bool pressed, const QColor& color, bool pressedShift) const
 {
     const auto* record = Record<TvnDataSkinButtonControl>();
     vnutils::TvnGlyphCaption item;
@@ -76,7 +73,7 @@ void TvnSkinButton::DrawContent(
     item.Layout = m_layout;
     item.Margin = m_margin;
     item.Spacing = m_spacing;
-    item.Glyph = GlyphPicture(choice.Hot, choice.Pressed);
+    item.Glyph = GlyphPicture(hot, pressed);
     item.GlyphFromBitmap = !m_glyph.isNull();
     item.Caption = Caption();
     item.Font = record && UseSkinFont()
@@ -84,46 +81,76 @@ void TvnSkinButton::DrawContent(
         : DefaultQFont();
     item.TextColor = color;
     item.Pressed = pressedShift;
-    vnutils::DrawGlyphAndCaption(painter, item);
+    return item;
 }
 
-void TvnSkinButton::DrawFace(QImage& bitmap, const TvnFaceChoice& choice)
+TvnButtonSnapshot TvnSkinButton::TakeSnapshot() const
 {
-    const auto* record = Record<TvnDataSkinButtonControl>();
-    const vnctrls::TvnButtonFaces faces = vnctrls::ButtonFaces(*record);
-    DrawFaceRect(bitmap, AnimationFaceRect(faces, choice.Face));
+    TvnButtonSnapshot s;
+    s.Record = Record<TvnDataSkinButtonControl>();
+    s.RecordIndex = SkinRecordIndex();
+    s.Size = size();
+    s.State = State();
+    if (!s.Record) return s;
+    s.Faces = vnctrls::ButtonFaces(*s.Record);
+    s.Face = vnctrls::ChooseFace(s.State, s.Faces);
+    if (s.State.CrossFade && s.State.Enabled && m_fader.Blending()) {
+        s.FadeStep = m_fader.Step();
+        s.Fade = m_fader.Factor();
+    }
+    const auto frameOr = [&](TvnButtonFace face) {
+        const QRect rect = vnctrls::FaceRect(face, s.Faces);
+        const bool replaced = (m_frameStep > 0 && face == TvnButtonFace::Hot)
+            || (m_frameStep < 0 && face == TvnButtonFace::Normal);
+        if (!replaced || m_frame < 1 || m_frame > s.Faces.FrameCount) return rect;
+        return vnctrls::AnimationFrame(s.Faces.Animation, s.Faces.FrameCount, m_frame, s.Faces.Normal);
+    };
+    s.NormalRect = frameOr(TvnButtonFace::Normal);
+    s.HotRect = frameOr(TvnButtonFace::Hot);
+    s.ChosenRect = frameOr(s.Face.Face);
+    s.Geometry = &m_geometry;
+    s.Current = m_current;
+    s.UseSkinSize = m_useSkinSize;
+    s.FocusRect = s.Record->ShowFocus && s.State.Focused;
+    s.FocusFace = SkinData()->SkinColors.cBtnFace;
+    s.OwnTextColor = m_useSkinFontColor ? std::optional<QColor>() : ToQColor(DefaultFont()->Color());
+    return s;
+}
+
+void TvnSkinButton::DrawFace(QImage& bitmap, const TvnButtonSnapshot& s, const TvnFaceChoice& choice)
+{
     QPainter painter(&bitmap);
-    if (record->ShowFocus && HasFocus())
-        vnctrls::DrawFocusRect(painter, m_current.ClientRect, SkinData()->SkinColors.cBtnFace);
+    if (s.FocusRect) vnctrls::DrawFocusRect(painter, s.Current.ClientRect, s.FocusFace);
     bool drawDefault = true;
-    events::Fire(OnPaint, this, &painter, drawDefault, choice.Hot, choice.Pressed, m_current.ClientRect);
-    if (!drawDefault) return;
-    const TColor color = isEnabled() && !m_useSkinFontColor
-        ? DefaultFont()->Color()
-        : vnctrls::CaptionColor(faces, isEnabled(), choice.Hot, choice.Pressed);
-    DrawContent(painter, choice, ToQColor(color), false);
+    events::Fire(OnPaint, this, &painter, drawDefault, choice.Hot, choice.Pressed, s.Current.ClientRect);
+    if (drawDefault)
+        vnutils::DrawGlyphAndCaption(
+            painter, Content(choice.Hot, choice.Pressed, s.TextColor(choice), false));
 }
 
 void TvnSkinButton::DrawSkinned(QImage& bitmap)
 {
-    const auto* record = Record<TvnDataSkinButtonControl>();
-    if (!record) {
+    const TvnButtonSnapshot s = TakeSnapshot();
+    if (!s.Record) {
         TvnSkinCustomControl::DrawSkinned(bitmap);
         return;
     }
-    const vnctrls::TvnButtonState state = State();
-    if (state.CrossFade && state.Enabled && m_fader.Blending()) {
-        QImage normal(bitmap.size(), QImage::Format_RGB32), hot(bitmap.size(), QImage::Format_RGB32);
-        normal.fill(0);
-        hot.fill(0);
-        DrawFace(normal, { TvnButtonFace::Normal, false, false });
-        DrawFace(hot, { TvnButtonFace::Hot, true, false });
+    const auto face = [&](const QRect& rect) {
+        return m_faces.Get(
+            { s.RecordIndex, s.Size, rect, 0 }, [&] { return vnctrls::ComposeButtonFace(s, rect); });
+    };
+    if (s.FadeStep != 0) {
+        // The two looks, caption and all, blended: the caption fades with its face.
+        QImage normal = face(s.NormalRect), hot = face(s.HotRect);
+        DrawFace(normal, s, { TvnButtonFace::Normal, false, false });
+        DrawFace(hot, s, { TvnButtonFace::Hot, true, false });
         TvnEffectBmp blend(normal);
-        blend.Morph(TvnEffectBmp(hot), record->MorphKind, m_fader.Factor());
-        QPainter(&bitmap).drawImage(0, 0, blend.Image());
+        blend.Morph(TvnEffectBmp(hot), s.Record->MorphKind, s.Fade);
+        bitmap = blend.Image();
         return;
     }
-    DrawFace(bitmap, vnctrls::ChooseFace(state, vnctrls::ButtonFaces(*record)));
+    bitmap = face(s.ChosenRect);
+    DrawFace(bitmap, s, s.Face);
 }
 
 void TvnSkinButton::DrawUnskinned(QImage& bitmap)
@@ -143,5 +170,5 @@ void TvnSkinButton::DrawUnskinned(QImage& bitmap)
     painter.fillRect(bitmap.rect(), ToQColor(fill));
     vnutils::DrawFlatFrame(painter, bitmap.rect(), ToQColor(frame), ToQColor(frame));
     const TColor color = isEnabled() ? DefaultFont()->Color() : clr::clBtnShadow;
-    DrawContent(painter, { TvnButtonFace::Normal, hot, pressed }, ToQColor(color), pressed);
+    vnutils::DrawGlyphAndCaption(painter, Content(hot, pressed, ToQColor(color), pressed));
 }

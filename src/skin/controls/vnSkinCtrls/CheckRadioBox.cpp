@@ -251,7 +251,8 @@ void TvnSkinCheckRadioBox::WndProc(TMessage& m)
         }
         return;
     case msg::WM_TIMER:
-        if (m.WParam == kMorphTimer && !m_fader.Tick(m_mouseIn || HasFocus())) KillTimer(kMorphTimer);
+        if (m.WParam == kMorphTimer && !m_fader.Tick(m_mouseIn || FocusableAndFocused()))
+            KillTimer(kMorphTimer);
         Invalidate();
         return;
     case msg::WM_ERASEBKGND:

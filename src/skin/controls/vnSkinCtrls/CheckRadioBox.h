@@ -84,7 +84,7 @@ protected:
 private:
     static constexpr WPARAM kMorphTimer = 1;
 
-    bool HasFocus() const { return m_canFocused && hasFocus(); }
+    bool FocusableAndFocused() const { return m_canFocused && hasFocus(); }
     bool CrossFadeEnabled() const;
     void Refresh();
     bool TakeFocusForPress();

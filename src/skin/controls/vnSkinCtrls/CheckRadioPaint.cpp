@@ -74,7 +74,7 @@ void TvnSkinCheckRadioBox::DrawFlatCaption(
         QRect drawn = textRect;
         platform::DrawText(painter, Caption(), drawn, kWrapped);
     }
-    if (!HasFocus()) return;
+    if (!FocusableAndFocused()) return;
     if (!Caption().isEmpty())
         vnctrls::DrawFocusRect(painter, textRect.adjusted(-2, -1, 3, 1), focusFace);
     else if (!imageRect.isNull())
@@ -112,9 +112,16 @@ void TvnSkinCheckRadioBox::DrawFlat(QImage& bitmap, bool skinned)
 void TvnSkinCheckRadioBox::DrawFramed(QImage& bitmap, bool hot)
 {
     const auto* record = Record<TvnDataSkinCheckRadioControl>();
-    vnctrls::TvnSkinGeometry face = m_geometry;
-    if (hot && !vnutils::RectEmpty(record->ActiveSkinRect)) face.Parts.SkinRect = record->ActiveSkinRect;
-    vnctrls::DrawPlainSkin(bitmap, face, m_current, false);
+    const QRect faceRect
+        = hot && !vnutils::RectEmpty(record->ActiveSkinRect) ? record->ActiveSkinRect : record->SkinRect;
+    bitmap = m_faces.Get({ SkinRecordIndex(), size(), faceRect, 0 }, [&] {
+        QImage composed(size(), QImage::Format_RGB32);
+        composed.fill(0);
+        vnctrls::TvnControlGeometry face = m_geometry;
+        face.Parts.SkinRect = faceRect;
+        vnctrls::DrawPlainSkin(composed, face, m_current, false);
+        return composed;
+    });
 
     // The areas grow with the box: the text area's right edge, and a check area right of
     // the text moves along.
@@ -153,7 +160,7 @@ void TvnSkinCheckRadioBox::DrawSkinned(QImage& bitmap)
         QPainter(&bitmap).drawImage(0, 0, blend.Image());
         return;
     }
-    DrawFramed(bitmap, m_mouseIn || HasFocus());
+    DrawFramed(bitmap, m_mouseIn || FocusableAndFocused());
 }
 
 void TvnSkinCheckRadioBox::DrawUnskinned(QImage& bitmap) { DrawFlat(bitmap, false); }

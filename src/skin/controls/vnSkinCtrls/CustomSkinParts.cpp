@@ -13,7 +13,7 @@ TFont* NewDefaultFont(QObject* owner)
 }
 
 void ApplySkinSize(
-    bool hasRecord, const TvnSkinGeometry& geometry, TvnCurrentGeometry& current, int& width, int& height)
+    bool hasRecord, const TvnControlGeometry& geometry, TvnCurrentGeometry& current, int& width, int& height)
 {
     if (!hasRecord || geometry.ResizeMode == TvnResizeMode::None) return;
     const TvnSkinSize sized = AdjustSizeToSkin(geometry, { width, height });

@@ -14,6 +14,6 @@ TFont* NewDefaultFont(QObject* owner);
 // Corrects a requested size by the record's resize mode and sets `current` to the
 // geometry at the result. Without a record, or in mode None, the request stands.
 void ApplySkinSize(
-    bool hasRecord, const TvnSkinGeometry& geometry, TvnCurrentGeometry& current, int& width, int& height);
+    bool hasRecord, const TvnControlGeometry& geometry, TvnCurrentGeometry& current, int& width, int& height);
 
 } // namespace vnctrls

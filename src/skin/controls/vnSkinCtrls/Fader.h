@@ -10,6 +10,8 @@ public:
     static constexpr int kInterval = 20; // ms between ticks
 
     double Factor() const { return double(m_step) / kSteps; }
+    // The factor in whole steps, 0 .. kSteps.
+    int Step() const { return m_step; }
     // Strictly between the two looks: the blend is drawn.
     bool Blending() const { return m_step > 0 && m_step < kSteps; }
     void SnapTo(bool hot) { m_step = hot ? kSteps : 0; }

@@ -12,17 +12,6 @@ TvnGraphicSkinControl::TvnGraphicSkinControl(QObject* owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TvnGraphicSkinControl::SetSkinData(TvnSkinData* store)
-{
-    m_skinData = store;
-    if (store && !store->Empty()) SkinChanged();
-}
-
-void TvnGraphicSkinControl::ReadSkinRecord()
-{
-    m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName);
-}
-
 void TvnGraphicSkinControl::SkinChanged()
 {
     ReadSkinRecord();
@@ -33,13 +22,13 @@ void TvnGraphicSkinControl::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
     ReadSkinRecord();
-    QImage bitmap(size(), QImage::Format_RGB32);
-    bitmap.fill(0);
-    if (m_skinRecordIndex == -1)
-        DrawUnskinned(bitmap);
-    else
-        DrawSkinned(bitmap);
-    painter.drawImage(0, 0, bitmap);
+    painter.drawImage(
+        0, 0, vnctrls::DrawBuffered(size(), SkinRecordIndex() != -1, [this](QImage& bitmap, bool skinned) {
+            if (skinned)
+                DrawSkinned(bitmap);
+            else
+                DrawUnskinned(bitmap);
+        }));
 }
 
 void TvnGraphicSkinControl::paintEvent(QPaintEvent*)
@@ -50,23 +39,7 @@ void TvnGraphicSkinControl::paintEvent(QPaintEvent*)
 
 void TvnGraphicSkinControl::WndProc(TMessage& m)
 {
-    switch (m.Msg) {
-    case msg::CM_MOUSEENTER:
-        events::Fire(OnMouseEnter, this);
-        break;
-    case msg::CM_MOUSELEAVE:
-        events::Fire(OnMouseLeave, this);
-        break;
-    case msg::SKINMSG_BEFORE_CHANGE:
-        if (vnctrls::MessageNamesStore(m.WParam, m_skinData)) PrepareSkinChange();
-        return;
-    case msg::SKINMSG_CHANGE:
-        if (m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData)) SkinChanged();
-        return;
-    default:
-        break;
-    }
-    TControl::WndProc(m);
+    if (!HandleBindingMessage(m, this)) TControl::WndProc(m);
 }
 
 // ---- TvnGraphicSkinCustomControl --------------------------------------------------------

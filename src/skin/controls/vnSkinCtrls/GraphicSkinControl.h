@@ -6,39 +6,16 @@
 #include "SkinGeometry.h"
 #include "framework/Font.h"
 
-class TvnGraphicSkinControl : public TControl {
+class TvnGraphicSkinControl : public TControl, public TvnSkinBoundControl {
     Q_OBJECT
-    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
-    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
-    Q_PROPERTY(QString HintTitle READ HintTitle WRITE SetHintTitle)
-    Q_PROPERTY(int HintImageIndex READ HintImageIndex WRITE SetHintImageIndex)
-    Q_PROPERTY(TImageList* HintImageList READ HintImageList WRITE SetHintImageList)
-    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)
-    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+    TVN_SKIN_BINDING_PROPERTIES
 public:
     explicit TvnGraphicSkinControl(QObject* owner = nullptr);
-
-    TvnSkinData* SkinData() const { return m_skinData; }
-    void SetSkinData(TvnSkinData* store);
-    QString SkinDataName() const { return m_skinDataName; }
-    void SetSkinDataName(const QString& name) { m_skinDataName = name; }
-    int SkinRecordIndex() const { return m_skinRecordIndex; }
-    QString HintTitle() const { return m_hintTitle; }
-    void SetHintTitle(const QString& title) { m_hintTitle = title; }
-    int HintImageIndex() const { return m_hintImageIndex; }
-    void SetHintImageIndex(int index) { m_hintImageIndex = index; }
-    TImageList* HintImageList() const { return m_hintImageList; }
-    void SetHintImageList(TImageList* list) { m_hintImageList = list; }
-
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
 
     bool Windowless() const override { return true; }
 
     virtual void Paint(QPainter& painter);
-    virtual void ReadSkinRecord();
-    virtual void SkinChanged();
-    virtual void PrepareSkinChange() { m_skinRecordIndex = -1; }
+    void SkinChanged() override;
 
     void WndProc(TMessage& message) override;
 
@@ -46,14 +23,6 @@ protected:
     virtual void DrawUnskinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     virtual void DrawSkinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPointer<TvnSkinData> m_skinData;
-    QString m_skinDataName;
-    int m_skinRecordIndex = -1;
-    QString m_hintTitle;
-    int m_hintImageIndex = 0;
-    QPointer<TImageList> m_hintImageList;
 };
 
 class TvnGraphicSkinCustomControl : public TvnGraphicSkinControl {
@@ -86,7 +55,7 @@ protected:
     void DrawSkinned(QImage& bitmap) override;
     virtual void DefaultFontChanged() { }
 
-    vnctrls::TvnSkinGeometry m_geometry;
+    vnctrls::TvnControlGeometry m_geometry;
     vnctrls::TvnCurrentGeometry m_current;
 
 private:

@@ -147,8 +147,8 @@ void TvnSkinPanel::Paint(QPainter& painter)
     // The default look, the transparent look and the paint-panel variant are drawn
     // whole into one picture.
     if (SkinRecordIndex() == -1 || m_transparentMode
-        || (!ForceBackground() && m_geometry.Parts.StretchEffect)) {
-        TvnSkinControl::Paint(painter);
+        || (!ForceBackground() && m_geometry.Parts.Geometry.StretchEffect)) {
+        PaintBuffered(painter);
         return;
     }
     if (m_borderStyle == bvNone && ResizeMode() == TvnResizeMode::Both && !m_captionMode) {
@@ -160,19 +160,22 @@ void TvnSkinPanel::Paint(QPainter& painter)
         PaintBackgroundPicture(painter, record->BGPictureIndex);
         return;
     }
-    TvnSkinCustomControl::Paint(painter);
+    if (PaintsBackgroundApart())
+        PaintBackground(painter);
+    else
+        PaintBuffered(painter);
 }
 
 void TvnSkinPanel::PaintClientTileOnly(QPainter& painter)
 {
-    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
     vnutils::DrawPieces(painter, vnutils::As32Bit(m_geometry.Picture),
         vnutils::MiddlePieces(rect(), vnctrls::ClientTile(m_geometry), p.StretchEffect, p.StretchType));
 }
 
 void TvnSkinPanel::PaintBackgroundPicture(QPainter& painter, int pictureIndex)
 {
-    const vnutils::TvnNinePart& p = m_geometry.Parts;
+    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
     const QImage picture = vnutils::As32Bit(SkinData()->Picture(pictureIndex));
     // A picture stretched over the client rectangle leaves the edges to the face colour.
     painter.fillRect(rect(), ToQColor(SkinData()->SkinColors.cBtnFace));

@@ -10,6 +10,21 @@ bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store)
     return storeParam == 0 || storeParam == reinterpret_cast<WPARAM>(store);
 }
 
+QImage DrawBuffered(QSize size, bool skinned, const std::function<void(QImage&, bool)>& draw)
+{
+    QImage bitmap(size, QImage::Format_RGB32);
+    bitmap.fill(0);
+    draw(bitmap, skinned);
+    return bitmap;
+}
+
+void FireMouseEvents(
+    const TMessage& m, QObject* sender, const TNotifyEvent& onEnter, const TNotifyEvent& onLeave)
+{
+    if (m.Msg == msg::CM_MOUSEENTER) events::Fire(onEnter, sender);
+    if (m.Msg == msg::CM_MOUSELEAVE) events::Fire(onLeave, sender);
+}
+
 int FindRecord(const TvnSkinData* store, const QString& name)
 {
     if (!store || store->Empty()) return -1;
@@ -54,12 +69,6 @@ TvnSkinControl::TvnSkinControl(QObject* owner)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TvnSkinControl::SetSkinData(TvnSkinData* store)
-{
-    m_skinData = store;
-    if (store && !store->Empty()) SkinChanged();
-}
-
 void TvnSkinControl::SetCaption(const QString& caption)
 {
     if (caption == m_caption) return;
@@ -74,8 +83,6 @@ void TvnSkinControl::changeEvent(QEvent* e)
     if (e->type() == QEvent::EnabledChange) EnabledChanged();
 }
 
-void TvnSkinControl::ReadSkinRecord() { m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName); }
-
 void TvnSkinControl::SkinChanged()
 {
     ReadSkinRecord();
@@ -86,13 +93,19 @@ void TvnSkinControl::Paint(QPainter& painter)
 {
     if (width() < 1 || height() < 1) return;
     ReadSkinRecord();
-    QImage bitmap(size(), QImage::Format_RGB32);
-    bitmap.fill(0);
-    if (m_skinRecordIndex == -1)
-        DrawUnskinned(bitmap);
-    else
-        DrawSkinned(bitmap);
-    painter.drawImage(0, 0, bitmap);
+    PaintBuffered(painter);
+}
+
+void TvnSkinControl::PaintBuffered(QPainter& painter)
+{
+    if (width() < 1 || height() < 1) return;
+    painter.drawImage(
+        0, 0, vnctrls::DrawBuffered(size(), SkinRecordIndex() != -1, [this](QImage& bitmap, bool skinned) {
+            if (skinned)
+                DrawSkinned(bitmap);
+            else
+                DrawUnskinned(bitmap);
+        }));
 }
 
 void TvnSkinControl::paintEvent(QPaintEvent*)
@@ -103,6 +116,7 @@ void TvnSkinControl::paintEvent(QPaintEvent*)
 
 void TvnSkinControl::WndProc(TMessage& m)
 {
+    if (HandleBindingMessage(m, this)) return;
     switch (m.Msg) {
     case msg::WM_PAINT:
         m_inPaintMessage = true;
@@ -113,20 +127,8 @@ void TvnSkinControl::WndProc(TMessage& m)
         // The buffered paint covers the whole control.
         m.Result = 1;
         return;
-    case msg::CM_MOUSEENTER:
-        events::Fire(OnMouseEnter, this);
-        break;
-    case msg::CM_MOUSELEAVE:
-        events::Fire(OnMouseLeave, this);
-        break;
     case msg::SKINMSG_PARENT_BACKGROUND:
         ParentBackgroundChanged();
-        return;
-    case msg::SKINMSG_BEFORE_CHANGE:
-        if (vnctrls::MessageNamesStore(m.WParam, m_skinData)) PrepareSkinChange();
-        return;
-    case msg::SKINMSG_CHANGE:
-        if (m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData)) SkinChanged();
         return;
     default:
         break;

@@ -56,11 +56,13 @@ void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
         UpdateShapeRegion();
         Invalidate();
     }
-    if (SkinRecordIndex() != -1 && m_geometry.Parts.StretchEffect) NotifyChildrenBackground();
+    if (SkinRecordIndex() != -1 && m_geometry.Parts.Geometry.StretchEffect) NotifyChildrenBackground();
 }
 
 void TvnSkinCustomControl::SkinChanged()
 {
+    m_faces.Clear();
+    m_strips.Clear();
     ReadSkinRecord();
     bool resized = false;
     if (SkinRecordIndex() == -1) {
@@ -80,6 +82,19 @@ void TvnSkinCustomControl::SkinChanged()
         UpdateShapeRegion();
         Invalidate();
     }
+}
+
+void TvnSkinCustomControl::PrepareSkinChange()
+{
+    m_faces.Clear();
+    m_strips.Clear();
+    TvnSkinControl::PrepareSkinChange();
+}
+
+void TvnSkinCustomControl::SetFaceCacheEnabled(bool enabled)
+{
+    m_faces.SetEnabled(enabled);
+    m_strips.SetEnabled(enabled);
 }
 
 void TvnSkinCustomControl::UpdateShapeRegion()
@@ -112,19 +127,20 @@ void TvnSkinCustomControl::Paint(QPainter& painter)
     if (PaintsBackgroundApart())
         PaintBackground(painter);
     else
-        TvnSkinControl::Paint(painter);
+        PaintBuffered(painter);
 }
 
 void TvnSkinCustomControl::PaintBackground(QPainter& painter)
 {
-    ReadSkinRecord();
+    // Called after ReadSkinRecord: the geometry is that of the present size.
     const QImage picture = vnutils::As32Bit(m_geometry.Picture);
-    vnutils::TvnFrameStrips strips = vnutils::BuildFrameStrips(picture, m_geometry.Parts, m_current);
+    vnutils::TvnFrameStrips strips = m_strips.Get({ SkinRecordIndex(), size(), m_geometry.Parts.SkinRect, 0 },
+        [&] { return vnutils::BuildFrameStrips(picture, m_geometry.Parts, m_current); });
     if (!strips.Top.isNull()) DrawSkinned(strips.Top);
     if (m_drawBackground)
         vnutils::DrawPieces(painter, picture,
             vnutils::MiddlePieces(m_current.ClientRect, vnctrls::ClientTile(m_geometry),
-                m_geometry.Parts.StretchEffect, m_geometry.Parts.StretchType));
+                m_geometry.Parts.Geometry.StretchEffect, m_geometry.Parts.Geometry.StretchType));
     const int topHeight = m_current.ClientRect.y();
     if (!strips.Top.isNull()) painter.drawImage(0, 0, strips.Top);
     if (!strips.Left.isNull()) painter.drawImage(0, topHeight, strips.Left);

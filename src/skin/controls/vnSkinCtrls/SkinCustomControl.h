@@ -11,9 +11,11 @@
 // Its window takes the shape of the record's mask picture. Controls with the
 // force-background flag (panels) draw their frame as four strips and fill the middle
 // straight on the screen instead of through a picture of their whole size.
+#include "FaceCache.h"
 #include "SkinControl.h"
 #include "SkinGeometry.h"
 #include "framework/Font.h"
+#include "skin/data/vnUtils/FrameStrips.h"
 
 class TvnSkinCustomControl : public TvnSkinControl {
     Q_OBJECT
@@ -35,7 +37,7 @@ public:
     void SetUseSkinFont(bool use) { m_useSkinFont = use; }
 
     vnctrls::TvnResizeMode ResizeMode() const { return m_geometry.ResizeMode; }
-    const vnctrls::TvnSkinGeometry& Geometry() const { return m_geometry; }
+    const vnctrls::TvnControlGeometry& Geometry() const { return m_geometry; }
     // The geometry at the present size (corner points and client rectangle).
     const vnctrls::TvnCurrentGeometry& CurrentGeometry() const { return m_current; }
 
@@ -43,6 +45,11 @@ public:
     void Paint(QPainter& painter) override;
     void ReadSkinRecord() override;
     void SkinChanged() override;
+    void PrepareSkinChange() override;
+
+    // Composed faces kept between paints (FaceCache.h); dropped on every skin change.
+    int CachedFaceCount() const { return m_faces.Count() + m_strips.Count(); }
+    void SetFaceCacheEnabled(bool enabled);
 
     // Corrects a requested size by the resize mode and sets the current geometry for it.
     virtual void AdjustSizeToSkin(int& width, int& height);
@@ -68,8 +75,11 @@ protected:
     // Whether painting goes through PaintBackground.
     bool PaintsBackgroundApart() const;
 
-    vnctrls::TvnSkinGeometry m_geometry;
+    vnctrls::TvnControlGeometry m_geometry;
     vnctrls::TvnCurrentGeometry m_current;
+    vnctrls::TvnFaceCache<QImage> m_faces;
+    // The frame strips of force-background controls, before any caption is drawn.
+    vnctrls::TvnFaceCache<vnutils::TvnFrameStrips> m_strips;
 
 private:
     TFont* m_defaultFont;

@@ -17,46 +17,35 @@ using vnutils::RectRight;
 
 TvnResizeMode ResizeModeOf(const vnutils::TvnNinePart& parts)
 {
+    const TvnCornerPoints& c = parts.Geometry.Corners;
     if (RectEmpty(parts.SkinRect)) return TvnResizeMode::None;
-    if (parts.RightBottom.x() != 0 && parts.RightBottom.y() != 0) return TvnResizeMode::Both;
-    if (parts.RightTop.x() != 0 || parts.RightTop.y() != 0) return TvnResizeMode::Horizontal;
-    if (parts.LeftBottom.x() != 0 || parts.LeftBottom.y() != 0) return TvnResizeMode::Vertical;
+    if (c.RightBottom.x() != 0 && c.RightBottom.y() != 0) return TvnResizeMode::Both;
+    if (c.RightTop.x() != 0 || c.RightTop.y() != 0) return TvnResizeMode::Horizontal;
+    if (c.LeftBottom.x() != 0 || c.LeftBottom.y() != 0) return TvnResizeMode::Vertical;
     return TvnResizeMode::Fixed;
 }
 
-TvnSkinGeometry ReadSkinGeometry(const TvnSkinData& store, int index)
+TvnControlGeometry ReadSkinGeometry(const TvnSkinData& store, int index)
 {
-    TvnSkinGeometry g;
+    TvnControlGeometry g;
     const auto* record = store.ControlSkinAs<TvnDataSkinCustomControl>(index);
     if (!record) return g;
-    vnutils::TvnNinePart& p = g.Parts;
-    p.SkinRect = record->SkinRect;
-    p.LeftTop = record->LeftTopPoint;
-    p.RightTop = record->RightTopPoint;
-    p.LeftBottom = record->LeftBottomPoint;
-    p.RightBottom = record->RightBottomPoint;
-    p.ClientRect = record->ClientRect;
-    p.LeftStretch = record->LeftStretch;
-    p.TopStretch = record->TopStretch;
-    p.RightStretch = record->RightStretch;
-    p.BottomStretch = record->BottomStretch;
-    p.StretchEffect = record->StretchEffect;
-    p.StretchType = record->StretchType;
+    g.Parts = { record->SkinRect, record->Geometry };
     g.Picture = store.Picture(record->PictureIndex);
     g.Mask = store.Picture(record->MaskPictureIndex);
-    g.ResizeMode = ResizeModeOf(p);
+    g.ResizeMode = ResizeModeOf(g.Parts);
     return g;
 }
 
-TvnSkinSize AdjustSizeToSkin(const TvnSkinGeometry& geometry, QSize requested)
+TvnSkinSize AdjustSizeToSkin(const TvnControlGeometry& geometry, QSize requested)
 {
     const vnutils::TvnNinePart& p = geometry.Parts;
     const QSize skin = p.SkinRect.size();
     const int dw = requested.width() - skin.width();
     const int dh = requested.height() - skin.height();
-    const QRect& cr = p.ClientRect;
+    const QRect& cr = p.Geometry.ClientRect;
     // The record's own geometry, at the skin's size.
-    TvnSkinSize result { requested, { skin, p.LeftTop, p.RightTop, p.LeftBottom, p.RightBottom, cr } };
+    TvnSkinSize result { requested, { skin, p.Geometry.Corners, cr } };
     switch (geometry.ResizeMode) {
     case TvnResizeMode::None:
         break;
@@ -68,12 +57,12 @@ TvnSkinSize AdjustSizeToSkin(const TvnSkinGeometry& geometry, QSize requested)
         break;
     case TvnResizeMode::Horizontal:
         result.Size = { requested.width(), skin.height() };
-        result.Current.RightTop += QPoint(dw, 0);
+        result.Current.Corners.RightTop += QPoint(dw, 0);
         result.Current.ClientRect = RectLTRB(cr.x(), cr.y(), RectRight(cr) + dw, RectBottom(cr));
         break;
     case TvnResizeMode::Vertical:
         result.Size = { skin.width(), requested.height() };
-        result.Current.LeftBottom += QPoint(0, dh);
+        result.Current.Corners.LeftBottom += QPoint(0, dh);
         result.Current.ClientRect = RectLTRB(cr.x(), cr.y(), RectRight(cr), RectBottom(cr) + dh);
         break;
     }
@@ -81,59 +70,24 @@ TvnSkinSize AdjustSizeToSkin(const TvnSkinGeometry& geometry, QSize requested)
     return result;
 }
 
-namespace {
-
-// Right and bottom edges of an area are outside it.
-bool InArea(const QRect& area, QPoint p)
-{
-    return p.x() >= area.x() && p.x() < RectRight(area) && p.y() >= area.y() && p.y() < RectBottom(area);
-}
-
-QRect MapBothWays(const vnutils::TvnNinePart& p, const QRect& r, int dw, int dh)
-{
-    const int sw = p.SkinRect.width(), sh = p.SkinRect.height();
-    const QRect leftTop = RectLTRB(0, 0, p.LeftTop.x(), p.LeftTop.y());
-    const QRect rightTop = RectLTRB(p.RightTop.x(), 0, sw, p.RightTop.y());
-    const QRect leftBottom = RectLTRB(0, p.LeftBottom.y(), p.LeftBottom.x(), sh);
-    const QRect rightBottom = RectLTRB(p.RightBottom.x(), p.RightBottom.y(), sw, sh);
-    const QPoint tl = r.topLeft();
-    const QPoint br(RectRight(r), RectBottom(r));
-    auto inside = [&](const QRect& area) { return InArea(area, tl) && InArea(area, br); };
-    auto grow = [&](int right, int bottom) {
-        return RectLTRB(r.x(), r.y(), RectRight(r) + right, RectBottom(r) + bottom);
-    };
-
-    if (inside(leftTop)) return r;
-    if (inside(rightTop)) return r.translated(dw, 0);
-    if (inside(leftBottom)) return r.translated(0, dh);
-    if (inside(rightBottom)) return r.translated(dw, dh);
-    if (InArea(leftTop, tl) && InArea(rightBottom, br)) return grow(dw, dh);
-    if (InArea(leftTop, tl) && InArea(rightTop, br)) return grow(dw, 0);
-    if (InArea(leftBottom, tl) && InArea(rightBottom, br)) return grow(dw, 0).translated(0, dh);
-    if (InArea(leftTop, tl) && InArea(leftBottom, br)) return grow(0, dh);
-    if (InArea(rightTop, tl) && InArea(rightBottom, br)) return grow(0, dh).translated(dw, 0);
-    return r;
-}
-
-} // namespace
-
-QRect MapSkinRect(const TvnSkinGeometry& geometry, QSize size, const QRect& r)
+QRect MapSkinRect(const TvnControlGeometry& geometry, QSize size, const QRect& r)
 {
     const vnutils::TvnNinePart& p = geometry.Parts;
+    const TvnCornerPoints& c = p.Geometry.Corners;
     const int dw = size.width() - p.SkinRect.width();
     const int dh = size.height() - p.SkinRect.height();
     switch (geometry.ResizeMode) {
     case TvnResizeMode::Both:
-        return MapBothWays(p, r, dw, dh);
+        return MoveWithCorners(r, c, p.SkinRect.size(), dw, dh);
     case TvnResizeMode::Horizontal:
-        if (r.x() <= p.LeftTop.x() && RectRight(r) >= p.RightTop.x())
+        if (r.x() <= c.LeftTop.x() && RectRight(r) >= c.RightTop.x())
             return RectLTRB(r.x(), r.y(), RectRight(r) + dw, RectBottom(r));
-        if (r.x() >= p.RightTop.x() && RectRight(r) > p.RightTop.x()) return r.translated(dw, 0);
+        if (r.x() >= c.RightTop.x() && RectRight(r) > c.RightTop.x()) return r.translated(dw, 0);
         return r;
     case TvnResizeMode::Vertical:
-        if (r.y() <= p.LeftTop.y() && RectBottom(r) >= p.LeftBottom.y())
+        if (r.y() <= c.LeftTop.y() && RectBottom(r) >= c.LeftBottom.y())
             return RectLTRB(r.x(), r.y(), RectRight(r), RectBottom(r) + dh);
-        if (r.y() >= p.LeftBottom.y() && RectBottom(r) > p.LeftBottom.y()) return r.translated(0, dh);
+        if (r.y() >= c.LeftBottom.y() && RectBottom(r) > c.LeftBottom.y()) return r.translated(0, dh);
         return r;
     case TvnResizeMode::Fixed:
     case TvnResizeMode::None:
@@ -143,7 +97,7 @@ QRect MapSkinRect(const TvnSkinGeometry& geometry, QSize size, const QRect& r)
 }
 
 std::optional<QRegion> ShapeRegion(
-    const TvnSkinGeometry& geometry, const TvnCurrentGeometry& current, QSize size)
+    const TvnControlGeometry& geometry, const TvnCurrentGeometry& current, QSize size)
 {
     if (geometry.Mask.isNull()) return std::nullopt;
     const vnutils::TvnNinePart& p = geometry.Parts;
@@ -164,15 +118,16 @@ std::optional<QRegion> ShapeRegion(
     return std::nullopt;
 }
 
-QRect ClientTile(const TvnSkinGeometry& geometry)
+QRect ClientTile(const TvnControlGeometry& geometry)
 {
-    return geometry.Parts.ClientRect.translated(geometry.Parts.SkinRect.topLeft());
+    return geometry.Parts.Geometry.ClientRect.translated(geometry.Parts.SkinRect.topLeft());
 }
 
-void DrawPlainSkin(
-    QImage& target, const TvnSkinGeometry& geometry, const TvnCurrentGeometry& current, bool frameDrawnApart)
+void DrawPlainSkin(QImage& target, const TvnControlGeometry& geometry, const TvnCurrentGeometry& current,
+    bool frameDrawnApart)
 {
     const vnutils::TvnNinePart& p = geometry.Parts;
+    const TvnCornerPoints& c = p.Geometry.Corners;
     if (geometry.Picture.isNull() || target.isNull()) return;
     const QImage source = vnutils::As32Bit(geometry.Picture);
     const QRect& sr = p.SkinRect;
@@ -189,11 +144,11 @@ void DrawPlainSkin(
         break;
     case TvnResizeMode::Horizontal:
         strip = vnutils::HorizontalStrip(
-            source, sr, p.LeftTop.x(), sr.width() - p.RightTop.x(), target.width(), p.StretchEffect);
+            source, sr, c.LeftTop.x(), sr.width() - c.RightTop.x(), target.width(), p.Geometry.StretchEffect);
         break;
     case TvnResizeMode::Vertical:
-        strip = vnutils::VerticalStrip(
-            source, sr, p.LeftTop.y(), sr.height() - p.LeftBottom.y(), target.height(), p.StretchEffect);
+        strip = vnutils::VerticalStrip(source, sr, c.LeftTop.y(), sr.height() - c.LeftBottom.y(),
+            target.height(), p.Geometry.StretchEffect);
         break;
     }
     if (strip.isNull()) return;

@@ -26,7 +26,7 @@ enum class TvnResizeMode {
 };
 
 // What a control copies from a TvnDataSkinCustomControl record.
-struct TvnSkinGeometry {
+struct TvnControlGeometry {
     vnutils::TvnNinePart Parts;
     TvnResizeMode ResizeMode = TvnResizeMode::Fixed;
     QImage Picture; // null when the record's picture index is out of range
@@ -43,7 +43,7 @@ TvnResizeMode ResizeModeOf(const vnutils::TvnNinePart& parts);
 
 // The geometry of record `index` of `store`: a record that is not a custom control
 // record gives Fixed without pictures.
-TvnSkinGeometry ReadSkinGeometry(const TvnSkinData& store, int index);
+TvnControlGeometry ReadSkinGeometry(const TvnSkinData& store, int index);
 
 struct TvnSkinSize {
     QSize Size;
@@ -52,23 +52,23 @@ struct TvnSkinSize {
 
 // The size a request becomes and the geometry at that size. Mode None keeps the
 // request; its geometry is the record's.
-TvnSkinSize AdjustSizeToSkin(const TvnSkinGeometry& geometry, QSize requested);
+TvnSkinSize AdjustSizeToSkin(const TvnControlGeometry& geometry, QSize requested);
 
 // Where rectangle `r` of the skin lands at `size`: rectangles in a corner area move with
 // that corner, rectangles spanning areas grow with the parts between them.
-QRect MapSkinRect(const TvnSkinGeometry& geometry, QSize size, const QRect& r);
+QRect MapSkinRect(const TvnControlGeometry& geometry, QSize size, const QRect& r);
 
 // The window shape from the mask picture at `size`, or none (no mask, nothing to cut).
 std::optional<QRegion> ShapeRegion(
-    const TvnSkinGeometry& geometry, const TvnCurrentGeometry& current, QSize size);
+    const TvnControlGeometry& geometry, const TvnCurrentGeometry& current, QSize size);
 
 // The skin's client rectangle in the picture: the tile that fills a control's middle.
-QRect ClientTile(const TvnSkinGeometry& geometry);
+QRect ClientTile(const TvnControlGeometry& geometry);
 
 // The plain skinned look into `target` (already of the control's size): the skin
 // rectangle copied (Fixed), composed in nine parts (Both, unless `frameDrawnApart`), or
 // widened or heightened as a three-part strip (Horizontal, Vertical).
-void DrawPlainSkin(
-    QImage& target, const TvnSkinGeometry& geometry, const TvnCurrentGeometry& current, bool frameDrawnApart);
+void DrawPlainSkin(QImage& target, const TvnControlGeometry& geometry, const TvnCurrentGeometry& current,
+    bool frameDrawnApart);
 
 } // namespace vnctrls

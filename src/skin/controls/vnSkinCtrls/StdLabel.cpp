@@ -15,12 +15,13 @@ TvnSkinStdLabel::TvnSkinStdLabel(QObject* owner)
     : TLabel(owner)
     , m_defaultFont(new TFont(this))
 {
+    m_skin.SetName(QStringLiteral("stdlabel"));
     SetTransparent(true);
 }
 
 void TvnSkinStdLabel::SetSkinData(TvnSkinData* store)
 {
-    m_skinData = store;
+    m_skin.SetStore(store);
     if (store) ApplySkin();
 }
 
@@ -33,16 +34,14 @@ void TvnSkinStdLabel::SetEllipsType(TvnEllipsType type)
 
 void TvnSkinStdLabel::ApplySkin()
 {
-    m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName);
+    m_skin.LookUp();
     AdjustBounds();
     Invalidate();
 }
 
 TvnSkinStdLabel::TextStyle TvnSkinStdLabel::CurrentStyle() const
 {
-    const auto* record = m_skinRecordIndex == -1
-        ? nullptr
-        : m_skinData->ControlSkinAs<TvnDataSkinStdLabelControl>(m_skinRecordIndex);
+    const auto* record = m_skin.Record<TvnDataSkinStdLabelControl>();
     if (!record) {
         const TFont* font = m_useSkinFont ? m_defaultFont : Font();
         return { font->ToQFont(), ToQColor(font->Color()) };
@@ -55,7 +54,7 @@ TvnSkinStdLabel::TextStyle TvnSkinStdLabel::CurrentStyle() const
 
 void TvnSkinStdLabel::DoDrawText(QPainter& painter, QRect& rect, unsigned flags)
 {
-    m_skinRecordIndex = vnctrls::FindRecord(m_skinData, m_skinDataName);
+    m_skin.LookUp();
     QString text = GetLabelText();
     // An empty label keeps one line of height.
     if ((flags & dt::DT_CALCRECT) && (text.isEmpty() || (ShowAccelChar() && text == QLatin1String("&"))))
@@ -70,9 +69,9 @@ void TvnSkinStdLabel::DoDrawText(QPainter& painter, QRect& rect, unsigned flags)
         platform::DrawText(painter, text, rect, flags);
         return;
     }
-    const bool skinned = m_skinRecordIndex != -1;
-    const TColor highlight = skinned ? m_skinData->SkinColors.cBtnHighlight : clr::clBtnHighlight;
-    const TColor shadow = skinned ? m_skinData->SkinColors.cBtnShadow : clr::clBtnShadow;
+    const TvnSkinData* store = m_skin.RecordIndex() != -1 ? m_skin.Store() : nullptr;
+    const TColor highlight = store ? store->SkinColors.cBtnHighlight : clr::clBtnHighlight;
+    const TColor shadow = store ? store->SkinColors.cBtnShadow : clr::clBtnShadow;
     QRect shifted = rect.translated(1, 1);
     painter.setPen(ToQColor(highlight));
     platform::DrawText(painter, text, shifted, flags);
@@ -91,13 +90,6 @@ void TvnSkinStdLabel::DrawTo(QPainter& painter, QPoint offset)
 
 void TvnSkinStdLabel::WndProc(TMessage& m)
 {
-    if (m.Msg == msg::SKINMSG_CHANGE && m_skinData && vnctrls::MessageNamesStore(m.WParam, m_skinData)) {
-        ApplySkin();
-        return;
-    }
-    if (m.Msg == msg::SKINMSG_BEFORE_CHANGE && vnctrls::MessageNamesStore(m.WParam, m_skinData)) {
-        m_skinRecordIndex = -1;
-        return;
-    }
+    if (m_skin.HandleSkinMessage(m, *this)) return;
     TLabel::WndProc(m);
 }

@@ -3,13 +3,13 @@
 // the "stdlabel" record. The framework label sizes and paints; this class only decides,
 // in DoDrawText, which font and colour draw the text, shortens it when asked, and draws
 // disabled text embossed in the skin's highlight and shadow colours.
+#include "SkinBinding.h"
 #include "SkinCtrlTypes.h"
 #include "framework/stdctrls/Label.h"
-#include "skin/data/vnSkinData/SkinData.h"
 
 #include <QPointer>
 
-class TvnSkinStdLabel : public TLabel {
+class TvnSkinStdLabel : public TLabel, public TvnSkinBound {
     Q_OBJECT
     Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
     Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)
@@ -20,10 +20,10 @@ class TvnSkinStdLabel : public TLabel {
 public:
     explicit TvnSkinStdLabel(QObject* owner = nullptr);
 
-    TvnSkinData* SkinData() const { return m_skinData; }
+    TvnSkinData* SkinData() const { return m_skin.Store(); }
     void SetSkinData(TvnSkinData* store);
-    QString SkinDataName() const { return m_skinDataName; }
-    void SetSkinDataName(const QString& name) { m_skinDataName = name; }
+    QString SkinDataName() const { return m_skin.Name(); }
+    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
     // Takes effect at the next paint.
     TFont* DefaultFont() const { return m_defaultFont; }
     bool UseSkinFont() const { return m_useSkinFont; }
@@ -32,10 +32,12 @@ public:
     void SetUseSkinColor(bool use) { m_useSkinColor = use; }
     TvnEllipsType EllipsType() const { return m_ellipsType; }
     void SetEllipsType(TvnEllipsType type);
-    int SkinRecordIndex() const { return m_skinRecordIndex; }
+    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
 
     // Looks the record up, sizes the label to its text (AutoSize) and repaints.
     void ApplySkin();
+    void SkinChanged() override { ApplySkin(); }
+    void PrepareSkinChange() override { m_skin.Drop(); }
     // Draws the label as it paints itself into another canvas, its rectangle moved by
     // `offset` (copies of a label in the rows of a control grid).
     void DrawTo(QPainter& painter, QPoint offset);
@@ -52,11 +54,9 @@ private:
     };
     TextStyle CurrentStyle() const;
 
-    QPointer<TvnSkinData> m_skinData;
-    QString m_skinDataName = QStringLiteral("stdlabel");
+    TvnSkinBinding m_skin;
     TFont* m_defaultFont;
     bool m_useSkinFont = true;
     bool m_useSkinColor = true;
     TvnEllipsType m_ellipsType = vnetNone;
-    int m_skinRecordIndex = -1;
 };

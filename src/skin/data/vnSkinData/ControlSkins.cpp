@@ -19,19 +19,7 @@ TvnKeyTable<TvnDataSkinControl> TvnDataSkinControl::Keys()
 TvnKeyTable<TvnDataSkinCustomControl> TvnDataSkinCustomControl::Keys()
 {
     using C = TvnDataSkinCustomControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("lefttoppoint", &C::LeftTopPoint),
-        Key("righttoppoint", &C::RightTopPoint),
-        Key("leftbottompoint", &C::LeftBottomPoint),
-        Key("rightbottompoint", &C::RightBottomPoint),
-        Key("clientrect", &C::ClientRect),
-        Key("leftstretch", &C::LeftStretch),
-        Key("topstretch", &C::TopStretch),
-        Key("rightstretch", &C::RightStretch),
-        Key("bottomstretch", &C::BottomStretch),
-        Key("stretcheffect", &C::StretchEffect),
-        Key("stretchtype", &C::StretchType),
-    };
+    static const TvnKeyList<C> keys = Within(&C::Geometry, GeometryKeys());
     return keys;
 }
 
@@ -182,27 +170,19 @@ TvnKeyTable<TvnDataSkinScrollBarControl> TvnDataSkinScrollBarControl::Keys()
 TvnKeyTable<TvnDataSkinTabControl> TvnDataSkinTabControl::Keys()
 {
     using C = TvnDataSkinTabControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("tabrect", &C::TabRect),
         Key("activetabrect", &C::ActiveTabRect),
         Key("focustabrect", &C::FocusTabRect),
         Key("mouseintabrect", &C::MouseInTabRect),
-        Key("clientrect", &C::ClientRect),
+        Within(&C::Geometry, ClientRectKey()),
         Key("bgpictureindex", &C::BGPictureIndex, -1),
-        Key("lefttoppoint", &C::LeftTopPoint),
-        Key("righttoppoint", &C::RightTopPoint),
-        Key("leftbottompoint", &C::LeftBottomPoint),
-        Key("rightbottompoint", &C::RightBottomPoint),
+        Within(&C::Geometry, GeometryCornerKeys()),
         Key("tableftoffset", &C::TabLeftOffset),
         Key("tabrightoffset", &C::TabRightOffset),
         Key("tabsbgrect", &C::TabsBGRect),
         Key("tabstretcheffect", &C::TabStretchEffect),
-        Key("leftstretch", &C::LeftStretch),
-        Key("topstretch", &C::TopStretch),
-        Key("rightstretch", &C::RightStretch),
-        Key("bottomstretch", &C::BottomStretch),
-        Key("stretcheffect", &C::StretchEffect),
-        Key("stretchtype", &C::StretchType),
+        Within(&C::Geometry, StretchKeys(TvnEdgeOrder::LeftTopRightBottom)),
         Key("fontname", &C::FontName, "Arial"),
         Key("fontheight", &C::FontHeight, 14),
         Key("fontstyle", &C::FontStyle),
@@ -218,8 +198,7 @@ TvnKeyTable<TvnDataSkinTabControl> TvnDataSkinTabControl::Keys()
         Key("closebuttonactiverect", &C::CloseButtonActiveRect),
         Key("closebuttondownrect", &C::CloseButtonDownRect),
         Key("buttontransparent", &C::ButtonTransparent),
-        Key("buttontransparentcolor", &C::ButtonTransparentColor),
-    };
+        Key("buttontransparentcolor", &C::ButtonTransparentColor));
     return keys;
 }
 

@@ -8,7 +8,7 @@
 // completely. Fields are named after their keys ("activeskinrect" -> ActiveSkinRect);
 // the key tables in ControlSkins.cpp give each key's order and default, and a new
 // record holds those defaults.
-#include "SkinKeyTable.h"
+#include "GeometryKeys.h"
 
 #include <memory>
 
@@ -37,17 +37,9 @@ public:
     explicit TvnDataSkinCustomControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinCustomControl> Keys();
 
-    QPoint LeftTopPoint;
-    QPoint RightTopPoint;
-    QPoint LeftBottomPoint;
-    QPoint RightBottomPoint;
-    QRect ClientRect;
-    bool LeftStretch {};
-    bool TopStretch {};
-    bool RightStretch {};
-    bool BottomStretch {};
-    bool StretchEffect {};
-    TvnStretchType StretchType {};
+    // The keys "lefttoppoint" ... "rightbottompoint", "clientrect", the four edge flags,
+    // "stretcheffect" and "stretchtype".
+    TvnSkinGeometry Geometry;
 };
 
 // Push buttons and tool buttons.
@@ -208,22 +200,13 @@ public:
     QRect ActiveTabRect;
     QRect FocusTabRect;
     QRect MouseInTabRect;
-    QRect ClientRect;
+    // The page frame's geometry; its keys lie among the tab keys.
+    TvnSkinGeometry Geometry;
     int BGPictureIndex {};
-    QPoint LeftTopPoint;
-    QPoint RightTopPoint;
-    QPoint LeftBottomPoint;
-    QPoint RightBottomPoint;
     int TabLeftOffset {};
     int TabRightOffset {};
     QRect TabsBGRect;
     bool TabStretchEffect {};
-    bool LeftStretch {};
-    bool TopStretch {};
-    bool RightStretch {};
-    bool BottomStretch {};
-    bool StretchEffect {};
-    TvnStretchType StretchType {};
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;

@@ -288,6 +288,6 @@ TvnDataSkinSlider::TvnDataSkinSlider(const QString& idName) : TvnSkinRecord(idNa
 
 void TvnDataSkinUpDownControl::AfterLoad()
 {
-    LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = QPoint();
-    ClientRect = QRect();
+    Geometry.Corners = {};
+    Geometry.ClientRect = QRect();
 }

@@ -2,7 +2,7 @@
 // The window frame's description ([FORMINFO]): how MainPicture is cut into the nine
 // parts of a frame, where the caption, caption buttons and client area lie, and how the
 // sizing border and the window shape are found. The store carries these fields itself.
-#include "SkinKeyTable.h"
+#include "GeometryKeys.h"
 
 struct TvnSkinFormInfo {
     TvnSkinFormInfo();
@@ -13,30 +13,17 @@ struct TvnSkinFormInfo {
     void SaveFormInfo(TMemIniFile& ini) const;
     static TvnKeyTable<TvnSkinFormInfo> Keys();
 
-    // The four corner points that cut MainPicture into nine areas.
-    QPoint LeftTopPoint;
-    QPoint RightTopPoint;
-    QPoint LeftBottomPoint;
-    QPoint RightBottomPoint;
-    QRect ClientRect;
+    // How MainPicture is cut into the nine parts of the frame, and whether each border
+    // part and the client background are stretched or tiled.
+    TvnSkinGeometry Geometry;
     int BGPictureIndex {};
     int MDIBGPictureIndex {};
-    // Stretch (true) or tile (false) each border part and the client background.
-    bool LeftStretch {};
-    bool RightStretch {};
-    bool TopStretch {};
-    bool BottomStretch {};
-    bool StretchEffect {};
-    TvnStretchType StretchType {};
     bool MDIBGStretchEffect {};
     TvnStretchType MDIBGStretchType {};
     // The area of MainMask that carries the window shape.
     QRect MaskRectArea;
     // Corner points for the sizing hit test.
-    QPoint HitTestLeftTopPoint;
-    QPoint HitTestRightTopPoint;
-    QPoint HitTestLeftBottomPoint;
-    QPoint HitTestRightBottomPoint;
+    TvnCornerPoints HitTest;
     QRect ButtonsRect;
     QRect CaptionRect;
     int ButtonsOffset {};

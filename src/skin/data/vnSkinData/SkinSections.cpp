@@ -26,48 +26,30 @@ TvnKeyTable<TvnSkinColors> TvnSkinColors::Keys()
 TvnKeyTable<TvnDataSkinPopupWindow> TvnDataSkinPopupWindow::Keys()
 {
     using C = TvnDataSkinPopupWindow;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("windowpictureindex", &C::WindowPictureIndex, -1),
         Key("maskpictureindex", &C::MaskPictureIndex, -1),
-        Key("lefttoppoint", &C::LeftTopPoint),
-        Key("righttoppoint", &C::RightTopPoint),
-        Key("leftbottompoint", &C::LeftBottomPoint),
-        Key("rightbottompoint", &C::RightBottomPoint),
-        Key("itemsrect", &C::ItemsRect),
+        Within(&C::Geometry, GeometryCornerKeys()),
+        Within(&C::Geometry, KeyRows<TvnSkinGeometry>(Key("itemsrect", &TvnSkinGeometry::ClientRect))),
         Key("scrollmarkercolor", &C::ScrollMarkerColor),
         Key("scrollmarkeractivecolor", &C::ScrollMarkerActiveColor),
-        Key("leftstretch", &C::LeftStretch),
-        Key("rightstretch", &C::RightStretch),
-        Key("topstretch", &C::TopStretch),
-        Key("bottomstretch", &C::BottomStretch),
-        Key("stretcheffect", &C::StretchEffect),
-        Key("stretchtype", &C::StretchType),
-    };
+        Within(&C::Geometry, StretchKeys(TvnEdgeOrder::LeftRightTopBottom)));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinHintWindow> TvnDataSkinHintWindow::Keys()
 {
     using C = TvnDataSkinHintWindow;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("windowpictureindex", &C::WindowPictureIndex, -1),
         Key("maskpictureindex", &C::MaskPictureIndex, -1),
-        Key("lefttoppoint", &C::LeftTopPoint),
-        Key("righttoppoint", &C::RightTopPoint),
-        Key("leftbottompoint", &C::LeftBottomPoint),
-        Key("rightbottompoint", &C::RightBottomPoint),
-        Key("clientrect", &C::ClientRect),
+        Within(&C::Geometry, GeometryCornerKeys()),
+        Within(&C::Geometry, ClientRectKey()),
         Key("fontname", &C::FontName, "Arial"),
         Key("fontheight", &C::FontHeight, 14),
         Key("fontstyle", &C::FontStyle),
         Key("fontcolor", &C::FontColor),
-        Key("leftstretch", &C::LeftStretch),
-        Key("rightstretch", &C::RightStretch),
-        Key("topstretch", &C::TopStretch),
-        Key("bottomstretch", &C::BottomStretch),
-        Key("stretcheffect", &C::StretchEffect),
-        Key("stretchtype", &C::StretchType),
-    };
+        Within(&C::Geometry, StretchKeys(TvnEdgeOrder::LeftRightTopBottom)));
     return keys;
 }
 // clang-format on

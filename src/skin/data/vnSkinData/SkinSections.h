@@ -3,7 +3,7 @@
 // the skin colours ([SKINCOLORS]), the popup menu window ([POPUPWINDOW]) and the hint
 // window ([HINTWINDOW]). Each reads and writes its fixed section through its key table
 // (SkinSections.cpp), where the defaults stand.
-#include "SkinKeyTable.h"
+#include "GeometryKeys.h"
 
 // Eight colours; without a skin (and after ClearSkin) they are the system colours.
 class TvnSkinColors {
@@ -34,19 +34,11 @@ public:
 
     int WindowPictureIndex {};
     int MaskPictureIndex {};
-    QPoint LeftTopPoint;
-    QPoint RightTopPoint;
-    QPoint LeftBottomPoint;
-    QPoint RightBottomPoint;
-    QRect ItemsRect;
+    // The window picture's geometry; its client rectangle is the area of the menu items,
+    // key "itemsrect".
+    TvnSkinGeometry Geometry;
     TColor ScrollMarkerColor {};
     TColor ScrollMarkerActiveColor {};
-    bool LeftStretch {};
-    bool RightStretch {};
-    bool TopStretch {};
-    bool BottomStretch {};
-    bool StretchEffect {};
-    TvnStretchType StretchType {};
 };
 
 // The hint window: a window picture cut into nine parts and the font of the hint text.
@@ -61,19 +53,9 @@ public:
 
     int WindowPictureIndex {};
     int MaskPictureIndex {};
-    QPoint LeftTopPoint;
-    QPoint RightTopPoint;
-    QPoint LeftBottomPoint;
-    QPoint RightBottomPoint;
-    QRect ClientRect;
+    TvnSkinGeometry Geometry;
     QString FontName;
     int FontHeight {};
     TFontStyles FontStyle;
     TColor FontColor {};
-    bool LeftStretch {};
-    bool RightStretch {};
-    bool TopStretch {};
-    bool BottomStretch {};
-    bool StretchEffect {};
-    TvnStretchType StretchType {};
 };

@@ -61,7 +61,10 @@ TvnStripLayout DownStrip(const QRect& sr, const QRect& cr, int width, int height
 TvnStripLayout FrameStripLayout(TvnStrip strip, const TvnNinePart& parts, const TvnNinePartTarget& to)
 {
     const QRect& sr = parts.SkinRect;
-    const QRect& cr = parts.ClientRect;
+    const TvnSkinGeometry& g = parts.Geometry;
+    const TvnCornerPoints& c = g.Corners;
+    const TvnCornerPoints& n = to.Corners;
+    const QRect& cr = g.ClientRect;
     const QRect& ncr = to.ClientRect;
     const int w = to.Size.width(), h = to.Size.height();
     const int topHeight = ncr.y();
@@ -69,18 +72,17 @@ TvnStripLayout FrameStripLayout(TvnStrip strip, const TvnNinePart& parts, const 
     const int sideHeight = h - topHeight - bottomHeight;
     switch (strip) {
     case TvnStrip::Top:
-        return AcrossStrip(sr, w, topHeight, 0, cr.y(), parts.LeftTop.x(), parts.RightTop.x(), to.LeftTop.x(),
-            to.RightTop.x(), parts.TopStretch);
+        return AcrossStrip(sr, w, topHeight, 0, cr.y(), c.LeftTop.x(), c.RightTop.x(), n.LeftTop.x(),
+            n.RightTop.x(), g.TopStretch);
     case TvnStrip::Bottom:
-        return AcrossStrip(sr, w, bottomHeight, RectBottom(cr), sr.height(), parts.LeftBottom.x(),
-            parts.RightBottom.x(), to.LeftBottom.x(), to.RightBottom.x(), parts.BottomStretch);
+        return AcrossStrip(sr, w, bottomHeight, RectBottom(cr), sr.height(), c.LeftBottom.x(),
+            c.RightBottom.x(), n.LeftBottom.x(), n.RightBottom.x(), g.BottomStretch);
     case TvnStrip::Left:
-        return DownStrip(sr, cr, ncr.x(), sideHeight, topHeight, 0, cr.x(), parts.LeftTop.y(),
-            parts.LeftBottom.y(), to.LeftTop.y(), to.LeftBottom.y(), parts.LeftStretch);
+        return DownStrip(sr, cr, ncr.x(), sideHeight, topHeight, 0, cr.x(), c.LeftTop.y(), c.LeftBottom.y(),
+            n.LeftTop.y(), n.LeftBottom.y(), g.LeftStretch);
     case TvnStrip::Right:
         return DownStrip(sr, cr, w - RectRight(ncr), sideHeight, topHeight, RectRight(cr), sr.width(),
-            parts.RightTop.y(), parts.RightBottom.y(), to.RightTop.y(), to.RightBottom.y(),
-            parts.RightStretch);
+            c.RightTop.y(), c.RightBottom.y(), n.RightTop.y(), n.RightBottom.y(), g.RightStretch);
     }
     return {};
 }
@@ -112,7 +114,8 @@ TvnFrameStrips BuildFrameStrips(const QImage& source, const TvnNinePart& parts, 
 TvnFrameStrips BuildMaskStrips(const QImage& mask, const TvnNinePart& parts, const TvnNinePartTarget& to)
 {
     TvnNinePart tiled = parts;
-    tiled.LeftStretch = tiled.TopStretch = tiled.RightStretch = tiled.BottomStretch = false;
+    TvnSkinGeometry& g = tiled.Geometry;
+    g.LeftStretch = g.TopStretch = g.RightStretch = g.BottomStretch = false;
     return BuildFrameStrips(mask, tiled, to);
 }
 

@@ -133,7 +133,8 @@ std::optional<QRegion> WindowRegionFromStrips(const TvnFrameStrips& strips, cons
 std::optional<QRegion> WindowRegionFromMask(
     const QImage& mask, const TvnNinePart& parts, const TvnNinePartTarget& to)
 {
-    if (to.RightTop.x() < to.LeftTop.x() || to.LeftBottom.y() < to.LeftTop.y()) return std::nullopt;
+    const TvnCornerPoints& n = to.Corners;
+    if (n.RightTop.x() < n.LeftTop.x() || n.LeftBottom.y() < n.LeftTop.y()) return std::nullopt;
     if (RectEmpty(to.ClientRect)) return std::nullopt;
     return WindowRegionFromStrips(BuildMaskStrips(mask, parts, to), to.ClientRect);
 }

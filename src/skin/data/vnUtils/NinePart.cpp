@@ -26,13 +26,10 @@ TvnNinePartTarget StandardTarget(const TvnNinePart& parts, QSize size, TvnGrowth
 {
     const int dx = growth == TvnGrowth::Vertical ? 0 : size.width() - parts.SkinRect.width();
     const int dy = growth == TvnGrowth::Horizontal ? 0 : size.height() - parts.SkinRect.height();
-    const QRect& cr = parts.ClientRect;
+    const QRect& cr = parts.Geometry.ClientRect;
     TvnNinePartTarget to;
     to.Size = size;
-    to.LeftTop = parts.LeftTop;
-    to.RightTop = parts.RightTop + QPoint(dx, 0);
-    to.LeftBottom = parts.LeftBottom + QPoint(0, dy);
-    to.RightBottom = parts.RightBottom + QPoint(dx, dy);
+    to.Corners = GrownCorners(parts.Geometry.Corners, dx, dy);
     to.ClientRect = RectLTRB(cr.x(), cr.y(), RectRight(cr) + dx, RectBottom(cr) + dy);
     return to;
 }
@@ -70,12 +67,13 @@ TvnPieces MiddlePieces(const QRect& to, const QRect& tile, bool stretch, TvnStre
 TvnPieces NinePartPieces(const TvnNinePart& parts, const TvnNinePartTarget& to, bool drawMiddle)
 {
     const QRect& sr = parts.SkinRect;
+    const TvnSkinGeometry& g = parts.Geometry;
     const int sw = sr.width(), sh = sr.height();
-    const QPoint lt = parts.LeftTop, rt = parts.RightTop, lb = parts.LeftBottom, rb = parts.RightBottom;
-    const QRect& cr = parts.ClientRect;
+    const auto [lt, rt, lb, rb] = g.Corners;
+    const QRect& cr = g.ClientRect;
     const int crl = cr.x(), crt = cr.y(), crr = RectRight(cr), crb = RectBottom(cr);
     const int w = to.Size.width(), h = to.Size.height();
-    const QPoint nlt = to.LeftTop, nrt = to.RightTop, nlb = to.LeftBottom, nrb = to.RightBottom;
+    const auto [nlt, nrt, nlb, nrb] = to.Corners;
     const QRect& ncr = to.ClientRect;
     const int nl = ncr.x(), nt = ncr.y(), nr = RectRight(ncr), nb = RectBottom(ncr);
 
@@ -86,13 +84,13 @@ TvnPieces NinePartPieces(const TvnNinePart& parts, const TvnNinePartTarget& to, 
     };
 
     // Edges.
-    add(EdgeKind(parts.TopStretch, Qt::Horizontal), RectLTRB(nlt.x(), 0, nrt.x(), nt),
+    add(EdgeKind(g.TopStretch, Qt::Horizontal), RectLTRB(nlt.x(), 0, nrt.x(), nt),
         FromSkin(sr, lt.x(), 0, rt.x(), crt));
-    add(EdgeKind(parts.BottomStretch, Qt::Horizontal), RectLTRB(nlb.x(), nb, nrb.x(), h),
+    add(EdgeKind(g.BottomStretch, Qt::Horizontal), RectLTRB(nlb.x(), nb, nrb.x(), h),
         FromSkin(sr, lb.x(), crb, rb.x(), sh));
-    add(EdgeKind(parts.LeftStretch, Qt::Vertical), RectLTRB(0, nlt.y(), nl, nlb.y()),
+    add(EdgeKind(g.LeftStretch, Qt::Vertical), RectLTRB(0, nlt.y(), nl, nlb.y()),
         FromSkin(sr, 0, lt.y(), crl, lb.y()));
-    add(EdgeKind(parts.RightStretch, Qt::Vertical), RectLTRB(nr, nrt.y(), w, nrb.y()),
+    add(EdgeKind(g.RightStretch, Qt::Vertical), RectLTRB(nr, nrt.y(), w, nrb.y()),
         FromSkin(sr, crr, rt.y(), sw, rb.y()));
 
     // Corner pieces, 1:1.
@@ -108,7 +106,7 @@ TvnPieces NinePartPieces(const TvnNinePart& parts, const TvnNinePartTarget& to, 
 
     if (drawMiddle) {
         const TvnPieces middle
-            = MiddlePieces(ncr, FromSkin(sr, crl, crt, crr, crb), parts.StretchEffect, parts.StretchType);
+            = MiddlePieces(ncr, FromSkin(sr, crl, crt, crr, crb), g.StretchEffect, g.StretchType);
         pieces.insert(pieces.end(), middle.begin(), middle.end());
     }
     return pieces;
@@ -129,7 +127,8 @@ void ComposeNineParts(QImage& target, const QImage& source, const TvnNinePart& p
     const TvnNinePartTarget& to, bool drawMiddle)
 {
     PrepareTarget(target, to.Size, ComposedFormat(source));
-    if (parts.RightBottom.x() == parts.LeftTop.x() || parts.RightBottom.y() == parts.LeftTop.y()) return;
+    const TvnCornerPoints& c = parts.Geometry.Corners;
+    if (c.RightBottom.x() == c.LeftTop.x() || c.RightBottom.y() == c.LeftTop.y()) return;
     if (source.isNull()) return;
     DrawPieces(target, source, NinePartPieces(parts, to, drawMiddle));
 }
@@ -139,15 +138,13 @@ void StretchSkinRect(
 {
     TvnNinePart parts;
     parts.SkinRect = skinRect;
-    parts.ClientRect = clientRect;
+    TvnSkinGeometry& g = parts.Geometry;
+    g.ClientRect = clientRect;
     const int l = clientRect.x(), t = clientRect.y(), r = RectRight(clientRect), b = RectBottom(clientRect);
-    parts.LeftTop = { l, t };
-    parts.RightTop = { r, t };
-    parts.LeftBottom = { l, b };
-    parts.RightBottom = { r, b };
-    parts.LeftStretch = parts.TopStretch = parts.RightStretch = parts.BottomStretch = true;
-    parts.StretchEffect = true;
-    parts.StretchType = TvnStretchType::Full;
+    g.Corners = { { l, t }, { r, t }, { l, b }, { r, b } };
+    g.LeftStretch = g.TopStretch = g.RightStretch = g.BottomStretch = true;
+    g.StretchEffect = true;
+    g.StretchType = TvnStretchType::Full;
 
     // The standard geometry moves the corners of the client rectangle with its edges, so
     // the new points are the corners of the new client rectangle.

@@ -6,7 +6,7 @@
 //
 // Points and the client rectangle are relative to the skin rectangle's top-left corner;
 // rectangles follow SkinRect.h (outer edges at x + width, y + height).
-#include "../SkinTypes.h"
+#include "../SkinGeometry.h"
 #include "Pieces.h"
 #include "SkinRect.h"
 
@@ -17,23 +17,16 @@
 
 namespace vnutils {
 
-// How a skin rectangle is cut and how its parts grow.
+// A skin rectangle of the source picture and how it is cut and grows.
 struct TvnNinePart {
     QRect SkinRect; // in the source picture
-    QPoint LeftTop, RightTop, LeftBottom, RightBottom;
-    QRect ClientRect;
-    bool LeftStretch = false; // stretch rather than tile the left edge
-    bool TopStretch = false;
-    bool RightStretch = false;
-    bool BottomStretch = false;
-    bool StretchEffect = false; // stretch rather than tile the middle
-    TvnStretchType StretchType = TvnStretchType::Full;
+    TvnSkinGeometry Geometry;
 };
 
 // Where the parts land in a target of a given size (target coordinates).
 struct TvnNinePartTarget {
     QSize Size;
-    QPoint LeftTop, RightTop, LeftBottom, RightBottom;
+    TvnCornerPoints Corners;
     QRect ClientRect;
 };
 

@@ -23,11 +23,8 @@ TvnFrameGeometry UpdateFrameGeometry(const TvnSkinFormInfo& info, QSize picture,
     const int dy = frame.height() - picture.height();
 
     TvnFrameGeometry g;
-    g.LeftTop = info.LeftTopPoint;
-    g.RightTop = info.RightTopPoint + QPoint(dx, 0);
-    g.LeftBottom = info.LeftBottomPoint + QPoint(0, dy);
-    g.RightBottom = info.RightBottomPoint + QPoint(dx, dy);
-    g.NewClientRect = GrowRightBottom(info.ClientRect, dx, dy);
+    g.Corners = GrownCorners(info.Geometry.Corners, dx, dy);
+    g.NewClientRect = GrowRightBottom(info.Geometry.ClientRect, dx, dy);
     g.NewCaptionRect
         = RectEmpty(info.CaptionRect) ? info.CaptionRect : GrowRightBottom(info.CaptionRect, dx, 0);
     g.NewButtonsRect = info.ButtonsRect;
@@ -35,10 +32,7 @@ TvnFrameGeometry UpdateFrameGeometry(const TvnSkinFormInfo& info, QSize picture,
         g.NewButtonsRect.translate(dx, 0);
     g.ButtonsInLeft = info.ButtonsInLeft;
     g.ButtonsOffset = info.ButtonsOffset;
-    g.HitTestLeftTop = info.HitTestLeftTopPoint;
-    g.HitTestRightTop = info.HitTestRightTopPoint + QPoint(dx, 0);
-    g.HitTestLeftBottom = info.HitTestLeftBottomPoint + QPoint(0, dy);
-    g.HitTestRightBottom = info.HitTestRightBottomPoint + QPoint(dx, dy);
+    g.HitTest = GrownCorners(info.HitTest, dx, dy);
     g.NewMaskRectArea = GrowRightBottom(info.MaskRectArea, dx, dy);
     return g;
 }
@@ -55,7 +49,7 @@ QRect NonNegative(int left, int top, int right, int bottom)
 
 QRect SkinnedClientRect(const TvnSkinFormInfo& info, QSize picture, const QRect& window)
 {
-    const QRect& cr = info.ClientRect;
+    const QRect& cr = info.Geometry.ClientRect;
     return NonNegative(window.x() + cr.x(), window.y() + cr.y(),
         RectRight(window) + (RectRight(cr) - picture.width()),
         RectBottom(window) + (RectBottom(cr) - picture.height()));
@@ -82,8 +76,8 @@ int GetMinWidth(const TvnSkinFormInfo* info, QSize picture, const TvnFrameLimits
 
 int GetMinHeight(const TvnSkinFormInfo* info, QSize picture, const TvnFrameLimits& limits)
 {
-    const int h0
-        = info ? picture.height() - info->ClientRect.height() : DefaultCaptionHeight(limits.ToolWindow) + 6;
+    const int h0 = info ? picture.height() - info->Geometry.ClientRect.height()
+                        : DefaultCaptionHeight(limits.ToolWindow) + 6;
     if (h0 >= limits.MinHeight || limits.RolledUp || limits.Minimized) return h0;
     return limits.MinHeight;
 }

@@ -17,14 +17,14 @@ namespace veneer {
 
 struct TvnFrameGeometry {
     // Corner points cutting the frame into its nine parts.
-    QPoint LeftTop, RightTop, LeftBottom, RightBottom;
+    TvnCornerPoints Corners;
     QRect NewClientRect;
     QRect NewCaptionRect;
     QRect NewButtonsRect;
     bool ButtonsInLeft = false;
     int ButtonsOffset = 0;
     // Corner points of the sizing zones.
-    QPoint HitTestLeftTop, HitTestRightTop, HitTestLeftBottom, HitTestRightBottom;
+    TvnCornerPoints HitTest;
     QRect NewMaskRectArea;
 };
 

@@ -4,7 +4,7 @@
 // show. Pure functions: the frame keeps the answers in its objects and both painting and
 // the mouse test read them.
 #include "FrameGeometry.h"
-#include "skin/data/SkinTypes.h"
+#include "skin/data/SkinGeometry.h"
 
 #include <QFlags>
 #include <span>
@@ -47,19 +47,6 @@ struct TvnObjectFlags {
 // objects are left to the application; the answer for them is (true, shown).
 TvnObjectFlags CaptionButtonFlags(TvnSkinCommand command, bool skinRectInAPicture, TvnBorderIcons icons,
     bool hideCaptionButtons, bool disableSystemMenu, bool shownByApplication = false);
-
-// The four corner points cutting a skin rectangle (or a frame picture) into nine parts.
-struct TvnCornerPoints {
-    QPoint LeftTop, RightTop, LeftBottom, RightBottom;
-};
-
-// A rectangle of a `skin`-sized picture moved to a size dx wider and dy higher: one lying
-// in a corner area follows that corner; one reaching from one area into another grows
-// between them (left-top to right-bottom: both ways; to right-top: across; left-bottom
-// to right-bottom: across, moving down; left-top to left-bottom: down; right-top to
-// right-bottom: moving right, down); any other stays. Areas exclude their right and
-// bottom edges.
-QRect MoveWithCorners(const QRect& r, const TvnCornerPoints& corners, QSize skin, int dx, int dy);
 
 // Places every object for a frame of `frame` size (`picture` being MainPicture's size):
 // objects drawn as part of the frame picture follow the corner area they lie in; objects

@@ -1,0 +1,54 @@
+#pragma once
+// What one paint of a skinned button draws from, decided once at the start of the paint:
+// the record (looked up once), the geometry at the present size and the state (normal,
+// hot, pressed, focused, disabled, fade factor, animation frame). The draw routines read
+// nothing else of the button.
+//
+// A paint runs four steps: look the record up (ReadSkinRecord), compute the geometry for
+// the size (pure functions of SkinGeometry.h), take the snapshot (TakeSnapshot), draw
+// from it (the face comes from the face cache, keyed by record, size and face state).
+#include "ButtonFace.h"
+#include "skin/data/vnUtils/GlyphLayout.h"
+
+#include <optional>
+
+class TvnDataSkinButtonControl;
+
+namespace vnctrls {
+
+struct TvnButtonSnapshot {
+    const TvnDataSkinButtonControl* Record = nullptr; // null: the default look
+    int RecordIndex = -1;
+    QSize Size;
+    TvnButtonState State;
+    TvnButtonFaces Faces;
+    TvnFaceChoice Face; // the face the rules choose
+    // While cross-fading the normal and hot faces are blended at FadeStep of
+    // TvnFader::kSteps (Fade as a factor); 0 when not blending.
+    int FadeStep = 0;
+    double Fade = 0;
+    // The skin rectangle each face is composed from: the animation frame replaces the hot
+    // face while playing forwards and the normal one while playing backwards.
+    QRect NormalRect, HotRect, ChosenRect;
+    // The geometry at the present size and whether a fixed-size skin is stretched.
+    const TvnControlGeometry* Geometry = nullptr;
+    TvnCurrentGeometry Current;
+    bool UseSkinSize = true;
+    bool FocusRect = false; // the record shows focus and the button has it
+    TColor FocusFace = 0;
+    // The caption's colour: the skin's for each face, unless the button's own font colour
+    // is used (an enabled button with UseSkinFontColor off).
+    std::optional<QColor> OwnTextColor;
+    QColor TextColor(const TvnFaceChoice& choice) const
+    {
+        if (OwnTextColor && State.Enabled) return *OwnTextColor;
+        return ToQColor(CaptionColor(Faces, State.Enabled, choice.Hot, choice.Pressed));
+    }
+};
+
+// The face of skin rectangle `face` at the snapshot's size: composed as the record's
+// resize mode allows, or, for a fixed-size skin on a button of any size (UseSkinSize off),
+// copied or stretched as a strip over the other direction.
+QImage ComposeButtonFace(const TvnButtonSnapshot& s, const QRect& face);
+
+} // namespace vnctrls

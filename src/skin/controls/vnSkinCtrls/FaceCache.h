@@ -1,0 +1,56 @@
+#pragma once
+// Composed looks of one control, kept per (record, size, state), so a repaint that shows
+// what an earlier one showed copies a picture instead of composing it again. The state is
+// the source rectangle the look is composed from and a step (a fade step, 0 when none).
+// A control holds the looks of one size at a time (a new size drops the others) and
+// drops them all on every skin change.
+#include <QRect>
+#include <QSize>
+#include <utility>
+#include <vector>
+
+namespace vnctrls {
+
+struct TvnFaceKey {
+    int Record = -1;
+    QSize Size;
+    QRect Source;
+    int Step = 0;
+    friend bool operator==(const TvnFaceKey&, const TvnFaceKey&) = default;
+};
+
+template <class Look> class TvnFaceCache {
+public:
+    // The look for `key`, made by `compose()` the first time (every time while disabled).
+    template <class Compose> const Look& Get(const TvnFaceKey& key, Compose&& compose)
+    {
+        if (!m_enabled) {
+            m_scratch = compose();
+            return m_scratch;
+        }
+        for (const auto& [k, look] : m_looks)
+            if (k == key) return look;
+        if (!m_looks.empty() && m_looks.front().first.Size != key.Size) m_looks.clear();
+        // A control shows a handful of states; past that the oldest goes.
+        if (m_looks.size() >= kMaxLooks) m_looks.erase(m_looks.begin());
+        m_looks.emplace_back(key, compose());
+        return m_looks.back().second;
+    }
+
+    void Clear() { m_looks.clear(); }
+    int Count() const { return int(m_looks.size()); }
+    // Disabled, every Get composes anew (to measure what the cache saves).
+    void SetEnabled(bool enabled)
+    {
+        m_enabled = enabled;
+        Clear();
+    }
+
+private:
+    static constexpr std::size_t kMaxLooks = 16;
+    std::vector<std::pair<TvnFaceKey, Look>> m_looks;
+    Look m_scratch;
+    bool m_enabled = true;
+};
+
+} // namespace vnctrls

@@ -1,0 +1,120 @@
+#pragma once
+// TvnSkinBinding: what ties one control to one named record of the skin store, for both
+// control families (windowed TvnSkinControl, window-less TvnGraphicSkinControl). It keeps
+// the store (not owned), the record's name and index, the hint window's data, and
+// answers the skin messages the form relays: before a change the index is dropped,
+// after it the control's SkinChanged runs.
+//
+// The controls publish its values as their own properties (SkinData, SkinDataName,
+// HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change, so an
+// index never goes stale.
+#include "framework/Events.h"
+#include "framework/ImageList.h"
+#include "platform/Messages.h"
+#include "skin/data/vnSkinData/SkinData.h"
+
+#include <QPointer>
+
+// What the binding calls back in its control.
+class TvnSkinBound {
+public:
+    virtual void PrepareSkinChange() = 0;
+    virtual void SkinChanged() = 0;
+
+protected:
+    ~TvnSkinBound() = default;
+};
+
+class TvnSkinBinding {
+public:
+    TvnSkinData* Store() const { return m_store; }
+    void SetStore(TvnSkinData* store) { m_store = store; }
+    // The store when it holds a skin, else nullptr.
+    TvnSkinData* LoadedSkin() const { return m_store && !m_store->Empty() ? m_store.data() : nullptr; }
+
+    const QString& Name() const { return m_name; }
+    void SetName(const QString& name) { m_name = name; }
+    // The record's index in the store's ControlSkins, or -1: then the default look.
+    int RecordIndex() const { return m_index; }
+    // Finds the record by name again: -1 without a store, with an empty one, or when it
+    // holds no record of that name.
+    int LookUp();
+    void Drop() { m_index = -1; }
+
+    // The record as a T, or nullptr (no record, or a record of another class).
+    template <class T> T* Record() const
+    {
+        return m_store && m_index != -1 ? m_store->ControlSkinAs<T>(m_index) : nullptr;
+    }
+
+    // Data for the skinned hint window; only kept here.
+    QString HintTitle;
+    int HintImageIndex = 0;
+    QPointer<TImageList> HintImageList;
+
+    // Answers SKINMSG_BEFORE_CHANGE and SKINMSG_CHANGE for the store it names (or for
+    // every store when it names none). False for every other message.
+    bool HandleSkinMessage(const TMessage& message, TvnSkinBound& control);
+
+private:
+    QPointer<TvnSkinData> m_store;
+    QString m_name;
+    int m_index = -1;
+};
+
+// The published face of the binding, shared by both control families: the properties the
+// declared data set (TVN_SKIN_BINDING_PROPERTIES in the class, this class among its
+// bases), the record as the control's class expects it, and the two skin-change steps.
+#define TVN_SKIN_BINDING_PROPERTIES                                                                          \
+    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)                                        \
+    Q_PROPERTY(QString SkinDataName READ SkinDataName WRITE SetSkinDataName)                                 \
+    Q_PROPERTY(QString HintTitle READ HintTitle WRITE SetHintTitle)                                          \
+    Q_PROPERTY(int HintImageIndex READ HintImageIndex WRITE SetHintImageIndex)                               \
+    Q_PROPERTY(TImageList* HintImageList READ HintImageList WRITE SetHintImageList)                          \
+    Q_PROPERTY(TNotifyEvent OnMouseEnter MEMBER OnMouseEnter)                                                \
+    Q_PROPERTY(TNotifyEvent OnMouseLeave MEMBER OnMouseLeave)
+
+class TvnSkinBoundControl : public TvnSkinBound {
+public:
+    const TvnSkinBinding& Skin() const { return m_skin; }
+    // The store is not owned; when it is destroyed the control falls back on its default
+    // look at the next paint. Setting a loaded store runs SkinChanged.
+    TvnSkinData* SkinData() const { return m_skin.Store(); }
+    void SetSkinData(TvnSkinData* store)
+    {
+        m_skin.SetStore(store);
+        if (store && !store->Empty()) SkinChanged();
+    }
+    // Only stored: the record is looked up at the next paint or skin change.
+    QString SkinDataName() const { return m_skin.Name(); }
+    void SetSkinDataName(const QString& name) { m_skin.SetName(name); }
+    int SkinRecordIndex() const { return m_skin.RecordIndex(); }
+    QString HintTitle() const { return m_skin.HintTitle; }
+    void SetHintTitle(const QString& title) { m_skin.HintTitle = title; }
+    int HintImageIndex() const { return m_skin.HintImageIndex; }
+    void SetHintImageIndex(int index) { m_skin.HintImageIndex = index; }
+    TImageList* HintImageList() const { return m_skin.HintImageList; }
+    void SetHintImageList(TImageList* list) { m_skin.HintImageList = list; }
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+    template <class T> T* Record() const { return m_skin.Record<T>(); }
+    TvnSkinData* LoadedSkin() const { return m_skin.LoadedSkin(); }
+
+    // Looks the record up (and, in derived classes, copies what they draw from).
+    virtual void ReadSkinRecord() { m_skin.LookUp(); }
+    // Re-reads the record and repaints (derived classes also resize and reshape).
+    void SkinChanged() override = 0;
+    // Called before the store loads another skin: the index is dropped.
+    void PrepareSkinChange() override { m_skin.Drop(); }
+
+protected:
+    ~TvnSkinBoundControl() = default;
+    // The skin messages, then CM_MOUSEENTER / CM_MOUSELEAVE raise OnMouseEnter and
+    // OnMouseLeave. True when the message is done with.
+    bool HandleBindingMessage(const TMessage& message, QObject* sender);
+
+private:
+    TvnSkinBinding m_skin;
+};
