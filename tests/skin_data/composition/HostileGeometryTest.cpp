@@ -44,9 +44,9 @@ TEST(HostileGeometry, HugePiecesFillOnlyTheirImage)
 
     // Positions whose differences leave int copy nothing and read nothing outside.
     target.fill(Qt::black);
-    CopyPart(target, QRect(kMax - 1, 0, 5, 5), source, QRect(kMin, 0, kMax, 2));
-    CopyPart(target, QRect(kMin, kMin, kMax, kMax), source, QRect(kMax - 2, kMax - 2, 3, 3));
-    TilePart(target, QRect(kMin, kMin, kMax, kMax), source, QRect(kMax - 2, 0, 3, 2), Qt::Horizontal);
+    CopyPart(target, QRect(kMax - 6, 0, 5, 5), source, QRect(kMin, 0, kMax, 2));
+    CopyPart(target, QRect(kMin, kMin, kMax, kMax), source, QRect(kMax - 3, kMax - 3, 3, 3));
+    TilePart(target, QRect(kMin, kMin, kMax, kMax), source, QRect(kMax - 3, 0, 3, 2), Qt::Horizontal);
     EXPECT_EQ(target.pixel(0, 0), qRgb(0, 0, 0));
 }
 
