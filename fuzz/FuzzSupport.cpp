@@ -1,7 +1,6 @@
 #include "FuzzSupport.h"
 
 #include "framework/Exception.h"
-#include "skin/controls/vnSkinCtrls/SkinGeometry.h"
 #include "skin/data/vnSkinData/ByteReader.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
@@ -52,11 +51,10 @@ QByteArray StoredBlock(QByteArrayView data)
     return block;
 }
 
-void DrawFrame(const TvnSkinData& store)
+vnutils::TvnNinePart FrameParts(const TvnSkinData& store)
 {
-    const QImage& picture = store.MainPicture;
     vnutils::TvnNinePart parts;
-    parts.SkinRect = picture.rect();
+    parts.SkinRect = store.MainPicture.rect();
     parts.LeftTop = store.LeftTopPoint;
     parts.RightTop = store.RightTopPoint;
     parts.LeftBottom = store.LeftBottomPoint;
@@ -68,34 +66,41 @@ void DrawFrame(const TvnSkinData& store)
     parts.BottomStretch = store.BottomStretch;
     parts.StretchEffect = store.StretchEffect;
     parts.StretchType = store.StretchType;
+    return parts;
+}
+
+vnutils::TvnNinePart RecordParts(const TvnDataSkinCustomControl& record)
+{
+    vnutils::TvnNinePart parts;
+    parts.SkinRect = record.SkinRect;
+    parts.LeftTop = record.LeftTopPoint;
+    parts.RightTop = record.RightTopPoint;
+    parts.LeftBottom = record.LeftBottomPoint;
+    parts.RightBottom = record.RightBottomPoint;
+    parts.ClientRect = record.ClientRect;
+    parts.LeftStretch = record.LeftStretch;
+    parts.TopStretch = record.TopStretch;
+    parts.RightStretch = record.RightStretch;
+    parts.BottomStretch = record.BottomStretch;
+    parts.StretchEffect = record.StretchEffect;
+    parts.StretchType = record.StretchType;
+    return parts;
+}
+
+// The parts at their own size, larger and smaller, with the window shape of the mask.
+// A record may ask for a control as large as its coordinates allow; only sizes a
+// screen can show are composed here.
+void Draw(const QImage& picture, const QImage& mask, const vnutils::TvnNinePart& parts)
+{
+    const QSize skin = parts.SkinRect.size();
     for (const QSize grow : { QSize(0, 0), QSize(41, 29), QSize(-7, -5) }) {
-        const QSize size = picture.size() + grow;
-        if (size.width() <= 0 || size.height() <= 0) continue;
+        const QSize size = skin + grow;
+        if (size.width() <= 0 || size.height() <= 0 || size.width() > 4096 || size.height() > 4096) continue;
         const vnutils::TvnNinePartTarget to = vnutils::StandardTarget(parts, size);
         QImage target;
         vnutils::ComposeNineParts(target, picture, parts, to);
         vnutils::BuildFrameStrips(picture, parts, to);
-        if (!store.MainMask.isNull()) vnutils::WindowRegionFromMask(store.MainMask, parts, to);
-    }
-}
-
-void DrawControls(const TvnSkinData& store)
-{
-    for (int i = 0; i < static_cast<int>(store.ControlSkins().size()); ++i) {
-        const vnctrls::TvnSkinGeometry geometry = vnctrls::ReadSkinGeometry(store, i);
-        const QSize skin = geometry.Parts.SkinRect.size();
-        for (const QSize requested : { skin, skin + QSize(37, 23), QSize(12, 9) }) {
-            const vnctrls::TvnSkinSize size = vnctrls::AdjustSizeToSkin(geometry, requested);
-            // A fixed record may ask for a control as large as its coordinates allow;
-            // only sizes a screen can show are composed here.
-            if (size.Size.width() <= 0 || size.Size.height() <= 0 || size.Size.width() > 4096
-                || size.Size.height() > 4096)
-                continue;
-            QImage target;
-            vnutils::ComposeNineParts(target, geometry.Picture, geometry.Parts, size.Current);
-            if (!geometry.Mask.isNull())
-                vnutils::WindowRegionFromMask(geometry.Mask, geometry.Parts, size.Current);
-        }
+        if (!mask.isNull()) vnutils::WindowRegionFromMask(mask, parts, to);
     }
 }
 
@@ -114,8 +119,11 @@ void LoadContainer(TvnSkinData& store, QByteArrayView container)
 void DrawLoadedSkin(const TvnSkinData& store)
 {
     if (store.Empty()) return;
-    DrawFrame(store);
-    DrawControls(store);
+    Draw(store.MainPicture, store.MainMask, FrameParts(store));
+    for (const auto& record : store.ControlSkins())
+        if (const auto* custom = dynamic_cast<const TvnDataSkinCustomControl*>(record.get()))
+            Draw(store.Picture(custom->PictureIndex), store.Picture(custom->MaskPictureIndex),
+                RecordParts(*custom));
 }
 
 } // namespace fuzz
