@@ -51,39 +51,22 @@ QByteArray StoredBlock(QByteArrayView data)
     return block;
 }
 
-vnutils::TvnNinePart FrameParts(const TvnSkinData& store)
+// The frame description and the control records name their geometry alike.
+template <class Geometry> vnutils::TvnNinePart PartsOf(const Geometry& g, const QRect& skinRect)
 {
     vnutils::TvnNinePart parts;
-    parts.SkinRect = store.MainPicture.rect();
-    parts.LeftTop = store.LeftTopPoint;
-    parts.RightTop = store.RightTopPoint;
-    parts.LeftBottom = store.LeftBottomPoint;
-    parts.RightBottom = store.RightBottomPoint;
-    parts.ClientRect = store.ClientRect;
-    parts.LeftStretch = store.LeftStretch;
-    parts.TopStretch = store.TopStretch;
-    parts.RightStretch = store.RightStretch;
-    parts.BottomStretch = store.BottomStretch;
-    parts.StretchEffect = store.StretchEffect;
-    parts.StretchType = store.StretchType;
-    return parts;
-}
-
-vnutils::TvnNinePart RecordParts(const TvnDataSkinCustomControl& record)
-{
-    vnutils::TvnNinePart parts;
-    parts.SkinRect = record.SkinRect;
-    parts.LeftTop = record.LeftTopPoint;
-    parts.RightTop = record.RightTopPoint;
-    parts.LeftBottom = record.LeftBottomPoint;
-    parts.RightBottom = record.RightBottomPoint;
-    parts.ClientRect = record.ClientRect;
-    parts.LeftStretch = record.LeftStretch;
-    parts.TopStretch = record.TopStretch;
-    parts.RightStretch = record.RightStretch;
-    parts.BottomStretch = record.BottomStretch;
-    parts.StretchEffect = record.StretchEffect;
-    parts.StretchType = record.StretchType;
+    parts.SkinRect = skinRect;
+    parts.LeftTop = g.LeftTopPoint;
+    parts.RightTop = g.RightTopPoint;
+    parts.LeftBottom = g.LeftBottomPoint;
+    parts.RightBottom = g.RightBottomPoint;
+    parts.ClientRect = g.ClientRect;
+    parts.LeftStretch = g.LeftStretch;
+    parts.TopStretch = g.TopStretch;
+    parts.RightStretch = g.RightStretch;
+    parts.BottomStretch = g.BottomStretch;
+    parts.StretchEffect = g.StretchEffect;
+    parts.StretchType = g.StretchType;
     return parts;
 }
 
@@ -119,11 +102,11 @@ void LoadContainer(TvnSkinData& store, QByteArrayView container)
 void DrawLoadedSkin(const TvnSkinData& store)
 {
     if (store.Empty()) return;
-    Draw(store.MainPicture, store.MainMask, FrameParts(store));
+    Draw(store.MainPicture, store.MainMask, PartsOf(store, store.MainPicture.rect()));
     for (const auto& record : store.ControlSkins())
         if (const auto* custom = dynamic_cast<const TvnDataSkinCustomControl*>(record.get()))
             Draw(store.Picture(custom->PictureIndex), store.Picture(custom->MaskPictureIndex),
-                RecordParts(*custom));
+                PartsOf(*custom, custom->SkinRect));
 }
 
 } // namespace fuzz
