@@ -2,6 +2,7 @@
 // two billion keys, blocks that unpack to gigabytes. Each is refused with a clear error
 // or cut to what the skin can hold, without a huge allocation or a minutes-long loop.
 #include "SkinFixture.h"
+#include "skin/data/vnSkinData/ByteReader.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnSkinData/SkinValues.h"
 #include "skin/data/vnSkinData/ZlibBlock.h"
@@ -105,4 +106,15 @@ TEST(HostileSkin, BlocksThatUnpackBeyondTheLimitAreRefused)
     TvnSkinData store;
     EXPECT_EQ(ErrorOf([&] { store.LoadCompressedSkin(&stored); }), "The skin unpacks to more than 256 MB");
     EXPECT_TRUE(store.Empty());
+}
+
+TEST(HostileSkin, AStreamClaimingMoreBytesThanItHoldsIsAReadError)
+{
+    QByteArray bytes;
+    AppendInt32(bytes, 3);
+    AppendInt32(bytes, 0x7FFFFFFF);
+    bytes += "only a few bytes";
+    TvnCompressedStoredSkin stored;
+    EXPECT_EQ(ErrorOf([&] { stored.SetCompressedStreamBytes(bytes); }), "Stream read error");
+    EXPECT_TRUE(stored.IsEmptySkin());
 }
