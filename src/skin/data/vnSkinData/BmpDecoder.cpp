@@ -16,6 +16,7 @@ QImage DecodeWithQt(QByteArrayView file)
 {
     QImage image;
     if (!image.loadFromData(file, "BMP")) return QImage();
+    if (image.width() > kMaxBitmapSide || image.height() > kMaxBitmapSide) return QImage();
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -48,7 +49,7 @@ QImage DecodeBmp(QByteArrayView file)
     const qint64 height = rawHeight < 0 ? -rawHeight : rawHeight;
     const qint64 stride = (width * bits + 31) / 32 * 4;
     const qint64 pixelsAt = U32(file.data() + 10);
-    if (width <= 0 || height <= 0 || width > 0x7FFF || height > 0x7FFF
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide
         || pixelsAt < kFileHeaderSize + infoSize || pixelsAt + stride * height > file.size())
         return QImage();
 

@@ -9,5 +9,8 @@
 #include <QByteArrayView>
 #include <QImage>
 
-// A null image when the bytes are no readable BMP file.
+// The largest width and height of a skin picture, whichever reader decodes it.
+inline constexpr int kMaxBitmapSide = 0x7FFF;
+
+// A null image when the bytes are no readable BMP file or the picture is larger.
 QImage DecodeBmp(QByteArrayView file);

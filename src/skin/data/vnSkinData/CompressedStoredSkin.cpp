@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -55,8 +56,15 @@ void TvnCompressedStoredSkin::ReadCompressedFrom(QIODevice& source)
     if (ReadInt32From(source) > kNewestSkinVersion) return;
     const qint32 length = ReadInt32From(source);
     if (length < 0) ThrowReadError();
-    QByteArray block = source.read(length);
-    if (block.size() != length) ThrowReadError();
+    // Read in pieces: the length is the stream's own claim, and a header promising
+    // two gigabytes before a few bytes must not allocate them.
+    constexpr qint64 kPiece = qint64(1) << 20;
+    QByteArray block;
+    while (block.size() < length) {
+        const QByteArray piece = source.read(std::min<qint64>(kPiece, length - block.size()));
+        if (piece.isEmpty()) ThrowReadError();
+        block.append(piece);
+    }
     m_compressed = std::move(block);
 }
 

@@ -160,6 +160,12 @@ QStringList TMemIniFile::ReadSection(const QString& section) const
     return keys;
 }
 
+int TMemIniFile::KeyCount(const QString& section) const
+{
+    const Section* s = FindSection(section);
+    return s ? static_cast<int>(s->Entries.size()) : 0;
+}
+
 QString TMemIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
     const Entry* entry = FindEntry(section, key);

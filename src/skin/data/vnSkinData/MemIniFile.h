@@ -28,6 +28,8 @@ public:
     bool ValueExists(const QString& section, const QString& key) const;
     // The keys of a section in the order they stand.
     QStringList ReadSection(const QString& section) const;
+    // How many keys the section holds (0 for a missing section).
+    int KeyCount(const QString& section) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // The value, or nullptr when the key is missing; valid until the file is changed.

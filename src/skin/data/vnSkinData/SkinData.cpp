@@ -43,7 +43,7 @@ void ReadRecords(const TMemIniFile& ini, const QString& section,
     std::unique_ptr<Root> (*create)(const QString& kind, const QString& idName),
     std::vector<std::unique_ptr<Root>>& records)
 {
-    const int count = ini.ReadInteger(section, QStringLiteral("count"), 0);
+    const int count = ReadNumberedCount(ini, section, QStringLiteral("count"));
     for (int i = 0; i < count; ++i) {
         const QString entry = ini.ReadString(section, QString::number(i), QString());
         const qsizetype colon = entry.indexOf(u':');

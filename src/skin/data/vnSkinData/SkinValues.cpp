@@ -2,6 +2,7 @@
 
 #include "framework/Exception.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <vector>
@@ -49,6 +50,10 @@ template <std::size_t count> std::array<int, count> ScanNumbers(const QString& t
     std::array<int, count> numbers {};
     for (std::size_t i = 0; i < count; ++i) {
         if (!seen[i] || values[i] > std::numeric_limits<int>::max()) ThrowNotInteger(DigitsOf(text, i));
+        if (values[i] > kMaxSkinCoordinate)
+            throw Exception(QStringLiteral("'%1' is not a valid skin coordinate (0 to %2)")
+                                .arg(DigitsOf(text, i))
+                                .arg(kMaxSkinCoordinate));
         numbers[i] = static_cast<int>(values[i]);
     }
     return numbers;
@@ -252,10 +257,15 @@ QString SkinValueText(TvnSkinCommand value) { return EnumName(int(value), kSkinC
 
 // --- Numbered lists ------------------------------------------------------------------------
 
+int ReadNumberedCount(const TMemIniFile& ini, const QString& section, const QString& countKey)
+{
+    return std::clamp(ini.ReadInteger(section, countKey, 0), 0, ini.KeyCount(section));
+}
+
 QStringList ReadSkinList(const TMemIniFile& ini, const QString& section, const QString& name)
 {
     QStringList items;
-    const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
+    const int count = ReadNumberedCount(ini, section, name + QStringLiteral("count"));
     for (int i = 0; i < count; ++i)
         items.append(ini.ReadString(section, QString::number(i), QString()));
     return items;

@@ -5,6 +5,7 @@
 // Every kind has one ReadSkinValue and one SkinValueText overload, and every reader
 // takes the key's default in one shape (TvnKeyDefault), so that one key table can drive
 // reading and writing of all kinds alike (SkinKeyTable.h).
+#include "BmpDecoder.h"
 #include "MemIniFile.h"
 #include "platform/Colors.h"
 #include "skin/data/SkinTypes.h"
@@ -32,6 +33,12 @@ struct TvnKeyDefault {
 // character (blanks, signs) is skipped, so "-3,5" reads (3,5). A number that is missing
 // or empty raises "'' is not a valid integer value"; one too large for 32 bits raises
 // the same message with its digits. Numbers beyond those needed are ignored.
+//
+// A coordinate lies in a skin picture, and no picture is wider or higher than
+// kMaxBitmapSide, so a larger number raises "'<digits>' is not a valid skin coordinate
+// (0 to 32767)": composition then adds and subtracts coordinates and window sizes
+// without leaving 32 bits.
+inline constexpr int kMaxSkinCoordinate = kMaxBitmapSide;
 QPoint ParseSkinPoint(const QString& text);
 QRect ParseSkinRect(const QString& text);
 
@@ -80,6 +87,11 @@ QString SkinValueText(TvnMorphKind value);
 QString SkinValueText(TAlignment value);
 QString SkinValueText(TvnInactiveEffect value);
 QString SkinValueText(TvnSkinCommand value);
+
+// The count of a numbered list or record list under `countKey`, at most the number of
+// keys of the section: a section cannot hold more numbered keys than it has lines, so a
+// hostile count neither loops for minutes nor grows a list without bound.
+int ReadNumberedCount(const TMemIniFile& ini, const QString& section, const QString& countKey);
 
 // A numbered list: key <name>"count" holds n, keys "0" to n - 1 hold the items.
 QStringList ReadSkinList(const TMemIniFile& ini, const QString& section, const QString& name);

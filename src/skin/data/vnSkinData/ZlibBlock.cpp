@@ -45,7 +45,7 @@ QByteArray CompressBlock(QByteArrayView data)
     return result;
 }
 
-QByteArray DecompressBlock(QByteArrayView block)
+QByteArray DecompressBlock(QByteArrayView block, qsizetype limit)
 {
     z_stream z {};
     if (inflateInit(&z) != Z_OK) ThrowCompressionError();
@@ -53,11 +53,20 @@ QByteArray DecompressBlock(QByteArrayView block)
     z.avail_in = ZlibSize(block.size());
 
     // Skins pack about 25 to 1; start near that and double as needed, so the whole
-    // container is inflated in a handful of calls straight into its final buffer.
-    QByteArray result(std::max<qsizetype>(block.size() * 32, kBlockSize), Qt::Uninitialized);
+    // container is inflated in a handful of calls straight into its final buffer. The
+    // buffer never grows past one byte more than the limit: a stream that fills that
+    // byte is too large.
+    const qsizetype ceiling = limit + 1;
+    QByteArray result(
+        std::clamp<qsizetype>(block.size() * 32, std::min<qsizetype>(kBlockSize, ceiling), ceiling),
+        Qt::Uninitialized);
     qsizetype written = 0;
     for (;;) {
-        if (written == result.size()) result.resize(result.size() * 2);
+        if (written == ceiling) {
+            inflateEnd(&z);
+            throw Exception(QStringLiteral("The skin unpacks to more than %1 MB").arg(limit >> 20));
+        }
+        if (written == result.size()) result.resize(std::min(result.size() * 2, ceiling));
         z.next_out = reinterpret_cast<Bytef*>(result.data() + written);
         z.avail_out = ZlibSize(result.size() - written);
         const uInt before = z.avail_out;

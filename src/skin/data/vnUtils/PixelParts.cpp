@@ -29,20 +29,26 @@ inline void CopyPixels(void* dst, const void* src, int count)
 
 // Clips one axis of a copy of `len` pixels from source position `s` to target position
 // `d`, so that both stay inside [0, srcLen) and [0, dstLen). False when nothing is left.
+// Reckoned in 64 bits: skin rectangles and window sizes together may reach past int.
 bool ClipAxis(int& s, int& d, int& len, int srcLen, int dstLen)
 {
-    if (s < 0) {
-        len += s;
-        d -= s;
-        s = 0;
+    qint64 s64 = s, d64 = d, len64 = len;
+    if (s64 < 0) {
+        len64 += s64;
+        d64 -= s64;
+        s64 = 0;
     }
-    if (d < 0) {
-        len += d;
-        s -= d;
-        d = 0;
+    if (d64 < 0) {
+        len64 += d64;
+        s64 -= d64;
+        d64 = 0;
     }
-    len = std::min({ len, srcLen - s, dstLen - d });
-    return len > 0;
+    len64 = std::min({ len64, srcLen - s64, dstLen - d64 });
+    if (len64 <= 0) return false;
+    s = int(s64);
+    d = int(d64);
+    len = int(len64);
+    return true;
 }
 
 // Source index for each of `count` target pixels starting `offset` pixels into a target
@@ -136,12 +142,14 @@ void StretchPart(QImage& dst, const QRect& to, const QImage& src, const QRect& f
 void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from, Qt::Orientations axes)
 {
     if (RectEmpty(from) || RectEmpty(to)) return;
+    // Only the tiles that reach into the target image are placed.
     const std::vector<TvnTile> columns = (axes & Qt::Horizontal)
-        ? TilePlacement(to.x(), RectRight(to), from.width())
+        ? TilePlacement(to.x(), RectRight(to), from.width(), 0, dst.width())
         : std::vector<TvnTile> { { to.x(), std::min(from.width(), to.width()) } };
     const std::vector<TvnTile> rows = (axes & Qt::Vertical)
-        ? TilePlacement(to.y(), RectBottom(to), from.height())
+        ? TilePlacement(to.y(), RectBottom(to), from.height(), 0, dst.height())
         : std::vector<TvnTile> { { to.y(), std::min(from.height(), to.height()) } };
+    if (columns.empty() || rows.empty()) return;
 
     uchar* dbits = dst.bits();
     const qsizetype dbpl = dst.bytesPerLine();

@@ -19,4 +19,8 @@ struct TvnTile {
 // or divide by zero).
 std::vector<TvnTile> TilePlacement(int from, int to, int tile);
 
+// The same tiles, only those that reach into [clipFrom, clipTo) (the target image): a
+// piece far larger than its image costs only the tiles that can be seen.
+std::vector<TvnTile> TilePlacement(int from, int to, int tile, int clipFrom, int clipTo);
+
 } // namespace vnutils
