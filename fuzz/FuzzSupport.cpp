@@ -51,23 +51,10 @@ QByteArray StoredBlock(QByteArrayView data)
     return block;
 }
 
-// The frame description and the control records name their geometry alike.
+// The frame description and the control records hold their geometry as one value.
 template <class Geometry> vnutils::TvnNinePart PartsOf(const Geometry& g, const QRect& skinRect)
 {
-    vnutils::TvnNinePart parts;
-    parts.SkinRect = skinRect;
-    parts.LeftTop = g.LeftTopPoint;
-    parts.RightTop = g.RightTopPoint;
-    parts.LeftBottom = g.LeftBottomPoint;
-    parts.RightBottom = g.RightBottomPoint;
-    parts.ClientRect = g.ClientRect;
-    parts.LeftStretch = g.LeftStretch;
-    parts.TopStretch = g.TopStretch;
-    parts.RightStretch = g.RightStretch;
-    parts.BottomStretch = g.BottomStretch;
-    parts.StretchEffect = g.StretchEffect;
-    parts.StretchType = g.StretchType;
-    return parts;
+    return vnutils::TvnNinePart { skinRect, g.Geometry };
 }
 
 // The parts at their own size, larger and smaller, with the window shape of the mask.
