@@ -196,7 +196,9 @@ TEST(Transfer, AnEditFolderThatCannotBeMadeFailsItsPhotosOnly)
     const TPhotoResult& x = Find(report, 0, "x.jpg");
     EXPECT_EQ(x.Outcome, TPhotoOutcome::Failed);
     EXPECT_TRUE(x.Reason.startsWith(tree.Path(Capa) + ": ")) << x.Reason.toStdString();
-    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Missing);
+    // Nothing can be there: the category failed, not its photos went missing.
+    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Failed);
+    EXPECT_EQ(report.Categories[0].Error, x.Reason);
     EXPECT_EQ(tree.Read("Edicao"), "a file where the folder should be");
 }
 
