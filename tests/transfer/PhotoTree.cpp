@@ -14,6 +14,14 @@ TPhotoTree::TPhotoTree()
     EXPECT_TRUE(QDir().mkpath(m_root));
 }
 
+TPhotoTree::TPhotoTree(const QString& base)
+    : m_dir(base + "/quira-tree-XXXXXX")
+    , m_root(m_dir.path() + "/fotos")
+{
+    EXPECT_TRUE(m_dir.isValid()) << base.toStdString();
+    EXPECT_TRUE(QDir().mkpath(m_root));
+}
+
 void TPhotoTree::File(const QString& relative, const QByteArray& content)
 {
     const QString path = Path(relative);

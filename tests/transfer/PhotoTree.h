@@ -9,6 +9,8 @@
 class TPhotoTree {
 public:
     TPhotoTree();
+    // In a temporary folder below `base` (another file system, say).
+    explicit TPhotoTree(const QString& base);
     // The root of the photo tree; it lies one level below the temporary folder, so that
     // tests can check that nothing is written beside it.
     QString Root() const { return m_root; }

@@ -1,9 +1,9 @@
-// transfer-run [--named-temporaries] [--no-sync] ROOT LIST...: runs the photo transfer
+// transfer-run [--named-temporaries] [--no-sync] [--peak-memory] ROOT LIST...: runs the photo transfer
 // below ROOT for the categories in the LIST files, in the given order, and prints what
 // happened to every photo. Each LIST file holds the edit folder's name on its first line
 // and one chosen file name on each following line. For checking the engine by hand and
 // from scripts; the options choose the engine's other ways (temporary files with names,
-// no wait for the disk).
+// no wait for the disk) or print the program's peak memory on the error output.
 #include "app/transfer/PhotoTransfer.h"
 
 #include <QFile>
@@ -35,11 +35,23 @@ QString Field(QString text)
         .replace(u'\r', QStringLiteral("\\r"));
 }
 
+// The largest resident set of this program since it started (not of the process it was
+// forked from, which the kernel's usage counters would include).
+void PrintPeakMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            fprintf(stderr, "peak memory: %s\n", line.mid(6).trimmed().constData());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     TTransferOptions options;
+    bool peakMemory = false;
     int first = 1;
     for (; first < argc && argv[first][0] == '-' && argv[first][1] == '-'; ++first) {
         const QByteArray option = argv[first];
@@ -47,11 +59,14 @@ int main(int argc, char** argv)
             options.UnnamedTemporaries = false;
         else if (option == "--no-sync")
             options.SyncEachCategory = false;
+        else if (option == "--peak-memory")
+            peakMemory = true;
         else
             first = argc; // the usage below
     }
     if (argc - first < 2) {
-        fprintf(stderr, "usage: %s [--named-temporaries] [--no-sync] ROOT LIST...\n", argv[0]);
+        fprintf(
+            stderr, "usage: %s [--named-temporaries] [--no-sync] [--peak-memory] ROOT LIST...\n", argv[0]);
         return 2;
     }
     QList<TCategoryRequest> categories;
@@ -78,5 +93,6 @@ int main(int argc, char** argv)
     out.flush();
     if (report.UnreadableFolders > 0)
         fprintf(stderr, "%s: %d folder(s) could not be read\n", argv[0], report.UnreadableFolders);
+    if (peakMemory) PrintPeakMemory();
     return failed ? 1 : 0;
 }
