@@ -90,13 +90,14 @@ void TDM::SearchEvents(const QString& dados)
 {
     qryEvento->Close();
     cdsEvento->Close();
-    // A text the search texts' column cannot hold matches none of them; the server would
-    // refuse to compare it ("Illegal mix of collations"). Bound as null, the LIKE is
-    // false for every row and the search finds nothing.
-    if (FitsLatin1Columns(dados))
-        qryEvento->ParamByName(QStringLiteral("dados")).SetAsString(dados);
-    else
-        qryEvento->ParamByName(QStringLiteral("dados")).Clear();
+    // A text the search texts' column cannot hold matches none of them, and the server
+    // would refuse to compare it ("Illegal mix of collations"): the search finds
+    // nothing, and the closed table reads as the empty result.
+    if (!FitsLatin1Columns(dados)) {
+        ConectMysql->Close();
+        return;
+    }
+    qryEvento->ParamByName(QStringLiteral("dados")).SetAsString(dados);
     qryEvento->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
     qryEvento->Open();
     cdsEvento->Open();
