@@ -19,15 +19,6 @@ namespace {
 const QString Album = Categorias[3].Pasta.toString();
 const QString Capa = Categorias[4].Pasta.toString();
 
-const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
-{
-    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
-        if (photo.Name == name) return photo;
-    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
-    ADD_FAILURE() << name.toStdString() << " not reported";
-    return none;
-}
-
 // A process id that surely runs no transfer: a child that has ended and been reaped.
 int EndedProcess()
 {

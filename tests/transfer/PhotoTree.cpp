@@ -77,3 +77,12 @@ QStringList EntriesOf(const QString& folder)
     names.sort();
     return names;
 }
+
+const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
+{
+    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
+        if (photo.Name == name) return photo;
+    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
+    ADD_FAILURE() << name.toStdString() << " not reported";
+    return none;
+}

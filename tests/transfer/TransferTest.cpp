@@ -14,15 +14,6 @@ const QString Bioombo = Categorias[1].Pasta.toString();
 const QString Album = Categorias[3].Pasta.toString();
 const QString Capa = Categorias[4].Pasta.toString();
 
-const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
-{
-    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
-        if (photo.Name == name) return photo;
-    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
-    ADD_FAILURE() << name.toStdString() << " not reported";
-    return none;
-}
-
 } // namespace
 
 TEST(Transfer, CategoryTableHoldsTheFiveCategoriesInTabOrder)
