@@ -221,6 +221,26 @@ TEST_F(DMTest, SearchTextIsBoundNeverExecuted)
     EXPECT_EQ(dm->cdsEvento->RecordCount(), 6);
 }
 
+TEST_F(DMTest, ASearchTextTheColumnsCannotHoldFindsNothingWithoutAnError)
+{
+    LoggedIn(1);
+    for (const QString text :
+        { QStringLiteral("%写真%"), QStringLiteral("%Araújo 📷%"), QStringLiteral("%\u0100%") }) {
+        dm->SearchEvents("%%"); // a previous result, which the search must replace
+        EXPECT_NO_THROW(dm->SearchEvents(text)) << text.toStdString();
+        EXPECT_TRUE(dm->cdsEvento->IsEmpty()) << text.toStdString();
+        ExpectDisconnected();
+    }
+    // The Windows code page's own characters still reach the server and simply match
+    // nothing here.
+    for (const QString text : { QStringLiteral("%€%"), QStringLiteral("%“Ávila”%") }) {
+        EXPECT_NO_THROW(dm->SearchEvents(text)) << text.toStdString();
+        EXPECT_TRUE(dm->cdsEvento->IsEmpty());
+    }
+    dm->SearchEvents("%Araújo%");
+    EXPECT_EQ(dm->cdsEvento->RecordCount(), 2);
+}
+
 TEST_F(DMTest, TheChosenListHoldsOneCategoryOfOneEventOfTheStudio)
 {
     LoggedIn(1);

@@ -78,32 +78,37 @@ const TPhotoResult& Find(const TTransferReport& report, const QString& name)
 
 TEST(TransferFailure, AnInterruptedWriteLeavesNoFileAndTheNextTransferCompletes)
 {
-    TPhotoTree tree;
-    const QByteArray big(256 * 1024, 'b'); // the kernel copy path
-    const QByteArray medium(40 * 1024, 'm'); // the read and write path
-    tree.File("a/big.jpg", big);
-    tree.File("a/medium.jpg", medium);
-    tree.File("a/small.jpg", "small");
-    const QList<TCategoryRequest> categories { { Capa, { "big.jpg", "medium.jpg", "small.jpg" } } };
-    {
-        const TFileSizeLimit limit(16 * 1024);
-        const TTransferReport report = TransferPhotos(tree.Root(), categories);
-        for (const char* name : { "big.jpg", "medium.jpg" }) {
-            const TPhotoResult& photo = Find(report, name);
-            EXPECT_EQ(photo.Outcome, TPhotoOutcome::Failed) << name;
-            EXPECT_EQ(photo.Reason, QString::fromLocal8Bit(strerror(EFBIG)));
-            EXPECT_EQ(photo.Path, tree.Path(QString("a/") + name));
+    // Both ways of making a copy: an unnamed file, and a named temporary file.
+    for (const bool unnamed : { true, false }) {
+        TTransferOptions options;
+        options.UnnamedTemporaries = unnamed;
+        TPhotoTree tree;
+        const QByteArray big(256 * 1024, 'b'); // the kernel copy path
+        const QByteArray medium(40 * 1024, 'm'); // the read and write path
+        tree.File("a/big.jpg", big);
+        tree.File("a/medium.jpg", medium);
+        tree.File("a/small.jpg", "small");
+        const QList<TCategoryRequest> categories { { Capa, { "big.jpg", "medium.jpg", "small.jpg" } } };
+        {
+            const TFileSizeLimit limit(16 * 1024);
+            const TTransferReport report = TransferPhotos(tree.Root(), categories, options);
+            for (const char* name : { "big.jpg", "medium.jpg" }) {
+                const TPhotoResult& photo = Find(report, name);
+                EXPECT_EQ(photo.Outcome, TPhotoOutcome::Failed) << name;
+                EXPECT_EQ(photo.Reason, QString::fromLocal8Bit(strerror(EFBIG)));
+                EXPECT_EQ(photo.Path, tree.Path(QString("a/") + name));
+            }
+            EXPECT_EQ(Find(report, "small.jpg").Outcome, TPhotoOutcome::Copied);
         }
-        EXPECT_EQ(Find(report, "small.jpg").Outcome, TPhotoOutcome::Copied);
-    }
-    // Not even a temporary file stays behind.
-    EXPECT_EQ(EntriesOf(tree.Path(Capa)), QStringList({ "small.jpg" }));
+        // Not even a temporary file stays behind.
+        EXPECT_EQ(EntriesOf(tree.Path(Capa)), QStringList({ "small.jpg" }));
 
-    const TTransferReport again = TransferPhotos(tree.Root(), categories);
-    EXPECT_EQ(Find(again, "big.jpg").Outcome, TPhotoOutcome::Copied);
-    EXPECT_EQ(Find(again, "small.jpg").Outcome, TPhotoOutcome::Present);
-    EXPECT_EQ(tree.Read(Capa + "/big.jpg"), big);
-    EXPECT_EQ(tree.Read(Capa + "/medium.jpg"), medium);
+        const TTransferReport again = TransferPhotos(tree.Root(), categories, options);
+        EXPECT_EQ(Find(again, "big.jpg").Outcome, TPhotoOutcome::Copied);
+        EXPECT_EQ(Find(again, "small.jpg").Outcome, TPhotoOutcome::Present);
+        EXPECT_EQ(tree.Read(Capa + "/big.jpg"), big);
+        EXPECT_EQ(tree.Read(Capa + "/medium.jpg"), medium);
+    }
 }
 
 TEST(TransferFailure, UnreadableFoldersAreCountedAndAnUnreadablePhotoGivesWayToTheNext)

@@ -14,6 +14,14 @@ TPhotoTree::TPhotoTree()
     EXPECT_TRUE(QDir().mkpath(m_root));
 }
 
+TPhotoTree::TPhotoTree(const QString& base)
+    : m_dir(base + "/quira-tree-XXXXXX")
+    , m_root(m_dir.path() + "/fotos")
+{
+    EXPECT_TRUE(m_dir.isValid()) << base.toStdString();
+    EXPECT_TRUE(QDir().mkpath(m_root));
+}
+
 void TPhotoTree::File(const QString& relative, const QByteArray& content)
 {
     const QString path = Path(relative);
@@ -68,4 +76,13 @@ QStringList EntriesOf(const QString& folder)
         = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     names.sort();
     return names;
+}
+
+const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
+{
+    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
+        if (photo.Name == name) return photo;
+    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
+    ADD_FAILURE() << name.toStdString() << " not reported";
+    return none;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A photo tree in a fresh temporary folder, built by the test, and a snapshot of what
 // lies below a folder afterwards.
+#include "app/transfer/TransferReport.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -9,6 +11,8 @@
 class TPhotoTree {
 public:
     TPhotoTree();
+    // In a temporary folder below `base` (another file system, say).
+    explicit TPhotoTree(const QString& base);
     // The root of the photo tree; it lies one level below the temporary folder, so that
     // tests can check that nothing is written beside it.
     QString Root() const { return m_root; }
@@ -34,3 +38,6 @@ QMap<QString, QByteArray> Snapshot(const QString& folder);
 
 // The names in `folder`, hidden ones included, sorted.
 QStringList EntriesOf(const QString& folder);
+
+// The result of `name` in the report's category `category`; a test failure when absent.
+const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name);

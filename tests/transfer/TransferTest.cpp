@@ -14,15 +14,6 @@ const QString Bioombo = Categorias[1].Pasta.toString();
 const QString Album = Categorias[3].Pasta.toString();
 const QString Capa = Categorias[4].Pasta.toString();
 
-const TPhotoResult& Find(const TTransferReport& report, qsizetype category, const QString& name)
-{
-    for (const TPhotoResult& photo : report.Categories.at(category).Photos)
-        if (photo.Name == name) return photo;
-    static const TPhotoResult none { "<not reported>", TPhotoOutcome::Failed, {}, {} };
-    ADD_FAILURE() << name.toStdString() << " not reported";
-    return none;
-}
-
 } // namespace
 
 TEST(Transfer, CategoryTableHoldsTheFiveCategoriesInTabOrder)
@@ -196,7 +187,9 @@ TEST(Transfer, AnEditFolderThatCannotBeMadeFailsItsPhotosOnly)
     const TPhotoResult& x = Find(report, 0, "x.jpg");
     EXPECT_EQ(x.Outcome, TPhotoOutcome::Failed);
     EXPECT_TRUE(x.Reason.startsWith(tree.Path(Capa) + ": ")) << x.Reason.toStdString();
-    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Missing);
+    // Nothing can be there: the category failed, not its photos went missing.
+    EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Failed);
+    EXPECT_EQ(report.Categories[0].Error, x.Reason);
     EXPECT_EQ(tree.Read("Edicao"), "a file where the folder should be");
 }
 

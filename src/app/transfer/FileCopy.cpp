@@ -4,7 +4,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -71,41 +74,119 @@ int MoveIntoPlace(int folder, const char* temporary, const char* name)
     return 0;
 }
 
+constexpr const char* kTemporaryPrefix = ".quira-copy-";
+
+// Hidden, so that a temporary file a crash left behind is never taken for a photo; the
+// process id in its name tells RemoveStaleCopies whose it is.
+int OpenNamedTemporary(int folder, char (&name)[64])
+{
+    static std::atomic<unsigned> counter { 0 };
+    const int pid = int(getpid()); // asked each time: a forked child is another process
+    for (int attempt = 0;; ++attempt) {
+        snprintf(name, sizeof name, "%s%d-%u", kTemporaryPrefix, pid, counter++);
+        const int fd = openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST || attempt == 100) return fd;
+    }
+}
+
+// A file without a name in `folder`, or -1 with errno when the file system has none.
+int OpenUnnamedTemporary(int folder) { return openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600); }
+
+bool UnnamedUnsupported(int error)
+{
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL || error == ENOENT;
+}
+
+// Gives the finished unnamed file its name; linking never replaces an existing name.
+int LinkIntoPlace(int fd, int folder, const char* name)
+{
+    char self[64];
+    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    if (linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (errno != ENOENT) return errno;
+    // Without /proc only the empty-path form is left (it needs a capability).
+    return linkat(fd, "", folder, name, AT_EMPTY_PATH) == 0 ? 0 : errno;
+}
+
+// Bytes, permissions and times of the source onto the open target; 0 or errno.
+int FillCopy(int source, int target, const struct stat& st)
+{
+    const struct timespec times[2] = { st.st_atim, st.st_mtim };
+    if (!CopyContents(source, target, st.st_size) || fchmod(target, st.st_mode & 0777) != 0
+        || futimens(target, times) != 0)
+        return errno;
+    return 0;
+}
+
+TCopyResult Result(int error)
+{
+    if (error == 0) return { TCopyStatus::Copied };
+    return { error == EEXIST ? TCopyStatus::Exists : TCopyStatus::Failed, error };
+}
+
 } // namespace
 
-TCopyResult CopyFileNoReplace(const char* sourcePath, int targetFolder, const char* name)
+TCopyResult CopyFileNoReplace(
+    const char* sourcePath, int targetFolder, const char* name, const TCopyOptions& options)
 {
     struct stat existing;
     if (fstatat(targetFolder, name, &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return { TCopyStatus::Exists, EEXIST };
+        return { S_ISLNK(existing.st_mode) ? TCopyStatus::TargetIsLink : TCopyStatus::Exists, EEXIST };
 
     // Non-blocking, so that a pipe that took a photo's name cannot hang the transfer.
-    TUniqueFd source(open(sourcePath, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (source.Get() < 0) return { TCopyStatus::Failed, errno };
+    const int noFollow = options.FollowSourceLink ? 0 : O_NOFOLLOW;
+    TUniqueFd source(open(sourcePath, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | noFollow));
+    if (source.Get() < 0)
+        return { errno == ELOOP && noFollow ? TCopyStatus::SourceIsLink : TCopyStatus::Failed, errno };
     struct stat st;
     if (fstat(source.Get(), &st) != 0) return { TCopyStatus::Failed, errno };
     if (!S_ISREG(st.st_mode)) return { TCopyStatus::Failed, S_ISDIR(st.st_mode) ? EISDIR : EINVAL };
 
-    // Hidden, so that a temporary file a crash left behind is never taken for a photo.
-    static std::atomic<unsigned> counter { 0 };
-    static const int pid = int(getpid());
-    char temporary[64];
-    int fd = -1;
-    for (int attempt = 0; fd < 0; ++attempt) {
-        snprintf(temporary, sizeof temporary, ".quira-copy-%d-%u", pid, counter++);
-        fd = openat(targetFolder, temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && (errno != EEXIST || attempt == 100)) return { TCopyStatus::Failed, errno };
+    if (options.UnnamedTemporary) {
+        TUniqueFd target(OpenUnnamedTemporary(targetFolder));
+        if (target.IsOpen()) {
+            int error = FillCopy(source.Get(), target.Get(), st);
+            if (error == 0) error = LinkIntoPlace(target.Get(), targetFolder, name);
+            // Once named, a late write error the kernel reports on closing still counts.
+            if (target.Close() != 0 && error == 0) {
+                error = errno;
+                unlinkat(targetFolder, name, 0);
+            }
+            return Result(error);
+        }
+        if (!UnnamedUnsupported(errno)) return { TCopyStatus::Failed, errno };
     }
-    TUniqueFd target(fd);
 
-    const struct timespec times[2] = { st.st_atim, st.st_mtim };
-    int error = 0;
-    if (!CopyContents(source.Get(), target.Get(), st.st_size) || fchmod(target.Get(), st.st_mode & 0777) != 0
-        || futimens(target.Get(), times) != 0 || target.Close() != 0)
-        error = errno;
-    else
-        error = MoveIntoPlace(targetFolder, temporary, name);
-    if (error == 0) return { TCopyStatus::Copied };
-    unlinkat(targetFolder, temporary, 0);
-    return { error == EEXIST ? TCopyStatus::Exists : TCopyStatus::Failed, error };
+    char temporary[64];
+    TUniqueFd target(OpenNamedTemporary(targetFolder, temporary));
+    if (!target.IsOpen()) return { TCopyStatus::Failed, errno };
+    int error = FillCopy(source.Get(), target.Get(), st);
+    if (error == 0 && target.Close() != 0) error = errno;
+    if (error == 0) error = MoveIntoPlace(targetFolder, temporary, name);
+    if (error != 0) unlinkat(targetFolder, temporary, 0);
+    return Result(error);
+}
+
+void RemoveStaleCopies(int folder)
+{
+    const int own = int(getpid());
+    const int listing = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return;
+    DIR* dir = fdopendir(listing);
+    if (dir == nullptr) {
+        close(listing);
+        return;
+    }
+    const size_t prefix = strlen(kTemporaryPrefix);
+    while (const dirent* entry = readdir(dir)) {
+        if (strncmp(entry->d_name, kTemporaryPrefix, prefix) != 0) continue;
+        int pid = 0;
+        unsigned number = 0;
+        int end = 0;
+        if (sscanf(entry->d_name + prefix, "%d-%u%n", &pid, &number, &end) != 2 || pid <= 0
+            || entry->d_name[prefix + size_t(end)] != '\0' || pid == own)
+            continue;
+        if (kill(pid, 0) != 0 && errno == ESRCH) unlinkat(folder, entry->d_name, 0);
+    }
+    closedir(dir);
 }

@@ -1,5 +1,7 @@
 #include "app/transfer/PhotoNames.h"
 
+#include <QList>
+
 bool IsPhotoName(std::string_view name)
 {
     constexpr std::string_view suffix = ".jpg";
@@ -17,6 +19,14 @@ bool IsPlainFileName(const QString& name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/')
         && !name.contains(QChar(0));
+}
+
+bool IsEditFolderName(const QString& pasta)
+{
+    if (pasta.contains(u'\\')) return false;
+    for (const QStringView part : QStringView(pasta).split(u'/'))
+        if (!IsPlainFileName(part.toString())) return false;
+    return true;
 }
 
 bool EntryNameLess(std::string_view a, std::string_view b)

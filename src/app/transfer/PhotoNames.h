@@ -15,6 +15,11 @@ bool IsPhotoName(std::string_view name);
 // no "/" and no NUL. Anything else must never be joined to a folder path.
 bool IsPlainFileName(const QString& name);
 
+// An edit folder name below the root: plain file names joined by "/" ("Edicao/
+// Escolhidas_Capa"), none of them with a "\", which on the studio's other machines
+// separates folders. Nothing else may be joined to the root.
+bool IsEditFolderName(const QString& pasta);
+
 // By name without regard to case, ties by bytes, so that the order is total and the
 // same on every machine whatever the folder's order on disk.
 bool EntryNameLess(std::string_view a, std::string_view b);

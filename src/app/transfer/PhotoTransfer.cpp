@@ -1,5 +1,6 @@
 #include "app/transfer/PhotoTransfer.h"
 
+#include "app/transfer/Categories.h"
 #include "app/transfer/FileCopy.h"
 #include "app/transfer/FolderWalk.h"
 #include "app/transfer/NameIndex.h"
@@ -8,6 +9,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -34,41 +36,106 @@ int MakeFolderPath(const QByteArray& path)
     return mkdir(path.constData(), 0777) == 0 || errno == EEXIST ? 0 : errno;
 }
 
+QString FolderReason(const QByteArray& path, const QString& reason)
+{
+    return PathText(path) + QStringLiteral(": ") + reason;
+}
+
+// The root as the user chose it (links followed), created when it does not exist yet.
+struct TRoot {
+    TUniqueFd Fd;
+    QString Error;
+
+    explicit TRoot(const QByteArray& path)
+    {
+        int error = MakeFolderPath(path);
+        if (error == 0) Fd.Reset(open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (error == 0 && !Fd.IsOpen()) error = errno;
+        if (error != 0) Error = FolderReason(path, ErrorText(error));
+    }
+};
+
 // One category's edit folder, open for the whole transfer.
 struct TTarget {
     QByteArray Path;
     TUniqueFd Fd;
-    int Error = 0; // why the folder could not be made or opened
+    QString Error; // why the folder cannot be used; set exactly when Fd is not open
+    std::vector<TFolderIdentity> Chain; // every folder made or opened below the root, the edit folder last
     qsizetype SkippedFolder = -1; // the walk's entry of the same text: never a source
     qsizetype WalkFolder = -1; // where the walk met this folder: photos copied here are found there
 
-    explicit TTarget(QByteArray path)
-        : Path(std::move(path))
+    // `create`: missing folders are made; otherwise the folder is only looked for.
+    TTarget(const TRoot& root, const QByteArray& rootPath, const QString& pasta, bool create = true)
+        : Path(rootPath + '/' + QFile::encodeName(pasta))
     {
-        Error = MakeFolderPath(Path);
-        if (Error == 0) Fd.Reset(open(Path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (!Fd.IsOpen() && Error == 0) Error = errno;
+        if (!IsEditFolderName(pasta)) {
+            Error = QStringLiteral("Nome de pasta de edição inválido: \"%1\"").arg(pasta);
+            return;
+        }
+        if (!root.Fd.IsOpen()) {
+            Error = root.Error;
+            return;
+        }
+        // Step by step from the root, each folder opened by its descriptor: a link
+        // anywhere on the way would put the copies outside the tree.
+        TUniqueFd current;
+        int parent = root.Fd.Get();
+        for (const QByteArray& part : QFile::encodeName(pasta).split('/')) {
+            if (create && mkdirat(parent, part.constData(), 0777) != 0 && errno != EEXIST) {
+                Error = FolderReason(Path, ErrorText(errno));
+                return;
+            }
+            const int next
+                = openat(parent, part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (next < 0) {
+                const int error = errno;
+                struct stat st;
+                const bool isLink
+                    = fstatat(parent, part.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+                Error = FolderReason(Path,
+                    isLink ? QStringLiteral(
+                        "a pasta \"%1\" é um link simbólico; as fotos não são gravadas através de links")
+                                 .arg(QFile::decodeName(part))
+                           : ErrorText(error));
+                return;
+            }
+            current.Reset(next);
+            parent = next;
+            struct stat st;
+            if (fstat(next, &st) == 0) Chain.push_back({ st.st_dev, st.st_ino });
+        }
+        Fd.Reset(current.Release());
     }
 
     void Locate(const TFolderWalk& walk)
     {
-        struct stat st;
-        const bool known = Fd.IsOpen() && fstat(Fd.Get(), &st) == 0;
         for (qsizetype i = 0; i < walk.Folders.size(); ++i) {
             const TWalkedFolder& folder = walk.Folders[i];
             if (folder.Path == Path) SkippedFolder = i;
-            if (known && WalkFolder < 0 && folder.Identity == TFolderIdentity { st.st_dev, st.st_ino })
+            if (Fd.IsOpen() && WalkFolder < 0 && !Chain.empty() && folder.Identity == Chain.back())
                 WalkFolder = i;
         }
     }
 };
 
+const QString kLinkInEditFolder
+    = QStringLiteral("na pasta de edição há um link simbólico com este nome; ele não é substituído");
+
 class TTransfer {
 public:
-    TTransfer(const TFolderWalk& walk, TNameIndex& index)
+    TTransfer(const TFolderWalk& walk, TNameIndex& index, const std::vector<TFolderIdentity>& editFolders,
+        const TTransferOptions& options)
         : m_walk(walk)
         , m_index(index)
+        , m_options(options)
+        , m_inEditFolder(size_t(walk.Folders.size()), false)
     {
+        // Wherever the walk met an edit folder (or "Edicao"), by whatever path: links
+        // there are nobody's photos.
+        for (qsizetype i = 0; i < walk.Folders.size(); ++i)
+            m_inEditFolder[size_t(i)]
+                = std::find(editFolders.begin(), editFolders.end(), walk.Folders[i].Identity)
+                != editFolders.end();
     }
 
     TPhotoResult Photo(const QString& name, const TTarget& target)
@@ -79,36 +146,59 @@ public:
         const std::string_view key(file.constData(), size_t(file.size()));
         const QByteArray targetFile = target.Path + '/' + file;
 
+        if (!target.Fd.IsOpen()) return Fail(result, {}, target.Error);
+
         int firstError = 0;
         QByteArray firstSource;
         for (const qsizetype folder : m_index.Folders(key)) {
             if (folder == target.SkippedFolder) continue;
             const QByteArray source = m_walk.Folders[folder].Path + '/' + file;
-            const TCopyResult copy = target.Fd.IsOpen()
-                ? CopyFileNoReplace(source.constData(), target.Fd.Get(), file.constData())
-                : TCopyResult { TCopyStatus::Failed, target.Error };
-            if (copy.Status == TCopyStatus::Exists) return Found(result, TPhotoOutcome::Present, targetFile);
-            if (copy.Status == TCopyStatus::Copied) {
+            const TCopyOptions copyOptions { !m_inEditFolder[size_t(folder)], m_options.UnnamedTemporaries };
+            const TCopyResult copy
+                = CopyFileNoReplace(source.constData(), target.Fd.Get(), file.constData(), copyOptions);
+            switch (copy.Status) {
+            case TCopyStatus::Exists:
+                return Found(result, TPhotoOutcome::Present, targetFile);
+            case TCopyStatus::TargetIsLink:
+                return Fail(result, {}, kLinkInEditFolder);
+            case TCopyStatus::SourceIsLink:
+                continue;
+            case TCopyStatus::Copied:
                 // Later categories find the new copy where the walk met this edit folder
                 // (the index is changed here only because the loop ends here).
                 if (target.WalkFolder >= 0) m_index.Add(key, target.WalkFolder);
                 return Found(result, TPhotoOutcome::Copied, source);
-            }
-            // Another folder may still hold a good copy; the first failure is the one told.
-            if (firstError == 0) {
-                firstError = copy.Error;
-                firstSource = source;
+            case TCopyStatus::Failed:
+                // Another folder may still hold a good copy; the first failure is the one told.
+                if (firstError == 0) {
+                    firstError = copy.Error;
+                    firstSource = source;
+                }
+                break;
             }
         }
-        if (firstError != 0) {
-            const QString reason = ErrorText(firstError);
-            return Fail(result, firstSource,
-                target.Fd.IsOpen() ? reason : PathText(target.Path) + QStringLiteral(": ") + reason);
-        }
+        if (firstError != 0) return Fail(result, firstSource, ErrorText(firstError));
         struct stat st;
-        if (target.Fd.IsOpen() && fstatat(target.Fd.Get(), file.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-            return Found(result, TPhotoOutcome::Present, targetFile);
+        if (fstatat(target.Fd.Get(), file.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            return S_ISLNK(st.st_mode) ? Fail(result, {}, kLinkInEditFolder)
+                                       : Found(result, TPhotoOutcome::Present, targetFile);
         return result;
+    }
+
+    // The copies of a category reach the disk before its result is given: one flush of
+    // the edit folder's file system, not one per photo.
+    void MakeDurable(const TTarget& target, TCategoryResult& result) const
+    {
+        if (!m_options.SyncEachCategory || !target.Fd.IsOpen() || result.Count(TPhotoOutcome::Copied) == 0)
+            return;
+        if (syncfs(target.Fd.Get()) == 0) return;
+        const QString reason
+            = QStringLiteral("as cópias podem não ter chegado ao disco: ") + ErrorText(errno);
+        for (TPhotoResult& photo : result.Photos)
+            if (photo.Outcome == TPhotoOutcome::Copied) {
+                photo.Outcome = TPhotoOutcome::Failed;
+                photo.Reason = reason;
+            }
     }
 
 private:
@@ -128,19 +218,24 @@ private:
 
     const TFolderWalk& m_walk;
     TNameIndex& m_index;
+    const TTransferOptions& m_options;
+    std::vector<bool> m_inEditFolder; // by walk index
 };
 
 } // namespace
 
-TTransferReport TransferPhotos(const QString& root, const QList<TCategoryRequest>& categories)
+TTransferReport TransferPhotos(
+    const QString& root, const QList<TCategoryRequest>& categories, const TTransferOptions& options)
 {
     const QByteArray rootPath = QFile::encodeName(root);
+    const TRoot rootFolder(rootPath);
     // All edit folders first: an empty folder changes no category's outcome, and so one
     // walk also sees the folders that earlier categories fill.
     std::vector<std::unique_ptr<TTarget>> targets;
     TNameIndex index;
     for (const TCategoryRequest& category : categories) {
-        targets.push_back(std::make_unique<TTarget>(rootPath + '/' + QFile::encodeName(category.Pasta)));
+        targets.push_back(std::make_unique<TTarget>(rootFolder, rootPath, category.Pasta));
+        if (targets.back()->Fd.IsOpen()) RemoveStaleCopies(targets.back()->Fd.Get());
         for (const QString& name : category.Names)
             if (IsPlainFileName(name)) index.Want(QFile::encodeName(name).toStdString());
     }
@@ -151,15 +246,25 @@ TTransferReport TransferPhotos(const QString& root, const QList<TCategoryRequest
         target->Locate(walk);
 
     TTransferReport report;
-    TTransfer transfer(walk, index);
+    // Every edit folder of the category table counts, whether transferred now or not.
+    std::vector<TFolderIdentity> editFolders;
+    for (const TCategoria& categoria : Categorias) {
+        const TTarget existing(rootFolder, rootPath, categoria.Pasta.toString(), false);
+        editFolders.insert(editFolders.end(), existing.Chain.begin(), existing.Chain.end());
+    }
+    for (const auto& target : targets)
+        editFolders.insert(editFolders.end(), target->Chain.begin(), target->Chain.end());
+    TTransfer transfer(walk, index, editFolders, options);
     for (qsizetype c = 0; c < categories.size(); ++c) {
-        TCategoryResult result { categories[c].Pasta, {} };
+        const TTarget& target = *targets[size_t(c)];
+        TCategoryResult result { categories[c].Pasta, target.Error, {} };
         QSet<QString> seen;
         for (const QString& name : categories[c].Names) {
             if (seen.contains(name)) continue; // a name listed twice is one photo
             seen.insert(name);
-            result.Photos.append(transfer.Photo(name, *targets[size_t(c)]));
+            result.Photos.append(transfer.Photo(name, target));
         }
+        transfer.MakeDurable(target, result);
         report.Categories.append(std::move(result));
     }
     for (const TWalkedFolder& folder : walk.Folders)

@@ -20,6 +20,19 @@ struct TCategoryRequest {
     QStringList Names; // the chosen file names, as the database lists them
 };
 
+struct TTransferOptions {
+    // false: hidden named temporary files even where the file system has unnamed ones
+    // (the way taken on file systems without them, chosen by tests).
+    bool UnnamedTemporaries = true;
+    // false: a category's copies may still be in the machine's memory when its result
+    // is reported (for measuring what waiting for the disk costs).
+    bool SyncEachCategory = true;
+};
+
 // Transfers the categories in the given order. Every category's edit folder is created
-// (with its parents) even when nothing is copied into it.
-TTransferReport TransferPhotos(const QString& root, const QList<TCategoryRequest>& categories);
+// (with its parents) even when nothing is copied into it. The edit folders are made and
+// opened from the root down without following links: one that is a link fails its
+// category, and an entry of an edit folder that is a link is neither a photo already
+// there nor a source. The copies of a category are on disk before its result is given.
+TTransferReport TransferPhotos(
+    const QString& root, const QList<TCategoryRequest>& categories, const TTransferOptions& options = {});

@@ -21,6 +21,7 @@ struct TPhotoResult {
 
 struct TCategoryResult {
     QString Pasta; // the edit folder's name below the root
+    QString Error; // why the edit folder could not be used; then every photo failed
     QList<TPhotoResult> Photos; // each chosen name once, in the chosen list's order
 
     qsizetype Count(TPhotoOutcome outcome) const

@@ -21,6 +21,13 @@ public:
         m_fd = fd;
     }
     int Get() const { return m_fd; }
+    // Hands the descriptor over; this no longer closes it.
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     bool IsOpen() const { return m_fd >= 0; }
     // Closing can report a write error the kernel held back (network file systems).
     int Close()

@@ -9,6 +9,8 @@
 #include "skin/data/vnSkinData/CompressedStoredSkin.h"
 #include "skin/data/vnSkinData/SkinData.h"
 
+#include <string_view>
+
 TDM* DM = nullptr;
 
 TDM::TDM(QObject* owner)
@@ -45,10 +47,39 @@ TCompany TDM::LoadCompany()
     return company;
 }
 
+namespace {
+
+// Whether the server's latin1 columns can hold every character of `text`: the server's
+// latin1 is the Windows-1252 code page, whose 0x80-0x9F bytes stand for these
+// characters (and for the five positions it leaves free, U+0081 U+008D U+008F U+0090
+// U+009D).
+bool FitsLatin1Columns(const QString& text)
+{
+    static constexpr char16_t kWindows1252[]
+        = u"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D"
+          u"\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178"
+          u"\u0081\u008D\u008F\u0090\u009D";
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) continue;
+        if (std::u16string_view(kWindows1252).find(u) == std::u16string_view::npos) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void TDM::SearchEvents(const QString& dados)
 {
     qryEvento->Close();
     cdsEvento->Close();
+    // A text the search texts' column cannot hold matches none of them, and the server
+    // would refuse to compare it ("Illegal mix of collations"): the search finds
+    // nothing, and the closed table reads as the empty result.
+    if (!FitsLatin1Columns(dados)) {
+        ConectMysql->Close();
+        return;
+    }
     qryEvento->ParamByName(QStringLiteral("dados")).SetAsString(dados);
     qryEvento->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
     qryEvento->Open();
