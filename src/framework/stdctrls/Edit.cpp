@@ -57,7 +57,7 @@ TEdit::TEdit(QObject* owner)
     SetColor(clr::clWindow);
     SetParentColor(false);
     connect(m_edit, &QLineEdit::textChanged, this, [this] { events::Fire(OnChange, this); });
-    applyLook();
+    ApplyLook();
 }
 
 QString TEdit::Text() const { return m_edit->text(); }
@@ -94,13 +94,13 @@ QString TEdit::DisplayText() const { return m_edit->displayText(); }
 void TEdit::SetBorderStyle(TBorderStyle style)
 {
     m_borderStyle = style;
-    applyLook();
+    ApplyLook();
 }
 
 void TEdit::SetCtl3D(bool ctl3D)
 {
     m_ctl3D = ctl3D;
-    applyLook();
+    ApplyLook();
 }
 
 bool TEdit::ReadOnly() const { return m_edit->isReadOnly(); }
@@ -116,40 +116,47 @@ void TEdit::SetMaxLength(int length)
 void TEdit::FontChanged()
 {
     m_edit->setFont(font());
-    applyLook();
+    ApplyLook();
 }
 
-void TEdit::ColorChanged() { applyLook(); }
+void TEdit::ColorChanged() { ApplyLook(); }
 
-void TEdit::applyLook()
+void TEdit::ApplyLook()
 {
     // The border is painted by the control itself: one grey line when single and flat,
     // a sunken pair of lines when 3D; the line edit inside draws no frame of its own.
     m_edit->setFrame(false);
     QPalette p = m_edit->palette();
-    p.setColor(QPalette::Base, ToQColor(Color()));
+    p.setColor(QPalette::Base, TextBackground());
     p.setColor(QPalette::Text, ToQColor(Font()->Color()));
     m_edit->setPalette(p);
-    layoutEdit();
+    m_edit->setGeometry(EditRect());
     update();
 }
 
-void TEdit::layoutEdit()
+QRect TEdit::EditRect() const
 {
     const int border = m_borderStyle == bsSingleBorder ? (m_ctl3D ? 2 : 1) : 0;
-    m_edit->setGeometry(rect().adjusted(border, border, -border, -border));
+    return rect().adjusted(border, border, -border, -border);
 }
+
+QColor TEdit::TextBackground() const { return ToQColor(Color()); }
 
 void TEdit::resizeEvent(QResizeEvent* e)
 {
     TControl::resizeEvent(e);
-    layoutEdit();
+    m_edit->setGeometry(EditRect());
 }
 
 void TEdit::paintEvent(QPaintEvent*)
 {
-    if (m_borderStyle != bsSingleBorder) return;
     QPainter painter(this);
+    PaintFace(painter);
+}
+
+void TEdit::PaintFace(QPainter& painter)
+{
+    if (m_borderStyle != bsSingleBorder) return;
     const QRect r = rect();
     if (!m_ctl3D) {
         painter.setPen(ToQColor(clr::clWindowFrame));
