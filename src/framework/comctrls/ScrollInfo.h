@@ -19,6 +19,10 @@ struct TScrollInfo {
     bool operator==(const TScrollInfo&) const = default;
 };
 
+// Where a scroll code takes a scroll position: by `line` or `page`, to the thumb's
+// `position`, or to either end; clamped to [min, max]. An unknown code stays.
+int ScrollTarget(int code, int position, int current, int line, int page, int min, int max);
+
 class TScrollSource {
 public:
     virtual ~TScrollSource() = default;

@@ -276,41 +276,14 @@ void TTreeView::WndProc(TMessage& m)
 
 void TTreeView::Scrolled(TScrollBarKind kind, int code, int position)
 {
-    const bool vertical = kind == sbVertical;
-    const int current = vertical ? m_topRow : m_horzOffset;
-    const int line = vertical ? 1 : m_indent;
-    const int page = vertical ? VisibleRowCount() : RowLayout().Area.width();
-    int target = current;
-    switch (code) {
-    case msg::SB_LINEUP:
-        target = current - line;
-        break;
-    case msg::SB_LINEDOWN:
-        target = current + line;
-        break;
-    case msg::SB_PAGEUP:
-        target = current - page;
-        break;
-    case msg::SB_PAGEDOWN:
-        target = current + page;
-        break;
-    case msg::SB_THUMBPOSITION:
-    case msg::SB_THUMBTRACK:
-        target = position;
-        break;
-    case msg::SB_TOP:
-        target = 0;
-        break;
-    case msg::SB_BOTTOM:
-        target = std::numeric_limits<int>::max() / 2;
-        break;
-    default:
-        return;
+    Rebuild();
+    if (kind == sbVertical) {
+        const int last = std::max(0, static_cast<int>(m_rows.size()) - VisibleRowCount());
+        SetTopRow(ScrollTarget(code, position, m_topRow, 1, VisibleRowCount(), 0, last));
+    } else {
+        const int width = RowLayout().Area.width();
+        SetHorzOffset(ScrollTarget(code, position, m_horzOffset, m_indent, width, 0, m_contentWidth - width));
     }
-    if (vertical)
-        SetTopRow(target);
-    else
-        SetHorzOffset(target);
 }
 
 void TTreeView::RegisterEvents()

@@ -2,6 +2,7 @@
 // colours: a boxed plus or minus for the expander, the node's picture, its text, the
 // selection highlighted (greyed without the focus, unless hidden then).
 #include "TreeView.h"
+#include "framework/Edges.h"
 #include "framework/ImageList.h"
 
 #include <QPaintEvent>
@@ -48,15 +49,7 @@ void TTreeView::PaintBackground(QPainter& painter, const QRect& r)
 {
     painter.fillRect(r, ToQColor(Color()));
     if (m_borderStyle != bsSingleBorder) return;
-    painter.setPen(ToQColor(clr::clBtnShadow));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(ToQColor(clr::clBtnHighlight));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(ToQColor(clr::cl3DDkShadow));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    DrawSunkenEdge(painter, r);
 }
 
 void TTreeView::PaintNode(QPainter& painter, const TTreeRowPaint& r)

@@ -250,42 +250,18 @@ void TCustomGrid::WndProc(TMessage& m)
 
 void TCustomGrid::Scrolled(TScrollBarKind kind, int code, int position)
 {
-    const bool vertical = kind == sbVertical;
-    const int first = vertical ? TopRow() : LeftCol();
-    const int fixed = vertical ? FixedRows() : FixedCols();
-    const int page = std::max(1, vertical ? VisibleRowCount() : VisibleColCount());
-    const int last = grid::MaxFirst(vertical ? Rows() : Cols());
-    int target = first;
-    switch (code) {
-    case msg::SB_LINEUP:
-        target = first - 1;
-        break;
-    case msg::SB_LINEDOWN:
-        target = first + 1;
-        break;
-    case msg::SB_PAGEUP:
-        target = first - page;
-        break;
-    case msg::SB_PAGEDOWN:
-        target = first + page;
-        break;
-    case msg::SB_THUMBPOSITION:
-    case msg::SB_THUMBTRACK:
-        target = fixed + position;
-        break;
-    case msg::SB_TOP:
-        target = fixed;
-        break;
-    case msg::SB_BOTTOM:
-        target = last;
-        break;
-    default:
-        return;
+    // Positions count from the first scrolling cell, as the published state does.
+    if (kind == sbVertical) {
+        const int fixed = FixedRows();
+        SetTopRow(fixed
+            + ScrollTarget(code, position, TopRow() - fixed, 1, std::max(1, VisibleRowCount()), 0,
+                grid::MaxFirst(Rows()) - fixed));
+    } else {
+        const int fixed = FixedCols();
+        SetLeftCol(fixed
+            + ScrollTarget(code, position, LeftCol() - fixed, 1, std::max(1, VisibleColCount()), 0,
+                grid::MaxFirst(Cols()) - fixed));
     }
-    if (vertical)
-        SetTopRow(target);
-    else
-        SetLeftCol(target);
 }
 
 void TCustomGrid::resizeEvent(QResizeEvent* e)

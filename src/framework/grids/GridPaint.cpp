@@ -1,6 +1,7 @@
 // The grid's painting: the background, every cell on screen (and only those), the grid
 // lines, and the engine's own look in system colours.
 #include "CustomGrid.h"
+#include "framework/Edges.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -43,15 +44,7 @@ void TCustomGrid::DrawBackground(QPainter& painter, const QRect& r)
 {
     painter.fillRect(r, ToQColor(Color()));
     if (m_borderStyle != bsSingleBorder) return;
-    painter.setPen(ToQColor(clr::clBtnShadow));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(ToQColor(clr::clBtnHighlight));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(ToQColor(clr::cl3DDkShadow));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    DrawSunkenEdge(painter, r);
 }
 
 void TCustomGrid::DrawGridLines(QPainter& painter)

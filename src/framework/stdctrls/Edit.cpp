@@ -1,5 +1,7 @@
 #include "Edit.h"
 
+#include "framework/Edges.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
@@ -163,13 +165,5 @@ void TEdit::PaintFace(QPainter& painter)
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         return;
     }
-    painter.setPen(ToQColor(clr::clBtnShadow));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(ToQColor(clr::clBtnHighlight));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(ToQColor(clr::cl3DDkShadow));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    DrawSunkenEdge(painter, r);
 }
