@@ -123,10 +123,15 @@ void TTreeView::SetImages(TImageList* images)
     NodesChanged();
 }
 
+void TTreeView::EndUpdate()
+{
+    if (m_updating > 0 && --m_updating == 0) NodesChanged();
+}
+
 void TTreeView::NodesChanged()
 {
     m_rowsValid = false;
-    Reshape();
+    if (m_updating == 0) Reshape();
 }
 
 void TTreeView::NodesRemoving(TTreeNode* node, bool itself)

@@ -71,6 +71,10 @@ public:
     TTreeNode* TopItem(int index) const { return m_root->Item(index); }
     TTreeNode* Root() const { return m_root.get(); }
     void Clear();
+    // Many nodes added or removed at once: the rows are laid out again once, at the
+    // outermost EndUpdate.
+    void BeginUpdate() { ++m_updating; }
+    void EndUpdate();
 
     TTreeNode* Selected() const { return m_selected; }
     // Selects a node (opening its ancestors) and scrolls it into view; OnChange runs
@@ -156,6 +160,7 @@ private:
     int m_topRow = 0;
     int m_horzOffset = 0;
     int m_searchTimeout = 1000;
+    int m_updating = 0;
     QString m_search;
     QElapsedTimer m_searchClock;
     mutable QList<TTreeNode*> m_rows;
