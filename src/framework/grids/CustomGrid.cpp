@@ -276,7 +276,7 @@ int TCustomGrid::SizingColumnAt(QPoint point) const
     const QRect area = GridRect();
     const grid::TAxis cols = Cols(), rows = Rows();
     if (rows.Fixed > 0 && point.y() - area.y() >= grid::FixedExtent(rows)) return -1;
-    for (int col = 0, end = grid::VisibleEnd(cols); col < end; ++col) {
+    for (int col : grid::VisibleCells(cols)) {
         const int start = grid::CellStart(cols, col);
         if (start < 0) continue;
         const int line = area.x() + start + grid::CellSize(cols, col);

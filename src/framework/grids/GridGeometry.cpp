@@ -75,6 +75,16 @@ int VisibleEnd(const TAxis& a)
     return i;
 }
 
+QList<int> VisibleCells(const TAxis& a)
+{
+    QList<int> cells;
+    for (int i = 0; i < std::min(a.Fixed, a.Count); ++i)
+        cells.append(i);
+    for (int i = std::max(a.First, a.Fixed), end = VisibleEnd(a); i < end; ++i)
+        cells.append(i);
+    return cells;
+}
+
 namespace {
 // The smallest First whose cells up to `last` still fit wholly (at least `last` itself).
 int FirstEndingAt(const TAxis& a, int last)

@@ -31,6 +31,8 @@ int FixedExtent(const TAxis& axis);
 int FullyVisibleCount(const TAxis& axis);
 // The index one past the last cell that shows at least in part.
 int VisibleEnd(const TAxis& axis);
+// The cells on screen, in order: the fixed ones, then the scrolling ones from First.
+QList<int> VisibleCells(const TAxis& axis);
 // The largest First that still fills the room up to the last cell.
 int MaxFirst(const TAxis& axis);
 // The First that brings `index` wholly into view, moving as little as possible.

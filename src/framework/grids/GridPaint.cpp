@@ -13,19 +13,9 @@ void TCustomGrid::paintEvent(QPaintEvent* e)
     DrawBackground(painter, rect());
     const QRect area = GridRect();
     painter.setClipRect(area & e->rect());
-    const grid::TAxis cols = Cols(), rows = Rows();
-    const int colEnd = grid::VisibleEnd(cols), rowEnd = grid::VisibleEnd(rows);
-    auto visible = [](const grid::TAxis& a, int i) { return i < a.Fixed || i >= a.First; };
-    for (int row = 0; row < rowEnd; ++row) {
-        if (!visible(rows, row)) {
-            row = rows.First - 1;
-            continue;
-        }
-        for (int col = 0; col < colEnd; ++col) {
-            if (!visible(cols, col)) {
-                col = cols.First - 1;
-                continue;
-            }
+    const QList<int> cols = grid::VisibleCells(Cols()), rows = grid::VisibleCells(Rows());
+    for (int row : rows) {
+        for (int col : cols) {
             const QRect cell = CellRect(col, row);
             if (cell.isEmpty() || !cell.intersects(e->rect())) continue;
             const TGridDrawState state = CellState(col, row);
@@ -65,7 +55,7 @@ void TCustomGrid::DrawGridLines(QPainter& painter)
     const int right = end(cols, area.x()), bottom = end(rows, area.y());
     const QColor color = ToQColor(GridLineColor());
     // A line follows each cell; fixed cells take the fixed-line options.
-    for (int col = 0, e = grid::VisibleEnd(cols); col < e; ++col) {
+    for (int col : grid::VisibleCells(cols)) {
         const int start = grid::CellStart(cols, col);
         if (start < 0) continue;
         const int x = area.x() + start + grid::CellSize(cols, col);
@@ -74,7 +64,7 @@ void TCustomGrid::DrawGridLines(QPainter& painter)
         if (m_options & (fixed ? goFixedVertLine : goVertLine))
             painter.fillRect(x, fixedBottom, width, bottom - fixedBottom, color);
     }
-    for (int row = 0, e = grid::VisibleEnd(rows); row < e; ++row) {
+    for (int row : grid::VisibleCells(rows)) {
         const int start = grid::CellStart(rows, row);
         if (start < 0) continue;
         const int y = area.y() + start + grid::CellSize(rows, row);
