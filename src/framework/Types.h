@@ -46,6 +46,13 @@ Q_ENUM_NS(TTextLayout)
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 Q_ENUM_NS(TEditCharCase)
 
+enum TScrollBarKind { sbHorizontal, sbVertical };
+Q_ENUM_NS(TScrollBarKind)
+
+// The side of a page control its row of tabs runs along.
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+Q_ENUM_NS(TTabPosition)
+
 enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 Q_FLAG_NS(TFontStyles)

@@ -60,6 +60,10 @@ inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr UINT WM_TIMER = 0x0113;
+// wParam: the scroll code; lParam: the position for the thumb codes (the whole value,
+// since row ranges outgrow the classic 16-bit high word).
+inline constexpr UINT WM_HSCROLL = 0x0114;
+inline constexpr UINT WM_VSCROLL = 0x0115;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -119,6 +123,17 @@ inline constexpr WPARAM SIZE_MAXIMIZED = 2;
 inline constexpr WPARAM WA_INACTIVE = 0;
 inline constexpr WPARAM WA_ACTIVE = 1;
 inline constexpr WPARAM WA_CLICKACTIVE = 2;
+
+// Scroll codes (the low word of WM_HSCROLL's and WM_VSCROLL's wParam).
+inline constexpr int SB_LINEUP = 0;
+inline constexpr int SB_LINEDOWN = 1;
+inline constexpr int SB_PAGEUP = 2;
+inline constexpr int SB_PAGEDOWN = 3;
+inline constexpr int SB_THUMBPOSITION = 4;
+inline constexpr int SB_THUMBTRACK = 5;
+inline constexpr int SB_TOP = 6;
+inline constexpr int SB_BOTTOM = 7;
+inline constexpr int SB_ENDSCROLL = 8;
 
 // System commands (WM_SYSCOMMAND's wParam).
 inline constexpr WPARAM SC_SIZE = 0xF000;

@@ -1,5 +1,7 @@
 #include "Edit.h"
 
+#include "framework/Edges.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
@@ -127,42 +129,41 @@ void TEdit::ApplyLook()
     // a sunken pair of lines when 3D; the line edit inside draws no frame of its own.
     m_edit->setFrame(false);
     QPalette p = m_edit->palette();
-    p.setColor(QPalette::Base, ToQColor(Color()));
+    p.setColor(QPalette::Base, TextBackground());
     p.setColor(QPalette::Text, ToQColor(Font()->Color()));
     m_edit->setPalette(p);
-    LayoutEdit();
+    m_edit->setGeometry(EditRect());
     update();
 }
 
-void TEdit::LayoutEdit()
+QRect TEdit::EditRect() const
 {
     const int border = m_borderStyle == bsSingleBorder ? (m_ctl3D ? 2 : 1) : 0;
-    m_edit->setGeometry(rect().adjusted(border, border, -border, -border));
+    return rect().adjusted(border, border, -border, -border);
 }
+
+QColor TEdit::TextBackground() const { return ToQColor(Color()); }
 
 void TEdit::resizeEvent(QResizeEvent* e)
 {
     TControl::resizeEvent(e);
-    LayoutEdit();
+    m_edit->setGeometry(EditRect());
 }
 
 void TEdit::paintEvent(QPaintEvent*)
 {
-    if (m_borderStyle != bsSingleBorder) return;
     QPainter painter(this);
+    PaintFace(painter);
+}
+
+void TEdit::PaintFace(QPainter& painter)
+{
+    if (m_borderStyle != bsSingleBorder) return;
     const QRect r = rect();
     if (!m_ctl3D) {
         painter.setPen(ToQColor(clr::clWindowFrame));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         return;
     }
-    painter.setPen(ToQColor(clr::clBtnShadow));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(ToQColor(clr::clBtnHighlight));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(ToQColor(clr::cl3DDkShadow));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    DrawSunkenEdge(painter, r);
 }

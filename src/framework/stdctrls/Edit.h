@@ -4,6 +4,7 @@
 #include "framework/Control.h"
 
 class QLineEdit;
+class QPainter;
 
 class TEdit : public TControl {
     Q_OBJECT
@@ -46,6 +47,16 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
 
+    // Where the line edit sits: inside the border. A derived edit with a frame of its
+    // own returns its text area.
+    virtual QRect EditRect() const;
+    // What the control paints behind and around the line edit: the border.
+    virtual void PaintFace(QPainter& painter);
+    // The colour the line edit fills its background with before its text.
+    virtual QColor TextBackground() const;
+    // Sets the line edit's frame, palette and place again after a change of look.
+    void ApplyLook();
+
 private:
     QLineEdit* m_edit;
     TEditCharCase m_charCase = ecNormal;
@@ -53,7 +64,4 @@ private:
     TBorderStyle m_borderStyle = bsSingleBorder;
     bool m_ctl3D = true;
     int m_maxLength = 0;
-
-    void LayoutEdit();
-    void ApplyLook();
 };

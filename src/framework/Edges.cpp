@@ -1,0 +1,18 @@
+#include "Edges.h"
+
+#include "platform/Colors.h"
+
+#include <QPainter>
+
+void DrawSunkenEdge(QPainter& painter, const QRect& r)
+{
+    painter.setPen(ToQColor(clr::clBtnShadow));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(ToQColor(clr::clBtnHighlight));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(ToQColor(clr::cl3DDkShadow));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+}
