@@ -10,7 +10,7 @@ namespace {
 void Describe(const TDeclaredObject& object)
 {
     for (const TDeclaredProperty& property : object.properties)
-        property.value.describe();
+        property.value.Describe();
     for (const TDeclaredObject& child : object.children)
         Describe(child);
 }
