@@ -56,11 +56,11 @@ TEST(HostileGeometry, NinePartsOfTheLargestSkinCoordinatesStayInsideTheirImages)
     source.fill(qRgb(5, 6, 7));
     TvnNinePart parts;
     parts.SkinRect = RectLTRB(0, 0, 32767, 32767);
-    parts.LeftTop = { 32767, 0 };
-    parts.RightTop = { 1, 32767 };
-    parts.LeftBottom = { 0, 32767 };
-    parts.RightBottom = { 32767, 1 };
-    parts.ClientRect = RectLTRB(32767, 0, 0, 32767);
+    parts.Geometry.Corners.LeftTop = { 32767, 0 };
+    parts.Geometry.Corners.RightTop = { 1, 32767 };
+    parts.Geometry.Corners.LeftBottom = { 0, 32767 };
+    parts.Geometry.Corners.RightBottom = { 32767, 1 };
+    parts.Geometry.ClientRect = RectLTRB(32767, 0, 0, 32767);
     QImage target;
     ComposeNineParts(target, source, parts, StandardTarget(parts, QSize(64, 48)));
     EXPECT_EQ(target.size(), QSize(64, 48));
