@@ -8,6 +8,7 @@
 #include "framework/data/SQLConnection.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
+#include "support/SeenBox.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -22,31 +23,11 @@
 
 namespace {
 
-struct SeenBox {
-    QString text, caption, buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int count = 0;
-};
-
-// Reads a message box and presses its first button.
-void Answer(SeenBox& seen, QWidget* w)
-{
-    auto* box = qobject_cast<QMessageBox*>(w);
-    if (!box) return;
-    ++seen.count;
-    seen.text = box->text();
-    seen.caption = box->windowTitle();
-    seen.icon = box->icon();
-    QStringList texts;
-    for (QAbstractButton* b : box->buttons())
-        texts << b->text();
-    seen.buttons = texts.join('|');
-    box->buttons().first()->click();
-}
+using testenv::SeenBox;
 
 void AnswerNextBox(SeenBox& seen)
 {
-    testenv::onNextModal([&seen](QWidget* w) { Answer(seen, w); });
+    testenv::onNextModal([&seen](QWidget* w) { testenv::AnswerBox(seen, w); });
 }
 
 class LoginTest : public DatabaseTest {
@@ -273,7 +254,7 @@ TEST_F(LoginTest, ACompanyQueryFailingAfterTheLoginIsReportedAndTheMainWindowCom
         server.Stop();
         testenv::onNextModal([&](QWidget* box) {
             windowUpUnderTheBox = frmPrincipal->isVisible();
-            Answer(seen, box);
+            testenv::AnswerBox(seen, box);
         });
     });
     // The program's own loop must run after the error; it ends when told to (or, should

@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 #include "framework/Exception.h"
 #include "framework/MessageBox.h"
+#include "support/SeenBox.h"
 #include "support/TestEnv.h"
 
 #include <QAbstractButton>
@@ -20,26 +21,12 @@ TEST(ErrorBox, PeriodIsAddedOnlyAfterCharactersThatSortAfterIt)
 }
 
 namespace {
-struct SeenBox {
-    QString text, caption, buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
+using testenv::SeenBox;
 
 // Reads the next message box and presses its first button.
-void answerNextBox(SeenBox& seen)
+void AnswerNextBox(SeenBox& seen)
 {
-    testenv::onNextModal([&seen](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        seen.text = box->text();
-        seen.caption = box->windowTitle();
-        seen.icon = box->icon();
-        QStringList texts;
-        for (QAbstractButton* b : box->buttons())
-            texts << b->text();
-        seen.buttons = texts.join('|');
-        box->buttons().first()->click();
-    });
+    testenv::onNextModal([&seen](QWidget* w) { ASSERT_TRUE(testenv::AnswerBox(seen, w)); });
 }
 } // namespace
 
@@ -47,7 +34,7 @@ TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
 {
     Application()->SetTitle("Estúdio");
     SeenBox seen;
-    answerNextBox(seen);
+    AnswerNextBox(seen);
     QObject target;
     bool afterwards = false;
     QTimer::singleShot(0, &target, [] { throw Exception("Falha"); });
@@ -63,14 +50,14 @@ TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
 TEST(MessageBoxes, FixedTextsCaptionsAndButtons)
 {
     SeenBox seen;
-    answerNextBox(seen);
+    AnswerNextBox(seen);
     EXPECT_EQ(MessageDlg("Selecione uma das opções para salvar as fotos", TMsgDlgType::mtInformation, mbYes),
         mrYes);
     EXPECT_EQ(seen.caption, "Information");
     EXPECT_EQ(seen.buttons, "&Yes");
     EXPECT_EQ(seen.icon, QMessageBox::Information);
 
-    answerNextBox(seen);
+    AnswerNextBox(seen);
     EXPECT_EQ(MessageDlg("Senha ou Login Inválido, verifique", TMsgDlgType::mtError, mbOK), mrOk);
     EXPECT_EQ(seen.text, "Senha ou Login Inválido, verifique");
     EXPECT_EQ(seen.caption, "Error");
