@@ -4,6 +4,7 @@
 // bandwidth floor) for strips and effects.
 //
 //   build/bench/bench_composition [--benchmark_format=json]
+#include "QtBenchMain.h"
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/MaskRegion.h"
 #include "skin/data/vnUtils/NinePart.h"
@@ -231,13 +232,4 @@ void Register()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Register();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv, Register); }

@@ -5,6 +5,7 @@
 // buffered control pays for copying its look to the screen.
 //
 //   build/bench/bench_controls [--benchmark_format=json]
+#include "QtBenchMain.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
@@ -84,13 +85,4 @@ void Register()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Register();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv, Register); }
