@@ -84,8 +84,9 @@ constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 class TWalker {
 public:
-    explicit TWalker(const TPhotoSink& onPhoto)
+    TWalker(const TPhotoSink& onPhoto, const TFolderGate& beforeFolder)
         : m_onPhoto(onPhoto)
+        , m_beforeFolder(beforeFolder)
         , m_buffer(64 * 1024)
     {
     }
@@ -94,6 +95,7 @@ public:
     {
         TListing rootListing;
         TWalkedFolder rootFolder { root, {}, false };
+        if (!Pass(root)) return std::move(m_walk);
         const TUniqueFd folder(open(root.constData(), FolderFlags));
         struct stat st;
         if (folder.Get() >= 0 && fstat(folder.Get(), &st) == 0) {
@@ -117,6 +119,13 @@ public:
     }
 
 private:
+    // Once stopped, the walk only unwinds.
+    bool Pass(const QByteArray& path)
+    {
+        if (!m_walk.Stopped && m_beforeFolder && !m_beforeFolder(path)) m_walk.Stopped = true;
+        return !m_walk.Stopped;
+    }
+
     void WalkSubfolders(int parentFd, const QByteArray& parentPath, const std::vector<std::string>& names)
     {
         for (const std::string& name : names)
@@ -125,6 +134,7 @@ private:
 
     void WalkFolder(int parentFd, QByteArray path, const char* name)
     {
+        if (!Pass(path)) return;
         const TUniqueFd folder(openat(parentFd, name, FolderFlags));
         struct stat st;
         const bool known
@@ -148,6 +158,7 @@ private:
     }
 
     const TPhotoSink& m_onPhoto;
+    const TFolderGate& m_beforeFolder;
     std::vector<char> m_buffer; // one folder is listed completely before the next is opened
     TFolderWalk m_walk;
     std::unordered_set<TFolderIdentity, TIdentityHash> m_visited;
@@ -155,7 +166,7 @@ private:
 
 } // namespace
 
-TFolderWalk WalkFolders(const QByteArray& root, const TPhotoSink& onPhoto)
+TFolderWalk WalkFolders(const QByteArray& root, const TPhotoSink& onPhoto, const TFolderGate& beforeFolder)
 {
-    return TWalker(onPhoto).Run(root);
+    return TWalker(onPhoto, beforeFolder).Run(root);
 }

@@ -26,10 +26,15 @@ struct TFolderWalk {
     QList<TWalkedFolder> Folders; // walk order, the root last
     QList<QByteArray> RootPhotos; // the photos directly in the root, in entry order
     int UnreadableFolders = 0;
+    bool Stopped = false; // the gate stopped the walk: folders and photos are missing from it
 };
 
 // Called once for every photo, with the index its folder has in TFolderWalk::Folders.
 // The photos of a folder are reported before those of the folders walked after it.
 using TPhotoSink = std::function<void(qsizetype folder, std::string_view name)>;
 
-TFolderWalk WalkFolders(const QByteArray& root, const TPhotoSink& onPhoto);
+// Asked before each folder is read, with its path; false stops the walk there.
+using TFolderGate = std::function<bool(const QByteArray& path)>;
+
+TFolderWalk WalkFolders(
+    const QByteArray& root, const TPhotoSink& onPhoto, const TFolderGate& beforeFolder = {});

@@ -240,8 +240,18 @@ TTransferReport TransferPhotos(
             if (IsPlainFileName(name)) index.Want(QFile::encodeName(name).toStdString());
     }
 
-    const TFolderWalk walk
-        = WalkFolders(rootPath, [&](qsizetype folder, std::string_view name) { index.Add(name, folder); });
+    const auto stopRequested = [&] { return options.Stop && options.Stop->load(std::memory_order_relaxed); };
+    TTransferProgress progress;
+    const TFolderWalk walk = WalkFolders(
+        rootPath, [&](qsizetype folder, std::string_view name) { index.Add(name, folder); },
+        [&](const QByteArray& path) {
+            if (options.OnProgress) {
+                progress.Name = PathText(path);
+                options.OnProgress(progress);
+                ++progress.Done;
+            }
+            return !stopRequested();
+        });
     for (const auto& target : targets)
         target->Locate(walk);
 
@@ -255,14 +265,32 @@ TTransferReport TransferPhotos(
     for (const auto& target : targets)
         editFolders.insert(editFolders.end(), target->Chain.begin(), target->Chain.end());
     TTransfer transfer(walk, index, editFolders, options);
+    // Each chosen name of a category once, in the chosen list's order.
+    std::vector<QStringList> photos(size_t(categories.size()));
+    progress = { TTransferProgress::TStep::Copying, -1, 0, 0, {} };
+    for (qsizetype c = 0; c < categories.size(); ++c) {
+        QSet<QString> seen;
+        for (const QString& name : categories[c].Names)
+            if (!seen.contains(name)) { // a name listed twice is one photo
+                seen.insert(name);
+                photos[size_t(c)].append(name);
+            }
+        progress.Total += photos[size_t(c)].size();
+    }
+    report.Stopped = walk.Stopped;
     for (qsizetype c = 0; c < categories.size(); ++c) {
         const TTarget& target = *targets[size_t(c)];
         TCategoryResult result { categories[c].Pasta, target.Error, {} };
-        QSet<QString> seen;
-        for (const QString& name : categories[c].Names) {
-            if (seen.contains(name)) continue; // a name listed twice is one photo
-            seen.insert(name);
-            result.Photos.append(transfer.Photo(name, target));
+        progress.Category = c;
+        for (const QString& name : photos[size_t(c)]) {
+            if (!report.Stopped && options.OnProgress) {
+                progress.Name = name;
+                options.OnProgress(progress);
+            }
+            report.Stopped = report.Stopped || stopRequested();
+            result.Photos.append(report.Stopped ? TPhotoResult { name, TPhotoOutcome::NotDone, {}, {} }
+                                                : transfer.Photo(name, target));
+            ++progress.Done;
         }
         transfer.MakeDurable(target, result);
         report.Categories.append(std::move(result));

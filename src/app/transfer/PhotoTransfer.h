@@ -14,10 +14,23 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 
 struct TCategoryRequest {
     QString Pasta; // edit folder name below the root, such as "Edicao/Escolhidas_Capa"
     QStringList Names; // the chosen file names, as the database lists them
+};
+
+// What the transfer is at, told on the thread that runs it before each folder is read
+// and before each photo is looked for.
+struct TTransferProgress {
+    enum class TStep { Searching, Copying };
+    TStep Step = TStep::Searching;
+    qsizetype Category = -1; // copying: the index of the category in the request list
+    qsizetype Done = 0; // searching: folders read before this one; copying: photos finished
+    qsizetype Total = 0; // copying: the photos of all categories, each name of a category once
+    QString Name; // searching: the folder's path; copying: the photo's name
 };
 
 struct TTransferOptions {
@@ -27,6 +40,11 @@ struct TTransferOptions {
     // false: a category's copies may still be in the machine's memory when its result
     // is reported (for measuring what waiting for the disk costs).
     bool SyncEachCategory = true;
+    std::function<void(const TTransferProgress&)> OnProgress;
+    // Set from any thread to stop. The photo being copied is finished first (a copy is
+    // never left in part); photos not reached are NotDone, and a search not finished
+    // leaves every photo NotDone, since "not found" could not be known.
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 // Transfers the categories in the given order. Every category's edit folder is created

@@ -11,6 +11,8 @@ const char* OutcomeName(TPhotoOutcome outcome)
         return "missing";
     case TPhotoOutcome::Failed:
         return "failed";
+    case TPhotoOutcome::NotDone:
+        return "not-done";
     }
     return "?";
 }

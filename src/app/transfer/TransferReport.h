@@ -10,6 +10,7 @@ enum class TPhotoOutcome {
     Present, // already in the edit folder (Path), left as it was
     Missing, // no photo of that name anywhere in the tree
     Failed, // Reason says why; Path is the source tried first, if any
+    NotDone, // the transfer was stopped before this photo was looked for
 };
 
 struct TPhotoResult {
@@ -36,6 +37,7 @@ struct TTransferReport {
     QStringList Folders; // every folder searched, in walk order, the root last
     QStringList RootPhotos; // the photos directly in the root
     int UnreadableFolders = 0;
+    bool Stopped = false; // stopped on request: the photos not reached are NotDone
 };
 
 // The word the reports and the developer's tools use for an outcome.
