@@ -106,10 +106,22 @@ void TForm::SetOwnFrame(bool ownFrame)
 
 void TForm::SetBounds(int left, int top, int w, int h)
 {
+    const QSize old = size();
     setGeometry(left, top, w, h);
     // A hidden widget hears of its new size only when shown; the client widget must
-    // be in place before that (controls are laid out and measured while loading).
+    // be in place before that (controls are laid out and measured while loading), and
+    // the window procedure hears of the size at once, as a hidden window's does.
     FrameChanged();
+    if (!isVisible() && size() != old) SendSize();
+}
+
+void TForm::SendSize()
+{
+    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED
+        : isMinimized()               ? msg::SIZE_MINIMIZED
+                                      : msg::SIZE_RESTORED;
+    const QRect client = m_client->geometry();
+    Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
 }
 
 void TForm::SetClientWidth(int w)
@@ -395,11 +407,7 @@ void TForm::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     FrameChanged();
-    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED
-        : isMinimized()               ? msg::SIZE_MINIMIZED
-                                      : msg::SIZE_RESTORED;
-    const QRect client = m_client->geometry();
-    Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
+    SendSize();
 }
 
 void TForm::moveEvent(QMoveEvent* e)

@@ -165,6 +165,8 @@ private:
 
     void ApplyWindowFlags();
     void ApplyPosition();
+    // WM_SIZE with the client widget's present size.
+    void SendSize();
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
     // A key typed in the window: the form's key-down preview, the focused control's
     // key-down handling, the dialog keys and accelerators the controls answer, then the

@@ -18,6 +18,8 @@
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
+#include "framework/Form.h"
+#include "framework/MessageTarget.h"
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
@@ -27,7 +29,6 @@
 #include <QRegion>
 #include <optional>
 
-class TForm;
 class QPainter;
 
 namespace veneer {
