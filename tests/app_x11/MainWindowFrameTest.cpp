@@ -88,19 +88,18 @@ TEST_F(MainWindowFrameTest, TheLoggedInMainWindowWearsTheStudioSkinCutToItsMask)
     EXPECT_TRUE(frame->SkinPresent());
     EXPECT_EQ(frmPrincipal->size(), QSize(816, 379));
 
-    // A window of a colour the skin never uses, behind the main window.
+    ASSERT_TRUE(LogIn());
+    // A window of a colour the skin never uses, behind the main window (which the first
+    // show has centred on the desktop).
     QWidget behind;
     behind.setWindowFlags(Qt::FramelessWindowHint);
     behind.setAutoFillBackground(true);
     QPalette palette = behind.palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(kBehind));
     behind.setPalette(palette);
-    frmPrincipal->SetBounds(40, 40, 816, 379);
-    behind.setGeometry(20, 20, 860, 420);
+    behind.setGeometry(frmPrincipal->geometry().adjusted(-20, -20, 20, 20));
     behind.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&behind));
-
-    ASSERT_TRUE(LogIn());
     frmPrincipal->raise();
     frmPrincipal->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmPrincipal));

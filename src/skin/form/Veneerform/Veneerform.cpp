@@ -248,7 +248,9 @@ void TvnVeneerform::ShowInActivePanel(bool show)
 
 void RegisterSkinFormClasses()
 {
-    RegisterClass<TvnVeneerform>();
+    // Declared data name the class without its namespace.
+    RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
+        [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });
     events::RegisterEvent<QObject*, QPainter*, QRect, bool>();
     // The fonts' character set as declared data name it.
     declared::RegisterIntegerConstant(QStringLiteral("DEFAULT_CHARSET"), 1);
