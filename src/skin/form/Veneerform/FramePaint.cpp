@@ -83,17 +83,16 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         m_paintCache = { true, frame, active, std::move(strips) };
     }
 
-    // The client area is never drawn over.
-    painter.save();
-    if (!RectEmpty(m_geometry.NewClientRect))
-        painter.setClipRegion(QRegion(0, 0, m_frameWidth, m_frameHeight) - QRegion(m_geometry.NewClientRect));
+    // The client area is never drawn over: the four images are cut along the client
+    // rectangle (the top one ends at its top, the side ones span its height, the bottom
+    // one starts at its bottom), so they leave it out without a clip, which would cost
+    // more than the four copies.
     const TvnFrameStrips& s = m_paintCache.Strips;
     const TvnStripPlaces at = PlacesOf(s, frame);
     painter.drawImage(at.Top, s.Top);
     painter.drawImage(at.Left, s.Left);
     painter.drawImage(at.Right, s.Right);
     painter.drawImage(at.Bottom, s.Bottom);
-    painter.restore();
 }
 
 QRect TvnVeneerform::DefaultCaptionTextArea()
