@@ -247,7 +247,6 @@ private:
     bool m_skinPresent = false;
     bool m_skinChanging = false;
     bool m_active = false;
-    bool m_firstShow = true;
     bool m_inMoveSize = false;
     bool m_rollUpState = false;
     int m_frameWidth = 0;
