@@ -3,6 +3,7 @@
 #include "framework/StandardClasses.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
+#include "skin/form/Veneerform/Veneerform.h"
 
 #include <QtGlobal>
 
@@ -14,4 +15,5 @@ void RegisterQuiraClasses()
     RegisterStandardClasses();
     RegisterSkinDataClasses();
     RegisterSkinControlClasses();
+    veneer::RegisterSkinFormClasses();
 }

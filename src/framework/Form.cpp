@@ -53,6 +53,13 @@ TForm::TForm(QObject* owner)
 
 TForm::~TForm()
 {
+    // Owned non-visual components go first, while the form is still whole: a frame
+    // component gives the window procedure it hooked back on its way out.
+    QList<QPointer<QObject>> owned;
+    for (QObject* child : children())
+        if (qobject_cast<TComponent*>(child)) owned.append(child);
+    for (const QPointer<QObject>& component : owned)
+        delete component.data();
     Screen()->RemoveForm(this);
     if (m_modalLoop) m_modalLoop->exit();
 }
@@ -72,24 +79,61 @@ QRect TForm::ClientRect() const
     return r;
 }
 
-void TForm::FrameChanged() { m_client->setGeometry(ClientRect()); }
+void TForm::FrameChanged()
+{
+    QRect client = ClientRect();
+    if (!m_shownOnce && (m_declaredClient.width() > 0 || m_declaredClient.height() > 0)) {
+        const int w
+            = m_declaredClient.width() > 0 ? m_declaredClient.width() + width() - client.width() : width();
+        const int h = m_declaredClient.height() > 0 ? m_declaredClient.height() + height() - client.height()
+                                                    : height();
+        if (w != width() || h != height()) {
+            setGeometry(x(), y(), w, h);
+            client = ClientRect();
+        }
+    }
+    m_client->setGeometry(client);
+}
+
+void TForm::SetOwnFrame(bool ownFrame)
+{
+    if (ownFrame == m_ownFrame) return;
+    m_ownFrame = ownFrame;
+    ApplyWindowFlags();
+    FrameChanged();
+    update();
+}
 
 void TForm::SetBounds(int left, int top, int w, int h)
 {
+    const QSize old = size();
     setGeometry(left, top, w, h);
     // A hidden widget hears of its new size only when shown; the client widget must
-    // be in place before that (controls are laid out and measured while loading).
+    // be in place before that (controls are laid out and measured while loading), and
+    // the window procedure hears of the size at once, as a hidden window's does.
     FrameChanged();
+    if (!isVisible() && size() != old) SendSize();
+}
+
+void TForm::SendSize()
+{
+    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED
+        : isMinimized()               ? msg::SIZE_MINIMIZED
+                                      : msg::SIZE_RESTORED;
+    const QRect client = m_client->geometry();
+    Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
 }
 
 void TForm::SetClientWidth(int w)
 {
+    if (!m_shownOnce) m_declaredClient.setWidth(w);
     const QRect client = ClientRect();
     SetWidth(w + (width() - client.width()));
 }
 
 void TForm::SetClientHeight(int h)
 {
+    if (!m_shownOnce) m_declaredClient.setHeight(h);
     const QRect client = ClientRect();
     SetHeight(h + (height() - client.height()));
 }
@@ -115,27 +159,31 @@ void TForm::SetColor(TColor color)
 void TForm::ApplyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window;
-    switch (m_borderStyle) {
-    case bsNone:
-        flags |= Qt::FramelessWindowHint;
-        break;
-    case bsDialog:
-        flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-        break;
-    case bsToolWindow:
-    case bsSizeToolWin:
-        flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-        break;
-    case bsSingle:
-    case bsSizeable:
-        flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-        if (m_borderIcons.testFlag(biSystemMenu))
-            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (m_borderIcons.testFlag(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
-        if (m_borderIcons.testFlag(biMaximize) && m_borderStyle == bsSizeable)
-            flags |= Qt::WindowMaximizeButtonHint;
-        break;
-    }
+    const bool tool = m_borderStyle == bsToolWindow || m_borderStyle == bsSizeToolWin;
+    if (m_ownFrame)
+        flags = (tool ? Qt::Tool : Qt::Window) | Qt::FramelessWindowHint;
+    else
+        switch (m_borderStyle) {
+        case bsNone:
+            flags |= Qt::FramelessWindowHint;
+            break;
+        case bsDialog:
+            flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+            break;
+        case bsToolWindow:
+        case bsSizeToolWin:
+            flags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+            break;
+        case bsSingle:
+        case bsSizeable:
+            flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+            if (m_borderIcons.testFlag(biSystemMenu))
+                flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            if (m_borderIcons.testFlag(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+            if (m_borderIcons.testFlag(biMaximize) && m_borderStyle == bsSizeable)
+                flags |= Qt::WindowMaximizeButtonHint;
+            break;
+        }
     const bool wasVisible = isVisible();
     setWindowFlags(flags);
     if (wasVisible) QWidget::setVisible(true);
@@ -182,6 +230,7 @@ void TForm::setVisible(bool visible)
         }
     }
     if (visible == isHidden()) Perform(msg::WM_SHOWWINDOW, visible ? 1 : 0, 0);
+    if (visible) m_shownOnce = true;
     QWidget::setVisible(visible);
     if (showFailure) std::rethrow_exception(showFailure);
 }
@@ -307,10 +356,8 @@ void TForm::WndProc(TMessage& m)
     case msg::WM_CLOSE:
         Close();
         break;
-    // Until a frame component takes them over, the skin notifications and the focus
-    // change reach every control of the form from here.
-    case msg::SKINMSG_BEFORE_CHANGE:
-    case msg::SKINMSG_CHANGE:
+    // The focus change reaches every control of the form from here (the skin
+    // notifications are relayed by the form's frame component).
     case msg::CM_FOCUSCHANGED: {
         TMessage relayed { m.Msg, m.WParam, m.LParam, 0 };
         TControl::Broadcast(m_client, relayed);
@@ -360,11 +407,7 @@ void TForm::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     FrameChanged();
-    const WPARAM kind = isMaximized() ? msg::SIZE_MAXIMIZED
-        : isMinimized()               ? msg::SIZE_MINIMIZED
-                                      : msg::SIZE_RESTORED;
-    const QRect client = m_client->geometry();
-    Perform(msg::WM_SIZE, kind, MakeLParam(client.width(), client.height()));
+    SendSize();
 }
 
 void TForm::moveEvent(QMoveEvent* e)

@@ -76,8 +76,14 @@ public:
     QRect ClientRect() const;
     QWidget* ClientWidget() const;
     // Asks WM_NCCALCSIZE again and moves the client widget (after a frame hook changed
-    // its insets).
+    // its insets). Until the form is first shown it keeps the client size it was given
+    // (ClientWidth, ClientHeight), so the window grows or shrinks around it: the declared
+    // size of a window is the size of its client area.
     void FrameChanged();
+    // A frame component that draws the whole frame itself makes the window frameless;
+    // false gives the platform's frame back.
+    void SetOwnFrame(bool ownFrame);
+    bool OwnFrame() const { return m_ownFrame; }
 
     TPosition Position() const { return m_position; }
     void SetPosition(TPosition position) { m_position = position; }
@@ -152,9 +158,15 @@ private:
     TModalResult m_modalResult = mrNone;
     QEventLoop* m_modalLoop = nullptr;
     bool m_positioned = false;
+    bool m_ownFrame = false;
+    bool m_shownOnce = false;
+    // The client size given before the first show (0: none given).
+    QSize m_declaredClient;
 
     void ApplyWindowFlags();
     void ApplyPosition();
+    // WM_SIZE with the client widget's present size.
+    void SendSize();
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
     // A key typed in the window: the form's key-down preview, the focused control's
     // key-down handling, the dialog keys and accelerators the controls answer, then the

@@ -1,6 +1,5 @@
-// What the form passes on to its controls: the skin notifications and focus changes to
-// all of them, depth first and parent before children; Enter, Esc and accelerators to
-// the first control that answers.
+// What the form passes on to its controls: focus changes to all of them, depth first and
+// parent before children; Enter, Esc and accelerators to the first control that answers.
 #include "framework/Form.h"
 #include "framework/stdctrls/Edit.h"
 #include "support/TestEnv.h"
@@ -36,18 +35,19 @@ private:
 
 } // namespace
 
-TEST(FormRelay, SkinMessagesReachEveryControlParentFirst)
+TEST(FormRelay, FocusChangesReachEveryControlParentFirstSkinMessagesAreTheFramesToRelay)
 {
     TForm form;
     QStringList log;
     Listener a("a", form.ClientWidget(), log);
     Listener inner("inner", &a, log);
     Listener b("b", form.ClientWidget(), log);
-    form.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 1000);
-    EXPECT_EQ(log, QStringList({ "a:4c9", "inner:4c9", "b:4c9" }));
+    form.Perform(msg::CM_FOCUSCHANGED, 0, 0);
+    EXPECT_EQ(log, QStringList({ "a:b007", "inner:b007", "b:b007" }));
     log.clear();
-    form.Perform(msg::SKINMSG_AFTER_CHANGE, 0, 1000);
-    EXPECT_TRUE(log.isEmpty()) << "only the two change messages are relayed";
+    form.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 1000);
+    form.Perform(msg::SKINMSG_CHANGE, 0, 1000);
+    EXPECT_TRUE(log.isEmpty()) << "a form without a frame component relays no skin message";
 }
 
 TEST(FormRelay, DialogKeysStopAtTheFirstControlThatAnswers)

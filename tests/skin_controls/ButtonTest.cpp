@@ -5,6 +5,7 @@
 #include "ControlSkin.h"
 #include "framework/Form.h"
 #include "framework/stdctrls/Edit.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -18,11 +19,13 @@ using vnctrls::TvnFaceChoice;
 
 namespace {
 
-// An active form holding the buttons of a test.
+// An active form holding the buttons of a test; its frame component relays the skin
+// notifications to them.
 struct ButtonForm {
     TForm form;
     ButtonForm()
     {
+        new TvnVeneerform(&form);
         form.SetBounds(100, 100, 400, 300);
         form.Show();
         form.activateWindow();

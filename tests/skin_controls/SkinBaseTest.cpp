@@ -4,6 +4,7 @@
 #include "framework/Form.h"
 #include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/SkinCustomControl.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -205,6 +206,7 @@ TEST(SkinChange, ControlsDropTheirIndexThenFindTheirRecordInTheNewSkin)
 {
     TestSkin skin;
     TForm form;
+    new TvnVeneerform(&form); // relays the skin notifications to the controls
     QStringList order;
     Probe outer("panel"), inner("panel"), later("panel");
     outer.SetName("outer");
@@ -235,6 +237,7 @@ TEST(SkinChange, AnEmptyingLoadLeavesEveryControlOnItsDefaultLook)
 {
     TestSkin skin;
     TForm form;
+    new TvnVeneerform(&form); // relays the skin notifications to the controls
     TvnSkinPanel panel;
     panel.SetParent(form.ClientWidget());
     panel.SetSkinData(&skin.Store());

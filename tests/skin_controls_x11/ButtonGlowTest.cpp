@@ -1,6 +1,7 @@
 // The button's glow window on a real X server, where translucent windows exist.
 #include "framework/Form.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "skin_controls/ControlSkin.h"
 #include "support/TestEnv.h"
 
@@ -18,6 +19,7 @@ struct GlowForm {
     TvnSkinButton* button;
     GlowForm()
     {
+        new TvnVeneerform(&form); // relays the skin notifications to the button
         form.SetBounds(200, 150, 300, 200);
         button = new TvnSkinButton(&form);
         button->SetSkinDataName("glowbutton");

@@ -4,22 +4,12 @@
 // show. Pure functions: the frame keeps the answers in its objects and both painting and
 // the mouse test read them.
 #include "FrameGeometry.h"
+#include "FrameTypes.h"
 #include "skin/data/SkinGeometry.h"
 
-#include <QFlags>
 #include <span>
 
 namespace veneer {
-
-// The frame's own border icons (the form's are switched off while the frame draws).
-enum TvnBorderIcon {
-    biSystemMenu = 0x1,
-    biMinimize = 0x2,
-    biMaximize = 0x4,
-    biRollUp = 0x8,
-    biMinimizeToTray = 0x10,
-};
-Q_DECLARE_FLAGS(TvnBorderIcons, TvnBorderIcon)
 
 enum class TvnObjectKind { Caption, Button, StdButton, Animate, User };
 
@@ -57,5 +47,3 @@ void LayoutObjects(
     std::span<TvnLayoutObject> objects, const TvnSkinFormInfo& info, QSize picture, QSize frame);
 
 } // namespace veneer
-
-Q_DECLARE_OPERATORS_FOR_FLAGS(veneer::TvnBorderIcons)

@@ -1,0 +1,89 @@
+// Frame: the skinned form frame in the studio skin the program carries. A full repaint of
+// the frame (what the screen asks for on an expose: the four border images, composed once
+// per size and state, blitted around the client area) and the rebuild of geometry, mask
+// strips and window region after a size change, each beside a plain QPainter::drawImage of
+// a picture of the window's size (`blit`).
+//
+//   build/bench/bench_frame [--benchmark_format=json]
+#include "QtBenchMain.h"
+#include "app/Registration.h"
+#include "app/uDM/uDM.h"
+#include "framework/Form.h"
+#include "skin/form/Veneerform/Veneerform.h"
+
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+TvnSkinData& ProgramSkin()
+{
+    static TDM* dm = [] {
+        RegisterQuiraClasses();
+        return new TDM;
+    }();
+    return *dm->vnSkinData1;
+}
+
+std::unique_ptr<TForm> SkinnedForm(QSize size)
+{
+    auto form = std::make_unique<TForm>();
+    auto* frame = new TvnVeneerform(form.get());
+    frame->SetSkinData(&ProgramSkin());
+    form->SetBounds(0, 0, size.width(), size.height());
+    return form;
+}
+
+void Repaint(benchmark::State& state, QSize size)
+{
+    auto form = SkinnedForm(size);
+    QImage screen(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+// Every iteration is one size change: the window alternates between two sizes a pixel
+// apart, so geometry, mask strips and region are built anew each time.
+void Region(benchmark::State& state, QSize size)
+{
+    auto form = SkinnedForm(size);
+    bool grown = false;
+    for (auto _ : state) {
+        grown = !grown;
+        const int d = grown ? 1 : 0;
+        form->SetBounds(0, 0, size.width() - d, size.height() - d);
+        benchmark::DoNotOptimize(form->mask().rectCount());
+    }
+}
+
+void Blit(benchmark::State& state, QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(0xFF808080);
+    QImage screen(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        painter.drawImage(0, 0, picture);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+void Register()
+{
+    for (const QSize size : { QSize(816, 379), QSize(1920, 1080) }) {
+        const std::string name = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        benchmark::RegisterBenchmark(("Frame/ours/repaint_" + name).c_str(), Repaint, size);
+        benchmark::RegisterBenchmark(("Frame/blit/repaint_" + name).c_str(), Blit, size);
+        benchmark::RegisterBenchmark(("Frame/ours/region_" + name).c_str(), Region, size);
+        benchmark::RegisterBenchmark(("Frame/blit/region_" + name).c_str(), Blit, size);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv, Register); }

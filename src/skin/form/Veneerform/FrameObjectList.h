@@ -1,0 +1,57 @@
+#pragma once
+// The frame's objects: one per caption, caption button, animated and user object of the
+// skin, in skin order, or the six default caption buttons of the frame drawn without a
+// skin. Each keeps its place (TvnLayoutObject, from the pure layout functions) and its
+// state (enabled, mouse over, pressed), which the mouse handling sets and painting reads.
+#include "ObjectLayout.h"
+
+#include <QString>
+#include <span>
+#include <vector>
+
+class TvnSkinData;
+
+namespace veneer {
+
+struct TvnFrameObjectState {
+    QString IDName;
+    // Index of the object's record in the store's FrameObjects; -1 for a default object.
+    int RecordIndex = -1;
+    bool Available = true;
+    bool MouseIn = false;
+    bool Pressed = false;
+    bool Highlighted = false;
+};
+
+class TvnFrameObjectList {
+public:
+    void Clear();
+    bool IsEmpty() const { return m_layout.empty(); }
+    int Count() const { return static_cast<int>(m_layout.size()); }
+
+    // The objects of the store's frame records (menu items and the menu bar's buttons
+    // belong to the menus and are left out).
+    void BuildFromSkin(const TvnSkinData& store);
+    // The six default caption buttons: close, maximize, minimize, roll-up, system menu,
+    // minimize to tray.
+    void BuildDefault();
+    bool FromSkin() const { return m_fromSkin; }
+
+    // Enabled and shown flags of the caption buttons from the frame's border icons.
+    void ApplyBorderIcons(TvnBorderIcons icons, bool hideCaptionButtons, bool disableSystemMenu);
+
+    std::span<TvnLayoutObject> Layout() { return m_layout; }
+    std::span<const TvnLayoutObject> Layout() const { return m_layout; }
+    const TvnLayoutObject& LayoutAt(int i) const { return m_layout.at(i); }
+    TvnFrameObjectState& State(int i) { return m_state.at(i); }
+    const TvnFrameObjectState& State(int i) const { return m_state.at(i); }
+    // The first object of the kind, or -1.
+    int IndexOf(TvnObjectKind kind) const;
+
+private:
+    std::vector<TvnLayoutObject> m_layout;
+    std::vector<TvnFrameObjectState> m_state;
+    bool m_fromSkin = false;
+};
+
+} // namespace veneer

@@ -1,0 +1,46 @@
+#pragma once
+// Drawing the frame's objects from their place and state: caption buttons from their
+// skin images (or the default buttons' glyphs), and the caption text of the skin's
+// caption object. Reads only what it is given.
+#include "FrameObjectList.h"
+#include "framework/Events.h"
+
+#include <QPoint>
+#include <QString>
+
+class QPainter;
+class TvnSkinData;
+class TvnDataSkinCaption;
+
+namespace veneer {
+
+// OnCaptionPaint: the application draws the caption into `Cnvs` at `R` instead of the
+// frame.
+using TvnCaptionPaintEvent = TEvent<QObject* /*Sender*/, QPainter* /*Cnvs*/, QRect /*R*/, bool /*AActive*/>;
+
+struct TvnObjectPaintContext {
+    const TvnSkinData* Skin = nullptr; // nullptr: the objects of the default frame
+    bool Active = true;
+    // False while painting the frame picture itself: objects whose image is part of that
+    // picture are not drawn again in their normal state.
+    bool DrawNormal = true;
+    QString Caption;
+    const TvnCaptionPaintEvent* OnCaptionPaint = nullptr;
+    QObject* Sender = nullptr;
+    int Charset = 1;
+    bool Maximized = false;
+    bool Minimized = false;
+    bool RolledUp = false;
+};
+
+// Draws one object at its Rect; the painter's origin is the frame's top-left corner.
+void DrawFrameObject(QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s,
+    const TvnObjectPaintContext& c);
+
+// The caption text of the skin's caption object drawn inside `objectRect`.
+void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const TvnSkinData& skin,
+    const QRect& objectRect, const TvnObjectPaintContext& c);
+
+} // namespace veneer
+
+Q_DECLARE_METATYPE(veneer::TvnCaptionPaintEvent)

@@ -1,0 +1,259 @@
+#include "Veneerform.h"
+
+#include "ClientInActivePanel.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Control.h"
+#include "framework/Exception.h"
+#include "framework/Form.h"
+#include "framework/declared/DeclaredLoader.h"
+
+namespace veneer {
+
+namespace {
+
+void InitFont(TFont* font, TColor color)
+{
+    font->SetName(QStringLiteral("Arial"));
+    font->SetHeight(14);
+    font->SetStyle(fsBold);
+    font->SetColor(color);
+}
+
+} // namespace
+
+TvnVeneerform::TvnVeneerform(QObject* owner)
+    : TComponent(owner)
+    , m_defCaptionFont(new TFont(this))
+    , m_defInActiveCaptionFont(new TFont(this))
+    , m_defMenuItemFont(new TFont(this))
+{
+    m_form = qobject_cast<TForm*>(owner);
+    if (!m_form) throw Exception(QStringLiteral("Invalid class typecast"));
+    InitFont(m_defCaptionFont, clr::clBtnText);
+    InitFont(m_defInActiveCaptionFont, clr::clBtnShadow);
+    m_defMenuItemFont->SetName(QStringLiteral("Arial"));
+    m_defMenuItemFont->SetHeight(14);
+    m_defMenuItemFont->SetColor(clr::clWindowText);
+    const auto repaintDefault = [this] {
+        if (!IsLoading() && !m_skinPresent) RepaintFrame();
+    };
+    connect(m_defCaptionFont, &TFont::Changed, this, repaintDefault);
+    connect(m_defInActiveCaptionFont, &TFont::Changed, this, repaintDefault);
+
+    // The system's caption buttons never appear: the frame draws its own.
+    m_form->SetBorderIcons({});
+    m_formProc = m_form->WindowProc();
+    m_form->SetWindowProc([this](TMessage& m) { FrameWndProc(m); });
+    m_form->SetOwnFrame(true);
+    m_active = m_form->isActiveWindow();
+}
+
+TvnVeneerform::~TvnVeneerform()
+{
+    StopTimers();
+    delete m_inActivePanel;
+    if (m_form) {
+        m_form->SetWindowProc(m_formProc);
+        m_form->clearMask();
+        m_form->SetOwnFrame(false);
+    }
+}
+
+void TvnVeneerform::SetSkinData(TvnSkinData* store)
+{
+    m_skinData = store;
+    if (store) {
+        FreeNotification(store);
+        m_skinnable = store->SkinnableForm();
+    }
+    ApplySkin();
+}
+
+void TvnVeneerform::SetMenusSkinData(TvnSkinData* store)
+{
+    m_menusSkinData = store;
+    if (store) FreeNotification(store);
+}
+
+void TvnVeneerform::Notification(QObject* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == m_skinData) {
+        m_skinData = nullptr;
+        ApplySkin();
+    }
+    if (component == m_menusSkinData) m_menusSkinData = nullptr;
+}
+
+void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
+{
+    m_borderIcons = icons;
+    if (IsLoading()) return;
+    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    RepaintFrame();
+}
+
+void TvnVeneerform::SetShowIcon(bool show)
+{
+    m_showIcon = show;
+    if (!IsLoading()) RepaintFrame();
+}
+
+void TvnVeneerform::SetLogoBitMap(const QImage& logo)
+{
+    m_logo = logo;
+    if (m_form) m_form->ClientWidget()->update();
+}
+
+void TvnVeneerform::SetDefMenuItemHeight(int height)
+{
+    // The menu engine keeps its own height for values that make no item.
+    if (height > 0) m_defMenuItemHeight = height;
+}
+
+bool TvnVeneerform::ToolWindowStyle() const
+{
+    return m_form->BorderStyle() == bsToolWindow || m_form->BorderStyle() == bsSizeToolWin;
+}
+
+QSize TvnVeneerform::PictureSize() const { return m_skinData ? m_skinData->MainPicture.size() : QSize(); }
+
+TvnFrameLimits TvnVeneerform::Limits() const
+{
+    TvnFrameLimits limits;
+    limits.MinWidth = m_minWidth;
+    limits.MinHeight = m_minHeight;
+    limits.RolledUp = m_rollUpState;
+    limits.Minimized = m_form->isMinimized();
+    limits.ToolWindow = ToolWindowStyle();
+    return limits;
+}
+
+int TvnVeneerform::GetMinWidth() const
+{
+    return veneer::GetMinWidth(m_skinPresent ? m_skinData.data() : nullptr, PictureSize(), Limits());
+}
+
+int TvnVeneerform::GetMinHeight() const
+{
+    return veneer::GetMinHeight(m_skinPresent ? m_skinData.data() : nullptr, PictureSize(), Limits());
+}
+
+void TvnVeneerform::TakeFrameSize()
+{
+    m_frameWidth = m_form->width();
+    m_frameHeight = m_form->height();
+}
+
+void TvnVeneerform::StopTimers()
+{
+    // The mouse, morph and animation timers belong to the frame objects' behaviour.
+    for (WPARAM id : { WPARAM(1), WPARAM(2), WPARAM(3) })
+        if (m_form) m_form->KillTimer(id);
+}
+
+void TvnVeneerform::BuildObjects()
+{
+    m_objects.BuildFromSkin(*m_skinData);
+    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+}
+
+void TvnVeneerform::ApplySkin()
+{
+    if (!m_form) return;
+    // 1. What the last skin left behind.
+    m_skinPresent = m_skinData && !m_skinData->Empty();
+    m_paintCache = {};
+
+    // 2. The objects of the new skin, or none.
+    if (m_skinPresent && m_skinnable) {
+        BuildObjects();
+    } else {
+        m_objects.Clear();
+        TakeFrameSize();
+        UpdateFrameRegion(true);
+    }
+
+    // 3. The form's own caption buttons come back only when the frame does not draw.
+    if (m_skinnable) {
+        if (m_form->BorderIcons() != TBorderIcons()) m_form->SetBorderIcons({});
+    } else {
+        TBorderIcons icons;
+        if (!m_hideCaptionButtons) icons |= fw::biSystemMenu;
+        if (m_borderIcons.testFlag(biMinimize)) icons |= fw::biMinimize;
+        if (m_borderIcons.testFlag(biMaximize)) icons |= fw::biMaximize;
+        m_form->SetBorderIcons(icons);
+    }
+    m_form->SetOwnFrame(m_skinnable);
+    m_form->FrameChanged();
+
+    // 4. Never smaller than the frame allows.
+    const int minW = GetMinWidth(), minH = GetMinHeight();
+    const int w = m_form->width(), h = m_form->height();
+    if (w < minW && h < minH)
+        m_form->SetBounds(m_form->x(), m_form->y(), minW, minH);
+    else if (h < minH)
+        m_form->SetHeight(minH);
+    else if (w < minW)
+        m_form->SetWidth(minW);
+
+    // 5. Geometry, region and repaint at the form's size.
+    TakeFrameSize();
+    if (m_skinPresent) RebuildAfterSize();
+
+    // 6. Everything is drawn again.
+    m_form->update();
+    m_form->ClientWidget()->update();
+    events::Fire(OnChangeSkinData, this);
+
+    // 8. The client size the frame asks for.
+    if (!m_rollUpState) {
+        if (m_clientWidth > 0) m_form->SetClientWidth(m_clientWidth);
+        if (m_clientHeight > 0) m_form->SetClientHeight(m_clientHeight);
+    }
+}
+
+void TvnVeneerform::SetSkinnable(bool skinnable)
+{
+    // Maximizing the new way is the window states' business; the switch itself keeps the
+    // form's bounds.
+    m_skinnable = skinnable;
+    ApplySkin();
+    RelayToControls(TMessage { msg::SKINMSG_CHANGE, reinterpret_cast<WPARAM>(m_skinData.data()), 0, 0 });
+    m_form->update();
+}
+
+bool TvnVeneerform::MessageNamesOurStore(const TMessage& m) const
+{
+    return m_skinData && m.WParam == reinterpret_cast<WPARAM>(m_skinData.data());
+}
+
+void TvnVeneerform::RelayToControls(const TMessage& m)
+{
+    TMessage relayed { m.Msg, m.WParam, m.LParam, 0 };
+    TControl::Broadcast(m_form->ClientWidget(), relayed);
+}
+
+void TvnVeneerform::ShowInActivePanel(bool show)
+{
+    if (show) {
+        if (m_inActivePanel || !m_form->isVisible()) return;
+        m_inActivePanel = TvnClientInActivePanel::Cover(*this, m_clientInActiveEffectType);
+    } else {
+        delete m_inActivePanel;
+        m_inActivePanel = nullptr;
+    }
+}
+
+void RegisterSkinFormClasses()
+{
+    // Declared data name the class without its namespace.
+    RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
+        [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });
+    events::RegisterEvent<QObject*, QPainter*, QRect, bool>();
+    // The fonts' character set as declared data name it.
+    declared::RegisterIntegerConstant(QStringLiteral("DEFAULT_CHARSET"), 1);
+}
+
+} // namespace veneer

@@ -1,0 +1,275 @@
+#pragma once
+// TvnVeneerform: the component that takes a form's whole frame over. Dropped on a form
+// (its owner), it puts its own window procedure in front of the form's, makes the window
+// frameless, answers WM_NCCALCSIZE from the skin's client rectangle, paints the borders,
+// caption and caption buttons from the skin's pictures (or a plain three-pixel frame of
+// its own without a skin), cuts the window to the skin's mask, paints the client
+// background and relays the skin notifications to the form's controls.
+//
+// The work is split by concern: the message table (FrameMessages.cpp), geometry and
+// region (FrameRegion.cpp), painting (FramePaint.cpp), the frame objects
+// (FrameObjects.h) and the inactive client panel (ClientInActivePanel.h). Geometry is
+// computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
+// and hit testing both call.
+#include "FrameGeometry.h"
+#include "FrameObjectList.h"
+#include "FrameObjectPaint.h"
+#include "FrameTypes.h"
+#include "framework/Component.h"
+#include "framework/Events.h"
+#include "framework/Font.h"
+#include "framework/Form.h"
+#include "framework/MessageTarget.h"
+#include "platform/Messages.h"
+#include "skin/data/vnSkinData/SkinData.h"
+#include "skin/data/vnUtils/FrameStrips.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QRegion>
+#include <optional>
+
+class QPainter;
+
+namespace veneer {
+
+class TvnClientInActivePanel;
+
+class TvnVeneerform : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(bool ClientInActiveEffect MEMBER m_clientInActiveEffect)
+    Q_PROPERTY(veneer::TvnClientInActiveEffect ClientInActiveEffectType MEMBER m_clientInActiveEffectType)
+    Q_PROPERTY(bool DisableSystemMenu MEMBER m_disableSystemMenu)
+    Q_PROPERTY(bool AlwaysResize MEMBER m_alwaysResize)
+    Q_PROPERTY(veneer::TvnPositionInMonitor PositionInMonitor MEMBER m_positionInMonitor)
+    Q_PROPERTY(bool UseFormCursorInNCArea MEMBER m_useFormCursorInNCArea)
+    Q_PROPERTY(int MaxMenuItemsInWindow MEMBER m_maxMenuItemsInWindow)
+    Q_PROPERTY(int ClientWidth MEMBER m_clientWidth)
+    Q_PROPERTY(int ClientHeight MEMBER m_clientHeight)
+    Q_PROPERTY(bool HideCaptionButtons MEMBER m_hideCaptionButtons)
+    Q_PROPERTY(bool AlwaysShowInTray MEMBER m_alwaysShowInTray)
+    Q_PROPERTY(QImage LogoBitMap READ LogoBitMap WRITE SetLogoBitMap)
+    Q_PROPERTY(bool LogoBitMapTransparent MEMBER m_logoBitMapTransparent)
+    Q_PROPERTY(bool AlwaysMinimizeToTray MEMBER m_alwaysMinimizeToTray)
+    Q_PROPERTY(bool UseSkinFontInMenu MEMBER m_useSkinFontInMenu)
+    Q_PROPERTY(bool ShowIcon READ ShowIcon WRITE SetShowIcon)
+    Q_PROPERTY(bool MaximizeOnFullScreen MEMBER m_maximizeOnFullScreen)
+    Q_PROPERTY(bool AlphaBlend MEMBER m_alphaBlend)
+    Q_PROPERTY(bool AlphaBlendAnimation MEMBER m_alphaBlendAnimation)
+    Q_PROPERTY(int AlphaBlendValue MEMBER m_alphaBlendValue)
+    Q_PROPERTY(bool ShowObjectHint MEMBER m_showObjectHint)
+    Q_PROPERTY(bool UseDefaultObjectHint MEMBER m_useDefaultObjectHint)
+    Q_PROPERTY(bool MenusAlphaBlend MEMBER m_menusAlphaBlend)
+    Q_PROPERTY(bool MenusAlphaBlendAnimation MEMBER m_menusAlphaBlendAnimation)
+    Q_PROPERTY(int MenusAlphaBlendValue MEMBER m_menusAlphaBlendValue)
+    Q_PROPERTY(TFont* DefCaptionFont READ DefCaptionFont)
+    Q_PROPERTY(TFont* DefInActiveCaptionFont READ DefInActiveCaptionFont)
+    Q_PROPERTY(int DefMenuItemHeight READ DefMenuItemHeight WRITE SetDefMenuItemHeight)
+    Q_PROPERTY(TFont* DefMenuItemFont READ DefMenuItemFont)
+    Q_PROPERTY(bool UseDefaultSysMenu MEMBER m_useDefaultSysMenu)
+    Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
+    Q_PROPERTY(TvnSkinData* MenusSkinData READ MenusSkinData WRITE SetMenusSkinData)
+    Q_PROPERTY(int MinHeight MEMBER m_minHeight)
+    Q_PROPERTY(int MinWidth MEMBER m_minWidth)
+    Q_PROPERTY(int MaxHeight MEMBER m_maxHeight)
+    Q_PROPERTY(int MaxWidth MEMBER m_maxWidth)
+    Q_PROPERTY(bool Magnetic MEMBER m_magnetic)
+    Q_PROPERTY(int MagneticSize MEMBER m_magneticSize)
+    Q_PROPERTY(veneer::TvnBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
+    Q_PROPERTY(TvnCaptionPaintEvent OnCaptionPaint MEMBER OnCaptionPaint)
+    Q_PROPERTY(TNotifyEvent OnChangeSkinData MEMBER OnChangeSkinData)
+    Q_PROPERTY(TNotifyEvent OnBeforeChangeSkinData MEMBER OnBeforeChangeSkinData)
+    Q_PROPERTY(TNotifyEvent OnAfterChangeSkinData MEMBER OnAfterChangeSkinData)
+    Q_PROPERTY(TNotifyEvent OnActivate MEMBER OnActivate)
+    Q_PROPERTY(TNotifyEvent OnDeActivate MEMBER OnDeActivate)
+    Q_PROPERTY(TNotifyEvent OnMinimize MEMBER OnMinimize)
+    Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
+    Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
+public:
+    // The owner must be a form; any other owner is refused with the framework's
+    // invalid-cast error.
+    explicit TvnVeneerform(QObject* owner);
+    ~TvnVeneerform() override;
+
+    TForm* Form() const { return m_form; }
+
+    // --- Published properties with setters -------------------------------------------
+    TvnSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(TvnSkinData* store);
+    TvnSkinData* MenusSkinData() const { return m_menusSkinData; }
+    void SetMenusSkinData(TvnSkinData* store);
+    TvnBorderIcons BorderIcons() const { return m_borderIcons; }
+    void SetBorderIcons(TvnBorderIcons icons);
+    bool ShowIcon() const { return m_showIcon; }
+    void SetShowIcon(bool show);
+    QImage LogoBitMap() const { return m_logo; }
+    void SetLogoBitMap(const QImage& logo);
+    TFont* DefCaptionFont() const { return m_defCaptionFont; }
+    TFont* DefInActiveCaptionFont() const { return m_defInActiveCaptionFont; }
+    TFont* DefMenuItemFont() const { return m_defMenuItemFont; }
+    int DefMenuItemHeight() const { return m_defMenuItemHeight; }
+    void SetDefMenuItemHeight(int height);
+
+    // --- State -------------------------------------------------------------------------
+    bool Skinnable() const { return m_skinnable; }
+    // A skin store is attached and holds a skin.
+    bool SkinPresent() const { return m_skinPresent; }
+    bool IsFrameActive() const { return m_active; }
+    int FrameWidth() const { return m_frameWidth; }
+    int FrameHeight() const { return m_frameHeight; }
+    // The skin's geometry at the present frame size (meaningful with SkinPresent).
+    const TvnFrameGeometry& Geometry() const { return m_geometry; }
+    // The window region set on the form, if any.
+    const std::optional<QRegion>& FrameRegion() const { return m_frameRegion; }
+    const TvnFrameObjectList& Objects() const { return m_objects; }
+    TvnFrameObjectList& Objects() { return m_objects; }
+    // The client panel shown while the form is inactive, if any.
+    TvnClientInActivePanel* InActivePanel() const { return m_inActivePanel; }
+
+    // The effective size limits.
+    int GetMinWidth() const;
+    int GetMinHeight() const;
+    int GetMaxWidth() const { return m_maxWidth; }
+    int GetMaxHeight() const { return m_maxHeight; }
+
+    // --- Work the message table and the objects call ----------------------------------
+    void ApplySkin();
+    void UpdateFrameGeometry();
+    void UpdateFrameRegion(bool composition = true);
+    // The rebuild of geometry, objects and region after a size change, and its repaint.
+    void RebuildAfterSize();
+    // Asks the form to repaint its frame (never the client area).
+    void RepaintFrame();
+    // Paints the frame (with a skin) or the default frame into `painter`, whose origin is
+    // the window's top-left corner. Nothing while a skin change is under way.
+    void PaintFrame(QPainter& painter);
+    void PaintDefaultFrame(QPainter& painter);
+    // The client background (WM_ERASEBKGND) in client coordinates, and the logo on it.
+    void PaintClientBackground(QPainter& painter);
+    // The caption text area of the default frame (frame coordinates); the default
+    // caption buttons are placed on the way.
+    QRect DefaultCaptionTextArea();
+    bool ToolWindowStyle() const;
+
+    // --- Events -------------------------------------------------------------------------
+    TvnCaptionPaintEvent OnCaptionPaint;
+    TNotifyEvent OnChangeSkinData;
+    TNotifyEvent OnBeforeChangeSkinData;
+    TNotifyEvent OnAfterChangeSkinData;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeActivate;
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+    TNotifyEvent OnMaximize;
+
+protected:
+    void Notification(QObject* component, TOperation operation) override;
+
+private:
+    // The frame's window procedure: the message table, then the form's saved procedure.
+    void FrameWndProc(TMessage& message);
+    void CallForm(TMessage& message) { m_formProc(message); }
+    // One handler per row of the table; each returns true when it consumed the message.
+    bool OnSize(TMessage& m);
+    bool OnActivateMessage(TMessage& m);
+    bool OnSetText(TMessage& m);
+    bool OnEraseBackground(TMessage& m);
+    bool OnNcCalcSize(TMessage& m);
+    bool OnNcHitTest(TMessage& m);
+    bool OnNcPaint(TMessage& m);
+    bool OnNcActivate(TMessage& m);
+    bool OnSysCommand(TMessage& m);
+    bool OnBeforeChange(TMessage& m);
+    bool OnChange(TMessage& m);
+    bool OnAfterChange(TMessage& m);
+    bool OnSkinnableChange(TMessage& m);
+    bool OnPaintIntoContext(TMessage& m);
+    bool OnQuerySkinned(TMessage& m);
+    // The hit code of a point in frame coordinates.
+    LRESULT HitTest(QPoint point);
+
+    bool MessageNamesOurStore(const TMessage& m) const;
+    void RelayToControls(const TMessage& m);
+    void SetSkinnable(bool skinnable);
+    void TakeFrameSize();
+    void BuildObjects();
+    void StopTimers();
+    void ShowInActivePanel(bool show);
+    QSize PictureSize() const;
+    TvnFrameLimits Limits() const;
+
+    QPointer<TForm> m_form;
+    TWndMethod m_formProc;
+    QPointer<TvnSkinData> m_skinData;
+    QPointer<TvnSkinData> m_menusSkinData;
+
+    // Published values, with the constructor's defaults.
+    bool m_clientInActiveEffect = false;
+    TvnClientInActiveEffect m_clientInActiveEffectType = vnieSemiTransparent;
+    bool m_disableSystemMenu = false;
+    bool m_alwaysResize = false;
+    TvnPositionInMonitor m_positionInMonitor = vnpDefault;
+    bool m_useFormCursorInNCArea = false;
+    int m_maxMenuItemsInWindow = 0;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    bool m_hideCaptionButtons = false;
+    bool m_alwaysShowInTray = false;
+    QImage m_logo;
+    bool m_logoBitMapTransparent = false;
+    bool m_alwaysMinimizeToTray = false;
+    bool m_useSkinFontInMenu = true;
+    bool m_showIcon = false;
+    bool m_maximizeOnFullScreen = false;
+    bool m_alphaBlend = false;
+    bool m_alphaBlendAnimation = false;
+    int m_alphaBlendValue = 200;
+    bool m_showObjectHint = false;
+    bool m_useDefaultObjectHint = true;
+    bool m_menusAlphaBlend = false;
+    bool m_menusAlphaBlendAnimation = false;
+    int m_menusAlphaBlendValue = 200;
+    TFont* m_defCaptionFont;
+    TFont* m_defInActiveCaptionFont;
+    TFont* m_defMenuItemFont;
+    int m_defMenuItemHeight = 20;
+    bool m_useDefaultSysMenu = true;
+    int m_minHeight = 0;
+    int m_minWidth = 0;
+    int m_maxHeight = 0;
+    int m_maxWidth = 0;
+    bool m_magnetic = false;
+    int m_magneticSize = 5;
+    TvnBorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize | biRollUp;
+
+    // Frame state.
+    bool m_skinnable = true;
+    bool m_skinPresent = false;
+    bool m_skinChanging = false;
+    bool m_active = false;
+    bool m_inMoveSize = false;
+    bool m_rollUpState = false;
+    int m_frameWidth = 0;
+    int m_frameHeight = 0;
+    TvnFrameGeometry m_geometry;
+    // The mask cut like the frame, kept for the region and for hit tests on the shape.
+    vnutils::TvnFrameStrips m_maskStrips;
+    std::optional<QRegion> m_frameRegion;
+    TvnFrameObjectList m_objects;
+    TvnClientInActivePanel* m_inActivePanel = nullptr;
+    // The composed border images of the last paint, reused while size, skin and active
+    // state stay the same.
+    struct PaintCache {
+        bool Valid = false;
+        QSize Size;
+        bool Active = false;
+        vnutils::TvnFrameStrips Strips;
+    } m_paintCache;
+};
+
+// Registers the frame's class and the constants its declared data name.
+void RegisterSkinFormClasses();
+
+} // namespace veneer
+
+using veneer::TvnVeneerform;
