@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 #include <cmath>
 
@@ -14,6 +15,17 @@ int MulDiv(int a, int b, int c)
     const long long product = static_cast<long long>(a) * b;
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+// Cell height at kReference pixels of em size, per family. Every skinned control makes its font
+// at each paint; measuring means a font engine lookup, so each family is measured once
+// (again after the substitutes change what a family name resolves to).
+constexpr int kReference = 1000;
+
+QHash<QString, double>& ReferenceCells()
+{
+    static QHash<QString, double> cells;
+    return cells;
 }
 
 } // namespace
@@ -30,15 +42,17 @@ int PixelSizeForHeight(const QString& family, int height)
 {
     if (height < 0) return -height;
     if (height == 0) return 0;
-    // Cell height scales linearly with the em size; measure once at a large size so the
-    // ratio is exact enough for any requested height.
-    constexpr int kReference = 1000;
-    QFont f(family);
-    f.setPixelSize(kReference);
-    QFontMetricsF m(f);
-    const double cell = m.ascent() + m.descent();
-    if (cell <= 0) return height;
-    return std::max(1, static_cast<int>(std::lround(height * kReference / cell)));
+    auto cell = ReferenceCells().constFind(family);
+    if (cell == ReferenceCells().constEnd()) {
+        // Cell height scales linearly with the em size; measure once at a large size so
+        // the ratio is exact enough for any requested height.
+        QFont f(family);
+        f.setPixelSize(kReference);
+        QFontMetricsF m(f);
+        cell = ReferenceCells().insert(family, m.ascent() + m.descent());
+    }
+    if (*cell <= 0) return height;
+    return std::max(1, static_cast<int>(std::lround(height * kReference / *cell)));
 }
 
 int HeightForPixelSize(int pixelSize) { return -pixelSize; }
@@ -66,6 +80,7 @@ void InstallSubstitutes()
     };
     for (const auto& s : table)
         QFont::insertSubstitutions(QString::fromLatin1(s.family), s.lookAlikes);
+    ReferenceCells().clear();
 }
 
 } // namespace fonts

@@ -110,6 +110,10 @@ public:
     // The modal result to the form, then OnClick.
     virtual void Click();
 
+    // Paints the whole look from the look cache: composed once per face, state, glyph and
+    // caption.
+    void Paint(QPainter& painter) override;
+    void SetFaceCacheEnabled(bool enabled) override;
     void AdjustSizeToSkin(int& width, int& height) override;
     void UpdateShapeRegion() override;
     void SkinChanged() override;
@@ -119,6 +123,7 @@ public:
 protected:
     void DrawSkinned(QImage& bitmap) override;
     void DrawUnskinned(QImage& bitmap) override;
+    void DropLooks() override;
     void EnabledChanged() override;
 
     void mousePressEvent(QMouseEvent* event) override;
@@ -159,7 +164,10 @@ private:
     vnctrls::TvnButtonSnapshot TakeSnapshot() const;
     vnutils::TvnGlyphCaption Content(bool hot, bool pressed, const QColor& color, bool pressedShift) const;
     QImage GlyphPicture(bool hot, bool pressed) const;
-    void DrawFace(QImage& bitmap, const vnctrls::TvnButtonSnapshot& s, const vnctrls::TvnFaceChoice& choice);
+    void DrawFace(QImage& bitmap, const vnctrls::TvnButtonSnapshot& s, const vnctrls::TvnFaceChoice& choice,
+        const vnutils::TvnGlyphCaption& content);
+    QImage ComposeLook(const vnctrls::TvnButtonSnapshot& s);
+    QImage Look(const vnctrls::TvnButtonSnapshot& s);
 
     // Glow (ButtonGlow.cpp).
     void ShowGlow();
@@ -197,4 +205,6 @@ private:
     int m_frameStep = 0; // +1 forwards, -1 backwards, 0 not running
     bool m_repeatStarted = false;
     TvnLayerManager* m_glow;
+    // Whole looks (face, focus rectangle, glyph and caption) beside the faces of m_faces.
+    vnctrls::TvnFaceCache<QImage, vnctrls::TvnButtonLookKey> m_looks;
 };

@@ -51,6 +51,20 @@ QImage ComposeButtonFace(const TvnButtonSnapshot& s, const QRect& face)
     return bitmap;
 }
 
+TvnButtonLookKey LookKey(const TvnButtonSnapshot& s)
+{
+    TvnButtonLookKey key;
+    key.Record = s.RecordIndex;
+    key.Size = s.Size;
+    key.Source = s.FadeStep != 0 ? s.NormalRect : s.ChosenRect;
+    key.Step = s.FadeStep;
+    key.Blend = s.FadeStep != 0 ? s.HotRect : QRect();
+    key.FocusRect = s.FocusRect;
+    key.Content = s.Content;
+    key.HotContent = s.HotContent;
+    return key;
+}
+
 } // namespace vnctrls
 
 QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
@@ -114,27 +128,28 @@ TvnButtonSnapshot TvnSkinButton::TakeSnapshot() const
     s.FocusRect = s.Record->ShowFocus && s.State.Focused;
     s.FocusFace = SkinData()->SkinColors.cBtnFace;
     s.OwnTextColor = m_useSkinFontColor ? std::optional<QColor>() : ToQColor(DefaultFont()->Color());
+    if (s.FadeStep != 0) {
+        s.Content = Content(false, false, s.TextColor({ TvnButtonFace::Normal, false, false }), false);
+        s.HotContent = Content(true, false, s.TextColor({ TvnButtonFace::Hot, true, false }), false);
+    } else {
+        s.Content = Content(s.Face.Hot, s.Face.Pressed, s.TextColor(s.Face), false);
+    }
+    s.OwnerDrawn = bool(OnPaint);
     return s;
 }
 
-void TvnSkinButton::DrawFace(QImage& bitmap, const TvnButtonSnapshot& s, const TvnFaceChoice& choice)
+void TvnSkinButton::DrawFace(QImage& bitmap, const TvnButtonSnapshot& s, const TvnFaceChoice& choice,
+    const vnutils::TvnGlyphCaption& content)
 {
     QPainter painter(&bitmap);
     if (s.FocusRect) vnctrls::DrawFocusRect(painter, s.Current.ClientRect, s.FocusFace);
     bool drawDefault = true;
     events::Fire(OnPaint, this, &painter, drawDefault, choice.Hot, choice.Pressed, s.Current.ClientRect);
-    if (drawDefault)
-        vnutils::DrawGlyphAndCaption(
-            painter, Content(choice.Hot, choice.Pressed, s.TextColor(choice), false));
+    if (drawDefault) vnutils::DrawGlyphAndCaption(painter, content);
 }
 
-void TvnSkinButton::DrawSkinned(QImage& bitmap)
+QImage TvnSkinButton::ComposeLook(const TvnButtonSnapshot& s)
 {
-    const TvnButtonSnapshot s = TakeSnapshot();
-    if (!s.Record) {
-        TvnSkinCustomControl::DrawSkinned(bitmap);
-        return;
-    }
     const auto face = [&](const QRect& rect) {
         return m_faces.Get(
             { s.RecordIndex, s.Size, rect, 0 }, [&] { return vnctrls::ComposeButtonFace(s, rect); });
@@ -142,15 +157,53 @@ void TvnSkinButton::DrawSkinned(QImage& bitmap)
     if (s.FadeStep != 0) {
         // The two looks, caption and all, blended: the caption fades with its face.
         QImage normal = face(s.NormalRect), hot = face(s.HotRect);
-        DrawFace(normal, s, { TvnButtonFace::Normal, false, false });
-        DrawFace(hot, s, { TvnButtonFace::Hot, true, false });
+        DrawFace(normal, s, { TvnButtonFace::Normal, false, false }, s.Content);
+        DrawFace(hot, s, { TvnButtonFace::Hot, true, false }, s.HotContent);
         TvnEffectBmp blend(normal);
         blend.Morph(TvnEffectBmp(hot), s.Record->MorphKind, s.Fade);
-        bitmap = blend.Image();
-        return;
+        return blend.Image();
     }
-    bitmap = face(s.ChosenRect);
-    DrawFace(bitmap, s, s.Face);
+    QImage bitmap = face(s.ChosenRect);
+    DrawFace(bitmap, s, s.Face, s.Content);
+    return bitmap;
+}
+
+QImage TvnSkinButton::Look(const TvnButtonSnapshot& s)
+{
+    if (s.OwnerDrawn) return ComposeLook(s);
+    return m_looks.Get(vnctrls::LookKey(s), [&] { return ComposeLook(s); });
+}
+
+void TvnSkinButton::Paint(QPainter& painter)
+{
+    if (Width() < 1 || Height() < 1) return;
+    ReadSkinRecord();
+    const TvnButtonSnapshot s = TakeSnapshot();
+    if (s.Record)
+        painter.drawImage(0, 0, Look(s));
+    else
+        PaintBuffered(painter);
+}
+
+void TvnSkinButton::DrawSkinned(QImage& bitmap)
+{
+    const TvnButtonSnapshot s = TakeSnapshot();
+    if (s.Record)
+        bitmap = Look(s);
+    else
+        TvnSkinCustomControl::DrawSkinned(bitmap);
+}
+
+void TvnSkinButton::SetFaceCacheEnabled(bool enabled)
+{
+    TvnSkinCustomControl::SetFaceCacheEnabled(enabled);
+    m_looks.SetEnabled(enabled);
+}
+
+void TvnSkinButton::DropLooks()
+{
+    TvnSkinCustomControl::DropLooks();
+    m_looks.Clear();
 }
 
 void TvnSkinButton::DrawUnskinned(QImage& bitmap)

@@ -6,8 +6,11 @@
 //
 // A paint runs four steps: look the record up (ReadSkinRecord), compute the geometry for
 // the size (pure functions of SkinGeometry.h), take the snapshot (TakeSnapshot), draw
-// from it (the face comes from the face cache, keyed by record, size and face state).
+// from it. Two caches stand behind the drawing: the faces (keyed by record, size and face
+// state) and the whole looks, face with glyph and caption (keyed by LookKey: everything
+// the snapshot draws from).
 #include "ButtonFace.h"
+#include "FaceCache.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
 
 #include <optional>
@@ -44,7 +47,23 @@ struct TvnButtonSnapshot {
         if (OwnTextColor && State.Enabled) return *OwnTextColor;
         return ToQColor(CaptionColor(Faces, State.Enabled, choice.Hot, choice.Pressed));
     }
+    // Glyph and caption as the chosen face shows them; while blending, as the normal
+    // (Content) and the hot face (HotContent) show them.
+    vnutils::TvnGlyphCaption Content, HotContent;
+    // The button's OnPaint handler draws over the look: what it draws is not known, so
+    // such a look is composed at every paint.
+    bool OwnerDrawn = false;
 };
+
+// Everything a skinned button's whole look is made of: the face (the normal one while
+// blending, with the hot one in Blend), the focus rectangle, glyph and caption.
+struct TvnButtonLookKey : TvnFaceKey {
+    QRect Blend;
+    bool FocusRect = false;
+    vnutils::TvnGlyphCaption Content, HotContent;
+    friend bool operator==(const TvnButtonLookKey&, const TvnButtonLookKey&) = default;
+};
+TvnButtonLookKey LookKey(const TvnButtonSnapshot& s);
 
 // The face of skin rectangle `face` at the snapshot's size: composed as the record's
 // resize mode allows, or, for a fixed-size skin on a button of any size (UseSkinSize off),

@@ -7,6 +7,7 @@
 // Every change of the checked state raises OnClick (a radio box only when it becomes
 // checked); boxes of one parent with the same non-zero GroupIndex uncheck each other.
 #include "CheckImage.h"
+#include "CheckRadioSnapshot.h"
 #include "Fader.h"
 #include "SkinCtrlTypes.h"
 #include "SkinCustomControl.h"
@@ -62,6 +63,7 @@ public:
     bool MouseIn() const { return m_mouseIn; }
     double MorphFactor() const { return m_fader.Factor(); }
 
+    void SetFaceCacheEnabled(bool enabled) override;
     void AdjustSizeToSkin(int& width, int& height) override;
     void UpdateShapeRegion() override;
     void SkinChanged() override;
@@ -70,6 +72,7 @@ public:
 protected:
     void DrawSkinned(QImage& bitmap) override;
     void DrawUnskinned(QImage& bitmap) override;
+    void DropLooks() override;
     void ParentBackgroundChanged() override;
     void EnabledChanged() override;
 
@@ -89,15 +92,11 @@ private:
     void Refresh();
     bool TakeFocusForPress();
 
-    // Painting (CheckRadioPaint.cpp).
-    void DrawFlat(QImage& bitmap, bool skinned);
-    void DrawFramed(QImage& bitmap, bool hot);
-    QImage CheckPicture(bool mouseIn) const;
-    QFont CaptionFont() const;
-    QColor CaptionColor(TColor skinColor) const;
-    // The caption and the optional image from `textLeft` on, and the focus rectangle.
-    void DrawFlatCaption(QPainter& painter, int textLeft, const QColor& color, TColor focusFace);
-    bool HasImage() const;
+    // Painting (CheckRadioPaint.cpp): each paint takes one snapshot of the record and the
+    // state, then draws from the snapshot alone.
+    vnctrls::TvnCheckRadioSnapshot TakeSnapshot() const;
+    QImage ComposeFramed(const vnctrls::TvnCheckRadioSnapshot& s, bool hot);
+    QImage ComposeLook(const vnctrls::TvnCheckRadioSnapshot& s);
 
     bool m_checked = false;
     TCheckBoxState m_state = cbUnchecked;
@@ -113,4 +112,6 @@ private:
     bool m_mouseIn = false;
     bool m_clicksDisabled = false;
     vnctrls::TvnFader m_fader;
+    // Whole framed looks (face, check image and caption) beside the faces of m_faces.
+    vnctrls::TvnFaceCache<QImage, vnctrls::TvnCheckRadioLookKey> m_looks;
 };

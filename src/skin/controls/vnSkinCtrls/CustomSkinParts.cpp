@@ -1,5 +1,6 @@
 #include "CustomSkinParts.h"
 
+#include "framework/Control.h"
 #include "framework/Font.h"
 
 namespace vnctrls {
@@ -23,3 +24,60 @@ void ApplySkinSize(
 }
 
 } // namespace vnctrls
+
+TvnSkinSizing::TvnSkinSizing(TControl& control, TvnSkinBoundControl& bound)
+    : m_control(control)
+    , m_bound(bound)
+    , m_defaultFont(vnctrls::NewDefaultFont(&control))
+{
+    QObject::connect(m_defaultFont, &TFont::Changed, &control, [this] {
+        DefaultFontChanged();
+        if (m_bound.SkinRecordIndex() == -1) m_control.Invalidate();
+    });
+}
+
+void TvnSkinSizing::SetDefaultWidth(int width)
+{
+    m_defaultWidth = width;
+    if (m_bound.SkinRecordIndex() == -1 && width > 0) m_control.SetWidth(width);
+}
+
+void TvnSkinSizing::SetDefaultHeight(int height)
+{
+    m_defaultHeight = height;
+    if (m_bound.SkinRecordIndex() == -1 && height > 0) m_control.SetHeight(height);
+}
+
+QFont TvnSkinSizing::DefaultQFont() const { return m_defaultFont->ToQFont(); }
+
+void TvnSkinSizing::AdjustSizeToSkin(int& width, int& height)
+{
+    vnctrls::ApplySkinSize(m_bound.SkinRecordIndex() != -1, m_geometry, m_current, width, height);
+}
+
+void TvnSkinSizing::ReadGeometry()
+{
+    if (m_bound.SkinRecordIndex() == -1) return;
+    m_geometry = vnctrls::ReadSkinGeometry(*m_bound.SkinData(), m_bound.SkinRecordIndex());
+    int w = m_control.Width(), h = m_control.Height();
+    AdjustSizeToSkin(w, h);
+}
+
+bool TvnSkinSizing::FitRequestedSize(int& width, int& height)
+{
+    m_bound.ReadSkinRecord();
+    const bool resizing
+        = (width != m_control.Width() || height != m_control.Height()) && m_bound.SkinRecordIndex() != -1;
+    if (resizing) AdjustSizeToSkin(width, height);
+    return resizing;
+}
+
+QSize TvnSkinSizing::SizeForSkin()
+{
+    int w = m_control.Width(), h = m_control.Height();
+    if (m_bound.SkinRecordIndex() != -1) {
+        AdjustSizeToSkin(w, h);
+        return { w, h };
+    }
+    return { m_defaultWidth > 0 ? m_defaultWidth : w, m_defaultHeight > 0 ? m_defaultHeight : h };
+}

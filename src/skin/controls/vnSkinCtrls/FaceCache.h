@@ -3,7 +3,8 @@
 // what an earlier one showed copies a picture instead of composing it again. The state is
 // the source rectangle the look is composed from and a step (a fade step, 0 when none).
 // A control holds the looks of one size at a time (a new size drops the others) and
-// drops them all on every skin change.
+// drops them all on every skin change. A control whose look depends on more than that
+// (a caption, a glyph) keys its looks by a TvnFaceKey extended with it.
 #include <QRect>
 #include <QSize>
 #include <utility>
@@ -19,10 +20,10 @@ struct TvnFaceKey {
     friend bool operator==(const TvnFaceKey&, const TvnFaceKey&) = default;
 };
 
-template <class Look> class TvnFaceCache {
+template <class Look, class Key = TvnFaceKey> class TvnFaceCache {
 public:
     // The look for `key`, made by `compose()` the first time (every time while disabled).
-    template <class Compose> const Look& Get(const TvnFaceKey& key, Compose&& compose)
+    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
     {
         if (!m_enabled) {
             m_scratch = compose();
@@ -48,7 +49,7 @@ public:
 
 private:
     static constexpr std::size_t kMaxLooks = 16;
-    std::vector<std::pair<TvnFaceKey, Look>> m_looks;
+    std::vector<std::pair<Key, Look>> m_looks;
     Look m_scratch;
     bool m_enabled = true;
 };

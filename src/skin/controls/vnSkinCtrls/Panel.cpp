@@ -192,11 +192,12 @@ QRect TvnSkinPanel::CaptionHitRect()
 {
     ReadSkinRecord();
     if (SkinRecordIndex() == -1) return vnutils::RectLTRB(1, 1, Width() - 1, m_defaultCaptionHeight);
+    const vnctrls::TvnPanelCaption c = TakeCaption();
     if (m_transparentMode && m_captionMode) {
-        const vnctrls::TvnCaptionLineLayout line = CaptionLineLayout();
+        const vnctrls::TvnCaptionLineLayout line = vnctrls::LayoutCaptionLine(c);
         return line.Line.united(line.Arrow);
     }
-    const vnctrls::TvnSkinnedCaptionLayout caption = SkinnedCaptionLayout();
+    const vnctrls::TvnSkinnedCaptionLayout caption = vnctrls::LayoutSkinnedCaption(c);
     return caption.Area.united(caption.Arrow);
 }
 

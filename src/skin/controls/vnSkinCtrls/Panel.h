@@ -105,18 +105,9 @@ private:
     void PaintBackgroundPicture(QPainter& painter, int pictureIndex);
     void DrawTransparent(QImage& bitmap);
     void DrawSkinnedCaption(QImage& bitmap);
-    void DrawCaptionText(QPainter& painter, const QRect& clip, QPoint at, const QColor& color);
-    void DrawCaptionImage(QPainter& painter, QPoint at);
 
-    // The caption's pieces as the present look lays them out.
-    QFont CaptionFont() const;
-    QSize CaptionTextSize() const;
-    vnctrls::TvnCaptionImage CaptionImage() const;
-    QImage CaptionImagePicture() const;
-    QRect CheckImageRect() const;
-    vnctrls::TvnSkinnedCaptionLayout SkinnedCaptionLayout() const;
-    vnctrls::TvnDefaultCaptionLayout DefaultCaptionLayout() const;
-    vnctrls::TvnCaptionLineLayout CaptionLineLayout() const;
+    // The caption as the present look sees it, read once per paint or click test.
+    vnctrls::TvnPanelCaption TakeCaption() const;
 
     void RepaintAndRealign();
     void SetChildrenVisible(bool visible);

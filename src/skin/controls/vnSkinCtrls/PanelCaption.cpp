@@ -136,4 +136,43 @@ TvnCaptionLineLayout LayoutCaptionLine(const TvnCaptionLineInput& in)
     return out;
 }
 
+TvnSkinnedCaptionLayout LayoutSkinnedCaption(const TvnPanelCaption& c)
+{
+    TvnSkinnedCaptionInput in;
+    in.CaptionRect = c.CaptionRect;
+    in.Alignment = c.Alignment;
+    in.FrameRect = c.FrameRect;
+    in.FrameTextRect = c.FrameTextRect;
+    in.Text = c.TextSize;
+    in.Image = c.Image;
+    if (c.CheckedMode) in.CheckImage = c.CheckImageRect.size();
+    in.RollUpMode = c.RollUpMode;
+    return LayoutSkinnedCaption(in);
+}
+
+TvnDefaultCaptionLayout LayoutDefaultCaption(const TvnPanelCaption& c)
+{
+    TvnDefaultCaptionInput in;
+    in.Control = c.Control;
+    in.Border = c.Border;
+    in.CaptionHeight = c.DefaultCaptionHeight;
+    in.CheckedMode = c.CheckedMode;
+    in.RollUpMode = c.RollUpMode;
+    in.Alignment = c.DefaultAlignment;
+    in.Text = c.TextSize;
+    in.Image = c.Image;
+    return LayoutDefaultCaption(in);
+}
+
+TvnCaptionLineLayout LayoutCaptionLine(const TvnPanelCaption& c)
+{
+    TvnCaptionLineInput in;
+    in.Width = c.Control.width();
+    in.Text = c.TextSize;
+    if (c.CheckedMode) in.CheckImage = c.CheckImageRect.size();
+    in.Image = c.Image.Size;
+    in.RollUpMode = c.RollUpMode;
+    return LayoutCaptionLine(in);
+}
+
 } // namespace vnctrls

@@ -1,9 +1,12 @@
 #pragma once
 // Where the parts of a panel's caption go, for each of its three looks, as pure
-// functions of the sizes involved. Painting and the roll-up click test both use them.
+// functions of the sizes involved, and the caption snapshot they are computed from.
+// Painting and the roll-up click test both use them.
 #include "SkinCtrlTypes.h"
 #include "framework/Types.h"
 
+#include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -90,5 +93,38 @@ struct TvnCaptionLineLayout {
 };
 
 TvnCaptionLineLayout LayoutCaptionLine(const TvnCaptionLineInput& in);
+
+// ---- The caption as one paint (or one click test) sees it ------------------------------
+
+// Read once from the panel and its record (TvnSkinPanel::TakeCaption): the caption's
+// text, font and pictures, its modes and states, and the record's caption geometry at
+// the present size. The layouts and the caption's drawing read nothing else.
+struct TvnPanelCaption {
+    QSize Control;
+    QString Text;
+    QFont Font;
+    QSize TextSize; // measured once
+    TvnCaptionImage Image;
+    QImage ImagePicture; // the glyph cell or list image for the state, or null
+    bool CheckedMode = false;
+    bool Checked = false;
+    bool RollUpMode = false;
+    bool RolledUp = false;
+    // The record's check image for the state (in the skin picture), empty without one.
+    QRect CheckImageRect;
+    // The record's caption rectangle at the present size, its alignment and frame.
+    QRect CaptionRect;
+    TAlignment Alignment = taLeftJustify;
+    QRect FrameRect;
+    QRect FrameTextRect;
+    // The default look's caption bar.
+    bool Border = true;
+    int DefaultCaptionHeight = 22;
+    TAlignment DefaultAlignment = taLeftJustify;
+};
+
+TvnSkinnedCaptionLayout LayoutSkinnedCaption(const TvnPanelCaption& caption);
+TvnDefaultCaptionLayout LayoutDefaultCaption(const TvnPanelCaption& caption);
+TvnCaptionLineLayout LayoutCaptionLine(const TvnPanelCaption& caption);
 
 } // namespace vnctrls

@@ -33,109 +33,71 @@ void FillLine(QPainter& painter, int x0, int y0, int x1, int y1, const QColor& c
     painter.fillRect(vnutils::RectLTRB(x0, y0, x1 + 1, y1 + 1), color);
 }
 
+void DrawCaptionText(
+    QPainter& painter, const vnctrls::TvnPanelCaption& c, const QRect& clip, QPoint at, const QColor& color)
+{
+    painter.save();
+    painter.setClipRect(clip, Qt::IntersectClip);
+    painter.setFont(c.Font);
+    painter.setPen(color);
+    QRect r(at, c.TextSize);
+    platform::DrawText(painter, c.Text, r, kCaptionFlags);
+    painter.restore();
+}
+
+void DrawCaptionImage(QPainter& painter, const vnctrls::TvnPanelCaption& c, QPoint at)
+{
+    if (!c.ImagePicture.isNull()) painter.drawImage(at, c.ImagePicture);
+}
+
+// The record's check image for the caption's state.
+void DrawCheckImage(QPainter& painter, const vnctrls::TvnPanelCaption& c, const QImage& picture, QPoint at)
+{
+    if (!c.CheckedMode) return;
+    const QImage check = vnctrls::TransparentPiece(picture, c.CheckImageRect);
+    if (!check.isNull()) painter.drawImage(at, check);
+}
+
 } // namespace
 
 // ---- What the caption is made of -----------------------------------------------------------
 
-QFont TvnSkinPanel::CaptionFont() const
+vnctrls::TvnPanelCaption TvnSkinPanel::TakeCaption() const
 {
-    const auto* record = Record<TvnDataSkinPanelControl>();
-    if (record && UseSkinFont())
-        return TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle);
-    return DefaultQFont();
-}
-
-QSize TvnSkinPanel::CaptionTextSize() const
-{
-    return platform::MeasureText(CaptionFont(), Caption(), QRect(), kCaptionFlags).size();
-}
-
-vnctrls::TvnCaptionImage TvnSkinPanel::CaptionImage() const
-{
-    vnctrls::TvnCaptionImage image;
-    image.Position = m_imagePosition;
-    image.Spacing = m_spacing;
+    vnctrls::TvnPanelCaption c;
+    const auto* record = SkinRecordIndex() != -1 ? Record<TvnDataSkinPanelControl>() : nullptr;
+    c.Control = size();
+    c.Text = Caption();
+    c.Font = record && UseSkinFont()
+        ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
+        : DefaultQFont();
+    c.TextSize = platform::MeasureText(c.Font, c.Text, QRect(), kCaptionFlags).size();
+    c.Image.Position = m_imagePosition;
+    c.Image.Spacing = m_spacing;
     if (!m_glyph.isNull()) {
-        image.Size = QSize(m_glyph.width() / m_numGlyphs, m_glyph.height());
-        image.IsGlyph = true;
+        c.Image.Size = QSize(m_glyph.width() / m_numGlyphs, m_glyph.height());
+        c.Image.IsGlyph = true;
+        c.ImagePicture = vnutils::GlyphCell(m_glyph, m_numGlyphs, !isEnabled() && m_numGlyphs >= 2 ? 2 : 1);
     } else if (m_captionImageList && m_captionImageIndex >= 0
         && m_captionImageIndex < m_captionImageList->Count()) {
-        image.Size = QSize(m_captionImageList->Width(), m_captionImageList->Height());
+        c.Image.Size = QSize(m_captionImageList->Width(), m_captionImageList->Height());
+        c.ImagePicture = m_captionImageList->Image(m_captionImageIndex);
     }
-    return image;
-}
-
-QImage TvnSkinPanel::CaptionImagePicture() const
-{
-    if (!m_glyph.isNull())
-        return vnutils::GlyphCell(m_glyph, m_numGlyphs, !isEnabled() && m_numGlyphs >= 2 ? 2 : 1);
-    if (m_captionImageList) return m_captionImageList->Image(m_captionImageIndex);
-    return QImage();
-}
-
-QRect TvnSkinPanel::CheckImageRect() const
-{
-    const auto* record = Record<TvnDataSkinPanelControl>();
-    if (!record) return QRect();
-    return m_checked ? record->CheckImageRect : record->UncheckImageRect;
-}
-
-vnctrls::TvnSkinnedCaptionLayout TvnSkinPanel::SkinnedCaptionLayout() const
-{
-    vnctrls::TvnSkinnedCaptionInput in;
-    if (const auto* record = Record<TvnDataSkinPanelControl>()) {
-        in.CaptionRect = vnctrls::MapSkinRect(m_geometry, size(), record->CaptionRect);
-        in.Alignment = record->Alignment;
-        in.FrameRect = record->FrameRect;
-        in.FrameTextRect = record->FrameTextRect;
+    c.CheckedMode = m_checkedMode;
+    c.Checked = m_checked;
+    c.RollUpMode = m_rollUpMode;
+    c.RolledUp = m_rollUpState;
+    c.Border = m_borderStyle != bvNone;
+    c.DefaultCaptionHeight = m_defaultCaptionHeight;
+    c.DefaultAlignment = m_defaultAlignment;
+    if (record) {
+        c.CheckImageRect = m_checked ? record->CheckImageRect : record->UncheckImageRect;
+        c.CaptionRect = vnctrls::MapSkinRect(m_geometry, size(), record->CaptionRect);
+        c.Alignment = record->Alignment;
+        c.FrameRect = record->FrameRect;
+        c.FrameTextRect = record->FrameTextRect;
     }
-    in.Text = CaptionTextSize();
-    in.Image = CaptionImage();
-    if (m_checkedMode) in.CheckImage = CheckImageRect().size();
-    in.RollUpMode = m_rollUpMode;
-    return vnctrls::LayoutSkinnedCaption(in);
-}
-
-vnctrls::TvnDefaultCaptionLayout TvnSkinPanel::DefaultCaptionLayout() const
-{
-    vnctrls::TvnDefaultCaptionInput in;
-    in.Control = size();
-    in.Border = m_borderStyle != bvNone;
-    in.CaptionHeight = m_defaultCaptionHeight;
-    in.CheckedMode = m_checkedMode;
-    in.RollUpMode = m_rollUpMode;
-    in.Alignment = m_defaultAlignment;
-    in.Text = CaptionTextSize();
-    in.Image = CaptionImage();
-    return vnctrls::LayoutDefaultCaption(in);
-}
-
-vnctrls::TvnCaptionLineLayout TvnSkinPanel::CaptionLineLayout() const
-{
-    vnctrls::TvnCaptionLineInput in;
-    in.Width = Width();
-    in.Text = CaptionTextSize();
-    if (m_checkedMode) in.CheckImage = CheckImageRect().size();
-    in.Image = CaptionImage().Size;
-    in.RollUpMode = m_rollUpMode;
-    return vnctrls::LayoutCaptionLine(in);
-}
-
-void TvnSkinPanel::DrawCaptionText(QPainter& painter, const QRect& clip, QPoint at, const QColor& color)
-{
-    painter.save();
-    painter.setClipRect(clip, Qt::IntersectClip);
-    painter.setFont(CaptionFont());
-    painter.setPen(color);
-    QRect r(at, CaptionTextSize());
-    platform::DrawText(painter, Caption(), r, kCaptionFlags);
-    painter.restore();
-}
-
-void TvnSkinPanel::DrawCaptionImage(QPainter& painter, QPoint at)
-{
-    const QImage picture = CaptionImagePicture();
-    if (!picture.isNull()) painter.drawImage(at, picture);
+    return c;
 }
 
 // ---- Painting ------------------------------------------------------------------------------
@@ -199,29 +161,26 @@ void TvnSkinPanel::DrawSkinnedCaption(QImage& bitmap)
 {
     const auto* record = Record<TvnDataSkinPanelControl>();
     if (!record || Caption().isEmpty()) return;
-    const QRect captionRect = vnctrls::MapSkinRect(m_geometry, size(), record->CaptionRect);
-    if (RectEmpty(captionRect)) return;
-    const vnctrls::TvnSkinnedCaptionLayout layout = SkinnedCaptionLayout();
+    const vnctrls::TvnPanelCaption c = TakeCaption();
+    if (RectEmpty(c.CaptionRect)) return;
+    const vnctrls::TvnSkinnedCaptionLayout layout = vnctrls::LayoutSkinnedCaption(c);
     const QImage& picture = m_geometry.Picture;
     const QColor color = ToQColor(record->FontColor);
     QPainter painter(&bitmap);
 
-    if (m_checkedMode) {
-        const QImage check = vnctrls::TransparentPiece(picture, CheckImageRect());
-        if (!check.isNull()) painter.drawImage(layout.CheckImage, check);
-    }
-    if (m_rollUpMode) {
+    DrawCheckImage(painter, c, picture, layout.CheckImage);
+    if (c.RollUpMode) {
         if (!RectEmpty(record->MarkFrameRect))
-            painter.drawImage(QPoint(layout.Arrow.x(), captionRect.y()), picture, record->MarkFrameRect);
-        DrawRollArrow(painter, layout.Arrow, m_rollUpState, color);
+            painter.drawImage(QPoint(layout.Arrow.x(), c.CaptionRect.y()), picture, record->MarkFrameRect);
+        DrawRollArrow(painter, layout.Arrow, c.RolledUp, color);
     }
     if (!layout.FrameStrip.isEmpty()) {
         const QImage strip = vnutils::HorizontalStrip(picture, record->FrameRect, record->FrameLeftOffset,
             record->FrameRightOffset, layout.FrameStrip.width(), true);
         if (!strip.isNull()) painter.drawImage(layout.FrameStrip.topLeft(), strip);
     }
-    DrawCaptionText(painter, layout.Area, layout.Text, color);
-    DrawCaptionImage(painter, layout.Image);
+    DrawCaptionText(painter, c, layout.Area, layout.Text, color);
+    DrawCaptionImage(painter, c, layout.Image);
 }
 
 void TvnSkinPanel::DrawTransparent(QImage& bitmap)
@@ -234,7 +193,8 @@ void TvnSkinPanel::DrawTransparent(QImage& bitmap)
         if (m_borderStyle != bvNone) vnutils::DrawFlatFrame(painter, rect(), shadow, shadow);
         return;
     }
-    const vnctrls::TvnCaptionLineLayout line = CaptionLineLayout();
+    const vnctrls::TvnPanelCaption c = TakeCaption();
+    const vnctrls::TvnCaptionLineLayout line = vnctrls::LayoutCaptionLine(c);
     const int y = line.GroupLineY;
     FillLine(painter, 0, y, 4, y, shadow);
     FillLine(painter, line.ResumeX, y, w - 1, y, shadow);
@@ -242,16 +202,13 @@ void TvnSkinPanel::DrawTransparent(QImage& bitmap)
     FillLine(painter, 0, h - 1, w - 1, h - 1, shadow);
     FillLine(painter, 0, y, 0, h - 1, shadow);
 
-    if (m_checkedMode) {
-        const QImage check = vnctrls::TransparentPiece(m_geometry.Picture, CheckImageRect());
-        if (!check.isNull()) painter.drawImage(line.CheckImage, check);
-    }
-    DrawCaptionImage(painter, line.Image);
+    DrawCheckImage(painter, c, m_geometry.Picture, line.CheckImage);
+    DrawCaptionImage(painter, c, line.Image);
     const auto* label
         = SkinData()->ControlSkinAs<TvnDataSkinStdLabelControl>(SkinData()->FindControlSkin("stdlabel"));
     const QColor text = ToQColor(label ? label->FontColor : SkinData()->SkinColors.cBtnText);
-    DrawCaptionText(painter, line.Line, line.Text, text);
-    if (m_rollUpMode) DrawRollArrow(painter, line.Arrow, m_rollUpState, text);
+    DrawCaptionText(painter, c, line.Line, line.Text, text);
+    if (c.RollUpMode) DrawRollArrow(painter, line.Arrow, c.RolledUp, text);
 }
 
 void TvnSkinPanel::DrawUnskinned(QImage& bitmap)
@@ -277,7 +234,8 @@ void TvnSkinPanel::DrawUnskinned(QImage& bitmap)
     }
     if (!m_captionMode) return;
 
-    const vnctrls::TvnDefaultCaptionLayout layout = DefaultCaptionLayout();
+    const vnctrls::TvnPanelCaption c = TakeCaption();
+    const vnctrls::TvnDefaultCaptionLayout layout = vnctrls::LayoutDefaultCaption(c);
     const QRect inner = layout.Bar.adjusted(1, 1, -1, -1);
     if (m_borderStyle != bvNone) {
         vnutils::DrawFlatFrame(painter, layout.Bar, shadow, highlight);
@@ -286,14 +244,14 @@ void TvnSkinPanel::DrawUnskinned(QImage& bitmap)
         vnutils::DrawFlatFrame(painter, layout.Bar, shadow, shadow);
         vnutils::DrawFlatFrame(painter, inner, highlight, face);
     }
-    if (m_checkedMode) {
+    if (c.CheckedMode) {
         vnutils::DrawFlatFrame(painter, layout.CheckBox, shadow, shadow);
-        if (m_checked)
+        if (c.Checked)
             vnutils::DrawMark(
                 painter, vnutils::TvnMark::CheckMark, layout.CheckBox.topLeft() + QPoint(3, 2), text);
     }
-    if (m_rollUpMode) DrawRollArrow(painter, layout.Arrow, m_rollUpState, text);
+    if (c.RollUpMode) DrawRollArrow(painter, layout.Arrow, c.RolledUp, text);
     const QColor caption = isEnabled() ? ToQColor(DefaultFont()->Color()) : shadow;
-    DrawCaptionText(painter, layout.TextArea, layout.Text, caption);
-    DrawCaptionImage(painter, layout.Image);
+    DrawCaptionText(painter, c, layout.TextArea, layout.Text, caption);
+    DrawCaptionImage(painter, c, layout.Image);
 }

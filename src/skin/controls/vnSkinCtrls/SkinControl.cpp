@@ -10,14 +10,6 @@ bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store)
     return storeParam == 0 || storeParam == reinterpret_cast<WPARAM>(store);
 }
 
-QImage DrawBuffered(QSize size, bool skinned, const std::function<void(QImage&, bool)>& draw)
-{
-    QImage bitmap(size, QImage::Format_RGB32);
-    bitmap.fill(0);
-    draw(bitmap, skinned);
-    return bitmap;
-}
-
 void FireMouseEvents(
     const TMessage& m, QObject* sender, const TNotifyEvent& onEnter, const TNotifyEvent& onLeave)
 {
@@ -45,6 +37,18 @@ bool IsAccel(QChar ch, const QString& caption)
 }
 
 } // namespace vnctrls
+
+void TvnSkinLook::PaintLook(QPainter& painter, QSize size, bool skinned)
+{
+    if (size.width() < 1 || size.height() < 1) return;
+    QImage bitmap(size, QImage::Format_RGB32);
+    bitmap.fill(0);
+    if (skinned)
+        DrawSkinned(bitmap);
+    else
+        DrawUnskinned(bitmap);
+    painter.drawImage(0, 0, bitmap);
+}
 
 // ---- TvnSkinWinControl ------------------------------------------------------------------
 
@@ -96,17 +100,7 @@ void TvnSkinControl::Paint(QPainter& painter)
     PaintBuffered(painter);
 }
 
-void TvnSkinControl::PaintBuffered(QPainter& painter)
-{
-    if (width() < 1 || height() < 1) return;
-    painter.drawImage(
-        0, 0, vnctrls::DrawBuffered(size(), SkinRecordIndex() != -1, [this](QImage& bitmap, bool skinned) {
-            if (skinned)
-                DrawSkinned(bitmap);
-            else
-                DrawUnskinned(bitmap);
-        }));
-}
+void TvnSkinControl::PaintBuffered(QPainter& painter) { PaintLook(painter, size(), SkinRecordIndex() != -1); }
 
 void TvnSkinControl::paintEvent(QPaintEvent*)
 {

@@ -12,7 +12,6 @@
 #include "framework/Control.h"
 
 #include <QPointer>
-#include <functional>
 
 class TvnSkinWinControl : public TControl {
     Q_OBJECT
@@ -29,7 +28,19 @@ private:
     QPointer<TvnSkinData> m_skinData;
 };
 
-class TvnSkinControl : public TControl, public TvnSkinBoundControl {
+// The buffered look both families paint: the whole control drawn into one off-screen
+// picture (DrawSkinned with a record, DrawUnskinned without one), copied once.
+class TvnSkinLook {
+protected:
+    ~TvnSkinLook() = default;
+    // The two looks, each into a black picture of the control's size, after ReadSkinRecord.
+    virtual void DrawUnskinned(QImage& bitmap) { Q_UNUSED(bitmap); }
+    virtual void DrawSkinned(QImage& bitmap) { Q_UNUSED(bitmap); }
+    // Draws the look for `size` and copies it onto `painter` at the origin.
+    void PaintLook(QPainter& painter, QSize size, bool skinned);
+};
+
+class TvnSkinControl : public TControl, public TvnSkinBoundControl, public TvnSkinLook {
     Q_OBJECT
     TVN_SKIN_BINDING_PROPERTIES
 public:
@@ -49,9 +60,6 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    // The two looks, each into a picture of the control's size, after ReadSkinRecord.
-    virtual void DrawUnskinned(QImage& bitmap) { Q_UNUSED(bitmap); }
-    virtual void DrawSkinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     // The buffered paint without looking the record up again.
     void PaintBuffered(QPainter& painter);
     // The parent says that what it shows under its children has changed.
@@ -77,9 +85,6 @@ bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store);
 // The record index of `name` in `store`: -1 without a store, with an empty one, or when
 // it holds no record of that name.
 int FindRecord(const TvnSkinData* store, const QString& name);
-// A picture of `size`, black, drawn by `draw` (told whether the skinned look is wanted):
-// the off-screen picture both families paint through.
-QImage DrawBuffered(QSize size, bool skinned, const std::function<void(QImage&, bool)>& draw);
 // OnMouseEnter or OnMouseLeave for CM_MOUSEENTER and CM_MOUSELEAVE.
 void FireMouseEvents(
     const TMessage& m, QObject* sender, const TNotifyEvent& onEnter, const TNotifyEvent& onLeave);

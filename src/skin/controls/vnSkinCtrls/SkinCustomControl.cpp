@@ -10,47 +10,19 @@ using vnctrls::TvnResizeMode;
 
 TvnSkinCustomControl::TvnSkinCustomControl(QObject* owner)
     : TvnSkinControl(owner)
-    , m_defaultFont(vnctrls::NewDefaultFont(this))
+    , TvnSkinSizing(*this, *this)
 {
-    connect(m_defaultFont, &TFont::Changed, this, [this] {
-        DefaultFontChanged();
-        if (SkinRecordIndex() == -1) Invalidate();
-    });
-}
-
-void TvnSkinCustomControl::SetDefaultWidth(int width)
-{
-    m_defaultWidth = width;
-    if (SkinRecordIndex() == -1 && width > 0) SetWidth(width);
-}
-
-void TvnSkinCustomControl::SetDefaultHeight(int height)
-{
-    m_defaultHeight = height;
-    if (SkinRecordIndex() == -1 && height > 0) SetHeight(height);
 }
 
 void TvnSkinCustomControl::ReadSkinRecord()
 {
     TvnSkinControl::ReadSkinRecord();
-    if (SkinRecordIndex() == -1) return;
-    m_geometry = vnctrls::ReadSkinGeometry(*SkinData(), SkinRecordIndex());
-    // The geometry at the present size; a size the skin does not allow is corrected at
-    // the next SetBounds.
-    int w = width(), h = height();
-    AdjustSizeToSkin(w, h);
-}
-
-void TvnSkinCustomControl::AdjustSizeToSkin(int& width, int& height)
-{
-    vnctrls::ApplySkinSize(SkinRecordIndex() != -1, m_geometry, m_current, width, height);
+    ReadGeometry();
 }
 
 void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
 {
-    ReadSkinRecord();
-    const bool resizing = (width != Width() || height != Height()) && SkinRecordIndex() != -1;
-    if (resizing) AdjustSizeToSkin(width, height);
+    const bool resizing = FitRequestedSize(width, height);
     TvnSkinControl::SetBounds(left, top, width, height);
     if (resizing) {
         UpdateShapeRegion();
@@ -61,22 +33,11 @@ void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
 
 void TvnSkinCustomControl::SkinChanged()
 {
-    m_faces.Clear();
-    m_strips.Clear();
+    DropLooks();
     ReadSkinRecord();
-    bool resized = false;
-    if (SkinRecordIndex() == -1) {
-        const int w = m_defaultWidth > 0 ? m_defaultWidth : Width();
-        const int h = m_defaultHeight > 0 ? m_defaultHeight : Height();
-        if (w != Width() || h != Height()) SetBounds(Left(), Top(), w, h);
-    } else {
-        int w = Width(), h = Height();
-        AdjustSizeToSkin(w, h);
-        if (w != Width() || h != Height()) {
-            SetBounds(Left(), Top(), w, h);
-            resized = true;
-        }
-    }
+    const QSize wanted = SizeForSkin();
+    const bool resized = wanted != size() && SkinRecordIndex() != -1;
+    if (wanted != size()) SetBounds(Left(), Top(), wanted.width(), wanted.height());
     // SetBounds has reshaped and repainted a control whose size changed.
     if (!resized) {
         UpdateShapeRegion();
@@ -84,10 +45,15 @@ void TvnSkinCustomControl::SkinChanged()
     }
 }
 
-void TvnSkinCustomControl::PrepareSkinChange()
+void TvnSkinCustomControl::DropLooks()
 {
     m_faces.Clear();
     m_strips.Clear();
+}
+
+void TvnSkinCustomControl::PrepareSkinChange()
+{
+    DropLooks();
     TvnSkinControl::PrepareSkinChange();
 }
 

@@ -26,11 +26,8 @@ TvnKeyTable<TvnDataSkinCustomControl> TvnDataSkinCustomControl::Keys()
 TvnKeyTable<TvnDataSkinButtonControl> TvnDataSkinButtonControl::Keys()
 {
     using C = TvnDataSkinButtonControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+    static const TvnKeyList<C> keys = KeyRows<C>(
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("downfontcolor", &C::DownFontColor),
         Key("disabledfontcolor", &C::DisabledFontColor),
@@ -57,8 +54,7 @@ TvnKeyTable<TvnDataSkinButtonControl> TvnDataSkinButtonControl::Keys()
         Key("glowlayeroffsetbottom", &C::GlowLayerOffsetBottom),
         Key("glowlayershowoffsetx", &C::GlowLayerShowOffsetX),
         Key("glowlayershowoffsety", &C::GlowLayerShowOffsetY),
-        Key("glowlayeralphablendvalue", &C::GlowLayerAlphaBlendValue, 255),
-    };
+        Key("glowlayeralphablendvalue", &C::GlowLayerAlphaBlendValue, 255));
     return keys;
 }
 
@@ -74,11 +70,8 @@ TvnKeyTable<TvnDataSkinMenuButtonControl> TvnDataSkinMenuButtonControl::Keys()
 TvnKeyTable<TvnDataSkinCheckRadioControl> TvnDataSkinCheckRadioControl::Keys()
 {
     using C = TvnDataSkinCheckRadioControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+    static const TvnKeyList<C> keys = KeyRows<C>(
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("unenabledfontcolor", &C::UnenabledFontColor),
         Key("framefontcolor", &C::FrameFontColor),
@@ -94,22 +87,18 @@ TvnKeyTable<TvnDataSkinCheckRadioControl> TvnDataSkinCheckRadioControl::Keys()
         Key("grayedcheckimagerect", &C::GrayedCheckImageRect),
         Key("activegrayedcheckimagerect", &C::ActiveGrayedCheckImageRect),
         Key("morphing", &C::Morphing),
-        Key("morphkind", &C::MorphKind),
-    };
+        Key("morphkind", &C::MorphKind));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinPanelControl> TvnDataSkinPanelControl::Keys()
 {
     using C = TvnDataSkinPanelControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("bgpictureindex", &C::BGPictureIndex, -1),
         Key("captionrect", &C::CaptionRect),
         Key("alignment", &C::Alignment),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("checkimagerect", &C::CheckImageRect),
         Key("uncheckimagerect", &C::UncheckImageRect),
         Key("markframerect", &C::MarkFrameRect),
@@ -119,35 +108,25 @@ TvnKeyTable<TvnDataSkinPanelControl> TvnDataSkinPanelControl::Keys()
         Key("framerightoffset", &C::FrameRightOffset),
         Key("gripperrect", &C::GripperRect),
         Key("grippertransparent", &C::GripperTransparent),
-        Key("grippertransparentcolor", &C::GripperTransparentColor),
-    };
+        Key("grippertransparentcolor", &C::GripperTransparentColor));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinStdLabelControl> TvnDataSkinStdLabelControl::Keys()
 {
     using C = TvnDataSkinStdLabelControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
-        Key("activefontcolor", &C::ActiveFontColor, 16711680),
-    };
+    static const TvnKeyList<C> keys = KeyRows<C>(
+        FontKeys<C>(),
+        Key("activefontcolor", &C::ActiveFontColor, 16711680));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinScrollBarControl> TvnDataSkinScrollBarControl::Keys()
 {
     using C = TvnDataSkinScrollBarControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("trackarea", &C::TrackArea),
-        Key("upbuttonrect", &C::UpButtonRect),
-        Key("activeupbuttonrect", &C::ActiveUpButtonRect),
-        Key("downupbuttonrect", &C::DownUpButtonRect),
-        Key("downbuttonrect", &C::DownButtonRect),
-        Key("activedownbuttonrect", &C::ActiveDownButtonRect),
-        Key("downdownbuttonrect", &C::DownDownButtonRect),
+        ArrowButtonKeys<C>(),
         Key("thumbrect", &C::ThumbRect),
         Key("activethumbrect", &C::ActiveThumbRect),
         Key("downthumbrect", &C::DownThumbRect),
@@ -162,8 +141,7 @@ TvnKeyTable<TvnDataSkinScrollBarControl> TvnDataSkinScrollBarControl::Keys()
         Key("activeglyphrect", &C::ActiveGlyphRect),
         Key("downglyphrect", &C::DownGlyphRect),
         Key("glyphtransparent", &C::GlyphTransparent),
-        Key("glyphtransparentcolor", &C::GlyphTransparentColor),
-    };
+        Key("glyphtransparentcolor", &C::GlyphTransparentColor));
     return keys;
 }
 
@@ -183,10 +161,7 @@ TvnKeyTable<TvnDataSkinTabControl> TvnDataSkinTabControl::Keys()
         Key("tabsbgrect", &C::TabsBGRect),
         Key("tabstretcheffect", &C::TabStretchEffect),
         Within(&C::Geometry, StretchKeys(TvnEdgeOrder::LeftTopRightBottom)),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("focusfontcolor", &C::FocusFontColor),
         Key("mouseinfontcolor", &C::MouseInFontColor),
@@ -205,19 +180,15 @@ TvnKeyTable<TvnDataSkinTabControl> TvnDataSkinTabControl::Keys()
 TvnKeyTable<TvnDataSkinEditControl> TvnDataSkinEditControl::Keys()
 {
     using C = TvnDataSkinEditControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("activeskinrect", &C::ActiveSkinRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("disabledfontcolor", &C::DisabledFontColor),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("buttonrect", &C::ButtonRect),
         Key("activebuttonrect", &C::ActiveButtonRect),
         Key("downbuttonrect", &C::DownButtonRect),
-        Key("unenabledbuttonrect", &C::UnenabledButtonRect),
-    };
+        Key("unenabledbuttonrect", &C::UnenabledButtonRect));
     return keys;
 }
 
@@ -234,7 +205,7 @@ TvnKeyTable<TvnDataSkinMemoControl> TvnDataSkinMemoControl::Keys()
 TvnKeyTable<TvnDataSkinGridControl> TvnDataSkinGridControl::Keys()
 {
     using C = TvnDataSkinGridControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("fixedcellrect", &C::FixedCellRect),
         Key("selectcellrect", &C::SelectCellRect),
         Key("focuscellrect", &C::FocusCellRect),
@@ -247,10 +218,7 @@ TvnKeyTable<TvnDataSkinGridControl> TvnDataSkinGridControl::Keys()
         Key("bgpictureindex", &C::BGPictureIndex, -1),
         Key("linescolor", &C::LinesColor),
         Key("bgcolor", &C::BGColor),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("selectfontcolor", &C::SelectFontColor),
         Key("focusfontcolor", &C::FocusFontColor),
         Key("fixedfontname", &C::FixedFontName, "Arial"),
@@ -259,25 +227,21 @@ TvnKeyTable<TvnDataSkinGridControl> TvnDataSkinGridControl::Keys()
         Key("fixedfontcolor", &C::FixedFontColor),
         Key("cellstretcheffect", &C::CellStretchEffect),
         Key("fixedcellstretcheffect", &C::FixedCellStretchEffect),
-        Key("showfocus", &C::ShowFocus),
-    };
+        Key("showfocus", &C::ShowFocus));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinListBox> TvnDataSkinListBox::Keys()
 {
     using C = TvnDataSkinListBox;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("itemrect", &C::ItemRect),
         Key("activeitemrect", &C::ActiveItemRect),
         Key("focusitemrect", &C::FocusItemRect),
         Key("itemleftoffset", &C::ItemLeftOffset),
         Key("itemrightoffset", &C::ItemRightOffset),
         Key("itemtextrect", &C::ItemTextRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("focusfontcolor", &C::FocusFontColor),
         Key("captionrect", &C::CaptionRect),
@@ -285,12 +249,7 @@ TvnKeyTable<TvnDataSkinListBox> TvnDataSkinListBox::Keys()
         Key("captionfontheight", &C::CaptionFontHeight, 14),
         Key("captionfontstyle", &C::CaptionFontStyle),
         Key("captionfontcolor", &C::CaptionFontColor),
-        Key("upbuttonrect", &C::UpButtonRect),
-        Key("activeupbuttonrect", &C::ActiveUpButtonRect),
-        Key("downupbuttonrect", &C::DownUpButtonRect),
-        Key("downbuttonrect", &C::DownButtonRect),
-        Key("activedownbuttonrect", &C::ActiveDownButtonRect),
-        Key("downdownbuttonrect", &C::DownDownButtonRect),
+        ArrowButtonKeys<C>(),
         Key("checkbuttonrect", &C::CheckButtonRect),
         Key("activecheckbuttonrect", &C::ActiveCheckButtonRect),
         Key("downcheckbuttonrect", &C::DownCheckButtonRect),
@@ -299,8 +258,7 @@ TvnKeyTable<TvnDataSkinListBox> TvnDataSkinListBox::Keys()
         Key("bothhscrollbarname", &C::BothHScrollBarName, "bothhscrollbar"),
         Key("showfocus", &C::ShowFocus),
         Key("disabledbuttonsrect", &C::DisabledButtonsRect),
-        Key("buttonsarea", &C::ButtonsArea),
-    };
+        Key("buttonsarea", &C::ButtonsArea));
     return keys;
 }
 

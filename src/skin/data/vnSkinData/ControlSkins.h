@@ -9,6 +9,7 @@
 // the key tables in ControlSkins.cpp give each key's order and default, and a new
 // record holds those defaults.
 #include "GeometryKeys.h"
+#include "SkinFieldBlocks.h"
 
 #include <memory>
 
@@ -43,15 +44,12 @@ public:
 };
 
 // Push buttons and tool buttons.
-class TvnDataSkinButtonControl : public TvnSkinRecord<TvnDataSkinButtonControl, TvnDataSkinCustomControl> {
+class TvnDataSkinButtonControl : public TvnSkinRecord<TvnDataSkinButtonControl, TvnDataSkinCustomControl>,
+                                 public TvnSkinFont {
 public:
     explicit TvnDataSkinButtonControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinButtonControl> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor DownFontColor {};
     TColor DisabledFontColor {};
@@ -93,15 +91,12 @@ public:
 
 // Check boxes and radio buttons.
 class TvnDataSkinCheckRadioControl
-    : public TvnSkinRecord<TvnDataSkinCheckRadioControl, TvnDataSkinCustomControl> {
+    : public TvnSkinRecord<TvnDataSkinCheckRadioControl, TvnDataSkinCustomControl>,
+      public TvnSkinFont {
 public:
     explicit TvnDataSkinCheckRadioControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinCheckRadioControl> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor UnenabledFontColor {};
     TColor FrameFontColor {};
@@ -121,7 +116,8 @@ public:
 };
 
 // Panels, group boxes, tool panels and status bars.
-class TvnDataSkinPanelControl : public TvnSkinRecord<TvnDataSkinPanelControl, TvnDataSkinCustomControl> {
+class TvnDataSkinPanelControl : public TvnSkinRecord<TvnDataSkinPanelControl, TvnDataSkinCustomControl>,
+                                public TvnSkinFont {
 public:
     explicit TvnDataSkinPanelControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinPanelControl> Keys();
@@ -129,10 +125,6 @@ public:
     int BGPictureIndex {};
     QRect CaptionRect;
     TAlignment Alignment {};
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     QRect CheckImageRect;
     QRect UncheckImageRect;
     QRect MarkFrameRect;
@@ -146,33 +138,25 @@ public:
 };
 
 // Labels and data-aware texts: a font only, no picture geometry.
-class TvnDataSkinStdLabelControl : public TvnSkinRecord<TvnDataSkinStdLabelControl, TvnDataSkinControl> {
+class TvnDataSkinStdLabelControl : public TvnSkinRecord<TvnDataSkinStdLabelControl, TvnDataSkinControl>,
+                                   public TvnSkinFont {
 public:
     explicit TvnDataSkinStdLabelControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinStdLabelControl> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
 };
 
 // Scroll bars. In the button names "up"/"down" first names the button (up or left
 // arrow, down or right arrow); "active"/"down" before it names the state (hot, pressed).
 class TvnDataSkinScrollBarControl
-    : public TvnSkinRecord<TvnDataSkinScrollBarControl, TvnDataSkinCustomControl> {
+    : public TvnSkinRecord<TvnDataSkinScrollBarControl, TvnDataSkinCustomControl>,
+      public TvnSkinArrowButtons {
 public:
     explicit TvnDataSkinScrollBarControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinScrollBarControl> Keys();
 
     QRect TrackArea;
-    QRect UpButtonRect;
-    QRect ActiveUpButtonRect;
-    QRect DownUpButtonRect;
-    QRect DownButtonRect;
-    QRect ActiveDownButtonRect;
-    QRect DownDownButtonRect;
     QRect ThumbRect;
     QRect ActiveThumbRect;
     QRect DownThumbRect;
@@ -191,7 +175,8 @@ public:
 };
 
 // Page controls: the tabs and the page frame, with geometry of its own.
-class TvnDataSkinTabControl : public TvnSkinRecord<TvnDataSkinTabControl, TvnDataSkinControl> {
+class TvnDataSkinTabControl : public TvnSkinRecord<TvnDataSkinTabControl, TvnDataSkinControl>,
+                              public TvnSkinFont {
 public:
     explicit TvnDataSkinTabControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinTabControl> Keys();
@@ -207,10 +192,6 @@ public:
     int TabRightOffset {};
     QRect TabsBGRect;
     bool TabStretchEffect {};
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor FocusFontColor {};
     TColor MouseInFontColor {};
@@ -226,16 +207,13 @@ public:
 };
 
 // Edits and mask edits, with an optional button.
-class TvnDataSkinEditControl : public TvnSkinRecord<TvnDataSkinEditControl, TvnDataSkinCustomControl> {
+class TvnDataSkinEditControl : public TvnSkinRecord<TvnDataSkinEditControl, TvnDataSkinCustomControl>,
+                               public TvnSkinFont {
 public:
     explicit TvnDataSkinEditControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinEditControl> Keys();
 
     QRect ActiveSkinRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor DisabledFontColor {};
     TColor ActiveFontColor {};
     QRect ButtonRect;
@@ -255,7 +233,8 @@ public:
 };
 
 // Grids: cells only, no picture geometry.
-class TvnDataSkinGridControl : public TvnSkinRecord<TvnDataSkinGridControl, TvnDataSkinControl> {
+class TvnDataSkinGridControl : public TvnSkinRecord<TvnDataSkinGridControl, TvnDataSkinControl>,
+                               public TvnSkinFont {
 public:
     explicit TvnDataSkinGridControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinGridControl> Keys();
@@ -272,10 +251,6 @@ public:
     int BGPictureIndex {};
     TColor LinesColor {};
     TColor BGColor {};
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor SelectFontColor {};
     TColor FocusFontColor {};
     QString FixedFontName;
@@ -288,7 +263,9 @@ public:
 };
 
 // List boxes. The three scroll bar names are scroll bar records of the same store.
-class TvnDataSkinListBox : public TvnSkinRecord<TvnDataSkinListBox, TvnDataSkinCustomControl> {
+class TvnDataSkinListBox : public TvnSkinRecord<TvnDataSkinListBox, TvnDataSkinCustomControl>,
+                           public TvnSkinFont,
+                           public TvnSkinArrowButtons {
 public:
     explicit TvnDataSkinListBox(const QString& idName);
     static TvnKeyTable<TvnDataSkinListBox> Keys();
@@ -299,10 +276,6 @@ public:
     int ItemLeftOffset {};
     int ItemRightOffset {};
     QRect ItemTextRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor FocusFontColor {};
     QRect CaptionRect;
@@ -310,12 +283,6 @@ public:
     int CaptionFontHeight {};
     TFontStyles CaptionFontStyle;
     TColor CaptionFontColor {};
-    QRect UpButtonRect;
-    QRect ActiveUpButtonRect;
-    QRect DownUpButtonRect;
-    QRect DownButtonRect;
-    QRect ActiveDownButtonRect;
-    QRect DownDownButtonRect;
     QRect CheckButtonRect;
     QRect ActiveCheckButtonRect;
     QRect DownCheckButtonRect;

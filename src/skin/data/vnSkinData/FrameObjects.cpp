@@ -74,7 +74,7 @@ TvnKeyTable<TvnDataSkinAnimate> TvnDataSkinAnimate::Keys()
 TvnKeyTable<TvnDataSkinMenuItem> TvnDataSkinMenuItem::Keys()
 {
     using C = TvnDataSkinMenuItem;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("itemleftoffset", &C::ItemLeftOffset),
         Key("itemrightoffset", &C::ItemRightOffset),
         Key("dividerrect", &C::DividerRect),
@@ -82,10 +82,7 @@ TvnKeyTable<TvnDataSkinMenuItem> TvnDataSkinMenuItem::Keys()
         Key("dividerrightoffset", &C::DividerRightOffset),
         Key("textrect", &C::TextRect),
         Key("imagerect", &C::ImageRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("unenabledfontcolor", &C::UnenabledFontColor),
         Key("stretcheffect", &C::StretchEffect),
@@ -104,23 +101,19 @@ TvnKeyTable<TvnDataSkinMenuItem> TvnDataSkinMenuItem::Keys()
         Key("radioimagerect", &C::RadioImageRect),
         Key("activeradioimagerect", &C::ActiveRadioImageRect),
         Key("arrowimagerect", &C::ArrowImageRect),
-        Key("activearrowimagerect", &C::ActiveArrowImageRect),
-    };
+        Key("activearrowimagerect", &C::ActiveArrowImageRect));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinMainMenuItem> TvnDataSkinMainMenuItem::Keys()
 {
     using C = TvnDataSkinMainMenuItem;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("itemleftoffset", &C::ItemLeftOffset),
         Key("itemrightoffset", &C::ItemRightOffset),
         Key("downrect", &C::DownRect),
         Key("textrect", &C::TextRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("downfontcolor", &C::DownFontColor),
         Key("unenabledfontcolor", &C::UnenabledFontColor),
@@ -128,20 +121,16 @@ TvnKeyTable<TvnDataSkinMainMenuItem> TvnDataSkinMainMenuItem::Keys()
         Key("animateskinrect", &C::AnimateSkinRect),
         Key("framecount", &C::FrameCount),
         Key("animateinterval", &C::AnimateInterval, 25),
-        Key("inactiveanimation", &C::InactiveAnimation),
-    };
+        Key("inactiveanimation", &C::InactiveAnimation));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinCaption> TvnDataSkinCaption::Keys()
 {
     using C = TvnDataSkinCaption;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("textrect", &C::TextRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("alignment", &C::Alignment),
         Key("light", &C::Light),
@@ -172,8 +161,7 @@ TvnKeyTable<TvnDataSkinCaption> TvnDataSkinCaption::Keys()
         Key("reflectioneffect", &C::ReflectionEffect),
         Key("reflactioncolor", &C::ReflectionColor),
         Key("reflactionactivecolor", &C::ReflectionActiveColor),
-        Key("reflectionoffset", &C::ReflectionOffset),
-    };
+        Key("reflectionoffset", &C::ReflectionOffset));
     return keys;
 }
 // clang-format on

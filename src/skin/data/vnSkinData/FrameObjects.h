@@ -7,6 +7,7 @@
 // tables in FrameObjects.cpp give each key's order and default, and a new record holds
 // those defaults. Rectangles and points
 // lie in MainPicture, or in Pictures[ActivePictureIndex] when SkinRectInAPicture is set.
+#include "SkinFieldBlocks.h"
 #include "SkinKeyTable.h"
 
 #include <memory>
@@ -102,7 +103,7 @@ public:
     QString RestoreHint;
 };
 
-class TvnDataSkinMenuItem : public TvnSkinRecord<TvnDataSkinMenuItem, TvnDataSkinObject> {
+class TvnDataSkinMenuItem : public TvnSkinRecord<TvnDataSkinMenuItem, TvnDataSkinObject>, public TvnSkinFont {
 public:
     explicit TvnDataSkinMenuItem(const QString& idName);
     static TvnKeyTable<TvnDataSkinMenuItem> Keys();
@@ -116,10 +117,6 @@ public:
     int DividerRightOffset {};
     QRect TextRect;
     QRect ImageRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor UnenabledFontColor {};
     bool StretchEffect {};
@@ -141,7 +138,8 @@ public:
     QRect ActiveArrowImageRect;
 };
 
-class TvnDataSkinMainMenuItem : public TvnSkinRecord<TvnDataSkinMainMenuItem, TvnDataSkinObject> {
+class TvnDataSkinMainMenuItem : public TvnSkinRecord<TvnDataSkinMainMenuItem, TvnDataSkinObject>,
+                                public TvnSkinFont {
 public:
     explicit TvnDataSkinMainMenuItem(const QString& idName);
     static TvnKeyTable<TvnDataSkinMainMenuItem> Keys();
@@ -150,10 +148,6 @@ public:
     int ItemRightOffset {};
     QRect DownRect;
     QRect TextRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor DownFontColor {};
     TColor UnenabledFontColor {};
@@ -173,16 +167,12 @@ public:
     static TvnKeyTable<TvnDataSkinMainMenuBarItem> Keys() { return {}; }
 };
 
-class TvnDataSkinCaption : public TvnSkinRecord<TvnDataSkinCaption, TvnDataSkinObject> {
+class TvnDataSkinCaption : public TvnSkinRecord<TvnDataSkinCaption, TvnDataSkinObject>, public TvnSkinFont {
 public:
     explicit TvnDataSkinCaption(const QString& idName);
     static TvnKeyTable<TvnDataSkinCaption> Keys();
 
     QRect TextRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TAlignment Alignment {};
     bool Light {};

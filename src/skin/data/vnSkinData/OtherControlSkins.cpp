@@ -5,13 +5,7 @@ namespace {
 // Tree views, list views and rich edits share one set of keys.
 template <class C> TvnKeyTable<C> FontAndBackgroundKeys()
 {
-    static const TvnSkinKey<C> keys[] = {
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
-        Key("bgcolor", &C::BGColor),
-    };
+    static const TvnKeyList<C> keys = KeyRows<C>(FontKeys<C>(), Key("bgcolor", &C::BGColor));
     return keys;
 }
 
@@ -21,7 +15,7 @@ template <class C> TvnKeyTable<C> FontAndBackgroundKeys()
 TvnKeyTable<TvnDataSkinComboBox> TvnDataSkinComboBox::Keys()
 {
     using C = TvnDataSkinComboBox;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("activeskinrect", &C::ActiveSkinRect),
         Key("itemrect", &C::ItemRect),
         Key("activeitemrect", &C::ActiveItemRect),
@@ -29,10 +23,7 @@ TvnKeyTable<TvnDataSkinComboBox> TvnDataSkinComboBox::Keys()
         Key("itemleftoffset", &C::ItemLeftOffset),
         Key("itemrightoffset", &C::ItemRightOffset),
         Key("itemtextrect", &C::ItemTextRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("focusfontcolor", &C::FocusFontColor),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("listboxname", &C::ListBoxName),
@@ -42,43 +33,27 @@ TvnKeyTable<TvnDataSkinComboBox> TvnDataSkinComboBox::Keys()
         Key("unenabledbuttonrect", &C::UnenabledButtonRect),
         Key("itemstretcheffect", &C::ItemStretchEffect),
         Key("focusitemstretcheffect", &C::FocusItemStretchEffect),
-        Key("showfocus", &C::ShowFocus),
-    };
+        Key("showfocus", &C::ShowFocus));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinSpinEditControl> TvnDataSkinSpinEditControl::Keys()
 {
     using C = TvnDataSkinSpinEditControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("activeskinrect", &C::ActiveSkinRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("activefontcolor", &C::ActiveFontColor),
         Key("disabledfontcolor", &C::DisabledFontColor),
-        Key("upbuttonrect", &C::UpButtonRect),
-        Key("activeupbuttonrect", &C::ActiveUpButtonRect),
-        Key("downupbuttonrect", &C::DownUpButtonRect),
-        Key("downbuttonrect", &C::DownButtonRect),
-        Key("activedownbuttonrect", &C::ActiveDownButtonRect),
-        Key("downdownbuttonrect", &C::DownDownButtonRect),
-    };
+        ArrowButtonKeys<C>());
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinUpDownControl> TvnDataSkinUpDownControl::Keys()
 {
     using C = TvnDataSkinUpDownControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("upbuttonrect", &C::UpButtonRect),
-        Key("activeupbuttonrect", &C::ActiveUpButtonRect),
-        Key("downupbuttonrect", &C::DownUpButtonRect),
-        Key("downbuttonrect", &C::DownButtonRect),
-        Key("activedownbuttonrect", &C::ActiveDownButtonRect),
-        Key("downdownbuttonrect", &C::DownDownButtonRect),
-    };
+    static const TvnKeyList<C> keys = KeyRows<C>(
+        ArrowButtonKeys<C>());
     return keys;
 }
 
@@ -100,16 +75,13 @@ TvnKeyTable<TvnDataSkinTrackBarControl> TvnDataSkinTrackBarControl::Keys()
 TvnKeyTable<TvnDataSkinGaugeControl> TvnDataSkinGaugeControl::Keys()
 {
     using C = TvnDataSkinGaugeControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("progressarea", &C::ProgressArea),
         Key("progressrect", &C::ProgressRect),
         Key("beginoffset", &C::BeginOffset),
         Key("endoffset", &C::EndOffset),
         Key("vertical", &C::Vertical),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("progresstransparent", &C::ProgressTransparent),
         Key("progresstransparentcolor", &C::ProgressTransparentColor),
         Key("progressstretch", &C::ProgressStretch),
@@ -120,8 +92,7 @@ TvnKeyTable<TvnDataSkinGaugeControl> TvnDataSkinGaugeControl::Keys()
         Key("progressanimationcountframes", &C::ProgressAnimationCountFrames),
         Key("progressanimationtimerinterval", &C::ProgressAnimationTimerInterval),
         Key("animationbeginoffset", &C::AnimationBeginOffset),
-        Key("animationendoffset", &C::AnimationEndOffset),
-    };
+        Key("animationendoffset", &C::AnimationEndOffset));
     return keys;
 }
 
@@ -148,7 +119,7 @@ TvnKeyTable<TvnDataSkinScrollBoxControl> TvnDataSkinScrollBoxControl::Keys()
 TvnKeyTable<TvnDataSkinExPanelControl> TvnDataSkinExPanelControl::Keys()
 {
     using C = TvnDataSkinExPanelControl;
-    static const TvnSkinKey<C> keys[] = {
+    static const TvnKeyList<C> keys = KeyRows<C>(
         Key("rollhskinrect", &C::RollHSkinRect),
         Key("rollvskinrect", &C::RollVSkinRect),
         Key("rollleftoffset", &C::RollLeftOffset),
@@ -173,25 +144,17 @@ TvnKeyTable<TvnDataSkinExPanelControl> TvnDataSkinExPanelControl::Keys()
         Key("vrestorebuttonactiverect", &C::VRestoreButtonActiveRect),
         Key("vrestorebuttondownrect", &C::VRestoreButtonDownRect),
         Key("captionrect", &C::CaptionRect),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Key("buttonstransparent", &C::ButtonsTransparent),
-        Key("buttonstransparentcolor", &C::ButtonsTransparentColor),
-    };
+        Key("buttonstransparentcolor", &C::ButtonsTransparentColor));
     return keys;
 }
 
 TvnKeyTable<TvnDataSkinLabelControl> TvnDataSkinLabelControl::Keys()
 {
     using C = TvnDataSkinLabelControl;
-    static const TvnSkinKey<C> keys[] = {
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
-    };
+    static const TvnKeyList<C> keys = KeyRows<C>(
+        FontKeys<C>());
     return keys;
 }
 

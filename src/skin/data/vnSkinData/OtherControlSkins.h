@@ -5,7 +5,8 @@
 #include "ControlSkins.h"
 
 // Combo boxes.
-class TvnDataSkinComboBox : public TvnSkinRecord<TvnDataSkinComboBox, TvnDataSkinCustomControl> {
+class TvnDataSkinComboBox : public TvnSkinRecord<TvnDataSkinComboBox, TvnDataSkinCustomControl>,
+                            public TvnSkinFont {
 public:
     explicit TvnDataSkinComboBox(const QString& idName);
     static TvnKeyTable<TvnDataSkinComboBox> Keys();
@@ -17,10 +18,6 @@ public:
     int ItemLeftOffset {};
     int ItemRightOffset {};
     QRect ItemTextRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor FocusFontColor {};
     TColor ActiveFontColor {};
     QString ListBoxName;
@@ -34,42 +31,27 @@ public:
 };
 
 // Spin edits.
-class TvnDataSkinSpinEditControl
-    : public TvnSkinRecord<TvnDataSkinSpinEditControl, TvnDataSkinCustomControl> {
+class TvnDataSkinSpinEditControl : public TvnSkinRecord<TvnDataSkinSpinEditControl, TvnDataSkinCustomControl>,
+                                   public TvnSkinFont,
+                                   public TvnSkinArrowButtons {
 public:
     explicit TvnDataSkinSpinEditControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinSpinEditControl> Keys();
 
     QRect ActiveSkinRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor ActiveFontColor {};
     TColor DisabledFontColor {};
-    QRect UpButtonRect;
-    QRect ActiveUpButtonRect;
-    QRect DownUpButtonRect;
-    QRect DownButtonRect;
-    QRect ActiveDownButtonRect;
-    QRect DownDownButtonRect;
 };
 
 // Up-down buttons.
-class TvnDataSkinUpDownControl : public TvnSkinRecord<TvnDataSkinUpDownControl, TvnDataSkinCustomControl> {
+class TvnDataSkinUpDownControl : public TvnSkinRecord<TvnDataSkinUpDownControl, TvnDataSkinCustomControl>,
+                                 public TvnSkinArrowButtons {
 public:
     explicit TvnDataSkinUpDownControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinUpDownControl> Keys();
     // Up-down buttons are drawn from their button rectangles alone: the corner points and
     // the client rectangle are reset whatever the text says.
     void AfterLoad();
-
-    QRect UpButtonRect;
-    QRect ActiveUpButtonRect;
-    QRect DownUpButtonRect;
-    QRect DownButtonRect;
-    QRect ActiveDownButtonRect;
-    QRect DownDownButtonRect;
 };
 
 // Track bars.
@@ -89,7 +71,8 @@ public:
 };
 
 // Progress gauges.
-class TvnDataSkinGaugeControl : public TvnSkinRecord<TvnDataSkinGaugeControl, TvnDataSkinCustomControl> {
+class TvnDataSkinGaugeControl : public TvnSkinRecord<TvnDataSkinGaugeControl, TvnDataSkinCustomControl>,
+                                public TvnSkinFont {
 public:
     explicit TvnDataSkinGaugeControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinGaugeControl> Keys();
@@ -99,10 +82,6 @@ public:
     int BeginOffset {};
     int EndOffset {};
     bool Vertical {};
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     bool ProgressTransparent {};
     TColor ProgressTransparentColor {};
     bool ProgressStretch {};
@@ -139,7 +118,8 @@ public:
 };
 
 // Panels that roll up horizontally or vertically.
-class TvnDataSkinExPanelControl : public TvnSkinRecord<TvnDataSkinExPanelControl, TvnDataSkinCustomControl> {
+class TvnDataSkinExPanelControl : public TvnSkinRecord<TvnDataSkinExPanelControl, TvnDataSkinCustomControl>,
+                                  public TvnSkinFont {
 public:
     explicit TvnDataSkinExPanelControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinExPanelControl> Keys();
@@ -168,24 +148,16 @@ public:
     QRect VRestoreButtonActiveRect;
     QRect VRestoreButtonDownRect;
     QRect CaptionRect;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     bool ButtonsTransparent {};
     TColor ButtonsTransparentColor {};
 };
 
 // Framed labels and status panels.
-class TvnDataSkinLabelControl : public TvnSkinRecord<TvnDataSkinLabelControl, TvnDataSkinCustomControl> {
+class TvnDataSkinLabelControl : public TvnSkinRecord<TvnDataSkinLabelControl, TvnDataSkinCustomControl>,
+                                public TvnSkinFont {
 public:
     explicit TvnDataSkinLabelControl(const QString& idName);
     static TvnKeyTable<TvnDataSkinLabelControl> Keys();
-
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
 };
 
 // Control bars.
@@ -228,41 +200,32 @@ public:
 };
 
 // Tree views.
-class TvnDataSkinTreeView : public TvnSkinRecord<TvnDataSkinTreeView, TvnDataSkinControl> {
+class TvnDataSkinTreeView : public TvnSkinRecord<TvnDataSkinTreeView, TvnDataSkinControl>,
+                            public TvnSkinFont {
 public:
     explicit TvnDataSkinTreeView(const QString& idName);
     static TvnKeyTable<TvnDataSkinTreeView> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor BGColor {};
 };
 
 // List views.
-class TvnDataSkinListView : public TvnSkinRecord<TvnDataSkinListView, TvnDataSkinControl> {
+class TvnDataSkinListView : public TvnSkinRecord<TvnDataSkinListView, TvnDataSkinControl>,
+                            public TvnSkinFont {
 public:
     explicit TvnDataSkinListView(const QString& idName);
     static TvnKeyTable<TvnDataSkinListView> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor BGColor {};
 };
 
 // Rich edits.
-class TvnDataSkinRichEdit : public TvnSkinRecord<TvnDataSkinRichEdit, TvnDataSkinControl> {
+class TvnDataSkinRichEdit : public TvnSkinRecord<TvnDataSkinRichEdit, TvnDataSkinControl>,
+                            public TvnSkinFont {
 public:
     explicit TvnDataSkinRichEdit(const QString& idName);
     static TvnKeyTable<TvnDataSkinRichEdit> Keys();
 
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
     TColor BGColor {};
 };
 

@@ -54,8 +54,8 @@ template <class C> TvnSkinKey<C> Key(const char* name, QString C::*field, const 
     return FieldKey(QString::fromLatin1(name), field, TvnKeyDefault { 0, defaultText });
 }
 
-// The keys of the part `part` of a record, as keys of the record.
-template <class C, class P> TvnKeyList<C> Within(P C::*part, std::type_identity_t<TvnKeyTable<P>> keys)
+// The keys of a part of a record (reached by `part`), as keys of the record.
+template <class C, class P, class Part> TvnKeyList<C> Projected(TvnKeyTable<P> keys, Part part)
 {
     TvnKeyList<C> rows;
     rows.reserve(keys.size());
@@ -63,10 +63,22 @@ template <class C, class P> TvnKeyList<C> Within(P C::*part, std::type_identity_
         rows.push_back({
             key.Name,
             [part, read = key.Read](
-                C& r, const TMemIniFile& ini, const QString& section) { read(r.*part, ini, section); },
-            [part, text = key.Text](const C& r) { return text(r.*part); },
+                C& r, const TMemIniFile& ini, const QString& section) { read(part(r), ini, section); },
+            [part, text = key.Text](const C& r) { return text(part(const_cast<C&>(r))); },
         });
     return rows;
+}
+
+// The keys of the member `part` of a record, as keys of the record.
+template <class C, class P> TvnKeyList<C> Within(P C::*part, std::type_identity_t<TvnKeyTable<P>> keys)
+{
+    return Projected<C, P>(keys, [part](C& r) -> P& { return r.*part; });
+}
+
+// The keys of a base `P` of a record (a block of fields several records share).
+template <class C, class P> TvnKeyList<C> WithinBase(std::type_identity_t<TvnKeyTable<P>> keys)
+{
+    return Projected<C, P>(keys, [](C& r) -> P& { return static_cast<P&>(r); });
 }
 
 template <class C> void AppendRows(TvnKeyList<C>& to, TvnSkinKey<C> key) { to.push_back(std::move(key)); }

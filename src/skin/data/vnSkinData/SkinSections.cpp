@@ -45,10 +45,7 @@ TvnKeyTable<TvnDataSkinHintWindow> TvnDataSkinHintWindow::Keys()
         Key("maskpictureindex", &C::MaskPictureIndex, -1),
         Within(&C::Geometry, GeometryCornerKeys()),
         Within(&C::Geometry, ClientRectKey()),
-        Key("fontname", &C::FontName, "Arial"),
-        Key("fontheight", &C::FontHeight, 14),
-        Key("fontstyle", &C::FontStyle),
-        Key("fontcolor", &C::FontColor),
+        FontKeys<C>(),
         Within(&C::Geometry, StretchKeys(TvnEdgeOrder::LeftRightTopBottom)));
     return keys;
 }

@@ -4,6 +4,7 @@
 // window ([HINTWINDOW]). Each reads and writes its fixed section through its key table
 // (SkinSections.cpp), where the defaults stand.
 #include "GeometryKeys.h"
+#include "SkinFieldBlocks.h"
 
 // Eight colours; without a skin (and after ClearSkin) they are the system colours.
 class TvnSkinColors {
@@ -42,7 +43,7 @@ public:
 };
 
 // The hint window: a window picture cut into nine parts and the font of the hint text.
-class TvnDataSkinHintWindow {
+class TvnDataSkinHintWindow : public TvnSkinFont {
 public:
     // Before any skin is read the font is "Arial" at height 12; a skin that names no
     // height gets 14.
@@ -54,8 +55,4 @@ public:
     int WindowPictureIndex {};
     int MaskPictureIndex {};
     TvnSkinGeometry Geometry;
-    QString FontName;
-    int FontHeight {};
-    TFontStyles FontStyle;
-    TColor FontColor {};
 };

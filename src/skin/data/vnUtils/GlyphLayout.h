@@ -51,6 +51,7 @@ struct TvnGlyphCaption {
     bool Pressed = false; // glyph and text move one pixel right and down
     bool ColorMark = false;
     QColor MarkColor;
+    friend bool operator==(const TvnGlyphCaption&, const TvnGlyphCaption&) = default;
 };
 
 // Measures the caption (word wrap, tabs) in the client rectangle less the glyph, lays
