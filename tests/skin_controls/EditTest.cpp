@@ -1,6 +1,7 @@
 // The skinned edit as a dialog field: read-only protection, Enter and Esc reaching the
 // form's default and cancel buttons, selection on entry, its context menu, the button
 // of button mode, and the default look's sizes.
+#include "framework/Form.h"
 #include "platform/Keys.h"
 #include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,7 +32,8 @@ struct Field {
         form.SetBounds(80, 80, 320, 140);
         edit.SetParent(form.ClientWidget());
         edit.SetBounds(10, 10, 200, 21);
-        for (TvnSkinButton* b : { &ok, &cancel }) b->SetParent(form.ClientWidget());
+        for (TvnSkinButton* b : { &ok, &cancel })
+            b->SetParent(form.ClientWidget());
         ok.SetBounds(10, 60, 75, 25);
         cancel.SetBounds(100, 60, 75, 25);
         ok.SetDefault(true);
@@ -46,19 +49,26 @@ struct Field {
         edit.LineEdit()->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(testenv::waitFor([&] { return edit.LineEdit()->hasFocus(); }));
     }
-    // A right click on the text, as the user opens the context menu.
+    // A right click, as the user opens the context menu. The click lands below the form:
+    // without a window manager's grab, test clicks on a menu over the field would reach
+    // the field.
     vnmenus::TvnPopupMenuWindow* RightClick()
     {
-        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), edit.LineEdit()->mapToGlobal(QPoint(5, 5)));
+        const QPoint at(5, form.height() + 20);
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at, edit.LineEdit()->mapToGlobal(at));
         QApplication::sendEvent(edit.LineEdit(), &e);
-        return edit.ContextMenu() ? edit.ContextMenu()->Engine().TopMenu() : nullptr;
+        vnmenus::TvnPopupMenuWindow* menu
+            = edit.ContextMenu() ? edit.ContextMenu()->Engine().TopMenu() : nullptr;
+        if (menu) EXPECT_EQ(menu->pos(), e.globalPos());
+        return menu;
     }
 };
 
 std::vector<std::pair<QString, bool>> Entries(const vnmenus::TvnMenuItems& items)
 {
     std::vector<std::pair<QString, bool>> entries;
-    for (const auto& i : items) entries.emplace_back(i.Caption, i.Enabled);
+    for (const auto& i : items)
+        entries.emplace_back(i.Caption, i.Enabled);
     return entries;
 }
 

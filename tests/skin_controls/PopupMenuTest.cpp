@@ -26,7 +26,10 @@ TvnMenuItem Item(const char* caption, bool enabled = true, bool visible = true)
 struct OpenMenu {
     TvnMenuEngine engine;
     int closed = 0;
-    OpenMenu() { engine.OnClose = [this](QObject*) { ++closed; }; }
+    OpenMenu()
+    {
+        engine.OnClose = [this](QObject*) { ++closed; };
+    }
     TvnPopupMenuWindow* Window() const { return engine.TopMenu(); }
     void Open(TvnMenuItems items, const QRect& at, TvnPopupPlacement placement = TvnPopupPlacement::Below)
     {
@@ -49,7 +52,8 @@ TEST(PopupMenu, OpensBelowItsRectangleAndFlipsAboveWithoutRoom)
     const QRect button(area.x() + 40, area.y() + 30, 20, 18);
     m.Open(items, button);
     EXPECT_TRUE(m.Window()->isWindow());
-    EXPECT_TRUE(m.Window()->windowFlags().testFlag(Qt::Popup)) << "a top-level popup, not painted into its owner";
+    EXPECT_TRUE(m.Window()->windowFlags().testFlag(Qt::Popup))
+        << "a top-level popup, not painted into its owner";
     EXPECT_EQ(m.Window()->pos(), QPoint(button.x(), button.y() + button.height()));
 
     const QSize size = m.Window()->size();
@@ -117,7 +121,8 @@ TEST(PopupMenu, EscAClickOutsideAndTheFramesRequestCloseWithoutRunningAnything)
     EXPECT_EQ(m.closed, 1);
 
     m.Open(items, at);
-    QTest::mouseClick(m.Window(), Qt::LeftButton, {}, QPoint(m.Window()->width() + 30, m.Window()->height() + 30));
+    QTest::mouseClick(
+        m.Window(), Qt::LeftButton, {}, QPoint(m.Window()->width() + 30, m.Window()->height() + 30));
     EXPECT_FALSE(m.engine.IsOpen());
     EXPECT_EQ(m.closed, 2);
 

@@ -82,7 +82,7 @@ bool TvnCustomEdit::eventFilter(QObject* watched, QEvent* e)
         auto* menu = static_cast<QContextMenuEvent*>(e);
         // From the keyboard the menu opens at the field's centre.
         const QPoint at = menu->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center())
-                                                                         : menu->globalPos();
+                                                                        : menu->globalPos();
         ShowContextMenu(at);
         return true;
     }

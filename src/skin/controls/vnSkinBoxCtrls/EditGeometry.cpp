@@ -31,8 +31,8 @@ TvnEditLayout LayoutEdit(const TvnDataSkinEditControl* record, const TvnEditLayo
     const QSize size = in.Size;
     const TvnEditInsets i = EditInsets(record, in.ButtonMode, size.height());
     TvnEditLayout l;
-    l.TextArea = vnutils::RectLTRB(i.Left, i.Top, std::max(i.Left, size.width() - i.Right),
-        std::max(i.Top, size.height() - i.Bottom));
+    l.TextArea = vnutils::RectLTRB(
+        i.Left, i.Top, std::max(i.Left, size.width() - i.Right), std::max(i.Top, size.height() - i.Bottom));
     l.Edit = l.TextArea;
     const int imageTop = l.TextArea.y() + (l.TextArea.height() - in.ImageSize.height()) / 2;
     if (in.LeftImage && !in.ImageSize.isEmpty()) {
@@ -85,7 +85,8 @@ int EditRightEdge(const TvnDataSkinEditControl& record)
     return std::max(0, record.SkinRect.width() - record.Geometry.Corners.RightTop.x());
 }
 
-int EditHeight(const TvnDataSkinEditControl* record, bool useSkinFont, const QFontMetrics& font, int requested)
+int EditHeight(
+    const TvnDataSkinEditControl* record, bool useSkinFont, const QFontMetrics& font, int requested)
 {
     if (record && useSkinFont) return record->SkinRect.height();
     if (useSkinFont) return requested;

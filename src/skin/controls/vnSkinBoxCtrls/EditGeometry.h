@@ -55,6 +55,7 @@ int EditRightEdge(const TvnDataSkinEditControl& record);
 // The height a field takes: the skin's with a record and the skin font; otherwise from
 // the font: its text height + 4 without a record, + the skin's frame height with one.
 // No record and the skin font keeps `requested`.
-int EditHeight(const TvnDataSkinEditControl* record, bool useSkinFont, const QFontMetrics& font, int requested);
+int EditHeight(
+    const TvnDataSkinEditControl* record, bool useSkinFont, const QFontMetrics& font, int requested);
 
 } // namespace vnctrls

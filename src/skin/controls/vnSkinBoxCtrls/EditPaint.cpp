@@ -1,5 +1,4 @@
 #include "EditSnapshot.h"
-
 #include "framework/Edges.h"
 #include "framework/ImageList.h"
 #include "platform/Colors.h"
@@ -45,13 +44,15 @@ void DrawDefaultButton(QPainter& p, const TvnEditSnapshot& s)
     p.setPen(Qt::NoPen);
     p.setBrush(ToQColor(s.State.Enabled ? clr::clBtnText : clr::clGrayText));
     const QPoint c = b.center() + (down ? QPoint(1, 1) : QPoint());
-    for (int dx : { -4, 0, 4 }) p.drawRect(c.x() + dx - 1, c.y(), 2, 2);
+    for (int dx : { -4, 0, 4 })
+        p.drawRect(c.x() + dx - 1, c.y(), 2, 2);
 }
 
 void DrawImages(QPainter& p, const TvnEditSnapshot& s)
 {
     const TvnEditImages& im = s.Images;
-    const int left = EditImageIndex(im.List, im.Left, im.LeftHot, im.LeftDown, s.State.LeftHot, s.State.LeftDown);
+    const int left
+        = EditImageIndex(im.List, im.Left, im.LeftHot, im.LeftDown, s.State.LeftHot, s.State.LeftDown);
     const int right
         = EditImageIndex(im.List, im.Right, im.RightHot, im.RightDown, s.State.RightHot, s.State.RightDown);
     if (left != -1 && !s.Layout.LeftImage.isEmpty())
@@ -82,9 +83,11 @@ void DrawEdit(QImage& target, const TvnEditSnapshot& s, TvnFaceCache<QImage>& fa
             = faces.Get({ s.RecordIndex, s.Size, face, 0 }, [&] { return ComposeFace(s, face); });
         if (!composed.isNull()) p.drawImage(0, 0, composed);
         if (s.ButtonMode && !s.Layout.Button.isEmpty()) {
-            const QRect look = EditButtonRect(*s.Record, s.State.Enabled, s.State.ButtonHot, s.State.ButtonDown);
+            const QRect look
+                = EditButtonRect(*s.Record, s.State.Enabled, s.State.ButtonHot, s.State.ButtonDown);
             if (!RectEmpty(look))
-                p.drawImage(s.Layout.Button.topLeft(), s.Picture, QRect(look.topLeft(), s.Layout.Button.size()));
+                p.drawImage(
+                    s.Layout.Button.topLeft(), s.Picture, QRect(look.topLeft(), s.Layout.Button.size()));
         }
     }
     DrawImages(p, s);

@@ -32,7 +32,10 @@ TvnSkinCustomEdit::TvnSkinCustomEdit(QObject* owner)
     SetBounds(Left(), Top(), Width(), kInitialHeight);
 }
 
-const TvnDataSkinEditControl* TvnSkinCustomEdit::EditRecord() const { return Record<TvnDataSkinEditControl>(); }
+const TvnDataSkinEditControl* TvnSkinCustomEdit::EditRecord() const
+{
+    return Record<TvnDataSkinEditControl>();
+}
 
 void TvnSkinCustomEdit::SetDefaultColor(TColor color)
 {
@@ -90,8 +93,8 @@ TvnEditLayout TvnSkinCustomEdit::Layout() const
     const TImageList* list = m_images;
     const auto valid = [list](int i) { return list && i >= 0 && i < list->Count(); };
     return LayoutEdit(EditRecord(),
-        { size(), m_buttonMode, list ? QSize(list->Width(), list->Height()) : QSize(), valid(m_imageIndexes.Left),
-            valid(m_imageIndexes.Right) });
+        { size(), m_buttonMode, list ? QSize(list->Width(), list->Height()) : QSize(),
+            valid(m_imageIndexes.Left), valid(m_imageIndexes.Right) });
 }
 
 QRect TvnSkinCustomEdit::EditRect() const { return Layout().Edit; }
@@ -162,7 +165,8 @@ void TvnSkinCustomEdit::ApplyTextColors()
     Font()->SetColor(color);
     m_applyingColors = false;
     QPalette p = LineEdit()->palette();
-    p.setColor(QPalette::Disabled, QPalette::Text, ToQColor(record ? record->DisabledFontColor : clr::clGrayText));
+    p.setColor(
+        QPalette::Disabled, QPalette::Text, ToQColor(record ? record->DisabledFontColor : clr::clGrayText));
     LineEdit()->setPalette(p);
 }
 

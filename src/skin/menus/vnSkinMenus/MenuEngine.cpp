@@ -43,7 +43,8 @@ void TvnMenuEngine::Popup(
 TvnPopupMenuWindow* TvnMenuEngine::ActiveMenu() const
 {
     TvnPopupMenuWindow* level = m_root;
-    while (level && level->SubMenu()) level = level->SubMenu();
+    while (level && level->SubMenu())
+        level = level->SubMenu();
     return level;
 }
 

@@ -22,7 +22,6 @@ class TvnSkinData;
 
 namespace vnmenus {
 
-
 class TvnMenuEngine : public QObject {
     Q_OBJECT
 public:

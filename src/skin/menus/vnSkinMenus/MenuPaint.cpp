@@ -33,10 +33,11 @@ void DrawWindow(QImage& image, const TvnMenuLook& look)
 }
 
 // A skin strip widened to the row, centred in it down.
-void DrawStrip(QPainter& p, const TvnMenuLook& look, const QRect& row, const QRect& source, int left, int right,
-    bool stretch)
+void DrawStrip(QPainter& p, const TvnMenuLook& look, const QRect& row, const QRect& source, int left,
+    int right, bool stretch)
 {
-    const QImage strip = vnutils::HorizontalStrip(look.ItemPicture, source, left, right, row.width(), stretch);
+    const QImage strip
+        = vnutils::HorizontalStrip(look.ItemPicture, source, left, right, row.width(), stretch);
     if (!strip.isNull()) p.drawImage(row.x(), row.y() + (row.height() - strip.height()) / 2, strip);
 }
 
@@ -70,8 +71,8 @@ void DrawMark(QPainter& p, const TvnMenuLook& look, const QRect& source, QPoint 
     const QColor& color, bool arrow)
 {
     if (look.Skinned && !RectEmpty(source) && !look.ItemPicture.isNull()) {
-        p.drawImage(topLeft.x(), topLeft.y() + (rowHeight - source.height()) / 2, look.ItemPicture, source.x(),
-            source.y(), source.width(), source.height());
+        p.drawImage(topLeft.x(), topLeft.y() + (rowHeight - source.height()) / 2, look.ItemPicture,
+            source.x(), source.y(), source.width(), source.height());
         return;
     }
     p.save();
@@ -107,8 +108,10 @@ void DrawItem(QPainter& p, const TvnMenuLook& look, const TvnMenuItem& item, con
     }
     p.setFont(look.Font);
     p.setPen(color);
-    const QRect text(row.x() + look.TextLeft, row.y(), std::max(0, right - row.x() - look.TextLeft), row.height());
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, item.Caption);
+    const QRect text(
+        row.x() + look.TextLeft, row.y(), std::max(0, right - row.x() - look.TextLeft), row.height());
+    p.drawText(
+        text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, item.Caption);
     if (!item.ShortCut.isEmpty())
         p.drawText(text, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, item.ShortCut);
 }
@@ -136,7 +139,8 @@ QImage DrawMenu(const TvnMenuSnapshot& s)
 std::optional<QRegion> MenuShape(const TvnMenuLook& look, QSize size)
 {
     if (look.WindowMask.isNull()) return std::nullopt;
-    return vnutils::WindowRegionFromMask(look.WindowMask, look.Window, vnutils::StandardTarget(look.Window, size));
+    return vnutils::WindowRegionFromMask(
+        look.WindowMask, look.Window, vnutils::StandardTarget(look.Window, size));
 }
 
 } // namespace vnmenus

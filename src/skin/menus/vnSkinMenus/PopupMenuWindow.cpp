@@ -20,7 +20,9 @@ TvnPopupMenuWindow::TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // Keys reach an open popup without it taking the focus, so the field below keeps
+    // its selection for the command chosen.
+    setFocusPolicy(Qt::NoFocus);
     resize(m_layout.Size);
     if (auto shape = MenuShape(*m_look, m_layout.Size)) setMask(*shape);
 }

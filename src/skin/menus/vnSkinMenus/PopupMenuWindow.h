@@ -16,8 +16,8 @@ class TvnMenuEngine;
 class TvnPopupMenuWindow : public QWidget {
     Q_OBJECT
 public:
-    TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems& items, std::shared_ptr<const TvnMenuLook> look,
-        TvnPopupMenuWindow* parentMenu);
+    TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems& items,
+        std::shared_ptr<const TvnMenuLook> look, TvnPopupMenuWindow* parentMenu);
 
     const TvnMenuItems& Items() const { return m_items; }
     const TvnMenuLayout& Layout() const { return m_layout; }
