@@ -76,14 +76,17 @@ void TvnCustomEdit::ShowContextMenu(QPoint global)
     m_contextMenu->Popup(global.x(), global.y());
 }
 
+void TvnCustomEdit::contextMenuEvent(QContextMenuEvent* e)
+{
+    // From the keyboard the menu opens at the field's centre.
+    ShowContextMenu(
+        e->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : e->globalPos());
+}
+
 bool TvnCustomEdit::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == LineEdit() && e->type() == QEvent::ContextMenu) {
-        auto* menu = static_cast<QContextMenuEvent*>(e);
-        // From the keyboard the menu opens at the field's centre.
-        const QPoint at = menu->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center())
-                                                                        : menu->globalPos();
-        ShowContextMenu(at);
+        contextMenuEvent(static_cast<QContextMenuEvent*>(e));
         return true;
     }
     return TMaskEdit::eventFilter(watched, e);

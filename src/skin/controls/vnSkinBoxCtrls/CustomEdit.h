@@ -31,6 +31,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A right click on the frame, outside the text.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // The store the menu is drawn from and its captions come from; none here.
     virtual TvnSkinData* MenuStore() const { return nullptr; }
 
