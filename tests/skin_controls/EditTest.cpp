@@ -59,7 +59,9 @@ struct Field {
         QApplication::sendEvent(edit.LineEdit(), &e);
         vnmenus::TvnPopupMenuWindow* menu
             = edit.ContextMenu() ? edit.ContextMenu()->Engine().TopMenu() : nullptr;
-        if (menu) EXPECT_EQ(menu->pos(), e.globalPos());
+        if (menu) {
+            EXPECT_EQ(menu->pos(), e.globalPos());
+        }
         return menu;
     }
 };
