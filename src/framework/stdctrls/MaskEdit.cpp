@@ -145,7 +145,9 @@ bool TMaskEdit::eventFilter(QObject* watched, QEvent* e)
         // The line edit's own handling first (it selects on Tab); then ours decides.
         const auto reason = static_cast<QFocusEvent*>(e)->reason();
         static_cast<QObject*>(LineEdit())->event(e);
-        if (reason != Qt::MouseFocusReason) {
+        // Focus coming back from a popup (the context menu) keeps the selection the
+        // menu's command works on.
+        if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason) {
             if (m_autoSelect)
                 LineEdit()->selectAll();
             else

@@ -1,5 +1,7 @@
 #include "SkinControl.h"
 
+#include "skin/menus/vnSkinMenus/MenuItem.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -25,15 +27,8 @@ int FindRecord(const TvnSkinData* store, const QString& name)
 
 bool IsAccel(QChar ch, const QString& caption)
 {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&') continue;
-        if (caption[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper() == ch.toUpper();
-    }
-    return false;
+    const QChar accel = vnmenus::AccelOf(caption);
+    return !accel.isNull() && accel == ch.toUpper();
 }
 
 } // namespace vnctrls

@@ -6,6 +6,7 @@
 #include "Panel.h"
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
+#include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
 
 void RegisterSkinControlClasses()
 {
@@ -20,4 +21,5 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinButton>();
     RegisterClass<TvnSkinCheckRadioBox>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
+    RegisterSkinEditClasses();
 }

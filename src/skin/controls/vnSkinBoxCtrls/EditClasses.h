@@ -1,0 +1,3 @@
+#pragma once
+// Registers the edits and the skinned popup menu with the form loader.
+void RegisterSkinEditClasses();
