@@ -4,8 +4,10 @@
 #include "CheckRadioBox.h"
 #include "GraphicSkinControl.h"
 #include "Panel.h"
+#include "ScrollBar.h"
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
+#include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 
 void RegisterSkinControlClasses()
 {
@@ -19,5 +21,7 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinGroupBox>();
     RegisterClass<TvnSkinButton>();
     RegisterClass<TvnSkinCheckRadioBox>();
+    RegisterClass<TvnSkinScrollBar>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
+    RegisterSkinTabClasses();
 }

@@ -22,3 +22,11 @@ QImage LightenedHalfway(const QImage& image);
 void DrawFocusRect(QPainter& painter, const QRect& r, TColor face);
 
 } // namespace vnctrls
+
+namespace vnctrls {
+
+// Rectangle `r` of `picture` with the pixels of colour `key` transparent. A null image
+// for an empty rectangle.
+QImage KeyedPiece(const QImage& picture, const QRect& r, TColor key);
+
+} // namespace vnctrls
