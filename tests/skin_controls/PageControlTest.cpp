@@ -4,6 +4,7 @@
 #include "ControlSkin.h"
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
+#include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
@@ -27,11 +28,13 @@ const QStringList kCategories { "Ampliação (12)", "Bioombo", "Outros (3)", "Á
 
 // The page frame is the panel area (frame kPanelFrame, client kPanelClient, insets 4 all
 // round); tabs are 20 high: normal kBtnNormal, hot kBtnHot, active kBtnDown; the strip
-// behind them is tiled with kFixed.
+// behind them is tiled with kFixed. A panel record lets a transparent panel show them.
 QByteArray TabRecords()
 {
     return QByteArray(
-        "[SKINCONTROLS]\r\ncount=1\r\n0=tab:tab\r\n\r\n"
+        "[SKINCONTROLS]\r\ncount=2\r\n0=tab:tab\r\n1=panel:panel\r\n\r\n"
+        "[panel]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\nlefttoppoint=8,8\r\nrighttoppoint=32,8\r\n"
+        "leftbottompoint=8,32\r\nrightbottompoint=32,32\r\nclientrect=4,4,36,36\r\n\r\n"
         "[tab]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\n"
         "tabrect=0,120,40,140\r\nactivetabrect=80,120,120,140\r\nmouseintabrect=40,120,80,140\r\n"
         "clientrect=4,4,36,36\r\nlefttoppoint=8,8\r\nrighttoppoint=32,8\r\n"
@@ -153,6 +156,16 @@ TEST(SkinPageControl, PageAreaIsTheSkinsClientRectangle)
     EXPECT_EQ(shot.pixel(0, 100), kPanelFrame) << "the frame left of the page";
     EXPECT_EQ(shot.pixel(200, 154), kPanelFrame) << "and under it";
     EXPECT_EQ(shot.pixel(200, 100), kPanelClient) << "the sheet shows the record's client tile";
+
+    // A transparent panel on the sheet shows the sheet's background.
+    auto* panel = new TvnSkinPanel(&n.form);
+    panel->SetParent(n.sheets[0]);
+    panel->SetBounds(20, 20, 60, 40);
+    panel->SetBorderStyle(bvNone);
+    panel->SetTransparentMode(true);
+    panel->SetSkinData(&skin.Store());
+    panel->show();
+    EXPECT_EQ(Grab(panel).pixel(30, 20), kPanelClient);
 
     Notebook bottom(&skin.Store(), tpBottom);
     EXPECT_EQ(bottom.pages->PageRect(), RectLTRB(4, 4, 409 - 4, 156 - 20 - 4));

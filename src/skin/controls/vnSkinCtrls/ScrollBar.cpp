@@ -191,6 +191,11 @@ void TvnSkinScrollBar::WndProc(TMessage& m)
     case msg::CM_MOUSELEAVE:
         MouseLeft();
         break;
+    case msg::WM_ERASEBKGND:
+        // Painted at once when the parent erases; a paint draws it anyway.
+        if (!InPaintMessage() && m.WParam) Paint(*reinterpret_cast<QPainter*>(m.WParam));
+        m.Result = 1;
+        return;
     case msg::CM_WANTSPECIALKEY:
         if (m_canFocused) {
             const int key = static_cast<int>(m.WParam);
