@@ -47,12 +47,12 @@ void Label(QWidget* parent, TvnSkinData* skin, int x, int y, const QString& capt
 
 } // namespace
 
-bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData* skin)
+bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData* skin, TTabPosition tabs)
 {
     TForm form;
     form.SetCaption("Quira tabs");
-    form.SetBounds(50, 50, 600, 190);
-    form.SetClientWidth(600);
+    form.SetBounds(50, 50, 660, 190);
+    form.SetClientWidth(660);
     form.SetClientHeight(190);
     form.SetColor(skin ? skin->SkinColors.cBtnFace : clr::clBtnFace);
     QWidget* client = form.ClientWidget();
@@ -60,20 +60,22 @@ bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData*
     auto* pages = new TvnSkinPageControl;
     pages->SetParent(client);
     pages->SetBounds(8, 8, 409, 156);
+    pages->SetTabPosition(tabs);
     for (const char* caption : { "Ampliação (12)", "Bioombo", "Outros (3)", "Álbum", "Capa" }) {
         auto* sheet = new TvnSkinTabSheet(pages);
         sheet->SetCaption(QString::fromUtf8(caption));
         sheet->SetPageControl(pages);
         Label(sheet, skin, 8, 8, QString::fromUtf8(caption));
-        Bar(sheet, skin, 370, 0);
+        // As beside a photo grid: the bar runs down the page's right edge.
+        Bar(sheet, skin, 370, 0)->SetAlign(alRight);
     }
     if (skin) pages->SetSkinData(skin);
 
     const char* states[] = { "normal", "hot arrow", "pressed thumb", "disabled" };
     QList<TvnSkinScrollBar*> bars;
     for (int i = 0; i < 4; ++i) {
-        bars.append(Bar(client, skin, 440 + 40 * i, 8));
-        Label(client, skin, 430 + 40 * i, 126 + 14 * (i % 2), states[i]);
+        bars.append(Bar(client, skin, 445 + 55 * i, 8));
+        Label(client, skin, 430 + 55 * i, 126 + 16 * (i % 2), states[i]);
     }
     form.Show();
     form.activateWindow();

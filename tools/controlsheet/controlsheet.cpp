@@ -203,6 +203,9 @@ int main(int argc, char** argv)
         && SaveSheet(folder, "buttons_studio.png", studio, AddButtons)
         && SaveSheet(folder, "checkboxes_studio.png", studio, AddCheckBoxes)
         && SaveScrollTabSheet(folder, "scrolltabs_default.png", nullptr)
-        && SaveScrollTabSheet(folder, "scrolltabs_studio.png", studio);
+        && SaveScrollTabSheet(folder, "scrolltabs_studio.png", studio)
+        && SaveScrollTabSheet(folder, "scrolltabs_bottom_studio.png", studio, tpBottom)
+        && SaveScrollTabSheet(folder, "scrolltabs_left_default.png", nullptr, tpLeft)
+        && SaveScrollTabSheet(folder, "scrolltabs_right_studio.png", studio, tpRight);
     return ok ? 0 : 1;
 }

@@ -16,10 +16,6 @@ using vnutils::RectEmpty;
 
 namespace {
 
-constexpr TColor kHotFrame = 0x800000;
-constexpr TColor kHotFill = 0xD2BDB6;
-constexpr TColor kPressedFill = 0xB59385;
-
 void DrawBox(QPainter& p, const QRect& r, TColor frame, TColor fill)
 {
     p.fillRect(r.adjusted(1, 1, -1, -1), ToQColor(fill));
@@ -29,9 +25,9 @@ void DrawBox(QPainter& p, const QRect& r, TColor frame, TColor fill)
 void DrawPartBox(QPainter& p, const QRect& r, bool hot, bool pressed)
 {
     if (pressed)
-        DrawBox(p, r, kHotFrame, kPressedFill);
+        DrawBox(p, r, kDefaultHotFrame, kDefaultPressedFill);
     else if (hot)
-        DrawBox(p, r, kHotFrame, kHotFill);
+        DrawBox(p, r, kDefaultHotFrame, kDefaultHotFill);
     else
         DrawBox(p, r, clr::clBtnShadow, clr::clBtnFace);
 }

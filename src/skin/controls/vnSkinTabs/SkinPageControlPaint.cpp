@@ -21,9 +21,6 @@ using vnutils::RectEmpty;
 
 namespace {
 
-constexpr TColor kActiveFrame = 0x800000;
-constexpr TColor kHotFill = 0xD2BDB6;
-constexpr TColor kFocusFill = 0xB59385;
 // The looks kept in the face cache, told apart by their step.
 constexpr int kBodyStep = -1;
 constexpr int kStripStep = -2;
@@ -153,15 +150,22 @@ QImage TvnSkinPageControl::TabFace(const TvnTabsSnapshot& s, const TvnTabItem& t
     if (!s.Record) {
         QImage plain(face, QImage::Format_RGB32);
         QPainter p(&plain);
-        const TColor fill = tab.Hot ? kHotFill
+        const TColor fill = tab.Hot ? vnctrls::kDefaultHotFill
             : !tab.Active           ? clr::clBtnFace
-            : s.Focused             ? kFocusFill
-                                    : kHotFill;
+            : s.Focused             ? vnctrls::kDefaultPressedFill
+                                    : vnctrls::kDefaultHotFill;
         p.fillRect(plain.rect(), ToQColor(fill));
-        if (tab.Active)
-            vnutils::DrawFlatFrame(p, plain.rect(), ToQColor(kActiveFrame), ToQColor(kActiveFrame));
-        else
-            vnutils::DrawFlatFrame(p, plain.rect(), ToQColor(clr::clBtnShadow), ToQColor(clr::clBtnShadow));
+        const QColor frame = ToQColor(tab.Active ? vnctrls::kDefaultHotFrame : clr::clBtnShadow);
+        if (tab.Active) {
+            vnutils::DrawFlatFrame(p, plain.rect(), frame, frame);
+        } else {
+            // Inactive tabs share their edges: no line towards the page (the frame's own
+            // line is there) and none at the start except for the first tab.
+            const int w = face.width(), h = face.height();
+            p.fillRect(QRect(0, 0, w, 1), frame);
+            p.fillRect(QRect(w - 1, 0, 1, h), frame);
+            if (tab.Index == 0) p.fillRect(QRect(0, 0, 1, h), frame);
+        }
         return plain;
     }
     const TvnDataSkinTabControl& r = *s.Record;
@@ -239,7 +243,7 @@ void TvnSkinPageControl::DrawTab(
     const QSize along = FaceSize(tab.Rect, s.Position);
     QImage face = TabFace(s, tab, along).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (face.isNull()) return;
-    if (s.Record && s.Position == tpBottom) face = face.mirrored(false, true);
+    if (s.Position == tpBottom) face = face.mirrored(false, true);
     const bool turnFirst = Side(s.Position) && s.TextInHorizontal;
     if (turnFirst) face = Turned(face, s.Position);
     {
