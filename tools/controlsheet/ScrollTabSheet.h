@@ -8,4 +8,5 @@
 class TvnSkinData;
 
 // Saves the picture (with the tabs on side `tabs`) as `name` in `folder`; false when it could not be written.
-bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData* skin, TTabPosition tabs = tpTop);
+bool SaveScrollTabSheet(
+    const QString& folder, const QString& name, TvnSkinData* skin, TTabPosition tabs = tpTop);

@@ -10,6 +10,7 @@
 //
 // ScrollBar.cpp holds the properties and the link, ScrollBarInput.cpp the mouse, keys
 // and timer, ScrollBarPaint.cpp the two looks. Where the parts lie is ScrollBarGeometry.h.
+#include "LookCache.h"
 #include "ScrollBarGeometry.h"
 #include "ScrollBarSnapshot.h"
 #include "SkinCustomControl.h"
@@ -102,6 +103,10 @@ public:
     TimerMode Repeating() const { return m_timerMode; }
 
     void WndProc(TMessage& message) override;
+    // One copy of the bar's finished picture while its state stays the same.
+    void Paint(QPainter& painter) override;
+    void SkinChanged() override;
+    void PrepareSkinChange() override;
 
 protected:
     void DrawSkinned(QImage& bitmap) override;
@@ -163,6 +168,7 @@ private:
     int m_dragStartOffset = 0;
     QPoint m_lastMouse;
 
+    vnctrls::TvnLookCache m_look;
     QPointer<TControl> m_linked;
     TScrollSource* m_source = nullptr;
 };

@@ -152,3 +152,34 @@ void TvnSkinScrollBar::DrawSkinned(QImage& bitmap)
     const QPoint centre = l.Thumb.topLeft() + QPoint(l.Thumb.width() / 2, l.Thumb.height() / 2);
     p.drawImage(centre - QPoint(glyph.width() / 2, glyph.height() / 2), glyph);
 }
+
+void TvnSkinScrollBar::Paint(QPainter& painter)
+{
+    if (Width() < 1 || Height() < 1) return;
+    ReadSkinRecord();
+    const TvnScrollBarSnapshot s = TakeSnapshot();
+    TvnStateWriter state;
+    state << s.RecordIndex << s.Size << s.Layout.Thumb << s.Layout.Increase << s.Layout.Decrease << s.Enabled
+          << s.HotPart << s.PressedArrow << s.ThumbPressed << s.StretchThumb;
+    const QImage& look = m_look.Get(state.Bytes(), [&] {
+        return DrawBuffered(size(), s.RecordIndex != -1, [this](QImage& bitmap, bool skinned) {
+            if (skinned)
+                DrawSkinned(bitmap);
+            else
+                DrawUnskinned(bitmap);
+        });
+    });
+    painter.drawImage(0, 0, look);
+}
+
+void TvnSkinScrollBar::SkinChanged()
+{
+    m_look.Clear();
+    TvnSkinCustomControl::SkinChanged();
+}
+
+void TvnSkinScrollBar::PrepareSkinChange()
+{
+    m_look.Clear();
+    TvnSkinCustomControl::PrepareSkinChange();
+}

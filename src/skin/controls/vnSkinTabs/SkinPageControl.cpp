@@ -15,7 +15,10 @@ TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
     Font()->SetName(QStringLiteral("Arial"));
     Font()->SetHeight(14);
     Font()->SetColor(clr::clBtnText);
-    connect(m_defaultFont, &TFont::Changed, this, [this] { TabsChanged(); });
+    connect(m_defaultFont, &TFont::Changed, this, [this] {
+        FontsChanged();
+        TabsChanged();
+    });
 }
 
 // ---- Properties ----------------------------------------------------------------------------
@@ -23,6 +26,7 @@ TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
 void TvnSkinPageControl::SetUseSkinFont(bool use)
 {
     m_useSkinFont = use;
+    FontsChanged();
     TabsChanged();
 }
 
@@ -101,10 +105,20 @@ void TvnSkinPageControl::SetImages(TImageList* images)
 
 QFont TvnSkinPageControl::TabFont() const
 {
-    const auto* record = TabRecord();
-    if (record && m_useSkinFont)
-        return TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle);
-    return m_defaultFont->ToQFont();
+    if (!m_tabFont) {
+        const auto* record = TabRecord();
+        m_tabFont = record && m_useSkinFont
+            ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
+            : m_defaultFont->ToQFont();
+    }
+    return *m_tabFont;
+}
+
+void TvnSkinPageControl::FontsChanged()
+{
+    m_tabFont.reset();
+    m_captionWidths.clear();
+    m_look.Clear();
 }
 
 // ---- Geometry hooks ------------------------------------------------------------------------
@@ -143,8 +157,13 @@ int TvnSkinPageControl::TabExtent(int tabIndex) const
     int reserved = 0;
     if (m_images) reserved += m_images->Width() + 2;
     if (m_showCloseButtons) reserved += CloseButtonWidth() + 2;
+    if (TabWidth() > 0) return TabWidth();
     const TTabSheet* page = TabPage(tabIndex);
-    return tabs::TabExtent(QFontMetrics(TabFont()), page ? page->Caption() : QString(), TabWidth(), reserved);
+    const QString caption = page ? page->Caption() : QString();
+    auto width = m_captionWidths.constFind(caption);
+    if (width == m_captionWidths.constEnd())
+        width = m_captionWidths.insert(caption, tabs::TabExtent(QFontMetrics(TabFont()), caption, 0, 0));
+    return *width + reserved;
 }
 
 void TvnSkinPageControl::AdjustTabRect(int, QRect& rect) const
@@ -193,6 +212,7 @@ void TvnSkinPageControl::ReadSkinRecord() { TvnSkinBoundControl::ReadSkinRecord(
 void TvnSkinPageControl::SkinChanged()
 {
     m_faces.Clear();
+    FontsChanged();
     ReadSkinRecord();
     TabsChanged();
     for (int i = 0; i < PageCount(); ++i)
@@ -202,6 +222,7 @@ void TvnSkinPageControl::SkinChanged()
 void TvnSkinPageControl::PrepareSkinChange()
 {
     m_faces.Clear();
+    FontsChanged();
     TvnSkinBoundControl::PrepareSkinChange();
 }
 

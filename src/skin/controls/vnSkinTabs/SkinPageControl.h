@@ -14,8 +14,11 @@
 #include "framework/ImageList.h"
 #include "framework/comctrls/PageControl.h"
 #include "skin/controls/vnSkinCtrls/FaceCache.h"
+#include "skin/controls/vnSkinCtrls/LookCache.h"
 #include "skin/controls/vnSkinCtrls/SkinBinding.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
+
+#include <QHash>
 
 class TvnSkinCustomTabSheet;
 
@@ -105,7 +108,11 @@ public:
 
     // Composed faces kept between paints; dropped on every skin change.
     int CachedFaceCount() const { return m_faces.Count(); }
-    void SetFaceCacheEnabled(bool enabled) { m_faces.SetEnabled(enabled); }
+    void SetFaceCacheEnabled(bool enabled)
+    {
+        m_faces.SetEnabled(enabled);
+        m_look.SetEnabled(enabled);
+    }
     // One paint into `painter`, as the screen gets it.
     void Paint(QPainter& painter);
 
@@ -140,6 +147,8 @@ private:
     int CloseButtonWidth() const;
     int CentringOffset() const;
     void SetHotClose(int tab);
+    // The tab font or the record changed: measured captions are measured again.
+    void FontsChanged();
     void RepaintTabs();
 
     TFont* m_defaultFont;
@@ -159,4 +168,8 @@ private:
     int m_hotClose = -1;
     int m_pressedClose = -1;
     vnctrls::TvnFaceCache<QImage> m_faces;
+    vnctrls::TvnLookCache m_look;
+    // The tab font and each caption's width in it, measured once.
+    mutable std::optional<QFont> m_tabFont;
+    mutable QHash<QString, int> m_captionWidths;
 };

@@ -125,10 +125,28 @@ TvnTabsSnapshot TvnSkinPageControl::TakeSnapshot(const TPageControlSnapshot& bas
 void TvnSkinPageControl::PaintControl(QPainter& painter, const TPageControlSnapshot& base)
 {
     const TvnTabsSnapshot s = TakeSnapshot(base);
-    if (s.Record && !s.Picture.isNull())
-        PaintSkinned(painter, s);
-    else
-        PaintDefault(painter, s);
+    auto paint = [&](QPainter& p) {
+        if (s.Record && !s.Picture.isNull())
+            PaintSkinned(p, s);
+        else
+            PaintDefault(p, s);
+    };
+    // What the parent shows and what a handler draws are not in the state.
+    if (s.TabsBGTransparent || OnDrawSkinTab) return paint(painter);
+    vnctrls::TvnStateWriter state;
+    state << s.RecordIndex << s.Size << int(s.Position) << s.Page << s.Focused << s.Enabled
+          << s.Font.toString() << s.StretchAcross << s.TextInHorizontal << s.Extended << s.Margin << s.Spacing
+          << int(s.Layout) << s.CloseButton;
+    for (const TvnTabItem& t : s.Tabs)
+        state << t.Index << t.Rect << t.Caption << t.Image.cacheKey() << t.Active << t.Hot << t.FaceSource
+              << int(t.Close) << t.TextColor;
+    const QImage& look = m_look.Get(state.Bytes(), [&] {
+        QImage picture(s.Size, QImage::Format_RGB32);
+        QPainter p(&picture);
+        paint(p);
+        return picture;
+    });
+    painter.drawImage(0, 0, look);
 }
 
 // ---- Skinned -------------------------------------------------------------------------------
