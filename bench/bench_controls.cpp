@@ -10,6 +10,9 @@
 #include "app/uDM/uDM.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/controls/vnSkinCtrls/Panel.h"
+#include "skin/controls/vnSkinCtrls/ScrollBar.h"
+#include "skin/controls/vnSkinTabs/SkinPageControl.h"
+#include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -65,6 +68,50 @@ void Blit(benchmark::State& state, QSize size)
     }
 }
 
+// ScrollBar and PageControl: a 19 x 114 vertical bar of a photo grid and the main
+// window's 409 x 156 page control with its five category tabs, each beside a blit.
+void ScrollBarRepaint(benchmark::State& state)
+{
+    TvnSkinScrollBar bar;
+    bar.SetKind(sbVertical);
+    bar.SetSkinDataName("vscrollbar");
+    bar.SetBounds(0, 0, 19, 114);
+    bar.SetRange(0, 127, 0, 40);
+    bar.SetSkinData(&ProgramSkin());
+    if (bar.SkinRecordIndex() == -1 || bar.size() != QSize(19, 114)) {
+        state.SkipWithError("the studio skin does not draw the scroll bar at this size");
+        return;
+    }
+    QImage screen(bar.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        bar.Paint(painter);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+void PageControlRepaint(benchmark::State& state)
+{
+    TvnSkinPageControl pages;
+    pages.SetBounds(0, 0, 409, 156);
+    for (const char* caption : { "Ampliação (12)", "Bioombo", "Outros (3)", "Álbum", "Capa" }) {
+        auto* sheet = new TvnSkinTabSheet(&pages);
+        sheet->SetCaption(QString::fromUtf8(caption));
+        sheet->SetPageControl(&pages);
+    }
+    pages.SetSkinData(&ProgramSkin());
+    if (pages.SkinRecordIndex() == -1) {
+        state.SkipWithError("the studio skin has no tab record");
+        return;
+    }
+    QImage screen(pages.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        pages.Paint(painter);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
 void Register()
 {
     const struct {
@@ -81,6 +128,10 @@ void Register()
         benchmark::RegisterBenchmark(("ControlPaint/uncached/" + name).c_str(), c.Ours, c.Size, false);
         benchmark::RegisterBenchmark(("ControlPaint/blit/" + name).c_str(), Blit, c.Size);
     }
+    benchmark::RegisterBenchmark("ScrollBar/ours/vertical", ScrollBarRepaint);
+    benchmark::RegisterBenchmark("ScrollBar/blit/vertical", Blit, QSize(19, 114));
+    benchmark::RegisterBenchmark("PageControl/ours/fivetabs", PageControlRepaint);
+    benchmark::RegisterBenchmark("PageControl/blit/fivetabs", Blit, QSize(409, 156));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // code, and saves one picture per look: controls_default.png and controls_skin.png in
 // the folder given as the first argument (build/screens by default). Run it on a real
 // display or under Xvfb.
+#include "ScrollTabSheet.h"
 #include "SheetSkin.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
@@ -200,6 +201,11 @@ int main(int argc, char** argv)
         && SaveSheet(folder, "checkboxes_skin.png", skin.Store(), AddCheckBoxes)
         && SaveSheet(folder, "controls_studio.png", studio, AddContainers)
         && SaveSheet(folder, "buttons_studio.png", studio, AddButtons)
-        && SaveSheet(folder, "checkboxes_studio.png", studio, AddCheckBoxes);
+        && SaveSheet(folder, "checkboxes_studio.png", studio, AddCheckBoxes)
+        && SaveScrollTabSheet(folder, "scrolltabs_default.png", nullptr)
+        && SaveScrollTabSheet(folder, "scrolltabs_studio.png", studio)
+        && SaveScrollTabSheet(folder, "scrolltabs_bottom_studio.png", studio, tpBottom)
+        && SaveScrollTabSheet(folder, "scrolltabs_left_default.png", nullptr, tpLeft)
+        && SaveScrollTabSheet(folder, "scrolltabs_right_studio.png", studio, tpRight);
     return ok ? 0 : 1;
 }

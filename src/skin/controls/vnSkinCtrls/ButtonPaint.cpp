@@ -213,11 +213,11 @@ void TvnSkinButton::DrawUnskinned(QImage& bitmap)
     const bool hot = pressed || state.MouseIn || state.Focused;
     TColor frame = clr::clBtnShadow, fill = clr::clBtnFace;
     if (pressed) {
-        frame = 0x800000;
-        fill = 0xB59385;
+        frame = vnctrls::kDefaultHotFrame;
+        fill = vnctrls::kDefaultPressedFill;
     } else if (hot) {
-        frame = 0x800000;
-        fill = 0xD2BDB6;
+        frame = vnctrls::kDefaultHotFrame;
+        fill = vnctrls::kDefaultHotFill;
     }
     QPainter painter(&bitmap);
     painter.fillRect(bitmap.rect(), ToQColor(fill));

@@ -4,9 +4,11 @@
 #include "CheckRadioBox.h"
 #include "GraphicSkinControl.h"
 #include "Panel.h"
+#include "ScrollBar.h"
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
+#include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 
 void RegisterSkinControlClasses()
 {
@@ -20,6 +22,8 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinGroupBox>();
     RegisterClass<TvnSkinButton>();
     RegisterClass<TvnSkinCheckRadioBox>();
+    RegisterClass<TvnSkinScrollBar>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
+    RegisterSkinTabClasses();
 }

@@ -41,3 +41,20 @@ void DrawFocusRect(QPainter& painter, const QRect& r, TColor face)
 }
 
 } // namespace vnctrls
+
+namespace vnctrls {
+
+QImage KeyedPiece(const QImage& picture, const QRect& r, TColor key)
+{
+    if (r.width() <= 0 || r.height() <= 0) return QImage();
+    QImage piece = picture.copy(r).convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = ToQColor(key).rgb() & 0xFFFFFF;
+    for (int y = 0; y < piece.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
+        for (int x = 0; x < piece.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == transparent) line[x] = 0;
+    }
+    return piece;
+}
+
+} // namespace vnctrls

@@ -22,3 +22,17 @@ QImage LightenedHalfway(const QImage& image);
 void DrawFocusRect(QPainter& painter, const QRect& r, TColor face);
 
 } // namespace vnctrls
+
+namespace vnctrls {
+
+// The default look's colours of a part under the mouse (frame and fill) and of a pressed
+// or focused one (the same frame).
+inline constexpr TColor kDefaultHotFrame = 0x800000;
+inline constexpr TColor kDefaultHotFill = 0xD2BDB6;
+inline constexpr TColor kDefaultPressedFill = 0xB59385;
+
+// Rectangle `r` of `picture` with the pixels of colour `key` transparent. A null image
+// for an empty rectangle.
+QImage KeyedPiece(const QImage& picture, const QRect& r, TColor key);
+
+} // namespace vnctrls

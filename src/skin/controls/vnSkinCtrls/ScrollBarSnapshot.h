@@ -1,0 +1,29 @@
+#pragma once
+// What one paint of a scroll bar draws from, decided once at the start of the paint: the
+// record (looked up once), the parts' layout at the present size and range, and which
+// part is hot or pressed. The draw routines read nothing else of the bar.
+#include "ScrollBarGeometry.h"
+#include "SkinGeometry.h"
+
+class TvnDataSkinScrollBarControl;
+
+namespace vnctrls {
+
+struct TvnScrollBarSnapshot {
+    const TvnDataSkinScrollBarControl* Record = nullptr; // null: the default look
+    int RecordIndex = -1;
+    QSize Size;
+    TvnScrollBarLayout Layout;
+    bool Enabled = true;
+    int HotPart = kNoPart;
+    // The arrow button held with the mouse on it (kNoPart when none).
+    int PressedArrow = kNoPart;
+    // Dragged, or focused on a bar that takes the focus.
+    bool ThumbPressed = false;
+    // The thumb's picture is stretched to the thumb's length (a page, or a skin minimum).
+    bool StretchThumb = false;
+    const TvnControlGeometry* Geometry = nullptr;
+    TvnCurrentGeometry Current;
+};
+
+} // namespace vnctrls

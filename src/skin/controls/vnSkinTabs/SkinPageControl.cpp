@@ -1,0 +1,253 @@
+// The skinned page control's properties, its geometry hooks and the skin messages.
+#include "SkinPageControl.h"
+
+#include "skin/controls/vnSkinCtrls/CustomSkinParts.h"
+#include "skin/data/vnSkinData/ControlSkins.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
+    : TPageControl(owner)
+    , m_defaultFont(vnctrls::NewDefaultFont(this))
+{
+    SetSkinDataName(QStringLiteral("tab"));
+    Font()->SetName(QStringLiteral("Arial"));
+    Font()->SetHeight(14);
+    Font()->SetColor(clr::clBtnText);
+    connect(m_defaultFont, &TFont::Changed, this, [this] {
+        FontsChanged();
+        TabsChanged();
+    });
+}
+
+// ---- Properties ----------------------------------------------------------------------------
+
+void TvnSkinPageControl::SetUseSkinFont(bool use)
+{
+    m_useSkinFont = use;
+    FontsChanged();
+    TabsChanged();
+}
+
+void TvnSkinPageControl::SetDefaultItemHeight(int height)
+{
+    m_defaultItemHeight = height;
+    if (!TabRecord()) TabsChanged();
+}
+
+void TvnSkinPageControl::SetTabSpacing(int spacing)
+{
+    m_tabSpacing = spacing;
+    update();
+}
+
+void TvnSkinPageControl::SetTabMargin(int margin)
+{
+    if (margin == m_tabMargin || margin < -1) return;
+    m_tabMargin = margin;
+    update();
+}
+
+void TvnSkinPageControl::SetTabLayout(TvnButtonLayout layout)
+{
+    if (layout == m_tabLayout) return;
+    m_tabLayout = layout;
+    update();
+}
+
+void TvnSkinPageControl::SetTabExtededDraw(bool extended)
+{
+    if (extended == m_tabExtededDraw) return;
+    m_tabExtededDraw = extended;
+    update();
+}
+
+void TvnSkinPageControl::SetTextInHorizontal(bool horizontal)
+{
+    if (horizontal == m_textInHorizontal) return;
+    m_textInHorizontal = horizontal;
+    update();
+}
+
+void TvnSkinPageControl::SetTabsInCenter(bool centre)
+{
+    // Only a row of fixed-width tabs has a width to centre.
+    if (centre && TabWidth() == 0) return;
+    m_tabsInCenter = centre;
+    if (centre) {
+        SetTabPosition(tpTop);
+        SetMultiLine(false);
+        m_tabsBGTransparent = true;
+    }
+    TabsChanged();
+}
+
+void TvnSkinPageControl::SetTabsBGTransparent(bool transparent)
+{
+    if (transparent == m_tabsBGTransparent) return;
+    m_tabsBGTransparent = transparent;
+    update();
+}
+
+void TvnSkinPageControl::SetShowCloseButtons(bool show)
+{
+    if (show == m_showCloseButtons) return;
+    m_showCloseButtons = show;
+    TabsChanged();
+}
+
+void TvnSkinPageControl::SetImages(TImageList* images)
+{
+    m_images = images;
+    TabsChanged();
+}
+
+QFont TvnSkinPageControl::TabFont() const
+{
+    if (!m_tabFont) {
+        const auto* record = TabRecord();
+        m_tabFont = record && m_useSkinFont
+            ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
+            : m_defaultFont->ToQFont();
+    }
+    return *m_tabFont;
+}
+
+void TvnSkinPageControl::FontsChanged()
+{
+    m_tabFont.reset();
+    m_captionWidths.clear();
+    m_look.Clear();
+}
+
+// ---- Geometry hooks ------------------------------------------------------------------------
+
+std::optional<vntabs::TvnTabInsets> TvnSkinPageControl::Insets() const
+{
+    const auto* record = TabRecord();
+    if (!record) return std::nullopt;
+    return vntabs::InsetsOf(record->SkinRect, record->Geometry.ClientRect);
+}
+
+int TvnSkinPageControl::CloseButtonWidth() const
+{
+    const auto* record = TabRecord();
+    if (record && !record->CloseButtonRect.isEmpty()) return record->CloseButtonRect.width();
+    return kDefaultCloseButton;
+}
+
+int TvnSkinPageControl::CentringOffset() const
+{
+    if (!m_tabsInCenter || TabWidth() == 0 || TabPosition() != tpTop) return 0;
+    return vntabs::CentringOffset(width(), TabCount(), TabWidth());
+}
+
+int TvnSkinPageControl::TabRowHeight() const
+{
+    if (TabHeight() > 0) return TabHeight();
+    const auto* record = TabRecord();
+    if (record && record->TabRect.height() > 0) return record->TabRect.height();
+    return m_defaultItemHeight;
+}
+
+int TvnSkinPageControl::TabExtent(int tabIndex) const
+{
+    // Room for an image and a close button in every tab, as the row reserves it.
+    int reserved = 0;
+    if (m_images) reserved += m_images->Width() + 2;
+    if (m_showCloseButtons) reserved += CloseButtonWidth() + 2;
+    if (TabWidth() > 0) return TabWidth();
+    const TTabSheet* page = TabPage(tabIndex);
+    const QString caption = page ? page->Caption() : QString();
+    auto width = m_captionWidths.constFind(caption);
+    if (width == m_captionWidths.constEnd())
+        width = m_captionWidths.insert(caption, tabs::TabExtent(QFontMetrics(TabFont()), caption, 0, 0));
+    return *width + reserved;
+}
+
+void TvnSkinPageControl::AdjustTabRect(int, QRect& rect) const
+{
+    rect = vntabs::SkinTabRect(rect, TabPosition(), CentringOffset());
+}
+
+void TvnSkinPageControl::AdjustPageRect(QRect& rect) const
+{
+    rect = vntabs::SkinPageRect(rect, size(), TabPosition(), Insets());
+}
+
+QRect TvnSkinPageControl::CloseButtonRect(int tabIndex) const
+{
+    if (!m_showCloseButtons) return QRect();
+    const QRect tab = TabRect(tabIndex);
+    if (tab.isEmpty()) return QRect();
+    const QSize face = vntabs::FaceSize(tab, TabPosition());
+    const int w = CloseButtonWidth();
+    const auto* record = TabRecord();
+    const QSize button
+        = record && !record->CloseButtonRect.isEmpty() ? record->CloseButtonRect.size() : QSize(w, w);
+    const QRect inFace = vntabs::CloseButtonRect(face.width(), face.height(), button, record != nullptr);
+    return vntabs::FaceToTab(inFace, face, TabPosition()).translated(tab.topLeft());
+}
+
+// ---- Changes and skin messages -------------------------------------------------------------
+
+void TvnSkinPageControl::Change()
+{
+    TPageControl::Change();
+    update();
+    if (ActivePage()) ActivePage()->update();
+}
+
+void TvnSkinPageControl::HotTabChanged(int, int) { RepaintTabs(); }
+
+void TvnSkinPageControl::RepaintTabs()
+{
+    // The strip beside the page holds every tab; the active one reaches into the frame.
+    update();
+}
+
+void TvnSkinPageControl::ReadSkinRecord() { TvnSkinBoundControl::ReadSkinRecord(); }
+
+void TvnSkinPageControl::SkinChanged()
+{
+    m_faces.Clear();
+    FontsChanged();
+    ReadSkinRecord();
+    TabsChanged();
+    for (int i = 0; i < PageCount(); ++i)
+        if (TTabSheet* page = Page(i)) page->update();
+}
+
+void TvnSkinPageControl::PrepareSkinChange()
+{
+    m_faces.Clear();
+    FontsChanged();
+    TvnSkinBoundControl::PrepareSkinChange();
+}
+
+void TvnSkinPageControl::WndProc(TMessage& m)
+{
+    if (HandleBindingMessage(m, this)) return;
+    switch (m.Msg) {
+    case kPaintFrameMessage:
+        m.Result = kNoFrameAnswer;
+        return;
+    case msg::SKINMSG_PARENT_BACKGROUND:
+        if (m_tabsBGTransparent) update();
+        return;
+    case msg::WM_ERASEBKGND:
+        // The paint covers everything while there are tabs to paint.
+        m.Result = 1;
+        return;
+    default:
+        break;
+    }
+    TPageControl::WndProc(m);
+}
+
+void TvnSkinPageControl::Paint(QPainter& painter)
+{
+    ReadSkinRecord();
+    PaintControl(painter, Snapshot());
+}

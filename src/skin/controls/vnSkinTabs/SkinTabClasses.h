@@ -1,0 +1,3 @@
+#pragma once
+// Registers the page control and its sheets with the form loader.
+void RegisterSkinTabClasses();

@@ -1,0 +1,333 @@
+// The skinned scroll bar as its users drive it: the thumb's size and place at the range's
+// ends, dragging, held buttons and track clicks repeating tick by tick, the disabled
+// bar, the two looks, and the round trip with a grid it is linked to.
+#include "skin/controls/vnSkinCtrls/ScrollBar.h"
+
+#include "ControlSkin.h"
+#include "framework/Form.h"
+#include "framework/grids/DrawGrid.h"
+#include "skin/data/vnUtils/SkinRect.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+using namespace ctltest;
+using namespace vnctrls;
+
+namespace {
+
+// A vertical bar face of kMiddle (the "vbar" area), the arrow buttons' hot and pressed
+// looks in the button colours, and a 12 x 20 thumb in each state.
+QByteArray ScrollRecords()
+{
+    return QByteArray(
+        "[SKINCONTROLS]\r\ncount=1\r\n0=vscrollbar:scrollbar\r\n\r\n"
+        "[vscrollbar]\r\npictureindex=0\r\nskinrect=180,0,200,50\r\n"
+        "lefttoppoint=0,10\r\nleftbottompoint=0,39\r\nclientrect=0,10,20,39\r\n"
+        "trackarea=0,10,20,40\r\ndownbuttonrect=0,0,20,10\r\nupbuttonrect=0,40,20,50\r\n"
+        "activeupbuttonrect=40,120,60,130\r\ndownupbuttonrect=80,120,100,130\r\n"
+        "activedownbuttonrect=40,120,60,130\r\ndowndownbuttonrect=80,120,100,130\r\n"
+        "thumbrect=0,120,12,140\r\nactivethumbrect=40,120,52,140\r\ndownthumbrect=80,120,92,140\r\n"
+        "thumboffset1=2\r\nthumboffset2=2\r\nthumbstretcheffect=1\r\n\r\n");
+}
+
+struct BarForm {
+    TForm form;
+    TvnSkinScrollBar* bar = new TvnSkinScrollBar(&form);
+    explicit BarForm(TvnSkinData* skin = nullptr)
+    {
+        form.SetBounds(100, 100, 300, 200);
+        bar->SetParent(form.ClientWidget());
+        bar->SetKind(sbVertical);
+        bar->SetBounds(10, 10, 19, 114);
+        if (skin) bar->SetSkinData(skin);
+        form.Show();
+    }
+};
+
+void Mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)),
+        type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void Press(QWidget* w, QPoint at) { Mouse(w, QEvent::MouseButtonPress, at); }
+void Move(QWidget* w, QPoint at) { Mouse(w, QEvent::MouseMove, at); }
+void Release(QWidget* w, QPoint at) { Mouse(w, QEvent::MouseButtonRelease, at); }
+void Tick(TvnSkinScrollBar* bar, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        bar->Perform(msg::WM_TIMER, TvnSkinScrollBar::kRepeatTimer, 0);
+}
+
+QPoint Centre(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
+
+int Top(const QRect& r) { return r.y(); }
+int Bottom(const QRect& r) { return vnutils::RectBottom(r); }
+
+} // namespace
+
+TEST(ScrollBarGeometry, DefaultLookThumbAtTheEndsWithAndWithoutAPage)
+{
+    TvnScrollRange range { 0, 100, 0, 0 };
+    TvnScrollBarLayout l = DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0);
+    EXPECT_EQ(l.Decrease, QRect(1, 1, 17, 16));
+    EXPECT_EQ(l.Increase, QRect(1, 97, 17, 16));
+    EXPECT_EQ(Top(l.Track), 17);
+    EXPECT_EQ(Bottom(l.Track), 97);
+    EXPECT_EQ(Top(l.Thumb), 17) << "fixed thumb at the start";
+    EXPECT_EQ(l.Thumb.height(), 16);
+    range.Position = 100;
+    l = DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0);
+    EXPECT_EQ(Bottom(l.Thumb), 97) << "and at the end";
+    range.Position = 50;
+    EXPECT_EQ(Top(DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0).Thumb), 17 + 32);
+
+    // A page: the thumb is its share of the track (never under 16) and ends at the end.
+    range = { 0, 100, 0, 50 };
+    l = DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0);
+    EXPECT_EQ(l.Thumb.height(), 40);
+    EXPECT_EQ(Top(l.Thumb), 17);
+    range.Position = 51;
+    EXPECT_EQ(Bottom(DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0).Thumb), 97);
+    range = { 0, 100, 91, 10 };
+    l = DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0);
+    EXPECT_EQ(l.Thumb.height(), 16);
+    EXPECT_EQ(Bottom(l.Thumb), 97);
+    // A page larger than the range stays inside the track.
+    range = { 0, 10, 0, 50 };
+    l = DefaultScrollBarLayout({ 19, 114 }, sbVertical, range, 0);
+    EXPECT_EQ(Top(l.Thumb), 17);
+    EXPECT_EQ(Bottom(l.Thumb), 97);
+    // An empty range puts the thumb at the start; the corner marker shortens a flat bar.
+    range = { 5, 5, 5, 0 };
+    EXPECT_EQ(DefaultScrollBarLayout({ 200, 19 }, sbHorizontal, range, 0).Thumb.x(), 17);
+    EXPECT_EQ(DefaultScrollBarLayout({ 200, 19 }, sbHorizontal, range, 19).Increase.x(), 200 - 19 - 17);
+}
+
+TEST(ScrollBarGeometry, SkinnedButtonsMoveWithTheSizeAndTheThumbCentresInTheTrack)
+{
+    TestSkin skin(ScrollRecords());
+    BarForm f(&skin.Store());
+    ASSERT_NE(f.bar->SkinRecordIndex(), -1);
+    EXPECT_EQ(f.bar->size(), QSize(20, 114)) << "the record's width, any height";
+    const TvnScrollBarLayout l = f.bar->Layout();
+    EXPECT_EQ(l.Decrease, QRect(0, 0, 20, 10));
+    EXPECT_EQ(l.Increase, QRect(0, 104, 20, 10));
+    EXPECT_EQ(l.Track, QRect(0, 10, 20, 94));
+    EXPECT_EQ(l.Thumb, QRect(4, 10, 12, 20));
+    f.bar->SetPosition(100);
+    EXPECT_EQ(Bottom(f.bar->Layout().Thumb), 104);
+    f.bar->SetRange(0, 100, 50, 0);
+    EXPECT_EQ(f.bar->Layout().Thumb.height(), 46) << "round(94 * 50 / 101) = 47, halved and doubled";
+}
+
+TEST(ScrollBar, PositionIsClampedAndOnlyTheSetterRaisesOnChange)
+{
+    BarForm f;
+    int changes = 0;
+    f.bar->OnChange = [&](QObject*) { ++changes; };
+    f.bar->SetPosition(150);
+    EXPECT_EQ(f.bar->Position(), 100);
+    f.bar->SetPosition(-5);
+    EXPECT_EQ(f.bar->Position(), 0);
+    EXPECT_EQ(changes, 2);
+    f.bar->SetPosition(0);
+    EXPECT_EQ(changes, 2) << "no change, no event";
+    f.bar->SetPageSize(10);
+    f.bar->SetPosition(100);
+    EXPECT_EQ(f.bar->Position(), 91);
+    f.bar->SetPageSize(20);
+    EXPECT_EQ(f.bar->PageSize(), 10) << "a page running past the end is refused";
+    f.bar->SetPositionQuiet(5);
+    f.bar->SetRange(0, 50, 0, 80);
+    EXPECT_EQ(f.bar->Position(), 50);
+    EXPECT_EQ(changes, 3);
+    f.bar->SetRange(10, 100, 10, 95);
+    f.bar->SetMax(50);
+    EXPECT_EQ(f.bar->Position(), 41) << "the last page start of the new range";
+}
+
+TEST(ScrollBar, DraggingPastBothEndsClampsAndEndsWithOnLastChange)
+{
+    for (int page : { 0, 10 }) {
+        BarForm f;
+        f.bar->SetRange(0, 100, page, 0);
+        int last = 0, changes = 0;
+        f.bar->OnLastChange = [&](QObject*) { ++last; };
+        f.bar->OnChange = [&](QObject*) { ++changes; };
+        const QPoint grip = Centre(f.bar->Layout().Thumb);
+        Press(f.bar, grip);
+        EXPECT_TRUE(f.bar->Dragging());
+        Move(f.bar, grip + QPoint(0, 500));
+        EXPECT_EQ(f.bar->Position(), page ? 91 : 100) << page;
+        Move(f.bar, grip + QPoint(0, -500));
+        EXPECT_EQ(f.bar->Position(), 0);
+        Move(f.bar, grip + QPoint(0, 32));
+        EXPECT_GT(f.bar->Position(), 0);
+        EXPECT_EQ(last, 0);
+        Release(f.bar, grip + QPoint(0, 32));
+        EXPECT_EQ(last, 1);
+        EXPECT_EQ(changes, 3);
+        EXPECT_FALSE(f.bar->Dragging());
+    }
+}
+
+TEST(ScrollBar, HeldButtonRepeatsAfterTheFirstPeriodAndAClickStepsOnce)
+{
+    BarForm f;
+    const QPoint down = Centre(f.bar->Layout().Increase);
+    Press(f.bar, down);
+    EXPECT_EQ(f.bar->Position(), 1);
+    EXPECT_TRUE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer));
+    Tick(f.bar);
+    EXPECT_EQ(f.bar->Position(), 1) << "the first period only switches to the fast one";
+    Tick(f.bar, 3);
+    EXPECT_EQ(f.bar->Position(), 4);
+    // Leaving the held button rests it; coming back repeats at once.
+    Move(f.bar, QPoint(9, 50));
+    EXPECT_FALSE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer));
+    Move(f.bar, down);
+    Tick(f.bar);
+    EXPECT_EQ(f.bar->Position(), 5);
+    Release(f.bar, down);
+    EXPECT_FALSE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer));
+
+    Press(f.bar, Centre(f.bar->Layout().Decrease));
+    Release(f.bar, Centre(f.bar->Layout().Decrease));
+    EXPECT_EQ(f.bar->Position(), 4) << "a click is one step";
+    EXPECT_FALSE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer));
+
+    int asked = 0;
+    f.bar->OnUpButtonClick = [&](QObject*) { ++asked; };
+    Press(f.bar, down);
+    Tick(f.bar, 3);
+    Release(f.bar, down);
+    EXPECT_EQ(asked, 3) << "the event replaces every step";
+    EXPECT_EQ(f.bar->Position(), 4);
+}
+
+TEST(ScrollBar, HeldTrackClickPagesUntilTheThumbReachesTheMouse)
+{
+    BarForm f;
+    f.bar->SetLargeChange(10);
+    int pages = 0;
+    f.bar->OnPageDown = [&](QObject*) { ++pages; };
+    const QPoint low(9, 90);
+    Press(f.bar, low);
+    EXPECT_EQ(f.bar->Position(), 10);
+    Tick(f.bar, 20);
+    EXPECT_FALSE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer)) << "stopped by itself";
+    const TvnScrollBarLayout l = f.bar->Layout();
+    EXPECT_LE(l.ThumbStart(), 90);
+    EXPECT_LT(f.bar->Position(), 100);
+    EXPECT_EQ(pages, f.bar->Position() / 10);
+    Release(f.bar, low);
+    Press(f.bar, QPoint(9, 20));
+    Release(f.bar, QPoint(9, 20));
+    EXPECT_EQ(pages, f.bar->Position() / 10 + 1) << "a click backwards pages once";
+}
+
+TEST(ScrollBar, DisabledBarIgnoresTheMouseAndHidesItsThumb)
+{
+    BarForm f;
+    f.bar->SetEnabled(false);
+    Press(f.bar, Centre(f.bar->Layout().Increase));
+    Release(f.bar, Centre(f.bar->Layout().Increase));
+    Press(f.bar, QPoint(9, 90));
+    EXPECT_EQ(f.bar->Position(), 0);
+    EXPECT_FALSE(f.bar->HasTimer(TvnSkinScrollBar::kRepeatTimer));
+    const QImage shot = Grab(f.bar);
+    EXPECT_EQ(shot.pixel(1, 25), ToQColor(clr::clBtnFace).rgba()) << "no thumb frame";
+    f.bar->SetEnabled(true);
+    EXPECT_EQ(Grab(f.bar).pixel(1, 25), ToQColor(clr::clBtnShadow).rgba()) << "the thumb's frame";
+}
+
+TEST(ScrollBar, SkinnedPartsShowHotAndPressedFaces)
+{
+    TestSkin skin(ScrollRecords());
+    BarForm f(&skin.Store());
+    EXPECT_EQ(Grab(f.bar).pixel(10, 108), kMiddle) << "the normal button is the face";
+    EXPECT_EQ(Grab(f.bar).pixel(10, 20), kBtnNormal) << "the thumb";
+    EXPECT_EQ(Grab(f.bar).pixel(1, 20), kMiddle) << "beside the thumb the track";
+    Move(f.bar, QPoint(10, 108));
+    EXPECT_EQ(Grab(f.bar).pixel(10, 108), kBtnHot);
+    Press(f.bar, QPoint(10, 108));
+    EXPECT_EQ(Grab(f.bar).pixel(10, 108), kBtnDown);
+    Release(f.bar, QPoint(10, 108));
+    Move(f.bar, QPoint(10, 60));
+    const int thumb = Centre(f.bar->Layout().Thumb).y();
+    Move(f.bar, QPoint(10, thumb));
+    EXPECT_EQ(Grab(f.bar).pixel(10, thumb), kBtnHot) << "hot thumb";
+    Press(f.bar, QPoint(10, thumb));
+    EXPECT_EQ(Grab(f.bar).pixel(10, thumb), kBtnDown) << "dragged thumb";
+    Release(f.bar, QPoint(10, thumb));
+    f.bar->SetEnabled(false);
+    EXPECT_EQ(Grab(f.bar).pixel(10, Centre(f.bar->Layout().Thumb).y()), kMiddle);
+    EXPECT_GT(f.bar->CachedFaceCount(), 0);
+}
+
+TEST(ScrollBar, KeysAndWheelOnlyWhenItTakesTheFocus)
+{
+    BarForm f;
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(f.bar, &down);
+    EXPECT_EQ(f.bar->Position(), 0);
+    EXPECT_EQ(f.bar->Perform(msg::CM_WANTSPECIALKEY, 0x28, 0), 0);
+    f.bar->SetCanFocused(true);
+    EXPECT_TRUE(f.bar->TabStop());
+    QApplication::sendEvent(f.bar, &down);
+    QApplication::sendEvent(f.bar, &down);
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(f.bar, &up);
+    EXPECT_EQ(f.bar->Position(), 1);
+    EXPECT_EQ(f.bar->Perform(msg::CM_WANTSPECIALKEY, 0x28, 0), 1);
+}
+
+TEST(ScrollBar, LinkedGridAndBarFollowEachOther)
+{
+    TForm form;
+    form.SetBounds(60, 60, 460, 200);
+    TDrawGrid grid(&form);
+    grid.SetParent(form.ClientWidget());
+    grid.SetBounds(8, 8, 300, 113);
+    grid.SetBorderStyle(bsNoBorder);
+    grid.SetColCount(1);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.SetDefaultRowHeight(17);
+    grid.SetRowCount(301);
+    auto* bar = new TvnSkinScrollBar(&form);
+    bar->SetParent(form.ClientWidget());
+    bar->SetKind(sbVertical);
+    bar->SetBounds(310, 8, 19, 114);
+    form.Show();
+
+    bar->Link(&grid);
+    EXPECT_EQ(bar->Max(), 299);
+    EXPECT_EQ(bar->PageSize(), 5);
+    int changes = 0;
+    bar->OnChange = [&](QObject*) { ++changes; };
+    // The grid moved in code moves the bar quietly.
+    grid.Perform(msg::WM_VSCROLL, msg::SB_BOTTOM, 0);
+    EXPECT_EQ(bar->Position(), 295);
+    EXPECT_EQ(changes, 0);
+    // The user's scrolling on the bar moves the grid.
+    Press(bar, Centre(bar->Layout().Decrease));
+    Release(bar, Centre(bar->Layout().Decrease));
+    EXPECT_EQ(grid.TopRow(), 295);
+    const QPoint grip = Centre(bar->Layout().Thumb);
+    Press(bar, grip);
+    Move(bar, grip - QPoint(0, 500));
+    EXPECT_EQ(grid.TopRow(), 1);
+    Release(bar, grip - QPoint(0, 500));
+    Press(bar, QPoint(9, 90));
+    Release(bar, QPoint(9, 90));
+    EXPECT_EQ(grid.TopRow(), 1 + bar->Position());
+    EXPECT_EQ(bar->Position(), 5) << "the grid pages by its visible rows";
+    bar->Link(nullptr);
+    EXPECT_FALSE(grid.OnScrollInfoChanged);
+}
