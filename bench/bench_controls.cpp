@@ -5,9 +5,8 @@
 // buffered control pays for copying its look to the screen.
 //
 //   build/bench/bench_controls [--benchmark_format=json]
+#include "ProgramSkin.h"
 #include "QtBenchMain.h"
-#include "app/Registration.h"
-#include "app/uDM/uDM.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
@@ -21,15 +20,6 @@
 #include <string>
 
 namespace {
-
-TvnSkinData& ProgramSkin()
-{
-    static TDM* dm = [] {
-        RegisterQuiraClasses();
-        return new TDM;
-    }();
-    return *dm->vnSkinData1;
-}
 
 // The control laid out at its size with the program's skin, its cache on or off.
 template <class Control> std::unique_ptr<Control> Made(QSize size, bool cached)

@@ -5,9 +5,8 @@
 // a picture of the window's size (`blit`).
 //
 //   build/bench/bench_frame [--benchmark_format=json]
+#include "ProgramSkin.h"
 #include "QtBenchMain.h"
-#include "app/Registration.h"
-#include "app/uDM/uDM.h"
 #include "framework/Form.h"
 #include "skin/form/Veneerform/Veneerform.h"
 
@@ -17,15 +16,6 @@
 #include <string>
 
 namespace {
-
-TvnSkinData& ProgramSkin()
-{
-    static TDM* dm = [] {
-        RegisterQuiraClasses();
-        return new TDM;
-    }();
-    return *dm->vnSkinData1;
-}
 
 std::unique_ptr<TForm> SkinnedForm(QSize size)
 {

@@ -161,14 +161,7 @@ void TvnSkinScrollBar::Paint(QPainter& painter)
     TvnStateWriter state;
     state << s.RecordIndex << s.Size << s.Layout.Thumb << s.Layout.Increase << s.Layout.Decrease << s.Enabled
           << s.HotPart << s.PressedArrow << s.ThumbPressed << s.StretchThumb;
-    const QImage& look = m_look.Get(state.Bytes(), [&] {
-        return DrawBuffered(size(), s.RecordIndex != -1, [this](QImage& bitmap, bool skinned) {
-            if (skinned)
-                DrawSkinned(bitmap);
-            else
-                DrawUnskinned(bitmap);
-        });
-    });
+    const QImage& look = m_look.Get(state.Bytes(), [&] { return DrawLook(size(), s.RecordIndex != -1); });
     painter.drawImage(0, 0, look);
 }
 

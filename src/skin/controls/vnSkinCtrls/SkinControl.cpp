@@ -33,16 +33,21 @@ bool IsAccel(QChar ch, const QString& caption)
 
 } // namespace vnctrls
 
-void TvnSkinLook::PaintLook(QPainter& painter, QSize size, bool skinned)
+QImage TvnSkinLook::DrawLook(QSize size, bool skinned)
 {
-    if (size.width() < 1 || size.height() < 1) return;
     QImage bitmap(size, QImage::Format_RGB32);
     bitmap.fill(0);
     if (skinned)
         DrawSkinned(bitmap);
     else
         DrawUnskinned(bitmap);
-    painter.drawImage(0, 0, bitmap);
+    return bitmap;
+}
+
+void TvnSkinLook::PaintLook(QPainter& painter, QSize size, bool skinned)
+{
+    if (size.width() < 1 || size.height() < 1) return;
+    painter.drawImage(0, 0, DrawLook(size, skinned));
 }
 
 // ---- TvnSkinWinControl ------------------------------------------------------------------

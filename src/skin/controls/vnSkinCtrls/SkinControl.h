@@ -36,7 +36,9 @@ protected:
     // The two looks, each into a black picture of the control's size, after ReadSkinRecord.
     virtual void DrawUnskinned(QImage& bitmap) { Q_UNUSED(bitmap); }
     virtual void DrawSkinned(QImage& bitmap) { Q_UNUSED(bitmap); }
-    // Draws the look for `size` and copies it onto `painter` at the origin.
+    // The look for `size` in a picture of its own (for controls that keep it)...
+    QImage DrawLook(QSize size, bool skinned);
+    // ...or drawn and copied onto `painter` at the origin.
     void PaintLook(QPainter& painter, QSize size, bool skinned);
 };
 
