@@ -11,6 +11,7 @@
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
 #include "skin/data/vnUtils/SkinRect.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -267,6 +268,7 @@ TEST(SkinPageControl, SkinMessagesAndTheFramePaintAnswer)
 {
     TestSkin skin(TabRecords());
     Notebook n(&skin.Store());
+    new TvnVeneerform(&n.form); // relays the skin notifications to the controls
     EXPECT_EQ(
         n.pages->Perform(TvnSkinPageControl::kPaintFrameMessage, 0, 0), TvnSkinPageControl::kNoFrameAnswer);
     EXPECT_EQ(n.sheets[0]->Perform(TvnSkinPageControl::kPaintFrameMessage, 0, 0),
