@@ -11,9 +11,16 @@
 
 TApplication::TApplication() { Reset(); }
 
+void TApplication::SetTitle(const QString& title)
+{
+    m_title = title;
+    QGuiApplication::setApplicationDisplayName(title);
+}
+
 void TApplication::Reset()
 {
     m_title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QGuiApplication::setApplicationDisplayName(QString());
     m_mainForm = nullptr;
     m_terminated = false;
     m_running = false;

@@ -13,9 +13,11 @@ class TForm;
 class TApplication : public QObject {
     Q_OBJECT
 public:
-    // The program file's name without extension until set.
+    // The program file's name without extension until set. Once set it is also the name
+    // the desktop shows for the program (task bar, window list); window captions stay
+    // the forms' own.
     QString Title() const { return m_title; }
-    void SetTitle(const QString& title) { m_title = title; }
+    void SetTitle(const QString& title);
 
     // The first form created; closing it ends the program.
     TForm* MainForm() const;

@@ -1,9 +1,17 @@
 #include "uPrincipal.h"
 
 #include "app/uDM/uDM.h"
+#include "app/uLocalizarCliente/uLocalizarCliente.h"
 #include "app/uLogin/uLogin.h"
 #include "framework/Application.h"
+#include "framework/data/ClientDataSet.h"
+#include "framework/data/Field.h"
 #include "framework/declared/DeclaredLoader.h"
+#include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
+#include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinTabs/SkinPageControl.h"
+#include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
 #include <memory>
 
@@ -20,6 +28,15 @@ TfrmPrincipal::TfrmPrincipal(QObject* owner)
     : TForm(owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uPrincipal.dfm"));
+    BIND_DECLARED_FIELDS(TFRMPRINCIPAL_FIELDS)
+    for (const TCategoria& c : Categorias) {
+        TCategoryControls& controls = m_categories.at(c.TabIndex);
+        controls.Sheet = ComponentByName<TvnSkinTabSheet>(QLatin1String(c.TabSheet));
+        controls.CheckBox = ComponentByName<TvnSkinCheckRadioBox>(QLatin1String(c.CheckBox));
+        controls.CountLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.CountLabel));
+        controls.QuantityLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.QuantityLabel));
+    }
+    TControl::ApplyTabOrder(ClientWidget());
 }
 
 void TfrmPrincipal::FormShow(QObject*)
@@ -37,4 +54,55 @@ void TfrmPrincipal::FormShow(QObject*)
     const TCompany company = DM->LoadCompany();
     Application()->SetTitle(company.NomeFantazia);
     SetCaption(company.Razao);
+}
+
+qint32 TfrmPrincipal::CurrentEventId() const
+{
+    return DM->cdsEvento->FieldByName(QStringLiteral("id_evento")).AsInteger();
+}
+
+void TfrmPrincipal::btnLocalizarClienteClick(QObject*)
+{
+    std::unique_ptr<TfrmLocalizar, ReleaseOnExit> search(new TfrmLocalizar(this));
+    if (search->ShowModal() != mrYes) return;
+    const qint32 idEvento = CurrentEventId();
+    // The first category is loaded whatever tab is active; the tab stays as it is.
+    CarregarFotosEscolhidas(idEvento, Categorias.front().IdLocal);
+    CarregarQuantidades(idEvento);
+    btnTransferirFoto->SetEnabled(true);
+}
+
+void TfrmPrincipal::CarregarFotosEscolhidas(qint32 IdEvento, qint32 IdLocal)
+{
+    if (IdEvento == 0) return;
+    DM->LoadChosenPhotos(IdEvento, IdLocal);
+    // Every tab shows the count of the list just loaded, whichever category it is.
+    const QString count = QString::number(DM->cdsFotoEscolhida->RecordCount());
+    for (const TCategoryControls& c : m_categories)
+        c.QuantityLabel->SetCaption(count);
+}
+
+void TfrmPrincipal::CarregarQuantidades(qint32 IdEvento)
+{
+    DM->LoadCounts(IdEvento);
+    for (const TCategoria& c : Categorias) {
+        m_categories.at(c.TabIndex).Sheet->SetCaption(c.TabCaption.toString());
+        m_categories.at(c.TabIndex).CountLabel->SetCaption(QStringLiteral("(0)"));
+    }
+    TClientDataSet* counts = DM->cdsQtoFtosEscohidas;
+    for (counts->First(); !counts->Eof(); counts->Next()) {
+        const TCategoria* c = CategoriaPorId(counts->FieldByName(QStringLiteral("id_x9_local")).AsInteger());
+        if (!c) continue;
+        const QString qto = counts->FieldByName(QStringLiteral("qto")).AsString();
+        const TCategoryControls& controls = m_categories.at(c->TabIndex);
+        controls.CountLabel->SetCaption(u'(' + qto + u')');
+        controls.Sheet->SetCaption(controls.Sheet->Caption() + QStringLiteral(" (") + qto + u')');
+    }
+}
+
+void TfrmPrincipal::pstFotosChange(QObject*)
+{
+    const int tab = pstFotos->TabIndex();
+    if (tab < 0 || tab >= static_cast<int>(Categorias.size())) return;
+    CarregarFotosEscolhidas(CurrentEventId(), Categorias.at(tab).IdLocal);
 }

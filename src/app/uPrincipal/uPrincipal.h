@@ -1,17 +1,71 @@
 #pragma once
 // The main window. When first shown it runs the login handshake; the company's names
-// then become the application title and the window's caption.
+// then become the application title and the window's caption. From it the user finds a
+// client's event, sees the photos chosen in each category with their counts, and
+// transfers them into the edit folders.
+#include "app/transfer/Categories.h"
 #include "framework/Form.h"
+#include "framework/declared/DeclaredFields.h"
+
+#include <array>
+
+class TListBox;
+class TvnSkinButton;
+class TvnSkinCheckRadioBox;
+class TvnSkinMaskEdit;
+class TvnSkinPageControl;
+class TvnSkinSelectDirectoryDialog;
+class TvnSkinStdLabel;
+class TvnSkinTabSheet;
+
+#define TFRMPRINCIPAL_FIELDS(FIELD)                                                                          \
+    FIELD(TvnSkinPageControl, pstFotos)                                                                      \
+    FIELD(TvnSkinButton, btnLocalizarCliente)                                                                \
+    FIELD(TvnSkinButton, btnTransferirFoto)                                                                  \
+    FIELD(TvnSkinButton, vnSkinButton3)                                                                      \
+    FIELD(TvnSkinMaskEdit, edtSalvarEM)                                                                      \
+    FIELD(TvnSkinStdLabel, lbDiretorio)                                                                      \
+    FIELD(TvnSkinStdLabel, lbQtoFotos)                                                                       \
+    FIELD(TListBox, ListBoxDiretorio)                                                                        \
+    FIELD(TListBox, ListBoxCienteSelecionou)                                                                 \
+    FIELD(TvnSkinSelectDirectoryDialog, vnSkinSelectDirectoryDialog1)
 
 class TfrmPrincipal : public TForm {
     Q_OBJECT
 public:
     explicit TfrmPrincipal(QObject* owner);
 
+    DECLARED_FIELDS(TFRMPRINCIPAL_FIELDS)
+
+    // The controls of each category, in the category table's order.
+    struct TCategoryControls {
+        TvnSkinTabSheet* Sheet = nullptr;
+        TvnSkinCheckRadioBox* CheckBox = nullptr;
+        TvnSkinStdLabel* CountLabel = nullptr;
+        TvnSkinStdLabel* QuantityLabel = nullptr;
+    };
+    const TCategoryControls& Category(int tabIndex) const { return m_categories.at(tabIndex); }
+
+    // The chosen photos of category `IdLocal` of event `IdEvento` into the data module's
+    // list, and its row count onto every tab. Nothing happens for event 0.
+    void CarregarFotosEscolhidas(qint32 IdEvento, qint32 IdLocal);
+    // The number of chosen photos per category of event `IdEvento` onto the tab captions
+    // and beside the check boxes, each load starting from the bare captions.
+    void CarregarQuantidades(qint32 IdEvento);
+
 public slots:
     void FormShow(QObject* Sender);
+    void btnLocalizarClienteClick(QObject* Sender);
+    void pstFotosChange(QObject* Sender);
+    void vnSkinDBGrid1DblClick(QObject* Sender);
+    void vnSkinButton3Click(QObject* Sender);
+    void btnTransferirFotoClick(QObject* Sender);
 
 private:
+    // The event the search chose: the current row's id, 0 when there is none.
+    qint32 CurrentEventId() const;
+
+    std::array<TCategoryControls, Categorias.size()> m_categories;
     bool m_handshakeDone = false;
 };
 

@@ -1,0 +1,273 @@
+// The main window and the client search window against the real test database: the
+// search, the choice, the chosen lists per category and the counts on the tabs.
+#include "app/Registration.h"
+#include "app/uDM/uDM.h"
+#include "app/uLocalizarCliente/uLocalizarCliente.h"
+#include "app/uPrincipal/uPrincipal.h"
+#include "framework/Application.h"
+#include "framework/data/ClientDataSet.h"
+#include "framework/data/Field.h"
+#include "framework/data/SQLConnection.h"
+#include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
+#include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinTabs/SkinPageControl.h"
+#include "skin/controls/vnSkinTabs/SkinTabSheet.h"
+#include "skin/controls/vndbctrls/DBCtrlGrid.h"
+#include "skin/controls/vndbctrls/DBText.h"
+#include "support/SeenBox.h"
+#include "support/TestDb.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+using testenv::SeenBox;
+
+const char* const kBareCaptions[] = { "Ampliação", "Bioombo", "Outros", "Álbum", "Capa" };
+
+class MainWindowTest : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (HasFatalFailure()) return;
+        RegisterQuiraClasses();
+        Application()->Reset();
+        frmPrincipal = new TfrmPrincipal(nullptr);
+        DM = new TDM;
+        testdb::Redirect(*DM->ConectMysql, testdb::Port());
+        // As after the login of a clerk of the first studio; the window is not shown, so
+        // no login window comes up.
+        DM->IdEmpresa = 1;
+    }
+
+    void TearDown() override
+    {
+        delete frmPrincipal;
+        frmPrincipal = nullptr;
+        delete DM;
+        DM = nullptr;
+        Application()->Reset();
+    }
+
+    // Runs the "Localizar Cliente" flow with `script` acting on the search window.
+    static void Search(const std::function<void(TfrmLocalizar*)>& script)
+    {
+        testenv::onNextModal([script](QWidget* w) {
+            auto* search = qobject_cast<TfrmLocalizar*>(w);
+            ASSERT_NE(search, nullptr);
+            script(search);
+        });
+        frmPrincipal->btnLocalizarClienteClick(frmPrincipal->btnLocalizarCliente);
+    }
+
+    // Types into the search edit and presses keys there as the user does.
+    static void Type(TfrmLocalizar* search, const QString& text)
+    {
+        QLineEdit* line = search->EdtEvento->LineEdit();
+        line->setFocus();
+        line->clear();
+        QTest::keyClicks(line, text);
+    }
+    static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    static QStringList Column(TClientDataSet* table, const char* field)
+    {
+        QStringList values;
+        if (!table->Active()) return values;
+        for (table->First(); !table->Eof(); table->Next())
+            values.append(table->FieldByName(QLatin1String(field)).AsString());
+        table->First();
+        return values;
+    }
+
+    static QStringList TabCaptions()
+    {
+        QStringList captions;
+        for (int i = 0; i < 5; ++i)
+            captions.append(frmPrincipal->Category(i).Sheet->Caption());
+        return captions;
+    }
+    static QStringList CountLabels()
+    {
+        QStringList labels;
+        for (int i = 0; i < 5; ++i)
+            labels.append(frmPrincipal->Category(i).CountLabel->Caption());
+        return labels;
+    }
+    static QStringList QuantityLabels()
+    {
+        QStringList labels;
+        for (int i = 0; i < 5; ++i)
+            labels.append(frmPrincipal->Category(i).QuantityLabel->Caption());
+        return labels;
+    }
+    static QString Text(const char* name)
+    {
+        return frmPrincipal->ComponentByName<TvnSkinDBText>(QLatin1String(name))->Caption();
+    }
+};
+
+QStringList Utf8(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out.append(QString::fromUtf8(t));
+    return out;
+}
+
+TEST(SearchPattern, OnlyTheFirstBlankBecomesAWildcard)
+{
+    EXPECT_EQ(TfrmLocalizar::SearchPattern(""), "%%");
+    EXPECT_EQ(TfrmLocalizar::SearchPattern("Luíza"), QString::fromUtf8("%Luíza%"));
+    EXPECT_EQ(TfrmLocalizar::SearchPattern("a b  c"), "%a%b  c%");
+    EXPECT_EQ(TfrmLocalizar::SearchPattern(" lead"), "%%lead%");
+    // Typed wildcards and case stay as typed.
+    EXPECT_EQ(TfrmLocalizar::SearchPattern("Ab_%"), "%Ab_%%");
+}
+
+TEST_F(MainWindowTest, EnterSearchesDownMovesToTheListAndEnterChoosesTheEvent)
+{
+    Search([](TfrmLocalizar* search) {
+        Type(search, QString::fromUtf8("Luíza"));
+        Key(Qt::Key_Return);
+        // Both rows of the event's search texts match: it is listed twice; the other
+        // studio's Luíza is never found.
+        EXPECT_EQ(Column(DM->cdsEvento, "id_evento"), QStringList({ "101", "101" }));
+        EXPECT_EQ(search->EdtEvento->Text(), QString::fromUtf8("Luíza"));
+        Key(Qt::Key_Down);
+        EXPECT_TRUE(testenv::waitFor([&] { return search->gdNova->hasFocus(); }));
+        Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(Text("vnSkinDBText5"), QString::fromUtf8("Luíza Araújo"));
+    EXPECT_EQ(Text("vnSkinDBText6"), "101");
+    EXPECT_EQ(Text("vnSkinDBText7"), "Casamento");
+    EXPECT_EQ(Column(DM->cdsFotoEscolhida, "nome_foto"),
+        Utf8({ "DSC_0001.jpg", "DSC_0002.jpg", "Cerimônia_Entrada_Noiva.jpg" }));
+    // Category 4 of the fixture is none of the five: it changes nothing.
+    EXPECT_EQ(TabCaptions(),
+        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+    EXPECT_EQ(CountLabels(), QStringList({ "(3)", "(1)", "(2)", "(4)", "(1)" }));
+    EXPECT_EQ(QuantityLabels(), QStringList({ "3", "3", "3", "3", "3" }));
+    EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
+    EXPECT_FALSE(DM->ConectMysql->Connected());
+}
+
+TEST_F(MainWindowTest, AnEmptyTextListsEveryEventOfTheCompanyWithASearchRow)
+{
+    Search([](TfrmLocalizar* search) {
+        search->edtLocalizarClick(search->edtLocalizar);
+        QStringList ids = Column(DM->cdsEvento, "id_evento");
+        ids.sort();
+        EXPECT_EQ(ids, QStringList({ "101", "101", "102", "103", "104", "105" }));
+        search->gdNovaDblClick(search->gdNova);
+    });
+    EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+TEST_F(MainWindowTest, ChoosingFromAnEmptyListKeepsTheListAndResetsTheCounts)
+{
+    Search([](TfrmLocalizar* search) {
+        Type(search, "Sebastião");
+        Key(Qt::Key_Return);
+        search->gdNovaDblClick(search->gdNova);
+    });
+    ASSERT_EQ(Column(DM->cdsFotoEscolhida, "nome_foto"), QStringList({ "FORM_0001.jpg", "FORM_0002.jpg" }));
+    EXPECT_EQ(TabCaptions(), Utf8({ "Ampliação (2)", "Bioombo", "Outros", "Álbum (1)", "Capa" }));
+
+    TModalResult result = mrNone;
+    Search([&](TfrmLocalizar* search) {
+        Type(search, "nobody by this name");
+        Key(Qt::Key_Return);
+        EXPECT_EQ(DM->cdsEvento->RecordCount(), 0);
+        search->gdNova->setFocus();
+        Key(Qt::Key_Return);
+        result = search->ModalResult();
+    });
+    EXPECT_EQ(result, mrYes);
+    // Event 0: the list stays, the counts start over, the texts are empty.
+    EXPECT_EQ(Column(DM->cdsFotoEscolhida, "nome_foto"), QStringList({ "FORM_0001.jpg", "FORM_0002.jpg" }));
+    EXPECT_EQ(QuantityLabels(), QStringList({ "2", "2", "2", "2", "2" }));
+    EXPECT_EQ(TabCaptions(), Utf8({ "Ampliação", "Bioombo", "Outros", "Álbum", "Capa" }));
+    EXPECT_EQ(CountLabels(), QStringList({ "(0)", "(0)", "(0)", "(0)", "(0)" }));
+    EXPECT_EQ(Text("vnSkinDBText5"), "");
+    EXPECT_EQ(Text("vnSkinDBText6"), "");
+    EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+TEST_F(MainWindowTest, CountsNeverAccumulateAndATabChangeReloadsItsCategory)
+{
+    // Before any search: bare captions, "(0)", "0", "-" in the texts, nothing happens
+    // on a tab change.
+    EXPECT_EQ(CountLabels(), QStringList({ "(0)", "(0)", "(0)", "(0)", "(0)" }));
+    EXPECT_EQ(QuantityLabels(), QStringList({ "0", "0", "0", "0", "0" }));
+    EXPECT_EQ(Text("vnSkinDBText5"), "-");
+    EXPECT_FALSE(frmPrincipal->btnTransferirFoto->Enabled());
+    frmPrincipal->pstFotos->SetTabIndex(1);
+    frmPrincipal->pstFotosChange(frmPrincipal->pstFotos);
+    EXPECT_FALSE(DM->cdsFotoEscolhida->Active());
+
+    // The "Capa" tab is active when the search ends: it shows the Ampliação list.
+    frmPrincipal->pstFotos->SetTabIndex(4);
+    for (int round = 0; round < 2; ++round)
+        Search([](TfrmLocalizar* search) {
+            Type(search, QString::fromUtf8("Luíza Araújo"));
+            Key(Qt::Key_Return);
+            search->gdNovaDblClick(search->gdNova);
+        });
+    EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), 4);
+    EXPECT_EQ(Column(DM->cdsFotoEscolhida, "id_foto_escolhida"), QStringList({ "1001", "1002", "1003" }));
+    EXPECT_EQ(TabCaptions(),
+        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+
+    // Each change loads the list of the tab now active, from the server.
+    const struct {
+        int tab;
+        QStringList ids;
+    } steps[] = { { 3, { "1007", "1008", "1009", "1010" } }, { 1, { "1004" } }, { 0, { "1001", "1002", "1003" } },
+        { 1, { "1004" } } };
+    for (const auto& step : steps) {
+        frmPrincipal->pstFotos->SetTabIndex(step.tab);
+        frmPrincipal->pstFotosChange(frmPrincipal->pstFotos);
+        EXPECT_EQ(Column(DM->cdsFotoEscolhida, "id_foto_escolhida"), step.ids) << "tab " << step.tab;
+        EXPECT_EQ(frmPrincipal->Category(2).QuantityLabel->Caption(), QString::number(step.ids.size()));
+        EXPECT_FALSE(DM->ConectMysql->Connected());
+    }
+    // The tab captions kept the counts of the search, once.
+    EXPECT_EQ(TabCaptions(),
+        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+}
+
+TEST_F(MainWindowTest, ADatabaseFailureDuringTheSearchKeepsTheWindowOpenWithAnEmptyList)
+{
+    testdb::PrivateServer server;
+    ASSERT_TRUE(server.Start());
+    testdb::Redirect(*DM->ConectMysql, server.Port());
+    SeenBox seen;
+    bool openAfterError = false;
+    int rowsAfterError = -1;
+    Search([&](TfrmLocalizar* search) {
+        Type(search, QString::fromUtf8("Luíza"));
+        Key(Qt::Key_Return);
+        ASSERT_EQ(DM->cdsEvento->RecordCount(), 2);
+        ASSERT_TRUE(server.Stop());
+        testenv::onNextModal([&](QWidget* w) { testenv::AnswerBox(seen, w); });
+        Key(Qt::Key_Return);
+        openAfterError = search->isVisible();
+        rowsAfterError = DM->cdsEvento->Active() ? DM->cdsEvento->RecordCount() : 0;
+        search->Close();
+    });
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_TRUE(openAfterError);
+    EXPECT_EQ(rowsAfterError, 0);
+    // Closed with the frame's close: Cancel, which the main window ignores.
+    EXPECT_FALSE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+} // namespace
