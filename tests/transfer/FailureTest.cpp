@@ -3,6 +3,7 @@
 #include "PhotoTree.h"
 #include "app/transfer/Categories.h"
 #include "app/transfer/PhotoTransfer.h"
+#include "app/transfer/SystemErrors.h"
 
 #include <QFile>
 #include <csignal>
@@ -95,7 +96,7 @@ TEST(TransferFailure, AnInterruptedWriteLeavesNoFileAndTheNextTransferCompletes)
             for (const char* name : { "big.jpg", "medium.jpg" }) {
                 const TPhotoResult& photo = Find(report, name);
                 EXPECT_EQ(photo.Outcome, TPhotoOutcome::Failed) << name;
-                EXPECT_EQ(photo.Reason, QString::fromLocal8Bit(strerror(EFBIG)));
+                EXPECT_EQ(photo.Reason, SystemErrorText(EFBIG));
                 EXPECT_EQ(photo.Path, tree.Path(QString("a/") + name));
             }
             EXPECT_EQ(Find(report, "small.jpg").Outcome, TPhotoOutcome::Copied);
@@ -145,7 +146,7 @@ TEST(TransferFailure, APhotoNoFolderCanGiveIsReportedWithTheFirstReason)
     }
     const TPhotoResult& y = Find(report, "y.jpg");
     EXPECT_EQ(y.Outcome, TPhotoOutcome::Failed);
-    EXPECT_EQ(y.Reason, QString::fromLocal8Bit(strerror(EACCES)));
+    EXPECT_EQ(y.Reason, SystemErrorText(EACCES));
     EXPECT_EQ(y.Path, tree.Path("b/y.jpg"));
     EXPECT_TRUE(EntriesOf(tree.Path(Capa)).isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "app/transfer/FolderWalk.h"
 #include "app/transfer/NameIndex.h"
 #include "app/transfer/PhotoNames.h"
+#include "app/transfer/SystemErrors.h"
 #include "app/transfer/UniqueFd.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@ namespace {
 
 QString PathText(const QByteArray& path) { return QFile::decodeName(path); }
 
-QString ErrorText(int error) { return QString::fromLocal8Bit(strerror(error)); }
+QString ErrorText(int error) { return SystemErrorText(error); }
 
 // Creates `path` with every missing parent; 0 or the errno of the step that failed.
 int MakeFolderPath(const QByteArray& path)

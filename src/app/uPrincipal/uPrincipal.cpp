@@ -106,3 +106,10 @@ void TfrmPrincipal::pstFotosChange(QObject*)
     if (tab < 0 || tab >= static_cast<int>(Categorias.size())) return;
     CarregarFotosEscolhidas(CurrentEventId(), Categorias.at(tab).IdLocal);
 }
+
+void TfrmPrincipal::vnSkinDBGrid1DblClick(QObject*)
+{
+    // A closed or empty list gives an empty id: the page then says there is no photo.
+    const QString id = DM->cdsFotoEscolhida->FieldByName(QStringLiteral("id_foto_escolhida")).AsString();
+    ShowPhotoPreview(this, id);
+}

@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CheckRadioBox.h"
+#include "Gauge.h"
 #include "GraphicSkinControl.h"
 #include "Panel.h"
 #include "ScrollBar.h"
@@ -23,6 +24,7 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinButton>();
     RegisterClass<TvnSkinCheckRadioBox>();
     RegisterClass<TvnSkinScrollBar>();
+    RegisterClass<TvnSkinGauge>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();

@@ -1,0 +1,103 @@
+// The main window's transfer: the folder choice, the checks, and the transfer of every
+// checked category, with progress and an honest account at the end.
+#include "app/uDM/uDM.h"
+#include "app/uPrincipal/uPrincipal.h"
+#include "app/uProgresso/uProgresso.h"
+#include "app/uRelatorio/uRelatorio.h"
+#include "framework/Application.h"
+#include "framework/MessageBox.h"
+#include "framework/data/ClientDataSet.h"
+#include "framework/data/Field.h"
+#include "framework/stdctrls/ListBox.h"
+#include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
+#include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinShellCtrls/SelectDirectoryDialog.h"
+#include "skin/controls/vnSkinTabs/SkinPageControl.h"
+#include "skin/controls/vnSkinTabs/SkinTabSheet.h"
+
+#include <memory>
+
+namespace {
+
+struct ReleaseOnExit {
+    void operator()(TForm* form) const { form->Release(); }
+};
+
+QStringList ChosenNames(TClientDataSet* list)
+{
+    QStringList names;
+    if (!list->Active()) return names;
+    for (list->First(); !list->Eof(); list->Next())
+        names.append(list->FieldByName(QStringLiteral("nome_foto")).AsString());
+    list->First();
+    return names;
+}
+
+} // namespace
+
+void TfrmPrincipal::vnSkinButton3Click(QObject*)
+{
+    if (!vnSkinSelectDirectoryDialog1->Execute()) return;
+    edtSalvarEM->SetText(vnSkinSelectDirectoryDialog1->Directory());
+    lbDiretorio->SetCaption(edtSalvarEM->Text());
+}
+
+void TfrmPrincipal::btnTransferirFotoClick(QObject*)
+{
+    const QString root = edtSalvarEM->Text();
+    if (root.isEmpty()) {
+        MessageDlg(QStringLiteral("Selecione uma diretório antes de proceguir"), TMsgDlgType::mtInformation, mbYes);
+        return;
+    }
+    bool anyChecked = false;
+    for (const TCategoryControls& c : m_categories)
+        anyChecked = anyChecked || c.CheckBox->Checked();
+    if (!anyChecked) {
+        MessageDlg(
+            QStringLiteral("Selecione uma das opções para salvar as fotos"), TMsgDlgType::mtInformation, mbYes);
+        return;
+    }
+
+    // The lists are loaded on this thread, in tab order, each category's tab made
+    // active in turn; a database failure ends the loading there, and what was loaded
+    // before it is still transferred.
+    TReportInput input;
+    input.Root = root;
+    QList<TCategoryRequest> requests;
+    QStringList notReached;
+    for (const TCategoria& c : Categorias) {
+        const TCategoryControls& controls = m_categories.at(c.TabIndex);
+        if (!controls.CheckBox->Checked()) continue;
+        if (!input.LoadError.isEmpty()) {
+            notReached.append(c.TabCaption.toString());
+            continue;
+        }
+        try {
+            pstFotos->SetTabIndex(c.TabIndex);
+            CarregarFotosEscolhidas(CurrentEventId(), c.IdLocal);
+        } catch (const std::exception& error) {
+            input.LoadError = QString::fromUtf8(error.what());
+            notReached.append(c.TabCaption.toString());
+            continue;
+        }
+        requests.append({ c.Pasta.toString(), ChosenNames(DM->cdsFotoEscolhida) });
+        input.Captions.append(c.TabCaption.toString());
+    }
+    input.NotReached = notReached.join(QStringLiteral(", "));
+
+    if (!requests.isEmpty()) {
+        std::unique_ptr<TfrmProgresso, ReleaseOnExit> progress(new TfrmProgresso(this));
+        input.Report = progress->Run(root, requests, input.Captions);
+        ListBoxDiretorio->SetItems(input.Report.Folders);
+        ListBoxCienteSelecionou->SetItems(input.Report.RootPhotos);
+        lbQtoFotos->SetCaption(QString::number(ListBoxCienteSelecionou->Count()));
+    }
+    if (!input.LoadError.isEmpty()) Application()->ShowException(input.LoadError);
+    if (TransferComplete(input)) {
+        MessageDlg(QStringLiteral("Fotos Transferida com sucesso"), TMsgDlgType::mtInformation, mbOK);
+        return;
+    }
+    std::unique_ptr<TfrmRelatorio, ReleaseOnExit> report(new TfrmRelatorio(this, std::move(input)));
+    report->ShowModal();
+}
