@@ -5,7 +5,6 @@
 #include "platform/Keys.h"
 
 #include <QPointer>
-#include <memory>
 
 #ifndef QUIRA_WEB_HOST
 #error "QUIRA_WEB_HOST names the studio's web site (a build option)"
@@ -40,11 +39,13 @@ namespace {
 struct PreviewScope {
     QPointer<QWidget> owner;
     bool ownerWasEnabled;
+    TfrmVerImg* created = nullptr;
+    // Empty when something else freed the window meanwhile.
     QPointer<TfrmVerImg> form;
 
     ~PreviewScope()
     {
-        if (frmVerImg == form.data()) frmVerImg = nullptr;
+        if (frmVerImg == created) frmVerImg = nullptr;
         delete form.data();
         if (owner) owner->setEnabled(ownerWasEnabled);
     }
@@ -54,9 +55,10 @@ struct PreviewScope {
 
 int ShowPhotoPreview(QWidget* owner, const QString& idFotoEscolhida)
 {
-    PreviewScope scope { owner, owner ? owner->isEnabled() : true, nullptr };
-    scope.form = new TfrmVerImg(owner);
-    frmVerImg = scope.form;
+    PreviewScope scope { owner, owner ? owner->isEnabled() : true, nullptr, nullptr };
+    scope.created = new TfrmVerImg(owner);
+    scope.form = scope.created;
+    frmVerImg = scope.created;
     frmVerImg->WebBrowser1->Navigate(PhotoPageUrl(idFotoEscolhida));
     if (owner) owner->setEnabled(false);
     return frmVerImg->ShowModal();
