@@ -183,6 +183,9 @@ protected:
 
     void TearDown() override
     {
+        // The next test's site listens on the same address: nothing of this test's pages
+        // may still be on its way to it.
+        testenv::waitFor([] { return CountEngineProcesses().pages == 0; }, 15000);
         delete m_main;
         Application()->Reset();
     }
@@ -241,6 +244,7 @@ TEST_F(PhotoPreviewTest, WindowIsAPlainDialogFilledByTheBrowser)
         EXPECT_TRUE(form->IsModal());
         EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
         EXPECT_FALSE(m_main->isEnabled());
+        EXPECT_TRUE(Loaded(form));
         form->Close();
     });
     EXPECT_TRUE(m_main->isEnabled());
