@@ -9,6 +9,7 @@
 #include "framework/Application.h"
 #include "support/TestEnv.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -301,9 +302,10 @@ TEST_F(PhotoPreviewTest, EscClosesTheWindowButNotThePage)
         ASSERT_TRUE(Loaded(form));
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-        // Typed into the page, Esc is the page's key: the window stays.
-        form->WebBrowser1->View()->setFocus();
+        // The browser, first in tab order, has the focus once the window is active.
         ASSERT_TRUE(testenv::waitFor([&] { return form->WebBrowser1->View()->hasFocus(); }));
+        EXPECT_TRUE(form->WebBrowser1->isAncestorOf(QApplication::focusWidget()));
+        // Typed into the page, Esc is the page's key: the window stays.
         QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
         QTest::qWait(200);
         stillOpenAfterPageEsc = form->isVisible() && form->ModalResult() == mrNone;
