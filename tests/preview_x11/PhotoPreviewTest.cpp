@@ -40,12 +40,6 @@ class PhotoSite : public QObject {
 public:
     static constexpr const char* kHeldId = "4242";
 
-    bool Listen()
-    {
-        const QUrl home(QStringLiteral("http://" QUIRA_WEB_HOST));
-        return m_server.listen(QHostAddress(home.host()), static_cast<quint16>(home.port(80)));
-    }
-
     PhotoSite()
     {
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
@@ -54,6 +48,12 @@ public:
                 connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             }
         });
+    }
+
+    bool Listen()
+    {
+        const QUrl home(QStringLiteral("http://" QUIRA_WEB_HOST));
+        return m_server.listen(QHostAddress(home.host()), static_cast<quint16>(home.port(80)));
     }
 
     // The paths asked for, without the browser's own favicon requests.
@@ -337,7 +337,10 @@ TEST_F(PhotoPreviewTest, ClosingWhileThePageLoadsLeavesNoBrowserProcess)
         QObject::connect(
             form->WebBrowser1->View(), &QWebEngineView::loadFinished, form, [&] { finished = true; });
         ASSERT_TRUE(testenv::waitFor(
-            [&] { return m_site.PagePaths().contains(QStringLiteral("/quira_desktop.php?id=4242")); },
+            [&] {
+                return m_site.PagePaths().contains(
+                    QStringLiteral("/quira_desktop.php?id=") + PhotoSite::kHeldId);
+            },
             20000));
         testenv::waitFor([&] { return CountEngineProcesses().pages > 0; }, 10000);
         pagesWhileOpen = CountEngineProcesses().pages;
