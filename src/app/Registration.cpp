@@ -1,5 +1,7 @@
 #include "Registration.h"
 
+#include "app/uVerImg/WebBrowser.h"
+#include "framework/ClassRegistry.h"
 #include "framework/StandardClasses.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
@@ -16,4 +18,5 @@ void RegisterQuiraClasses()
     RegisterSkinDataClasses();
     RegisterSkinControlClasses();
     veneer::RegisterSkinFormClasses();
+    RegisterClass<TWebBrowser>();
 }

@@ -476,8 +476,11 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
     if (e->modifiers() & Qt::ShiftModifier) shift |= ssShift;
     if (e->modifiers() & Qt::AltModifier) shift |= ssAlt;
     if (e->modifiers() & Qt::ControlModifier) shift |= ssCtrl;
+    // A key typed into the form itself (no control has the focus) is the form's own
+    // key, which its handlers see with or without the preview.
+    const bool formSeesKey = m_keyPreview || receiver == this;
     // 1. The form's key-down preview.
-    if (m_keyPreview && OnKeyDown && key) {
+    if (formSeesKey && OnKeyDown && key) {
         events::Fire(OnKeyDown, this, key, shift);
         if (key == 0) return true;
     }
@@ -494,7 +497,7 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
     }
     if (DispatchDialogKeys(receiver, e, key, shift)) return true;
     // 4. The form's character preview.
-    if (m_keyPreview && OnKeyPress && !e->text().isEmpty()) {
+    if (formSeesKey && OnKeyPress && !e->text().isEmpty()) {
         QChar ch = e->text().at(0);
         const QChar original = ch;
         events::Fire(OnKeyPress, this, ch);
@@ -539,6 +542,7 @@ void TForm::FocusChanged() { Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<L
 void TForm::keyPressEvent(QKeyEvent* e)
 {
     // Keys that reach the form itself (no focused control) are seen here once.
-    if (QApplication::focusWidget() == nullptr && DispatchKey(this, e)) return;
+    QWidget* focus = QApplication::focusWidget();
+    if ((focus == nullptr || focus == this) && DispatchKey(this, e)) return;
     QWidget::keyPressEvent(e);
 }

@@ -4,6 +4,7 @@
 #include "framework/declared/DeclaredLoader.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
+#include "platform/Keys.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -245,6 +246,29 @@ TEST(Form, KeyPreviewSeesCharactersFirstAndEnterMovesThroughTabOrder)
     EXPECT_EQ(clicks, 1);
     QApplication::processEvents();
     EXPECT_TRUE(button->PushButton()->hasFocus());
+}
+
+TEST(Form, WithoutPreviewTheFormSeesOnlyKeysTypedIntoItself)
+{
+    TForm form;
+    auto* edit = new TEdit(&form);
+    edit->SetParent(form.ClientWidget());
+    edit->SetBounds(10, 10, 100, 20);
+    QList<int> seen;
+    form.OnKeyDown = [&](QObject*, int& key, TShiftState) { seen.append(key); };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    edit->setFocus();
+    ASSERT_TRUE(testenv::waitFor([&] { return edit->LineEdit()->hasFocus(); }));
+    // Typed into the edit, the key is the edit's.
+    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(form.windowHandle(), Qt::Key_A);
+    EXPECT_TRUE(seen.isEmpty());
+    // With no control focused, the key reaches the form itself, once.
+    edit->LineEdit()->clearFocus();
+    ASSERT_TRUE(testenv::waitFor([] { return QApplication::focusWidget() == nullptr; }));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(seen, QList<int> { vk::VK_ESCAPE });
 }
 
 TEST(Form, DeclaredFormPropertiesWinOverQtsOwnNames)

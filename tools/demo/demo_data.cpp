@@ -7,7 +7,9 @@
 //                            evento_localizador and x9_foto_escolhida (UTF-8)
 //   OUTDIR/fotos/...         the high-resolution tree: small JPEGs, some nested deep,
 //                            some only in hidden folders, some missing altogether
-//   OUTDIR/web/index.tsv     id_foto_escolhida and file name of every chosen photo
+//   OUTDIR/web/index.tsv     id_foto_escolhida, file name and event of every chosen
+//                            photo
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -31,6 +33,13 @@ constexpr EventType kEventTypes[] = {
     { 4, "Batizado" },
     { 5, "Ensaio de gestante" },
 };
+
+const char* EventTypeDescription(int id)
+{
+    for (const EventType& type : kEventTypes)
+        if (type.id == id) return type.description;
+    return "";
+}
 
 struct DemoEvent {
     int id;
@@ -154,6 +163,12 @@ int main(int argc, char** argv)
                 << SqlText(text) << ");\n";
 
         const QString eventDir = QStringLiteral("fotos/") + QString::fromUtf8(e.folder);
+        // The event as the web site names it on a photo's page.
+        const QString eventText
+            = QStringLiteral("%1 · %2 · %3")
+                  .arg(QString::fromUtf8(EventTypeDescription(e.type)), QString::fromUtf8(e.client),
+                      QDate::fromString(QString::fromLatin1(e.date), Qt::ISODate)
+                          .toString(QStringLiteral("dd/MM/yyyy")));
         const QStringList parts = { QStringLiteral("Cerimônia"), QStringLiteral("Festa/Salão"),
             QStringLiteral("Making of"), QStringLiteral("Externas/Praça da Liberdade") };
         for (int c = 0; c < 5; ++c) {
@@ -181,7 +196,7 @@ int main(int argc, char** argv)
                 else
                     where = eventDir + u'/' + parts.at(static_cast<int>(rng.bounded(parts.size())));
                 if (!where.isEmpty() && !reuse) WritePhoto(out.filePath(where + u'/' + name), name, number);
-                index << photoId << '\t' << name << '\n';
+                index << photoId << '\t' << name << '\t' << eventText << '\n';
             }
         }
         // Photos the client did not choose fill the folders too.

@@ -1,0 +1,30 @@
+#pragma once
+// The embedded web browser control: a Chromium view (Qt WebEngine) that fills the
+// control. The windows ask it for one thing only, to go to an address; what the page
+// then does (loading, failing, showing the engine's own error page) is the engine's.
+#include "framework/Control.h"
+
+#include <QString>
+
+class QWebEngineView;
+
+class TWebBrowser : public TControl {
+    Q_OBJECT
+public:
+    explicit TWebBrowser(QObject* owner = nullptr);
+    ~TWebBrowser() override;
+
+    // Starts loading `url` and returns at once.
+    void Navigate(const QString& url);
+
+    // The address last asked for (empty before the first Navigate).
+    QString LocationURL() const { return m_location; }
+    QWebEngineView* View() const { return m_view; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWebEngineView* m_view;
+    QString m_location;
+};
