@@ -3,6 +3,7 @@
 #include "app/uDM/uDM.h"
 #include "app/uLocalizarCliente/uLocalizarCliente.h"
 #include "app/uLogin/uLogin.h"
+#include "app/uVerImg/uVerImg.h"
 #include "framework/Application.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/Field.h"
