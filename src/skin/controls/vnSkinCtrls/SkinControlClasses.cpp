@@ -8,6 +8,7 @@
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
+#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 
 void RegisterSkinControlClasses()
@@ -26,4 +27,5 @@ void RegisterSkinControlClasses()
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
+    RegisterShellCtrlsClasses();
 }
