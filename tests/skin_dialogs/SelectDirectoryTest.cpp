@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -338,4 +339,53 @@ end
     EXPECT_EQ(dialog->CtrlSkinData(), nullptr) << "a removed store leaves no reference";
     EXPECT_EQ(dialog->DefaultFont()->Name(), "Arial");
     EXPECT_EQ(dialog->DefaultFont()->Height(), 14);
+}
+
+TEST(SelectDirectory, PictureOnAPhotoTreeInTheStudioSkin)
+{
+    FolderTree photos;
+    photos.MakePhotos();
+    for (const char* event : { "Batizado Clara", "Bodas de Prata", "Casamento Lia e Davi",
+             "Festa Junina Escola", "Formatura Direito", "Quinze Anos Bia" })
+        photos.Folder(QString("Fotos/Eventos 2024/") + event + "/alta");
+    const QString shots = qEnvironmentVariable("QUIRA_SHOTS");
+    const auto& record = studiotest::RecordNamed<TvnDataSkinTreeView>("treeview");
+    for (const bool toolBar : { false, true }) {
+        Dialog d;
+        d.dialog.SetShowToolBar(toolBar);
+        d.dialog.SetDialogWidth(360);
+        d.dialog.SetDialogHeight(340);
+        d.dialog.SetDirectory(photos.Path("Fotos/Eventos 2024/Casamento Ana e Rui"));
+        QImage picture, screen;
+        QColor background, selection;
+        QPoint treeAt;
+        bool barShown = false;
+        d.Run([&](TvnSelDirDlgForm* form) {
+            QApplication::processEvents();
+            picture = form->grab().toImage();
+            // What the screen shows there, frame shape and all (a real X server only).
+            if (QGuiApplication::platformName() == "xcb" && form->screen())
+                screen = form->screen()
+                             ->grabWindow(0, form->x(), form->y(), form->width(), form->height())
+                             .toImage();
+            TvnSkinDirTreeView* tree = form->Tree();
+            treeAt = tree->mapTo(form, QPoint(0, 0));
+            const QRect row = tree->NodeRect(tree->Selected());
+            const QRect label = tree->NodeLabelRect(tree->Selected());
+            background = picture.pixelColor(treeAt + QPoint(tree->width() - 4, row.center().y()));
+            selection = picture.pixelColor(treeAt + label.topLeft() + QPoint(1, 2));
+            barShown = form->VScrollBar()->isVisible();
+            form->CancelButton()->Click();
+        });
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(background, ToQColor(record.BGColor)) << "the tree's background from its record";
+        EXPECT_EQ(selection, ToQColor(record.FontColor))
+            << "the selected folder stands out in the text colour";
+        EXPECT_TRUE(barShown) << "the opened photo tree outgrows the window";
+        if (!shots.isEmpty()) {
+            picture.save(shots + (toolBar ? "/seldir-toolbar.png" : "/seldir.png"));
+            if (!screen.isNull())
+                screen.save(shots + (toolBar ? "/seldir-toolbar-screen.png" : "/seldir-screen.png"));
+        }
+    }
 }

@@ -421,6 +421,8 @@ void TvnCustomShellTreeView::showEvent(QShowEvent* e)
 {
     TvnSkinCustomTreeView::showEvent(e);
     if (!m_rootMade) CreateRoot();
+    // The path may have been set while the tree had another size: the folder is shown.
+    if (Selected()) MakeVisible(Selected());
 }
 
 // ---- Context menu --------------------------------------------------------------------------

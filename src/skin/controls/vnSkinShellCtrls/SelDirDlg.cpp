@@ -274,6 +274,7 @@ bool TvnSkinSelectDirectoryDialog::Execute()
     }
     form->SetClientWidth(width);
     form->SetClientHeight(height);
+    if (tree->Selected()) tree->MakeVisible(tree->Selected());
     if (OnFormReady) OnFormReady(form.get());
 
     tree->setFocus(Qt::OtherFocusReason);

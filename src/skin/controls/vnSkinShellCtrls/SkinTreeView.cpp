@@ -122,6 +122,13 @@ void TvnSkinCustomTreeView::ApplySkinLook()
     update();
 }
 
+QRect TvnSkinCustomTreeView::NodeLabelRect(const TTreeNode* node) const
+{
+    const int row = RowOf(node);
+    if (row < 0 || NodeRect(node).isEmpty()) return {};
+    return RowSnapshot(row).LabelRect;
+}
+
 void TvnSkinCustomTreeView::SkinChanged() { ApplySkinLook(); }
 
 void TvnSkinCustomTreeView::PrepareSkinChange() { TvnSkinBoundControl::PrepareSkinChange(); }

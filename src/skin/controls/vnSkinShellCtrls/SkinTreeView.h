@@ -43,6 +43,9 @@ public:
     TvnSkinScrollBar* VScrollBar() const { return m_vBar; }
     void SetVScrollBar(TvnSkinScrollBar* bar);
 
+    // Where a node's text is drawn (its selection mark), empty when it is not on screen.
+    QRect NodeLabelRect(const TTreeNode* node) const;
+
     // The colours a paint uses now.
     TvnTreeLook Look() const { return m_look; }
 
