@@ -6,8 +6,10 @@
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "platform/Keys.h"
+#include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinShellCtrls/DirTreeView.h"
+#include "skin/controls/vnSkinShellCtrls/ToolControls.h"
 #include "skin/menus/vnSkinMenus/SkinPopupMenu.h"
 #include "studio_skin/StudioSkinFixture.h"
 
@@ -355,4 +357,51 @@ TEST(DirTree, TakesTheColoursAndFontOfTheTreeRecord)
     tree->SetUseSkinFont(false);
     EXPECT_EQ(tree->Font()->Name(), tree->DefaultFont()->Name());
     EXPECT_EQ(tree->Font()->Color(), record.FontColor) << "the record's colour stays";
+}
+
+TEST(DirTree, APathSetBeforeTheTreeIsShownIsTakenWhenItIs)
+{
+    FolderTree photos;
+    photos.MakePhotos();
+    TForm form;
+    auto* tree = new TvnSkinDirTreeView(&form);
+    tree->SetParent(form.ClientWidget());
+    tree->SetBounds(0, 0, 300, 200);
+    tree->SetRoot(photos.Path("Fotos"));
+    tree->SetPath(photos.Path("Fotos/Eventos 2024/Formatura Medicina"));
+    EXPECT_EQ(tree->RootNode(), nullptr) << "nothing is read before the tree is shown";
+    form.SetBounds(60, 60, 320, 220);
+    form.Show();
+    EXPECT_EQ(tree->SelectedPath(), photos.Path("Fotos/Eventos 2024/Formatura Medicina"));
+    EXPECT_FALSE(tree->NodeRect(tree->Selected()).isEmpty()) << "and it is in view";
+}
+
+TEST(DirTree, AFlatToolButtonShowsItsParentUntilTheMouseIsOverIt)
+{
+    TForm form;
+    form.SetBounds(60, 60, 200, 80);
+    auto* panel = new TvnSkinPanel(&form);
+    panel->SetSkinDataName("toolpanel");
+    panel->SetSkinData(studiotest::ProgramDataModule().vnSkinData1);
+    panel->SetParent(form.ClientWidget());
+    panel->SetBounds(0, 0, 200, 25);
+    auto* button = new TvnSkinSpeedButton(&form);
+    button->SetSkinData(studiotest::ProgramDataModule().vnSkinData1);
+    button->SetGlyph(NewFolderGlyph());
+    button->SetParent(panel);
+    button->SetBounds(170, 0, 27, 25);
+    form.Show();
+    EXPECT_EQ(button->SkinDataName(), "toolbutton");
+    EXPECT_FALSE(button->CanFocused()) << "a tool button leaves the focus where it is";
+    EXPECT_FALSE(button->ShowsFlat());
+    button->SetFlat(true);
+    EXPECT_TRUE(button->ShowsFlat());
+    button->hide();
+    const QImage under = panel->grab(QRect(170, 0, 27, 25)).toImage();
+    button->show();
+    const QImage flat = button->grab().toImage();
+    EXPECT_EQ(flat.pixelColor(1, 1), under.pixelColor(1, 1)) << "the panel shows through at the corner";
+    EXPECT_NE(flat.pixelColor(13, 9), under.pixelColor(13, 9)) << "the glyph is drawn";
+    button->Perform(msg::CM_MOUSEENTER, 0, 0);
+    EXPECT_FALSE(button->ShowsFlat()) << "hot, it shows its face";
 }

@@ -339,6 +339,20 @@ end
     EXPECT_EQ(dialog->CtrlSkinData(), nullptr) << "a removed store leaves no reference";
     EXPECT_EQ(dialog->DefaultFont()->Name(), "Arial");
     EXPECT_EQ(dialog->DefaultFont()->Height(), 14);
+
+    // The main window names the data module's store.
+    TForm principal;
+    declared::LoadRootFromText(&principal, R"(object frmTeste: TForm
+  object vnSkinSelectDirectoryDialog1: TvnSkinSelectDirectoryDialog
+    Title = 'Select folder'
+    ShowToolBar = False
+    CtrlSkinData = DM.vnSkinData1
+  end
+end
+)",
+        "frmPrincipalTeste.dfm");
+    auto* fromMain = principal.ComponentByName<TvnSkinSelectDirectoryDialog>("vnSkinSelectDirectoryDialog1");
+    EXPECT_EQ(fromMain->CtrlSkinData(), Skin());
 }
 
 TEST(SelectDirectory, PictureOnAPhotoTreeInTheStudioSkin)
