@@ -405,3 +405,41 @@ TEST(DirTree, AFlatToolButtonShowsItsParentUntilTheMouseIsOverIt)
     button->Perform(msg::CM_MOUSEENTER, 0, 0);
     EXPECT_FALSE(button->ShowsFlat()) << "hot, it shows its face";
 }
+
+TEST(DirTree, WithAutoRefreshFoldersMadeElsewhereShowUp)
+{
+    FolderTree photos;
+    photos.MakePhotos();
+    TreeForm t(photos.Path("Fotos"));
+    t.tree->SetAutoRefresh(true);
+    t.tree->SetPath(photos.Path("Fotos/Eventos 2024"));
+    QApplication::processEvents();
+    // Another program (the file manager, a card reader's copy) makes folders.
+    photos.Folder("Fotos/Eventos 2024/Aniversario Joao");
+    photos.Folder("Fotos/Chegou agora");
+    QTRY_VERIFY_WITH_TIMEOUT(t.Child(t.tree->RootNode(), "Chegou agora") != nullptr, 5000);
+    TTreeNode* eventos = t.Child(t.tree->RootNode(), "Eventos 2024");
+    ASSERT_TRUE(eventos);
+    QTRY_VERIFY_WITH_TIMEOUT(t.Child(eventos, "Aniversario Joao") != nullptr, 5000);
+    EXPECT_EQ(t.tree->SelectedPath(), photos.Path("Fotos/Eventos 2024")) << "the selection stays";
+
+    // Without it the tree shows what it read.
+    t.tree->SetAutoRefresh(false);
+    photos.Folder("Fotos/Depois");
+    QTest::qWait(400);
+    EXPECT_EQ(t.Child(t.tree->RootNode(), "Depois"), nullptr);
+}
+
+TEST(DirTree, OnEditedMayChangeTheTypedName)
+{
+    FolderTree photos;
+    photos.MakePhotos();
+    TreeForm t(photos.Path("Fotos"));
+    t.tree->OnEdited = [](QObject*, TTreeNode*, QString& text) { text = text.toUpper(); };
+    TTreeNode* node = t.Child(t.tree->RootNode(), "album 3");
+    t.tree->StartRename(node);
+    t.tree->Editor()->setText("album tres");
+    t.tree->EndEdit(true);
+    EXPECT_EQ(node->Text(), "ALBUM TRES");
+    EXPECT_TRUE(QFileInfo(photos.Path("Fotos/ALBUM TRES")).isDir());
+}

@@ -10,8 +10,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 
@@ -100,6 +102,62 @@ void TvnCustomShellTreeView::SetObjectTypes(TvnObjectTypes types)
         CreateRoot();
         if (!selected.isEmpty() && ParseFolderPath(selected)) SetPath(selected);
     }
+}
+
+void TvnCustomShellTreeView::SetAutoRefresh(bool on)
+{
+    if (on == m_autoRefresh) return;
+    m_autoRefresh = on;
+    if (!on) {
+        delete m_watcher;
+        m_watcher = nullptr;
+        return;
+    }
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+        [this](const QString& path) { FolderChangedOutside(path); });
+    if (!m_refreshTimer) {
+        // Many changes at once (a copy of a whole event) are read once.
+        m_refreshTimer = new QTimer(this);
+        m_refreshTimer->setSingleShot(true);
+        m_refreshTimer->setInterval(150);
+        connect(m_refreshTimer, &QTimer::timeout, this, [this] {
+            const QStringList changed = m_changedFolders;
+            m_changedFolders.clear();
+            for (const QString& path : changed)
+                if (TTreeNode* node = FindNode(path)) RefreshNode(node);
+        });
+    }
+    WatchOpenFolders();
+}
+
+void TvnCustomShellTreeView::WatchOpenFolders()
+{
+    if (!m_watcher) return;
+    QStringList open;
+    std::function<void(TTreeNode*)> walk = [&](TTreeNode* node) {
+        for (int i = 0; i < node->Count(); ++i) {
+            TTreeNode* child = node->Item(i);
+            if (child->Expanded() && !child->DataString().isEmpty()) open << child->DataString();
+            if (child->Expanded()) walk(child);
+        }
+    };
+    walk(TTreeView::Root());
+    const QStringList watched = m_watcher->directories();
+    QStringList gone;
+    for (const QString& path : watched)
+        if (!open.contains(path)) gone << path;
+    if (!gone.isEmpty()) m_watcher->removePaths(gone);
+    QStringList added;
+    for (const QString& path : open)
+        if (!watched.contains(path)) added << path;
+    if (!added.isEmpty()) m_watcher->addPaths(added);
+}
+
+void TvnCustomShellTreeView::FolderChangedOutside(const QString& path)
+{
+    if (!m_changedFolders.contains(path)) m_changedFolders << path;
+    m_refreshTimer->start();
 }
 
 // ---- Nodes ---------------------------------------------------------------------------------
@@ -208,6 +266,8 @@ bool TvnCustomShellTreeView::AllowExpansion(TTreeNode* node, bool expanded)
         }
         if (node->Count() == 0) PopulateNode(node);
     }
+    // The watch list follows once the node has opened or closed.
+    if (m_watcher) QTimer::singleShot(0, this, [this] { WatchOpenFolders(); });
     return TvnSkinCustomTreeView::AllowExpansion(node, expanded);
 }
 
@@ -249,7 +309,9 @@ void TvnCustomShellTreeView::RefreshNode(TTreeNode* node)
     EndEdit(false);
     const QString selected = SelectedPath();
     const bool selectedHere = Selected() != nullptr;
-    const int topRow = TopRow();
+    const QList<TTreeNode*>& rows = VisibleNodes();
+    const QString topPath = TopRow() < rows.size() ? rows[TopRow()]->DataString() : QString();
+    const bool topAtRoot = TopRow() < rows.size() && rows[TopRow()] == RootNode();
     QStringList expanded;
     std::function<void(TTreeNode*)> collect = [&](TTreeNode* n) {
         for (int i = 0; i < n->Count(); ++i) {
@@ -286,7 +348,10 @@ void TvnCustomShellTreeView::RefreshNode(TTreeNode* node)
         TTreeNode* again = FindNode(selected);
         SetSelected(again ? again : node);
     }
-    SetTopRow(topRow);
+    // Back to the same first row, found by its folder.
+    TTreeNode* top = topAtRoot ? RootNode() : FindNode(topPath);
+    if (top && RowOf(top) >= 0) SetTopRow(RowOf(top));
+    if (m_watcher) WatchOpenFolders();
 }
 
 // ---- New folder and rename -----------------------------------------------------------------
@@ -377,7 +442,10 @@ void TvnCustomShellTreeView::EndEdit(bool accept)
     editor->hide();
     editor->deleteLater();
     setFocus(Qt::OtherFocusReason);
-    if (accept && node) RenameNode(node, text);
+    if (!accept || !node) return;
+    QString name = text;
+    events::Fire(OnEdited, this, node, name);
+    RenameNode(node, name.trimmed());
 }
 
 bool TvnCustomShellTreeView::eventFilter(QObject* watched, QEvent* e)

@@ -21,7 +21,12 @@ class QLineEdit;
 class TvnSkinPopupMenu;
 
 using TvnAddFolderEvent = TEvent<QObject* /*Sender*/, const QString& /*Path*/, bool& /*CanAdd*/>;
+using TvnEditedEvent = TEvent<QObject* /*Sender*/, TTreeNode* /*Node*/, QString& /*Text*/>;
 Q_DECLARE_METATYPE(TvnAddFolderEvent)
+Q_DECLARE_METATYPE(TvnEditedEvent)
+
+class QFileSystemWatcher;
+class QTimer;
 
 class TvnCustomShellTreeView : public TvnSkinCustomTreeView {
     Q_OBJECT
@@ -40,8 +45,10 @@ public:
     void SetAutoContextMenus(bool on) { m_autoContextMenus = on; }
     bool UseShellImages() const { return m_useShellImages; }
     void SetUseShellImages(bool on) { m_useShellImages = on; }
+    // Open folders are watched: a folder made, renamed or removed by another program
+    // shows in the tree a moment later.
     bool AutoRefresh() const { return m_autoRefresh; }
-    void SetAutoRefresh(bool on) { m_autoRefresh = on; }
+    void SetAutoRefresh(bool on);
     // Companion controls of the shell family; none of this program's windows has one.
     QObject* ShellComboBox() const { return m_shellComboBox; }
     void SetShellComboBox(QObject* box) { m_shellComboBox = box; }
@@ -49,6 +56,8 @@ public:
     void SetShellListView(QObject* view) { m_shellListView = view; }
 
     TvnAddFolderEvent OnAddFolder;
+    // A name typed in place, before the folder is renamed; the handler may change it.
+    TvnEditedEvent OnEdited;
 
     // Clears the tree and adds the root's node, expanded and selected.
     void CreateRoot();
@@ -105,6 +114,9 @@ private:
     void ApplyPendingPath();
     void PlaceEditor();
     void SortNode(TTreeNode* node);
+    // The folders of the open nodes, watched while AutoRefresh is on.
+    void WatchOpenFolders();
+    void FolderChangedOutside(const QString& path);
 
     QString m_root = QStringLiteral("rfDesktop");
     // The folder the root names ("" for the virtual root).
@@ -120,6 +132,9 @@ private:
     QLineEdit* m_editor = nullptr;
     TTreeNode* m_editedNode = nullptr;
     std::unique_ptr<TvnSkinPopupMenu> m_contextMenu;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_refreshTimer = nullptr;
+    QStringList m_changedFolders;
 };
 
 class TvnSkinDirTreeView : public TvnCustomShellTreeView {
@@ -132,6 +147,7 @@ class TvnSkinDirTreeView : public TvnCustomShellTreeView {
     Q_PROPERTY(bool UseShellImages READ UseShellImages WRITE SetUseShellImages)
     Q_PROPERTY(bool AutoRefresh READ AutoRefresh WRITE SetAutoRefresh)
     Q_PROPERTY(TvnAddFolderEvent OnAddFolder MEMBER OnAddFolder)
+    Q_PROPERTY(TvnEditedEvent OnEdited MEMBER OnEdited)
 public:
     explicit TvnSkinDirTreeView(QObject* owner = nullptr);
 };

@@ -296,4 +296,5 @@ void RegisterShellCtrlsClasses()
     RegisterClass<TvnSkinSpeedButton>();
     RegisterClass<TvnSkinBevel>();
     events::RegisterEvent<QObject*, const QString&, bool&>();
+    events::RegisterEvent<QObject*, TTreeNode*, QString&>();
 }
