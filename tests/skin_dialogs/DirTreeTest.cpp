@@ -357,6 +357,15 @@ TEST(DirTree, TakesTheColoursAndFontOfTheTreeRecord)
     tree->SetUseSkinFont(false);
     EXPECT_EQ(tree->Font()->Name(), tree->DefaultFont()->Name());
     EXPECT_EQ(tree->Font()->Color(), record.FontColor) << "the record's colour stays";
+
+    // The skin messages the frame relays: the record is dropped before a change and
+    // read again after it.
+    const LPARAM store = reinterpret_cast<LPARAM>(skin);
+    tree->Perform(msg::SKINMSG_BEFORE_CHANGE, static_cast<WPARAM>(store), 0);
+    EXPECT_EQ(tree->SkinRecordIndex(), -1);
+    tree->Perform(msg::SKINMSG_CHANGE, static_cast<WPARAM>(store), 0);
+    EXPECT_GE(tree->SkinRecordIndex(), 0);
+    EXPECT_EQ(tree->Color(), record.BGColor);
 }
 
 TEST(DirTree, APathSetBeforeTheTreeIsShownIsTakenWhenItIs)
