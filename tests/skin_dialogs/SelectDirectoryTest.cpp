@@ -403,3 +403,32 @@ TEST(SelectDirectory, PictureOnAPhotoTreeInTheStudioSkin)
         }
     }
 }
+
+TEST(SelectDirectory, PictureOfARenameInPlace)
+{
+    FolderTree photos;
+    photos.MakePhotos();
+    const QString shots = qEnvironmentVariable("QUIRA_SHOTS");
+    Dialog d;
+    d.dialog.SetDirectory(photos.Path("Fotos/Eventos 2023"));
+    QImage picture;
+    QColor fieldBack;
+    const bool ok = d.Run([&](TvnSelDirDlgForm* form) {
+        TvnSkinDirTreeView* tree = form->Tree();
+        tree->StartRename(tree->Selected());
+        ASSERT_TRUE(tree->Editor());
+        tree->Editor()->setText("Eventos 2023 entregues");
+        QApplication::processEvents();
+        picture = form->grab().toImage();
+        fieldBack = tree->Editor()->palette().color(QPalette::Base);
+        // Enter ends the edit; it does not press OK.
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(d.dialog.Form() && d.dialog.Form()->isVisible());
+        Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(fieldBack, ToQColor(studiotest::RecordNamed<TvnDataSkinTreeView>("treeview").BGColor))
+        << "the name is typed in the tree's colours";
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(d.dialog.Directory(), photos.Path("Fotos/Eventos 2023 entregues"));
+    if (!shots.isEmpty()) picture.save(shots + "/seldir-rename.png");
+}

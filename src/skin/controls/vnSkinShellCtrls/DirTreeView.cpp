@@ -410,6 +410,13 @@ void TvnCustomShellTreeView::StartRename(TTreeNode* node)
     m_editor = new QLineEdit(this);
     m_editor->setFrame(true);
     m_editor->setFont(font());
+    // The field in the tree's own colours, so the skin's look holds while a name is typed.
+    QPalette colours = m_editor->palette();
+    colours.setColor(QPalette::Base, Look().Background);
+    colours.setColor(QPalette::Text, Look().Text);
+    colours.setColor(QPalette::Highlight, Look().SelectedBack);
+    colours.setColor(QPalette::HighlightedText, Look().SelectedText);
+    m_editor->setPalette(colours);
     m_editor->setText(node->Text());
     m_editor->selectAll();
     m_editor->installEventFilter(this);

@@ -274,7 +274,8 @@ bool TvnSkinSelectDirectoryDialog::Execute()
     }
     form->SetClientWidth(width);
     form->SetClientHeight(height);
-    if (tree->Selected()) tree->MakeVisible(tree->Selected());
+    // The folder of last time in the middle of the tree, with its neighbours around it.
+    if (tree->Selected()) tree->SetTopRow(tree->RowOf(tree->Selected()) - tree->VisibleRowCount() / 2);
     if (OnFormReady) OnFormReady(form.get());
 
     tree->setFocus(Qt::OtherFocusReason);
