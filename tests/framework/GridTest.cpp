@@ -137,9 +137,9 @@ TEST(Grid, ScrollStateFollowsTheRowsAndAnExternalBarDrivesIt)
 {
     PhotoGrid g(300);
     QList<TScrollInfo> published;
-    g.grid.OnScrollInfoChanged = [&](TScrollBarKind kind, const TScrollInfo& info) {
+    g.grid.AddScrollListener(&g, [&](TScrollBarKind kind, const TScrollInfo& info) {
         if (kind == sbVertical) published.append(info);
-    };
+    });
     TScrollInfo v = g.grid.ScrollInfo(sbVertical);
     EXPECT_EQ(v.Max, 299);
     EXPECT_EQ(v.PageSize, 5);

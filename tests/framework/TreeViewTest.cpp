@@ -159,9 +159,9 @@ TEST(TreeView, ScrollStateFollowsTheRowsAndAnExternalBarDrivesIt)
 {
     FolderTree t;
     QList<TScrollInfo> published;
-    t.tree.OnScrollInfoChanged = [&](TScrollBarKind kind, const TScrollInfo& info) {
+    t.tree.AddScrollListener(&t, [&](TScrollBarKind kind, const TScrollInfo& info) {
         if (kind == sbVertical) published.append(info);
-    };
+    });
     t.tree.BeginUpdate();
     for (int i = 0; i < 40; ++i)
         t.Fotos()->AddChild(QString("evento %1").arg(i, 2, 10, QChar('0')));

@@ -329,5 +329,49 @@ TEST(ScrollBar, LinkedGridAndBarFollowEachOther)
     EXPECT_EQ(grid.TopRow(), 1 + bar->Position());
     EXPECT_EQ(bar->Position(), 5) << "the grid pages by its visible rows";
     bar->Link(nullptr);
-    EXPECT_FALSE(grid.OnScrollInfoChanged);
+    EXPECT_EQ(grid.ScrollListenerCount(), 0);
+}
+
+TEST(ScrollBar, TwoBarsOnOneGridEachFollowTheirDirection)
+{
+    TForm form;
+    form.SetBounds(60, 60, 460, 200);
+    TDrawGrid grid(&form);
+    grid.SetParent(form.ClientWidget());
+    grid.SetBounds(8, 8, 200, 113);
+    grid.SetBorderStyle(bsNoBorder);
+    grid.SetColCount(6);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.SetDefaultColWidth(90);
+    grid.SetDefaultRowHeight(17);
+    grid.SetRowCount(301);
+    auto* vbar = new TvnSkinScrollBar(&form);
+    vbar->SetParent(form.ClientWidget());
+    vbar->SetKind(sbVertical);
+    vbar->SetBounds(210, 8, 19, 114);
+    auto* hbar = new TvnSkinScrollBar(&form);
+    hbar->SetParent(form.ClientWidget());
+    hbar->SetKind(sbHorizontal);
+    hbar->SetBounds(8, 124, 200, 19);
+    form.Show();
+
+    vbar->Link(&grid);
+    hbar->Link(&grid);
+    EXPECT_EQ(grid.ScrollListenerCount(), 2);
+    // The second link must not cut the first bar off: both follow the grid.
+    grid.Perform(msg::WM_VSCROLL, msg::SB_BOTTOM, 0);
+    grid.Perform(msg::WM_HSCROLL, msg::SB_BOTTOM, 0);
+    EXPECT_EQ(vbar->Position(), grid.ScrollInfo(sbVertical).Position);
+    EXPECT_GT(vbar->Position(), 0);
+    EXPECT_EQ(hbar->Position(), grid.ScrollInfo(sbHorizontal).Position);
+    EXPECT_GT(hbar->Position(), 0);
+    // Linking the same bar again keeps one listener for it.
+    vbar->Link(&grid);
+    EXPECT_EQ(grid.ScrollListenerCount(), 2);
+    // A bar that goes away leaves the other one linked.
+    delete hbar;
+    EXPECT_EQ(grid.ScrollListenerCount(), 1);
+    grid.Perform(msg::WM_VSCROLL, msg::SB_TOP, 0);
+    EXPECT_EQ(vbar->Position(), 0);
 }

@@ -38,7 +38,31 @@ void TScrollSource::PublishScrollInfo(TScrollBarKind kind, const TScrollInfo& in
 {
     if (m_info[kind] == info) return;
     m_info[kind] = info;
-    if (OnScrollInfoChanged) OnScrollInfoChanged(kind, info);
+    // A listener may unlink itself (or another) while it is told: tell a copy.
+    const auto listeners = m_listeners;
+    for (const auto& [key, listener] : listeners)
+        if (HasScrollListener(key)) listener(kind, info);
+}
+
+void TScrollSource::AddScrollListener(const void* key, TScrollListener listener)
+{
+    for (auto& entry : m_listeners)
+        if (entry.first == key) {
+            entry.second = std::move(listener);
+            return;
+        }
+    m_listeners.emplace_back(key, std::move(listener));
+}
+
+void TScrollSource::RemoveScrollListener(const void* key)
+{
+    std::erase_if(m_listeners, [key](const auto& entry) { return entry.first == key; });
+}
+
+bool TScrollSource::HasScrollListener(const void* key) const
+{
+    return std::any_of(
+        m_listeners.begin(), m_listeners.end(), [key](const auto& e) { return e.first == key; });
 }
 
 bool TScrollSource::HandleScrollMessage(TMessage& m)

@@ -60,13 +60,18 @@ void TTreeView::SetSelected(TTreeNode* node)
     events::Fire(OnChange, this, node);
 }
 
+bool TTreeView::AllowExpansion(TTreeNode* node, bool expanded)
+{
+    bool allow = true;
+    events::Fire(expanded ? OnExpanding : OnCollapsing, this, node, allow);
+    return allow;
+}
+
 bool TTreeView::SetNodeExpanded(TTreeNode* node, bool expanded)
 {
     if (!node || node == m_root.get() || node->m_expanded == expanded) return true;
     if (expanded && !node->HasChildren()) return false;
-    bool allow = true;
-    events::Fire(expanded ? OnExpanding : OnCollapsing, this, node, allow);
-    if (!allow) return false;
+    if (!AllowExpansion(node, expanded)) return false;
     if (expanded && node->m_children.empty()) {
         // Nothing came of filling it: the node has no children after all.
         node->m_hasChildren = false;

@@ -130,6 +130,9 @@ public:
     void NodesRemoving(TTreeNode* node, bool itself);
 
 protected:
+    // Asked before a node opens or closes as the user does; the default asks OnExpanding
+    // or OnCollapsing. A tree that fills its nodes itself does it here.
+    virtual bool AllowExpansion(TTreeNode* node, bool expanded);
     virtual void PaintBackground(QPainter& painter, const QRect& rect);
     virtual void PaintNode(QPainter& painter, const TTreeRowPaint& row);
     virtual int TextWidth(const QString& text) const;

@@ -148,15 +148,15 @@ vnctrls::TvnScrollBarLayout TvnSkinScrollBar::Layout() const
 
 void TvnSkinScrollBar::Link(TControl* control)
 {
-    if (m_linked && m_source) m_source->OnScrollInfoChanged = nullptr;
+    if (m_linked && m_source) m_source->RemoveScrollListener(this);
     m_linked = nullptr;
     m_source = nullptr;
     auto* source = dynamic_cast<TScrollSource*>(control);
     if (!source) return;
     m_linked = control;
     m_source = source;
-    source->OnScrollInfoChanged
-        = [this](TScrollBarKind kind, const TScrollInfo& info) { SourceChanged(kind, info); };
+    source->AddScrollListener(
+        this, [this](TScrollBarKind kind, const TScrollInfo& info) { SourceChanged(kind, info); });
     SourceChanged(m_kind, source->ScrollInfo(m_kind));
 }
 

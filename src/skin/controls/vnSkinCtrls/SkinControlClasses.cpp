@@ -9,6 +9,7 @@
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
+#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 
 void RegisterSkinControlClasses()
@@ -28,4 +29,5 @@ void RegisterSkinControlClasses()
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
+    RegisterShellCtrlsClasses();
 }
