@@ -12,7 +12,7 @@
 #include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
-#include "skin/controls/vnSkinShellCtrls/SelectDirectoryDialog.h"
+#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
