@@ -7,6 +7,7 @@
 #include "ScrollBar.h"
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
+#include "skin/controls/vnDBGrids/DBGridClasses.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 
@@ -26,4 +27,5 @@ void RegisterSkinControlClasses()
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
+    RegisterSkinGridClasses();
 }

@@ -1,0 +1,350 @@
+// The skinned grid's two looks, drawn from one snapshot. Skinned: the background picture
+// or the record's background colour, the lines in the record's colour, fixed, selected
+// and focused cells as faces cut from the record's picture, texts in the record's fonts.
+// Default: system colours, raised fixed cells, a highlighted selection and a dotted focus
+// rectangle.
+#include "SkinCustomGrid.h"
+#include "framework/Edges.h"
+#include "skin/controls/vnSkinCtrls/ParentBackground.h"
+#include "skin/data/vnSkinData/ControlSkins.h"
+#include "skin/data/vnUtils/NinePart.h"
+#include "skin/data/vnUtils/SkinRect.h"
+#include "skin/data/vnUtils/ThreePartStrip.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+using namespace vngrid;
+using vnutils::RectEmpty;
+
+TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
+{
+    TvnGridSnapshot s;
+    s.Record = GridRecord();
+    s.RecordIndex = s.Record ? SkinRecordIndex() : -1;
+    s.Size = size();
+    s.GridRect = GridRect();
+    s.Border = BorderStyle() == bsSingleBorder;
+    s.Enabled = isEnabled();
+    s.Transparent = m_transparent;
+    s.RowSelect = Options() & goRowSelect;
+    s.Wallpaper = m_wallpaper;
+    s.WallpaperStretch = m_wallpaperStretch;
+    s.UseSkinCellHeight = m_useSkinCellHeight;
+    s.Color = Color();
+    s.FixedColor = FixedColor();
+    const TvnSkinData* store = LoadedSkin();
+    if (s.Record && store) {
+        const auto& r = *s.Record;
+        s.CellPicture = store->Picture(r.PictureIndex);
+        if (r.BGPictureIndex >= 0) s.BackgroundPicture = store->Picture(r.BGPictureIndex);
+        s.LineColor = r.LinesColor;
+        s.CellFont
+            = m_useSkinFont ? TFont::MakeQFont(r.FontName, r.FontHeight, r.FontStyle) : Font()->ToQFont();
+        s.FixedFont = m_useSkinFont ? TFont::MakeQFont(r.FixedFontName, r.FixedFontHeight, r.FixedFontStyle)
+                                    : FixedCellFont()->ToQFont();
+        s.CellFontColor = r.FontColor;
+        s.SelectFontColor = r.SelectFontColor;
+        s.FocusFontColor = r.FocusFontColor;
+        s.FixedFontColor = r.FixedFontColor;
+    } else {
+        s.LineColor = GridLineColor();
+        s.CellFont = Font()->ToQFont();
+        s.FixedFont = FixedCellFont()->ToQFont();
+        s.CellFontColor = s.Enabled ? Font()->Color() : clr::clGrayText;
+        s.SelectFontColor = s.FocusFontColor = clr::clHighlightText;
+        s.FixedFontColor = s.Enabled ? FixedCellFont()->Color() : clr::clGrayText;
+    }
+    if (Color() == clr::clSilver) s.LineColor = clr::clGray;
+
+    const grid::TAxis cols = Cols(), rows = Rows();
+    const QRect area = s.GridRect;
+    const QList<int> visibleCols = grid::VisibleCells(cols), visibleRows = grid::VisibleCells(rows);
+    // The lines: one after each cell, the fixed ones by the fixed-line options.
+    const int fixedBottom = area.y() + grid::FixedExtent(rows);
+    const int fixedRight = area.x() + grid::FixedExtent(cols);
+    auto end = [](const grid::TAxis& a, int origin) {
+        int last = origin + grid::FixedExtent(a);
+        for (int i = std::max(a.First, a.Fixed), e = grid::VisibleEnd(a); i < e; ++i)
+            last += grid::CellSize(a, i) + a.LineWidth;
+        return std::min(last, origin + a.Extent);
+    };
+    const int right = end(cols, area.x()), bottom = end(rows, area.y());
+    const TGridOptions options = Options();
+    if (cols.LineWidth > 0) {
+        for (int col : visibleCols) {
+            const int start = grid::CellStart(cols, col);
+            if (start < 0) continue;
+            const int x = area.x() + start + grid::CellSize(cols, col);
+            const bool fixed = col < cols.Fixed;
+            if ((options & goFixedVertLine) && fixedBottom > area.y())
+                s.Lines.append(QRect(x, area.y(), cols.LineWidth, fixedBottom - area.y()));
+            if (options & (fixed ? goFixedVertLine : goVertLine))
+                s.Lines.append(QRect(x, fixedBottom, cols.LineWidth, bottom - fixedBottom));
+        }
+    }
+    if (rows.LineWidth > 0) {
+        for (int row : visibleRows) {
+            const int start = grid::CellStart(rows, row);
+            if (start < 0) continue;
+            const int y = area.y() + start + grid::CellSize(rows, row);
+            const bool fixed = row < rows.Fixed;
+            if ((options & goFixedHorzLine) && fixedRight > area.x())
+                s.Lines.append(QRect(area.x(), y, fixedRight - area.x(), rows.LineWidth));
+            if (options & (fixed ? goFixedHorzLine : goHorzLine))
+                s.Lines.append(QRect(fixedRight, y, right - fixedRight, rows.LineWidth));
+        }
+    }
+
+    const bool focused = hasFocus();
+    s.Cells.reserve(visibleCols.size() * visibleRows.size());
+    for (int row : visibleRows) {
+        for (int col : visibleCols) {
+            TvnGridCell cell;
+            cell.Rect = CellRect(col, row);
+            if (cell.Rect.isEmpty()) continue;
+            cell.State = CellState(col, row);
+            CellContent(col, row, cell);
+            cell.Face = CellFace(cell.State, s.RowSelect, focused, DataAwareFaces());
+            if (!s.Record && (cell.State & gdFocused) && !s.RowSelect) s.FocusRect = cell.Rect;
+            s.Cells.append(std::move(cell));
+        }
+    }
+    return s;
+}
+
+const TFont* TvnSkinCustomGrid::FixedCellFont() const { return Font(); }
+
+void TvnSkinCustomGrid::Paint(QPainter& painter)
+{
+    if (width() < 1 || height() < 1) return;
+    ReadSkinRecord();
+    const TvnGridSnapshot s = TakeSnapshot();
+    // What shows through changes without the grid knowing: drawn anew every time.
+    if (s.Transparent && s.Wallpaper.isNull()) {
+        QImage parent(size(), QImage::Format_RGB32);
+        parent.fill(0);
+        QPainter pp(&parent);
+        vnctrls::PaintParentBackground(this, pp);
+        pp.end();
+        painter.drawImage(0, 0, DrawGrid(s, parent));
+        return;
+    }
+    painter.drawImage(0, 0, m_look.Get(SnapshotState(s), [&] { return DrawGrid(s, QImage()); }));
+}
+
+namespace vngrid {
+
+namespace {
+
+void TileImage(QPainter& p, const QRect& area, const QImage& picture)
+{
+    if (picture.isNull()) return;
+    for (int y = area.y(); y < area.y() + area.height(); y += picture.height())
+        for (int x = area.x(); x < area.x() + area.width(); x += picture.width())
+            p.drawImage(x, y, picture);
+}
+
+QImage FaceImage(const TvnGridSnapshot& s, const TvnCellSource& source, QSize cell)
+{
+    if (RectEmpty(source.Rect) || s.CellPicture.isNull() || cell.width() < 1 || cell.height() < 1) return {};
+    if (s.UseSkinCellHeight)
+        return vnutils::HorizontalStrip(
+            s.CellPicture, source.Rect, source.LeftOffset, source.RightOffset, cell.width(), source.Stretch);
+    QImage face(cell, QImage::Format_RGB32);
+    face.fill(0);
+    const QRect client = vnutils::RectLTRB(source.Rect.x() + source.LeftOffset,
+        source.Rect.y() + source.TextRect.y(), vnutils::RectRight(source.Rect) - source.RightOffset,
+        source.Rect.y() + vnutils::RectBottom(source.TextRect));
+    vnutils::StretchSkinRect(face, s.CellPicture, source.Rect, client);
+    return face;
+}
+
+void DrawText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCell& cell, const QFont& font,
+    TColor color, int inset)
+{
+    if (cell.Text.isEmpty()) return;
+    const QFontMetrics m(font);
+    const QSize size(m.horizontalAdvance(cell.Text), m.height());
+    const QPoint at = CellTextOrigin(box, size, cell.Alignment, inset);
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
+    p.setFont(font);
+    p.setPen(ToQColor(color));
+    p.drawText(at.x(), at.y() + m.ascent(), cell.Text);
+    p.restore();
+}
+
+void DrawIndicator(QPainter& p, const QRect& cell, TvnIndicator kind, TColor color)
+{
+    if (kind == TvnIndicator::None) return;
+    // Marks of the classic indicator column, drawn at the cell's right, centred down.
+    const int h = 9, w = 5;
+    const int x = cell.x() + cell.width() - w - 4, y = cell.y() + (cell.height() - h) / 2;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ToQColor(color));
+    switch (kind) {
+    case TvnIndicator::Arrow:
+    case TvnIndicator::MultiArrow: {
+        const QPoint tri[] = { { x, y }, { x + w, y + h / 2 }, { x, y + h - 1 } };
+        p.drawPolygon(tri, 3);
+        if (kind == TvnIndicator::MultiArrow) p.drawRect(x - 4, y + h / 2 - 1, 2, 2);
+        break;
+    }
+    case TvnIndicator::MultiDot:
+        p.drawEllipse(QPoint(x + w / 2, y + h / 2), 2, 2);
+        break;
+    case TvnIndicator::Edit:
+        p.setPen(ToQColor(color));
+        p.drawLine(x, y + h - 1, x + w, y);
+        p.drawLine(x, y + h - 1, x + 2, y + h - 1);
+        break;
+    case TvnIndicator::Insert:
+        p.setPen(ToQColor(color));
+        p.drawLine(x, y + h / 2, x + w, y + h / 2);
+        p.drawLine(x + w / 2, y + 2, x + w / 2, y + h - 3);
+        break;
+    case TvnIndicator::None:
+        break;
+    }
+    p.restore();
+}
+
+void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& cell)
+{
+    const auto& r = *s.Record;
+    const QRect clip = cell.Rect & s.GridRect;
+    if (cell.Face == TvnCellFace::Plain) {
+        if (s.BackgroundPicture.isNull() && !s.Transparent) p.fillRect(cell.Rect, ToQColor(r.BGColor));
+        if (cell.Indicator != TvnIndicator::None)
+            DrawIndicator(p, cell.Rect, cell.Indicator, s.CellFontColor);
+        else
+            DrawText(p, cell.Rect, clip, cell, s.CellFont, s.CellFontColor, cell.Inset);
+        return;
+    }
+    const TvnCellSource source = CellSource(r, cell.Face);
+    const QImage face = FaceImage(s, source, cell.Rect.size());
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
+    if (!face.isNull()) p.drawImage(cell.Rect.topLeft(), face);
+    p.restore();
+    const bool fixed = cell.Face == TvnCellFace::Fixed;
+    const TColor color = fixed              ? s.FixedFontColor
+        : cell.Face == TvnCellFace::Focused ? s.FocusFontColor
+                                            : s.SelectFontColor;
+    if (cell.Indicator != TvnIndicator::None) {
+        DrawIndicator(p, cell.Rect, cell.Indicator, color);
+        return;
+    }
+    DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell,
+        fixed ? s.FixedFont : s.CellFont, color, 0);
+    if (r.ShowFocus && cell.Face == TvnCellFace::Focused && !s.RowSelect) {
+        p.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.Rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& cell)
+{
+    const QRect r = cell.Rect;
+    const QRect clip = r & s.GridRect;
+    if (cell.Face == TvnCellFace::Fixed) {
+        p.fillRect(r, ToQColor(s.FixedColor));
+        p.setPen(ToQColor(clr::clBtnHighlight));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(ToQColor(clr::clBtnShadow));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        if (cell.Indicator != TvnIndicator::None)
+            DrawIndicator(p, r, cell.Indicator, clr::clBlack);
+        else
+            DrawText(p, r, clip, cell, s.FixedFont, s.FixedFontColor, cell.Inset);
+        return;
+    }
+    const bool highlight = cell.Face == TvnCellFace::Selected
+        || (cell.Face == TvnCellFace::Focused && (cell.State & gdSelected) && s.RowSelect);
+    if (highlight)
+        p.fillRect(r, ToQColor(clr::clHighlight));
+    else if (!s.Transparent)
+        p.fillRect(r, ToQColor(s.Color));
+    const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : s.CellFontColor;
+    DrawText(p, r, clip, cell, s.CellFont, color, cell.Inset);
+}
+
+} // namespace
+
+QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
+{
+    QImage picture(s.Size, QImage::Format_RGB32);
+    const QRect whole(QPoint(0, 0), s.Size);
+    QPainter p(&picture);
+    // 1. The background under everything.
+    if (s.Record && !s.BackgroundPicture.isNull() && !s.Transparent) {
+        TileImage(p, whole, s.BackgroundPicture);
+    } else if (s.Transparent) {
+        if (!s.Wallpaper.isNull()) {
+            if (s.WallpaperStretch)
+                p.drawImage(whole, s.Wallpaper);
+            else
+                TileImage(p, whole, s.Wallpaper);
+        } else if (!parentBackground.isNull()) {
+            p.drawImage(0, 0, parentBackground);
+        } else {
+            picture.fill(0);
+        }
+    } else {
+        p.fillRect(whole, ToQColor(s.Record ? s.Record->BGColor : s.Color));
+    }
+    if (s.Border) {
+        if (s.Record) {
+            // The skin has no border of its own for grids: a line in its line colour and
+            // the background inside it.
+            p.setPen(ToQColor(s.LineColor));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(whole.adjusted(0, 0, -1, -1));
+        } else {
+            DrawSunkenEdge(p, whole);
+        }
+    }
+    p.setClipRect(s.GridRect);
+    // 2. The lines.
+    for (const QRect& line : s.Lines)
+        p.fillRect(line, ToQColor(s.LineColor));
+    // 3. The cells.
+    for (const TvnGridCell& cell : s.Cells) {
+        if (s.Record)
+            DrawSkinnedCell(p, s, cell);
+        else
+            DrawDefaultCell(p, s, cell);
+    }
+    if (!s.FocusRect.isEmpty()) {
+        p.setPen(QPen(ToQColor(clr::clWindowText), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(s.FocusRect.adjusted(0, 0, -1, -1));
+    }
+    return picture;
+}
+
+QByteArray SnapshotState(const TvnGridSnapshot& s)
+{
+    vnctrls::TvnStateWriter w;
+    w << s.RecordIndex << s.Size << s.GridRect << s.Border << s.Enabled << s.Transparent << s.RowSelect
+      << s.FocusRect << s.Wallpaper.cacheKey() << s.WallpaperStretch << s.BackgroundPicture.cacheKey()
+      << s.CellPicture.cacheKey() << s.UseSkinCellHeight << s.Color << s.FixedColor << s.LineColor
+      << s.CellFont.key() << s.FixedFont.key() << s.CellFontColor << s.SelectFontColor << s.FocusFontColor
+      << s.FixedFontColor << qint32(s.Lines.size());
+    for (const QRect& line : s.Lines)
+        w << line;
+    w << qint32(s.Cells.size());
+    for (const TvnGridCell& c : s.Cells)
+        w << c.Rect << int(c.State) << int(c.Face) << c.Text << int(c.Alignment) << c.Inset
+          << int(c.Indicator);
+    return w.Bytes();
+}
+
+} // namespace vngrid
