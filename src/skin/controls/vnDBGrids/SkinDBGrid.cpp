@@ -43,7 +43,10 @@ TvnSkinCustomDBGrid::TvnSkinCustomDBGrid(QObject* owner)
     // Korean input edits in place from the first key.
     if (QLocale::system().language() == QLocale::Korean) m_options |= dgAlwaysShowEditor;
     m_titleFont->Assign(*Font());
-    connect(m_titleFont, &TFont::Changed, this, [this] { LinkActiveChanged(); });
+    connect(m_titleFont, &TFont::Changed, this, [this] {
+        FontsChanged();
+        LinkActiveChanged();
+    });
     SetOptions(m_options);
 }
 
@@ -88,6 +91,12 @@ void TvnSkinCustomDBGrid::Loaded()
 }
 
 void TvnSkinCustomDBGrid::LayoutColumns() { LinkActiveChanged(); }
+
+void TvnSkinCustomDBGrid::FontChanged()
+{
+    TvnSkinCustomGrid::FontChanged();
+    LinkActiveChanged();
+}
 
 int TvnSkinCustomDBGrid::DataColumn(int col) const
 {

@@ -104,6 +104,8 @@ protected:
     bool SelectCell(int col, int row) override;
     void LayoutChanged() override;
 
+    // The columns' widths follow the font.
+    void FontChanged() override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -66,6 +66,8 @@ struct TvnGridSnapshot {
 
     QFont CellFont;
     QFont FixedFont;
+    // Changes whenever the fonts may have (they are compared by it, not by value).
+    quint64 FontGeneration = 0;
     TColor CellFontColor = 0;
     TColor SelectFontColor = 0;
     TColor FocusFontColor = 0;

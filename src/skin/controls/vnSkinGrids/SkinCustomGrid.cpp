@@ -51,6 +51,13 @@ void TvnSkinCustomGrid::SetWallpaperStretch(bool stretch)
 void TvnSkinCustomGrid::SetUseSkinFont(bool use)
 {
     m_useSkinFont = use;
+    FontsChanged();
+}
+
+void TvnSkinCustomGrid::FontsChanged()
+{
+    ++m_fontGeneration;
+    m_look.Clear();
     Invalidate();
 }
 
@@ -90,6 +97,7 @@ void TvnSkinCustomGrid::ReadSkinRecord()
 
 void TvnSkinCustomGrid::SkinChanged()
 {
+    ++m_fontGeneration;
     m_look.Clear();
     ReadSkinRecord();
     const auto* record = GridRecord();
@@ -107,13 +115,14 @@ void TvnSkinCustomGrid::SkinChanged()
 
 void TvnSkinCustomGrid::PrepareSkinChange()
 {
+    ++m_fontGeneration;
     m_look.Clear();
     TvnSkinBoundControl::PrepareSkinChange();
 }
 
 void TvnSkinCustomGrid::FontChanged()
 {
-    m_look.Clear();
+    FontsChanged();
     TCustomGrid::FontChanged();
 }
 

@@ -100,6 +100,9 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
 
+    // The fonts' sources changed (font, title font, the skin font switch, the skin).
+    void FontsChanged();
+
 private:
     void LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar);
     void ApplyBar(TvnSkinScrollBar* bar, const TvnBarState& state);
@@ -114,4 +117,12 @@ private:
     QPointer<TvnSkinScrollBar> m_hBar;
     QPointer<TvnSkinScrollBar> m_vBar;
     vnctrls::TvnLookCache m_look;
+    quint64 m_fontGeneration = 1;
+    struct TvnFonts {
+        quint64 Generation = 0;
+        const TvnDataSkinGridControl* Record = nullptr;
+        QFont Cell;
+        QFont Fixed;
+    };
+    mutable TvnFonts m_fonts;
 };

@@ -50,13 +50,24 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
         s.FixedFontColor = r.FixedFontColor;
     } else {
         s.LineColor = GridLineColor();
-        s.CellFont = Font()->ToQFont();
-        s.FixedFont = FixedCellFont()->ToQFont();
         s.CellFontColor = s.Enabled ? Font()->Color() : clr::clGrayText;
         s.SelectFontColor = s.FocusFontColor = clr::clHighlightText;
         s.FixedFontColor = s.Enabled ? FixedCellFont()->Color() : clr::clGrayText;
     }
     if (Color() == clr::clSilver) s.LineColor = clr::clGray;
+    // The fonts are made again only when what they come from changed.
+    if (m_fonts.Generation != m_fontGeneration || m_fonts.Record != s.Record) {
+        const auto* r = s.Record;
+        const bool skin = r && m_useSkinFont;
+        m_fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
+        m_fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
+                             : FixedCellFont()->ToQFont();
+        m_fonts.Record = s.Record;
+        m_fonts.Generation = m_fontGeneration;
+    }
+    s.CellFont = m_fonts.Cell;
+    s.FixedFont = m_fonts.Fixed;
+    s.FontGeneration = m_fontGeneration;
 
     const grid::TAxis cols = Cols(), rows = Rows();
     const QRect area = s.GridRect;
@@ -161,11 +172,16 @@ QImage FaceImage(const TvnGridSnapshot& s, const TvnCellSource& source, QSize ce
     return face;
 }
 
+// Metrics made once per picture: making them is dearer than measuring with them.
+struct TvnMetrics {
+    QFontMetrics Cell;
+    QFontMetrics Fixed;
+};
+
 void DrawText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCell& cell, const QFont& font,
-    TColor color, int inset)
+    const QFontMetrics& m, TColor color, int inset)
 {
     if (cell.Text.isEmpty()) return;
-    const QFontMetrics m(font);
     const QSize size(m.horizontalAdvance(cell.Text), m.height());
     const QPoint at = CellTextOrigin(box, size, cell.Alignment, inset);
     p.save();
@@ -213,7 +229,7 @@ void DrawIndicator(QPainter& p, const QRect& cell, TvnIndicator kind, TColor col
     p.restore();
 }
 
-void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& cell)
+void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m, const TvnGridCell& cell)
 {
     const auto& r = *s.Record;
     const QRect clip = cell.Rect & s.GridRect;
@@ -222,7 +238,7 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& c
         if (cell.Indicator != TvnIndicator::None)
             DrawIndicator(p, cell.Rect, cell.Indicator, s.CellFontColor);
         else
-            DrawText(p, cell.Rect, clip, cell, s.CellFont, s.CellFontColor, cell.Inset);
+            DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, s.CellFontColor, cell.Inset);
         return;
     }
     const TvnCellSource source = CellSource(r, cell.Face);
@@ -240,7 +256,7 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& c
         return;
     }
     DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell,
-        fixed ? s.FixedFont : s.CellFont, color, 0);
+        fixed ? s.FixedFont : s.CellFont, fixed ? m.Fixed : m.Cell, color, 0);
     if (r.ShowFocus && cell.Face == TvnCellFace::Focused && !s.RowSelect) {
         p.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -248,7 +264,7 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& c
     }
 }
 
-void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& cell)
+void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m, const TvnGridCell& cell)
 {
     const QRect r = cell.Rect;
     const QRect clip = r & s.GridRect;
@@ -263,7 +279,7 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& c
         if (cell.Indicator != TvnIndicator::None)
             DrawIndicator(p, r, cell.Indicator, clr::clBlack);
         else
-            DrawText(p, r, clip, cell, s.FixedFont, s.FixedFontColor, cell.Inset);
+            DrawText(p, r, clip, cell, s.FixedFont, m.Fixed, s.FixedFontColor, cell.Inset);
         return;
     }
     const bool highlight = cell.Face == TvnCellFace::Selected
@@ -273,7 +289,7 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& c
     else if (!s.Transparent)
         p.fillRect(r, ToQColor(s.Color));
     const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : s.CellFontColor;
-    DrawText(p, r, clip, cell, s.CellFont, color, cell.Inset);
+    DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
 }
 
 } // namespace
@@ -316,11 +332,12 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
     for (const QRect& line : s.Lines)
         p.fillRect(line, ToQColor(s.LineColor));
     // 3. The cells.
+    const TvnMetrics metrics { QFontMetrics(s.CellFont), QFontMetrics(s.FixedFont) };
     for (const TvnGridCell& cell : s.Cells) {
         if (s.Record)
-            DrawSkinnedCell(p, s, cell);
+            DrawSkinnedCell(p, s, metrics, cell);
         else
-            DrawDefaultCell(p, s, cell);
+            DrawDefaultCell(p, s, metrics, cell);
     }
     if (!s.FocusRect.isEmpty()) {
         p.setPen(QPen(ToQColor(clr::clWindowText), 1, Qt::DotLine));
@@ -330,20 +347,53 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
     return picture;
 }
 
+namespace {
+
+// The state as raw bytes, appended without a stream: the cache compares it every paint.
+class StateBytes {
+public:
+    StateBytes() { m_bytes.reserve(2048); }
+    StateBytes& Int(qint64 v)
+    {
+        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
+        return *this;
+    }
+    StateBytes& Rect(const QRect& r) { return Int(r.x()).Int(r.y()).Int(r.width()).Int(r.height()); }
+    StateBytes& Text(const QString& t)
+    {
+        Int(t.size());
+        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
+        return *this;
+    }
+    QByteArray Bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace
+
 QByteArray SnapshotState(const TvnGridSnapshot& s)
 {
-    vnctrls::TvnStateWriter w;
-    w << s.RecordIndex << s.Size << s.GridRect << s.Border << s.Enabled << s.Transparent << s.RowSelect
-      << s.FocusRect << s.Wallpaper.cacheKey() << s.WallpaperStretch << s.BackgroundPicture.cacheKey()
-      << s.CellPicture.cacheKey() << s.UseSkinCellHeight << s.Color << s.FixedColor << s.LineColor
-      << s.CellFont.key() << s.FixedFont.key() << s.CellFontColor << s.SelectFontColor << s.FocusFontColor
-      << s.FixedFontColor << qint32(s.Lines.size());
+    StateBytes w;
+    w.Int(s.RecordIndex).Int(s.Size.width()).Int(s.Size.height()).Rect(s.GridRect);
+    w.Int(s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
+        | s.UseSkinCellHeight << 5);
+    w.Rect(s.FocusRect)
+        .Int(s.Wallpaper.cacheKey())
+        .Int(s.BackgroundPicture.cacheKey())
+        .Int(s.CellPicture.cacheKey());
+    w.Int(s.Color).Int(s.FixedColor).Int(s.LineColor).Int(s.FontGeneration);
+    w.Int(s.CellFontColor).Int(s.SelectFontColor).Int(s.FocusFontColor).Int(s.FixedFontColor);
+    w.Int(s.Lines.size());
     for (const QRect& line : s.Lines)
-        w << line;
-    w << qint32(s.Cells.size());
+        w.Rect(line);
+    w.Int(s.Cells.size());
     for (const TvnGridCell& c : s.Cells)
-        w << c.Rect << int(c.State) << int(c.Face) << c.Text << int(c.Alignment) << c.Inset
-          << int(c.Indicator);
+        w.Rect(c.Rect)
+            .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24)
+            .Int(c.Inset)
+            .Text(c.Text);
     return w.Bytes();
 }
 
