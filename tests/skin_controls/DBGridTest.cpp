@@ -493,3 +493,70 @@ TEST(SkinGridGeometry, TextPlacementAndFaces)
     EXPECT_EQ(CellFace(current, true, false, false), TvnCellFace::Focused);
     EXPECT_EQ(CellFace(current, false, false, false), TvnCellFace::Selected);
 }
+
+TEST(SkinGrid, ThePlainEnginesBarsRunOverAFixedRangeAndShowOnlyWhenNeeded)
+{
+    TForm form;
+    auto* vbar = new TvnSkinScrollBar(&form);
+    auto* hbar = new TvnSkinScrollBar(&form);
+    auto* grid = new TvnSkinCustomGrid(&form);
+    grid->SetParent(form.ClientWidget());
+    vbar->SetParent(form.ClientWidget());
+    hbar->SetParent(form.ClientWidget());
+    vbar->SetKind(sbVertical);
+    grid->SetBounds(0, 0, 300, 113);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetVScrollBar(vbar);
+    grid->SetHScrollBar(hbar);
+    // Three rows and three 64-pixel columns fit: no bars.
+    EXPECT_FALSE(vbar->Visible());
+    EXPECT_FALSE(hbar->Visible());
+
+    grid->SetRowCount(101);
+    ASSERT_TRUE(vbar->Visible());
+    EXPECT_EQ(vbar->Min(), 0);
+    EXPECT_EQ(vbar->Max(), TvnSkinCustomGrid::kEngineScrollMax);
+    EXPECT_EQ(vbar->PageSize(), 0);
+    EXPECT_EQ(vbar->Position(), 0);
+    // A horizontal bar beside a visible vertical one leaves it the corner.
+    grid->SetColCount(10);
+    ASSERT_TRUE(hbar->Visible());
+    EXPECT_TRUE(hbar->Both());
+
+    // The last top row is the end of the range; the thumb's middle is the middle row.
+    grid->SetRow(100);
+    EXPECT_EQ(vbar->Position(), TvnSkinCustomGrid::kEngineScrollMax);
+    const int lastTop = grid->TopRow();
+    grid->Perform(msg::WM_VSCROLL, msg::SB_THUMBPOSITION, TvnSkinCustomGrid::kEngineScrollMax / 2);
+    EXPECT_NEAR(grid->TopRow(), 1 + (lastTop - 1) / 2, 1);
+    grid->Perform(msg::WM_VSCROLL, msg::SB_TOP, 0);
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(vbar->Position(), 0);
+    grid->Perform(msg::WM_VSCROLL, msg::SB_LINEDOWN, 0);
+    EXPECT_EQ(grid->TopRow(), 2);
+    EXPECT_GT(vbar->Position(), 0);
+
+    grid->SetRowCount(2);
+    EXPECT_FALSE(vbar->Visible());
+    EXPECT_FALSE(hbar->Both());
+}
+
+TEST(SkinGrid, TheDefaultLookAndTheWallpaper)
+{
+    PhotoList list(300);
+    list.table->SetRecNo(3);
+    const QRect current = list.grid->CellRect(0, list.grid->Row());
+    const QRect other = list.grid->CellRect(0, list.grid->Row() + 1);
+    QImage picture = list.Picture();
+    EXPECT_EQ(picture.pixel(current.right() - 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
+    EXPECT_EQ(picture.pixel(other.right() - 2, other.center().y()), ToQColor(list.grid->Color()).rgb());
+
+    // A wallpaper makes the grid see-through: the picture shows between the texts.
+    QImage wallpaper(8, 8, QImage::Format_RGB32);
+    wallpaper.fill(QColor(0x12, 0x34, 0x56));
+    list.grid->SetWallpaper(wallpaper);
+    EXPECT_TRUE(list.grid->Transparent());
+    picture = list.Picture();
+    EXPECT_EQ(picture.pixel(other.right() - 2, other.center().y()), QColor(0x12, 0x34, 0x56).rgb());
+}
