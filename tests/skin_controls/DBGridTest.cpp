@@ -560,3 +560,23 @@ TEST(SkinGrid, TheDefaultLookAndTheWallpaper)
     picture = list.Picture();
     EXPECT_EQ(picture.pixel(other.right() - 2, other.center().y()), QColor(0x12, 0x34, 0x56).rgb());
 }
+
+TEST(DBGrid, AColumnSizedByHandKeepsItsWidthWhileTheRecordMoves)
+{
+    PhotoList list(300);
+    list.grid->SetOptions(list.grid->Options() | dgTitles | dgColumnResize);
+    list.Show();
+    const int before = list.grid->ColWidth(0);
+    const int line = list.grid->CellRect(0, 0).right() + 1;
+    Send(list.grid, QEvent::MouseButtonPress, QPoint(line, 8));
+    Send(list.grid, QEvent::MouseMove, QPoint(line - 40, 8));
+    Send(list.grid, QEvent::MouseButtonRelease, QPoint(line - 40, 8), Qt::NoButton);
+    EXPECT_EQ(list.grid->ColWidth(0), before - 40);
+    list.table->SetRecNo(200);
+    list.grid->SetHeight(150);
+    EXPECT_EQ(list.grid->ColWidth(0), before - 40);
+    EXPECT_EQ(list.grid->ColumnLayout()[0].Width, before - 40);
+    // A new layout of the data set's fields starts from their display widths again.
+    list.Fill(10);
+    EXPECT_EQ(list.grid->ColWidth(0), before);
+}

@@ -325,6 +325,7 @@ void TCustomGrid::mouseMoveEvent(QMouseEvent* e)
     const QPoint p = e->position().toPoint();
     if (m_sizingCol >= 0 && (e->buttons() & Qt::LeftButton)) {
         SetColWidth(m_sizingCol, p.x() - m_sizingOrigin);
+        ColumnSized(m_sizingCol);
         return;
     }
     setCursor(SizingColumnAt(p) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);

@@ -128,6 +128,7 @@ int TvnSkinCustomDBGrid::DefaultColumnWidth(const TField* field, const QString& 
 
 void TvnSkinCustomDBGrid::BuildColumns()
 {
+    m_widthsDirty = true;
     m_layout.clear();
     TDataSet* ds = DataSet();
     if (m_columns->Count() > 0) {
@@ -173,6 +174,22 @@ void TvnSkinCustomDBGrid::LayoutChanged()
     if (!m_updating) UpdateLayout();
 }
 
+void TvnSkinCustomDBGrid::ColumnSized(int col)
+{
+    const int data = DataColumn(col);
+    if (data < 0) return;
+    m_layout[data].Width = ColWidth(col);
+    // A declared column keeps the width it was given by hand.
+    for (int i = 0, shown = 0; i < m_columns->Count(); ++i) {
+        TvnColumn* c = m_columns->At(i);
+        if (!c->Visible()) continue;
+        if (shown++ == data) {
+            c->SetWidth(ColWidth(col));
+            break;
+        }
+    }
+}
+
 void TvnSkinCustomDBGrid::UpdateLayout()
 {
     if (m_updating) return;
@@ -180,11 +197,15 @@ void TvnSkinCustomDBGrid::UpdateLayout()
     const int titles = FirstDataRow();
     const int indicator = (m_options & dgIndicator) ? 1 : 0;
     const int columns = std::max<int>(1, m_layout.size());
+    if (ColCount() != indicator + columns || FixedCols() != indicator) m_widthsDirty = true;
     SetColCount(indicator + columns);
     SetFixedCols(indicator);
-    if (indicator) SetColWidth(0, kIndicatorWidth);
-    for (int i = 0; i < columns; ++i)
-        SetColWidth(indicator + i, i < m_layout.size() ? m_layout[i].Width : DefaultColWidth());
+    if (m_widthsDirty) {
+        if (indicator) SetColWidth(0, kIndicatorWidth);
+        for (int i = 0; i < columns; ++i)
+            SetColWidth(indicator + i, i < m_layout.size() ? m_layout[i].Width : DefaultColWidth());
+        m_widthsDirty = false;
+    }
     m_link->SetBufferCount(VisibleDataRows());
     SetRowCount(titles + std::max(1, m_link->RecordCount()));
     SetFixedRows(titles);

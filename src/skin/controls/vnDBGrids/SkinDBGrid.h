@@ -103,6 +103,7 @@ protected:
     void Scrolled(TScrollBarKind kind, int code, int position) override;
     bool SelectCell(int col, int row) override;
     void LayoutChanged() override;
+    void ColumnSized(int col) override;
 
     // The columns' widths follow the font.
     void FontChanged() override;
@@ -134,6 +135,9 @@ private:
     QList<TvnColumnLayout> m_layout;
     bool m_updating = false;
     bool m_syncing = false;
+    // The column widths are set from the layout only after it was built: the user's
+    // sizing stays.
+    bool m_widthsDirty = true;
 };
 
 class TvnSkinDBGrid : public TvnSkinCustomDBGrid {
