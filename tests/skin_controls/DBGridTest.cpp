@@ -70,6 +70,10 @@ struct PhotoList {
             grid->SetSkinData(skin);
             bar->SetSkinData(skin);
         }
+        // As the data module declares the chosen photos: names 29 characters wide.
+        auto* width = static_cast<TFieldSetting*>(table->FieldSettings()->Add());
+        width->SetFieldName("nome_foto");
+        width->SetDisplayWidth(29);
         source->SetDataSet(table);
         grid->SetDataSource(source);
         Fill(rows);
@@ -346,9 +350,17 @@ TEST(DBGrid, ColumnsComeFromTheFieldsWhenNoneAreDeclared)
     EXPECT_EQ(columns[1].FieldName, "id_foto_escolhida");
     EXPECT_EQ(columns[1].Alignment, taRightJustify);
     EXPECT_EQ(list.grid->ColCount(), 2);
-    // A text field of 50 characters is as wide as 50 zeros (and four pixels).
+    // A field 29 characters wide is as wide as 29 zeros (and four pixels).
     const QFontMetrics m(list.grid->Font()->ToQFont());
-    EXPECT_EQ(list.grid->ColWidth(0), m.horizontalAdvance('0') * 50 + 4);
+    EXPECT_EQ(list.grid->ColWidth(0), m.horizontalAdvance('0') * 29 + 4);
+    // With the skin's font the zeros are the skin font's.
+    ctltest::TestSkin skin(GridRecords());
+    list.grid->SetSkinData(&skin.Store());
+    const QFontMetrics skinned(TFont::MakeQFont("Arial", 14, {}));
+    EXPECT_EQ(list.grid->ColWidth(0), skinned.horizontalAdvance('0') * 29 + 4);
+    list.grid->SetUseSkinFont(false);
+    EXPECT_EQ(list.grid->ColWidth(0), m.horizontalAdvance('0') * 29 + 4);
+    list.grid->SetSkinData(nullptr);
 
     // Declared columns replace them, in their order.
     auto* column = static_cast<TvnColumn*>(list.grid->Columns()->Add());

@@ -8,6 +8,7 @@
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
+#include "skin/data/vnUtils/SkinRect.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -85,4 +86,49 @@ TEST(StudioGrid, ThreeHundredPhotosScrolledToTheMiddle)
     };
     EXPECT_GT(count(current, record.SelectFontColor), 20);
     EXPECT_GT(count(plain, record.FontColor), 20);
+}
+
+TEST(StudioGrid, TitlesAndIndicatorDrawFromTheFixedFace)
+{
+    TvnSkinData* skin = ProgramDataModule().vnSkinData1;
+    const auto& record = RecordNamed<TvnDataSkinGridControl>("grid");
+    TForm form;
+    form.SetBounds(60, 60, 420, 130);
+    auto* table = new TClientDataSet(&form);
+    auto* source = new TDataSource(&form);
+    auto* grid = new TvnSkinDBGrid(&form);
+    grid->SetParent(form.ClientWidget());
+    grid->SetBounds(0, 0, 407, 113);
+    grid->SetSkinData(skin);
+    QList<TRow> rows;
+    for (int i = 1; i <= 20; ++i)
+        rows.append(TRow { QStringLiteral("Capa_%1.jpg").arg(i), 9000 + i });
+    table->LoadData({ { "nome_foto", db::ftString, 20 }, { "id_foto_escolhida", db::ftInteger, 0 } }, rows);
+    source->SetDataSet(table);
+    grid->SetDataSource(source);
+    table->SetRecNo(3);
+    form.Show();
+    grid->setFocus();
+    const QImage shot = form.ClientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString dir = qEnvironmentVariable("QUIRA_SHOTS_DIR");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        form.ClientWidget()->grab().save(dir + "/photo_grid_titles.png");
+    }
+    // Default options: titles, indicator, lines. The title cell shows the fixed face.
+    ASSERT_EQ(grid->FixedRows(), 1);
+    ASSERT_EQ(grid->FixedCols(), 1);
+    const QRect title = grid->CellRect(1, 0);
+    const QImage picture = skin->Picture(record.PictureIndex);
+    const int x = title.x() + title.width() - record.FixedCellRightOffset / 2;
+    EXPECT_EQ(shot.pixel(x, title.y() + 2),
+        picture.pixel(vnutils::RectRight(record.FixedCellRect) - record.FixedCellRightOffset / 2,
+            record.FixedCellRect.y() + 2));
+    // The indicator cell of the current record holds the arrow in the fixed font colour.
+    const QRect mark = grid->CellRect(0, grid->Row());
+    int arrow = 0;
+    for (int y = mark.top(); y <= mark.bottom(); ++y)
+        for (int xx = mark.left(); xx <= mark.right(); ++xx)
+            arrow += shot.pixel(xx, y) == ToQColor(record.FixedFontColor).rgb();
+    EXPECT_GT(arrow, 10);
 }

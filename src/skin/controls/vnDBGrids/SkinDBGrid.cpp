@@ -43,10 +43,7 @@ TvnSkinCustomDBGrid::TvnSkinCustomDBGrid(QObject* owner)
     // Korean input edits in place from the first key.
     if (QLocale::system().language() == QLocale::Korean) m_options |= dgAlwaysShowEditor;
     m_titleFont->Assign(*Font());
-    connect(m_titleFont, &TFont::Changed, this, [this] {
-        FontsChanged();
-        LinkActiveChanged();
-    });
+    connect(m_titleFont, &TFont::Changed, this, [this] { FontsChanged(); });
     SetOptions(m_options);
 }
 
@@ -92,9 +89,16 @@ void TvnSkinCustomDBGrid::Loaded()
 
 void TvnSkinCustomDBGrid::LayoutColumns() { LinkActiveChanged(); }
 
-void TvnSkinCustomDBGrid::FontChanged()
+void TvnSkinCustomDBGrid::FontsChanged()
 {
-    TvnSkinCustomGrid::FontChanged();
+    TvnSkinCustomGrid::FontsChanged();
+    LinkActiveChanged();
+}
+
+void TvnSkinCustomDBGrid::SkinChanged()
+{
+    TvnSkinCustomGrid::SkinChanged();
+    // Other fonts, other column widths.
     LinkActiveChanged();
 }
 
@@ -116,11 +120,13 @@ int TvnSkinCustomDBGrid::VisibleDataRows() const
 int TvnSkinCustomDBGrid::DefaultColumnWidth(const TField* field, const QString& title) const
 {
     if (!field) return DefaultColWidth();
-    // Qt fonts report no overhang, so the classic width rule loses that term.
-    const QFontMetrics cell(Font()->ToQFont());
+    // Measured in the fonts the cells are drawn in (the skin's, with UseSkinFont), so a
+    // field's characters and its title fit. Qt fonts report no overhang, so the classic
+    // width rule loses that term.
+    const QFontMetrics cell(Fonts().Cell);
     int width = cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4;
     if (m_options & dgTitles) {
-        const QFontMetrics titles(m_titleFont->ToQFont());
+        const QFontMetrics titles(Fonts().Fixed);
         width = std::max(width, titles.horizontalAdvance(title) + 4);
     }
     return width;

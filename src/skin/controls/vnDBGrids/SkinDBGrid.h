@@ -94,6 +94,7 @@ public:
     void LayoutColumns();
 
     void Loaded() override;
+    void SkinChanged() override;
 
 protected:
     void CellContent(int col, int row, vngrid::TvnGridCell& cell) const override;
@@ -105,8 +106,8 @@ protected:
     void LayoutChanged() override;
     void ColumnSized(int col) override;
 
-    // The columns' widths follow the font.
-    void FontChanged() override;
+    // The columns' widths follow the fonts.
+    void FontsChanged() override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

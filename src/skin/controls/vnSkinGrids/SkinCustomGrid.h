@@ -101,7 +101,16 @@ protected:
     void ColorChanged() override;
 
     // The fonts' sources changed (font, title font, the skin font switch, the skin).
-    void FontsChanged();
+    virtual void FontsChanged();
+    // The fonts cells and fixed cells are drawn in: the record's with UseSkinFont, else
+    // the grid's.
+    struct TvnFonts {
+        quint64 Generation = 0;
+        const TvnDataSkinGridControl* Record = nullptr;
+        QFont Cell;
+        QFont Fixed;
+    };
+    const TvnFonts& Fonts() const;
 
 private:
     void LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar);
@@ -118,11 +127,5 @@ private:
     QPointer<TvnSkinScrollBar> m_vBar;
     vnctrls::TvnLookCache m_look;
     quint64 m_fontGeneration = 1;
-    struct TvnFonts {
-        quint64 Generation = 0;
-        const TvnDataSkinGridControl* Record = nullptr;
-        QFont Cell;
-        QFont Fixed;
-    };
     mutable TvnFonts m_fonts;
 };

@@ -55,18 +55,9 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
         s.FixedFontColor = s.Enabled ? FixedCellFont()->Color() : clr::clGrayText;
     }
     if (Color() == clr::clSilver) s.LineColor = clr::clGray;
-    // The fonts are made again only when what they come from changed.
-    if (m_fonts.Generation != m_fontGeneration || m_fonts.Record != s.Record) {
-        const auto* r = s.Record;
-        const bool skin = r && m_useSkinFont;
-        m_fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
-        m_fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
-                             : FixedCellFont()->ToQFont();
-        m_fonts.Record = s.Record;
-        m_fonts.Generation = m_fontGeneration;
-    }
-    s.CellFont = m_fonts.Cell;
-    s.FixedFont = m_fonts.Fixed;
+    const TvnFonts& fonts = Fonts();
+    s.CellFont = fonts.Cell;
+    s.FixedFont = fonts.Fixed;
     s.FontGeneration = m_fontGeneration;
 
     const grid::TAxis cols = Cols(), rows = Rows();
@@ -126,6 +117,21 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
 }
 
 const TFont* TvnSkinCustomGrid::FixedCellFont() const { return Font(); }
+
+const TvnSkinCustomGrid::TvnFonts& TvnSkinCustomGrid::Fonts() const
+{
+    // Made again only when what they come from changed.
+    const auto* r = GridRecord();
+    if (m_fonts.Generation != m_fontGeneration || m_fonts.Record != r) {
+        const bool skin = r && m_useSkinFont;
+        m_fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
+        m_fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
+                             : FixedCellFont()->ToQFont();
+        m_fonts.Record = r;
+        m_fonts.Generation = m_fontGeneration;
+    }
+    return m_fonts;
+}
 
 void TvnSkinCustomGrid::Paint(QPainter& painter)
 {
