@@ -592,3 +592,34 @@ TEST(DBGrid, AColumnSizedByHandKeepsItsWidthWhileTheRecordMoves)
     list.Fill(10);
     EXPECT_EQ(list.grid->ColWidth(0), before);
 }
+
+TEST(DBGrid, ClickAndDrawingEventsSeeTheirColumnAndRecord)
+{
+    PhotoList list(300);
+    list.grid->SetOptions(list.grid->Options() | dgTitles);
+    list.Show();
+    QStringList clicks;
+    list.grid->OnCellClick = [&](TvnColumn* c) { clicks << "cell " + c->FieldName(); };
+    list.grid->OnTitleClick = [&](TvnColumn* c) { clicks << "title " + c->FieldName(); };
+    Click(list.grid, list.grid->CellRect(1, 2).center());
+    Click(list.grid, list.grid->CellRect(0, 0).center());
+    EXPECT_EQ(clicks, (QStringList { "cell id_foto_escolhida", "title nome_foto" }));
+    EXPECT_EQ(list.table->RecNo(), 2);
+
+    // A handler marks the cell of record 4's id; the active record is the cell's while it
+    // runs, and the current one again after.
+    QStringList seen;
+    list.grid->OnDrawColumnCell
+        = [&](QObject*, QPainter* canvas, QRect rect, int dataCol, TvnColumn* column, TGridDrawState) {
+              const QString name = list.table->FieldByName("nome_foto").AsString();
+              if (dataCol == 0) seen << name;
+              if (column->FieldName() == "id_foto_escolhida" && name == PhotoName(4))
+                  canvas->fillRect(rect, Qt::red);
+          };
+    const QImage picture = list.Picture();
+    EXPECT_EQ(seen, (QStringList { PhotoName(1), PhotoName(2), PhotoName(3), PhotoName(4), PhotoName(5) }));
+    EXPECT_EQ(list.table->FieldByName("nome_foto").AsString(), PhotoName(2));
+    const QRect marked = list.grid->CellRect(1, 4);
+    EXPECT_EQ(picture.pixel(marked.center()), QColor(Qt::red).rgb());
+    EXPECT_NE(picture.pixel(list.grid->CellRect(1, 3).center()), QColor(Qt::red).rgb());
+}

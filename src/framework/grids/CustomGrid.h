@@ -113,6 +113,8 @@ protected:
     virtual void PublishScroll();
     // After any change of shape (counts, sizes, options, the control's size).
     virtual void LayoutChanged() { }
+    // Whether a press began sizing a column (until the release).
+    bool Sizing() const { return m_sizingCol >= 0; }
     // The user dragged a column to a new width.
     virtual void ColumnSized(int col) { Q_UNUSED(col); }
     // The axes as the geometry functions take them: the room the control leaves, and no

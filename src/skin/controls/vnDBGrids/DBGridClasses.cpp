@@ -8,4 +8,5 @@ void RegisterSkinGridClasses()
     RegisterClass<TvnSkinCustomGrid>();
     RegisterClass<TvnSkinCustomDBGrid>();
     RegisterClass<TvnSkinDBGrid>();
+    TvnSkinCustomDBGrid::RegisterEvents();
 }

@@ -5,8 +5,17 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+
+void TvnSkinCustomDBGrid::RegisterEvents()
+{
+    events::RegisterEvent<TvnColumn*>();
+    events::RegisterEvent<QObject*, QPainter*, QRect, int, TvnColumn*, TGridDrawState>();
+    events::RegisterEvent<QObject*, QPainter*, QRect, TField*, TGridDrawState>();
+}
 
 void TvnGridDataLink::ActiveChanged() { m_grid.LinkActiveChanged(); }
 
@@ -36,6 +45,7 @@ TvnSkinCustomDBGrid::TvnSkinCustomDBGrid(QObject* owner)
     : TvnSkinCustomGrid(owner)
     , m_link(std::make_unique<TvnGridDataLink>(*this))
     , m_columns(new TvnDBGridColumns(this))
+    , m_fieldColumns(new TvnDBGridColumns(this))
     , m_titleFont(new TFont(this))
 {
     m_options = dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs
@@ -142,6 +152,7 @@ void TvnSkinCustomDBGrid::BuildColumns()
             const TvnColumn* c = m_columns->At(i);
             if (!c->Visible()) continue;
             TvnColumnLayout l;
+            l.Column = const_cast<TvnColumn*>(c);
             l.FieldName = c->FieldName();
             l.Field = ds ? ds->FindField(c->FieldName()) : nullptr;
             l.Title = c->Title()->Caption().isEmpty() ? c->FieldName() : c->Title()->Caption();
@@ -152,11 +163,14 @@ void TvnSkinCustomDBGrid::BuildColumns()
         }
         return;
     }
+    m_fieldColumns->Clear();
     if (!ds) return;
     for (int i = 0; i < ds->FieldCount(); ++i) {
         TField* f = ds->Field(i);
         if (!f || !f->Visible()) continue;
         TvnColumnLayout l;
+        l.Column = static_cast<TvnColumn*>(m_fieldColumns->Add());
+        l.Column->SetFieldName(f->FieldName());
         l.Field = f;
         l.FieldName = f->FieldName();
         l.Title = f->FieldName();
@@ -350,6 +364,44 @@ bool TvnSkinCustomDBGrid::SelectCell(int, int row)
     const int wanted = row - FirstDataRow() - m_link->ActiveRecord();
     if (wanted == 0) return true;
     return m_link->MoveBy(wanted) == wanted;
+}
+
+void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& s)
+{
+    TDataSet* ds = DataSet();
+    if (!ds) return;
+    QPainter painter(&picture);
+    painter.setClipRect(s.GridRect);
+    const int active = m_link->ActiveRecord();
+    for (const vngrid::TvnGridCell& cell : s.Cells) {
+        const int data = DataColumn(cell.Col);
+        const int record = cell.Row - FirstDataRow();
+        if (data < 0 || record < 0 || record >= m_link->RecordCount()) continue;
+        const TvnColumnLayout& l = m_layout[data];
+        m_link->SetActiveRecord(record);
+        painter.save();
+        if (OnDrawDataCell && m_columns->Count() == 0)
+            OnDrawDataCell(this, &painter, cell.Rect, l.Field, cell.State);
+        painter.restore();
+        painter.save();
+        if (OnDrawColumnCell) OnDrawColumnCell(this, &painter, cell.Rect, data, l.Column, cell.State);
+        painter.restore();
+    }
+    m_link->SetActiveRecord(active);
+}
+
+void TvnSkinCustomDBGrid::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool sized = Sizing();
+    const TGridCoord cell = MouseCoord(e->position().toPoint());
+    TvnSkinCustomGrid::mouseReleaseEvent(e);
+    if (e->button() != Qt::LeftButton || sized) return;
+    const int data = DataColumn(cell.X);
+    if (data < 0 || cell.Y < 0) return;
+    if (cell.Y < FirstDataRow())
+        events::Fire(OnTitleClick, m_layout[data].Column);
+    else
+        events::Fire(OnCellClick, m_layout[data].Column);
 }
 
 void TvnSkinCustomDBGrid::keyPressEvent(QKeyEvent* e)

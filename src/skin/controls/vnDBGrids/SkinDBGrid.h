@@ -16,6 +16,20 @@
 #include <memory>
 
 class TvnSkinCustomDBGrid;
+class QPainter;
+
+// The column a click hit.
+using TvnDBGridClickEvent = TEvent<TvnColumn* /*Column*/>;
+// Drawing over a data cell after the default drawing; the data set's active record is the
+// cell's.
+using TvnDrawColumnCellEvent = TEvent<QObject* /*Sender*/, QPainter* /*Canvas*/, QRect /*Rect*/,
+    int /*DataCol*/, TvnColumn* /*Column*/, TGridDrawState /*State*/>;
+using TvnDrawDataCellEvent = TEvent<QObject* /*Sender*/, QPainter* /*Canvas*/, QRect /*Rect*/,
+    TField* /*Field*/, TGridDrawState /*State*/>;
+
+Q_DECLARE_METATYPE(TvnDBGridClickEvent)
+Q_DECLARE_METATYPE(TvnDrawColumnCellEvent)
+Q_DECLARE_METATYPE(TvnDrawDataCellEvent)
 
 class TvnGridDataLink : public TDataLink {
 public:
@@ -44,6 +58,10 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(bool UseColumnsFont READ UseColumnsFont WRITE SetUseColumnsFont)
     Q_PROPERTY(bool SaveMultiSelection READ SaveMultiSelection WRITE SetSaveMultiSelection)
     Q_PROPERTY(QString PickListBoxSkinDataName READ PickListBoxSkinDataName WRITE SetPickListBoxSkinDataName)
+    Q_PROPERTY(TvnDBGridClickEvent OnCellClick MEMBER OnCellClick)
+    Q_PROPERTY(TvnDBGridClickEvent OnTitleClick MEMBER OnTitleClick)
+    Q_PROPERTY(TvnDrawColumnCellEvent OnDrawColumnCell MEMBER OnDrawColumnCell)
+    Q_PROPERTY(TvnDrawDataCellEvent OnDrawDataCell MEMBER OnDrawDataCell)
 public:
     static constexpr int kIndicatorWidth = 11;
 
@@ -76,6 +94,8 @@ public:
     // The columns as laid out now: each with its field (none while the data set is closed
     // or lacks it), title, alignment and width.
     struct TvnColumnLayout {
+        // The declared column, or one made for the field.
+        TvnColumn* Column = nullptr;
         TField* Field = nullptr;
         QString FieldName;
         QString Title;
@@ -96,6 +116,14 @@ public:
     void Loaded() override;
     void SkinChanged() override;
 
+    TvnDBGridClickEvent OnCellClick;
+    TvnDBGridClickEvent OnTitleClick;
+    TvnDrawColumnCellEvent OnDrawColumnCell;
+    TvnDrawDataCellEvent OnDrawDataCell;
+
+    // Makes the grid's event types known to the declared-data loader.
+    static void RegisterEvents();
+
 protected:
     void CellContent(int col, int row, vngrid::TvnGridCell& cell) const override;
     bool DataAwareFaces() const override { return true; }
@@ -108,6 +136,9 @@ protected:
 
     // The columns' widths follow the fonts.
     void FontsChanged() override;
+    bool DrawsOverCells() const override { return OnDrawColumnCell || OnDrawDataCell; }
+    void DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& snapshot) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -127,6 +158,8 @@ private:
     TvnDBGridOptions m_options;
     bool m_mouseWheelSupport = false;
     TvnDBGridColumns* m_columns;
+    // The columns made for the fields when none are declared.
+    TvnDBGridColumns* m_fieldColumns;
     TFont* m_titleFont;
     bool m_readOnly = false;
     bool m_drawGraphicFields = false;

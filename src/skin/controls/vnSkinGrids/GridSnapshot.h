@@ -30,6 +30,8 @@ enum class TvnCellFace {
 enum class TvnIndicator { None = -1, Arrow = 0, Edit = 1, Insert = 2, MultiDot = 3, MultiArrow = 4 };
 
 struct TvnGridCell {
+    int Col = -1;
+    int Row = -1;
     QRect Rect;
     TGridDrawState State;
     TvnCellFace Face = TvnCellFace::Plain;

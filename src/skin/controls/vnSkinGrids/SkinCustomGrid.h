@@ -79,6 +79,14 @@ protected:
     // What a cell holds: its text and where it goes, or an indicator. The engine's cells
     // are empty.
     virtual void CellContent(int col, int row, vngrid::TvnGridCell& cell) const;
+    // Handlers that draw over the default drawing: whether there are any, and running them
+    // over the finished picture.
+    virtual bool DrawsOverCells() const { return false; }
+    virtual void DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& snapshot)
+    {
+        Q_UNUSED(picture);
+        Q_UNUSED(snapshot);
+    }
     // The font of the fixed cells when the skin's fonts are not used.
     virtual const TFont* FixedCellFont() const;
     // Whether the grid draws its current row the data-aware way (see CellFace).

@@ -104,6 +104,8 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
     for (int row : visibleRows) {
         for (int col : visibleCols) {
             TvnGridCell cell;
+            cell.Col = col;
+            cell.Row = row;
             cell.Rect = CellRect(col, row);
             if (cell.Rect.isEmpty()) continue;
             cell.State = CellState(col, row);
@@ -145,7 +147,16 @@ void TvnSkinCustomGrid::Paint(QPainter& painter)
         QPainter pp(&parent);
         vnctrls::PaintParentBackground(this, pp);
         pp.end();
-        painter.drawImage(0, 0, DrawGrid(s, parent));
+        QImage picture = DrawGrid(s, parent);
+        DrawOverCells(picture, s);
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+    // What handlers draw over the cells is not part of the state: drawn anew every time.
+    if (DrawsOverCells()) {
+        QImage picture = DrawGrid(s, QImage());
+        DrawOverCells(picture, s);
+        painter.drawImage(0, 0, picture);
         return;
     }
     painter.drawImage(0, 0, m_look.Get(SnapshotState(s), [&] { return DrawGrid(s, QImage()); }));
