@@ -623,3 +623,35 @@ TEST(DBGrid, ClickAndDrawingEventsSeeTheirColumnAndRecord)
     EXPECT_EQ(picture.pixel(marked.center()), QColor(Qt::red).rgb());
     EXPECT_NE(picture.pixel(list.grid->CellRect(1, 3).center()), QColor(Qt::red).rgb());
 }
+
+TEST(DBGrid, ASkinChangeTakesTheNewRowHeightAndTheBarFollows)
+{
+    ctltest::TestSkin skin(GridRecords());
+    PhotoList list(300, &skin.Store());
+    list.table->SetRecNo(100);
+    ASSERT_EQ(list.grid->DefaultRowHeight(), 20);
+    ASSERT_EQ(list.bar->PageSize(), 5);
+    // A skin whose select face is 15 pixels high: seven rows fit.
+    QByteArray records = GridRecords();
+    records.replace("selectcellrect=100,0,150,20", "selectcellrect=100,0,150,15");
+    list.grid->Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
+    skin.Reload(records);
+    list.grid->Perform(msg::SKINMSG_CHANGE, 0, 0);
+    EXPECT_EQ(list.grid->DefaultRowHeight(), 15);
+    EXPECT_EQ(list.grid->VisibleDataRows(), 7);
+    EXPECT_EQ(list.bar->PageSize(), 7);
+    EXPECT_EQ(list.bar->Max(), 300 + 7 - 1);
+    EXPECT_EQ(list.bar->Position(), 100);
+    EXPECT_EQ(list.table->RecNo(), 100);
+
+    // A record without a fixed face is no grid record: the default look, its row height.
+    records.replace("fixedcellrect=150,0,180,20", "fixedcellrect=0,0,0,0");
+    list.grid->Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
+    skin.Reload(records);
+    list.grid->Perform(msg::SKINMSG_CHANGE, 0, 0);
+    EXPECT_EQ(list.grid->GridRecord(), nullptr);
+    EXPECT_EQ(list.grid->DefaultRowHeight(), list.grid->DefaultCellHeight());
+    const QImage picture = list.Picture();
+    const QRect current = list.grid->CellRect(0, list.grid->Row());
+    EXPECT_EQ(picture.pixel(current.right() - 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
+}
