@@ -655,3 +655,26 @@ TEST(DBGrid, ASkinChangeTakesTheNewRowHeightAndTheBarFollows)
     const QRect current = list.grid->CellRect(0, list.grid->Row());
     EXPECT_EQ(picture.pixel(current.right() - 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
 }
+
+TEST(DBGrid, ACellParameterHandlerColoursTheCellsItChooses)
+{
+    ctltest::TestSkin skin(GridRecords());
+    PhotoList list(300, &skin.Store());
+    // Even ids on a blue ground: the handler reads the cell's own record.
+    list.grid->OnGetCellParam
+        = [&](QObject*, TvnColumn* column, TGridDrawState, TColor& background, TFont* font) {
+              if (list.table->FieldByName("id_foto_escolhida").AsInteger() % 2 == 0) background = 0xFF0000;
+              if (column->FieldName() == "nome_foto") font->SetColor(0x00FF00);
+          };
+    const QImage picture = list.Picture();
+    const QRect odd = list.grid->CellRect(1, 2); // record 3, id 5003
+    const QRect even = list.grid->CellRect(1, 3); // record 4, id 5004
+    EXPECT_EQ(picture.pixel(odd.x() + 3, odd.center().y()), kBackground);
+    EXPECT_EQ(picture.pixel(even.x() + 3, even.center().y()), QColor(0, 0, 0xFF).rgb());
+    int green = 0;
+    const QRect name = list.grid->CellRect(0, 2);
+    for (int y = name.top(); y <= name.bottom(); ++y)
+        for (int x = name.left(); x < name.left() + 100; ++x)
+            green += picture.pixel(x, y) == QColor(0, 0xFF, 0).rgb();
+    EXPECT_GT(green, 10);
+}

@@ -1,6 +1,7 @@
 #include "SkinDBGrid.h"
 
 #include "framework/data/DataSet.h"
+#include "skin/data/vnSkinData/ControlSkins.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@ void TvnSkinCustomDBGrid::RegisterEvents()
     events::RegisterEvent<TvnColumn*>();
     events::RegisterEvent<QObject*, QPainter*, QRect, int, TvnColumn*, TGridDrawState>();
     events::RegisterEvent<QObject*, QPainter*, QRect, TField*, TGridDrawState>();
+    events::RegisterEvent<QObject*, TvnColumn*, TGridDrawState, TColor&, TFont*>();
 }
 
 void TvnGridDataLink::ActiveChanged() { m_grid.LinkActiveChanged(); }
@@ -276,11 +278,29 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
     cell.Alignment = l.Alignment;
     cell.Inset = 2;
     if (!l.Field) return;
-    // The field reads the row being drawn, then the current one again.
+    // The field (and the handler) read the row being drawn, then the current one again.
     auto& link = const_cast<TvnGridDataLink&>(*m_link);
     const int active = link.ActiveRecord();
     link.SetActiveRecord(record);
     cell.Text = l.Field->DisplayText();
+    if (OnGetCellParam) {
+        const auto* r = GridRecord();
+        TColor background = r ? r->BGColor : Color();
+        TFont font;
+        if (r && UseSkinFont()) {
+            font.SetName(r->FontName);
+            font.SetHeight(r->FontHeight);
+            font.SetStyle(r->FontStyle);
+            font.SetColor(r->FontColor);
+        } else {
+            font.Assign(*Font());
+        }
+        OnGetCellParam(const_cast<TvnSkinCustomDBGrid*>(this), l.Column, cell.State, background, &font);
+        cell.OwnLook = true;
+        cell.Background = background;
+        cell.Font = font.ToQFont();
+        cell.FontColor = font.Color();
+    }
     link.SetActiveRecord(active);
 }
 

@@ -27,7 +27,12 @@ using TvnDrawColumnCellEvent = TEvent<QObject* /*Sender*/, QPainter* /*Canvas*/,
 using TvnDrawDataCellEvent = TEvent<QObject* /*Sender*/, QPainter* /*Canvas*/, QRect /*Rect*/,
     TField* /*Field*/, TGridDrawState /*State*/>;
 
+// A data cell's background colour and font, before it is drawn.
+using TvnGetCellParamEvent = TEvent<QObject* /*Sender*/, TvnColumn* /*Column*/, TGridDrawState /*State*/,
+    TColor& /*Background*/, TFont* /*Font*/>;
+
 Q_DECLARE_METATYPE(TvnDBGridClickEvent)
+Q_DECLARE_METATYPE(TvnGetCellParamEvent)
 Q_DECLARE_METATYPE(TvnDrawColumnCellEvent)
 Q_DECLARE_METATYPE(TvnDrawDataCellEvent)
 
@@ -62,6 +67,7 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(TvnDBGridClickEvent OnTitleClick MEMBER OnTitleClick)
     Q_PROPERTY(TvnDrawColumnCellEvent OnDrawColumnCell MEMBER OnDrawColumnCell)
     Q_PROPERTY(TvnDrawDataCellEvent OnDrawDataCell MEMBER OnDrawDataCell)
+    Q_PROPERTY(TvnGetCellParamEvent OnGetCellParam MEMBER OnGetCellParam)
 public:
     static constexpr int kIndicatorWidth = 11;
 
@@ -120,6 +126,7 @@ public:
     TvnDBGridClickEvent OnTitleClick;
     TvnDrawColumnCellEvent OnDrawColumnCell;
     TvnDrawDataCellEvent OnDrawDataCell;
+    TvnGetCellParamEvent OnGetCellParam;
 
     // Makes the grid's event types known to the declared-data loader.
     static void RegisterEvents();

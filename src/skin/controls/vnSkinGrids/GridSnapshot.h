@@ -40,6 +40,11 @@ struct TvnGridCell {
     // Pixels between the cell's edge and the text, before the common two.
     int Inset = 2;
     TvnIndicator Indicator = TvnIndicator::None;
+    // A look of the cell's own (a handler's choice): background, font and text colour.
+    bool OwnLook = false;
+    TColor Background = 0;
+    QFont Font;
+    TColor FontColor = 0;
 };
 
 struct TvnGridSnapshot {

@@ -251,6 +251,12 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
     const auto& r = *s.Record;
     const QRect clip = cell.Rect & s.GridRect;
     if (cell.Face == TvnCellFace::Plain) {
+        if (cell.OwnLook) {
+            p.fillRect(cell.Rect, ToQColor(cell.Background));
+            DrawText(
+                p, cell.Rect, clip, cell, cell.Font, QFontMetrics(cell.Font), cell.FontColor, cell.Inset);
+            return;
+        }
         if (s.BackgroundPicture.isNull() && !s.Transparent) p.fillRect(cell.Rect, ToQColor(r.BGColor));
         if (cell.Indicator != TvnIndicator::None)
             DrawIndicator(p, cell.Rect, cell.Indicator, s.CellFontColor);
@@ -272,8 +278,12 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         DrawIndicator(p, cell.Rect, cell.Indicator, color);
         return;
     }
-    DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell,
-        fixed ? s.FixedFont : s.CellFont, fixed ? m.Fixed : m.Cell, color, 0);
+    const QFont& font = cell.OwnLook ? cell.Font : fixed ? s.FixedFont : s.CellFont;
+    DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell, font,
+        cell.OwnLook ? QFontMetrics(cell.Font)
+            : fixed  ? m.Fixed
+                     : m.Cell,
+        color, 0);
     if (r.ShowFocus && cell.Face == TvnCellFace::Focused && !s.RowSelect) {
         p.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -303,10 +313,16 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         || (cell.Face == TvnCellFace::Focused && (cell.State & gdSelected) && s.RowSelect);
     if (highlight)
         p.fillRect(r, ToQColor(clr::clHighlight));
+    else if (cell.OwnLook)
+        p.fillRect(r, ToQColor(cell.Background));
     else if (!s.Transparent)
         p.fillRect(r, ToQColor(s.Color));
-    const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : s.CellFontColor;
-    DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
+    const TColor own = cell.OwnLook ? cell.FontColor : s.CellFontColor;
+    const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : own;
+    if (cell.OwnLook)
+        DrawText(p, r, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
+    else
+        DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
 }
 
 } // namespace
@@ -406,11 +422,14 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
     for (const QRect& line : s.Lines)
         w.Rect(line);
     w.Int(s.Cells.size());
-    for (const TvnGridCell& c : s.Cells)
+    for (const TvnGridCell& c : s.Cells) {
         w.Rect(c.Rect)
-            .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24)
+            .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
+                | int(c.OwnLook) << 30)
             .Int(c.Inset)
             .Text(c.Text);
+        if (c.OwnLook) w.Int(c.Background).Int(c.FontColor).Text(c.Font.key());
+    }
     return w.Bytes();
 }
 
