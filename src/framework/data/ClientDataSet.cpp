@@ -21,11 +21,27 @@ TDataSetProvider* TClientDataSet::FindProvider() const
     return owner ? qobject_cast<TDataSetProvider*>(owner->FindComponent(m_providerName)) : nullptr;
 }
 
+void TClientDataSet::LoadData(const QList<TFieldDef>& defs, const QList<TRow>& rows)
+{
+    Close();
+    m_providerName.clear();
+    m_dataDefs = defs;
+    m_dataRows = rows;
+    m_hasData = true;
+    Open();
+}
+
 void TClientDataSet::InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows)
 {
-    TDataSetProvider* provider = FindProvider();
-    if (!provider) throw Exception(QStringLiteral("%1: Missing data provider or data packet").arg(Name()));
-    provider->GetRecords(defs, rows);
+    if (m_hasData && m_providerName.isEmpty()) {
+        defs = m_dataDefs;
+        rows = m_dataRows;
+    } else {
+        TDataSetProvider* provider = FindProvider();
+        if (!provider)
+            throw Exception(QStringLiteral("%1: Missing data provider or data packet").arg(Name()));
+        provider->GetRecords(defs, rows);
+    }
     for (int i = 0; i < m_fieldSettings->Count(); ++i) {
         const QString& name = m_fieldSettings->At(i)->FieldName();
         const bool known = std::any_of(defs.cbegin(), defs.cend(),

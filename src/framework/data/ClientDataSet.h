@@ -50,6 +50,9 @@ public:
     const QString& ProviderName() const { return m_providerName; }
     void SetProviderName(const QString& name);
     TFieldSettings* FieldSettings() const { return m_fieldSettings; }
+    // Opens on rows given directly (a copy of another table's data) instead of a
+    // provider's, and keeps them for later opens while no provider is named.
+    void LoadData(const QList<TFieldDef>& defs, const QList<TRow>& rows);
 
 protected:
     void InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows) override;
@@ -60,4 +63,7 @@ private:
 
     QString m_providerName;
     TFieldSettings* m_fieldSettings;
+    bool m_hasData = false;
+    QList<TFieldDef> m_dataDefs;
+    QList<TRow> m_dataRows;
 };

@@ -128,6 +128,7 @@ grid::TAxis TCustomGrid::Cols() const
 {
     grid::TAxis a = m_cols;
     a.Extent = GridRect().width();
+    if (!(m_options & (goVertLine | goFixedVertLine))) a.LineWidth = 0;
     return a;
 }
 
@@ -135,6 +136,7 @@ grid::TAxis TCustomGrid::Rows() const
 {
     grid::TAxis a = m_rows;
     a.Extent = GridRect().height();
+    if (!(m_options & (goHorzLine | goFixedHorzLine))) a.LineWidth = 0;
     return a;
 }
 
@@ -151,7 +153,19 @@ void TCustomGrid::Reshape()
         std::clamp(m_current.Y, m_rows.Fixed, m_rows.Count - 1) }
                       : TGridCoord {};
     update();
+    LayoutChanged();
     PublishScroll();
+}
+
+void TCustomGrid::SetCurrentQuiet(int col, int row)
+{
+    if (m_cols.Count <= m_cols.Fixed || m_rows.Count <= m_rows.Fixed) return;
+    const TGridCoord target { std::clamp(col, m_cols.Fixed, m_cols.Count - 1),
+        std::clamp(row, m_rows.Fixed, m_rows.Count - 1) };
+    if (target == m_current) return;
+    m_current = target;
+    SelectionChanged();
+    update();
 }
 
 void TCustomGrid::PublishScroll()
@@ -264,6 +278,13 @@ void TCustomGrid::Scrolled(TScrollBarKind kind, int code, int position)
     }
 }
 
+void TCustomGrid::SetBounds(int left, int top, int width, int height)
+{
+    const QSize before = size();
+    TControl::SetBounds(left, top, width, height);
+    if (size() != before) Reshape();
+}
+
 void TCustomGrid::resizeEvent(QResizeEvent* e)
 {
     TControl::resizeEvent(e);
@@ -304,6 +325,7 @@ void TCustomGrid::mouseMoveEvent(QMouseEvent* e)
     const QPoint p = e->position().toPoint();
     if (m_sizingCol >= 0 && (e->buttons() & Qt::LeftButton)) {
         SetColWidth(m_sizingCol, p.x() - m_sizingOrigin);
+        ColumnSized(m_sizingCol);
         return;
     }
     setCursor(SizingColumnAt(p) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);

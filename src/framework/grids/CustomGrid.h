@@ -95,6 +95,8 @@ public:
     TNotifyEvent OnClick;
 
     void WndProc(TMessage& message) override;
+    // The cells follow a new size at once, also while the grid is hidden.
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state);
@@ -106,6 +108,21 @@ protected:
     virtual void SelectionChanged() { }
     // Fills the cell in the engine's colours (fixed, selected, plain).
     void DefaultDrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state);
+    // Tells the scroll listener where the grid stands; a grid whose bar follows something
+    // else than its rows (the records of a data set) publishes that instead.
+    virtual void PublishScroll();
+    // After any change of shape (counts, sizes, options, the control's size).
+    virtual void LayoutChanged() { }
+    // Whether a press began sizing a column (until the release).
+    bool Sizing() const { return m_sizingCol >= 0; }
+    // The user dragged a column to a new width.
+    virtual void ColumnSized(int col) { Q_UNUSED(col); }
+    // The axes as the geometry functions take them: the room the control leaves, and no
+    // room for lines where the options draw none.
+    grid::TAxis Cols() const;
+    grid::TAxis Rows() const;
+    // Moves the current cell without asking SelectCell, keeping the view as it is.
+    void SetCurrentQuiet(int col, int row);
 
     void Scrolled(TScrollBarKind kind, int code, int position) override;
 
@@ -131,12 +148,9 @@ private:
     int m_sizingCol = -1;
     int m_sizingOrigin = 0;
 
-    grid::TAxis Cols() const;
-    grid::TAxis Rows() const;
     // Keeps counts, fixed cells, the current cell and the scroll position consistent
     // after any change of shape, then repaints and publishes the scroll state.
     void Reshape();
-    void PublishScroll();
     // The column whose right line is under `point` in the fixed rows, or -1.
     int SizingColumnAt(QPoint point) const;
 };

@@ -39,9 +39,9 @@ void TCustomGrid::DrawBackground(QPainter& painter, const QRect& r)
 
 void TCustomGrid::DrawGridLines(QPainter& painter)
 {
-    const int width = m_rows.LineWidth;
-    if (width <= 0) return;
     const grid::TAxis cols = Cols(), rows = Rows();
+    const int width = std::max(cols.LineWidth, rows.LineWidth);
+    if (width <= 0) return;
     const QRect area = GridRect();
     const int fixedBottom = area.y() + grid::FixedExtent(rows);
     const int fixedRight = area.x() + grid::FixedExtent(cols);

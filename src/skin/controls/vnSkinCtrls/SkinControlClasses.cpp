@@ -8,6 +8,7 @@
 #include "ScrollBar.h"
 #include "StdLabel.h"
 #include "framework/ClassRegistry.h"
+#include "skin/controls/vnDBGrids/DBGridClasses.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
 #include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
@@ -30,4 +31,5 @@ void RegisterSkinControlClasses()
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
     RegisterShellCtrlsClasses();
+    RegisterSkinGridClasses();
 }

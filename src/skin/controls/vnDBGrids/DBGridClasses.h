@@ -1,0 +1,3 @@
+#pragma once
+// Makes the grid classes known to the declared-data loader.
+void RegisterSkinGridClasses();

@@ -1,0 +1,474 @@
+#include "SkinDBGrid.h"
+
+#include "framework/data/DataSet.h"
+#include "skin/data/vnSkinData/ControlSkins.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+void TvnSkinCustomDBGrid::RegisterEvents()
+{
+    events::RegisterEvent<TvnColumn*>();
+    events::RegisterEvent<QObject*, QPainter*, QRect, int, TvnColumn*, TGridDrawState>();
+    events::RegisterEvent<QObject*, QPainter*, QRect, TField*, TGridDrawState>();
+    events::RegisterEvent<QObject*, TvnColumn*, TGridDrawState, TColor&, TFont*>();
+}
+
+void TvnGridDataLink::ActiveChanged() { m_grid.LinkActiveChanged(); }
+
+void TvnGridDataLink::DataSetChanged() { m_grid.LinkDataChanged(); }
+
+namespace {
+
+TGridOptions EngineOptions(TvnDBGridOptions o)
+{
+    TGridOptions e;
+    if (o & dgColLines) e |= goVertLine | goFixedVertLine;
+    if (o & dgRowLines) e |= goHorzLine | goFixedHorzLine;
+    if (o & dgColumnResize) e |= goColSizing | goColMoving;
+    if (o & dgTabs) e |= goTabs;
+    if (o & dgRowSelect) e |= goRowSelect;
+    // A whole-row selection has no cell to edit.
+    else if (o & dgEditing)
+        e |= goEditing;
+    if ((o & dgAlwaysShowEditor) && !(o & dgRowSelect)) e |= goAlwaysShowEditor;
+    if (o & dgAlwaysShowSelection) e |= goAlwaysShowSelection;
+    return e;
+}
+
+} // namespace
+
+TvnSkinCustomDBGrid::TvnSkinCustomDBGrid(QObject* owner)
+    : TvnSkinCustomGrid(owner)
+    , m_link(std::make_unique<TvnGridDataLink>(*this))
+    , m_columns(new TvnDBGridColumns(this))
+    , m_fieldColumns(new TvnDBGridColumns(this))
+    , m_titleFont(new TFont(this))
+{
+    m_options = dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs
+        | dgConfirmDelete | dgCancelOnExit;
+    // Korean input edits in place from the first key.
+    if (QLocale::system().language() == QLocale::Korean) m_options |= dgAlwaysShowEditor;
+    m_titleFont->Assign(*Font());
+    connect(m_titleFont, &TFont::Changed, this, [this] { FontsChanged(); });
+    SetOptions(m_options);
+}
+
+TvnSkinCustomDBGrid::~TvnSkinCustomDBGrid()
+{
+    // The grid lays nothing out any more once it is going.
+    m_updating = true;
+    m_link->SetDataSource(nullptr);
+}
+
+void TvnSkinCustomDBGrid::SetDataSource(TDataSource* source)
+{
+    if (source == m_link->DataSource()) return;
+    m_link->SetDataSource(source);
+    // An inactive source to another inactive one says nothing: lay out anyway.
+    LinkActiveChanged();
+}
+
+void TvnSkinCustomDBGrid::SetOptions(TvnDBGridOptions options)
+{
+    m_options = options;
+    TCustomGrid::SetOptions(EngineOptions(options));
+    LinkActiveChanged();
+}
+
+void TvnSkinCustomDBGrid::SetDrawGraphicFields(bool on)
+{
+    m_drawGraphicFields = on;
+    Invalidate();
+}
+
+void TvnSkinCustomDBGrid::SetUseColumnsFont(bool on)
+{
+    m_useColumnsFont = on;
+    Invalidate();
+}
+
+void TvnSkinCustomDBGrid::Loaded()
+{
+    TvnSkinCustomGrid::Loaded();
+    LinkActiveChanged();
+}
+
+void TvnSkinCustomDBGrid::LayoutColumns() { LinkActiveChanged(); }
+
+void TvnSkinCustomDBGrid::FontsChanged()
+{
+    TvnSkinCustomGrid::FontsChanged();
+    LinkActiveChanged();
+}
+
+void TvnSkinCustomDBGrid::SkinChanged()
+{
+    TvnSkinCustomGrid::SkinChanged();
+    // Other fonts, other column widths.
+    LinkActiveChanged();
+}
+
+int TvnSkinCustomDBGrid::DataColumn(int col) const
+{
+    const int index = col - ((m_options & dgIndicator) ? 1 : 0);
+    return index >= 0 && index < m_layout.size() ? index : -1;
+}
+
+int TvnSkinCustomDBGrid::VisibleDataRows() const
+{
+    // The room below the titles as if the rows never ran out.
+    grid::TAxis rows = Rows();
+    rows.Count = rows.Fixed + std::max(1, rows.Extent);
+    rows.First = rows.Fixed;
+    return std::max(1, grid::FullyVisibleCount(rows));
+}
+
+int TvnSkinCustomDBGrid::DefaultColumnWidth(const TField* field, const QString& title) const
+{
+    if (!field) return DefaultColWidth();
+    // Measured in the fonts the cells are drawn in (the skin's, with UseSkinFont), so a
+    // field's characters and its title fit. Qt fonts report no overhang, so the classic
+    // width rule loses that term.
+    const QFontMetrics cell(Fonts().Cell);
+    int width = cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4;
+    if (m_options & dgTitles) {
+        const QFontMetrics titles(Fonts().Fixed);
+        width = std::max(width, titles.horizontalAdvance(title) + 4);
+    }
+    return width;
+}
+
+void TvnSkinCustomDBGrid::BuildColumns()
+{
+    m_widthsDirty = true;
+    m_layout.clear();
+    TDataSet* ds = DataSet();
+    if (m_columns->Count() > 0) {
+        for (int i = 0; i < m_columns->Count(); ++i) {
+            const TvnColumn* c = m_columns->At(i);
+            if (!c->Visible()) continue;
+            TvnColumnLayout l;
+            l.Column = const_cast<TvnColumn*>(c);
+            l.FieldName = c->FieldName();
+            l.Field = ds ? ds->FindField(c->FieldName()) : nullptr;
+            l.Title = c->Title()->Caption().isEmpty() ? c->FieldName() : c->Title()->Caption();
+            l.TitleAlignment = c->Title()->Alignment();
+            l.Alignment = c->AlignmentSet() || !l.Field ? c->Alignment() : l.Field->Alignment();
+            l.Width = c->Width() > 0 ? c->Width() : DefaultColumnWidth(l.Field, l.Title);
+            m_layout.append(l);
+        }
+        return;
+    }
+    m_fieldColumns->Clear();
+    if (!ds) return;
+    for (int i = 0; i < ds->FieldCount(); ++i) {
+        TField* f = ds->Field(i);
+        if (!f || !f->Visible()) continue;
+        TvnColumnLayout l;
+        l.Column = static_cast<TvnColumn*>(m_fieldColumns->Add());
+        l.Column->SetFieldName(f->FieldName());
+        l.Field = f;
+        l.FieldName = f->FieldName();
+        l.Title = f->FieldName();
+        l.Alignment = f->Alignment();
+        l.Width = DefaultColumnWidth(f, l.Title);
+        m_layout.append(l);
+    }
+}
+
+void TvnSkinCustomDBGrid::LinkActiveChanged()
+{
+    BuildColumns();
+    UpdateLayout();
+}
+
+void TvnSkinCustomDBGrid::LinkDataChanged() { UpdateLayout(); }
+
+void TvnSkinCustomDBGrid::LayoutChanged()
+{
+    // The room changed (size, row height, lines): the buffer follows.
+    if (!m_updating) UpdateLayout();
+}
+
+void TvnSkinCustomDBGrid::ColumnSized(int col)
+{
+    const int data = DataColumn(col);
+    if (data < 0) return;
+    m_layout[data].Width = ColWidth(col);
+    // A declared column keeps the width it was given by hand.
+    for (int i = 0, shown = 0; i < m_columns->Count(); ++i) {
+        TvnColumn* c = m_columns->At(i);
+        if (!c->Visible()) continue;
+        if (shown++ == data) {
+            c->SetWidth(ColWidth(col));
+            break;
+        }
+    }
+}
+
+void TvnSkinCustomDBGrid::UpdateLayout()
+{
+    if (m_updating) return;
+    m_updating = true;
+    const int titles = FirstDataRow();
+    const int indicator = (m_options & dgIndicator) ? 1 : 0;
+    const int columns = std::max<int>(1, m_layout.size());
+    if (ColCount() != indicator + columns || FixedCols() != indicator) m_widthsDirty = true;
+    SetColCount(indicator + columns);
+    SetFixedCols(indicator);
+    if (m_widthsDirty) {
+        if (indicator) SetColWidth(0, kIndicatorWidth);
+        for (int i = 0; i < columns; ++i)
+            SetColWidth(indicator + i, i < m_layout.size() ? m_layout[i].Width : DefaultColWidth());
+        m_widthsDirty = false;
+    }
+    m_link->SetBufferCount(VisibleDataRows());
+    SetRowCount(titles + std::max(1, m_link->RecordCount()));
+    SetFixedRows(titles);
+    SetTopRow(titles);
+    m_syncing = true;
+    SetCurrentQuiet(std::max(Col(), indicator), titles + m_link->ActiveRecord());
+    m_syncing = false;
+    m_updating = false;
+    PublishScroll();
+    Invalidate();
+}
+
+void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cell) const
+{
+    const int titles = FirstDataRow();
+    const int data = DataColumn(col);
+    if (row < titles) {
+        if (data < 0) return;
+        cell.Text = m_layout[data].Title;
+        cell.Alignment = m_layout[data].TitleAlignment;
+        return;
+    }
+    TDataSet* ds = DataSet();
+    const int record = row - titles;
+    if (!ds || ds->IsEmpty() || record >= m_link->RecordCount()) {
+        // Nothing to select in an empty or closed table.
+        cell.State &= ~TGridDrawState(gdSelected | gdFocused);
+        return;
+    }
+    if (col < FixedCols()) {
+        if (record == m_link->ActiveRecord()) {
+            switch (ds->State()) {
+            case db::dsEdit:
+                cell.Indicator = vngrid::TvnIndicator::Edit;
+                break;
+            case db::dsInsert:
+                cell.Indicator = vngrid::TvnIndicator::Insert;
+                break;
+            default:
+                cell.Indicator = vngrid::TvnIndicator::Arrow;
+                break;
+            }
+        }
+        return;
+    }
+    if (data < 0) return;
+    const TvnColumnLayout& l = m_layout[data];
+    cell.Alignment = l.Alignment;
+    cell.Inset = 2;
+    if (!l.Field) return;
+    // The field (and the handler) read the row being drawn, then the current one again.
+    auto& link = const_cast<TvnGridDataLink&>(*m_link);
+    const int active = link.ActiveRecord();
+    link.SetActiveRecord(record);
+    cell.Text = l.Field->DisplayText();
+    if (OnGetCellParam) {
+        const auto* r = GridRecord();
+        TColor background = r ? r->BGColor : Color();
+        TFont font;
+        if (r && UseSkinFont()) {
+            font.SetName(r->FontName);
+            font.SetHeight(r->FontHeight);
+            font.SetStyle(r->FontStyle);
+            font.SetColor(r->FontColor);
+        } else {
+            font.Assign(*Font());
+        }
+        OnGetCellParam(const_cast<TvnSkinCustomDBGrid*>(this), l.Column, cell.State, background, &font);
+        cell.OwnLook = true;
+        cell.Background = background;
+        cell.Font = font.ToQFont();
+        cell.FontColor = font.Color();
+    }
+    link.SetActiveRecord(active);
+}
+
+TvnSkinCustomGrid::TvnBarState TvnSkinCustomDBGrid::VerticalBarState() const
+{
+    TvnBarState s;
+    TDataSet* ds = DataSet();
+    if (!ds) return s;
+    const int visible = VisibleDataRows();
+    const int count = ds->RecordCount();
+    s.Needed = count > 0 && count >= visible;
+    if (!ds->IsSequenced()) {
+        // Only where the record stands: at the start, at the end or between.
+        s.Info = { 0, 4, 0, ds->Bof() ? 0 : ds->Eof() ? 4 : 2 };
+        return s;
+    }
+    s.Info = { 1, std::max(1, count + visible - 1), visible, std::max(1, ds->RecNo()) };
+    return s;
+}
+
+void TvnSkinCustomDBGrid::MoveRecord(int distance)
+{
+    if (TDataSet* ds = DataSet()) ds->MoveBy(distance);
+}
+
+void TvnSkinCustomDBGrid::Scrolled(TScrollBarKind kind, int code, int position)
+{
+    TDataSet* ds = DataSet();
+    if (kind != sbVertical || !ds) return TvnSkinCustomGrid::Scrolled(kind, code, position);
+    if (!hasFocus() && isVisible()) setFocus(Qt::OtherFocusReason);
+    const int visible = VisibleDataRows();
+    switch (code) {
+    case msg::SB_LINEUP:
+        MoveRecord(-m_link->ActiveRecord() - 1);
+        break;
+    case msg::SB_LINEDOWN:
+        MoveRecord(m_link->RecordCount() - m_link->ActiveRecord());
+        break;
+    case msg::SB_PAGEUP:
+        MoveRecord(-visible);
+        break;
+    case msg::SB_PAGEDOWN:
+        MoveRecord(visible);
+        break;
+    case msg::SB_THUMBTRACK:
+        if (!(TCustomGrid::Options() & goThumbTracking)) return;
+        [[fallthrough]];
+    case msg::SB_THUMBPOSITION:
+        if (ds->IsSequenced()) {
+            if (position <= 1)
+                ds->First();
+            else if (position < ds->RecordCount())
+                ds->SetRecNo(position);
+            else
+                ds->Last();
+        } else {
+            if (position == 0) ds->First();
+            if (position == 1) MoveRecord(-visible);
+            if (position == 3) MoveRecord(visible);
+            if (position == 4) ds->Last();
+        }
+        break;
+    case msg::SB_TOP:
+        ds->First();
+        break;
+    case msg::SB_BOTTOM:
+        ds->Last();
+        break;
+    default:
+        return;
+    }
+    // A move that changed nothing still puts the bar back where the record is.
+    PublishScroll();
+}
+
+bool TvnSkinCustomDBGrid::SelectCell(int, int row)
+{
+    if (m_syncing) return true;
+    TDataSet* ds = DataSet();
+    if (!ds || ds->IsEmpty()) return true;
+    const int wanted = row - FirstDataRow() - m_link->ActiveRecord();
+    if (wanted == 0) return true;
+    return m_link->MoveBy(wanted) == wanted;
+}
+
+void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& s)
+{
+    TDataSet* ds = DataSet();
+    if (!ds) return;
+    QPainter painter(&picture);
+    painter.setClipRect(s.GridRect);
+    const int active = m_link->ActiveRecord();
+    for (const vngrid::TvnGridCell& cell : s.Cells) {
+        const int data = DataColumn(cell.Col);
+        const int record = cell.Row - FirstDataRow();
+        if (data < 0 || record < 0 || record >= m_link->RecordCount()) continue;
+        const TvnColumnLayout& l = m_layout[data];
+        m_link->SetActiveRecord(record);
+        painter.save();
+        if (OnDrawDataCell && m_columns->Count() == 0)
+            OnDrawDataCell(this, &painter, cell.Rect, l.Field, cell.State);
+        painter.restore();
+        painter.save();
+        if (OnDrawColumnCell) OnDrawColumnCell(this, &painter, cell.Rect, data, l.Column, cell.State);
+        painter.restore();
+    }
+    m_link->SetActiveRecord(active);
+}
+
+void TvnSkinCustomDBGrid::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool sized = Sizing();
+    const TGridCoord cell = MouseCoord(e->position().toPoint());
+    TvnSkinCustomGrid::mouseReleaseEvent(e);
+    if (e->button() != Qt::LeftButton || sized) return;
+    const int data = DataColumn(cell.X);
+    if (data < 0 || cell.Y < 0) return;
+    if (cell.Y < FirstDataRow())
+        events::Fire(OnTitleClick, m_layout[data].Column);
+    else
+        events::Fire(OnCellClick, m_layout[data].Column);
+}
+
+void TvnSkinCustomDBGrid::keyPressEvent(QKeyEvent* e)
+{
+    TDataSet* ds = DataSet();
+    if (!ds) return TvnSkinCustomGrid::keyPressEvent(e);
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    const bool rows = (m_options & dgRowSelect) || ctrl;
+    switch (e->key()) {
+    case Qt::Key_Up:
+        MoveRecord(-1);
+        return;
+    case Qt::Key_Down:
+        MoveRecord(1);
+        return;
+    case Qt::Key_PageUp:
+        MoveRecord(-VisibleDataRows());
+        return;
+    case Qt::Key_PageDown:
+        MoveRecord(VisibleDataRows());
+        return;
+    case Qt::Key_Home:
+        if (!rows) break;
+        ds->First();
+        return;
+    case Qt::Key_End:
+        if (!rows) break;
+        ds->Last();
+        return;
+    default:
+        break;
+    }
+    TvnSkinCustomGrid::keyPressEvent(e);
+}
+
+void TvnSkinCustomDBGrid::wheelEvent(QWheelEvent* e)
+{
+    TDataSet* ds = DataSet();
+    const int delta = e->angleDelta().y();
+    // Without the support the wheel is the framework's: the grid passes it on.
+    if (!m_mouseWheelSupport || !ds || delta == 0) {
+        e->ignore();
+        return;
+    }
+    if (delta > 0)
+        ds->Prior();
+    else
+        ds->Next();
+    e->accept();
+}

@@ -1,0 +1,436 @@
+// The skinned grid's two looks, drawn from one snapshot. Skinned: the background picture
+// or the record's background colour, the lines in the record's colour, fixed, selected
+// and focused cells as faces cut from the record's picture, texts in the record's fonts.
+// Default: system colours, raised fixed cells, a highlighted selection and a dotted focus
+// rectangle.
+#include "SkinCustomGrid.h"
+#include "framework/Edges.h"
+#include "skin/controls/vnSkinCtrls/ParentBackground.h"
+#include "skin/data/vnSkinData/ControlSkins.h"
+#include "skin/data/vnUtils/NinePart.h"
+#include "skin/data/vnUtils/SkinRect.h"
+#include "skin/data/vnUtils/ThreePartStrip.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+using namespace vngrid;
+using vnutils::RectEmpty;
+
+TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
+{
+    TvnGridSnapshot s;
+    s.Record = GridRecord();
+    s.RecordIndex = s.Record ? SkinRecordIndex() : -1;
+    s.Size = size();
+    s.GridRect = GridRect();
+    s.Border = BorderStyle() == bsSingleBorder;
+    s.Enabled = isEnabled();
+    s.Transparent = m_transparent;
+    s.RowSelect = Options() & goRowSelect;
+    s.Wallpaper = m_wallpaper;
+    s.WallpaperStretch = m_wallpaperStretch;
+    s.UseSkinCellHeight = m_useSkinCellHeight;
+    s.Color = Color();
+    s.FixedColor = FixedColor();
+    const TvnSkinData* store = LoadedSkin();
+    if (s.Record && store) {
+        const auto& r = *s.Record;
+        s.CellPicture = store->Picture(r.PictureIndex);
+        if (r.BGPictureIndex >= 0) s.BackgroundPicture = store->Picture(r.BGPictureIndex);
+        s.LineColor = r.LinesColor;
+        s.CellFont
+            = m_useSkinFont ? TFont::MakeQFont(r.FontName, r.FontHeight, r.FontStyle) : Font()->ToQFont();
+        s.FixedFont = m_useSkinFont ? TFont::MakeQFont(r.FixedFontName, r.FixedFontHeight, r.FixedFontStyle)
+                                    : FixedCellFont()->ToQFont();
+        s.CellFontColor = r.FontColor;
+        s.SelectFontColor = r.SelectFontColor;
+        s.FocusFontColor = r.FocusFontColor;
+        s.FixedFontColor = r.FixedFontColor;
+    } else {
+        s.LineColor = GridLineColor();
+        s.CellFontColor = s.Enabled ? Font()->Color() : clr::clGrayText;
+        s.SelectFontColor = s.FocusFontColor = clr::clHighlightText;
+        s.FixedFontColor = s.Enabled ? FixedCellFont()->Color() : clr::clGrayText;
+    }
+    if (Color() == clr::clSilver) s.LineColor = clr::clGray;
+    const TvnFonts& fonts = Fonts();
+    s.CellFont = fonts.Cell;
+    s.FixedFont = fonts.Fixed;
+    s.FontGeneration = m_fontGeneration;
+
+    const grid::TAxis cols = Cols(), rows = Rows();
+    const QRect area = s.GridRect;
+    const QList<int> visibleCols = grid::VisibleCells(cols), visibleRows = grid::VisibleCells(rows);
+    // The lines: one after each cell, the fixed ones by the fixed-line options.
+    const int fixedBottom = area.y() + grid::FixedExtent(rows);
+    const int fixedRight = area.x() + grid::FixedExtent(cols);
+    auto end = [](const grid::TAxis& a, int origin) {
+        int last = origin + grid::FixedExtent(a);
+        for (int i = std::max(a.First, a.Fixed), e = grid::VisibleEnd(a); i < e; ++i)
+            last += grid::CellSize(a, i) + a.LineWidth;
+        return std::min(last, origin + a.Extent);
+    };
+    const int right = end(cols, area.x()), bottom = end(rows, area.y());
+    const TGridOptions options = Options();
+    if (cols.LineWidth > 0) {
+        for (int col : visibleCols) {
+            const int start = grid::CellStart(cols, col);
+            if (start < 0) continue;
+            const int x = area.x() + start + grid::CellSize(cols, col);
+            const bool fixed = col < cols.Fixed;
+            if ((options & goFixedVertLine) && fixedBottom > area.y())
+                s.Lines.append(QRect(x, area.y(), cols.LineWidth, fixedBottom - area.y()));
+            if (options & (fixed ? goFixedVertLine : goVertLine))
+                s.Lines.append(QRect(x, fixedBottom, cols.LineWidth, bottom - fixedBottom));
+        }
+    }
+    if (rows.LineWidth > 0) {
+        for (int row : visibleRows) {
+            const int start = grid::CellStart(rows, row);
+            if (start < 0) continue;
+            const int y = area.y() + start + grid::CellSize(rows, row);
+            const bool fixed = row < rows.Fixed;
+            if ((options & goFixedHorzLine) && fixedRight > area.x())
+                s.Lines.append(QRect(area.x(), y, fixedRight - area.x(), rows.LineWidth));
+            if (options & (fixed ? goFixedHorzLine : goHorzLine))
+                s.Lines.append(QRect(fixedRight, y, right - fixedRight, rows.LineWidth));
+        }
+    }
+
+    const bool focused = hasFocus();
+    s.Cells.reserve(visibleCols.size() * visibleRows.size());
+    for (int row : visibleRows) {
+        for (int col : visibleCols) {
+            TvnGridCell cell;
+            cell.Col = col;
+            cell.Row = row;
+            cell.Rect = CellRect(col, row);
+            if (cell.Rect.isEmpty()) continue;
+            cell.State = CellState(col, row);
+            CellContent(col, row, cell);
+            cell.Face = CellFace(cell.State, s.RowSelect, focused, DataAwareFaces());
+            if (!s.Record && (cell.State & gdFocused) && !s.RowSelect) s.FocusRect = cell.Rect;
+            s.Cells.append(std::move(cell));
+        }
+    }
+    return s;
+}
+
+const TFont* TvnSkinCustomGrid::FixedCellFont() const { return Font(); }
+
+const TvnSkinCustomGrid::TvnFonts& TvnSkinCustomGrid::Fonts() const
+{
+    // Made again only when what they come from changed.
+    const auto* r = GridRecord();
+    if (m_fonts.Generation != m_fontGeneration || m_fonts.Record != r) {
+        const bool skin = r && m_useSkinFont;
+        m_fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
+        m_fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
+                             : FixedCellFont()->ToQFont();
+        m_fonts.Record = r;
+        m_fonts.Generation = m_fontGeneration;
+    }
+    return m_fonts;
+}
+
+void TvnSkinCustomGrid::Paint(QPainter& painter)
+{
+    if (width() < 1 || height() < 1) return;
+    ReadSkinRecord();
+    const TvnGridSnapshot s = TakeSnapshot();
+    // What shows through changes without the grid knowing: drawn anew every time.
+    if (s.Transparent && s.Wallpaper.isNull()) {
+        QImage parent(size(), QImage::Format_RGB32);
+        parent.fill(0);
+        QPainter pp(&parent);
+        vnctrls::PaintParentBackground(this, pp);
+        pp.end();
+        QImage picture = DrawGrid(s, parent);
+        DrawOverCells(picture, s);
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+    // What handlers draw over the cells is not part of the state: drawn anew every time.
+    if (DrawsOverCells()) {
+        QImage picture = DrawGrid(s, QImage());
+        DrawOverCells(picture, s);
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+    painter.drawImage(0, 0, m_look.Get(SnapshotState(s), [&] { return DrawGrid(s, QImage()); }));
+}
+
+namespace vngrid {
+
+namespace {
+
+void TileImage(QPainter& p, const QRect& area, const QImage& picture)
+{
+    if (picture.isNull()) return;
+    for (int y = area.y(); y < area.y() + area.height(); y += picture.height())
+        for (int x = area.x(); x < area.x() + area.width(); x += picture.width())
+            p.drawImage(x, y, picture);
+}
+
+QImage FaceImage(const TvnGridSnapshot& s, const TvnCellSource& source, QSize cell)
+{
+    if (RectEmpty(source.Rect) || s.CellPicture.isNull() || cell.width() < 1 || cell.height() < 1) return {};
+    if (s.UseSkinCellHeight)
+        return vnutils::HorizontalStrip(
+            s.CellPicture, source.Rect, source.LeftOffset, source.RightOffset, cell.width(), source.Stretch);
+    QImage face(cell, QImage::Format_RGB32);
+    face.fill(0);
+    const QRect client = vnutils::RectLTRB(source.Rect.x() + source.LeftOffset,
+        source.Rect.y() + source.TextRect.y(), vnutils::RectRight(source.Rect) - source.RightOffset,
+        source.Rect.y() + vnutils::RectBottom(source.TextRect));
+    vnutils::StretchSkinRect(face, s.CellPicture, source.Rect, client);
+    return face;
+}
+
+// Metrics made once per picture: making them is dearer than measuring with them.
+struct TvnMetrics {
+    QFontMetrics Cell;
+    QFontMetrics Fixed;
+};
+
+void DrawText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCell& cell, const QFont& font,
+    const QFontMetrics& m, TColor color, int inset)
+{
+    if (cell.Text.isEmpty()) return;
+    const QSize size(m.horizontalAdvance(cell.Text), m.height());
+    const QPoint at = CellTextOrigin(box, size, cell.Alignment, inset);
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
+    p.setFont(font);
+    p.setPen(ToQColor(color));
+    p.drawText(at.x(), at.y() + m.ascent(), cell.Text);
+    p.restore();
+}
+
+void DrawIndicator(QPainter& p, const QRect& cell, TvnIndicator kind, TColor color)
+{
+    if (kind == TvnIndicator::None) return;
+    // Marks of the classic indicator column, drawn at the cell's right, centred down.
+    const int h = 9, w = 5;
+    const int x = cell.x() + cell.width() - w - 4, y = cell.y() + (cell.height() - h) / 2;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ToQColor(color));
+    switch (kind) {
+    case TvnIndicator::Arrow:
+    case TvnIndicator::MultiArrow: {
+        const QPoint tri[] = { { x, y }, { x + w, y + h / 2 }, { x, y + h - 1 } };
+        p.drawPolygon(tri, 3);
+        if (kind == TvnIndicator::MultiArrow) p.drawRect(x - 4, y + h / 2 - 1, 2, 2);
+        break;
+    }
+    case TvnIndicator::MultiDot:
+        p.drawEllipse(QPoint(x + w / 2, y + h / 2), 2, 2);
+        break;
+    case TvnIndicator::Edit:
+        p.setPen(ToQColor(color));
+        p.drawLine(x, y + h - 1, x + w, y);
+        p.drawLine(x, y + h - 1, x + 2, y + h - 1);
+        break;
+    case TvnIndicator::Insert:
+        p.setPen(ToQColor(color));
+        p.drawLine(x, y + h / 2, x + w, y + h / 2);
+        p.drawLine(x + w / 2, y + 2, x + w / 2, y + h - 3);
+        break;
+    case TvnIndicator::None:
+        break;
+    }
+    p.restore();
+}
+
+void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m, const TvnGridCell& cell)
+{
+    const auto& r = *s.Record;
+    const QRect clip = cell.Rect & s.GridRect;
+    if (cell.Face == TvnCellFace::Plain) {
+        if (cell.OwnLook) {
+            p.fillRect(cell.Rect, ToQColor(cell.Background));
+            DrawText(
+                p, cell.Rect, clip, cell, cell.Font, QFontMetrics(cell.Font), cell.FontColor, cell.Inset);
+            return;
+        }
+        if (s.BackgroundPicture.isNull() && !s.Transparent) p.fillRect(cell.Rect, ToQColor(r.BGColor));
+        if (cell.Indicator != TvnIndicator::None)
+            DrawIndicator(p, cell.Rect, cell.Indicator, s.CellFontColor);
+        else
+            DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, s.CellFontColor, cell.Inset);
+        return;
+    }
+    const TvnCellSource source = CellSource(r, cell.Face);
+    const QImage face = FaceImage(s, source, cell.Rect.size());
+    p.save();
+    p.setClipRect(clip, Qt::IntersectClip);
+    if (!face.isNull()) p.drawImage(cell.Rect.topLeft(), face);
+    p.restore();
+    const bool fixed = cell.Face == TvnCellFace::Fixed;
+    const TColor color = fixed              ? s.FixedFontColor
+        : cell.Face == TvnCellFace::Focused ? s.FocusFontColor
+                                            : s.SelectFontColor;
+    if (cell.Indicator != TvnIndicator::None) {
+        DrawIndicator(p, cell.Rect, cell.Indicator, color);
+        return;
+    }
+    const QFont& font = cell.OwnLook ? cell.Font : fixed ? s.FixedFont : s.CellFont;
+    DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell, font,
+        cell.OwnLook ? QFontMetrics(cell.Font)
+            : fixed  ? m.Fixed
+                     : m.Cell,
+        color, 0);
+    if (r.ShowFocus && cell.Face == TvnCellFace::Focused && !s.RowSelect) {
+        p.setPen(QPen(ToQColor(color), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.Rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m, const TvnGridCell& cell)
+{
+    const QRect r = cell.Rect;
+    const QRect clip = r & s.GridRect;
+    if (cell.Face == TvnCellFace::Fixed) {
+        p.fillRect(r, ToQColor(s.FixedColor));
+        p.setPen(ToQColor(clr::clBtnHighlight));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(ToQColor(clr::clBtnShadow));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        if (cell.Indicator != TvnIndicator::None)
+            DrawIndicator(p, r, cell.Indicator, clr::clBlack);
+        else
+            DrawText(p, r, clip, cell, s.FixedFont, m.Fixed, s.FixedFontColor, cell.Inset);
+        return;
+    }
+    const bool highlight = cell.Face == TvnCellFace::Selected
+        || (cell.Face == TvnCellFace::Focused && (cell.State & gdSelected) && s.RowSelect);
+    if (highlight)
+        p.fillRect(r, ToQColor(clr::clHighlight));
+    else if (cell.OwnLook)
+        p.fillRect(r, ToQColor(cell.Background));
+    else if (!s.Transparent)
+        p.fillRect(r, ToQColor(s.Color));
+    const TColor own = cell.OwnLook ? cell.FontColor : s.CellFontColor;
+    const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : own;
+    if (cell.OwnLook)
+        DrawText(p, r, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
+    else
+        DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
+}
+
+} // namespace
+
+QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
+{
+    QImage picture(s.Size, QImage::Format_RGB32);
+    const QRect whole(QPoint(0, 0), s.Size);
+    QPainter p(&picture);
+    // 1. The background under everything.
+    if (s.Record && !s.BackgroundPicture.isNull() && !s.Transparent) {
+        TileImage(p, whole, s.BackgroundPicture);
+    } else if (s.Transparent) {
+        if (!s.Wallpaper.isNull()) {
+            if (s.WallpaperStretch)
+                p.drawImage(whole, s.Wallpaper);
+            else
+                TileImage(p, whole, s.Wallpaper);
+        } else if (!parentBackground.isNull()) {
+            p.drawImage(0, 0, parentBackground);
+        } else {
+            picture.fill(0);
+        }
+    } else {
+        p.fillRect(whole, ToQColor(s.Record ? s.Record->BGColor : s.Color));
+    }
+    if (s.Border) {
+        if (s.Record) {
+            // The skin has no border of its own for grids: a line in its line colour and
+            // the background inside it.
+            p.setPen(ToQColor(s.LineColor));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(whole.adjusted(0, 0, -1, -1));
+        } else {
+            DrawSunkenEdge(p, whole);
+        }
+    }
+    p.setClipRect(s.GridRect);
+    // 2. The lines.
+    for (const QRect& line : s.Lines)
+        p.fillRect(line, ToQColor(s.LineColor));
+    // 3. The cells.
+    const TvnMetrics metrics { QFontMetrics(s.CellFont), QFontMetrics(s.FixedFont) };
+    for (const TvnGridCell& cell : s.Cells) {
+        if (s.Record)
+            DrawSkinnedCell(p, s, metrics, cell);
+        else
+            DrawDefaultCell(p, s, metrics, cell);
+    }
+    if (!s.FocusRect.isEmpty()) {
+        p.setPen(QPen(ToQColor(clr::clWindowText), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(s.FocusRect.adjusted(0, 0, -1, -1));
+    }
+    return picture;
+}
+
+namespace {
+
+// The state as raw bytes, appended without a stream: the cache compares it every paint.
+class StateBytes {
+public:
+    StateBytes() { m_bytes.reserve(2048); }
+    StateBytes& Int(qint64 v)
+    {
+        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
+        return *this;
+    }
+    StateBytes& Rect(const QRect& r) { return Int(r.x()).Int(r.y()).Int(r.width()).Int(r.height()); }
+    StateBytes& Text(const QString& t)
+    {
+        Int(t.size());
+        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
+        return *this;
+    }
+    QByteArray Bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace
+
+QByteArray SnapshotState(const TvnGridSnapshot& s)
+{
+    StateBytes w;
+    w.Int(s.RecordIndex).Int(s.Size.width()).Int(s.Size.height()).Rect(s.GridRect);
+    w.Int(s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
+        | s.UseSkinCellHeight << 5);
+    w.Rect(s.FocusRect)
+        .Int(s.Wallpaper.cacheKey())
+        .Int(s.BackgroundPicture.cacheKey())
+        .Int(s.CellPicture.cacheKey());
+    w.Int(s.Color).Int(s.FixedColor).Int(s.LineColor).Int(s.FontGeneration);
+    w.Int(s.CellFontColor).Int(s.SelectFontColor).Int(s.FocusFontColor).Int(s.FixedFontColor);
+    w.Int(s.Lines.size());
+    for (const QRect& line : s.Lines)
+        w.Rect(line);
+    w.Int(s.Cells.size());
+    for (const TvnGridCell& c : s.Cells) {
+        w.Rect(c.Rect)
+            .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
+                | int(c.OwnLook) << 30)
+            .Int(c.Inset)
+            .Text(c.Text);
+        if (c.OwnLook) w.Int(c.Background).Int(c.FontColor).Text(c.Font.key());
+    }
+    return w.Bytes();
+}
+
+} // namespace vngrid
