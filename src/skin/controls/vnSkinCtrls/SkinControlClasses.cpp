@@ -9,6 +9,7 @@
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
+#include "skin/controls/vndbctrls/DBCtrlClasses.h"
 
 void RegisterSkinControlClasses()
 {
@@ -26,4 +27,5 @@ void RegisterSkinControlClasses()
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
+    RegisterDBControlClasses();
 }
