@@ -225,6 +225,8 @@ private:
     int CommandForKey(int key, TShiftState shift) const;
     bool ChildKey(TControl* child, int key);
     void ScrollRequest(int code, int position = 0);
+    // A left press: a click on another filled panel makes its row current first.
+    void LeftButtonDown(QMouseEvent* event);
 
     vndb::TvnGridLayout m_layout;
     TvnDBCtrlGridLink m_link;

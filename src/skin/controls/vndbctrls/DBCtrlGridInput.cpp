@@ -26,7 +26,8 @@ TShiftState ShiftFrom(Qt::KeyboardModifiers modifiers)
 
 bool CanTakeFocus(const QWidget* w)
 {
-    return w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus;
+    const QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+    return w->isVisible() && w->isEnabled() && target->focusPolicy() != Qt::NoFocus;
 }
 
 // Multi-line texts keep Tab and Enter for themselves.
@@ -244,6 +245,7 @@ int TvnSkinDBCtrlGrid::CommandForKey(int key, TShiftState shift) const
 
 void TvnSkinDBCtrlGrid::keyPressEvent(QKeyEvent* e)
 {
+
     const int command = CommandForKey(VirtualKeyFromQt(e->key()), ShiftFrom(e->modifiers()));
     if (command == kNoCommand) {
         TvnSkinWinControl::keyPressEvent(e);
@@ -283,6 +285,12 @@ void TvnSkinDBCtrlGrid::mousePressEvent(QMouseEvent* e)
         TvnSkinWinControl::mousePressEvent(e);
         return;
     }
+    LeftButtonDown(e);
+    e->accept();
+}
+
+void TvnSkinDBCtrlGrid::LeftButtonDown(QMouseEvent* e)
+{
     const QPoint at = e->position().toPoint();
     if (m_link.Active()) {
         const int hit = vndb::PanelAt(m_layout, at);
@@ -306,18 +314,21 @@ void TvnSkinDBCtrlGrid::mousePressEvent(QMouseEvent* e)
         SetEditMode(false);
         events::Fire(OnClick, this);
     }
-    e->accept();
 }
 
 void TvnSkinDBCtrlGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton) return;
+    e->accept();
     const QPoint at = e->position().toPoint();
+    // Qt may report the first press on another panel as the double click itself (two
+    // quick clicks on different panels): that press moves the row first.
+    const int hit = vndb::PanelAt(m_layout, at);
+    if (m_link.Active() && hit >= 0 && hit != m_currentPanel && hit < m_filledPanels) LeftButtonDown(e);
     // With no record there is no panel to hit: a double click anywhere still chooses.
     const bool onLive = m_filledPanels > 0 && PanelRect(m_currentPanel).contains(at);
     const bool noRecord = !m_link.Active() || !m_link.DataSet() || m_link.DataSet()->IsEmpty();
     if (onLive || noRecord) events::Fire(OnDblClick, this);
-    e->accept();
 }
 
 void TvnSkinDBCtrlGrid::ScrollRequest(int code, int position)
