@@ -193,6 +193,7 @@ void TvnSkinDBCtrlGrid::SetSelectedColor(TColor color)
 void TvnSkinDBCtrlGrid::SetSkinData(TvnSkinData* store)
 {
     TvnSkinWinControl::SetSkinData(store);
+    DropCopies();
     m_panel->SetSkinData(store);
     m_scrollBar->SetSkinData(store);
     FitSize();
@@ -325,7 +326,12 @@ void TvnSkinDBCtrlGrid::WndProc(TMessage& m)
     case msg::WM_HSCROLL:
         ScrollRequest(static_cast<int>(m.WParam & 0xFFFF), static_cast<int>(m.LParam));
         return;
+    case msg::SKINMSG_BEFORE_CHANGE:
+    case msg::SKINMSG_CHANGE:
+        DropCopies();
+        break;
     case msg::SKINMSG_AFTER_CHANGE:
+        DropCopies();
         TvnSkinWinControl::WndProc(m);
         FitSize();
         Invalidate();

@@ -15,10 +15,12 @@
 #include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/SkinControl.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPointer>
 class TvnSkinDBCtrlGrid;
 class TvnSkinScrollBar;
+class TvnSkinStdLabel;
 
 namespace vndbctrls {
 Q_NAMESPACE
@@ -206,6 +208,11 @@ private:
     // Draws a copy of every control of the live panel into `painter` (the shared picture)
     // for the row the link reads now.
     void DrawPanelControls(QPainter& painter);
+    // A label's drawing for a copy, kept by everything it depends on (text, size, font,
+    // colours, skin record), so the rows shown again are not laid out again.
+    const QImage& LabelCopy(TvnSkinStdLabel& label, bool dataText);
+    // The kept drawings go with every skin change.
+    void DropCopies();
     // The strip right of the panels takes the client colour of the skin's panel.
     TColor PanelClientColor() const;
 
@@ -233,6 +240,8 @@ private:
     TvnDBCtrlPanel* m_panel;
     TvnSkinScrollBar* m_scrollBar;
     vndb::TvnGridScrollRange m_barRange;
+    static constexpr int kMaxLabelCopies = 512;
+    QHash<vndb::TvnLabelCopyKey, QImage> m_labelCopies;
     QImage m_bitmap;
     int m_bitmapUses = 0;
     int m_currentPanel = 0;

@@ -68,6 +68,54 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 
 // ---- The grid ------------------------------------------------------------------------------
 
+namespace {
+
+// Everything a label's drawing reads, so that a kept picture is used only for exactly the
+// drawing it holds.
+vndb::TvnLabelCopyKey CopyKey(const TvnSkinStdLabel& label, const QString& text)
+{
+    vndb::TvnLabelCopyKey key;
+    key.Label = &label;
+    key.Store = label.SkinData();
+    key.Size = label.size();
+    key.Flags = (label.isEnabled() ? 1u : 0u) | (label.Transparent() ? 2u : 0u)
+        | (label.UseSkinFont() ? 4u : 0u) | (label.UseSkinColor() ? 8u : 0u) | (label.WordWrap() ? 16u : 0u)
+        | (label.ShowAccelChar() ? 32u : 0u) | (unsigned(label.Alignment()) << 6)
+        | (unsigned(label.Layout()) << 8) | (unsigned(label.EllipsType()) << 10);
+    key.Color = label.Color();
+    key.FontColor = label.Font()->Color();
+    key.DefaultFontColor = label.DefaultFont()->Color();
+    key.Record = label.SkinRecordIndex();
+    key.Font = label.Font()->ToQFont();
+    key.DefaultFont = label.DefaultFont()->ToQFont();
+    key.Text = text;
+    return key;
+}
+
+} // namespace
+
+const QImage& TvnSkinDBCtrlGrid::LabelCopy(TvnSkinStdLabel& label, bool dataText)
+{
+    auto* text = dataText ? static_cast<TvnSkinDBText*>(&label) : nullptr;
+    const vndb::TvnLabelCopyKey key = CopyKey(label, text ? text->FieldText() : label.Caption());
+    auto found = m_labelCopies.constFind(key);
+    if (found != m_labelCopies.constEnd()) return *found;
+    // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
+    if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
+    QImage picture(label.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    if (!picture.isNull()) {
+        QPainter painter(&picture);
+        if (text)
+            text->DrawCopy(painter, QPoint(0, 0));
+        else
+            label.DrawTo(painter, QPoint(0, 0));
+    }
+    return *m_labelCopies.insert(key, picture);
+}
+
+void TvnSkinDBCtrlGrid::DropCopies() { m_labelCopies.clear(); }
+
 void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
 {
     for (QObject* child : m_panel->children()) {
@@ -75,9 +123,9 @@ void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
         if (!widget || widget->isHidden()) continue;
         const QPoint at = widget->pos();
         if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
-            text->DrawCopy(painter, at);
+            painter.drawImage(at, LabelCopy(*text, true));
         } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
-            label->DrawTo(painter, at);
+            painter.drawImage(at, LabelCopy(*label, false));
         } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
             painter.save();
             painter.translate(at);
@@ -129,7 +177,8 @@ TColor TvnSkinDBCtrlGrid::PanelClientColor() const
 
 void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
 {
-    m_panel->SetSkinData(SkinData());
+    // Setting a store re-reads the skin: only a store the panel does not have yet.
+    if (m_panel->SkinData() != SkinData()) m_panel->SetSkinData(SkinData());
     AcquireBitmap();
     const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : rect();
     for (int i = 0; i < PanelCount(); ++i) {
