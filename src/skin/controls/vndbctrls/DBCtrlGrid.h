@@ -10,6 +10,7 @@
 // layout, DBCtrlGridInput.cpp the commands, keys, mouse and scrolling,
 // DBCtrlGridPaint.cpp the painting. Where the panels lie is DBCtrlGridGeometry.h.
 #include "DBCtrlGridGeometry.h"
+#include "LabelPicture.h"
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnSkinCtrls/Panel.h"
@@ -211,6 +212,9 @@ private:
     // A label's drawing for a copy, kept by everything it depends on (text, size, font,
     // colours, skin record), so the rows shown again are not laid out again.
     const QImage& LabelCopy(TvnSkinStdLabel& label, bool dataText);
+    // What a panel copy for the row the link reads now is made of (the face and each
+    // label's picture with its place); empty when the copy cannot be kept.
+    QList<qint64> CopyIdentity(const QImage& face);
     // The kept drawings go with every skin change.
     void DropCopies();
     // The strip right of the panels takes the client colour of the skin's panel.
@@ -241,7 +245,9 @@ private:
     TvnSkinScrollBar* m_scrollBar;
     vndb::TvnGridScrollRange m_barRange;
     static constexpr int kMaxLabelCopies = 512;
-    QHash<vndb::TvnLabelCopyKey, QImage> m_labelCopies;
+    QHash<vndb::TvnLabelPictureKey, QImage> m_labelCopies;
+    // Finished panel copies by what they are made of.
+    QHash<QList<qint64>, QImage> m_panelCopies;
     QImage m_bitmap;
     int m_bitmapUses = 0;
     int m_currentPanel = 0;

@@ -1,12 +1,9 @@
 #pragma once
 // Where the panels of a control grid lie, and the arithmetic of its scrolling, as pure
 // functions: painting, hit testing, sizing and the keys all read the layout from here.
-#include <QFont>
-#include <QHashFunctions>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QString>
 
 namespace vndb {
 
@@ -61,27 +58,5 @@ struct TvnGridScrollRange {
     bool operator==(const TvnGridScrollRange&) const = default;
 };
 TvnGridScrollRange ScrollRangeFor(const TvnGridLayout& layout, int recordCount, int recNo);
-
-// What a label's picture in a panel copy depends on: the label, its text and every
-// property its drawing reads.
-struct TvnLabelCopyKey {
-    const void* Label = nullptr;
-    const void* Store = nullptr;
-    QSize Size;
-    unsigned Flags = 0;
-    unsigned Color = 0;
-    unsigned FontColor = 0;
-    unsigned DefaultFontColor = 0;
-    int Record = -1;
-    QFont Font;
-    QFont DefaultFont;
-    QString Text;
-    bool operator==(const TvnLabelCopyKey&) const = default;
-};
-
-inline size_t qHash(const TvnLabelCopyKey& key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.Label, key.Size.width(), key.Size.height(), key.Flags, key.Text, key.Record);
-}
 
 } // namespace vndb

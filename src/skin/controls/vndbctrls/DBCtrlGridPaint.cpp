@@ -68,42 +68,16 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 
 // ---- The grid ------------------------------------------------------------------------------
 
-namespace {
-
-// Everything a label's drawing reads, so that a kept picture is used only for exactly the
-// drawing it holds.
-vndb::TvnLabelCopyKey CopyKey(const TvnSkinStdLabel& label, const QString& text)
-{
-    vndb::TvnLabelCopyKey key;
-    key.Label = &label;
-    key.Store = label.SkinData();
-    key.Size = label.size();
-    key.Flags = (label.isEnabled() ? 1u : 0u) | (label.Transparent() ? 2u : 0u)
-        | (label.UseSkinFont() ? 4u : 0u) | (label.UseSkinColor() ? 8u : 0u) | (label.WordWrap() ? 16u : 0u)
-        | (label.ShowAccelChar() ? 32u : 0u) | (unsigned(label.Alignment()) << 6)
-        | (unsigned(label.Layout()) << 8) | (unsigned(label.EllipsType()) << 10);
-    key.Color = label.Color();
-    key.FontColor = label.Font()->Color();
-    key.DefaultFontColor = label.DefaultFont()->Color();
-    key.Record = label.SkinRecordIndex();
-    key.Font = label.Font()->ToQFont();
-    key.DefaultFont = label.DefaultFont()->ToQFont();
-    key.Text = text;
-    return key;
-}
-
-} // namespace
-
 const QImage& TvnSkinDBCtrlGrid::LabelCopy(TvnSkinStdLabel& label, bool dataText)
 {
     auto* text = dataText ? static_cast<TvnSkinDBText*>(&label) : nullptr;
-    const vndb::TvnLabelCopyKey key = CopyKey(label, text ? text->FieldText() : label.Caption());
+    const vndb::TvnLabelPictureKey key
+        = vndb::LabelPictureKey(label, text ? text->FieldText() : label.Caption());
     auto found = m_labelCopies.constFind(key);
     if (found != m_labelCopies.constEnd()) return *found;
     // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
     if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
-    QImage picture(label.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    QImage picture = vndb::BlankLabelPicture(label);
     if (!picture.isNull()) {
         QPainter painter(&picture);
         if (text)
@@ -140,26 +114,57 @@ void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
     }
 }
 
+QList<qint64> TvnSkinDBCtrlGrid::CopyIdentity(const QImage& face)
+{
+    // Only panels of labels and data texts are kept: their pictures say everything the
+    // copy shows. A handler that paints the panel, or another control, may draw anything.
+    if (OnPaintPanel) return {};
+    QList<qint64> identity { face.cacheKey() };
+    for (QObject* child : m_panel->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isHidden()) continue;
+        auto* label = qobject_cast<TvnSkinStdLabel*>(widget);
+        if (!label) return {};
+        identity << LabelCopy(*label, qobject_cast<TvnSkinDBText*>(label) != nullptr).cacheKey()
+                 << widget->x() << widget->y();
+    }
+    return identity;
+}
+
 void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
 {
     const QRect r = PanelRect(index);
+    const QImage face = m_panel->Face();
+    ++m_panelsDrawn;
+    if (index >= m_filledPanels) {
+        painter.drawImage(r.topLeft(), face);
+        return;
+    }
+    const int saved = m_link.ActiveRecord();
+    m_link.SetActiveRecord(index);
+    const QList<qint64> identity = CopyIdentity(face);
+    if (const auto kept = m_panelCopies.constFind(identity);
+        !identity.isEmpty() && kept != m_panelCopies.constEnd()) {
+        m_link.SetActiveRecord(saved);
+        painter.drawImage(r.topLeft(), *kept);
+        return;
+    }
     QImage& bitmap = AcquireBitmap();
     {
         QPainter canvas(&bitmap);
         canvas.setCompositionMode(QPainter::CompositionMode_Source);
-        canvas.drawImage(0, 0, m_panel->Face());
+        canvas.drawImage(0, 0, face);
         canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        if (index < m_filledPanels) {
-            const int saved = m_link.ActiveRecord();
-            m_link.SetActiveRecord(index);
-            events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
-            DrawPanelControls(canvas);
-            m_link.SetActiveRecord(saved);
-        }
+        events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
+        DrawPanelControls(canvas);
     }
+    m_link.SetActiveRecord(saved);
     painter.drawImage(r.topLeft(), bitmap);
+    if (!identity.isEmpty()) {
+        if (m_panelCopies.size() >= 4 * PanelCount()) m_panelCopies.clear();
+        m_panelCopies.insert(identity, bitmap.copy());
+    }
     ReleaseBitmap();
-    ++m_panelsDrawn;
 }
 
 TColor TvnSkinDBCtrlGrid::PanelClientColor() const

@@ -3,6 +3,8 @@
 #include "framework/data/DataSource.h"
 #include "framework/data/Field.h"
 
+#include <QPainter>
+
 TvnSkinDBText::TvnSkinDBText(QObject* owner)
     : TvnSkinStdLabel(owner)
 {
@@ -60,4 +62,30 @@ void TvnSkinDBText::WndProc(TMessage& m)
         return;
     }
     TvnSkinStdLabel::WndProc(m);
+}
+
+void TvnSkinDBText::SkinChanged()
+{
+    m_picture = QImage();
+    TvnSkinStdLabel::SkinChanged();
+}
+
+void TvnSkinDBText::PrepareSkinChange()
+{
+    m_picture = QImage();
+    TvnSkinStdLabel::PrepareSkinChange();
+}
+
+void TvnSkinDBText::paintEvent(QPaintEvent*)
+{
+    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(*this, Caption());
+    if (m_picture.isNull() || !(key == m_pictureKey)) {
+        m_picture = vndb::BlankLabelPicture(*this);
+        if (m_picture.isNull()) return;
+        QPainter canvas(&m_picture);
+        DrawTo(canvas, QPoint(0, 0));
+        m_pictureKey = key;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
 }

@@ -5,6 +5,7 @@
 //
 // A control grid paints copies of the text for the other rows it shows: DrawCopy draws
 // the value of whatever row the link has made active, without touching the caption.
+#include "LabelPicture.h"
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
@@ -30,9 +31,14 @@ public:
 
     void Notification(QObject* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
+    void SkinChanged() override;
+    void PrepareSkinChange() override;
 
 protected:
     QString GetLabelText() const override;
+    // Paints from the picture of its last drawing while nothing it reads has changed:
+    // a row move repaints the texts, most of them with the same look as before.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void DataChange();
@@ -40,4 +46,6 @@ private:
     TFieldDataLink m_link;
     bool m_opened = false;
     bool m_paintingCopy = false;
+    QImage m_picture;
+    vndb::TvnLabelPictureKey m_pictureKey;
 };
