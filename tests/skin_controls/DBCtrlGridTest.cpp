@@ -332,6 +332,28 @@ TEST_F(DBCtrlGridTest, EveryPanelIsPaintedForItsOwnRecord)
     EXPECT_EQ(first.pixel(1, 52), second.pixel(1, 52)); // the face under the texts is one
 }
 
+TEST_F(DBCtrlGridTest, KeptPicturesFollowTheRowsAndTheCaptions)
+{
+    events->Open();
+    auto panel = [&](const QImage& picture, int index) { return picture.copy(grid->PanelRect(index)); };
+    const QImage first = grid->grab().toImage(); // rows 1 to 5, the live panel on row 1
+    events->table->SetRecNo(5);
+    const QImage live = grid->grab().toImage(); // the same rows, the live panel on row 5
+    // A row looks the same on the live panel as on a copy.
+    EXPECT_EQ(panel(live, 4), panel(first, 4));
+    EXPECT_EQ(panel(live, 0), panel(first, 0));
+    events->table->SetRecNo(7);
+    const QImage scrolled = grid->grab().toImage(); // rows 3 to 7
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(panel(scrolled, k), panel(first, k + 2)) << "panel " << k;
+    EXPECT_NE(panel(scrolled, 0), panel(first, 0));
+    // A caption changed on the live panel shows on every copy at once.
+    form->ComponentByName<TvnSkinStdLabel>("vnSkinStdLabel17")->SetCaption("Cliente");
+    const QImage renamed = grid->grab().toImage();
+    for (int k = 0; k < 5; ++k)
+        EXPECT_NE(panel(renamed, k), panel(scrolled, k)) << "panel " << k;
+}
+
 TEST_F(DBCtrlGridTest, ARowMoveRepaintsOnlyThePanelsThatChange)
 {
     events->Open();

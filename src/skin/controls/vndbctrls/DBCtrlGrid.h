@@ -21,7 +21,7 @@
 #include <QPointer>
 class TvnSkinDBCtrlGrid;
 class TvnSkinScrollBar;
-class TvnSkinStdLabel;
+class TvnSkinDBText;
 
 namespace vndbctrls {
 Q_NAMESPACE
@@ -209,12 +209,13 @@ private:
     // Draws a copy of every control of the live panel into `painter` (the shared picture)
     // for the row the link reads now.
     void DrawPanelControls(QPainter& painter);
-    // A label's drawing for a copy, kept by everything it depends on (text, size, font,
-    // colours, skin record), so the rows shown again are not laid out again.
-    const QImage& LabelCopy(TvnSkinStdLabel& label, bool dataText);
+    // A data text's drawing for the row the link reads now, kept by everything it depends
+    // on (text, size, font, colours, skin record), so rows shown again are not laid out
+    // again.
+    const QImage& DataTextCopy(TvnSkinDBText& text);
     // What a panel copy for the row the link reads now is made of (the face and each
-    // label's picture with its place); empty when the copy cannot be kept.
-    QList<qint64> CopyIdentity(const QImage& face);
+    // label with its text and place); false when the copy cannot be kept.
+    bool CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const;
     // The kept drawings go with every skin change.
     void DropCopies();
     // The strip right of the panels takes the client colour of the skin's panel.
@@ -247,7 +248,7 @@ private:
     static constexpr int kMaxLabelCopies = 512;
     QHash<vndb::TvnLabelPictureKey, QImage> m_labelCopies;
     // Finished panel copies by what they are made of.
-    QHash<QList<qint64>, QImage> m_panelCopies;
+    QHash<vndb::TvnPanelCopyKey, QImage> m_panelCopies;
     QImage m_bitmap;
     int m_bitmapUses = 0;
     int m_currentPanel = 0;

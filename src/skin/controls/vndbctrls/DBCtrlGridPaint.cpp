@@ -68,22 +68,17 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 
 // ---- The grid ------------------------------------------------------------------------------
 
-const QImage& TvnSkinDBCtrlGrid::LabelCopy(TvnSkinStdLabel& label, bool dataText)
+const QImage& TvnSkinDBCtrlGrid::DataTextCopy(TvnSkinDBText& text)
 {
-    auto* text = dataText ? static_cast<TvnSkinDBText*>(&label) : nullptr;
-    const vndb::TvnLabelPictureKey key
-        = vndb::LabelPictureKey(label, text ? text->FieldText() : label.Caption());
+    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(text, text.FieldText());
     auto found = m_labelCopies.constFind(key);
     if (found != m_labelCopies.constEnd()) return *found;
     // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
     if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
-    QImage picture = vndb::BlankLabelPicture(label);
+    QImage picture = vndb::BlankLabelPicture(text);
     if (!picture.isNull()) {
         QPainter painter(&picture);
-        if (text)
-            text->DrawCopy(painter, QPoint(0, 0));
-        else
-            label.DrawTo(painter, QPoint(0, 0));
+        text.DrawCopy(painter, QPoint(0, 0));
     }
     return *m_labelCopies.insert(key, picture);
 }
@@ -96,10 +91,12 @@ void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isHidden()) continue;
         const QPoint at = widget->pos();
+        // Each label is drawn the way the live one paints itself, so that a row looks
+        // the same on a copy as on the live panel.
         if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
-            painter.drawImage(at, LabelCopy(*text, true));
+            painter.drawImage(at, DataTextCopy(*text));
         } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
-            painter.drawImage(at, LabelCopy(*label, false));
+            label->DrawTo(painter, at);
         } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
             painter.save();
             painter.translate(at);
@@ -114,21 +111,22 @@ void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
     }
 }
 
-QList<qint64> TvnSkinDBCtrlGrid::CopyIdentity(const QImage& face)
+bool TvnSkinDBCtrlGrid::CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const
 {
-    // Only panels of labels and data texts are kept: their pictures say everything the
-    // copy shows. A handler that paints the panel, or another control, may draw anything.
-    if (OnPaintPanel) return {};
-    QList<qint64> identity { face.cacheKey() };
+    // Only panels of labels and data texts are kept: their keys say everything the copy
+    // shows. A handler that paints the panel, or another control, may draw anything.
+    if (OnPaintPanel) return false;
+    key.Face = face.cacheKey();
     for (QObject* child : m_panel->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isHidden()) continue;
         auto* label = qobject_cast<TvnSkinStdLabel*>(widget);
-        if (!label) return {};
-        identity << LabelCopy(*label, qobject_cast<TvnSkinDBText*>(label) != nullptr).cacheKey()
-                 << widget->x() << widget->y();
+        if (!label) return false;
+        auto* text = qobject_cast<TvnSkinDBText*>(label);
+        key.Labels.append(vndb::LabelPictureKey(*label, text ? text->FieldText() : label->Caption()));
+        key.Labels.back().Place = widget->pos();
     }
-    return identity;
+    return true;
 }
 
 void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
@@ -142,9 +140,9 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
     }
     const int saved = m_link.ActiveRecord();
     m_link.SetActiveRecord(index);
-    const QList<qint64> identity = CopyIdentity(face);
-    if (const auto kept = m_panelCopies.constFind(identity);
-        !identity.isEmpty() && kept != m_panelCopies.constEnd()) {
+    vndb::TvnPanelCopyKey key;
+    const bool keep = CopyKey(face, key);
+    if (const auto kept = m_panelCopies.constFind(key); keep && kept != m_panelCopies.constEnd()) {
         m_link.SetActiveRecord(saved);
         painter.drawImage(r.topLeft(), *kept);
         return;
@@ -160,9 +158,9 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
     }
     m_link.SetActiveRecord(saved);
     painter.drawImage(r.topLeft(), bitmap);
-    if (!identity.isEmpty()) {
+    if (keep) {
         if (m_panelCopies.size() >= 4 * PanelCount()) m_panelCopies.clear();
-        m_panelCopies.insert(identity, bitmap.copy());
+        m_panelCopies.insert(key, bitmap.copy());
     }
     ReleaseBitmap();
 }

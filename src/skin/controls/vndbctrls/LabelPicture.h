@@ -6,6 +6,8 @@
 
 #include <QHashFunctions>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -29,12 +31,29 @@ struct TvnLabelPictureKey {
     int DefaultFontStyle = 0;
     TColor DefaultFontColor = 0;
     QString Text;
+    // Where the label stands on its panel (set by the grid for its copies).
+    QPoint Place;
     bool operator==(const TvnLabelPictureKey&) const = default;
 };
 
 inline size_t qHash(const TvnLabelPictureKey& key, size_t seed = 0)
 {
     return qHashMulti(seed, key.Label, key.Size.width(), key.Size.height(), key.Flags, key.Text, key.Record);
+}
+
+// What a finished panel copy is made of: the panel's face and each label on it.
+struct TvnPanelCopyKey {
+    qint64 Face = 0;
+    QList<TvnLabelPictureKey> Labels;
+    bool operator==(const TvnPanelCopyKey&) const = default;
+};
+
+inline size_t qHash(const TvnPanelCopyKey& key, size_t seed = 0)
+{
+    size_t h = ::qHash(key.Face, seed);
+    for (const TvnLabelPictureKey& label : key.Labels)
+        h = qHash(label, h);
+    return h;
 }
 
 // The key of `label` drawn with `text`.
