@@ -31,6 +31,7 @@ class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
 public:
     explicit TControl(QObject* owner = nullptr);
 
@@ -95,6 +96,11 @@ public:
     static LRESULT Broadcast(QWidget* container, TMessage& message, bool untilAnswered = false);
 
     void WndProc(TMessage& message) override;
+
+    // Runs when a key goes down while the control (or a child of it that is no control of
+    // its own) has the focus, after the form's preview; a handler that sets the key to 0
+    // swallows it.
+    TKeyEvent OnKeyDown;
 
 protected:
     bool event(QEvent* event) override;

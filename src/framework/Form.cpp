@@ -484,16 +484,22 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
         events::Fire(OnKeyDown, this, key, shift);
         if (key == 0) return true;
     }
-    // 2. The focused control's own key-down handling (a button pressed by Enter), which
-    //    keeps the key from becoming a character.
+    // 2. The focused control's OnKeyDown, the controls around it (a control grid acts on
+    //    the keys of the controls on its panel), then the control's own key-down handling
+    //    (a button pressed by Enter), which keeps the key from becoming a character.
     for (QObject* o = receiver; o && o != this; o = o->parent()) {
-        if (auto* control = qobject_cast<TControl*>(o)) {
-            if (key
-                && control->Perform(
-                    msg::CN_KEYDOWN, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
-                return true;
-            break;
+        auto* control = qobject_cast<TControl*>(o);
+        if (!control) continue;
+        if (key && control->OnKeyDown) {
+            events::Fire(control->OnKeyDown, control, key, shift);
+            if (key == 0) return true;
         }
+        if (key && NotifyChildKey(control, key)) return true;
+        if (key
+            && control->Perform(
+                msg::CN_KEYDOWN, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
+            return true;
+        break;
     }
     if (DispatchDialogKeys(receiver, e, key, shift)) return true;
     // 4. The form's character preview.
@@ -509,6 +515,15 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
             return true;
         }
     }
+    return false;
+}
+
+bool TForm::NotifyChildKey(TControl* control, int key)
+{
+    for (QWidget* w = control->parentWidget(); w && w != this; w = w->parentWidget())
+        if (auto* outer = qobject_cast<TControl*>(w))
+            if (outer->Perform(msg::CM_CHILDKEY, static_cast<WPARAM>(key), reinterpret_cast<LPARAM>(control)))
+                return true;
     return false;
 }
 

@@ -172,6 +172,8 @@ private:
     // key-down handling, the dialog keys and accelerators the controls answer, then the
     // form's character preview. Returns true when one of them swallowed the key.
     bool DispatchKey(QObject* receiver, QKeyEvent* event);
+    // CM_CHILDKEY to the controls around `control`; true when one of them took the key.
+    bool NotifyChildKey(TControl* control, int key);
     bool DispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);
     // The focus moved to another widget of this form: the controls hear of it.
     void FocusChanged();

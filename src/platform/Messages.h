@@ -95,6 +95,11 @@ inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;
+// A key went down in a control inside this one: wParam the virtual key, lParam the
+// control (a TControl*). A non-zero result swallows the key.
+inline constexpr UINT CM_CHILDKEY = CM_BASE + 37;
+// Asks a data-aware control for its data link: the result is a TDataLink*, or 0.
+inline constexpr UINT CM_GETDATALINK = CM_BASE + 45;
 
 // Notifications a control receives about its own window (control notifications).
 inline constexpr UINT CN_BASE = 0xBC00;

@@ -19,6 +19,12 @@ void TDataLink::SetDataSource(TDataSource* source)
     DataEvent(TDataEvent::ActiveChange, 0);
 }
 
+void TDataLink::SourceDestroyed()
+{
+    m_source = nullptr;
+    DataEvent(TDataEvent::ActiveChange, 0);
+}
+
 TDataSet* TDataLink::DataSet() const
 {
     return m_source && m_source->Enabled() ? m_source->DataSet() : nullptr;

@@ -52,6 +52,9 @@ protected:
 private:
     friend class TDataSource;
     void DataEvent(TDataEvent event, int info);
+    // The source goes away: the link lets go of it even while a container has fixed it,
+    // since a fixed source must not outlive its component.
+    void SourceDestroyed();
     // Keeps the current row inside the window and the window as full as the rows allow;
     // returns how far the window moved.
     int UpdateWindow();

@@ -13,7 +13,7 @@ TDataSource::~TDataSource()
     if (m_dataSet) m_dataSet->RemoveDataSource(this);
     const auto links = m_links;
     for (TDataLink* link : links)
-        link->SetDataSource(nullptr);
+        link->SourceDestroyed();
 }
 
 TDataSetState TDataSource::State() const

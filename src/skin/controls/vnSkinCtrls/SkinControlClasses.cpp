@@ -12,6 +12,7 @@
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
 #include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
+#include "skin/controls/vndbctrls/DBCtrlClasses.h"
 
 void RegisterSkinControlClasses()
 {
@@ -32,4 +33,5 @@ void RegisterSkinControlClasses()
     RegisterSkinTabClasses();
     RegisterShellCtrlsClasses();
     RegisterSkinGridClasses();
+    RegisterDBControlClasses();
 }

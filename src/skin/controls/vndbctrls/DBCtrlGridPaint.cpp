@@ -1,0 +1,207 @@
+// Painting: the live panel paints itself (face, OnPaintPanel, focus rectangle) and its
+// real controls; the grid paints every other panel as a copy for its buffered row.
+#include "DBCtrlGrid.h"
+#include "DBText.h"
+#include "skin/controls/vnSkinCtrls/SkinPieces.h"
+#include "skin/data/vnSkinData/SkinData.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+// ---- The shared picture --------------------------------------------------------------------
+
+QImage& TvnSkinDBCtrlGrid::AcquireBitmap()
+{
+    const QSize size(m_layout.PanelWidth, m_layout.PanelHeight);
+    if (m_bitmapUses++ == 0 || m_bitmap.size() != size) m_bitmap = QImage(size, QImage::Format_RGB32);
+    return m_bitmap;
+}
+
+void TvnSkinDBCtrlGrid::ReleaseBitmap()
+{
+    if (--m_bitmapUses == 0) m_bitmap = QImage();
+}
+
+// ---- The live panel ------------------------------------------------------------------------
+
+QImage TvnDBCtrlPanel::Face()
+{
+    ReadSkinRecord();
+    const TvnSkinData* store = SkinData();
+    if (m_face.size() != size() || m_faceRecord != SkinRecordIndex() || m_faceStore != store) {
+        m_face = QImage(size(), QImage::Format_RGB32);
+        m_face.fill(0);
+        if (!m_face.isNull()) {
+            QPainter painter(&m_face);
+            TvnSkinPanel::Paint(painter);
+        }
+        m_faceRecord = SkinRecordIndex();
+        m_faceStore = store;
+    }
+    return m_face;
+}
+
+void TvnDBCtrlPanel::SkinChanged()
+{
+    m_face = QImage();
+    TvnSkinPanel::SkinChanged();
+}
+
+void TvnDBCtrlPanel::Paint(QPainter& painter)
+{
+    if (Width() < 1 || Height() < 1) return;
+    QImage& bitmap = m_grid->AcquireBitmap();
+    {
+        QPainter canvas(&bitmap);
+        canvas.setCompositionMode(QPainter::CompositionMode_Source);
+        canvas.drawImage(0, 0, Face());
+        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const TDataLink& link = m_grid->m_link;
+        if (link.Active())
+            events::Fire(m_grid->OnPaintPanel, m_grid, m_grid->m_currentPanel, &canvas, rect());
+        if (link.Active() && m_grid->m_showFocus && m_grid->m_gridFocused)
+            vnctrls::DrawFocusRect(canvas, rect(), m_grid->Color());
+    }
+    painter.drawImage(0, 0, bitmap);
+    m_grid->ReleaseBitmap();
+}
+
+// ---- The grid ------------------------------------------------------------------------------
+
+const QImage& TvnSkinDBCtrlGrid::DataTextCopy(TvnSkinDBText& text)
+{
+    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(text, text.FieldText());
+    auto found = m_labelCopies.constFind(key);
+    if (found != m_labelCopies.constEnd()) return *found;
+    // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
+    if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
+    QImage picture = vndb::BlankLabelPicture(text);
+    if (!picture.isNull()) {
+        QPainter painter(&picture);
+        text.DrawCopy(painter, QPoint(0, 0));
+    }
+    return *m_labelCopies.insert(key, picture);
+}
+
+void TvnSkinDBCtrlGrid::DropCopies() { m_labelCopies.clear(); }
+
+void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
+{
+    for (QObject* child : m_panel->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isHidden()) continue;
+        const QPoint at = widget->pos();
+        // Each label is drawn the way the live one paints itself, so that a row looks
+        // the same on a copy as on the live panel.
+        if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
+            painter.drawImage(at, DataTextCopy(*text));
+        } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
+            label->DrawTo(painter, at);
+        } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
+            painter.save();
+            painter.translate(at);
+            painter.setClipRect(QRect(QPoint(0, 0), widget->size()), Qt::IntersectClip);
+            skinned->Paint(painter);
+            painter.restore();
+        } else {
+            painter.save();
+            widget->render(&painter, at, QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+            painter.restore();
+        }
+    }
+}
+
+bool TvnSkinDBCtrlGrid::CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const
+{
+    // Only panels of labels and data texts are kept: their keys say everything the copy
+    // shows. A handler that paints the panel, or another control, may draw anything.
+    if (OnPaintPanel) return false;
+    key.Face = face.cacheKey();
+    for (QObject* child : m_panel->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isHidden()) continue;
+        auto* label = qobject_cast<TvnSkinStdLabel*>(widget);
+        if (!label) return false;
+        auto* text = qobject_cast<TvnSkinDBText*>(label);
+        key.Labels.append(vndb::LabelPictureKey(*label, text ? text->FieldText() : label->Caption()));
+        key.Labels.back().Place = widget->pos();
+    }
+    return true;
+}
+
+void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
+{
+    const QRect r = PanelRect(index);
+    const QImage face = m_panel->Face();
+    ++m_panelsDrawn;
+    if (index >= m_filledPanels) {
+        painter.drawImage(r.topLeft(), face);
+        return;
+    }
+    const int saved = m_link.ActiveRecord();
+    m_link.SetActiveRecord(index);
+    vndb::TvnPanelCopyKey key;
+    const bool keep = CopyKey(face, key);
+    if (const auto kept = m_panelCopies.constFind(key); keep && kept != m_panelCopies.constEnd()) {
+        m_link.SetActiveRecord(saved);
+        painter.drawImage(r.topLeft(), *kept);
+        return;
+    }
+    QImage& bitmap = AcquireBitmap();
+    {
+        QPainter canvas(&bitmap);
+        canvas.setCompositionMode(QPainter::CompositionMode_Source);
+        canvas.drawImage(0, 0, face);
+        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
+        DrawPanelControls(canvas);
+    }
+    m_link.SetActiveRecord(saved);
+    painter.drawImage(r.topLeft(), bitmap);
+    if (keep) {
+        if (m_panelCopies.size() >= 4 * PanelCount()) m_panelCopies.clear();
+        m_panelCopies.insert(key, bitmap.copy());
+    }
+    ReleaseBitmap();
+}
+
+TColor TvnSkinDBCtrlGrid::PanelClientColor() const
+{
+    const TvnSkinData* store = SkinData();
+    const int index = vnctrls::FindRecord(store, QStringLiteral("panel"));
+    const auto* record = index != -1 ? store->ControlSkinAs<TvnDataSkinPanelControl>(index) : nullptr;
+    if (!record) return Color();
+    const QImage picture = store->Picture(record->PictureIndex);
+    const QPoint p(record->SkinRect.left() + record->Geometry.ClientRect.left() + 1,
+        record->SkinRect.top() + record->Geometry.ClientRect.top() + 1);
+    if (!picture.valid(p)) return Color();
+    return FromQColor(picture.pixelColor(p));
+}
+
+void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
+{
+    // Setting a store re-reads the skin: only a store the panel does not have yet.
+    if (m_panel->SkinData() != SkinData()) m_panel->SetSkinData(SkinData());
+    AcquireBitmap();
+    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : rect();
+    for (int i = 0; i < PanelCount(); ++i) {
+        if (i == m_currentPanel && m_filledPanels > 0) continue;
+        if (!PanelRect(i).intersects(clip)) continue;
+        DrawPanel(painter, i);
+    }
+    ReleaseBitmap();
+    const int panelsHeight = m_layout.PanelHeight * m_layout.RowCount;
+    const int panelsWidth = m_layout.PanelWidth * m_layout.ColCount;
+    if (panelsHeight < Height())
+        painter.fillRect(QRect(0, panelsHeight, Width(), Height() - panelsHeight), ToQColor(Color()));
+    if (panelsWidth < Width())
+        painter.fillRect(
+            QRect(panelsWidth, 0, Width() - panelsWidth, Height()), ToQColor(PanelClientColor()));
+}
+
+void TvnSkinDBCtrlGrid::paintEvent(QPaintEvent* e)
+{
+    QPainter painter(this);
+    painter.setClipRegion(e->region());
+    Paint(painter);
+}

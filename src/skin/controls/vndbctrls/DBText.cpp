@@ -1,0 +1,91 @@
+#include "DBText.h"
+
+#include "framework/data/DataSource.h"
+#include "framework/data/Field.h"
+
+#include <QPainter>
+
+TvnSkinDBText::TvnSkinDBText(QObject* owner)
+    : TvnSkinStdLabel(owner)
+{
+    SetAutoSize(false);
+    SetShowAccelChar(false);
+    SetCaption(QStringLiteral("-"));
+    m_link.OnActiveChange = [this] {
+        if (m_link.Active()) m_opened = true;
+    };
+    m_link.OnDataChange = [this] { DataChange(); };
+}
+
+void TvnSkinDBText::SetDataSource(TDataSource* source)
+{
+    if (IsLoading() && m_link.DataSourceFixed()) return;
+    m_link.SetDataSource(source);
+    if (source) FreeNotification(source);
+}
+
+void TvnSkinDBText::Notification(QObject* component, TOperation operation)
+{
+    TvnSkinStdLabel::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_link.DataSource()) {
+        m_link.SetDataSourceFixed(false);
+        m_link.SetDataSource(nullptr);
+    }
+}
+
+QString TvnSkinDBText::FieldText() const
+{
+    const TField* field = m_link.Field();
+    return field ? field->DisplayText() : QString();
+}
+
+void TvnSkinDBText::DataChange()
+{
+    // The placeholder caption stays until there has been something to show.
+    if (!m_opened) return;
+    SetCaption(FieldText());
+}
+
+QString TvnSkinDBText::GetLabelText() const { return m_paintingCopy ? FieldText() : Caption(); }
+
+void TvnSkinDBText::DrawCopy(QPainter& painter, QPoint offset)
+{
+    m_paintingCopy = true;
+    DrawTo(painter, offset);
+    m_paintingCopy = false;
+}
+
+void TvnSkinDBText::WndProc(TMessage& m)
+{
+    if (m.Msg == msg::CM_GETDATALINK) {
+        m.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&m_link));
+        return;
+    }
+    TvnSkinStdLabel::WndProc(m);
+}
+
+void TvnSkinDBText::SkinChanged()
+{
+    m_picture = QImage();
+    TvnSkinStdLabel::SkinChanged();
+}
+
+void TvnSkinDBText::PrepareSkinChange()
+{
+    m_picture = QImage();
+    TvnSkinStdLabel::PrepareSkinChange();
+}
+
+void TvnSkinDBText::paintEvent(QPaintEvent*)
+{
+    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(*this, Caption());
+    if (m_picture.isNull() || !(key == m_pictureKey)) {
+        m_picture = vndb::BlankLabelPicture(*this);
+        if (m_picture.isNull()) return;
+        QPainter canvas(&m_picture);
+        DrawTo(canvas, QPoint(0, 0));
+        m_pictureKey = key;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}

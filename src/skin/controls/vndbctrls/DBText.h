@@ -1,0 +1,51 @@
+#pragma once
+// TvnSkinDBText: a skinned label that shows one field of its data source's current row.
+// Until the data set is first opened it keeps its caption ("-"); from then on the caption
+// follows the field (empty while the data set is closed).
+//
+// A control grid paints copies of the text for the other rows it shows: DrawCopy draws
+// the value of whatever row the link has made active, without touching the caption.
+#include "LabelPicture.h"
+#include "framework/data/DataLink.h"
+#include "framework/data/DataSource.h"
+#include "skin/controls/vnSkinCtrls/StdLabel.h"
+
+class TvnSkinDBText : public TvnSkinStdLabel {
+    Q_OBJECT
+    Q_PROPERTY(TDataSource* DataSource READ DataSource WRITE SetDataSource)
+    Q_PROPERTY(QString DataField READ DataField WRITE SetDataField)
+public:
+    explicit TvnSkinDBText(QObject* owner = nullptr);
+
+    TDataSource* DataSource() const { return m_link.DataSource(); }
+    // Ignored while loading when a container has fixed the link's source.
+    void SetDataSource(TDataSource* source);
+    QString DataField() const { return m_link.FieldName(); }
+    void SetDataField(const QString& field) { m_link.SetFieldName(field); }
+    TFieldDataLink& DataLink() { return m_link; }
+
+    // The field's display text for the row the link reads now; empty without a field.
+    QString FieldText() const;
+    // Draws the label as DrawTo does, showing FieldText instead of the caption.
+    void DrawCopy(QPainter& painter, QPoint offset);
+
+    void Notification(QObject* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
+    void SkinChanged() override;
+    void PrepareSkinChange() override;
+
+protected:
+    QString GetLabelText() const override;
+    // Paints from the picture of its last drawing while nothing it reads has changed:
+    // a row move repaints the texts, most of them with the same look as before.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void DataChange();
+
+    TFieldDataLink m_link;
+    bool m_opened = false;
+    bool m_paintingCopy = false;
+    QImage m_picture;
+    vndb::TvnLabelPictureKey m_pictureKey;
+};
