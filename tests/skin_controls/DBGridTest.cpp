@@ -635,6 +635,13 @@ TEST(DBGrid, ClickAndDrawingEventsSeeTheirColumnAndRecord)
     const QRect marked = list.grid->CellRect(1, 4);
     EXPECT_EQ(picture.pixel(marked.center()), QColor(Qt::red).rgb());
     EXPECT_NE(picture.pixel(list.grid->CellRect(1, 3).center()), QColor(Qt::red).rgb());
+
+    // Without default drawing the handler alone draws: the current row shows no selection.
+    const QRect current = list.grid->CellRect(0, list.grid->Row());
+    EXPECT_EQ(picture.pixel(current.x() + 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
+    list.grid->SetDefaultDrawing(false);
+    EXPECT_EQ(
+        list.Picture().pixel(current.x() + 2, current.center().y()), ToQColor(list.grid->Color()).rgb());
 }
 
 TEST(DBGrid, ASkinChangeTakesTheNewRowHeightAndTheBarFollows)
