@@ -233,3 +233,26 @@ TEST_F(DataSetTest, AMissingProviderOrDataSetIsAnError)
 }
 
 } // namespace
+
+TEST(ClientDataSetData, OpensOnRowsGivenDirectlyAndKeepsThem)
+{
+    TClientDataSet table;
+    auto* width = static_cast<TFieldSetting*>(table.FieldSettings()->Add());
+    width->SetFieldName("nome_foto");
+    width->SetDisplayWidth(29);
+    table.LoadData({ { "nome_foto", db::ftString, 50 }, { "id_foto_escolhida", db::ftInteger, 0 } },
+        { { "a.jpg", 1 }, { "b.jpg", 2 } });
+    ASSERT_TRUE(table.Active());
+    EXPECT_EQ(table.RecordCount(), 2);
+    EXPECT_EQ(table.FieldByName("nome_foto").DisplayWidth(), 29);
+    table.Next();
+    EXPECT_EQ(table.FieldByName("id_foto_escolhida").AsInteger(), 2);
+    table.Close();
+    table.Open();
+    EXPECT_EQ(table.RecordCount(), 2);
+    EXPECT_EQ(table.FieldByName("nome_foto").AsString(), "a.jpg");
+    // A provider named afterwards is where the rows come from again.
+    table.SetProviderName("dspNone");
+    EXPECT_THROW(table.Open(), Exception);
+    EXPECT_FALSE(table.Active());
+}

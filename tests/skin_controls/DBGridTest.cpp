@@ -444,15 +444,6 @@ TEST(DBGrid, TheMainWindowsGridLoadsFromDeclaredData)
   object dsFotoEscolhida: TDataSource
     DataSet = cdsFotoEscolhida
   end
-  object vsbAmpliacao: TvnSkinScrollBar
-    Left = 387
-    Top = -1
-    Width = 19
-    Height = 114
-    Kind = sbVertical
-    SkinData = vnSkinData1
-    SkinDataName = 'vscrollbar'
-  end
   object gdAmpliacao: TvnSkinDBGrid
     Left = 0
     Top = 0
@@ -467,6 +458,16 @@ TEST(DBGrid, TheMainWindowsGridLoadsFromDeclaredData)
     VScrollBar = vsbAmpliacao
     MouseWheelSupport = False
   end
+  object vsbAmpliacao: TvnSkinScrollBar
+    Left = 387
+    Top = -1
+    Width = 19
+    Height = 114
+    Kind = sbVertical
+    SkinData = vnSkinData1
+    SkinDataName = 'vscrollbar'
+    Visible = False
+  end
 end
 )",
         "frmTeste.dfm");
@@ -480,8 +481,20 @@ end
     EXPECT_EQ(grid->VScrollBar(), form.FindComponent("vsbAmpliacao"));
     EXPECT_EQ(grid->DataSource(), form.FindComponent("dsFotoEscolhida"));
     EXPECT_FALSE(grid->VScrollBar()->Visible());
+    // The bar, declared after the grid, is linked to it: its arrows scroll the grid.
+    EXPECT_EQ(grid->VScrollBar()->LinkedControl(), grid);
     EXPECT_TRUE(grid->TCustomGrid::Options() & goRowSelect);
     EXPECT_FALSE(grid->TCustomGrid::Options() & goVertLine);
+    // The chosen list arrives: the bar shows, and its arrow moves the record.
+    auto* table = form.ComponentByName<TClientDataSet>("cdsFotoEscolhida");
+    QList<TRow> rows;
+    for (int i = 1; i <= 300; ++i)
+        rows.append(TRow { PhotoName(i), i });
+    table->LoadData({ { "nome_foto", db::ftString, 50 }, { "id_foto_escolhida", db::ftInteger, 0 } }, rows);
+    EXPECT_TRUE(grid->VScrollBar()->Visible());
+    EXPECT_EQ(grid->VScrollBar()->PageSize(), 6);
+    Click(grid->VScrollBar(), grid->VScrollBar()->Layout().Increase.center());
+    EXPECT_EQ(table->RecNo(), 7);
 }
 
 TEST(SkinGridGeometry, TextPlacementAndFaces)
@@ -622,6 +635,13 @@ TEST(DBGrid, ClickAndDrawingEventsSeeTheirColumnAndRecord)
     const QRect marked = list.grid->CellRect(1, 4);
     EXPECT_EQ(picture.pixel(marked.center()), QColor(Qt::red).rgb());
     EXPECT_NE(picture.pixel(list.grid->CellRect(1, 3).center()), QColor(Qt::red).rgb());
+
+    // Without default drawing the handler alone draws: the current row shows no selection.
+    const QRect current = list.grid->CellRect(0, list.grid->Row());
+    EXPECT_EQ(picture.pixel(current.x() + 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
+    list.grid->SetDefaultDrawing(false);
+    EXPECT_EQ(
+        list.Picture().pixel(current.x() + 2, current.center().y()), ToQColor(list.grid->Color()).rgb());
 }
 
 TEST(DBGrid, ASkinChangeTakesTheNewRowHeightAndTheBarFollows)

@@ -274,6 +274,11 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         return;
     }
     if (data < 0) return;
+    if (!DefaultDrawing()) {
+        // The handlers draw the data cells; the grid only clears them.
+        cell.State &= ~TGridDrawState(gdSelected | gdFocused);
+        return;
+    }
     const TvnColumnLayout& l = m_layout[data];
     cell.Alignment = l.Alignment;
     cell.Inset = 2;

@@ -14,7 +14,6 @@
 // stays the same, so a repaint of an unchanged grid is one copy whatever its row count.
 #include "GridSnapshot.h"
 #include "framework/grids/CustomGrid.h"
-#include "skin/controls/vnSkinCtrls/FaceCache.h"
 #include "skin/controls/vnSkinCtrls/LookCache.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinCtrls/SkinBinding.h"
