@@ -657,3 +657,29 @@ TEST(DBCtrlGridLayout, PanelsFillRowsOrColumnsAndHitTestingFindsThemAgain)
     EXPECT_EQ(vndb::AlignmentMove(vertical, -1, -1), -2);
     EXPECT_EQ(vndb::AlignmentMove(vertical, -3, -3), 0);
 }
+
+TEST(DBCtrlGridLayout, TheStripsBesideThePanelsTakeTheSkinsPanelColourAndTheGridsColour)
+{
+    ctltest::TestSkin skin;
+    for (const bool skinned : { false, true }) {
+        TvnSkinDBCtrlGrid grid;
+        grid.SetColCount(2);
+        grid.SetRowCount(3);
+        grid.SetColor(0x0000FF);
+        if (skinned) grid.SetSkinData(&skin.Store());
+        // One column of pixels and one row left over by the division into panels.
+        grid.SetBounds(0, 0, 2 * 100 + 19 + 1, 3 * 33 + 1);
+        ASSERT_EQ(grid.PanelWidth(), 100);
+        ASSERT_EQ(grid.PanelHeight(), 33);
+        const QImage picture = ctltest::Grab(&grid);
+        const QRgb gridColour = ToQColor(0x0000FF).rgb();
+        // Right of the panels the skin's panel client colour (without a skin the grid's),
+        // below them the grid's colour.
+        EXPECT_EQ(picture.pixel(200, 10), skinned ? ctltest::kPanelClient : gridColour);
+        EXPECT_EQ(picture.pixel(10, 99), gridColour);
+        if (skinned) {
+            EXPECT_EQ(picture.pixel(50, 16), ctltest::kPanelClient); // an empty panel's middle
+            EXPECT_EQ(picture.pixel(0, 0), ctltest::kPanelFrame);
+        }
+    }
+}
