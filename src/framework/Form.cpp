@@ -491,8 +491,10 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
         auto* control = qobject_cast<TControl*>(o);
         if (!control) continue;
         if (key && control->OnKeyDown) {
+            // A handler may close the window or remove the control (a choice made with Enter).
+            QPointer<TControl> alive(control);
             events::Fire(control->OnKeyDown, control, key, shift);
-            if (key == 0) return true;
+            if (key == 0 || !alive) return true;
         }
         if (key && NotifyChildKey(control, key)) return true;
         if (key

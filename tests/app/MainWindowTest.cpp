@@ -61,9 +61,13 @@ protected:
         testenv::onNextModal([script](QWidget* w) {
             auto* search = qobject_cast<TfrmLocalizar*>(w);
             ASSERT_NE(search, nullptr);
+            search->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(search));
             script(search);
         });
         frmPrincipal->btnLocalizarClienteClick(frmPrincipal->btnLocalizarCliente);
+        // The released window goes when the event loop next runs, as after a click.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Types into the search edit and presses keys there as the user does.
@@ -72,9 +76,19 @@ protected:
         QLineEdit* line = search->EdtEvento->LineEdit();
         line->setFocus();
         line->clear();
-        QTest::keyClicks(line, text);
+        // Typed letter by letter where the test tool can (it knows ASCII keys only).
+        for (QChar c : text)
+            if (c.unicode() < 128)
+                QTest::keyClick(line, c.toLatin1());
+            else
+                line->insert(QString(c));
     }
-    static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void Key(Qt::Key key)
+    {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr) << "nothing has the focus";
+        QTest::keyClick(target, key);
+    }
 
     static QStringList Column(TClientDataSet* table, const char* field)
     {

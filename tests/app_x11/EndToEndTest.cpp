@@ -14,6 +14,7 @@
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
+#include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 

@@ -3,6 +3,7 @@
 // of the other panels show their own rows, and the choice keys reach the handlers.
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 
+#include "ControlSkin.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/Form.h"
@@ -18,6 +19,7 @@
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/controls/vndbctrls/DBText.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QMap>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -354,6 +357,30 @@ TEST_F(DBCtrlGridTest, KeptPicturesFollowTheRowsAndTheCaptions)
         EXPECT_NE(panel(renamed, k), panel(scrolled, k)) << "panel " << k;
 }
 
+TEST_F(DBCtrlGridTest, ASkinChangeRedrawsTheLivePanelAndEveryCopy)
+{
+    ctltest::TestSkin skin;
+    new TvnVeneerform(form.get()); // relays the skin notifications to the controls
+    grid->SetSkinData(&skin.Store());
+    events->Open();
+    // A point of each panel's middle that no text covers.
+    auto middle = [&](const QImage& picture, int index) {
+        return picture.pixel(grid->PanelRect(index).topLeft() + QPoint(300, 45));
+    };
+    const QImage skinned = grid->grab().toImage();
+    EXPECT_NE(grid->LivePanel()->SkinRecordIndex(), -1);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(middle(skinned, k), ctltest::kPanelClient) << "panel " << k;
+    skin.Store().BroadcastSkinMessage(msg::SKINMSG_BEFORE_CHANGE);
+    skin.Store().ClearSkin();
+    skin.Store().BroadcastSkinMessage(msg::SKINMSG_CHANGE);
+    skin.Store().BroadcastSkinMessage(msg::SKINMSG_AFTER_CHANGE);
+    const QImage plain = grid->grab().toImage();
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(middle(plain, k), ToQColor(clr::clBtnFace).rgb()) << "panel " << k;
+    EXPECT_EQ(grid->size(), QSize(783, 265));
+}
+
 TEST_F(DBCtrlGridTest, ARowMoveRepaintsOnlyThePanelsThatChange)
 {
     events->Open();
@@ -468,6 +495,34 @@ TEST_F(DBCtrlGridTest, AControlOnThePanelIsReachedByF2AndItsKeysGoThroughTheGrid
     EXPECT_EQ(area(1, 300), area(2, 300));
     EXPECT_EQ(area(1, 300), area(3, 300));
     EXPECT_NE(area(1, 300), area(1, 200));
+}
+
+TEST_F(DBCtrlGridTest, TabMovesThroughThePanelsControlsAndOnToTheNextRecord)
+{
+    auto* first = new TButton(form.get());
+    auto* second = new TButton(form.get());
+    first->SetParent(grid->LivePanel());
+    second->SetParent(grid->LivePanel());
+    first->SetBounds(300, 5, 60, 20);
+    second->SetBounds(300, 28, 60, 20);
+    first->SetTabOrder(0);
+    second->SetTabOrder(1);
+    events->Open();
+    ShowFocused();
+    auto focusedIn = [](TButton* b) { return b->PushButton()->hasFocus(); };
+    QTest::keyClick(grid, Qt::Key_Return); // Enter on the grid goes into the panel
+    ASSERT_TRUE(testenv::waitFor([&] { return focusedIn(first); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(testenv::waitFor([&] { return focusedIn(second); }));
+    EXPECT_EQ(events->table->RecNo(), 1);
+    // Past the last control: the next record, its first control.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(testenv::waitFor([&] { return focusedIn(first); }));
+    ExpectLivePanelAt(2, 1);
+    // Back past the first control: the record before, its last control.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(testenv::waitFor([&] { return focusedIn(second); }));
+    ExpectLivePanelAt(1, 0);
 }
 
 TEST_F(DBCtrlGridTest, ADataTextShowsADashUntilOpenedThenTheValueThenNothing)
@@ -601,4 +656,30 @@ TEST(DBCtrlGridLayout, PanelsFillRowsOrColumnsAndHitTestingFindsThemAgain)
     EXPECT_EQ(vndb::AlignmentMove(vertical, 14, 3), 0);
     EXPECT_EQ(vndb::AlignmentMove(vertical, -1, -1), -2);
     EXPECT_EQ(vndb::AlignmentMove(vertical, -3, -3), 0);
+}
+
+TEST(DBCtrlGridLayout, TheStripsBesideThePanelsTakeTheSkinsPanelColourAndTheGridsColour)
+{
+    ctltest::TestSkin skin;
+    for (const bool skinned : { false, true }) {
+        TvnSkinDBCtrlGrid grid;
+        grid.SetColCount(2);
+        grid.SetRowCount(3);
+        grid.SetColor(0x0000FF);
+        if (skinned) grid.SetSkinData(&skin.Store());
+        // One column of pixels and one row left over by the division into panels.
+        grid.SetBounds(0, 0, 2 * 100 + 19 + 1, 3 * 33 + 1);
+        ASSERT_EQ(grid.PanelWidth(), 100);
+        ASSERT_EQ(grid.PanelHeight(), 33);
+        const QImage picture = ctltest::Grab(&grid);
+        const QRgb gridColour = ToQColor(0x0000FF).rgb();
+        // Right of the panels the skin's panel client colour (without a skin the grid's),
+        // below them the grid's colour.
+        EXPECT_EQ(picture.pixel(200, 10), skinned ? ctltest::kPanelClient : gridColour);
+        EXPECT_EQ(picture.pixel(10, 99), gridColour);
+        if (skinned) {
+            EXPECT_EQ(picture.pixel(50, 16), ctltest::kPanelClient); // an empty panel's middle
+            EXPECT_EQ(picture.pixel(0, 0), ctltest::kPanelFrame);
+        }
+    }
 }

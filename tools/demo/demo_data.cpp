@@ -71,6 +71,8 @@ QList<DemoEvent> DemoEvents()
         { 106, 1, 1, "2026-10-24", "Conceição Antunes Brandão", "17:00",
             "2026-10-24 Casamento Conceição e Luís",
             { "conceição antunes brandão", "casamento conceição e luís", "2026-106" }, { 0, 0, 0, 0, 0 } },
+        { 107, 1, 3, "2026-11-28", "Rafael Costa Nogueira", "20:00", "2026-11-28 Formatura Direito",
+            { "rafael costa nogueira", "formatura direito puc", "2026-107" }, { 8, 0, 2, 6, 1 } },
         // Another studio's event: never visible to the demo studio.
         { 201, 2, 1, "2026-05-16", "Mariana Souza", "15:00", "outro estudio",
             { "mariana souza", "casamento mariana" }, { 5, 0, 0, 0, 0 } },

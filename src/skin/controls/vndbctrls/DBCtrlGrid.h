@@ -10,6 +10,7 @@
 // layout, DBCtrlGridInput.cpp the commands, keys, mouse and scrolling,
 // DBCtrlGridPaint.cpp the painting. Where the panels lie is DBCtrlGridGeometry.h.
 #include "DBCtrlGridGeometry.h"
+#include "DBCtrlGridSnapshot.h"
 #include "LabelPicture.h"
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSource.h"
@@ -182,8 +183,6 @@ public:
 
     // The grid's picture: every panel but the live one, and the strips beside them.
     void Paint(QPainter& painter);
-    // Paints panel `index` for its row (or empty) through the shared picture.
-    void DrawPanel(QPainter& painter, int index);
 
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
@@ -203,6 +202,10 @@ private:
     friend class TvnDBCtrlGridLink;
     friend class TvnDBCtrlPanel;
 
+    // What this paint draws from (DBCtrlGridSnapshot.h).
+    vndb::TvnCtrlGridSnapshot TakeSnapshot();
+    // Paints panel `index` for its row (or empty) through the shared picture.
+    void DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnapshot& snap, int index);
     // The shared picture of one panel's size, held while anyone paints.
     QImage& AcquireBitmap();
     void ReleaseBitmap();

@@ -50,17 +50,15 @@ void TvnDBCtrlPanel::SkinChanged()
 void TvnDBCtrlPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
+    const vndb::TvnCtrlGridSnapshot snap = m_grid->TakeSnapshot();
     QImage& bitmap = m_grid->AcquireBitmap();
     {
         QPainter canvas(&bitmap);
         canvas.setCompositionMode(QPainter::CompositionMode_Source);
-        canvas.drawImage(0, 0, Face());
+        canvas.drawImage(0, 0, snap.Face);
         canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        const TDataLink& link = m_grid->m_link;
-        if (link.Active())
-            events::Fire(m_grid->OnPaintPanel, m_grid, m_grid->m_currentPanel, &canvas, rect());
-        if (link.Active() && m_grid->m_showFocus && m_grid->m_gridFocused)
-            vnctrls::DrawFocusRect(canvas, rect(), m_grid->Color());
+        if (snap.LinkActive) events::Fire(m_grid->OnPaintPanel, m_grid, snap.CurrentPanel, &canvas, rect());
+        if (snap.FocusRect) vnctrls::DrawFocusRect(canvas, rect(), snap.FocusFace);
     }
     painter.drawImage(0, 0, bitmap);
     m_grid->ReleaseBitmap();
@@ -129,19 +127,18 @@ bool TvnSkinDBCtrlGrid::CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) 
     return true;
 }
 
-void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
+void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnapshot& snap, int index)
 {
-    const QRect r = PanelRect(index);
-    const QImage face = m_panel->Face();
+    const QRect r = vndb::PanelRect(snap.Layout, index);
     ++m_panelsDrawn;
-    if (index >= m_filledPanels) {
-        painter.drawImage(r.topLeft(), face);
+    if (index >= snap.FilledPanels) {
+        painter.drawImage(r.topLeft(), snap.Face);
         return;
     }
     const int saved = m_link.ActiveRecord();
     m_link.SetActiveRecord(index);
     vndb::TvnPanelCopyKey key;
-    const bool keep = CopyKey(face, key);
+    const bool keep = CopyKey(snap.Face, key);
     if (const auto kept = m_panelCopies.constFind(key); keep && kept != m_panelCopies.constEnd()) {
         m_link.SetActiveRecord(saved);
         painter.drawImage(r.topLeft(), *kept);
@@ -151,7 +148,7 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
     {
         QPainter canvas(&bitmap);
         canvas.setCompositionMode(QPainter::CompositionMode_Source);
-        canvas.drawImage(0, 0, face);
+        canvas.drawImage(0, 0, snap.Face);
         canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
         events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
         DrawPanelControls(canvas);
@@ -159,7 +156,7 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, int index)
     m_link.SetActiveRecord(saved);
     painter.drawImage(r.topLeft(), bitmap);
     if (keep) {
-        if (m_panelCopies.size() >= 4 * PanelCount()) m_panelCopies.clear();
+        if (m_panelCopies.size() >= 4 * snap.Layout.PanelCount()) m_panelCopies.clear();
         m_panelCopies.insert(key, bitmap.copy());
     }
     ReleaseBitmap();
@@ -178,25 +175,44 @@ TColor TvnSkinDBCtrlGrid::PanelClientColor() const
     return FromQColor(picture.pixelColor(p));
 }
 
-void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
+vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 {
     // Setting a store re-reads the skin: only a store the panel does not have yet.
     if (m_panel->SkinData() != SkinData()) m_panel->SetSkinData(SkinData());
+    vndb::TvnCtrlGridSnapshot s;
+    s.Layout = m_layout;
+    s.Size = size();
+    s.CurrentPanel = m_currentPanel;
+    s.FilledPanels = m_filledPanels;
+    s.LinkActive = m_link.Active();
+    s.FocusRect = s.LinkActive && m_showFocus && m_gridFocused;
+    s.Face = m_panel->Face();
+    s.BottomStrip = ToQColor(Color());
+    s.RightStrip = ToQColor(PanelClientColor());
+    s.FocusFace = Color();
+    return s;
+}
+
+void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
+{
+    const vndb::TvnCtrlGridSnapshot snap = TakeSnapshot();
     AcquireBitmap();
-    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : rect();
-    for (int i = 0; i < PanelCount(); ++i) {
-        if (i == m_currentPanel && m_filledPanels > 0) continue;
-        if (!PanelRect(i).intersects(clip)) continue;
-        DrawPanel(painter, i);
+    const QRect clip
+        = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(QPoint(), snap.Size);
+    for (int i = 0; i < snap.Layout.PanelCount(); ++i) {
+        if (i == snap.CurrentPanel && snap.LiveShown()) continue;
+        if (!vndb::PanelRect(snap.Layout, i).intersects(clip)) continue;
+        DrawPanel(painter, snap, i);
     }
     ReleaseBitmap();
-    const int panelsHeight = m_layout.PanelHeight * m_layout.RowCount;
-    const int panelsWidth = m_layout.PanelWidth * m_layout.ColCount;
-    if (panelsHeight < Height())
-        painter.fillRect(QRect(0, panelsHeight, Width(), Height() - panelsHeight), ToQColor(Color()));
-    if (panelsWidth < Width())
+    const int panelsHeight = snap.Layout.PanelHeight * snap.Layout.RowCount;
+    const int panelsWidth = snap.Layout.PanelWidth * snap.Layout.ColCount;
+    if (panelsHeight < snap.Size.height())
         painter.fillRect(
-            QRect(panelsWidth, 0, Width() - panelsWidth, Height()), ToQColor(PanelClientColor()));
+            QRect(0, panelsHeight, snap.Size.width(), snap.Size.height() - panelsHeight), snap.BottomStrip);
+    if (panelsWidth < snap.Size.width())
+        painter.fillRect(
+            QRect(panelsWidth, 0, snap.Size.width() - panelsWidth, snap.Size.height()), snap.RightStrip);
 }
 
 void TvnSkinDBCtrlGrid::paintEvent(QPaintEvent* e)
