@@ -11,6 +11,7 @@
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/Field.h"
 #include "framework/data/SQLConnection.h"
+#include "skin/controls/vnDBGrids/SkinDBGrid.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
@@ -150,11 +151,13 @@ TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
     for (int i = 0; i < 5; ++i)
         captions.append(frmPrincipal->Category(i).Sheet->Caption());
     EXPECT_EQ(captions.join('|'), QString::fromUtf8("Ampliação (3)|Bioombo (1)|Outros (2)|Álbum (4)|Capa (1)"));
-    QStringList rows;
-    TClientDataSet* list = DM->cdsFotoEscolhida;
-    for (list->First(); !list->Eof(); list->Next())
-        rows.append(list->FieldByName("nome_foto").AsString());
-    EXPECT_EQ(rows.join('|'), QString::fromUtf8("DSC_0001.jpg|DSC_0002.jpg|Cerimônia_Entrada_Noiva.jpg"));
+    // The rows the Ampliação tab's grid draws: name and id, in the server's order.
+    auto* grid = frmPrincipal->ComponentByName<TvnSkinDBGrid>("vnSkinDBGrid1");
+    QStringList cells;
+    for (const auto& cell : grid->TakeSnapshot().Cells)
+        if (!cell.Text.isEmpty()) cells.append(cell.Text);
+    EXPECT_EQ(cells.join('|'),
+        QString::fromUtf8("DSC_0001.jpg|1001|DSC_0002.jpg|1002|Cerimônia_Entrada_Noiva.jpg|1003"));
     EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
 }
 
