@@ -259,6 +259,9 @@ TModalResult TForm::ShowModal()
     QPointer<TForm> self(this);
     try {
         Show();
+        // A modal window is where the user types next; without a window manager (a
+        // kiosk, a virtual screen) nobody else hands it the keyboard.
+        activateWindow();
     } catch (...) {
         // The loop never runs: the form leaves no modal state behind, and the error
         // ends the handler that opened it.

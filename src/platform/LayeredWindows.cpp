@@ -1,7 +1,11 @@
 #include "LayeredWindows.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
+#include <memory>
+#include <qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 namespace platform {
 
@@ -26,13 +30,36 @@ constexpr PlatformEntry kPlatforms[] = {
     { "eglfs", false },
 };
 
+// An X screen composites when some client owns its compositing manager selection.
+bool XScreenComposites()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return false;
+    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S0");
+    const xcb_intern_atom_cookie_t atomCookie
+        = xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData());
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
+        xcb_intern_atom_reply(connection, atomCookie, nullptr), &free);
+    if (!atom || atom->atom == XCB_ATOM_NONE) return false;
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&free)> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+        &free);
+    return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
 bool Decide()
 {
     const QString name = QGuiApplication::platformName();
     for (const PlatformEntry& entry : kPlatforms)
-        if (name.startsWith(QLatin1String(entry.name))) return entry.translucentTopLevels;
+        if (name.startsWith(QLatin1String(entry.name))) {
+            if (!entry.translucentTopLevels) return false;
+            return name.startsWith(QLatin1String("xcb")) ? XScreenComposites() : true;
+        }
     return false;
 }
+
+TLayeredOverride g_override = TLayeredOverride::Desktop;
 
 } // namespace
 
@@ -40,8 +67,11 @@ bool LayeredWindowsAvailable()
 {
     // Without an application there is no desktop yet; ask again once there is one.
     if (!qGuiApp) return false;
+    if (g_override != TLayeredOverride::Desktop) return g_override == TLayeredOverride::On;
     static const bool available = Decide();
     return available;
 }
+
+void OverrideLayeredWindows(TLayeredOverride mode) { g_override = mode; }
 
 } // namespace platform

@@ -1,10 +1,16 @@
 #pragma once
 // Whether the desktop can show translucent top-level windows (layered windows with a
-// per-pixel alpha). Decided once from the windowing platform the application runs on:
-// off-screen and frame-buffer platforms cannot show such a window, and everything that
-// would use one (the glow layers of buttons and caption buttons) then does nothing.
+// per-pixel alpha). Off-screen and frame-buffer platforms cannot show such a window, and
+// an X server can only while a compositing manager runs: without one (a kiosk, a virtual
+// screen) a translucent window shows black. Everything that would use one (the glow
+// layers of buttons and caption buttons) then does nothing.
 namespace platform {
 
 bool LayeredWindowsAvailable();
+
+// Tests of the layers themselves run them on a plain virtual screen: they say here
+// that layers are to be used (true/false), or give the decision back to the desktop.
+enum class TLayeredOverride { Desktop, On, Off };
+void OverrideLayeredWindows(TLayeredOverride mode);
 
 } // namespace platform

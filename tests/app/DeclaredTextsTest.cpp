@@ -8,7 +8,6 @@
 #include "framework/Control.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {

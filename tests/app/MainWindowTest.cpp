@@ -164,8 +164,7 @@ TEST_F(MainWindowTest, EnterSearchesDownMovesToTheListAndEnterChoosesTheEvent)
     EXPECT_EQ(Column(DM->cdsFotoEscolhida, "nome_foto"),
         Utf8({ "DSC_0001.jpg", "DSC_0002.jpg", "Cerimônia_Entrada_Noiva.jpg" }));
     // Category 4 of the fixture is none of the five: it changes nothing.
-    EXPECT_EQ(TabCaptions(),
-        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+    EXPECT_EQ(TabCaptions(), Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
     EXPECT_EQ(CountLabels(), QStringList({ "(3)", "(1)", "(2)", "(4)", "(1)" }));
     EXPECT_EQ(QuantityLabels(), QStringList({ "3", "3", "3", "3", "3" }));
     EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
@@ -236,15 +235,14 @@ TEST_F(MainWindowTest, CountsNeverAccumulateAndATabChangeReloadsItsCategory)
         });
     EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), 4);
     EXPECT_EQ(Column(DM->cdsFotoEscolhida, "id_foto_escolhida"), QStringList({ "1001", "1002", "1003" }));
-    EXPECT_EQ(TabCaptions(),
-        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+    EXPECT_EQ(TabCaptions(), Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
 
     // Each change loads the list of the tab now active, from the server.
     const struct {
         int tab;
         QStringList ids;
-    } steps[] = { { 3, { "1007", "1008", "1009", "1010" } }, { 1, { "1004" } }, { 0, { "1001", "1002", "1003" } },
-        { 1, { "1004" } } };
+    } steps[] = { { 3, { "1007", "1008", "1009", "1010" } }, { 1, { "1004" } },
+        { 0, { "1001", "1002", "1003" } }, { 1, { "1004" } } };
     for (const auto& step : steps) {
         frmPrincipal->pstFotos->SetTabIndex(step.tab);
         frmPrincipal->pstFotosChange(frmPrincipal->pstFotos);
@@ -253,8 +251,7 @@ TEST_F(MainWindowTest, CountsNeverAccumulateAndATabChangeReloadsItsCategory)
         EXPECT_FALSE(DM->ConectMysql->Connected());
     }
     // The tab captions kept the counts of the search, once.
-    EXPECT_EQ(TabCaptions(),
-        Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
+    EXPECT_EQ(TabCaptions(), Utf8({ "Ampliação (3)", "Bioombo (1)", "Outros (2)", "Álbum (4)", "Capa (1)" }));
 }
 
 TEST_F(MainWindowTest, ADatabaseFailureDuringTheSearchKeepsTheWindowOpenWithAnEmptyList)

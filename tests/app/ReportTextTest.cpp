@@ -1,7 +1,8 @@
 // The transfer's account at the end: when the plain success message is right, what the
 // report says, and saving it without ever replacing an earlier one.
-#include "app/transfer/SystemErrors.h"
 #include "app/uRelatorio/ReportText.h"
+
+#include "app/transfer/SystemErrors.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,7 +15,8 @@
 
 namespace {
 
-TCategoryResult Category(const char* pasta, std::initializer_list<std::pair<const char*, TPhotoOutcome>> photos)
+TCategoryResult Category(
+    const char* pasta, std::initializer_list<std::pair<const char*, TPhotoOutcome>> photos)
 {
     TCategoryResult c;
     c.Pasta = QString::fromUtf8(pasta);
@@ -59,17 +61,18 @@ TEST(TransferAccount, OnlyCopiedOrPresentPhotosEverywhereCountAsComplete)
 TEST(TransferAccount, TheReportCountsEachOutcomeAndNamesWhatIsMissingOrFailed)
 {
     using O = TPhotoOutcome;
-    TReportInput input = Input({ Category("Edicao/Escolhidas_Ampliacao",
-                                     { { "DSC_1.jpg", O::Copied }, { "DSC_2.jpg", O::Present },
-                                         { "DSC_3.jpg", O::Missing }, { "DSC_4.jpg", O::Failed },
-                                         { "DSC_5.jpg", O::Copied } }),
-        Category("Edicao/Escolhidas_Capa", { { "Capa.jpg", O::NotDone } }) });
+    TReportInput input
+        = Input({ Category("Edicao/Escolhidas_Ampliacao",
+                      { { "DSC_1.jpg", O::Copied }, { "DSC_2.jpg", O::Present }, { "DSC_3.jpg", O::Missing },
+                          { "DSC_4.jpg", O::Failed }, { "DSC_5.jpg", O::Copied } }),
+            Category("Edicao/Escolhidas_Capa", { { "Capa.jpg", O::NotDone } }) });
     input.Report.Categories[0].Photos[3].Reason = SystemErrorText(ENOSPC);
     input.Report.Stopped = true;
     input.NotReached = QStringLiteral("Álbum");
     const QStringList lines = ReportLines(input);
     const QString text = lines.join(u'\n');
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Copiadas: 2   Já existiam: 1   Não encontradas: 1   Com erro: 1")))
+    EXPECT_TRUE(
+        text.contains(QString::fromUtf8("Copiadas: 2   Já existiam: 1   Não encontradas: 1   Com erro: 1")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("    DSC_4.jpg — não há espaço livre no disco")));
     EXPECT_TRUE(text.contains(QString::fromUtf8("Não transferidas (cancelado): 1")));

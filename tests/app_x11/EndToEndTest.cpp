@@ -150,7 +150,8 @@ TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
     QStringList captions;
     for (int i = 0; i < 5; ++i)
         captions.append(frmPrincipal->Category(i).Sheet->Caption());
-    EXPECT_EQ(captions.join('|'), QString::fromUtf8("Ampliação (3)|Bioombo (1)|Outros (2)|Álbum (4)|Capa (1)"));
+    EXPECT_EQ(
+        captions.join('|'), QString::fromUtf8("Ampliação (3)|Bioombo (1)|Outros (2)|Álbum (4)|Capa (1)"));
     // The rows the Ampliação tab's grid draws: name and id, in the server's order.
     auto* grid = frmPrincipal->ComponentByName<TvnSkinDBGrid>("vnSkinDBGrid1");
     QStringList cells;

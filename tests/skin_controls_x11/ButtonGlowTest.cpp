@@ -1,5 +1,6 @@
 // The button's glow window on a real X server, where translucent windows exist.
 #include "framework/Form.h"
+#include "platform/LayeredWindows.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/form/Veneerform/Veneerform.h"
 #include "skin_controls/ControlSkin.h"
@@ -19,6 +20,8 @@ struct GlowForm {
     TvnSkinButton* button;
     GlowForm()
     {
+        // The virtual screen has no compositing manager: the layers are used all the same.
+        platform::OverrideLayeredWindows(platform::TLayeredOverride::On);
         new TvnVeneerform(&form); // relays the skin notifications to the button
         form.SetBounds(200, 150, 300, 200);
         button = new TvnSkinButton(&form);

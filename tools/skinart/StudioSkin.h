@@ -62,7 +62,7 @@ void SetCaptionButton(
 
 // The skin's one text font.
 inline constexpr const char* kFontName = "Arial";
-inline constexpr int kFontHeight = 14;
+inline constexpr int kFontHeight = 13;
 
 // Font name, height, style and colour of any record that has them.
 template <class Record> void SetFont(Record& record, QRgb colour, TFontStyles style = {})

@@ -10,10 +10,10 @@
 #include "framework/declared/DeclaredLoader.h"
 #include "framework/stdctrls/ListBox.h"
 #include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
-#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
 #include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 

@@ -47,15 +47,16 @@ void TfrmPrincipal::btnTransferirFotoClick(QObject*)
 {
     const QString root = edtSalvarEM->Text();
     if (root.isEmpty()) {
-        MessageDlg(QStringLiteral("Selecione uma diretório antes de proceguir"), TMsgDlgType::mtInformation, mbYes);
+        MessageDlg(
+            QStringLiteral("Selecione uma diretório antes de proceguir"), TMsgDlgType::mtInformation, mbYes);
         return;
     }
     bool anyChecked = false;
     for (const TCategoryControls& c : m_categories)
         anyChecked = anyChecked || c.CheckBox->Checked();
     if (!anyChecked) {
-        MessageDlg(
-            QStringLiteral("Selecione uma das opções para salvar as fotos"), TMsgDlgType::mtInformation, mbYes);
+        MessageDlg(QStringLiteral("Selecione uma das opções para salvar as fotos"),
+            TMsgDlgType::mtInformation, mbYes);
         return;
     }
 

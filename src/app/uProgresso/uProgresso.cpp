@@ -62,7 +62,8 @@ void TfrmProgresso::Start()
         };
         TTransferReport report = TransferPhotos(m_root, m_categories, options);
         QMetaObject::invokeMethod(
-            this, [this, report = std::move(report)]() mutable {
+            this,
+            [this, report = std::move(report)]() mutable {
                 m_report = std::move(report);
                 Finished();
             },
@@ -93,8 +94,8 @@ void TfrmProgresso::ShowProgress()
         lbContagem->SetCaption(QStringLiteral("Pastas lidas: %1").arg(p.Done));
         ggProgresso->SetValue(0);
     } else {
-        const QString category = p.Category >= 0 && p.Category < m_captions.size() ? m_captions.at(p.Category)
-                                                                                    : QString();
+        const QString category
+            = p.Category >= 0 && p.Category < m_captions.size() ? m_captions.at(p.Category) : QString();
         lbCategoria->SetCaption(QStringLiteral("Copiando: ") + category);
         lbContagem->SetCaption(QStringLiteral("Fotos: %1 de %2").arg(p.Done).arg(p.Total));
         ggProgresso->SetMaxValue(static_cast<int>(std::max<qsizetype>(1, p.Total)));
@@ -107,7 +108,8 @@ void TfrmProgresso::RequestStop()
 {
     if (!m_worker.joinable() || m_stop) return;
     m_stop = true;
-    lbCategoria->SetCaption(QStringLiteral("Cancelando... a foto que está sendo copiada é terminada primeiro."));
+    lbCategoria->SetCaption(
+        QStringLiteral("Cancelando... a foto que está sendo copiada é terminada primeiro."));
     btnCancelar->SetEnabled(false);
 }
 

@@ -31,7 +31,8 @@ public:
 
     // Runs the transfer of `categories` below `root` with the window shown modally and
     // returns what it did. `captions` name the categories on screen, in the same order.
-    TTransferReport Run(const QString& root, const QList<TCategoryRequest>& categories, const QStringList& captions);
+    TTransferReport Run(
+        const QString& root, const QList<TCategoryRequest>& categories, const QStringList& captions);
 
     // Asks the transfer to stop after the photo being copied (the Cancel button).
     void RequestStop();

@@ -15,7 +15,8 @@ namespace {
 QString Line(const char* format) { return QString::fromUtf8(format); }
 
 // The photos of one outcome, one per line, with the reason for the failures.
-void AppendNames(QStringList& lines, const TCategoryResult& category, TPhotoOutcome outcome, const char* title)
+void AppendNames(
+    QStringList& lines, const TCategoryResult& category, TPhotoOutcome outcome, const char* title)
 {
     bool first = true;
     for (const TPhotoResult& photo : category.Photos) {
@@ -23,7 +24,8 @@ void AppendNames(QStringList& lines, const TCategoryResult& category, TPhotoOutc
         if (first) lines.append(QStringLiteral("  ") + Line(title));
         first = false;
         QString text = QStringLiteral("    ") + photo.Name;
-        if (outcome == TPhotoOutcome::Failed && !photo.Reason.isEmpty()) text += QStringLiteral(" — ") + photo.Reason;
+        if (outcome == TPhotoOutcome::Failed && !photo.Reason.isEmpty())
+            text += QStringLiteral(" — ") + photo.Reason;
         lines.append(text);
     }
 }
@@ -61,13 +63,12 @@ QStringList ReportLines(const TReportInput& input)
     if (input.Report.Stopped) lines.append(Line("A transferência foi cancelada antes do fim."));
     if (!input.LoadError.isEmpty())
         lines.append(Line("A transferência parou por um erro no banco de dados: ") + input.LoadError);
-    if (!input.NotReached.isEmpty())
-        lines.append(Line("Categorias não transferidas: ") + input.NotReached);
+    if (!input.NotReached.isEmpty()) lines.append(Line("Categorias não transferidas: ") + input.NotReached);
     for (qsizetype i = 0; i < input.Report.Categories.size(); ++i) {
         const TCategoryResult& c = input.Report.Categories.at(i);
         lines.append(QString());
-        lines.append(
-            (i < input.Captions.size() ? input.Captions.at(i) : c.Pasta) + QStringLiteral(" (") + c.Pasta + u')');
+        lines.append((i < input.Captions.size() ? input.Captions.at(i) : c.Pasta) + QStringLiteral(" (")
+            + c.Pasta + u')');
         if (!c.Error.isEmpty()) lines.append(Line("  A pasta de edição não pôde ser usada: ") + c.Error);
         lines.append(Line("  Copiadas: %1   Já existiam: %2   Não encontradas: %3   Com erro: %4")
                          .arg(c.Count(TPhotoOutcome::Copied))
@@ -93,13 +94,15 @@ QString SaveReport(const QString& root, const QStringList& lines, const QDateTim
         if (error) *error = SystemErrorText(EACCES);
         return {};
     }
-    const QString stem = QStringLiteral("Relatorio_Transferencia_") + when.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    const QString stem
+        = QStringLiteral("Relatorio_Transferencia_") + when.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     const QByteArray text = (lines.join(u'\n') + u'\n').toUtf8();
     for (int n = 1; n < 10000; ++n) {
         const QString name = n == 1 ? stem + QStringLiteral(".txt") : stem + QStringLiteral("_%1.txt").arg(n);
         const QString path = QDir(folder).filePath(name);
         // O_EXCL: an earlier report of the same second is never replaced.
-        const int fd = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const int fd
+            = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) {
             if (error) *error = SystemErrorText(errno);

@@ -24,7 +24,8 @@ void TfrmRelatorio::btnSalvarClick(QObject*)
     QString error;
     const QString path = SaveReport(m_input.Root, m_lines, QDateTime::currentDateTime(), &error);
     if (path.isEmpty()) {
-        MessageDlg(QStringLiteral("Não foi possível salvar o relatório: ") + error, TMsgDlgType::mtError, mbOK);
+        MessageDlg(
+            QStringLiteral("Não foi possível salvar o relatório: ") + error, TMsgDlgType::mtError, mbOK);
         return;
     }
     m_savedPath = path;
