@@ -1,6 +1,7 @@
 #include "Veneerform.h"
 
 #include "ClientInActivePanel.h"
+#include "MoveSizeLoop.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Control.h"
 #include "framework/Exception.h"
@@ -46,11 +47,13 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     m_form->SetWindowProc([this](TMessage& m) { FrameWndProc(m); });
     m_form->SetOwnFrame(true);
     m_active = m_form->isActiveWindow();
+    m_moveSize = std::make_unique<TvnMoveSizeLoop>(m_form);
 }
 
 TvnVeneerform::~TvnVeneerform()
 {
     StopTimers();
+    m_moveSize.reset();
     delete m_inActivePanel;
     if (m_form) {
         m_form->SetWindowProc(m_formProc);
@@ -125,7 +128,7 @@ TvnFrameLimits TvnVeneerform::Limits() const
     limits.MinWidth = m_minWidth;
     limits.MinHeight = m_minHeight;
     limits.RolledUp = m_rollUpState;
-    limits.Minimized = m_form->isMinimized();
+    limits.Minimized = FrameMinimized();
     limits.ToolWindow = ToolWindowStyle();
     return limits;
 }
@@ -149,7 +152,7 @@ void TvnVeneerform::TakeFrameSize()
 void TvnVeneerform::StopTimers()
 {
     // The mouse, morph and animation timers belong to the frame objects' behaviour.
-    for (WPARAM id : { WPARAM(1), WPARAM(2), WPARAM(3) })
+    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer, kAnimateTimer })
         if (m_form) m_form->KillTimer(id);
 }
 
@@ -167,6 +170,7 @@ void TvnVeneerform::ApplySkin()
     m_paintCache = {};
 
     // 2. The objects of the new skin, or none.
+    m_activeObject = m_oldActiveObject = m_captureObject = -1;
     if (m_skinPresent && m_skinnable) {
         BuildObjects();
     } else {

@@ -1,0 +1,319 @@
+// The frame objects under the mouse: the mouse test, hover, press and capture of the
+// caption buttons, their commands, the mouse polling and the morph steps, and the
+// repaint of one object.
+#include "DefaultFrame.h"
+#include "FrameHitTest.h"
+#include "MoveSizeLoop.h"
+#include "Veneerform.h"
+#include "framework/Form.h"
+#include "skin/data/vnUtils/SkinRect.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPainter>
+
+using namespace vnutils;
+
+namespace veneer {
+
+namespace {
+
+const TvnDataSkinButton* AsButton(const TvnDataSkinObject* record)
+{
+    return dynamic_cast<const TvnDataSkinButton*>(record);
+}
+
+} // namespace
+
+QPoint TvnVeneerform::FramePoint(LPARAM screenPoint) const
+{
+    return QPoint(LoWordSigned(screenPoint), HiWordSigned(screenPoint)) - m_form->pos();
+}
+
+bool TvnVeneerform::MouseTimerRunning() const { return m_form && m_form->HasTimer(kMouseTimer); }
+
+bool TvnVeneerform::FrameMaximized() const
+{
+    return m_skinnable ? m_windowState == TvnWindowState::wsMaximized : m_form->isMaximized();
+}
+
+bool TvnVeneerform::FrameMinimized() const
+{
+    return m_skinnable ? m_windowState == TvnWindowState::wsMinimized : m_form->isMinimized();
+}
+
+TvnObjectPaintContext TvnVeneerform::PaintContext(bool drawNormal) const
+{
+    TvnObjectPaintContext context;
+    context.Skin = m_skinPresent ? m_skinData.data() : nullptr;
+    context.Active = m_active;
+    context.DrawNormal = drawNormal;
+    context.Caption = m_form->Caption();
+    context.OnCaptionPaint = &OnCaptionPaint;
+    context.Sender = const_cast<TvnVeneerform*>(this);
+    context.RolledUp = m_rollUpState;
+    context.Minimized = FrameMinimized();
+    context.Maximized = FrameMaximized();
+    return context;
+}
+
+bool TvnVeneerform::InObject(int i, QPoint local) const
+{
+    if (!m_skinPresent) return true;
+    const TvnFrameObjectState& s = m_objects.State(i);
+    const TvnDataSkinObject* record = m_skinData->FrameObject(s.RecordIndex);
+    if (!record) return true;
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    // The system-menu button showing the icon takes its whole square.
+    if (o.Command == TvnSkinCommand::cmSysMenu && m_showIcon && o.SkinRectInAPicture) return true;
+    const int mask = record->ActiveMaskPictureIndex;
+    if (mask < 0 || mask >= m_skinData->Pictures.size()) return true;
+    return InObjectMask(m_skinData->Pictures.at(mask), local);
+}
+
+void TvnVeneerform::MouseTest(QPoint p, bool activate)
+{
+    if (m_objects.IsEmpty() || !m_active || m_inMoveSize || m_form->BorderStyle() == bsNone) return;
+    m_oldActiveObject = m_activeObject;
+    const int hit = ObjectUnder(m_objects, p, [this](int i, QPoint local) { return InObject(i, local); });
+    m_activeObject = hit != -1 && activate ? hit : -1;
+    if (m_captureObject != -1 && m_activeObject != m_captureObject) m_activeObject = -1;
+    if (m_activeObject >= m_objects.Count()) m_activeObject = -1;
+    if (m_oldActiveObject >= m_objects.Count()) m_oldActiveObject = -1;
+    if (m_activeObject == m_oldActiveObject) return;
+    const auto usable
+        = [this](int i) { return i != -1 && m_objects.State(i).Available && m_objects.LayoutAt(i).Shown; };
+    if (usable(m_oldActiveObject)) ObjectLeave(m_oldActiveObject);
+    if (usable(m_activeObject)) ObjectEnter(m_activeObject);
+}
+
+void TvnVeneerform::LeaveAllObjects()
+{
+    if (m_activeObject != -1 && m_activeObject < m_objects.Count()) {
+        const int old = m_activeObject;
+        m_activeObject = -1;
+        ObjectLeave(old);
+    }
+    m_activeObject = -1;
+    // Objects whose state a deactivation left behind.
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        TvnFrameObjectState& s = m_objects.State(i);
+        if (s.MouseIn || s.Highlighted) ObjectLeave(i);
+    }
+}
+
+bool TvnVeneerform::MorphEnabled(int i) const
+{
+    if (!m_skinPresent || !m_skinData->EnableSkinEffects()) return false;
+    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
+    return record && record->Morphing && !RectEmpty(record->ActiveSkinRect);
+}
+
+void TvnVeneerform::StartChange(int i)
+{
+    if (MorphEnabled(i))
+        m_form->SetTimer(kMorphTimer, kMorphInterval);
+    else
+        RepaintObject(i);
+}
+
+void TvnVeneerform::ObjectEnter(int i)
+{
+    TvnFrameObjectState& s = m_objects.State(i);
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    s.MouseIn = true;
+    // The caption's look follows the frame's activation, not the mouse.
+    if (o.Kind == TvnObjectKind::Caption) return;
+    s.Highlighted = true;
+    const TvnDataSkinObject* record = m_skinPresent ? m_skinData->FrameObject(s.RecordIndex) : nullptr;
+    if (!record) {
+        RepaintObject(i);
+        return;
+    }
+    const TvnDataSkinButton* button = AsButton(record);
+    if (button && s.Pressed && !RectEmpty(button->DownRect)) {
+        if (MorphEnabled(i)) s.MorphFactor = 1;
+        RepaintObject(i);
+    } else if (!RectEmpty(record->ActiveSkinRect)) {
+        StartChange(i);
+    } else {
+        RepaintObject(i);
+    }
+}
+
+void TvnVeneerform::ObjectLeave(int i)
+{
+    TvnFrameObjectState& s = m_objects.State(i);
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    s.MouseIn = false;
+    if (o.Kind == TvnObjectKind::Caption) return;
+    s.Highlighted = false;
+    RepaintObject(i);
+    if (m_skinPresent) StartChange(i);
+}
+
+void TvnVeneerform::ObjectDown(int i, TMouseButton button)
+{
+    TvnFrameObjectState& s = m_objects.State(i);
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    if (o.Kind == TvnObjectKind::Caption || o.Kind == TvnObjectKind::User) return;
+    if (button != mbLeft || !s.Available || s.Pressed) return;
+    s.Pressed = true;
+    if (MorphEnabled(i) && s.Highlighted) s.MorphFactor = 1;
+    RepaintObject(i);
+}
+
+void TvnVeneerform::ObjectUp(int i, TMouseButton button)
+{
+    TvnFrameObjectState& s = m_objects.State(i);
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    if (o.Kind == TvnObjectKind::Caption || o.Kind == TvnObjectKind::User) return;
+    if (!s.Available) return;
+    const auto release = [&] {
+        if (i >= m_objects.Count()) return;
+        TvnFrameObjectState& st = m_objects.State(i);
+        if (button != mbLeft || !st.Pressed) return;
+        st.Pressed = false;
+        RepaintObject(i);
+        if (MorphEnabled(i)) StartChange(i);
+    };
+    const bool isCommand = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
+    const bool run = isCommand && s.Highlighted && button == mbLeft && s.Pressed;
+    const TvnSkinCommand command = o.Command;
+    QPointer<TvnVeneerform> self(this);
+    if (command == TvnSkinCommand::cmClose) {
+        release();
+        if (run) RunCommand(command);
+    } else {
+        if (run) RunCommand(command);
+        if (self) release();
+    }
+}
+
+void TvnVeneerform::ObjectDoubleClick(int i)
+{
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    if (o.Kind == TvnObjectKind::StdButton && o.Command == TvnSkinCommand::cmSysMenu) m_form->Close();
+}
+
+void TvnVeneerform::RunCommand(TvnSkinCommand command)
+{
+    switch (command) {
+    case TvnSkinCommand::cmClose:
+        LeaveAllObjects();
+        m_form->Close();
+        break;
+    case TvnSkinCommand::cmMaximize:
+        LeaveAllObjects();
+        SetFrameWindowState(m_windowState == TvnWindowState::wsMaximized ? TvnWindowState::wsNormal
+                                                                         : TvnWindowState::wsMaximized);
+        break;
+    case TvnSkinCommand::cmMinimize:
+        LeaveAllObjects();
+        // Without a tray icon component there is no tray to go to.
+        if (m_alwaysMinimizeToTray) break;
+        SetFrameWindowState(m_windowState == TvnWindowState::wsMinimized ? TvnWindowState::wsNormal
+                                                                         : TvnWindowState::wsMinimized);
+        break;
+    case TvnSkinCommand::cmRollUp:
+        SetRollUpState(!m_rollUpState);
+        break;
+    case TvnSkinCommand::cmMinimizeToTray:
+        LeaveAllObjects();
+        break;
+    case TvnSkinCommand::cmSysMenu:
+    case TvnSkinCommand::cmDefault:
+        break;
+    }
+}
+
+void TvnVeneerform::PressObject(TMouseButton button)
+{
+    if (m_activeObject == -1) return;
+    m_captureObject = m_activeObject;
+    ObjectDown(m_activeObject, button);
+}
+
+void TvnVeneerform::ReleaseObject(QPoint p, TMouseButton button)
+{
+    if (m_captureObject == -1) return;
+    // The release point decides whether the pointer is still on the button, even when
+    // the last poll was before it left.
+    if (p != QPoint(-1, -1)) MouseTest(p, true);
+    const int captured = m_captureObject;
+    m_captureObject = -1;
+    if (captured < m_objects.Count()) ObjectUp(captured, button);
+}
+
+void TvnVeneerform::MouseTimerTick()
+{
+    const QPoint global = QCursor::pos();
+    if (!m_active || QApplication::topLevelAt(global) != m_form.data()) {
+        m_form->KillTimer(kMouseTimer);
+        LeaveAllObjects();
+        return;
+    }
+    if (m_inMoveSize) {
+        m_form->KillTimer(kMouseTimer);
+        return;
+    }
+    const QPoint p = m_form->mapFromGlobal(global);
+    const QRect client = m_skinPresent ? m_geometry.NewClientRect : m_form->ClientRect();
+    if (!client.contains(p)) {
+        MouseTest(p, true);
+        return;
+    }
+    // Inside the client area nothing of the frame is under the pointer: the polling
+    // ends until the pointer reaches the frame's objects again.
+    if (m_activeObject != -1) MouseTest(QPoint(-1, -1), true);
+    if (m_captureObject == -1) m_form->KillTimer(kMouseTimer);
+}
+
+void TvnVeneerform::MorphTimerTick()
+{
+    bool stepped = false;
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        if (!MorphEnabled(i)) continue;
+        TvnFrameObjectState& s = m_objects.State(i);
+        const bool need = s.Highlighted ? s.MorphFactor < 1 : s.MorphFactor > 0;
+        if (!need) continue;
+        s.MorphFactor = std::clamp(s.MorphFactor + (s.Highlighted ? 0.2 : -0.2), 0.0, 1.0);
+        // Steps of 0.2 that add up to 0.9999… still end the blend.
+        if (s.MorphFactor > 0.999) s.MorphFactor = 1;
+        if (s.MorphFactor < 0.001) s.MorphFactor = 0;
+        RepaintObject(i);
+        stepped = true;
+    }
+    if (!stepped) m_form->KillTimer(kMorphTimer);
+}
+
+void TvnVeneerform::RepaintObject(int i)
+{
+    if (!m_form || i < 0 || i >= m_objects.Count() || m_form->BorderStyle() == bsNone) return;
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    if (RectEmpty(o.Rect)) return;
+    // An inactive frame's images carry the inactive effect over the objects: they are
+    // composed again.
+    if (m_skinPresent && m_paintCache.Valid && m_paintCache.Active && m_active
+        && m_paintCache.Size == QSize(m_frameWidth, m_frameHeight)) {
+        // The object is drawn again on the kept images, over the frame picture's pixels
+        // that lie under it.
+        const bool below = RectBottom(o.Rect) > m_geometry.NewClientRect.y();
+        QImage& target = below ? m_paintCache.Strips.Bottom : m_paintCache.Strips.Top;
+        const QImage& base = below ? m_paintCache.Base.Bottom : m_paintCache.Base.Top;
+        if (!target.isNull()) {
+            const int dy = below ? -RectBottom(m_geometry.NewClientRect) : 0;
+            QPainter p(&target);
+            p.translate(0, dy);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(o.Rect.topLeft(), base, o.Rect.translated(0, dy));
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            DrawFrameObject(p, o, m_objects.State(i), PaintContext(true));
+        }
+    } else if (m_skinPresent) {
+        m_paintCache.Valid = false;
+    }
+    m_form->update(o.Rect);
+}
+
+} // namespace veneer
