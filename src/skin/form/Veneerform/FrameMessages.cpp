@@ -198,14 +198,15 @@ bool TvnVeneerform::OnNcMouseMove(TMessage& m)
     CallForm(m);
     if (!m_skinnable) return true;
     if (m_pendingDrag) {
+        // Set from the left press to its release: the button is down.
         const QPoint global(LoWordSigned(m.LParam), HiWordSigned(m.LParam));
-        if (!(QApplication::mouseButtons() & Qt::LeftButton)) {
-            m_pendingDrag.reset();
-        } else if ((global - *m_pendingDrag).manhattanLength() >= QApplication::startDragDistance()) {
+        if ((global - *m_pendingDrag).manhattanLength() >= QApplication::startDragDistance()) {
             const QPoint from = *m_pendingDrag;
             m_pendingDrag.reset();
             // A maximized form stays where it is.
-            if (!FrameMaximized()) m_moveSize->Start(ht::HTCAPTION, from);
+            if (!FrameMaximized() && m_moveSize->Start(ht::HTCAPTION, from)
+                && m_moveSize->Path() == TvnMoveSizeLoop::TvnPath::Manual)
+                m_moveSize->Track(global);
         }
     }
     return true;

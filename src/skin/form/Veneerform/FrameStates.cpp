@@ -7,7 +7,6 @@
 #include "framework/Form.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -212,7 +211,6 @@ void TvnVeneerform::CaptionDoubleClick()
 bool TvnVeneerform::OnEnterSizeMove(TMessage&)
 {
     if (!m_skinnable) return false;
-    m_moveStartCursor = QCursor::pos();
     m_magneticState.Clear();
     for (int i = 0; i < m_objects.Count(); ++i) {
         if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
@@ -251,7 +249,9 @@ bool TvnVeneerform::OnMoving(TMessage& m)
         return false;
     }
     if (m_magnetic) {
-        const QPoint at = MagneticPosition(m_magneticState, WorkArea(), rect, QCursor::pos(), m_magneticSize);
+        // The proposed rectangle moves with the cursor, so its corner stands for the
+        // cursor (only the cursor's travel counts), whoever runs the loop.
+        const QPoint at = MagneticPosition(m_magneticState, WorkArea(), rect, rect.topLeft(), m_magneticSize);
         rect = QRect(at, rect.size());
     }
     return false;

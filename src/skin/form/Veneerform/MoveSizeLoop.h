@@ -29,6 +29,8 @@ public:
     bool Start(LRESULT hit, QPoint global);
     bool Running() const { return m_path != TvnPath::None; }
     TvnPath Path() const { return m_path; }
+    // The cursor is at `global` now: the manual loop moves or sizes the form.
+    void Track(QPoint global);
     // Ends the loop where the form is now.
     void Finish();
     // Ends the loop and puts the form back where the loop found it.
@@ -41,7 +43,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Track(QPoint global);
     // The system's loop: what the window manager did, told to the form after the fact.
     void Followed(bool sized);
 

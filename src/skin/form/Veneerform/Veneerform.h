@@ -343,7 +343,6 @@ private:
     QRect m_normalBounds;
     bool m_firstShow = true;
     TvnMagneticState m_magneticState;
-    QPoint m_moveStartCursor;
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
     // A left press on the caption waits for the drag distance before the move starts,
     // so that a double click stays a double click.
