@@ -189,6 +189,10 @@ void TApplication::Restore()
         // Shown again as the window it was: not a first show, no OnShow.
         if (unmapped) form->QWidget::setVisible(true);
         form->raise();
-        form->activateWindow();
     }
+    // The focus can go to a window only once the server has mapped it again.
+    QTimer::singleShot(kIconifyWait, this, [forms] {
+        for (const auto& [form, unmapped] : forms)
+            if (form && form->isVisible() && form == Application()->MainForm()) form->activateWindow();
+    });
 }
