@@ -4,6 +4,7 @@
 #include "framework/Application.h"
 #include "skin/form/Veneerform/FrameHitTest.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
+#include "support/TestEnv.h"
 
 #include <QCursor>
 #include <QPaintEvent>
@@ -93,6 +94,8 @@ protected:
     static void PointerTo(TForm& form, QPoint framePoint)
     {
         QCursor::setPos(form.pos() + framePoint);
+        // A move to where the pointer already is reaches nobody: one pixel aside first.
+        QTest::mouseMove(&form, framePoint + QPoint(1, 0));
         QTest::mouseMove(&form, framePoint);
         QCoreApplication::processEvents();
     }
@@ -290,4 +293,31 @@ TEST_F(ShownFrameTest, TheMaximizeButtonIsNeitherShownNorHitWithOnlyTheMinimizeI
     // Where a maximize button would stand, left of minimize, is caption.
     const QRect minimize = PlaceOf(*f->Frame, "minbutton");
     EXPECT_EQ(HitAt(*f->Form, minimize.center() - QPoint(20, 0)), ht::HTCAPTION);
+}
+
+TEST_F(ShownFrameTest, AHoverBlendsInFiveStepsAndTheMorphTimerThenStops)
+{
+    TvnSkinData& skin = ProgramSkin();
+    const bool effects = skin.EnableSkinEffects();
+    skin.SetEnableSkinEffects(true);
+    auto f = Shown();
+    const int close = ObjectNamed(*f->Frame, "closebutton");
+    const QRect place = PlaceOf(*f->Frame, "closebutton");
+    std::vector<double> factors;
+    TWndMethod frameProc = f->Form->WindowProc();
+    f->Form->SetWindowProc([&](TMessage& m) {
+        frameProc(m);
+        if (m.Msg == msg::WM_TIMER && m.WParam == TvnVeneerform::kMorphTimer)
+            factors.push_back(f->Frame->Objects().State(close).MorphFactor);
+    });
+    PointerTo(*f->Form, place.center());
+    EXPECT_TRUE(f->Form->HasTimer(TvnVeneerform::kMorphTimer));
+    ASSERT_TRUE(testenv::waitFor([&] { return !f->Form->HasTimer(TvnVeneerform::kMorphTimer); }));
+    ASSERT_GE(factors.size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NEAR(factors[i], 0.2 * (i + 1), 1e-9) << i;
+    EXPECT_EQ(factors.size(), 6u) << "one more tick finds nothing to do and stops the timer";
+    EXPECT_EQ(f->Frame->Objects().State(close).MorphFactor, 1.0);
+    f->Form->SetWindowProc(frameProc);
+    skin.SetEnableSkinEffects(effects);
 }

@@ -265,7 +265,10 @@ bool TvnVeneerform::OnNcRButtonDown(TMessage& m)
     CallForm(m);
     MouseTest(FramePoint(m.LParam), true);
     PressObject(mbRight);
-    if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) m_captureObject = -1;
+    if (static_cast<LRESULT>(m.WParam) != ht::HTCAPTION) return true;
+    m_captureObject = -1;
+    if (m.Msg == msg::WM_NCRBUTTONDOWN && !m_disableSystemMenu)
+        ShowSystemMenu(QRect(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)), QSize(1, 1)));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ClientInActivePanel.h"
 #include "MoveSizeLoop.h"
+#include "SystemMenu.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Control.h"
 #include "framework/Exception.h"
@@ -54,6 +55,7 @@ TvnVeneerform::~TvnVeneerform()
 {
     StopTimers();
     m_moveSize.reset();
+    m_menuEngine.reset();
     delete m_inActivePanel;
     if (m_form) {
         m_form->SetWindowProc(m_formProc);

@@ -16,6 +16,7 @@
 #include "FrameObjectList.h"
 #include "FrameObjectPaint.h"
 #include "FrameTypes.h"
+#include "SystemMenu.h"
 #include "WindowStates.h"
 #include "framework/Component.h"
 #include "framework/Events.h"
@@ -25,6 +26,7 @@
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
+#include "skin/menus/vnSkinMenus/MenuEngine.h"
 
 #include <QImage>
 #include <QPointer>
@@ -171,6 +173,11 @@ public:
     // The caption's double click: restore, maximize or roll up, as the state allows.
     void CaptionDoubleClick();
     bool MouseTimerRunning() const;
+    // The system menu at a rectangle of the screen (below it): the default items for
+    // the present state, through the skinned menu engine.
+    void ShowSystemMenu(const QRect& screenRect);
+    std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
+    vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
     // The timers the frame runs on its form (window-message timers).
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
@@ -344,6 +351,7 @@ private:
     bool m_firstShow = true;
     TvnMagneticState m_magneticState;
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
+    std::unique_ptr<vnmenus::TvnMenuEngine> m_menuEngine;
     // A left press on the caption waits for the drag distance before the move starts,
     // so that a double click stays a double click.
     std::optional<QPoint> m_pendingDrag;
