@@ -16,6 +16,7 @@
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QProcess>
@@ -134,6 +135,31 @@ QImage Shot(QWidget* w, const QRect& r, const char* name)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// A window manager on the test's X server, for as long as it lives.
+class WindowManager {
+public:
+    bool Start()
+    {
+        m_process.start(QStringLiteral("openbox"), { "--sm-disable" });
+        if (!m_process.waitForStarted(5000)) return false;
+        // Ready once it names itself on the root window.
+        return testenv::waitFor(
+            [] {
+                return Run(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
+            },
+            5000);
+    }
+    ~WindowManager()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+
+private:
+    QProcess m_process;
+};
+
 QRect PlaceOf(const TvnVeneerform& frame, const char* name)
 {
     for (int i = 0; i < frame.Objects().Count(); ++i)
@@ -211,4 +237,52 @@ TEST_F(MainWindowMouseTest, ThePointerDragsSizesMinimizesAndClosesTheMainWindow)
     Xdo({ "click", "1" });
     EXPECT_TRUE(Application()->Terminated());
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheWindow)
+{
+    WindowManager wm;
+    if (!wm.Start()) GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
+    auto* frame = frmPrincipal->ComponentByName<TvnVeneerform>("vnVeneerform1");
+    ASSERT_TRUE(LogIn());
+    QWidget* w = frmPrincipal;
+    QTest::qWait(300);
+    const QRect start = w->geometry();
+    ASSERT_EQ(start.size(), QSize(816, 379));
+
+    std::vector<UINT> heard;
+    TWndMethod frameProc = frmPrincipal->WindowProc();
+    frmPrincipal->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == msg::WM_ENTERSIZEMOVE || m.Msg == msg::WM_EXITSIZEMOVE || m.Msg == msg::WM_MOVING)
+            if (heard.empty() || heard.back() != m.Msg) heard.push_back(m.Msg);
+        frameProc(m);
+    });
+    veneer::TvnMoveSizeLoop::TvnPath path = veneer::TvnMoveSizeLoop::TvnPath::None;
+    PointerTo(w, { 300, 12 });
+    Xdo({ "mousedown", "1" });
+    // The move starts after the drag distance; the window manager takes it from there.
+    const QPoint steps[] = { { -6, 4 }, { -30, 16 }, { -30, 16 }, { -30, 16 }, { -24, 18 } };
+    for (const QPoint step : steps) {
+        Xdo({ "mousemove_relative", "--", QString::number(step.x()), QString::number(step.y()) });
+        if (frame->MoveSizeLoop()->Running()) path = frame->MoveSizeLoop()->Path();
+    }
+    Xdo({ "mouseup", "1" });
+    EXPECT_EQ(path, veneer::TvnMoveSizeLoop::TvnPath::System) << "the window manager took the move";
+    EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
+    const QPoint dragged = start.topLeft() + QPoint(-120, 70);
+    EXPECT_TRUE(testenv::waitFor(
+        [&] { return (w->pos() - dragged).manhattanLength() <= QApplication::startDragDistance(); }, 3000))
+        << w->x() << "," << w->y() << ": the window follows the cursor but for the drag distance";
+    EXPECT_EQ(heard.front(), msg::WM_ENTERSIZEMOVE);
+    EXPECT_EQ(heard.back(), msg::WM_EXITSIZEMOVE);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), msg::WM_EXITSIZEMOVE), 1);
+
+    // The corner: the window manager sizes, within the skin's limits.
+    QTest::qWait(600);
+    PointerTo(w, { 813, 376 });
+    DragBy({ -2000, -2000 });
+    EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
+    EXPECT_TRUE(testenv::waitFor([&] { return w->size() == QSize(200, 28); }, 3000))
+        << w->width() << "x" << w->height();
+    frmPrincipal->SetWindowProc(frameProc);
 }

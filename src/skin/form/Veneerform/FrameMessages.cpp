@@ -204,9 +204,7 @@ bool TvnVeneerform::OnNcMouseMove(TMessage& m)
             const QPoint from = *m_pendingDrag;
             m_pendingDrag.reset();
             // A maximized form stays where it is.
-            if (!FrameMaximized() && m_moveSize->Start(ht::HTCAPTION, from)
-                && m_moveSize->Path() == TvnMoveSizeLoop::TvnPath::Manual)
-                m_moveSize->Track(global);
+            if (!FrameMaximized()) m_moveSize->Start(ht::HTCAPTION, from, global);
         }
     }
     return true;

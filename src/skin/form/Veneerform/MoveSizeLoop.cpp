@@ -85,15 +85,18 @@ TMinMaxInfo TvnMoveSizeLoop::AskLimits(TForm& form)
     return info;
 }
 
-bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint global)
+bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
 {
     if (!m_form || Running()) return false;
     if (hit != ht::HTCAPTION && !IsSizingCode(hit)) return false;
     QWindow* window = m_form->windowHandle();
     m_hit = hit;
-    m_startCursor = global;
+    m_startCursor = pressedAt;
     m_startBounds = m_lastBounds = m_form->geometry();
     m_form->Perform(msg::WM_ENTERSIZEMOVE);
+    // Before the window manager takes the move over, which it does from where the
+    // window and the cursor are now.
+    if (hit == ht::HTCAPTION && now != pressedAt) Track(now);
 
     // The window manager sizes within the window's size hints.
     const TMinMaxInfo limits = AskLimits(*m_form);

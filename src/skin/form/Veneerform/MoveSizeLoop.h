@@ -24,9 +24,12 @@ public:
 
     enum class TvnPath { None, System, Manual };
 
-    // Starts moving (HTCAPTION) or sizing (a sizing code) with the cursor at `global`.
-    // False when the code starts nothing.
-    bool Start(LRESULT hit, QPoint global);
+    // Starts moving (HTCAPTION) or sizing (a sizing code) from a press at `pressedAt`,
+    // the cursor being at `now` (a move waits for the drag distance: the form first
+    // catches up with the cursor, so that both ways it stays under it). False when the
+    // code starts nothing.
+    bool Start(LRESULT hit, QPoint pressedAt, QPoint now);
+    bool Start(LRESULT hit, QPoint pressedAt) { return Start(hit, pressedAt, pressedAt); }
     bool Running() const { return m_path != TvnPath::None; }
     TvnPath Path() const { return m_path; }
     // The cursor is at `global` now: the manual loop moves or sizes the form.
