@@ -321,3 +321,20 @@ TEST_F(ShownFrameTest, AHoverBlendsInFiveStepsAndTheMorphTimerThenStops)
     f->Form->SetWindowProc(frameProc);
     skin.SetEnableSkinEffects(effects);
 }
+
+TEST_F(ShownFrameTest, TheBorderSizesRightAfterThePointerLeavesTheCaptionOrAButton)
+{
+    auto f = Shown();
+    TForm& form = *f->Form;
+    // From a button onto the caption: the polling, still on, makes the caption active.
+    PointerTo(form, PlaceOf(*f->Frame, "closebutton").center());
+    PointerTo(form, { 200, 12 });
+    QTest::qWait(80);
+    ASSERT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "caption"));
+    EXPECT_EQ(HitAt(form, { 1, 12 }), ht::HTLEFT) << "before the next poll";
+    // A button under the pointer holds the frame's area next to it until it is left.
+    PointerTo(form, PlaceOf(*f->Frame, "closebutton").center());
+    QTest::qWait(80);
+    ASSERT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "closebutton"));
+    EXPECT_EQ(HitAt(form, { form.width() - 1, 12 }), ht::HTOBJECT);
+}

@@ -155,7 +155,10 @@ TvnFrameHitState TvnVeneerform::HitState() const
     s.Minimized = FrameMinimized();
     s.RolledUp = m_rollUpState;
     s.InMoveSize = m_inMoveSize;
-    s.ObjectActive = m_activeObject != -1;
+    // The caption under the pointer keeps no sizing zone from the border next to it:
+    // pressed there within a poll's time, the border would not size.
+    s.ObjectActive = m_activeObject != -1 && m_activeObject < m_objects.Count()
+        && m_objects.LayoutAt(m_activeObject).Kind != TvnObjectKind::Caption;
     return s;
 }
 
