@@ -338,3 +338,28 @@ TEST_F(ShownFrameTest, TheBorderSizesRightAfterThePointerLeavesTheCaptionOrAButt
     ASSERT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "closebutton"));
     EXPECT_EQ(HitAt(form, { form.width() - 1, 12 }), ht::HTOBJECT);
 }
+
+TEST_F(ShownFrameTest, ThePointerShowsTheSizingArrowsOverTheBorders)
+{
+    auto f = Shown();
+    TForm& form = *f->Form;
+    const QSize s = form.size();
+    const struct {
+        QPoint At;
+        Qt::CursorShape Shape;
+    } cases[] = {
+        { { 1, s.height() / 2 }, Qt::SizeHorCursor },
+        { { s.width() / 2, 1 }, Qt::SizeVerCursor },
+        { { s.width() - 3, s.height() - 3 }, Qt::SizeFDiagCursor },
+        { { 200, 12 }, Qt::ArrowCursor },
+    };
+    for (const auto& c : cases) {
+        PointerTo(form, c.At);
+        EXPECT_EQ(form.cursor().shape(), c.Shape) << c.At.x() << "," << c.At.y();
+        EXPECT_EQ(form.ClientWidget()->cursor().shape(), Qt::ArrowCursor) << "the client area keeps its own";
+    }
+    // The search window sizes nowhere: no arrows.
+    auto dialog = Shown(bsDialog);
+    PointerTo(*dialog->Form, { 1, dialog->Form->height() / 2 });
+    EXPECT_EQ(dialog->Form->cursor().shape(), Qt::ArrowCursor);
+}

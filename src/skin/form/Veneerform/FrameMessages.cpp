@@ -196,10 +196,42 @@ bool TvnVeneerform::OnNcHitTest(TMessage& m)
     return true;
 }
 
+namespace {
+
+// The pointer's shape over a part of the frame: the sizing arrows over the borders (the
+// window manager would show them over its own frame).
+Qt::CursorShape CursorFor(LRESULT hit)
+{
+    switch (hit) {
+    case ht::HTLEFT:
+    case ht::HTRIGHT:
+        return Qt::SizeHorCursor;
+    case ht::HTTOP:
+    case ht::HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case ht::HTTOPLEFT:
+    case ht::HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case ht::HTTOPRIGHT:
+    case ht::HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
 bool TvnVeneerform::OnNcMouseMove(TMessage& m)
 {
     CallForm(m);
     if (!m_skinnable) return true;
+    if (!m_inMoveSize) {
+        const Qt::CursorShape shape = m_useFormCursorInNCArea && !IsSizingCode(static_cast<LRESULT>(m.WParam))
+            ? m_form->ClientWidget()->cursor().shape()
+            : CursorFor(static_cast<LRESULT>(m.WParam));
+        if (m_form->cursor().shape() != shape) m_form->setCursor(shape);
+    }
     if (m_pendingDrag) {
         // Set from the left press to its release: the button is down.
         const QPoint global(LoWordSigned(m.LParam), HiWordSigned(m.LParam));

@@ -49,6 +49,10 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     m_form->SetOwnFrame(true);
     m_active = m_form->isActiveWindow();
     m_moveSize = std::make_unique<TvnMoveSizeLoop>(m_form);
+    // The frame shows the sizing arrows on the form itself: the client area keeps its
+    // own pointer rather than inheriting them.
+    if (!m_form->ClientWidget()->testAttribute(Qt::WA_SetCursor))
+        m_form->ClientWidget()->setCursor(Qt::ArrowCursor);
 }
 
 TvnVeneerform::~TvnVeneerform()
