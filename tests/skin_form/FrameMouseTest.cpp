@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "framework/Application.h"
 #include "skin/form/Veneerform/FrameHitTest.h"
+#include "skin/form/Veneerform/HintWindow.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
 #include "support/TestEnv.h"
 
@@ -362,4 +363,39 @@ TEST_F(ShownFrameTest, ThePointerShowsTheSizingArrowsOverTheBorders)
     auto dialog = Shown(bsDialog);
     PointerTo(*dialog->Form, { 1, dialog->Form->height() / 2 });
     EXPECT_EQ(dialog->Form->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
+{
+    auto f = Shown();
+    f->Frame->setProperty("ShowObjectHint", true);
+    TForm& form = *f->Form;
+    const QRect close = PlaceOf(*f->Frame, "closebutton");
+    PointerTo(form, close.center());
+    EXPECT_EQ(f->Frame->HintWindow(), nullptr) << "not before the pause";
+    ASSERT_TRUE(
+        testenv::waitFor([&] { return f->Frame->HintWindow() && f->Frame->HintWindow()->isVisible(); }));
+    veneer::TvnSkinHintWindow* hint = f->Frame->HintWindow();
+    EXPECT_EQ(hint->Text(), "Close");
+    // Drawn on the skin's hint picture: its frame is as wide as the picture's around
+    // the client rectangle, and the window lies below the pointer.
+    const TvnDataSkinHintWindow& look = ProgramSkin().HintWindow;
+    const QImage& picture = ProgramSkin().Pictures.at(look.WindowPictureIndex);
+    EXPECT_GT(hint->width(), picture.width() - look.Geometry.ClientRect.width());
+    EXPECT_EQ(hint->height(),
+        picture.height() - look.Geometry.ClientRect.height()
+            + QFontMetrics(TFont::MakeQFont(look.FontName, look.FontHeight, look.FontStyle)).height());
+    EXPECT_GT(hint->y(), form.y() + close.center().y());
+    hint->grab().save(QStringLiteral("/tmp/f2/offscreen-hint.png"));
+
+    // Into the client area: the hint goes.
+    QCursor::setPos(form.pos() + QPoint(200, 120));
+    EXPECT_TRUE(testenv::waitFor([&] { return !hint->isVisible(); }, 500));
+
+    // A minimized form's minimize button restores, and says so.
+    f->Frame->SetFrameWindowState(TvnWindowState::wsMinimized);
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "minbutton")), "Restore");
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "closebutton")), "Close");
+    f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "minbutton")), "Minimize");
 }

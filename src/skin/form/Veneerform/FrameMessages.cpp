@@ -65,6 +65,24 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { kPaintFrameInto, &TvnVeneerform::OnPaintIntoContext },
         { kPaintFrameIntoTagged, &TvnVeneerform::OnPaintIntoContext },
     };
+    // Whatever the user does to the window ends a hint.
+    switch (m.Msg) {
+    case msg::WM_MOVE:
+    case msg::WM_SIZE:
+    case msg::WM_ACTIVATE:
+    case msg::WM_KILLFOCUS:
+    case msg::WM_CANCELMODE:
+    case msg::WM_NCLBUTTONDOWN:
+    case msg::WM_NCRBUTTONDOWN:
+    case msg::WM_NCMBUTTONDOWN:
+    case msg::WM_LBUTTONDOWN:
+    case msg::WM_RBUTTONDOWN:
+    case msg::WM_MBUTTONDOWN:
+        HideObjectHint();
+        break;
+    default:
+        break;
+    }
     QPointer<TvnVeneerform> self(this);
     for (const auto& row : kTable) {
         if (row.Msg != m.Msg) continue;

@@ -3,15 +3,19 @@
 // repaint of one object.
 #include "DefaultFrame.h"
 #include "FrameHitTest.h"
+#include "HintWindow.h"
 #include "MoveSizeLoop.h"
 #include "SystemMenu.h"
 #include "Veneerform.h"
 #include "framework/Form.h"
+#include "skin/data/vnSkinData/ResourceStrData.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
+#include <QTimer>
+#include <utility>
 
 using namespace vnutils;
 
@@ -84,8 +88,17 @@ void TvnVeneerform::MouseTest(QPoint p, bool activate)
     if (m_activeObject == m_oldActiveObject) return;
     const auto usable
         = [this](int i) { return i != -1 && m_objects.State(i).Available && m_objects.LayoutAt(i).Shown; };
-    if (usable(m_oldActiveObject)) ObjectLeave(m_oldActiveObject);
-    if (usable(m_activeObject)) ObjectEnter(m_activeObject);
+    if (usable(m_oldActiveObject)) {
+        ObjectLeave(m_oldActiveObject);
+        HideObjectHint();
+    }
+    if (usable(m_activeObject)) {
+        ObjectEnter(m_activeObject);
+        if (m_showObjectHint) {
+            const QString hint = ObjectHint(m_activeObject);
+            if (!hint.isEmpty()) ShowObjectHint(hint);
+        }
+    }
 }
 
 void TvnVeneerform::LeaveAllObjects()
@@ -95,6 +108,7 @@ void TvnVeneerform::LeaveAllObjects()
         m_activeObject = -1;
         ObjectLeave(old);
     }
+    HideObjectHint();
     m_activeObject = -1;
     // Objects whose state a deactivation left behind.
     for (int i = 0; i < m_objects.Count(); ++i) {
@@ -388,6 +402,82 @@ void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
     }
     const TvnSkinData* store = m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
     m_menuEngine->Popup(std::move(items), screenRect, store);
+}
+
+} // namespace veneer
+
+namespace veneer {
+
+QString TvnVeneerform::ObjectHint(int i) const
+{
+    if (i < 0 || i >= m_objects.Count() || !m_skinPresent) return {};
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
+    if (!record) return {};
+    const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
+    const bool restoreState = (o.Command == TvnSkinCommand::cmMaximize && FrameMaximized())
+        || (o.Command == TvnSkinCommand::cmMinimize && FrameMinimized())
+        || (o.Command == TvnSkinCommand::cmRollUp && m_rollUpState);
+    QString restoreHint;
+    if (const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(record)) restoreHint = b->RestoreHint;
+    if (const auto* a = dynamic_cast<const TvnDataSkinAnimate*>(record)) restoreHint = a->RestoreHint;
+    if (!button || !m_useDefaultObjectHint)
+        return button && restoreState && !restoreHint.isEmpty() ? restoreHint : record->Hint;
+
+    const TvnResourceStrData* strings = m_skinData->ResourceStrData();
+    const auto text = [strings](const char* key, const char* builtIn) {
+        const QString own = strings ? strings->GetResStr(QLatin1String(key)) : QString();
+        return own.isEmpty() ? QString::fromLatin1(builtIn) : own;
+    };
+    if (restoreState) return text("RESTORE_HINT", "Restore");
+    switch (o.Command) {
+    case TvnSkinCommand::cmClose:
+        return text("CLOSEBUTTON_HINT", "Close");
+    case TvnSkinCommand::cmMaximize:
+        return text("MAXBUTTON_HINT", "Maximize");
+    case TvnSkinCommand::cmMinimize:
+        return text("MINBUTTON_HINT", "Minimize");
+    case TvnSkinCommand::cmSysMenu:
+        return text("MENUBUTTON_HINT", "System menu");
+    case TvnSkinCommand::cmRollUp:
+        return text("ROLLUPBUTTON_HINT", "Roll Up");
+    case TvnSkinCommand::cmMinimizeToTray:
+        return text("TRAYBUTTON_HINT", "Minimize to Tray");
+    case TvnSkinCommand::cmDefault:
+        break;
+    }
+    return record->Hint;
+}
+
+void TvnVeneerform::ShowObjectHint(const QString& text)
+{
+    HideObjectHint();
+    if (!m_hintTimer) {
+        m_hintTimer = new QTimer(this);
+        m_hintTimer->setSingleShot(true);
+        connect(m_hintTimer, &QTimer::timeout, this, [this] {
+            if (m_pendingHint.isEmpty()) {
+                if (m_hintWindow) m_hintWindow->ReleaseHint();
+                return;
+            }
+            if (!m_hintWindow) m_hintWindow = std::make_unique<TvnSkinHintWindow>();
+            // Just below the pointer's arrow, which the platform does not measure for
+            // us: the usual arrow's height.
+            constexpr int kPointerHeight = 20;
+            const QPoint at = QCursor::pos() + QPoint(0, kPointerHeight);
+            m_hintWindow->ActivateHint(at, std::exchange(m_pendingHint, {}), m_skinData);
+            m_hintTimer->start(kHintHidePause);
+        });
+    }
+    m_pendingHint = text;
+    m_hintTimer->start(kHintPause);
+}
+
+void TvnVeneerform::HideObjectHint()
+{
+    m_pendingHint.clear();
+    if (m_hintTimer) m_hintTimer->stop();
+    if (m_hintWindow && m_hintWindow->isVisible()) m_hintWindow->ReleaseHint();
 }
 
 } // namespace veneer

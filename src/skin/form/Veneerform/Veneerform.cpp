@@ -1,6 +1,7 @@
 #include "Veneerform.h"
 
 #include "ClientInActivePanel.h"
+#include "HintWindow.h"
 #include "MoveSizeLoop.h"
 #include "SystemMenu.h"
 #include "framework/ClassRegistry.h"
@@ -60,6 +61,7 @@ TvnVeneerform::~TvnVeneerform()
     StopTimers();
     m_moveSize.reset();
     m_menuEngine.reset();
+    m_hintWindow.reset();
     delete m_inActivePanel;
     if (m_form) {
         m_form->SetWindowProc(m_formProc);

@@ -35,11 +35,13 @@
 #include <optional>
 
 class QPainter;
+class QTimer;
 
 namespace veneer {
 
 class TvnClientInActivePanel;
 class TvnMoveSizeLoop;
+class TvnSkinHintWindow;
 
 class TvnVeneerform : public TComponent {
     Q_OBJECT
@@ -178,6 +180,17 @@ public:
     void ShowSystemMenu(const QRect& screenRect);
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
     vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
+    // The hint an object shows: the fixed text of its command (from the store's resource
+    // strings) with UseDefaultObjectHint, else the skin's own, the restore hint while
+    // the command is in its restored state.
+    QString ObjectHint(int index) const;
+    // The window showing object hints (created with the first hint), and hiding it.
+    TvnSkinHintWindow* HintWindow() const { return m_hintWindow.get(); }
+    void HideObjectHint();
+    // How long the pointer rests on an object before its hint shows, and how long the
+    // hint stays (ms).
+    static constexpr int kHintPause = 500;
+    static constexpr int kHintHidePause = 2500;
     // The timers the frame runs on its form (window-message timers).
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
@@ -352,6 +365,10 @@ private:
     TvnMagneticState m_magneticState;
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
     std::unique_ptr<vnmenus::TvnMenuEngine> m_menuEngine;
+    std::unique_ptr<TvnSkinHintWindow> m_hintWindow;
+    QTimer* m_hintTimer = nullptr;
+    QString m_pendingHint;
+    void ShowObjectHint(const QString& text);
     // A left press on the caption waits for the drag distance before the move starts,
     // so that a double click stays a double click.
     std::optional<QPoint> m_pendingDrag;
