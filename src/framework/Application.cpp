@@ -153,9 +153,17 @@ bool TQtApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+bool TApplication::Minimized() const
+{
+    if (!m_minimized) return false;
+    for (const auto& [form, unmapped] : m_minimizedForms)
+        if (form && (unmapped ? !form->isVisible() : form->isMinimized())) return true;
+    return false;
+}
+
 void TApplication::Minimize()
 {
-    if (m_minimized) return;
+    // Once more even when minimized before: the desktop may have restored the windows.
     m_minimized = true;
     m_minimizedForms.clear();
     for (TForm* form : Screen()->Forms()) {

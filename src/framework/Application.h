@@ -36,7 +36,9 @@ public:
     // still clears the screen; Restore brings back what Minimize took away.
     void Minimize();
     void Restore();
-    bool Minimized() const { return m_minimized; }
+    // True while a form Minimize took away is still out of sight (the window manager's
+    // task bar may have brought them back since).
+    bool Minimized() const;
 
     // The standard error box for an error that escaped a handler: the message, with
     // "." appended when its last character sorts after ".", the title as caption, an

@@ -103,6 +103,16 @@ TEST_F(FrameStatesTest, MinimizingTheMainFormMinimizesTheApplicationAndStaysNorm
     EXPECT_FALSE(f->Form->isMinimized());
     EXPECT_TRUE(f->Form->isVisible());
     EXPECT_EQ(f->Form->geometry(), bounds);
+
+    // Brought back by the desktop (its task bar) instead: the button minimizes again.
+    f->Frame->RunCommand(TvnSkinCommand::cmMinimize);
+    ASSERT_TRUE(Application()->Minimized());
+    f->Form->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(Application()->Minimized());
+    f->Frame->RunCommand(TvnSkinCommand::cmMinimize);
+    EXPECT_TRUE(Application()->Minimized());
+    EXPECT_TRUE(f->Form->isMinimized());
+    EXPECT_EQ(minimized, 3);
 }
 
 TEST_F(FrameStatesTest, MaximizingFillsTheWorkAreaAndTheFormCannotBeDragged)
