@@ -23,6 +23,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -140,6 +142,9 @@ class WindowManager {
 public:
     bool Start()
     {
+        // It goes with the test, even when the test dies: a window manager left behind
+        // would manage the windows of the tests after it.
+        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.start(QStringLiteral("openbox"), { "--sm-disable" });
         if (!m_process.waitForStarted(5000)) return false;
         // Ready once it names itself on the root window.
