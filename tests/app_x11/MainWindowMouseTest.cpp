@@ -227,9 +227,11 @@ TEST_F(MainWindowMouseTest, ThePointerDragsSizesMinimizesAndClosesTheMainWindow)
     const QImage normal = Shot(w, close, "close-normal");
     PointerTo(w, close.center());
     const QImage hot = Shot(w, close, "close-hot");
+    Shot(w, QRect(w->width() - 240, 0, 240, 60), "caption-close-hot");
     EXPECT_NE(hot, normal) << "the hot image shows";
     Xdo({ "mousedown", "1" });
     const QImage pressed = Shot(w, close, "close-pressed");
+    Shot(w, QRect(w->width() - 240, 0, 240, 60), "caption-close-pressed");
     EXPECT_NE(pressed, hot) << "the down image shows";
     PointerTo(w, { 300, 200 });
     Xdo({ "mouseup", "1" });
