@@ -399,3 +399,38 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
     f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
     EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "minbutton")), "Minimize");
 }
+
+TEST_F(ShownFrameTest, TheObjectsTellTheApplicationOfTheMouse)
+{
+    auto f = Shown();
+    TForm& form = *f->Form;
+    QStringList heard;
+    f->Frame->OnMouseEnterEvent = [&](QString id) { heard << "enter " + id; };
+    f->Frame->OnMouseLeaveEvent = [&](QString id) { heard << "leave " + id; };
+    f->Frame->OnMouseDownEvent = [&](QString id, int x, int y, QRect r, TMouseButton b) {
+        heard << QStringLiteral("down %1 %2,%3 %4 %5").arg(id).arg(x).arg(y).arg(r.width()).arg(int(b));
+    };
+    f->Frame->OnMouseUpEvent = [&](QString id, int, int, QRect, TMouseButton) { heard << "up " + id; };
+    const QRect minimize = PlaceOf(*f->Frame, "minbutton");
+    PointerTo(form, minimize.center());
+    QTest::mousePress(&form, Qt::LeftButton, {}, minimize.center());
+    // Released off the button: no up event, and no minimize.
+    PointerTo(form, { 200, 120 });
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, { 200, 120 });
+    EXPECT_EQ(heard, QStringList({ "enter minbutton", "leave minbutton" }))
+        << "caption buttons keep their presses to themselves";
+    EXPECT_EQ(f->Frame->FrameWindowState(), TvnWindowState::wsNormal);
+
+    // A press on the caption is the caption's, with the point in frame coordinates
+    // (the polling, still on from the button, finds the caption under the pointer).
+    heard.clear();
+    PointerTo(form, { 150, 12 });
+    QTest::qWait(80);
+    QTest::mousePress(&form, Qt::LeftButton, {}, { 150, 12 });
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, { 150, 12 });
+    ASSERT_FALSE(heard.isEmpty());
+    EXPECT_EQ(heard.front(), "enter caption") << heard.join(" | ").toStdString();
+    EXPECT_TRUE(
+        heard.contains(QStringLiteral("down caption 150,12 %1 0").arg(PlaceOf(*f->Frame, "caption").width())))
+        << heard.join(" | ").toStdString();
+}

@@ -244,6 +244,11 @@ bool TvnVeneerform::OnNcMouseMove(TMessage& m)
 {
     CallForm(m);
     if (!m_skinnable) return true;
+    m_mousePoint = FramePoint(m.LParam);
+    const int over = m_captureObject != -1 ? m_captureObject : m_activeObject;
+    if (over != -1 && over < m_objects.Count())
+        events::Fire(OnMouseMoveEvent, m_objects.State(over).IDName, m_mousePoint.x(), m_mousePoint.y(),
+            m_objects.LayoutAt(over).Rect);
     if (!m_inMoveSize) {
         const Qt::CursorShape shape = m_useFormCursorInNCArea && !IsSizingCode(static_cast<LRESULT>(m.WParam))
             ? m_form->ClientWidget()->cursor().shape()
@@ -268,6 +273,7 @@ bool TvnVeneerform::OnNcLButtonDown(TMessage& m)
     if (!m_skinnable) return false;
     const LRESULT hit = static_cast<LRESULT>(m.WParam);
     const QPoint global(LoWordSigned(m.LParam), HiWordSigned(m.LParam));
+    m_mousePoint = FramePoint(m.LParam);
     // The form's own procedure would hand these to the window manager: the frame runs
     // them, so that its messages, limits and magnetic edges take part.
     if (IsSizingCode(hit)) {
@@ -290,6 +296,7 @@ bool TvnVeneerform::OnNcButtonUp(TMessage& m)
     if (!m_skinnable && !client) return false;
     CallForm(m);
     m_pendingDrag.reset();
+    m_mousePoint = client ? QPoint(-1, -1) : FramePoint(m.LParam);
     const TMouseButton button = m.Msg == msg::WM_NCLBUTTONUP || m.Msg == msg::WM_LBUTTONUP ? mbLeft : mbRight;
     ReleaseObject(client ? QPoint(-1, -1) : FramePoint(m.LParam), button);
     return true;
@@ -300,7 +307,8 @@ bool TvnVeneerform::OnNcLButtonDblClk(TMessage& m)
     if (!m_skinnable) return false;
     CallForm(m);
     m_pendingDrag.reset();
-    MouseTest(FramePoint(m.LParam), true);
+    m_mousePoint = FramePoint(m.LParam);
+    MouseTest(m_mousePoint, true);
     PressObject(mbLeft);
     if (m_activeObject != -1) ObjectDoubleClick(m_activeObject);
     if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) {
@@ -314,7 +322,8 @@ bool TvnVeneerform::OnNcRButtonDown(TMessage& m)
 {
     if (!m_skinnable) return false;
     CallForm(m);
-    MouseTest(FramePoint(m.LParam), true);
+    m_mousePoint = FramePoint(m.LParam);
+    MouseTest(m_mousePoint, true);
     PressObject(mbRight);
     if (static_cast<LRESULT>(m.WParam) != ht::HTCAPTION) return true;
     m_captureObject = -1;

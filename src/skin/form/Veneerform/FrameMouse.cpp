@@ -55,6 +55,7 @@ TvnObjectPaintContext TvnVeneerform::PaintContext(bool drawNormal) const
     context.DrawNormal = drawNormal;
     context.Caption = m_form->Caption();
     context.OnCaptionPaint = &OnCaptionPaint;
+    context.OnPaintEvent = &OnPaintEvent;
     context.Sender = const_cast<TvnVeneerform*>(this);
     context.RolledUp = m_rollUpState;
     context.Minimized = FrameMinimized();
@@ -137,6 +138,7 @@ void TvnVeneerform::ObjectEnter(int i)
     TvnFrameObjectState& s = m_objects.State(i);
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
     s.MouseIn = true;
+    events::Fire(OnMouseEnterEvent, s.IDName);
     // The caption's look follows the frame's activation, not the mouse.
     if (o.Kind == TvnObjectKind::Caption) return;
     s.Highlighted = true;
@@ -161,6 +163,7 @@ void TvnVeneerform::ObjectLeave(int i)
     TvnFrameObjectState& s = m_objects.State(i);
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
     s.MouseIn = false;
+    events::Fire(OnMouseLeaveEvent, s.IDName);
     if (o.Kind == TvnObjectKind::Caption) return;
     s.Highlighted = false;
     RepaintObject(i);
@@ -171,6 +174,9 @@ void TvnVeneerform::ObjectDown(int i, TMouseButton button)
 {
     TvnFrameObjectState& s = m_objects.State(i);
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    // Caption buttons keep their presses to themselves.
+    if (o.Kind != TvnObjectKind::StdButton)
+        events::Fire(OnMouseDownEvent, s.IDName, m_mousePoint.x(), m_mousePoint.y(), o.Rect, button);
     if (o.Kind == TvnObjectKind::Caption || o.Kind == TvnObjectKind::User) return;
     if (button != mbLeft || !s.Available || s.Pressed) return;
     s.Pressed = true;
@@ -184,6 +190,10 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
 {
     TvnFrameObjectState& s = m_objects.State(i);
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    if (s.MouseIn)
+        events::Fire(
+            OnMouseUpEvent, QString(s.IDName), m_mousePoint.x(), m_mousePoint.y(), QRect(o.Rect), button);
+    if (i >= m_objects.Count()) return;
     if (o.Kind == TvnObjectKind::Caption || o.Kind == TvnObjectKind::User) return;
     if (!s.Available) return;
     const auto release = [&] {

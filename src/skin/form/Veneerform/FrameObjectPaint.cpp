@@ -116,6 +116,10 @@ void DrawFrameObject(
     }
     const TvnDataSkinObject* record = c.Skin->FrameObject(s.RecordIndex);
     if (!record) return;
+    if (o.Kind == TvnObjectKind::User) {
+        if (c.OnPaintEvent && *c.OnPaintEvent) (*c.OnPaintEvent)(s.IDName, &painter, o.Rect);
+        return;
+    }
     const TvnObjectImage image = ImageOf(*record, s, c);
     if (!image.Blend.isNull())
         painter.drawImage(o.Rect.topLeft(), image.Blend);

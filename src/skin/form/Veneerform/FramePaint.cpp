@@ -92,7 +92,7 @@ QRect TvnVeneerform::DefaultCaptionTextArea()
     if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
     if (m_objects.IsEmpty() && !m_skinPresent) {
         m_objects.BuildDefault();
-        m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+        ApplyObjectFlags();
     }
     const int s = DefaultButtonSize(ToolWindowStyle());
     const QSize menuSize

@@ -101,7 +101,7 @@ void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
 {
     m_borderIcons = icons;
     if (IsLoading()) return;
-    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyObjectFlags();
     RepaintFrame();
 }
 
@@ -164,10 +164,24 @@ void TvnVeneerform::StopTimers()
         if (m_form) m_form->KillTimer(id);
 }
 
+void TvnVeneerform::ApplyObjectFlags()
+{
+    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    // Caption buttons of no command of the frame's show when the application says so.
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        TvnLayoutObject& o = m_objects.Layout()[i];
+        const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
+        if (!button || o.Command != TvnSkinCommand::cmDefault || m_hideCaptionButtons) continue;
+        bool visible = false;
+        events::Fire(OnActivateCustomObject, m_objects.State(i).IDName, visible);
+        o.Shown = visible;
+    }
+}
+
 void TvnVeneerform::BuildObjects()
 {
     m_objects.BuildFromSkin(*m_skinData);
-    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyObjectFlags();
 }
 
 void TvnVeneerform::ApplySkin()
@@ -264,6 +278,11 @@ void RegisterSkinFormClasses()
     RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
         [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });
     events::RegisterEvent<QObject*, QPainter*, QRect, bool>();
+    events::RegisterEvent<QString>();
+    events::RegisterEvent<QString, int, int, QRect, TMouseButton>();
+    events::RegisterEvent<QString, int, int, QRect>();
+    events::RegisterEvent<QString, QPainter*, QRect>();
+    events::RegisterEvent<QString, bool&>();
     // The fonts' character set as declared data name it.
     declared::RegisterIntegerConstant(QStringLiteral("DEFAULT_CHARSET"), 1);
 }

@@ -94,6 +94,13 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
     Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
     Q_PROPERTY(TNotifyEvent OnChangeRollUpState MEMBER OnChangeRollUpState)
+    Q_PROPERTY(veneer::TvnObjectEvent OnMouseEnterEvent MEMBER OnMouseEnterEvent)
+    Q_PROPERTY(veneer::TvnObjectEvent OnMouseLeaveEvent MEMBER OnMouseLeaveEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseDownEvent MEMBER OnMouseDownEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseUpEvent MEMBER OnMouseUpEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseMoveEvent OnMouseMoveEvent MEMBER OnMouseMoveEvent)
+    Q_PROPERTY(veneer::TvnObjectPaintEvent OnPaintEvent MEMBER OnPaintEvent)
+    Q_PROPERTY(veneer::TvnActivateCustomObjectEvent OnActivateCustomObject MEMBER OnActivateCustomObject)
 public:
     // The owner must be a form; any other owner is refused with the framework's
     // invalid-cast error.
@@ -229,6 +236,13 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnMaximize;
     TNotifyEvent OnChangeRollUpState;
+    TvnObjectEvent OnMouseEnterEvent;
+    TvnObjectEvent OnMouseLeaveEvent;
+    TvnObjectMouseEvent OnMouseDownEvent;
+    TvnObjectMouseEvent OnMouseUpEvent;
+    TvnObjectMouseMoveEvent OnMouseMoveEvent;
+    TvnObjectPaintEvent OnPaintEvent;
+    TvnActivateCustomObjectEvent OnActivateCustomObject;
 
 protected:
     void Notification(QObject* component, TOperation operation) override;
@@ -375,6 +389,9 @@ private:
     int m_activeObject = -1;
     int m_oldActiveObject = -1;
     int m_captureObject = -1;
+    // Where the last non-client mouse message put the pointer (frame coordinates).
+    QPoint m_mousePoint;
+    void ApplyObjectFlags();
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     TvnFrameGeometry m_geometry;
