@@ -6,6 +6,7 @@
 #include "framework/Application.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -283,4 +284,25 @@ TEST_F(FrameStatesTest, TheFirstShowCentresTheFormWhenAskedTo)
     f->Form->Hide();
     f->Form->Show();
     EXPECT_EQ(f->Form->pos(), QPoint(10, 10));
+}
+
+TEST_F(FrameStatesTest, EscDuringTheFramesOwnDragPutsTheFormBack)
+{
+    auto f = Make(bsSizeable, { 100, 80, 416, 240 });
+    f->Form->Show();
+    f->Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f->Form.get()));
+    TForm* form = f->Form.get();
+    QTest::mousePress(form, Qt::LeftButton, {}, { 200, 12 });
+    QTest::mouseMove(form, { 260, 52 });
+    ASSERT_TRUE(f->Frame->InMoveSize());
+    ASSERT_EQ(form->pos(), QPoint(160, 120));
+    // The key goes to the focused widget inside the form, not to the form itself.
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : form->ClientWidget();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_FALSE(f->Frame->InMoveSize());
+    EXPECT_EQ(form->geometry(), QRect(100, 80, 416, 240));
+    // The pointer's release after that moves nothing.
+    QTest::mouseRelease(form, Qt::LeftButton, {}, { 260, 52 });
+    EXPECT_EQ(form->geometry(), QRect(100, 80, 416, 240));
 }

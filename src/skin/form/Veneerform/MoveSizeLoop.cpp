@@ -4,6 +4,7 @@
 #include "WindowStates.h"
 #include "framework/Form.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -71,6 +72,7 @@ TvnMoveSizeLoop::TvnMoveSizeLoop(TForm* form)
 
 TvnMoveSizeLoop::~TvnMoveSizeLoop()
 {
+    if (m_path == TvnPath::Manual) QCoreApplication::instance()->removeEventFilter(this);
     if (!m_form) return;
     m_form->removeEventFilter(this);
     if (m_path == TvnPath::Manual) m_form->releaseMouse();
@@ -118,6 +120,8 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
         }
         m_path = TvnPath::Manual;
         m_form->grabMouse();
+        // Esc reaches whichever widget has the focus.
+        QCoreApplication::instance()->installEventFilter(this);
     }
     return true;
 }
@@ -159,6 +163,7 @@ void TvnMoveSizeLoop::Finish()
     m_buttonPoll->stop();
     m_form->removeEventFilter(this);
     if (path == TvnPath::Manual) {
+        QCoreApplication::instance()->removeEventFilter(this);
         m_form->releaseMouse();
     } else {
         if (m_hit != ht::HTCAPTION) {
@@ -186,7 +191,13 @@ void TvnMoveSizeLoop::Cancel()
 
 bool TvnMoveSizeLoop::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched != m_form || !Running()) return false;
+    if (!Running()) return false;
+    if (m_path == TvnPath::Manual && e->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        Cancel();
+        return true;
+    }
+    if (watched != m_form) return false;
     if (m_path == TvnPath::System) {
         switch (e->type()) {
         case QEvent::Move:
@@ -219,12 +230,6 @@ bool TvnMoveSizeLoop::eventFilter(QObject* watched, QEvent* e)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return true;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
-            Cancel();
-            return true;
-        }
-        return false;
     default:
         return false;
     }
