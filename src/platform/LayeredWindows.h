@@ -7,4 +7,9 @@ namespace platform {
 
 bool LayeredWindowsAvailable();
 
+// Whether translucent windows show as translucent now: on X11 only while a compositing
+// manager runs (without one an ARGB window covers what lies below it, black where it is
+// transparent); elsewhere as LayeredWindowsAvailable says.
+bool CompositedDesktop();
+
 } // namespace platform

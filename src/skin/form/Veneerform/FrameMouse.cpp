@@ -8,6 +8,7 @@
 #include "SystemMenu.h"
 #include "Veneerform.h"
 #include "framework/Form.h"
+#include "platform/LayeredWindows.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
@@ -147,6 +148,7 @@ void TvnVeneerform::ObjectEnter(int i)
         RepaintObject(i);
         return;
     }
+    ShowGlow(i);
     const TvnDataSkinButton* button = AsButton(record);
     if (button && s.Pressed && !RectEmpty(button->DownRect)) {
         if (MorphEnabled(i)) s.MorphFactor = 1;
@@ -165,6 +167,7 @@ void TvnVeneerform::ObjectLeave(int i)
     s.MouseIn = false;
     events::Fire(OnMouseLeaveEvent, s.IDName);
     if (o.Kind == TvnObjectKind::Caption) return;
+    HideGlow();
     s.Highlighted = false;
     RepaintObject(i);
     if (m_skinPresent) StartChange(i);
@@ -489,5 +492,27 @@ void TvnVeneerform::HideObjectHint()
     if (m_hintTimer) m_hintTimer->stop();
     if (m_hintWindow && m_hintWindow->isVisible()) m_hintWindow->ReleaseHint();
 }
+
+} // namespace veneer
+
+namespace veneer {
+
+void TvnVeneerform::ShowGlow(int i)
+{
+    // Without compositing the glow's window would hide the button under it.
+    if (!m_skinPresent || !m_skinData->ShowCaptionButtonGlowFrames() || !platform::CompositedDesktop())
+        return;
+    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
+    if (!record || record->GlowLayerPictureIndex == -1) return;
+    const QImage picture = m_skinData->Picture(record->GlowLayerPictureIndex);
+    if (picture.isNull()) return;
+    m_glowLayer->SetTopmost(m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QPoint at = m_form->mapToGlobal(m_objects.LayoutAt(i).Rect.topLeft())
+        - QPoint(record->GlowLayerOffsetX, record->GlowLayerOffsetY);
+    m_glowLayer->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue,
+        m_skinData->Picture(record->GlowLayerMaskPictureIndex), picture);
+}
+
+void TvnVeneerform::HideGlow() { m_glowLayer->Hide(); }
 
 } // namespace veneer

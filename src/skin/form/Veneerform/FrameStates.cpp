@@ -220,6 +220,7 @@ bool TvnVeneerform::OnEnterSizeMove(TMessage&)
         s.FrameIndex = 1;
     }
     m_form->KillTimer(kMouseTimer);
+    HideGlow();
     m_activeObject = m_captureObject = -1;
     m_inMoveSize = true;
     return false;
@@ -285,6 +286,8 @@ void TvnVeneerform::PlaceInMonitor()
 bool TvnVeneerform::OnShowWindow(TMessage& m)
 {
     if (m.WParam == 0) {
+        HideGlow();
+        HideObjectHint();
         if (m_alphaBlend) m_form->setWindowOpacity(1.0);
         return false;
     }

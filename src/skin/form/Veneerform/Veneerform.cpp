@@ -29,6 +29,7 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     , m_defCaptionFont(new TFont(this))
     , m_defInActiveCaptionFont(new TFont(this))
     , m_defMenuItemFont(new TFont(this))
+    , m_glowLayer(new TvnLayerManager(this))
 {
     m_form = qobject_cast<TForm*>(owner);
     if (!m_form) throw Exception(QStringLiteral("Invalid class typecast"));

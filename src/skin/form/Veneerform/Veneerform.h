@@ -26,6 +26,7 @@
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
+#include "skin/data/vnUtils/LayerWindow.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
 
 #include <QImage>
@@ -194,6 +195,8 @@ public:
     // The window showing object hints (created with the first hint), and hiding it.
     TvnSkinHintWindow* HintWindow() const { return m_hintWindow.get(); }
     void HideObjectHint();
+    // The glow layer a caption button shows while the pointer is over it.
+    TvnLayerManager* GlowLayer() const { return m_glowLayer; }
     // How long the pointer rests on an object before its hint shows, and how long the
     // hint stays (ms).
     static constexpr int kHintPause = 500;
@@ -380,6 +383,9 @@ private:
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
     std::unique_ptr<vnmenus::TvnMenuEngine> m_menuEngine;
     std::unique_ptr<TvnSkinHintWindow> m_hintWindow;
+    TvnLayerManager* m_glowLayer;
+    void ShowGlow(int index);
+    void HideGlow();
     QTimer* m_hintTimer = nullptr;
     QString m_pendingHint;
     void ShowObjectHint(const QString& text);
