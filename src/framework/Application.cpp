@@ -8,6 +8,16 @@
 
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
+#include <utility>
+
+namespace {
+
+// How long a window manager gets to take an iconified window off the screen (ms).
+constexpr int kIconifyWait = 300;
+
+} // namespace
 
 TApplication::TApplication() { Reset(); }
 
@@ -24,6 +34,8 @@ void TApplication::Reset()
     m_mainForm = nullptr;
     m_terminated = false;
     m_running = false;
+    m_minimized = false;
+    m_minimizedForms.clear();
 }
 
 TForm* TApplication::MainForm() const { return m_mainForm; }
@@ -146,4 +158,56 @@ bool TQtApplication::notify(QObject* receiver, QEvent* event)
         Application()->HandleException(error);
     }
     return false;
+}
+
+bool TApplication::Minimized() const
+{
+    if (!m_minimized) return false;
+    for (const auto& [form, unmapped] : m_minimizedForms)
+        if (form && (unmapped ? !form->isVisible() : form->isMinimized())) return true;
+    return false;
+}
+
+void TApplication::Minimize()
+{
+    // Once more even when minimized before: the desktop may have restored the windows.
+    m_minimized = true;
+    m_minimizedForms.clear();
+    for (TForm* form : Screen()->Forms()) {
+        if (!form->isVisible()) continue;
+        m_minimizedForms.append({ form, false });
+        form->setWindowState(form->windowState() | Qt::WindowMinimized);
+    }
+    // A window manager unmaps an iconified window at once; a window still exposed a
+    // moment later has nobody to iconify it.
+    QTimer::singleShot(kIconifyWait, this, [this] {
+        if (!m_minimized) return;
+        for (auto& [form, unmapped] : m_minimizedForms) {
+            if (!form || !form->isVisible()) continue;
+            QWindow* window = form->windowHandle();
+            if (window && window->isExposed()) {
+                unmapped = true;
+                form->QWidget::setVisible(false);
+            }
+        }
+    });
+}
+
+void TApplication::Restore()
+{
+    if (!m_minimized) return;
+    m_minimized = false;
+    const auto forms = std::exchange(m_minimizedForms, {});
+    for (const auto& [form, unmapped] : forms) {
+        if (!form) continue;
+        form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+        // Shown again as the window it was: not a first show, no OnShow.
+        if (unmapped) form->QWidget::setVisible(true);
+        form->raise();
+    }
+    // The focus can go to a window only once the server has mapped it again.
+    QTimer::singleShot(kIconifyWait, this, [forms] {
+        for (const auto& [form, unmapped] : forms)
+            if (form && form->isVisible() && form == Application()->MainForm()) form->activateWindow();
+    });
 }

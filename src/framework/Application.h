@@ -32,6 +32,16 @@ public:
     // True while Run's message loop runs.
     bool Running() const { return m_running; }
 
+    // The whole application out of sight and back: every visible form is minimized
+    // (iconified by the window manager). Where nothing iconifies the windows (an X
+    // server without a window manager) they are unmapped instead, so that minimizing
+    // still clears the screen; Restore brings back what Minimize took away.
+    void Minimize();
+    void Restore();
+    // True while a form Minimize took away is still out of sight (the window manager's
+    // task bar may have brought them back since).
+    bool Minimized() const;
+
     // The standard error box for an error that escaped a handler: the message, with
     // "." appended when its last character sorts after ".", the title as caption, an
     // error icon and an OK button.
@@ -60,6 +70,9 @@ private:
     QPointer<TForm> m_mainForm;
     bool m_terminated = false;
     bool m_running = false;
+    bool m_minimized = false;
+    // The forms Minimize took away, and whether each had to be unmapped.
+    QList<QPair<QPointer<TForm>, bool>> m_minimizedForms;
 };
 
 TApplication* Application();

@@ -9,6 +9,21 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using UINT = std::uint32_t;
 
+struct TPoint {
+    int X = 0;
+    int Y = 0;
+};
+
+// What WM_GETMINMAXINFO asks for: the maximized size and place, and the smallest and
+// largest size a window may be given while it is moved or sized.
+struct TMinMaxInfo {
+    TPoint Reserved;
+    TPoint MaxSize;
+    TPoint MaxPosition;
+    TPoint MinTrackSize;
+    TPoint MaxTrackSize;
+};
+
 struct TMessage {
     UINT Msg = 0;
     WPARAM WParam = 0;
@@ -36,6 +51,7 @@ inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_MOUSEACTIVATE = 0x0021;
+// lParam: a TMinMaxInfo* the handler fills in.
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
 inline constexpr UINT WM_NEXTDLGCTL = 0x0028;
 inline constexpr UINT WM_DISPLAYCHANGE = 0x007E;
@@ -73,6 +89,8 @@ inline constexpr UINT WM_RBUTTONUP = 0x0205;
 inline constexpr UINT WM_MBUTTONDOWN = 0x0207;
 inline constexpr UINT WM_MBUTTONUP = 0x0208;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
+// WM_SIZING: wParam the dragged edge (WMSZ_*); WM_MOVING: wParam 0. lParam of both: the
+// proposed window rectangle (a QRect*, screen coordinates), which the handler may change.
 inline constexpr UINT WM_SIZING = 0x0214;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOVING = 0x0216;
@@ -118,6 +136,16 @@ inline constexpr UINT SKINMSG_MDI_CHILD_RESTORED = WM_USER + 208;
 inline constexpr UINT SKINMSG_STRINGS_CHANGE = WM_USER + 250;
 inline constexpr UINT SKINMSG_PARENT_BACKGROUND = WM_USER + 260;
 inline constexpr UINT SKINMSG_SKINNABLE_CHANGE = WM_USER + 270;
+
+// WM_SIZING edges.
+inline constexpr WPARAM WMSZ_LEFT = 1;
+inline constexpr WPARAM WMSZ_RIGHT = 2;
+inline constexpr WPARAM WMSZ_TOP = 3;
+inline constexpr WPARAM WMSZ_TOPLEFT = 4;
+inline constexpr WPARAM WMSZ_TOPRIGHT = 5;
+inline constexpr WPARAM WMSZ_BOTTOM = 6;
+inline constexpr WPARAM WMSZ_BOTTOMLEFT = 7;
+inline constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
 
 // WM_SIZE kinds.
 inline constexpr WPARAM SIZE_RESTORED = 0;

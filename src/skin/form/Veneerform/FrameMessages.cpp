@@ -1,8 +1,12 @@
 // The frame's window procedure: every message of the form runs through the table below
 // first; a handler that consumes its message keeps it from the form's own procedure.
+#include "FrameHitTest.h"
+#include "MoveSizeLoop.h"
 #include "Veneerform.h"
 #include "framework/Form.h"
 #include "skin/data/vnUtils/SkinRect.h"
+
+#include <QApplication>
 
 using namespace vnutils;
 
@@ -37,6 +41,22 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { msg::WM_NCPAINT, &TvnVeneerform::OnNcPaint },
         { msg::WM_NCACTIVATE, &TvnVeneerform::OnNcActivate },
         { msg::WM_SYSCOMMAND, &TvnVeneerform::OnSysCommand },
+        { msg::WM_NCMOUSEMOVE, &TvnVeneerform::OnNcMouseMove },
+        { msg::WM_NCLBUTTONDOWN, &TvnVeneerform::OnNcLButtonDown },
+        { msg::WM_NCLBUTTONUP, &TvnVeneerform::OnNcButtonUp },
+        { msg::WM_NCRBUTTONUP, &TvnVeneerform::OnNcButtonUp },
+        { msg::WM_LBUTTONUP, &TvnVeneerform::OnNcButtonUp },
+        { msg::WM_RBUTTONUP, &TvnVeneerform::OnNcButtonUp },
+        { msg::WM_NCLBUTTONDBLCLK, &TvnVeneerform::OnNcLButtonDblClk },
+        { msg::WM_NCRBUTTONDOWN, &TvnVeneerform::OnNcRButtonDown },
+        { msg::WM_NCRBUTTONDBLCLK, &TvnVeneerform::OnNcRButtonDown },
+        { msg::WM_TIMER, &TvnVeneerform::OnTimer },
+        { msg::WM_GETMINMAXINFO, &TvnVeneerform::OnGetMinMaxInfo },
+        { msg::WM_ENTERSIZEMOVE, &TvnVeneerform::OnEnterSizeMove },
+        { msg::WM_EXITSIZEMOVE, &TvnVeneerform::OnExitSizeMove },
+        { msg::WM_MOVING, &TvnVeneerform::OnMoving },
+        { msg::WM_SIZING, &TvnVeneerform::OnSizing },
+        { msg::WM_SHOWWINDOW, &TvnVeneerform::OnShowWindow },
         { msg::SKINMSG_BEFORE_CHANGE, &TvnVeneerform::OnBeforeChange },
         { msg::SKINMSG_CHANGE, &TvnVeneerform::OnChange },
         { msg::SKINMSG_AFTER_CHANGE, &TvnVeneerform::OnAfterChange },
@@ -45,6 +65,24 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { kPaintFrameInto, &TvnVeneerform::OnPaintIntoContext },
         { kPaintFrameIntoTagged, &TvnVeneerform::OnPaintIntoContext },
     };
+    // Whatever the user does to the window ends a hint.
+    switch (m.Msg) {
+    case msg::WM_MOVE:
+    case msg::WM_SIZE:
+    case msg::WM_ACTIVATE:
+    case msg::WM_KILLFOCUS:
+    case msg::WM_CANCELMODE:
+    case msg::WM_NCLBUTTONDOWN:
+    case msg::WM_NCRBUTTONDOWN:
+    case msg::WM_NCMBUTTONDOWN:
+    case msg::WM_LBUTTONDOWN:
+    case msg::WM_RBUTTONDOWN:
+    case msg::WM_MBUTTONDOWN:
+        HideObjectHint();
+        break;
+    default:
+        break;
+    }
     QPointer<TvnVeneerform> self(this);
     for (const auto& row : kTable) {
         if (row.Msg != m.Msg) continue;
@@ -62,6 +100,7 @@ bool TvnVeneerform::OnSize(TMessage& m)
         return false;
     }
     CallForm(m);
+    m_magneticState.Clear();
     TakeFrameSize();
     if (m_skinPresent) {
         if (m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()) {
@@ -71,6 +110,10 @@ bool TvnVeneerform::OnSize(TMessage& m)
     } else if (m_skinnable) {
         UpdateFrameRegion(true);
         RepaintFrame();
+    }
+    if (m_alphaBlend && m_alphaBlendValue != 255) {
+        RepaintFrame();
+        m_form->ClientWidget()->update();
     }
     if (!m_logo.isNull()) m_form->ClientWidget()->update();
     return false;
@@ -83,8 +126,12 @@ bool TvnVeneerform::OnActivateMessage(TMessage& m)
     RepaintFrame();
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnFrameObjectState& s = m_objects.State(i);
+        if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
         s.MouseIn = s.Pressed = s.Highlighted = false;
+        s.MorphFactor = 0;
+        s.FrameIndex = 1;
     }
+    m_activeObject = m_captureObject = -1;
     events::Fire(m.WParam != msg::WA_INACTIVE ? OnActivate : OnDeActivate, this);
     return true;
 }
@@ -118,28 +165,189 @@ bool TvnVeneerform::OnNcCalcSize(TMessage& m)
     return true;
 }
 
+TvnFrameHitState TvnVeneerform::HitState() const
+{
+    TvnFrameHitState s;
+    s.Resizable = IsResizable();
+    s.Maximized = FrameMaximized();
+    s.Minimized = FrameMinimized();
+    s.RolledUp = m_rollUpState;
+    s.InMoveSize = m_inMoveSize;
+    // The caption under the pointer keeps no sizing zone from the border next to it:
+    // pressed there within a poll's time, the border would not size.
+    s.ObjectActive = m_activeObject != -1 && m_activeObject < m_objects.Count()
+        && m_objects.LayoutAt(m_activeObject).Kind != TvnObjectKind::Caption;
+    return s;
+}
+
 LRESULT TvnVeneerform::HitTest(QPoint p)
 {
-    // Sizing zones and the objects' own areas come with the objects' mouse behaviour;
-    // here the client area, and the caption, which moves the window.
     if (m_skinPresent) {
-        if (m_geometry.NewClientRect.contains(p)) return ht::HTCLIENT;
+        TvnSkinHitInput in;
+        in.Frame = QSize(m_frameWidth, m_frameHeight);
+        in.Geometry = m_geometry;
+        in.BorderWidth = m_skinData->BorderWidth;
+        if (!m_skinData->MainMask.isNull() && !m_maskStrips.Top.isNull()) in.MaskStrips = &m_maskStrips;
         const int caption = m_objects.IndexOf(TvnObjectKind::Caption);
-        if (caption != -1 && m_objects.LayoutAt(caption).Rect.contains(p)) return ht::HTCAPTION;
-        return ht::HTOBJECT;
+        if (caption != -1) in.Caption = m_objects.LayoutAt(caption).Rect;
+        in.State = HitState();
+        return SkinHitCode(in, p);
     }
-    const int ch = DefaultCaptionHeight(ToolWindowStyle());
-    if (DefaultCaptionTextArea().contains(p)) return ht::HTCAPTION;
-    if (RectLTRB(3, ch + 3, m_frameWidth - 3, m_frameHeight - 3).contains(p)) return ht::HTCLIENT;
-    return ht::HTOBJECT;
+    TvnDefaultHitInput in;
+    in.CaptionTextArea = DefaultCaptionTextArea();
+    in.Frame = QSize(m_frameWidth, m_frameHeight);
+    in.ToolWindow = ToolWindowStyle();
+    in.State = HitState();
+    return DefaultHitCode(in, p);
 }
 
 bool TvnVeneerform::OnNcHitTest(TMessage& m)
 {
     if (!m_skinnable) return false;
-    const QPoint p = m_form->mapFromGlobal(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)));
+    if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
+    const QPoint p = FramePoint(m.LParam);
     m.Result = HitTest(p);
+    if (m.Result == ht::HTOBJECT && !MouseTimerRunning()) {
+        MouseTest(p, true);
+        m_form->SetTimer(kMouseTimer, kMouseInterval);
+    }
     return true;
+}
+
+namespace {
+
+// The pointer's shape over a part of the frame: the sizing arrows over the borders (the
+// window manager would show them over its own frame).
+Qt::CursorShape CursorFor(LRESULT hit)
+{
+    switch (hit) {
+    case ht::HTLEFT:
+    case ht::HTRIGHT:
+        return Qt::SizeHorCursor;
+    case ht::HTTOP:
+    case ht::HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case ht::HTTOPLEFT:
+    case ht::HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case ht::HTTOPRIGHT:
+    case ht::HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+bool TvnVeneerform::OnNcMouseMove(TMessage& m)
+{
+    CallForm(m);
+    if (!m_skinnable) return true;
+    m_mousePoint = FramePoint(m.LParam);
+    const int over = m_captureObject != -1 ? m_captureObject : m_activeObject;
+    if (over != -1 && over < m_objects.Count())
+        events::Fire(OnMouseMoveEvent, m_objects.State(over).IDName, m_mousePoint.x(), m_mousePoint.y(),
+            m_objects.LayoutAt(over).Rect);
+    if (!m_inMoveSize) {
+        const Qt::CursorShape shape = m_useFormCursorInNCArea && !IsSizingCode(static_cast<LRESULT>(m.WParam))
+            ? m_form->ClientWidget()->cursor().shape()
+            : CursorFor(static_cast<LRESULT>(m.WParam));
+        if (m_form->cursor().shape() != shape) m_form->setCursor(shape);
+    }
+    if (m_pendingDrag) {
+        // Set from the left press to its release: the button is down.
+        const QPoint global(LoWordSigned(m.LParam), HiWordSigned(m.LParam));
+        if ((global - *m_pendingDrag).manhattanLength() >= QApplication::startDragDistance()) {
+            const QPoint from = *m_pendingDrag;
+            m_pendingDrag.reset();
+            // A maximized form stays where it is.
+            if (!FrameMaximized()) m_moveSize->Start(ht::HTCAPTION, from, global);
+        }
+    }
+    return true;
+}
+
+bool TvnVeneerform::OnNcLButtonDown(TMessage& m)
+{
+    if (!m_skinnable) return false;
+    const LRESULT hit = static_cast<LRESULT>(m.WParam);
+    const QPoint global(LoWordSigned(m.LParam), HiWordSigned(m.LParam));
+    m_mousePoint = FramePoint(m.LParam);
+    // The form's own procedure would hand these to the window manager: the frame runs
+    // them, so that its messages, limits and magnetic edges take part.
+    if (IsSizingCode(hit)) {
+        m_moveSize->Start(hit, global);
+        return true;
+    }
+    if (hit != ht::HTCAPTION) CallForm(m);
+    MouseTest(FramePoint(m.LParam), true);
+    PressObject(mbLeft);
+    if (hit == ht::HTCAPTION) {
+        m_captureObject = -1;
+        m_pendingDrag = global;
+    }
+    return true;
+}
+
+bool TvnVeneerform::OnNcButtonUp(TMessage& m)
+{
+    const bool client = m.Msg == msg::WM_LBUTTONUP || m.Msg == msg::WM_RBUTTONUP;
+    if (!m_skinnable && !client) return false;
+    CallForm(m);
+    m_pendingDrag.reset();
+    m_mousePoint = client ? QPoint(-1, -1) : FramePoint(m.LParam);
+    const TMouseButton button = m.Msg == msg::WM_NCLBUTTONUP || m.Msg == msg::WM_LBUTTONUP ? mbLeft : mbRight;
+    ReleaseObject(client ? QPoint(-1, -1) : FramePoint(m.LParam), button);
+    return true;
+}
+
+bool TvnVeneerform::OnNcLButtonDblClk(TMessage& m)
+{
+    if (!m_skinnable) return false;
+    CallForm(m);
+    m_pendingDrag.reset();
+    m_mousePoint = FramePoint(m.LParam);
+    MouseTest(m_mousePoint, true);
+    PressObject(mbLeft);
+    if (m_activeObject != -1) ObjectDoubleClick(m_activeObject);
+    if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) {
+        m_captureObject = -1;
+        CaptionDoubleClick();
+    }
+    return true;
+}
+
+bool TvnVeneerform::OnNcRButtonDown(TMessage& m)
+{
+    if (!m_skinnable) return false;
+    CallForm(m);
+    m_mousePoint = FramePoint(m.LParam);
+    MouseTest(m_mousePoint, true);
+    PressObject(mbRight);
+    if (static_cast<LRESULT>(m.WParam) != ht::HTCAPTION) return true;
+    m_captureObject = -1;
+    if (m.Msg == msg::WM_NCRBUTTONDOWN && !m_disableSystemMenu)
+        ShowSystemMenu(QRect(QPoint(LoWordSigned(m.LParam), HiWordSigned(m.LParam)), QSize(1, 1)));
+    return true;
+}
+
+bool TvnVeneerform::OnTimer(TMessage& m)
+{
+    switch (m.WParam) {
+    case kFadeTimer:
+        m_form->KillTimer(kFadeTimer);
+        FadeIn();
+        return true;
+    case kMouseTimer:
+        MouseTimerTick();
+        return true;
+    case kMorphTimer:
+        MorphTimerTick();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TvnVeneerform::OnNcPaint(TMessage& m)
@@ -158,10 +366,8 @@ bool TvnVeneerform::OnNcActivate(TMessage& m)
 {
     if (!m_skinnable) return false;
     const bool active = m.WParam != 0;
-    if (!active)
-        for (int i = 0; i < m_objects.Count(); ++i)
-            m_objects.State(i).MouseIn = m_objects.State(i).Highlighted = false;
     m_active = active;
+    if (!active) LeaveAllObjects();
     // The system draws no frame of its own.
     m.Result = 1;
     if (m_form->BorderStyle() != bsNone) RepaintFrame();
@@ -173,8 +379,22 @@ bool TvnVeneerform::OnSysCommand(TMessage& m)
 {
     switch (m.WParam & 0xFFF0) {
     case msg::SC_RESTORE:
+        // The frame's own states: the form's would maximize a frameless window by the
+        // window manager's rules, behind the frame's back.
+        if (m_skinnable) {
+            SetFrameWindowState(TvnWindowState::wsNormal);
+            return true;
+        }
         events::Fire(OnRestore, this);
         return false;
+    case msg::SC_MINIMIZE:
+        if (!m_skinnable) return false;
+        SetFrameWindowState(TvnWindowState::wsMinimized);
+        return true;
+    case msg::SC_MAXIMIZE:
+        if (!m_skinnable) return false;
+        SetFrameWindowState(TvnWindowState::wsMaximized);
+        return true;
     case msg::SC_KEYMENU:
         // The skinned menu bar takes Alt and F10; without one there is nothing to enter.
         return true;
@@ -191,6 +411,7 @@ bool TvnVeneerform::OnBeforeChange(TMessage& m)
         m_paintCache = {};
         StopTimers();
         m_objects.Clear();
+        m_activeObject = m_oldActiveObject = m_captureObject = -1;
     }
     // Every control drops its record before its store changes; each one checks that the
     // store is its own.

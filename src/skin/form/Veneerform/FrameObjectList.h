@@ -21,6 +21,10 @@ struct TvnFrameObjectState {
     bool MouseIn = false;
     bool Pressed = false;
     bool Highlighted = false;
+    // How far the object's look has blended from its normal image to its active one.
+    double MorphFactor = 0;
+    // The frame an animated object shows, from 1.
+    int FrameIndex = 1;
 };
 
 class TvnFrameObjectList {

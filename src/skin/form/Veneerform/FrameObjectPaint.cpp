@@ -6,6 +6,7 @@
 #include "skin/data/vnUtils/SkinRect.h"
 #include "skin/data/vnUtils/TextRoutines.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
+#include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
 
@@ -26,7 +27,26 @@ const QImage& ObjectPicture(const TvnSkinData& skin, const TvnDataSkinObject& re
 struct TvnObjectImage {
     const QImage* Picture = nullptr;
     QRect Source;
+    // A blend drawn instead of a piece of a picture, while a morph is under way.
+    QImage Blend;
 };
+
+// While a hover change blends the normal look into the active one (or back), the image
+// of the moment; null when no blend is under way.
+QImage MorphImage(const TvnDataSkinObject& record, const TvnFrameObjectState& s,
+    const TvnObjectPaintContext& c, const QImage& picture)
+{
+    const TvnSkinData& skin = *c.Skin;
+    if (!record.Morphing || !skin.EnableSkinEffects() || RectEmpty(record.ActiveSkinRect)) return {};
+    const bool underWay = s.Highlighted ? s.MorphFactor != 1 : s.MorphFactor != 0;
+    if (!underWay) return {};
+    const QImage& normalPicture = record.SkinRectInAPicture ? picture : skin.MainPicture;
+    TvnEffectBmp from(normalPicture.copy(record.SkinRect));
+    const TvnEffectBmp to(picture.copy(record.ActiveSkinRect));
+    if (from.Image().size() != to.Image().size()) return {};
+    from.Morph(to, record.MorphKind, s.MorphFactor);
+    return from.Image();
+}
 
 // The restore look of a caption button whose command is in its restored state.
 bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
@@ -60,15 +80,17 @@ TvnObjectImage ImageOf(
         if (RestoreLook(*b, s, c, picture, image)) return image;
     const auto* button = dynamic_cast<const TvnDataSkinButton*>(&record);
     if (s.Available && !c.Active && !RectEmpty(record.InactiveSkinRect)) {
-        image = { &picture, record.InactiveSkinRect };
+        image = { &picture, record.InactiveSkinRect, {} };
     } else if (button && !s.Available && !RectEmpty(button->DisableSkinRect)) {
-        image = { &picture, button->DisableSkinRect };
+        image = { &picture, button->DisableSkinRect, {} };
     } else if (button && s.Pressed && s.MouseIn && !RectEmpty(button->DownRect)) {
-        image = { &picture, button->DownRect };
+        image = { &picture, button->DownRect, {} };
+    } else if (QImage blend = MorphImage(record, s, c, picture); !blend.isNull()) {
+        image.Blend = std::move(blend);
     } else if (s.Highlighted && !RectEmpty(record.ActiveSkinRect)) {
-        image = { &picture, record.ActiveSkinRect };
+        image = { &picture, record.ActiveSkinRect, {} };
     } else if (c.DrawNormal || record.SkinRectInAPicture) {
-        image = { record.SkinRectInAPicture ? &picture : &skin.MainPicture, record.SkinRect };
+        image = { record.SkinRectInAPicture ? &picture : &skin.MainPicture, record.SkinRect, {} };
     }
     return image;
 }
@@ -94,8 +116,14 @@ void DrawFrameObject(
     }
     const TvnDataSkinObject* record = c.Skin->FrameObject(s.RecordIndex);
     if (!record) return;
+    if (o.Kind == TvnObjectKind::User) {
+        if (c.OnPaintEvent && *c.OnPaintEvent) (*c.OnPaintEvent)(s.IDName, &painter, o.Rect);
+        return;
+    }
     const TvnObjectImage image = ImageOf(*record, s, c);
-    if (image.Picture && !image.Picture->isNull() && !RectEmpty(image.Source))
+    if (!image.Blend.isNull())
+        painter.drawImage(o.Rect.topLeft(), image.Blend);
+    else if (image.Picture && !image.Picture->isNull() && !RectEmpty(image.Source))
         painter.drawImage(o.Rect.topLeft(), *image.Picture, image.Source);
     if (const auto* caption = dynamic_cast<const TvnDataSkinCaption*>(record))
         DrawCaptionText(painter, *caption, *c.Skin, o.Rect, c);

@@ -18,6 +18,16 @@ namespace veneer {
 // frame.
 using TvnCaptionPaintEvent = TEvent<QObject* /*Sender*/, QPainter* /*Cnvs*/, QRect /*R*/, bool /*AActive*/>;
 
+// The frame objects' events: the object's IDName, points in frame coordinates.
+using TvnObjectEvent = TEvent<QString /*IDName*/>;
+using TvnObjectMouseEvent
+    = TEvent<QString /*IDName*/, int /*X*/, int /*Y*/, QRect /*ObjectRect*/, TMouseButton /*Button*/>;
+using TvnObjectMouseMoveEvent = TEvent<QString /*IDName*/, int /*X*/, int /*Y*/, QRect /*ObjectRect*/>;
+// A user object is drawn by the application.
+using TvnObjectPaintEvent = TEvent<QString /*IDName*/, QPainter* /*Canvas*/, QRect /*ObjectRect*/>;
+// Whether a caption button of the default command shows.
+using TvnActivateCustomObjectEvent = TEvent<QString /*IDName*/, bool& /*ObjectVisible*/>;
+
 struct TvnObjectPaintContext {
     const TvnSkinData* Skin = nullptr; // nullptr: the objects of the default frame
     bool Active = true;
@@ -26,6 +36,7 @@ struct TvnObjectPaintContext {
     bool DrawNormal = true;
     QString Caption;
     const TvnCaptionPaintEvent* OnCaptionPaint = nullptr;
+    const TvnObjectPaintEvent* OnPaintEvent = nullptr;
     QObject* Sender = nullptr;
     int Charset = 1;
     bool Maximized = false;
@@ -44,3 +55,8 @@ void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const
 } // namespace veneer
 
 Q_DECLARE_METATYPE(veneer::TvnCaptionPaintEvent)
+Q_DECLARE_METATYPE(veneer::TvnObjectEvent)
+Q_DECLARE_METATYPE(veneer::TvnObjectMouseEvent)
+Q_DECLARE_METATYPE(veneer::TvnObjectMouseMoveEvent)
+Q_DECLARE_METATYPE(veneer::TvnObjectPaintEvent)
+Q_DECLARE_METATYPE(veneer::TvnActivateCustomObjectEvent)

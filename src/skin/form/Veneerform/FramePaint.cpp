@@ -57,16 +57,8 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         TvnFrameStrips strips = BuildFrameStrips(source, parts, StandardTarget(parts, frame));
 
         // Objects lying below the client's top edge belong to the bottom image.
-        TvnObjectPaintContext context;
-        context.Skin = m_skinData;
-        context.Active = active;
-        context.DrawNormal = false;
-        context.Caption = m_form->Caption();
-        context.OnCaptionPaint = &OnCaptionPaint;
-        context.Sender = this;
-        context.RolledUp = m_rollUpState;
-        context.Minimized = m_form->isMinimized();
-        context.Maximized = m_form->isMaximized();
+        TvnFrameStrips base = strips;
+        const TvnObjectPaintContext context = PaintContext(false);
         const int bottomTop = RectBottom(m_geometry.NewClientRect);
         for (int i = 0; i < m_objects.Count(); ++i) {
             const TvnLayoutObject& o = m_objects.LayoutAt(i);
@@ -80,7 +72,7 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         if (!active && m_skinData->AutoRenderingInactiveImage)
             for (QImage* image : { &strips.Top, &strips.Left, &strips.Right, &strips.Bottom })
                 ApplyEffect(*image, m_skinData->InactiveEffect);
-        m_paintCache = { true, frame, active, std::move(strips) };
+        m_paintCache = { true, frame, active, std::move(strips), std::move(base) };
     }
 
     // The client area is never drawn over: the four images are cut along the client
@@ -100,7 +92,7 @@ QRect TvnVeneerform::DefaultCaptionTextArea()
     if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
     if (m_objects.IsEmpty() && !m_skinPresent) {
         m_objects.BuildDefault();
-        m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+        ApplyObjectFlags();
     }
     const int s = DefaultButtonSize(ToolWindowStyle());
     const QSize menuSize
@@ -141,11 +133,8 @@ void TvnVeneerform::PaintDefaultFrame(QPainter& painter)
             p.setPen(ToQColor(font->Color()));
             p.drawText(QRect(x, y, tw + 1, th), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
         }
-        TvnObjectPaintContext context;
-        context.Active = active;
-        context.RolledUp = m_rollUpState;
-        context.Minimized = m_form->isMinimized();
-        context.Maximized = m_form->isMaximized();
+        TvnObjectPaintContext context = PaintContext(true);
+        context.Skin = nullptr;
         p.translate(-3, -3);
         for (int i = 0; i < m_objects.Count(); ++i)
             DrawFrameObject(p, m_objects.LayoutAt(i), m_objects.State(i), context);

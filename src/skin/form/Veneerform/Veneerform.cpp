@@ -1,6 +1,9 @@
 #include "Veneerform.h"
 
 #include "ClientInActivePanel.h"
+#include "HintWindow.h"
+#include "MoveSizeLoop.h"
+#include "SystemMenu.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Control.h"
 #include "framework/Exception.h"
@@ -26,6 +29,7 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     , m_defCaptionFont(new TFont(this))
     , m_defInActiveCaptionFont(new TFont(this))
     , m_defMenuItemFont(new TFont(this))
+    , m_glowLayer(new TvnLayerManager(this))
 {
     m_form = qobject_cast<TForm*>(owner);
     if (!m_form) throw Exception(QStringLiteral("Invalid class typecast"));
@@ -46,11 +50,19 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     m_form->SetWindowProc([this](TMessage& m) { FrameWndProc(m); });
     m_form->SetOwnFrame(true);
     m_active = m_form->isActiveWindow();
+    m_moveSize = std::make_unique<TvnMoveSizeLoop>(m_form);
+    // The frame shows the sizing arrows on the form itself: the client area keeps its
+    // own pointer rather than inheriting them.
+    if (!m_form->ClientWidget()->testAttribute(Qt::WA_SetCursor))
+        m_form->ClientWidget()->setCursor(Qt::ArrowCursor);
 }
 
 TvnVeneerform::~TvnVeneerform()
 {
     StopTimers();
+    m_moveSize.reset();
+    m_menuEngine.reset();
+    m_hintWindow.reset();
     delete m_inActivePanel;
     if (m_form) {
         m_form->SetWindowProc(m_formProc);
@@ -90,7 +102,7 @@ void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
 {
     m_borderIcons = icons;
     if (IsLoading()) return;
-    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyObjectFlags();
     RepaintFrame();
 }
 
@@ -125,7 +137,7 @@ TvnFrameLimits TvnVeneerform::Limits() const
     limits.MinWidth = m_minWidth;
     limits.MinHeight = m_minHeight;
     limits.RolledUp = m_rollUpState;
-    limits.Minimized = m_form->isMinimized();
+    limits.Minimized = FrameMinimized();
     limits.ToolWindow = ToolWindowStyle();
     return limits;
 }
@@ -149,14 +161,28 @@ void TvnVeneerform::TakeFrameSize()
 void TvnVeneerform::StopTimers()
 {
     // The mouse, morph and animation timers belong to the frame objects' behaviour.
-    for (WPARAM id : { WPARAM(1), WPARAM(2), WPARAM(3) })
+    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer, kAnimateTimer })
         if (m_form) m_form->KillTimer(id);
+}
+
+void TvnVeneerform::ApplyObjectFlags()
+{
+    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    // Caption buttons of no command of the frame's show when the application says so.
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        TvnLayoutObject& o = m_objects.Layout()[i];
+        const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
+        if (!button || o.Command != TvnSkinCommand::cmDefault || m_hideCaptionButtons) continue;
+        bool visible = false;
+        events::Fire(OnActivateCustomObject, m_objects.State(i).IDName, visible);
+        o.Shown = visible;
+    }
 }
 
 void TvnVeneerform::BuildObjects()
 {
     m_objects.BuildFromSkin(*m_skinData);
-    m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyObjectFlags();
 }
 
 void TvnVeneerform::ApplySkin()
@@ -167,6 +193,7 @@ void TvnVeneerform::ApplySkin()
     m_paintCache = {};
 
     // 2. The objects of the new skin, or none.
+    m_activeObject = m_oldActiveObject = m_captureObject = -1;
     if (m_skinPresent && m_skinnable) {
         BuildObjects();
     } else {
@@ -252,6 +279,11 @@ void RegisterSkinFormClasses()
     RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
         [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });
     events::RegisterEvent<QObject*, QPainter*, QRect, bool>();
+    events::RegisterEvent<QString>();
+    events::RegisterEvent<QString, int, int, QRect, TMouseButton>();
+    events::RegisterEvent<QString, int, int, QRect>();
+    events::RegisterEvent<QString, QPainter*, QRect>();
+    events::RegisterEvent<QString, bool&>();
     // The fonts' character set as declared data name it.
     declared::RegisterIntegerConstant(QStringLiteral("DEFAULT_CHARSET"), 1);
 }

@@ -12,9 +12,12 @@
 // computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
 // and hit testing both call.
 #include "FrameGeometry.h"
+#include "FrameHitTest.h"
 #include "FrameObjectList.h"
 #include "FrameObjectPaint.h"
 #include "FrameTypes.h"
+#include "SystemMenu.h"
+#include "WindowStates.h"
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
@@ -23,17 +26,23 @@
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
+#include "skin/data/vnUtils/LayerWindow.h"
+#include "skin/menus/vnSkinMenus/MenuEngine.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <memory>
 #include <optional>
 
 class QPainter;
+class QTimer;
 
 namespace veneer {
 
 class TvnClientInActivePanel;
+class TvnMoveSizeLoop;
+class TvnSkinHintWindow;
 
 class TvnVeneerform : public TComponent {
     Q_OBJECT
@@ -85,6 +94,14 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TNotifyEvent OnMinimize MEMBER OnMinimize)
     Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
     Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
+    Q_PROPERTY(TNotifyEvent OnChangeRollUpState MEMBER OnChangeRollUpState)
+    Q_PROPERTY(veneer::TvnObjectEvent OnMouseEnterEvent MEMBER OnMouseEnterEvent)
+    Q_PROPERTY(veneer::TvnObjectEvent OnMouseLeaveEvent MEMBER OnMouseLeaveEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseDownEvent MEMBER OnMouseDownEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseUpEvent MEMBER OnMouseUpEvent)
+    Q_PROPERTY(veneer::TvnObjectMouseMoveEvent OnMouseMoveEvent MEMBER OnMouseMoveEvent)
+    Q_PROPERTY(veneer::TvnObjectPaintEvent OnPaintEvent MEMBER OnPaintEvent)
+    Q_PROPERTY(veneer::TvnActivateCustomObjectEvent OnActivateCustomObject MEMBER OnActivateCustomObject)
 public:
     // The owner must be a form; any other owner is refused with the framework's
     // invalid-cast error.
@@ -126,11 +143,71 @@ public:
     // The client panel shown while the form is inactive, if any.
     TvnClientInActivePanel* InActivePanel() const { return m_inActivePanel; }
 
-    // The effective size limits.
+    // The effective size limits: the skin's and the form's smallest frame, the
+    // monitor's work area (its full rectangle with MaximizeOnFullScreen) as the largest.
     int GetMinWidth() const;
     int GetMinHeight() const;
-    int GetMaxWidth() const { return m_maxWidth; }
-    int GetMaxHeight() const { return m_maxHeight; }
+    int GetMaxWidth() const;
+    int GetMaxHeight() const;
+    bool IsResizable() const;
+
+    // --- Window states ------------------------------------------------------------------
+    TvnWindowState FrameWindowState() const { return m_windowState; }
+    // Maximizes, minimizes or restores the form by its bounds; the application's main
+    // form minimizes the whole application instead and stays wsNormal.
+    void SetFrameWindowState(TvnWindowState state);
+    bool RollUpState() const { return m_rollUpState; }
+    void SetRollUpState(bool rolledUp);
+    // The bounds to go back to from maximized or minimized; empty when saved none.
+    QRect NormalBounds() const { return m_normalBounds; }
+    // The work area and the full rectangle of the form's monitor.
+    QRect WorkArea() const;
+    QRect MonitorRect() const;
+    // The move and size loop of the form (running while the form is dragged).
+    TvnMoveSizeLoop* MoveSizeLoop() const { return m_moveSize.get(); }
+    bool InMoveSize() const { return m_inMoveSize; }
+
+    // --- Frame objects and the mouse ----------------------------------------------------
+    // The object the mouse is over (-1: none), and the one holding the capture.
+    int ActiveObject() const { return m_activeObject; }
+    int CaptureObject() const { return m_captureObject; }
+    // Finds the object under `point` (frame coordinates) and makes it the active one
+    // when `activate`; the object left gets MouseLeave, the new one MouseEnter.
+    void MouseTest(QPoint point, bool activate);
+    // Every object leaves the mouse.
+    void LeaveAllObjects();
+    // Draws one object again, and asks the window to repaint only its place.
+    void RepaintObject(int index);
+    // Runs a caption button's command.
+    void RunCommand(TvnSkinCommand command);
+    // The caption's double click: restore, maximize or roll up, as the state allows.
+    void CaptionDoubleClick();
+    bool MouseTimerRunning() const;
+    // The system menu at a rectangle of the screen (below it): the default items for
+    // the present state, through the skinned menu engine.
+    void ShowSystemMenu(const QRect& screenRect);
+    std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
+    vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
+    // The hint an object shows: the fixed text of its command (from the store's resource
+    // strings) with UseDefaultObjectHint, else the skin's own, the restore hint while
+    // the command is in its restored state.
+    QString ObjectHint(int index) const;
+    // The window showing object hints (created with the first hint), and hiding it.
+    TvnSkinHintWindow* HintWindow() const { return m_hintWindow.get(); }
+    void HideObjectHint();
+    // The glow layer a caption button shows while the pointer is over it.
+    TvnLayerManager* GlowLayer() const { return m_glowLayer; }
+    // How long the pointer rests on an object before its hint shows, and how long the
+    // hint stays (ms).
+    static constexpr int kHintPause = 500;
+    static constexpr int kHintHidePause = 2500;
+    // The timers the frame runs on its form (window-message timers).
+    static constexpr WPARAM kFadeTimer = 1;
+    static constexpr WPARAM kMouseTimer = 2;
+    static constexpr WPARAM kMorphTimer = 3;
+    static constexpr WPARAM kAnimateTimer = 4;
+    static constexpr int kMouseInterval = 50;
+    static constexpr int kMorphInterval = 25;
 
     // --- Work the message table and the objects call ----------------------------------
     void ApplySkin();
@@ -161,6 +238,14 @@ public:
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
     TNotifyEvent OnMaximize;
+    TNotifyEvent OnChangeRollUpState;
+    TvnObjectEvent OnMouseEnterEvent;
+    TvnObjectEvent OnMouseLeaveEvent;
+    TvnObjectMouseEvent OnMouseDownEvent;
+    TvnObjectMouseEvent OnMouseUpEvent;
+    TvnObjectMouseMoveEvent OnMouseMoveEvent;
+    TvnObjectPaintEvent OnPaintEvent;
+    TvnActivateCustomObjectEvent OnActivateCustomObject;
 
 protected:
     void Notification(QObject* component, TOperation operation) override;
@@ -185,9 +270,48 @@ private:
     bool OnSkinnableChange(TMessage& m);
     bool OnPaintIntoContext(TMessage& m);
     bool OnQuerySkinned(TMessage& m);
+    bool OnNcMouseMove(TMessage& m);
+    bool OnNcLButtonDown(TMessage& m);
+    bool OnNcButtonUp(TMessage& m);
+    bool OnNcLButtonDblClk(TMessage& m);
+    bool OnNcRButtonDown(TMessage& m);
+    bool OnTimer(TMessage& m);
+    bool OnGetMinMaxInfo(TMessage& m);
+    bool OnEnterSizeMove(TMessage& m);
+    bool OnExitSizeMove(TMessage& m);
+    bool OnMoving(TMessage& m);
+    bool OnSizing(TMessage& m);
+    bool OnShowWindow(TMessage& m);
     // The hit code of a point in frame coordinates.
     LRESULT HitTest(QPoint point);
+    TvnFrameHitState HitState() const;
 
+    // The objects' own behaviour (FrameMouse.cpp).
+    void ObjectEnter(int i);
+    void ObjectLeave(int i);
+    void ObjectDown(int i, TMouseButton button);
+    void ObjectUp(int i, TMouseButton button);
+    void ObjectDoubleClick(int i);
+    void PressObject(TMouseButton button);
+    void ReleaseObject(QPoint point, TMouseButton button);
+    void StartChange(int i);
+    bool MorphEnabled(int i) const;
+    bool InObject(int i, QPoint local) const;
+    void MouseTimerTick();
+    void MorphTimerTick();
+    QPoint FramePoint(LPARAM screenPoint) const;
+    TvnObjectPaintContext PaintContext(bool drawNormal) const;
+    // Whether the form counts as maximized or minimized for drawing and limits.
+    bool FrameMaximized() const;
+    bool FrameMinimized() const;
+
+    // Window states (FrameStates.cpp).
+    void Minimize();
+    void Maximize();
+    void Restore();
+    void PlaceInMonitor();
+    void FadeIn();
+    QList<QPoint> MinimizedBarsTaken() const;
     bool MessageNamesOurStore(const TMessage& m) const;
     void RelayToControls(const TMessage& m);
     void SetSkinnable(bool skinnable);
@@ -249,6 +373,31 @@ private:
     bool m_active = false;
     bool m_inMoveSize = false;
     bool m_rollUpState = false;
+    bool m_rollUpFromMaximized = false;
+    bool m_rolledUpBeforeMaximize = false;
+    int m_rollUpHeight = 0;
+    TvnWindowState m_windowState = TvnWindowState::wsNormal;
+    QRect m_normalBounds;
+    bool m_firstShow = true;
+    TvnMagneticState m_magneticState;
+    std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
+    std::unique_ptr<vnmenus::TvnMenuEngine> m_menuEngine;
+    std::unique_ptr<TvnSkinHintWindow> m_hintWindow;
+    TvnLayerManager* m_glowLayer;
+    void ShowGlow(int index);
+    void HideGlow();
+    QTimer* m_hintTimer = nullptr;
+    QString m_pendingHint;
+    void ShowObjectHint(const QString& text);
+    // A left press on the caption waits for the drag distance before the move starts,
+    // so that a double click stays a double click.
+    std::optional<QPoint> m_pendingDrag;
+    int m_activeObject = -1;
+    int m_oldActiveObject = -1;
+    int m_captureObject = -1;
+    // Where the last non-client mouse message put the pointer (frame coordinates).
+    QPoint m_mousePoint;
+    void ApplyObjectFlags();
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     TvnFrameGeometry m_geometry;
@@ -264,6 +413,8 @@ private:
         QSize Size;
         bool Active = false;
         vnutils::TvnFrameStrips Strips;
+        // The same images before the objects were drawn on them, for redrawing one.
+        vnutils::TvnFrameStrips Base;
     } m_paintCache;
 };
 

@@ -1,0 +1,327 @@
+// The frame's own window states: size limits, maximize, minimize, restore, roll-up and
+// the caption double click, the move and size messages with the magnetic edges, the
+// first-show placement and the fade-in.
+#include "MoveSizeLoop.h"
+#include "Veneerform.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "skin/data/vnUtils/SkinRect.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace vnutils;
+
+namespace veneer {
+
+namespace {
+
+QScreen* ScreenOf(const TForm& form)
+{
+    // The monitor nearest to the window: the one holding its centre, else Qt's choice.
+    if (QScreen* s = QGuiApplication::screenAt(form.geometry().center())) return s;
+    if (QScreen* s = form.screen()) return s;
+    return QGuiApplication::primaryScreen();
+}
+
+// How long the fade-in waits between two of its steps, at least (ms).
+constexpr int kFadeStepWait = 5;
+
+} // namespace
+
+bool TvnVeneerform::IsResizable() const
+{
+    return m_alwaysResize || m_form->BorderStyle() == bsSizeable || m_form->BorderStyle() == bsSizeToolWin;
+}
+
+QRect TvnVeneerform::WorkArea() const
+{
+    QScreen* s = ScreenOf(*m_form);
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect TvnVeneerform::MonitorRect() const
+{
+    QScreen* s = ScreenOf(*m_form);
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+int TvnVeneerform::GetMaxWidth() const
+{
+    return MaxFrameSize(m_maximizeOnFullScreen ? MonitorRect() : WorkArea(), m_maxWidth, m_maxHeight).width();
+}
+
+int TvnVeneerform::GetMaxHeight() const
+{
+    return MaxFrameSize(m_maximizeOnFullScreen ? MonitorRect() : WorkArea(), m_maxWidth, m_maxHeight)
+        .height();
+}
+
+bool TvnVeneerform::OnGetMinMaxInfo(TMessage& m)
+{
+    if (!m_skinnable || m.LParam == 0) return false;
+    auto& info = *reinterpret_cast<TMinMaxInfo*>(m.LParam);
+    info.MinTrackSize = { GetMinWidth(), GetMinHeight() };
+    info.MaxTrackSize = { GetMaxWidth(), GetMaxHeight() };
+    return false;
+}
+
+QList<QPoint> TvnVeneerform::MinimizedBarsTaken() const
+{
+    QList<QPoint> taken;
+    for (TForm* form : Screen()->Forms()) {
+        if (form == m_form || form == Application()->MainForm() || !form->isVisible()) continue;
+        for (auto* frame : form->findChildren<TvnVeneerform*>(Qt::FindDirectChildrenOnly))
+            if (frame->FrameWindowState() == TvnWindowState::wsMinimized) taken.append(form->pos());
+    }
+    return taken;
+}
+
+void TvnVeneerform::SetFrameWindowState(TvnWindowState state)
+{
+    if (!m_skinnable) {
+        switch (state) {
+        case TvnWindowState::wsNormal:
+            m_form->showNormal();
+            break;
+        case TvnWindowState::wsMinimized:
+            m_form->showMinimized();
+            break;
+        case TvnWindowState::wsMaximized:
+            m_form->showMaximized();
+            break;
+        }
+        return;
+    }
+    if (state == m_windowState) return;
+    const TvnWindowState old = m_windowState;
+    const bool mainForm = Application()->MainForm() == m_form;
+    if (!(state == TvnWindowState::wsMinimized && mainForm)) m_windowState = state;
+    switch (state) {
+    case TvnWindowState::wsMinimized:
+        Minimize();
+        break;
+    case TvnWindowState::wsMaximized:
+        Maximize();
+        break;
+    case TvnWindowState::wsNormal:
+        if (old == TvnWindowState::wsMaximized && m_rollUpState && !m_rolledUpBeforeMaximize) {
+            // Rolled up while maximized: the roll-down comes first.
+            m_rollUpFromMaximized = false;
+            m_rollUpState = false;
+        }
+        Restore();
+        break;
+    }
+}
+
+void TvnVeneerform::Minimize()
+{
+    if (Application()->MainForm() == m_form) {
+        Application()->Minimize();
+    } else {
+        if (m_normalBounds.isEmpty()) m_normalBounds = m_form->geometry();
+        const QSize bar(GetMinWidth(), GetMinHeight());
+        const QList<QPoint> taken = MinimizedBarsTaken();
+        const QPoint at = NextMinimizedPlace(WorkArea(), bar, taken);
+        m_form->SetBounds(at.x(), at.y(), bar.width(), bar.height());
+    }
+    RepaintFrame();
+    events::Fire(OnMinimize, this);
+}
+
+void TvnVeneerform::Maximize()
+{
+    m_rolledUpBeforeMaximize = m_rollUpState;
+    if (m_normalBounds.isEmpty()) m_normalBounds = m_form->geometry();
+    QScreen* s = ScreenOf(*m_form);
+    const QRect screen = s ? QRect(QPoint(0, 0), s->virtualSize()) : MonitorRect();
+    const QRect bounds = MaximizedBounds(WorkArea(), MonitorRect(), screen, m_maximizeOnFullScreen);
+    m_form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    RepaintFrame();
+    events::Fire(OnMaximize, this);
+}
+
+void TvnVeneerform::Restore()
+{
+    m_rolledUpBeforeMaximize = false;
+    m_rollUpFromMaximized = false;
+    if (Application()->Minimized() && Application()->MainForm() == m_form) Application()->Restore();
+    if (!m_normalBounds.isEmpty()) {
+        const QRect to = m_normalBounds;
+        if (m_firstShow) {
+            m_firstShow = false;
+            m_form->SetBounds(to.x(), to.y(), to.width(), to.height());
+            PlaceInMonitor();
+        } else {
+            m_form->SetBounds(to.x(), to.y(), to.width(), to.height());
+        }
+    }
+    m_normalBounds = QRect();
+    m_form->SetTimer(kMouseTimer, kMouseInterval);
+    RepaintFrame();
+    m_form->update();
+    events::Fire(OnRestore, this);
+}
+
+void TvnVeneerform::SetRollUpState(bool rolledUp)
+{
+    if (!m_borderIcons.testFlag(biRollUp) || FrameMinimized()) return;
+    if (FrameMaximized() && m_rollUpState && !m_rollUpFromMaximized) return;
+    if (rolledUp == m_rollUpState) return;
+    if (FrameMaximized()) m_rollUpFromMaximized = rolledUp;
+    if (rolledUp) {
+        m_rollUpHeight = m_form->height();
+        m_rollUpState = true;
+        m_form->SetHeight(GetMinHeight());
+    } else {
+        m_rollUpState = false;
+        if (m_clientHeight > 0)
+            m_form->SetClientHeight(m_clientHeight);
+        else
+            m_form->SetHeight(m_rollUpHeight);
+    }
+    RepaintFrame();
+    events::Fire(OnChangeRollUpState, this);
+}
+
+void TvnVeneerform::CaptionDoubleClick()
+{
+    TvnCaptionClickState s;
+    s.Resizable = IsResizable();
+    s.Minimized = FrameMinimized();
+    s.Maximized = FrameMaximized();
+    s.RolledUp = m_rollUpState;
+    s.RollUpFromMaximized = m_rollUpFromMaximized;
+    s.MaximizeIcon = m_borderIcons.testFlag(biMaximize);
+    switch (CaptionDoubleClickAction(s)) {
+    case TvnCaptionDoubleClick::Restore:
+        SetFrameWindowState(TvnWindowState::wsNormal);
+        break;
+    case TvnCaptionDoubleClick::Maximize:
+        SetFrameWindowState(TvnWindowState::wsMaximized);
+        break;
+    case TvnCaptionDoubleClick::ToggleRollUp:
+        SetRollUpState(!m_rollUpState);
+        break;
+    }
+}
+
+bool TvnVeneerform::OnEnterSizeMove(TMessage&)
+{
+    if (!m_skinnable) return false;
+    m_magneticState.Clear();
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
+        TvnFrameObjectState& s = m_objects.State(i);
+        s.MouseIn = s.Highlighted = false;
+        s.MorphFactor = 0;
+        s.FrameIndex = 1;
+    }
+    m_form->KillTimer(kMouseTimer);
+    HideGlow();
+    m_activeObject = m_captureObject = -1;
+    m_inMoveSize = true;
+    return false;
+}
+
+bool TvnVeneerform::OnExitSizeMove(TMessage&)
+{
+    if (!m_skinnable) return false;
+    m_form->KillTimer(kMouseTimer);
+    m_activeObject = m_oldActiveObject = m_captureObject = -1;
+    m_inMoveSize = false;
+    if (m_skinPresent) {
+        // What the loop's sizes left: the frame at the size the form has now.
+        TakeFrameSize();
+        RebuildAfterSize();
+        RepaintFrame();
+    }
+    return false;
+}
+
+bool TvnVeneerform::OnMoving(TMessage& m)
+{
+    if (!m_skinnable || m.LParam == 0) return false;
+    auto& rect = *reinterpret_cast<QRect*>(m.LParam);
+    if (FrameMaximized()) {
+        rect = m_form->geometry();
+        return false;
+    }
+    if (m_magnetic) {
+        // The proposed rectangle moves with the cursor, so its corner stands for the
+        // cursor (only the cursor's travel counts), whoever runs the loop.
+        const QPoint at = MagneticPosition(m_magneticState, WorkArea(), rect, rect.topLeft(), m_magneticSize);
+        rect = QRect(at, rect.size());
+    }
+    return false;
+}
+
+bool TvnVeneerform::OnSizing(TMessage& m)
+{
+    if (m.LParam == 0) return false;
+    m_magneticState.Clear();
+    CallForm(m);
+    const auto& rect = *reinterpret_cast<const QRect*>(m.LParam);
+    m_frameWidth = rect.width();
+    m_frameHeight = rect.height();
+    if (!m_skinPresent) {
+        if (m_skinnable) UpdateFrameRegion(true);
+    } else if (m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()
+        && rect.size() != m_form->size()) {
+        RebuildAfterSize();
+    }
+    return true;
+}
+
+void TvnVeneerform::PlaceInMonitor()
+{
+    if (m_positionInMonitor == vnpDefault || m_windowState != TvnWindowState::wsNormal) return;
+    const QRect area = m_positionInMonitor == vnpScreenCenter ? MonitorRect() : WorkArea();
+    const QPoint at = CentredIn(area, m_form->size());
+    m_form->move(at);
+}
+
+bool TvnVeneerform::OnShowWindow(TMessage& m)
+{
+    if (m.WParam == 0) {
+        HideGlow();
+        HideObjectHint();
+        if (m_alphaBlend) m_form->setWindowOpacity(1.0);
+        return false;
+    }
+    if (m_firstShow) {
+        m_firstShow = false;
+        PlaceInMonitor();
+    }
+    if (m_alphaBlend || m_alphaBlendAnimation) {
+        m_form->setWindowOpacity(0.0);
+        m_form->SetTimer(kFadeTimer, 1);
+    }
+    return false;
+}
+
+void TvnVeneerform::FadeIn()
+{
+    const int target = !m_alphaBlendAnimation || m_alphaBlend ? m_alphaBlendValue : 255;
+    QPointer<TForm> form(m_form);
+    if (m_alphaBlendAnimation) {
+        QCoreApplication::processEvents();
+        if (!form) return;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = -kFadeStepWait - 1;
+        for (const int step : FadeSteps(target)) {
+            while (clock.elapsed() - last <= kFadeStepWait) { }
+            last = clock.elapsed();
+            form->setWindowOpacity(step / 255.0);
+        }
+    } else if (m_alphaBlendValue != 255) {
+        form->setWindowOpacity(m_alphaBlendValue / 255.0);
+    }
+    // Opaque at the end: the window is no longer translucent at all.
+    if (target >= 255) form->setWindowOpacity(1.0);
+}
+
+} // namespace veneer

@@ -1,0 +1,35 @@
+#pragma once
+// The frame's default system menu: which items a form in its present state gets, in
+// which order, with which captions (the store's resource strings, else the built-in
+// ones). A pure list the frame turns into a skinned popup menu.
+#include "FrameTypes.h"
+
+#include <QString>
+#include <vector>
+
+class TvnResourceStrData;
+
+namespace veneer {
+
+enum class TvnSystemMenuAction { None, Minimize, Maximize, Restore, RollUp, MinimizeToTray, Close };
+
+struct TvnSystemMenuEntry {
+    QString Name; // "VNF_MINITEM", ...; "-" for the separator
+    QString Caption;
+    QString ShortCut;
+    TvnSystemMenuAction Action = TvnSystemMenuAction::None;
+};
+
+struct TvnSystemMenuState {
+    bool Minimized = false;
+    bool Maximized = false;
+    bool RolledUp = false;
+    TvnBorderIcons Icons;
+};
+
+// The default items: minimize, maximize, restore, roll-up, minimize to tray, each when
+// the state allows it, then a separator and close.
+std::vector<TvnSystemMenuEntry> DefaultSystemMenu(
+    const TvnSystemMenuState& s, const TvnResourceStrData* strings);
+
+} // namespace veneer

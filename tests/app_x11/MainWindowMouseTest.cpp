@@ -1,0 +1,297 @@
+// The logged-in main window driven by the pointer on a real X server with no window
+// manager (Xvfb): xdotool moves and clicks the X pointer, the window's frame does the
+// rest. Dragged by its caption, sized by its bottom-right corner (never below the
+// skin's 200 x 28), minimized and restored, and closed by its close button, which ends
+// the program. With QUIRA_SHOT_DIR set the hot and the pressed close button are saved
+// there as the screen shows them.
+#include "app/Registration.h"
+#include "app/uDM/uDM.h"
+#include "app/uLogin/uLogin.h"
+#include "app/uPrincipal/uPrincipal.h"
+#include "framework/Application.h"
+#include "framework/stdctrls/Button.h"
+#include "framework/stdctrls/Edit.h"
+#include "skin/form/Veneerform/MoveSizeLoop.h"
+#include "skin/form/Veneerform/Veneerform.h"
+#include "support/TestDb.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace {
+
+class MainWindowMouseTest : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        RegisterQuiraClasses();
+        Application()->Reset();
+        frmPrincipal = new TfrmPrincipal(nullptr);
+        DM = new TDM;
+        testdb::Redirect(*DM->ConectMysql, testdb::Port());
+    }
+
+    void TearDown() override
+    {
+        delete frmPrincipal;
+        frmPrincipal = nullptr;
+        delete DM;
+        DM = nullptr;
+        Application()->Reset();
+    }
+
+    bool LogIn()
+    {
+        QPointer<TfrmLogin> seen;
+        testenv::onNextModal([&](QWidget* w) {
+            seen = qobject_cast<TfrmLogin*>(w);
+            if (!seen) return;
+            seen->edtNome->SetText("ana");
+            seen->edtSenha->SetText("SOL123");
+            seen->btnLogar->Click();
+        });
+        frmPrincipal->Show();
+        if (!testenv::waitFor([&] { return seen.isNull(); }) || !QTest::qWaitForWindowExposed(frmPrincipal))
+            return false;
+        frmPrincipal->activateWindow();
+        return QTest::qWaitForWindowActive(frmPrincipal);
+    }
+};
+
+// Runs a program while this one keeps answering its window events.
+QString Run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(5000)) return QStringLiteral("(%1 did not start)").arg(program);
+    while (!p.waitForFinished(10))
+        QCoreApplication::processEvents();
+    QTest::qWait(30);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+void Xdo(const QStringList& args) { Run(QStringLiteral("xdotool"), args); }
+
+// The X pointer to a point of the main window's frame.
+void PointerTo(QWidget* w, QPoint framePoint)
+{
+    const QPoint g = w->pos() + framePoint;
+    Xdo({ "mousemove", QString::number(g.x()), QString::number(g.y()) });
+}
+
+// A drag of the X pointer by `by`, in small steps as a hand would.
+void DragBy(QPoint by)
+{
+    const QString out = Run(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
+    const int x = QRegularExpression("X=(-?\\d+)").match(out).captured(1).toInt();
+    const int y = QRegularExpression("Y=(-?\\d+)").match(out).captured(1).toInt();
+    Xdo({ "mousedown", "1" });
+    for (int i = 1; i <= 5; ++i)
+        Xdo({ "mousemove", QString::number(x + by.x() * i / 5), QString::number(y + by.y() * i / 5) });
+    Xdo({ "mouseup", "1" });
+}
+
+// What the X server says of the window: its place and size, and whether it is mapped.
+struct XWindow {
+    QRect Geometry;
+    bool Viewable = false;
+};
+
+XWindow XState(QWidget* w)
+{
+    const QString out = Run(QStringLiteral("xwininfo"), { "-id", QString::number(w->winId()) });
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
+            .match(out)
+            .captured(1)
+            .toInt();
+    };
+    return { QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                 field("Height")),
+        out.contains(QLatin1String("IsViewable")) };
+}
+
+// The screen's pixels of a rectangle of the window, saved for a person to look at.
+QImage Shot(QWidget* w, const QRect& r, const char* name)
+{
+    QTest::qWait(150);
+    const QRect g = r.translated(w->pos());
+    const QImage image
+        = QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
+    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
+    if (!dir.isEmpty()) {
+        const QString file = dir + u'/' + QLatin1String(name) + QStringLiteral(".png");
+        Run(QStringLiteral("import"),
+            { "-window", "root", "-crop",
+                QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// A window manager on the test's X server, for as long as it lives.
+class WindowManager {
+public:
+    bool Start()
+    {
+        // It goes with the test, even when the test dies: a window manager left behind
+        // would manage the windows of the tests after it.
+        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_process.start(QStringLiteral("openbox"), { "--sm-disable" });
+        if (!m_process.waitForStarted(5000)) return false;
+        // Ready once it names itself on the root window.
+        return testenv::waitFor(
+            [] {
+                return Run(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
+            },
+            5000);
+    }
+    ~WindowManager()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+QRect PlaceOf(const TvnVeneerform& frame, const char* name)
+{
+    for (int i = 0; i < frame.Objects().Count(); ++i)
+        if (frame.Objects().State(i).IDName == QLatin1String(name)) return frame.Objects().LayoutAt(i).Rect;
+    return {};
+}
+
+} // namespace
+
+TEST_F(MainWindowMouseTest, ThePointerDragsSizesMinimizesAndClosesTheMainWindow)
+{
+    auto* frame = frmPrincipal->ComponentByName<TvnVeneerform>("vnVeneerform1");
+    ASSERT_TRUE(LogIn());
+    QWidget* w = frmPrincipal;
+    const QRect start = w->geometry();
+    ASSERT_EQ(start.size(), QSize(816, 379));
+    ASSERT_EQ(XState(w).Geometry, start);
+
+    // Dragged by its caption: no window manager takes the move, the frame does.
+    PointerTo(w, { 300, 12 });
+    DragBy({ -120, 70 });
+    EXPECT_FALSE(frame->InMoveSize());
+    EXPECT_EQ(w->geometry(), start.translated(-120, 70));
+    EXPECT_EQ(XState(w).Geometry, start.translated(-120, 70)) << "the X server agrees";
+
+    // Sized by its bottom-right corner: larger, then as small as the skin allows.
+    const QRect moved = w->geometry();
+    PointerTo(w, { 813, 376 });
+    DragBy({ 60, 40 });
+    EXPECT_EQ(w->geometry(), QRect(moved.topLeft(), QSize(876, 419)));
+    EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 860, 391));
+    PointerTo(w, { 873, 416 });
+    DragBy({ -2000, -2000 });
+    EXPECT_EQ(w->geometry(), QRect(moved.topLeft(), QSize(200, 28)));
+    EXPECT_EQ(XState(w).Geometry.size(), QSize(200, 28));
+    PointerTo(w, { 197, 25 });
+    DragBy({ 616, 351 });
+    ASSERT_EQ(w->size(), QSize(816, 379));
+    QTest::qWait(600);
+
+    // Minimized by its button: the application goes out of sight (nobody iconifies
+    // windows here, so it is unmapped) and comes back as it was.
+    const QRect before = w->geometry();
+    PointerTo(w, PlaceOf(*frame, "minbutton").center());
+    Xdo({ "click", "1" });
+    EXPECT_TRUE(Application()->Minimized());
+    EXPECT_EQ(frame->FrameWindowState(), veneer::TvnWindowState::wsNormal);
+    EXPECT_TRUE(testenv::waitFor([&] { return !XState(w).Viewable; }, 3000))
+        << "the window is off the screen";
+    Application()->Restore();
+    EXPECT_TRUE(testenv::waitFor([&] { return XState(w).Viewable; }, 3000));
+    EXPECT_EQ(w->geometry(), before);
+    EXPECT_TRUE(testenv::waitFor([&] { return frame->IsFrameActive(); }, 3000)) << "and active again";
+    QTest::qWait(600);
+
+    // The close button: hot under the pointer, pressed under the button, and a release
+    // away from it does nothing.
+    const QRect close = PlaceOf(*frame, "closebutton");
+    ASSERT_EQ(close, QRect(816 - 11 - 18, 3, 18, 18));
+    const QImage normal = Shot(w, close, "close-normal");
+    PointerTo(w, close.center());
+    const QImage hot = Shot(w, close, "close-hot");
+    Shot(w, QRect(w->width() - 240, 0, 240, 60), "caption-close-hot");
+    EXPECT_NE(hot, normal) << "the hot image shows";
+    // No compositing manager runs here: the skin's glow would black the button out.
+    EXPECT_EQ(frame->GlowLayer()->LayerWindow(), nullptr);
+    Xdo({ "mousedown", "1" });
+    const QImage pressed = Shot(w, close, "close-pressed");
+    Shot(w, QRect(w->width() - 240, 0, 240, 60), "caption-close-pressed");
+    EXPECT_NE(pressed, hot) << "the down image shows";
+    PointerTo(w, { 300, 200 });
+    Xdo({ "mouseup", "1" });
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(Application()->Terminated());
+    QTest::qWait(600);
+
+    // Released over it: the program ends.
+    PointerTo(w, close.center());
+    Xdo({ "click", "1" });
+    EXPECT_TRUE(Application()->Terminated());
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheWindow)
+{
+    WindowManager wm;
+    if (!wm.Start()) GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
+    auto* frame = frmPrincipal->ComponentByName<TvnVeneerform>("vnVeneerform1");
+    ASSERT_TRUE(LogIn());
+    QWidget* w = frmPrincipal;
+    QTest::qWait(300);
+    const QRect start = w->geometry();
+    ASSERT_EQ(start.size(), QSize(816, 379));
+
+    std::vector<UINT> heard;
+    TWndMethod frameProc = frmPrincipal->WindowProc();
+    frmPrincipal->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == msg::WM_ENTERSIZEMOVE || m.Msg == msg::WM_EXITSIZEMOVE || m.Msg == msg::WM_MOVING)
+            if (heard.empty() || heard.back() != m.Msg) heard.push_back(m.Msg);
+        frameProc(m);
+    });
+    veneer::TvnMoveSizeLoop::TvnPath path = veneer::TvnMoveSizeLoop::TvnPath::None;
+    PointerTo(w, { 300, 12 });
+    Xdo({ "mousedown", "1" });
+    // The move starts after the drag distance; the window manager takes it from there.
+    const QPoint steps[] = { { -6, 4 }, { -30, 16 }, { -30, 16 }, { -30, 16 }, { -24, 18 } };
+    for (const QPoint step : steps) {
+        Xdo({ "mousemove_relative", "--", QString::number(step.x()), QString::number(step.y()) });
+        if (frame->MoveSizeLoop()->Running()) path = frame->MoveSizeLoop()->Path();
+    }
+    Xdo({ "mouseup", "1" });
+    EXPECT_EQ(path, veneer::TvnMoveSizeLoop::TvnPath::System) << "the window manager took the move";
+    EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
+    const QPoint dragged = start.topLeft() + QPoint(-120, 70);
+    EXPECT_TRUE(testenv::waitFor(
+        [&] { return (w->pos() - dragged).manhattanLength() <= QApplication::startDragDistance(); }, 3000))
+        << w->x() << "," << w->y() << ": the window follows the cursor but for the drag distance";
+    EXPECT_EQ(heard.front(), msg::WM_ENTERSIZEMOVE);
+    EXPECT_EQ(heard.back(), msg::WM_EXITSIZEMOVE);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), msg::WM_EXITSIZEMOVE), 1);
+
+    // The corner: the window manager sizes, within the skin's limits.
+    QTest::qWait(600);
+    PointerTo(w, { 813, 376 });
+    DragBy({ -2000, -2000 });
+    EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
+    EXPECT_TRUE(testenv::waitFor([&] { return w->size() == QSize(200, 28); }, 3000))
+        << w->width() << "x" << w->height();
+    frmPrincipal->SetWindowProc(frameProc);
+}

@@ -1,0 +1,105 @@
+// The frame's system menu: its default items for each window state, their captions
+// from the store's resource strings, and the menu a right click on the caption opens.
+#include "skin/form/Veneerform/SystemMenu.h"
+
+#include "FrameFixture.h"
+#include "framework/Application.h"
+#include "skin/menus/vnSkinMenus/MenuEngine.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace frametest;
+using namespace veneer;
+
+namespace {
+
+QStringList Names(const std::vector<TvnSystemMenuEntry>& items)
+{
+    QStringList names;
+    for (const auto& item : items)
+        names << item.Name;
+    return names;
+}
+
+} // namespace
+
+TEST(SystemMenu, TheDefaultItemsFollowTheWindowState)
+{
+    const TvnBorderIcons all
+        = veneer::biMinimize | veneer::biMaximize | veneer::biRollUp | veneer::biMinimizeToTray;
+    TvnSystemMenuState s;
+    s.Icons = all;
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)),
+        QStringList({ "VNF_MINITEM", "VNF_MAXITEM", "VNF_ROLLUP", "VNF_MINTOTRAY", "-", "VNF_CLOSE" }));
+    s.Minimized = true;
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)),
+        QStringList({ "VNF_MAXITEM", "VNF_RESTORE", "VNF_MINTOTRAY", "-", "VNF_CLOSE" }))
+        << "no minimize item, no roll-up while minimized";
+    s = {};
+    s.Icons = all;
+    s.Maximized = true;
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)),
+        QStringList({ "VNF_MINITEM", "VNF_RESTORE", "VNF_ROLLUP", "VNF_MINTOTRAY", "-", "VNF_CLOSE" }));
+    s = {};
+    s.Icons = all;
+    s.RolledUp = true;
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)),
+        QStringList({ "VNF_MINITEM", "VNF_MAXITEM", "VNF_RESTORE", "VNF_MINTOTRAY", "-", "VNF_CLOSE" }));
+    // The program's forms: minimize and close only; nothing at all but close without icons.
+    s = {};
+    s.Icons = veneer::biMinimize;
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)), QStringList({ "VNF_MINITEM", "-", "VNF_CLOSE" }));
+    s.Icons = {};
+    EXPECT_EQ(Names(DefaultSystemMenu(s, nullptr)), QStringList({ "VNF_CLOSE" }));
+}
+
+TEST(SystemMenu, CaptionsComeFromTheResourceStringsElseTheBuiltInOnes)
+{
+    TvnSystemMenuState s;
+    s.Icons = veneer::biMinimize;
+    const auto builtIn = DefaultSystemMenu(s, nullptr);
+    EXPECT_EQ(builtIn.front().Caption, "Mi&nimize");
+    EXPECT_EQ(builtIn.back().Caption, "&Close");
+    EXPECT_EQ(builtIn.back().ShortCut, "Alt+F4");
+    TvnResourceStrData strings(nullptr);
+    strings.SetResStrings({ "MI_MINCAPTION=Mi&nimizar", "MI_CLOSECAPTION=&Fechar" });
+    const auto own = DefaultSystemMenu(s, &strings);
+    EXPECT_EQ(own.front().Caption, "Mi&nimizar");
+    EXPECT_EQ(own.back().Caption, "&Fechar");
+}
+
+TEST(SystemMenu, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDisabled)
+{
+    Application()->Reset();
+    TForm main;
+    Application()->SetMainForm(&main);
+    FramedForm f(bsSizeable, &ProgramSkin());
+    f.Frame->SetBorderIcons(veneer::biMinimize);
+    f.Form->SetBounds(100, 80, 416, 240);
+    f.Form->Show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    vnmenus::TvnMenuEngine* engine = f.Frame->MenuEngine();
+    ASSERT_NE(engine, nullptr);
+    ASSERT_TRUE(engine->IsOpen());
+    QStringList captions;
+    for (const auto& item : engine->Items())
+        captions << item.Caption;
+    EXPECT_EQ(captions, QStringList({ "Mi&nimize", "-", "&Close" }));
+    // Choosing minimize turns the form into a bar.
+    engine->Chosen(engine->Items().front());
+    EXPECT_FALSE(engine->IsOpen());
+    EXPECT_EQ(f.Frame->FrameWindowState(), TvnWindowState::wsMinimized);
+    EXPECT_EQ(f.Form->size(), QSize(200, 28));
+    f.Frame->SetFrameWindowState(TvnWindowState::wsNormal);
+
+    // A right click elsewhere, or with the system menu disabled, opens nothing.
+    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 120));
+    EXPECT_FALSE(engine->IsOpen());
+    f.Frame->setProperty("DisableSystemMenu", true);
+    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    EXPECT_FALSE(engine->IsOpen());
+    Application()->Reset();
+}
