@@ -269,55 +269,57 @@ TEST(Form, WithoutPreviewTheFormSeesOnlyKeysTypedIntoItself)
     ASSERT_TRUE(testenv::waitFor([] { return QApplication::focusWidget() == nullptr; }));
     QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
     EXPECT_EQ(seen, QList<int> { vk::VK_ESCAPE });
-    TEST(Form, AControlsOnKeyDownRunsAfterThePreviewAndMaySwallowTheKey)
-    {
-        TForm form;
-        form.SetKeyPreview(true);
-        auto* edit = new TEdit(&form);
-        auto* button = new TButton(&form);
-        edit->SetParent(form.ClientWidget());
-        button->SetParent(form.ClientWidget());
-        edit->SetBounds(10, 10, 100, 20);
-        button->SetBounds(10, 40, 100, 25);
-        QStringList seen;
-        form.OnKeyDown = [&](QObject*, int& key, TShiftState) { seen << QStringLiteral("form %1").arg(key); };
-        edit->OnKeyDown = [&](QObject* sender, int& key, TShiftState shift) {
-            EXPECT_EQ(sender, edit);
-            seen << QStringLiteral("edit %1%2").arg(key).arg(shift.testFlag(ssShift) ? " shift" : "");
-            if (key == 'B') key = 0;
-        };
-        int clicks = 0;
-        button->OnClick = [&](QObject*) { ++clicks; };
-        bool swallowEnter = true;
-        button->OnKeyDown = [&](QObject*, int& key, TShiftState) {
-            if (swallowEnter && key == vk::VK_RETURN) key = 0;
-        };
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        edit->LineEdit()->setFocus();
-        QTest::keyClick(edit->LineEdit(), Qt::Key_A, Qt::ShiftModifier);
-        QTest::keyClick(edit->LineEdit(), Qt::Key_B);
-        QTest::keyClick(edit->LineEdit(), Qt::Key_Down);
-        // The preview first, then the control (QTest presses Shift itself first); a key taken
-        // away never becomes a character.
-        EXPECT_EQ(seen,
-            (QStringList { "form 16", "edit 16 shift", "form 65", "edit 65 shift", "form 66", "edit 66",
-                "form 40", "edit 40" }));
-        EXPECT_EQ(edit->Text().size(), 1);
-        EXPECT_FALSE(edit->Text().contains(u'b', Qt::CaseInsensitive));
-        // Enter taken by the handler does not press the button; passed on, it does.
-        button->PushButton()->setFocus();
-        QTest::keyClick(button->PushButton(), Qt::Key_Return);
-        EXPECT_EQ(clicks, 0);
-        swallowEnter = false;
-        QTest::keyClick(button->PushButton(), Qt::Key_Return);
-        EXPECT_EQ(clicks, 1);
-    }
+}
 
-    TEST(Form, DeclaredFormPropertiesWinOverQtsOwnNames)
-    {
-        TForm form;
-        declared::LoadRootFromText(&form, R"(
+TEST(Form, AControlsOnKeyDownRunsAfterThePreviewAndMaySwallowTheKey)
+{
+    TForm form;
+    form.SetKeyPreview(true);
+    auto* edit = new TEdit(&form);
+    auto* button = new TButton(&form);
+    edit->SetParent(form.ClientWidget());
+    button->SetParent(form.ClientWidget());
+    edit->SetBounds(10, 10, 100, 20);
+    button->SetBounds(10, 40, 100, 25);
+    QStringList seen;
+    form.OnKeyDown = [&](QObject*, int& key, TShiftState) { seen << QStringLiteral("form %1").arg(key); };
+    edit->OnKeyDown = [&](QObject* sender, int& key, TShiftState shift) {
+        EXPECT_EQ(sender, edit);
+        seen << QStringLiteral("edit %1%2").arg(key).arg(shift.testFlag(ssShift) ? " shift" : "");
+        if (key == 'B') key = 0;
+    };
+    int clicks = 0;
+    button->OnClick = [&](QObject*) { ++clicks; };
+    bool swallowEnter = true;
+    button->OnKeyDown = [&](QObject*, int& key, TShiftState) {
+        if (swallowEnter && key == vk::VK_RETURN) key = 0;
+    };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    edit->LineEdit()->setFocus();
+    QTest::keyClick(edit->LineEdit(), Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyClick(edit->LineEdit(), Qt::Key_B);
+    QTest::keyClick(edit->LineEdit(), Qt::Key_Down);
+    // The preview first, then the control (QTest presses Shift itself first); a key taken
+    // away never becomes a character.
+    EXPECT_EQ(seen,
+        (QStringList { "form 16", "edit 16 shift", "form 65", "edit 65 shift", "form 66", "edit 66",
+            "form 40", "edit 40" }));
+    EXPECT_EQ(edit->Text().size(), 1);
+    EXPECT_FALSE(edit->Text().contains(u'b', Qt::CaseInsensitive));
+    // Enter taken by the handler does not press the button; passed on, it does.
+    button->PushButton()->setFocus();
+    QTest::keyClick(button->PushButton(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);
+    swallowEnter = false;
+    QTest::keyClick(button->PushButton(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Form, DeclaredFormPropertiesWinOverQtsOwnNames)
+{
+    TForm form;
+    declared::LoadRootFromText(&form, R"(
 object frmDeclared: TForm
   Caption = 'Quira'
   ClientHeight = 351
@@ -328,13 +330,13 @@ object frmDeclared: TForm
   Position = poDesktopCenter
   BorderIcons = []
 end)",
-            "declared.dfm");
-        EXPECT_EQ(form.Caption(), "Quira");
-        EXPECT_EQ(form.ClientWidth(), 800);
-        EXPECT_EQ(form.ClientHeight(), 351);
-        EXPECT_EQ(form.Font()->Name(), "MS Sans Serif");
-        EXPECT_EQ(form.font().pixelSize(), 11);
-        EXPECT_TRUE(form.font().bold());
-        EXPECT_EQ(form.Position(), poDesktopCenter);
-        EXPECT_EQ(form.BorderIcons(), TBorderIcons());
-    }
+        "declared.dfm");
+    EXPECT_EQ(form.Caption(), "Quira");
+    EXPECT_EQ(form.ClientWidth(), 800);
+    EXPECT_EQ(form.ClientHeight(), 351);
+    EXPECT_EQ(form.Font()->Name(), "MS Sans Serif");
+    EXPECT_EQ(form.font().pixelSize(), 11);
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.Position(), poDesktopCenter);
+    EXPECT_EQ(form.BorderIcons(), TBorderIcons());
+}
