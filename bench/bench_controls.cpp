@@ -162,156 +162,156 @@ void DBGridPaint(benchmark::State& state, int rows, bool cached, bool page)
         }
         QPainter painter(&screen);
         g.grid.Paint(painter);
-        // CtrlGrid: the search window's list, a 783 x 265 grid of five 764 x 53 panels with five
-        // data texts each, on an in-memory table of 10,000 events. `repaint` renders the whole
-        // grid (the four copies, the live panel and its texts); `rowmove` moves the current row
-        // by one inside the shown rows and lets the screen repaint what changed; `rowscroll`
-        // moves it past the last shown row, so every panel shows another event.
-        class GeneratedEvents : public TDataSet {
-        public:
-            using TDataSet::TDataSet;
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
 
-        protected:
-            void InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows) override
-            {
-                defs = { { "id_evento", db::ftInteger, 0, true }, { "nome", db::ftString, 30, true },
-                    { "data_evento", db::ftDate, 0, true }, { "descricao", db::ftString, 30, true },
-                    { "hora", db::ftString, 5, true } };
-                const char* const types[]
-                    = { "Casamento", "Formatura", "Batizado", "Aniversário de 15 anos" };
-                for (int i = 0; i < 10000; ++i)
-                    rows.append({ 1000 + i, QStringLiteral("Cliente número %1").arg(i),
-                        QDate(2026, 1, 1).addDays(i % 365), QString::fromUtf8(types[i % 4]),
-                        QStringLiteral("%1:00").arg(8 + i % 12) });
-            }
-        };
+// CtrlGrid: the search window's list, a 783 x 265 grid of five 764 x 53 panels with five
+// data texts each, on an in-memory table of 10,000 events. `repaint` renders the whole
+// grid (the four copies, the live panel and its texts); `rowmove` moves the current row
+// by one inside the shown rows and lets the screen repaint what changed; `rowscroll`
+// moves it past the last shown row, so every panel shows another event.
+class GeneratedEvents : public TDataSet {
+public:
+    using TDataSet::TDataSet;
 
-        struct SearchList {
-            SearchList()
-            {
-                provider->SetName("dsp");
-                provider->SetDataSet(generated);
-                table->SetProviderName("dsp");
-                source->SetDataSet(table);
-                grid->SetRowCount(5);
-                grid->SetPanelWidth(764);
-                grid->SetPanelHeight(53);
-                struct Text {
-                    const char* Field;
-                    QRect Bounds;
-                    int Height;
-                } texts[] = { { "nome", { 4, 11, 253, 24 }, -21 },
-                    { "data_evento", { 374, 12, 114, 18 }, -16 }, { "descricao", { 582, 11, 179, 21 }, -21 },
-                    { "hora", { 35, 33, 114, 18 }, -16 }, { "id_evento", { 654, 33, 81, 18 }, -16 } };
-                for (const Text& t : texts) {
-                    auto* text = new TvnSkinDBText(form.get());
-                    text->SetParent(grid->LivePanel());
-                    text->SetBounds(t.Bounds.x(), t.Bounds.y(), t.Bounds.width(), t.Bounds.height());
-                    text->Font()->SetName("Times New Roman");
-                    text->Font()->SetHeight(t.Height);
-                    text->SetUseSkinFont(false);
-                    text->SetDataField(t.Field);
-                    text->SetSkinData(&ProgramSkin());
-                }
-                grid->SetSkinData(&ProgramSkin());
-                grid->SetDataSource(source);
-                table->Open();
-                form->resize(790, 270);
-            }
+protected:
+    void InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows) override
+    {
+        defs = { { "id_evento", db::ftInteger, 0, true }, { "nome", db::ftString, 30, true },
+            { "data_evento", db::ftDate, 0, true }, { "descricao", db::ftString, 30, true },
+            { "hora", db::ftString, 5, true } };
+        const char* const types[] = { "Casamento", "Formatura", "Batizado", "Aniversário de 15 anos" };
+        for (int i = 0; i < 10000; ++i)
+            rows.append(
+                { 1000 + i, QStringLiteral("Cliente número %1").arg(i), QDate(2026, 1, 1).addDays(i % 365),
+                    QString::fromUtf8(types[i % 4]), QStringLiteral("%1:00").arg(8 + i % 12) });
+    }
+};
 
-            std::unique_ptr<TComponent> owner = std::make_unique<TComponent>();
-            GeneratedEvents* generated = new GeneratedEvents(owner.get());
-            TDataSetProvider* provider = new TDataSetProvider(owner.get());
-            TClientDataSet* table = new TClientDataSet(owner.get());
-            TDataSource* source = new TDataSource(owner.get());
-            std::unique_ptr<TForm> form = std::make_unique<TForm>();
-            TvnSkinDBCtrlGrid* grid = [this] {
-                auto* g = new TvnSkinDBCtrlGrid(form.get());
-                g->SetParent(form->ClientWidget());
-                return g;
-            }();
-        };
-
-        void CtrlGridRepaint(benchmark::State & state)
-        {
-            SearchList list;
-            if (list.grid->size() != QSize(783, 265) || list.grid->LivePanel()->SkinRecordIndex() == -1) {
-                state.SkipWithError("the grid is not 783 x 265 in the studio skin");
-                return;
-            }
-            list.table->SetRecNo(5000);
-            QImage screen(list.grid->size(), QImage::Format_RGB32);
-            for (auto _ : state) {
-                QPainter painter(&screen);
-                list.grid->render(&painter);
-                benchmark::DoNotOptimize(screen.constBits());
-            }
+struct SearchList {
+    SearchList()
+    {
+        provider->SetName("dsp");
+        provider->SetDataSet(generated);
+        table->SetProviderName("dsp");
+        source->SetDataSet(table);
+        grid->SetRowCount(5);
+        grid->SetPanelWidth(764);
+        grid->SetPanelHeight(53);
+        struct Text {
+            const char* Field;
+            QRect Bounds;
+            int Height;
+        } texts[] = { { "nome", { 4, 11, 253, 24 }, -21 }, { "data_evento", { 374, 12, 114, 18 }, -16 },
+            { "descricao", { 582, 11, 179, 21 }, -21 }, { "hora", { 35, 33, 114, 18 }, -16 },
+            { "id_evento", { 654, 33, 81, 18 }, -16 } };
+        for (const Text& t : texts) {
+            auto* text = new TvnSkinDBText(form.get());
+            text->SetParent(grid->LivePanel());
+            text->SetBounds(t.Bounds.x(), t.Bounds.y(), t.Bounds.width(), t.Bounds.height());
+            text->Font()->SetName("Times New Roman");
+            text->Font()->SetHeight(t.Height);
+            text->SetUseSkinFont(false);
+            text->SetDataField(t.Field);
+            text->SetSkinData(&ProgramSkin());
         }
+        grid->SetSkinData(&ProgramSkin());
+        grid->SetDataSource(source);
+        table->Open();
+        form->resize(790, 270);
+    }
 
-        void CtrlGridRowMove(benchmark::State & state, bool scroll)
-        {
-            SearchList list;
-            list.form->show();
-            list.table->SetRecNo(5000);
-            for (int i = 0; i < 5; ++i)
-                QApplication::processEvents();
-            const int before = list.grid->PanelsDrawn();
-            int step = 1;
-            for (auto _ : state) {
-                if (scroll) {
-                    // From the last shown row on: every move scrolls the rows by one.
-                    if (list.table->RecNo() >= 9990) list.table->SetRecNo(5000);
-                    list.table->Next();
-                } else {
-                    list.table->MoveBy(step);
-                    step = -step;
-                }
-                QApplication::processEvents();
-            }
-            state.counters["panels"]
-                = benchmark::Counter(static_cast<double>(list.grid->PanelsDrawn() - before)
-                    / static_cast<double>(state.iterations()));
+    std::unique_ptr<TComponent> owner = std::make_unique<TComponent>();
+    GeneratedEvents* generated = new GeneratedEvents(owner.get());
+    TDataSetProvider* provider = new TDataSetProvider(owner.get());
+    TClientDataSet* table = new TClientDataSet(owner.get());
+    TDataSource* source = new TDataSource(owner.get());
+    std::unique_ptr<TForm> form = std::make_unique<TForm>();
+    TvnSkinDBCtrlGrid* grid = [this] {
+        auto* g = new TvnSkinDBCtrlGrid(form.get());
+        g->SetParent(form->ClientWidget());
+        return g;
+    }();
+};
+
+void CtrlGridRepaint(benchmark::State& state)
+{
+    SearchList list;
+    if (list.grid->size() != QSize(783, 265) || list.grid->LivePanel()->SkinRecordIndex() == -1) {
+        state.SkipWithError("the grid is not 783 x 265 in the studio skin");
+        return;
+    }
+    list.table->SetRecNo(5000);
+    QImage screen(list.grid->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        list.grid->render(&painter);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+void CtrlGridRowMove(benchmark::State& state, bool scroll)
+{
+    SearchList list;
+    list.form->show();
+    list.table->SetRecNo(5000);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const int before = list.grid->PanelsDrawn();
+    int step = 1;
+    for (auto _ : state) {
+        if (scroll) {
+            // From the last shown row on: every move scrolls the rows by one.
+            if (list.table->RecNo() >= 9990) list.table->SetRecNo(5000);
+            list.table->Next();
+        } else {
+            list.table->MoveBy(step);
+            step = -step;
         }
+        QApplication::processEvents();
+    }
+    state.counters["panels"] = benchmark::Counter(
+        static_cast<double>(list.grid->PanelsDrawn() - before) / static_cast<double>(state.iterations()));
+}
 
-        void Register()
-        {
-            const struct {
-                const char* Name;
-                QSize Size;
-                void (*Ours)(benchmark::State&, QSize, bool);
-            } cases[] = {
-                { "button", QSize(145, 27), Repaint<TvnSkinButton> },
-                { "groupbox", QSize(409, 105), Repaint<TvnSkinGroupBox> },
-            };
-            for (const auto& c : cases) {
-                const std::string name = c.Name;
-                benchmark::RegisterBenchmark(("ControlPaint/ours/" + name).c_str(), c.Ours, c.Size, true);
-                benchmark::RegisterBenchmark(
-                    ("ControlPaint/uncached/" + name).c_str(), c.Ours, c.Size, false);
-                benchmark::RegisterBenchmark(("ControlPaint/blit/" + name).c_str(), Blit, c.Size);
-            }
-            benchmark::RegisterBenchmark("ScrollBar/ours/vertical", ScrollBarRepaint);
-            benchmark::RegisterBenchmark("ScrollBar/blit/vertical", Blit, QSize(19, 114));
-            benchmark::RegisterBenchmark("PageControl/ours/fivetabs", PageControlRepaint);
-            benchmark::RegisterBenchmark("PageControl/blit/fivetabs", Blit, QSize(409, 156));
-            for (int rows : { 300, 100000 }) {
-                const std::string n = std::to_string(rows);
-                benchmark::RegisterBenchmark(
-                    ("DBGrid/ours/repaint" + n).c_str(), DBGridPaint, rows, true, false);
-                benchmark::RegisterBenchmark(
-                    ("DBGrid/uncached/repaint" + n).c_str(), DBGridPaint, rows, false, false);
-                benchmark::RegisterBenchmark(("DBGrid/blit/repaint" + n).c_str(), Blit, QSize(407, 113));
-                benchmark::RegisterBenchmark(("DBGrid/ours/page" + n).c_str(), DBGridPaint, rows, true, true);
-                benchmark::RegisterBenchmark(("DBGrid/blit/page" + n).c_str(), Blit, QSize(407, 113));
-            }
-            benchmark::RegisterBenchmark("CtrlGrid/ours/repaint", CtrlGridRepaint);
-            benchmark::RegisterBenchmark("CtrlGrid/blit/repaint", Blit, QSize(783, 265));
-            benchmark::RegisterBenchmark("CtrlGrid/ours/rowmove", CtrlGridRowMove, false);
-            benchmark::RegisterBenchmark("CtrlGrid/blit/rowmove", Blit, QSize(783, 265));
-            benchmark::RegisterBenchmark("CtrlGrid/ours/rowscroll", CtrlGridRowMove, true);
-            benchmark::RegisterBenchmark("CtrlGrid/blit/rowscroll", Blit, QSize(783, 265));
-        }
+void Register()
+{
+    const struct {
+        const char* Name;
+        QSize Size;
+        void (*Ours)(benchmark::State&, QSize, bool);
+    } cases[] = {
+        { "button", QSize(145, 27), Repaint<TvnSkinButton> },
+        { "groupbox", QSize(409, 105), Repaint<TvnSkinGroupBox> },
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.Name;
+        benchmark::RegisterBenchmark(("ControlPaint/ours/" + name).c_str(), c.Ours, c.Size, true);
+        benchmark::RegisterBenchmark(("ControlPaint/uncached/" + name).c_str(), c.Ours, c.Size, false);
+        benchmark::RegisterBenchmark(("ControlPaint/blit/" + name).c_str(), Blit, c.Size);
+    }
+    benchmark::RegisterBenchmark("ScrollBar/ours/vertical", ScrollBarRepaint);
+    benchmark::RegisterBenchmark("ScrollBar/blit/vertical", Blit, QSize(19, 114));
+    benchmark::RegisterBenchmark("PageControl/ours/fivetabs", PageControlRepaint);
+    benchmark::RegisterBenchmark("PageControl/blit/fivetabs", Blit, QSize(409, 156));
+    for (int rows : { 300, 100000 }) {
+        const std::string n = std::to_string(rows);
+        benchmark::RegisterBenchmark(("DBGrid/ours/repaint" + n).c_str(), DBGridPaint, rows, true, false);
+        benchmark::RegisterBenchmark(
+            ("DBGrid/uncached/repaint" + n).c_str(), DBGridPaint, rows, false, false);
+        benchmark::RegisterBenchmark(("DBGrid/blit/repaint" + n).c_str(), Blit, QSize(407, 113));
+        benchmark::RegisterBenchmark(("DBGrid/ours/page" + n).c_str(), DBGridPaint, rows, true, true);
+        benchmark::RegisterBenchmark(("DBGrid/blit/page" + n).c_str(), Blit, QSize(407, 113));
+    }
+    benchmark::RegisterBenchmark("CtrlGrid/ours/repaint", CtrlGridRepaint);
+    benchmark::RegisterBenchmark("CtrlGrid/blit/repaint", Blit, QSize(783, 265));
+    benchmark::RegisterBenchmark("CtrlGrid/ours/rowmove", CtrlGridRowMove, false);
+    benchmark::RegisterBenchmark("CtrlGrid/blit/rowmove", Blit, QSize(783, 265));
+    benchmark::RegisterBenchmark("CtrlGrid/ours/rowscroll", CtrlGridRowMove, true);
+    benchmark::RegisterBenchmark("CtrlGrid/blit/rowscroll", Blit, QSize(783, 265));
+}
 
-    } // namespace
+} // namespace
 
-    int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv, Register); }
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv, Register); }
