@@ -7,9 +7,15 @@
 // Every iteration starts from the same tree with no edit folders; removing them and
 // flushing the previous iteration's writes to disk are not timed.
 #include "ReferenceTransfer.h"
+#include "app/Registration.h"
 #include "app/transfer/Categories.h"
 #include "app/transfer/PhotoTransfer.h"
+#include "app/uDM/uDM.h"
+#include "app/uProgresso/uProgresso.h"
+#include "app/uRelatorio/uRelatorio.h"
+#include "framework/data/SQLConnection.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -191,11 +197,75 @@ void Register()
                 ->UseRealTime(); // cp works in a child process
 }
 
+// TransferWindow: what the main window's button does beyond the engine, on the small
+// tree: the five chosen lists loaded from the test server on this thread (event 101),
+// then the progress window running the engine on its thread with its refresh timer and
+// modal loop, then the report window built from the result (the tree has missing names,
+// so the report is what the clerk gets). The names transferred are the scenario's
+// 5 x 300, since the fixture's own lists are a handful of names.
+int g_port = 0;
+
+void TransferWindow(benchmark::State& state, bool engineOnly)
+{
+    const TScenario& scenario = Scenario(false);
+    if (!engineOnly && g_port == 0) {
+        state.SkipWithError("set QUIRA_TEST_DB_PORT to the port of a test server");
+        return;
+    }
+    std::unique_ptr<TDM> dm;
+    if (!engineOnly) {
+        dm = std::make_unique<TDM>();
+        dm->ConectMysql->SetParamValue(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
+        dm->ConectMysql->SetPort(g_port);
+        dm->IdEmpresa = 1;
+        DM = dm.get();
+    }
+    QStringList captions;
+    for (const TCategoria& c : Categorias)
+        captions << c.TabCaption.toString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        RemoveEditFolders(scenario);
+        state.ResumeTiming();
+        if (engineOnly) {
+            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories));
+            continue;
+        }
+        for (const TCategoria& c : Categorias)
+            DM->LoadChosenPhotos(101, c.IdLocal);
+        auto* progress = new TfrmProgresso(nullptr);
+        TReportInput input;
+        input.Root = scenario.Root;
+        input.Captions = captions;
+        input.Report = progress->Run(scenario.Root, scenario.Categories, captions);
+        delete progress;
+        if (TransferComplete(input)) state.SkipWithError("the scenario's missing names were found");
+        auto* report = new TfrmRelatorio(nullptr, std::move(input));
+        delete report;
+    }
+    DM = nullptr;
+}
+
+void RegisterWindow()
+{
+    for (const bool engineOnly : { true, false })
+        benchmark::RegisterBenchmark(
+            engineOnly ? "TransferWindow/engine/small" : "TransferWindow/window/small",
+            [engineOnly](benchmark::State& state) { TransferWindow(state, engineOnly); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_port = qEnvironmentVariable("QUIRA_TEST_DB_PORT").toInt();
+    RegisterQuiraClasses();
     Register();
+    RegisterWindow();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
