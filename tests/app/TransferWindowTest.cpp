@@ -18,6 +18,7 @@
 #include "skin/controls/vnSkinShellCtrls/DirTreeView.h"
 #include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
+#include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "support/SeenBox.h"
 #include "support/TestDb.h"
@@ -485,6 +486,56 @@ TEST_F(TransferWindowTest, ADatabaseFailureEndsTheTransferWithTheErrorBoxAndTheR
         << shown.report.join('\n').toStdString();
     EXPECT_TRUE(Mentions(shown.report, U("Categorias não transferidas: Ampliação, Capa")));
     EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao/Escolhidas_Ampliacao/DSC_0001.jpg"));
+}
+
+// Stops `server` when `sheet` is made the active page: the moment the transfer turns to
+// that category, before its list is loaded.
+class TStopOnShow : public QObject {
+public:
+    TStopOnShow(testdb::PrivateServer& server, QWidget* sheet)
+        : m_server(server)
+    {
+        sheet->installEventFilter(this);
+    }
+    bool stopped = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShowToParent && !stopped) stopped = m_server.Stop();
+        return false;
+    }
+
+private:
+    testdb::PrivateServer& m_server;
+};
+
+TEST_F(TransferWindowTest, ADatabaseFailureAtALaterCategoryKeepsTheCopiesOfTheEarlierOnes)
+{
+    testdb::PrivateServer server;
+    ASSERT_TRUE(server.Start());
+    testdb::Redirect(*DM->ConectMysql, server.Port());
+    ChooseEvent101();
+    SetRoot();
+    Photo("fotos/DSC_0001.jpg");
+    Photo("fotos/DSC_0002.jpg");
+    Photo(U("fotos/Cerimônia_Entrada_Noiva.jpg"));
+    Photo(U("fotos/Capa_Luíza.jpg"));
+    Check({ kAmpliacao, kCapa });
+    frmPrincipal->pstFotos->SetTabIndex(kBioombo);
+    TStopOnShow stopper(server, frmPrincipal->Category(kCapa).Sheet);
+
+    const TShown shown = Transfer();
+    EXPECT_TRUE(stopper.stopped);
+    ASSERT_EQ(shown.order, QStringList({ "box", "report" }));
+    EXPECT_EQ(shown.boxes[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(Mentions(shown.report, U("Categorias não transferidas: Capa")))
+        << shown.report.join('\n').toStdString();
+    EXPECT_TRUE(Mentions(shown.report, "Copiadas: 3   Já existiam: 0   Não encontradas: 0   Com erro: 0"));
+    EXPECT_EQ(Entries(kEditFolders[kAmpliacao]),
+        QStringList({ U("Cerimônia_Entrada_Noiva.jpg"), "DSC_0001.jpg", "DSC_0002.jpg" }));
+    EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao/Escolhidas_Capa"));
+    EXPECT_EQ(frmPrincipal->ListBoxDiretorio->Items().last(), m_root);
 }
 
 TEST_F(TransferWindowTest, TheFolderButtonSetsTheRootThroughTheDialogAndCancelKeepsIt)
