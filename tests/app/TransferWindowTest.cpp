@@ -52,6 +52,9 @@ struct TShown {
     QStringList report;
     QString reportSummary;
     int progressWindows = 0;
+    int saves = 0; // times to press "Salvar relatório" before closing the report
+    QStringList saved; // the paths the report window said it saved to
+    QString savedCaption;
 };
 
 void Keep(QWidget* w, const char* name)
@@ -80,6 +83,11 @@ void Watch(TShown* shown, std::function<void(TfrmProgresso*)> during)
             shown->order.append("report");
             shown->report = report->lstRelatorio->Items();
             shown->reportSummary = report->lbResumo->Caption();
+            for (int i = 0; i < shown->saves; ++i) {
+                report->btnSalvar->Click();
+                shown->saved.append(report->SavedPath());
+            }
+            shown->savedCaption = report->lbSalvo->Caption();
             if (shown->report.join(u'\n').contains(QString::fromUtf8("Fotos não encontradas:")))
                 Keep(report, "transfer-report-missing");
             report->btnFechar->Click();
@@ -125,12 +133,13 @@ protected:
     }
 
     // Chooses event 101 ("Luíza Araújo") through the search window.
-    static void ChooseEvent101()
+    static void ChooseEvent101() { ChooseEvent(QString::fromUtf8("Luíza Araújo")); }
+    static void ChooseEvent(const QString& who)
     {
-        testenv::onNextModal([](QWidget* w) {
+        testenv::onNextModal([who](QWidget* w) {
             auto* search = qobject_cast<TfrmLocalizar*>(w);
             ASSERT_NE(search, nullptr);
-            search->EdtEvento->SetText(QString::fromUtf8("Luíza Araújo"));
+            search->EdtEvento->SetText(who);
             search->edtLocalizarClick(search->edtLocalizar);
             ASSERT_GT(DM->cdsEvento->RecordCount(), 0);
             search->gdNovaDblClick(search->gdNova);
@@ -149,9 +158,10 @@ protected:
 
     void SetRoot() { frmPrincipal->edtSalvarEM->SetText(m_root); }
 
-    static TShown Transfer(std::function<void(TfrmProgresso*)> during = nullptr)
+    static TShown Transfer(std::function<void(TfrmProgresso*)> during = nullptr, int saves = 0)
     {
         TShown shown;
+        shown.saves = saves;
         Watch(&shown, std::move(during));
         frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -295,6 +305,26 @@ TEST_F(TransferWindowTest, EverythingFoundIsCopiedOnceAndTheRepeatCopiesNothingB
     EXPECT_EQ(Files(), expected);
 }
 
+TEST_F(TransferWindowTest, ACategoryWithNothingChosenStillGetsItsFolderAndTheSuccessMessage)
+{
+    // Event 102 has photos chosen for Ampliação and Álbum only.
+    ChooseEvent(QString::fromUtf8("Sebastião"));
+    SetRoot();
+    Photo("fotos/FORM_0001.jpg");
+    Photo("fotos/FORM_0002.jpg");
+    Check({ kAmpliacao, kBioombo });
+    const TShown shown = Transfer();
+    ASSERT_EQ(shown.order, QStringList({ "box" })) << shown.report.join('\n').toStdString();
+    EXPECT_EQ(shown.boxes[0].text, "Fotos Transferida com sucesso");
+    EXPECT_EQ(Entries(kEditFolders[kAmpliacao]), QStringList({ "FORM_0001.jpg", "FORM_0002.jpg" }));
+    EXPECT_TRUE(QFileInfo(m_root + "/Edicao/Escolhidas_Bioombo").isDir());
+    EXPECT_EQ(Entries(kEditFolders[kBioombo]), QStringList());
+    EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), kBioombo);
+    EXPECT_EQ(DM->cdsFotoEscolhida->RecordCount(), 0);
+    EXPECT_EQ(frmPrincipal->ListBoxCienteSelecionou->Items(), QStringList());
+    EXPECT_EQ(frmPrincipal->lbQtoFotos->Caption(), "0");
+}
+
 TEST_F(TransferWindowTest, AMissingPhotoLeadsToTheReportNamingItAndTheRestIsCopied)
 {
     ChooseEvent101();
@@ -305,9 +335,19 @@ TEST_F(TransferWindowTest, AMissingPhotoLeadsToTheReportNamingItAndTheRestIsCopi
     Photo("x/y/DSC_0302.JPG");
     Check({ kAlbum });
 
-    const TShown shown = Transfer();
+    const TShown shown = Transfer(nullptr, 2);
     ASSERT_EQ(shown.order, QStringList({ "report" }));
     EXPECT_EQ(Entries(kEditFolders[kAlbum]), QStringList({ "DSC_0301.jpg", "DSC_0303.jpg" }));
+    // Saved twice: two files beside the edit folders, each the report as shown.
+    ASSERT_EQ(shown.saved.size(), 2);
+    EXPECT_NE(shown.saved[0], shown.saved[1]);
+    for (const QString& path : shown.saved) {
+        EXPECT_EQ(QFileInfo(path).path(), m_root + "/Edicao") << path.toStdString();
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_EQ(QString::fromUtf8(f.readAll()), shown.report.join(u'\n') + u'\n');
+    }
+    EXPECT_TRUE(shown.savedCaption.endsWith(shown.saved[1])) << shown.savedCaption.toStdString();
     EXPECT_TRUE(Mentions(shown.report, "Copiadas: 2   Já existiam: 0   Não encontradas: 2   Com erro: 0"))
         << shown.report.join('\n').toStdString();
     EXPECT_TRUE(Mentions(shown.report, "DSC_0302.jpg"));
