@@ -7,13 +7,26 @@
 // Every iteration starts from the same tree with no edit folders; removing them and
 // flushing the previous iteration's writes to disk are not timed.
 #include "ReferenceTransfer.h"
+#include "app/Registration.h"
 #include "app/transfer/Categories.h"
 #include "app/transfer/PhotoTransfer.h"
+#include "app/uDM/uDM.h"
+#include "app/uPrincipal/uPrincipal.h"
+#include "app/uProgresso/uProgresso.h"
+#include "app/uRelatorio/uRelatorio.h"
+#include "framework/data/SQLConnection.h"
+#include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
+#include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <memory>
 #include <random>
 #include <spawn.h>
@@ -191,11 +204,139 @@ void Register()
                 ->UseRealTime(); // cp works in a child process
 }
 
+// TransferWindow: the main window's "Transfer" button to its report, on the small tree:
+// the five chosen lists (the scenario's 5 x 300 names, stored on a test server of the
+// bench's own beside the fixtures) loaded on this thread, the progress window running
+// the engine on its thread with its refresh timer and modal loop, then the report window
+// (the tree lacks a few chosen names, so the report is what the clerk gets), closed as
+// soon as it shows. Beside it the engine alone on the same names.
+struct TBenchServer {
+    QTemporaryDir Dir;
+    int Port = 0;
+    bool Run(const QStringList& args, QString* out)
+    {
+        QProcess p;
+        p.start(QStringLiteral("bash"), QStringList { QStringLiteral(QUIRA_TESTDB_SCRIPT) } + args);
+        const bool ok
+            = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        if (out) *out = QString::fromUtf8(p.readAllStandardOutput());
+        if (!ok) std::fprintf(stderr, "scripts/testdb: %s\n", p.readAllStandardError().constData());
+        return ok;
+    }
+    bool Start(const TScenario& scenario)
+    {
+        const QString names = Dir.filePath(QStringLiteral("names.sql"));
+        QFile file(names);
+        if (!file.open(QIODevice::WriteOnly)) return false;
+        int id = 500000;
+        for (qsizetype c = 0; c < scenario.Categories.size(); ++c)
+            for (const QString& name : scenario.Categories[c].Names)
+                file.write(QStringLiteral("INSERT INTO x9_foto_escolhida VALUES (%1, 1, 101, %2, '%3');\n")
+                               .arg(id++)
+                               .arg(Categorias[size_t(c)].IdLocal)
+                               .arg(name)
+                               .toUtf8());
+        file.close();
+        QString out;
+        if (!Run({ "start", Dir.filePath("db"), "auto", QStringLiteral(QUIRA_FIXTURES), names }, &out))
+            return false;
+        Port = QRegularExpression(QStringLiteral("port=(\\d+)")).match(out).captured(1).toInt();
+        return Port > 0;
+    }
+    ~TBenchServer()
+    {
+        if (Port) Run({ "stop", Dir.filePath("db") }, nullptr);
+    }
+};
+
+// Closes the report window as soon as it is shown, as a clerk who has read it.
+class TReportCloser : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* report = qobject_cast<TfrmRelatorio*>(watched)) {
+                ++Shown;
+                QMetaObject::invokeMethod(
+                    report, [report] { report->btnFechar->Click(); }, Qt::QueuedConnection);
+            }
+        return false;
+    }
+
+public:
+    int Shown = 0;
+};
+
+void TransferWindow(benchmark::State& state, bool engineOnly)
+{
+    const TScenario& scenario = Scenario(false);
+    if (engineOnly) {
+        for (auto _ : state) {
+            state.PauseTiming();
+            RemoveEditFolders(scenario);
+            state.ResumeTiming();
+            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories));
+        }
+        return;
+    }
+    TBenchServer server;
+    if (!server.Start(scenario)) {
+        state.SkipWithError("the bench's test server did not start");
+        return;
+    }
+    DM = new TDM;
+    DM->ConectMysql->SetParamValue(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
+    DM->ConectMysql->SetPort(server.Port);
+    DM->IdEmpresa = 1;
+    frmPrincipal = new TfrmPrincipal(nullptr);
+    DM->SearchEvents(QString::fromUtf8("%Luíza Araújo%"));
+    frmPrincipal->edtSalvarEM->SetText(scenario.Root);
+    for (int i = 0; i < int(Categorias.size()); ++i)
+        frmPrincipal->Category(i).CheckBox->SetChecked(true);
+    TReportCloser closer;
+    qApp->installEventFilter(&closer);
+    for (auto _ : state) {
+        state.PauseTiming();
+        RemoveEditFolders(scenario);
+        state.ResumeTiming();
+        frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    qApp->removeEventFilter(&closer);
+    // The window's transfer copied what the engine alone copies.
+    qsizetype expected = 0, copied = 0;
+    for (qsizetype c = 0; c < scenario.Categories.size(); ++c) {
+        expected += scenario.Sources[c].size();
+        copied += QDir(scenario.Root + "/" + scenario.Categories[c].Pasta).entryList(QDir::Files).size();
+    }
+    if (copied != expected) state.SkipWithError("the window's transfer copied other files than the engine");
+    if (closer.Shown != int(state.iterations()))
+        state.SkipWithError("the report window did not show every time");
+    delete frmPrincipal;
+    frmPrincipal = nullptr;
+    delete DM;
+    DM = nullptr;
+}
+
+void RegisterWindow()
+{
+    for (const bool engineOnly : { true, false })
+        benchmark::RegisterBenchmark(
+            engineOnly ? "TransferWindow/engine/small" : "TransferWindow/window/small",
+            [engineOnly](benchmark::State& state) { TransferWindow(state, engineOnly); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RegisterQuiraClasses();
     Register();
+    RegisterWindow();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

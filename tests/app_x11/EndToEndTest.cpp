@@ -7,24 +7,37 @@
 #include "app/uLocalizarCliente/uLocalizarCliente.h"
 #include "app/uLogin/uLogin.h"
 #include "app/uPrincipal/uPrincipal.h"
+#include "app/uProgresso/uProgresso.h"
 #include "framework/Application.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/Field.h"
 #include "framework/data/SQLConnection.h"
+#include "framework/stdctrls/ListBox.h"
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
+#include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinShellCtrls/DirTreeView.h"
+#include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
+#include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <random>
 
 namespace {
 
@@ -117,7 +130,44 @@ protected:
         frmPrincipal->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frmPrincipal));
     }
+
+    // Finds event 101 with the keyboard and chooses it.
+    void ChooseEvent()
+    {
+        bool chose = false;
+        testenv::onNextModal([&](QWidget*) {
+            TfrmLocalizar* search = WaitForModal<TfrmLocalizar>();
+            ASSERT_NE(search, nullptr);
+            Type("Casamento Lu");
+            Press("Return");
+            EXPECT_TRUE(testenv::waitFor([] { return DM->cdsEvento->Active(); }));
+            Press("Down");
+            Press("Return");
+            chose = true;
+        });
+        ClickOn(frmPrincipal->btnLocalizarCliente);
+        ASSERT_TRUE(testenv::waitFor([&] { return chose && !QApplication::activeModalWidget(); }, 20000));
+        ASSERT_EQ(Text("vnSkinDBText6"), "101");
+    }
 };
+
+// What the message box that ends a transfer said; it is answered with Enter. The
+// progress window before it is passed over: the script must not wait inside its loop.
+void AnswerTheEndOfTheTransfer(QString* text, QStringList* buttons)
+{
+    testenv::onNextModal([text, buttons](QWidget* w) {
+        if (qobject_cast<TfrmProgresso*>(w)) {
+            AnswerTheEndOfTheTransfer(text, buttons);
+            return;
+        }
+        auto* box = WaitForModal<QMessageBox>();
+        ASSERT_NE(box, nullptr) << w->metaObject()->className();
+        *text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            buttons->append(b->text());
+        Press("Return");
+    });
+}
 
 TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
 {
@@ -160,6 +210,109 @@ TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
     EXPECT_EQ(cells.join('|'),
         QString::fromUtf8("DSC_0001.jpg|1001|DSC_0002.jpg|1002|Cerimônia_Entrada_Noiva.jpg|1003"));
     EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+TEST_F(EndToEndTest, AClerkChoosesTheFolderTicksTwoCategoriesAndGetsTheChosenPhotosByteForByte)
+{
+    // The event's photo tree: the chosen photos spread over the camera folders, with
+    // others beside them.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QStringLiteral("/Casamento 101");
+    std::mt19937 random(3);
+    QMap<QString, QByteArray> sources; // chosen name -> its bytes
+    const auto write = [&](const QString& relative) {
+        const QString path = root + u'/' + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QByteArray bytes(int(3000 + random() % 5000), Qt::Uninitialized);
+        for (char& c : bytes)
+            c = char(random());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) << path.toStdString();
+        return bytes;
+    };
+    for (const char* name : { "Camera A/DSC_0001.jpg", "Camera A/DSC_0002.jpg",
+             "Camera B/Igreja/DSC_0301.jpg", "Camera B/DSC_0302.jpg", "DSC_0303.jpg" })
+        sources[QFileInfo(QLatin1String(name)).fileName()] = write(QLatin1String(name));
+    sources[QString::fromUtf8("Cerimônia_Entrada_Noiva.jpg")]
+        = write(QString::fromUtf8("Camera B/Cerimônia_Entrada_Noiva.jpg"));
+    sources[QString::fromUtf8("Álbum_Família_Araújo_Conceição_Recepção_000001.jpg")]
+        = write(QString::fromUtf8("Recepção/Álbum_Família_Araújo_Conceição_Recepção_000001.jpg"));
+    write("Camera A/DSC_0009.jpg");
+    write("Camera B/DSC_0101.jpg");
+
+    LogIn();
+    ChooseEvent();
+
+    // The "..." button: the folder is chosen in the dialog's tree, confirmed with a click.
+    QString caption;
+    testenv::onNextModal([&](QWidget*) {
+        auto* form = WaitForModal<TvnSelDirDlgForm>();
+        ASSERT_NE(form, nullptr);
+        caption = form->Caption();
+        form->Tree()->SetPath(root);
+        ASSERT_EQ(form->Tree()->SelectedPath(), root);
+        ClickOn(form->OkButton());
+    });
+    auto* folderButton = frmPrincipal->ComponentByName<TvnSkinButton>("vnSkinButton3");
+    ASSERT_NE(folderButton, nullptr);
+    ASSERT_TRUE(folderButton->isVisible());
+    frmPrincipal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmPrincipal));
+    ClickOn(folderButton);
+    ASSERT_TRUE(
+        testenv::waitFor([&] { return !caption.isEmpty() && !QApplication::activeModalWidget(); }, 20000))
+        << "caption " << caption.toStdString() << ", modal "
+        << (QApplication::activeModalWidget() ? QApplication::activeModalWidget()->metaObject()->className()
+                                              : "none");
+    EXPECT_EQ(caption, "Select folder");
+    EXPECT_EQ(frmPrincipal->edtSalvarEM->Text(), root);
+    EXPECT_EQ(frmPrincipal->lbDiretorio->Caption(), root);
+
+    // Ampliação and Álbum ticked with the mouse.
+    for (int tab : { 0, 3 }) {
+        ClickOn(frmPrincipal->Category(tab).CheckBox);
+        EXPECT_TRUE(frmPrincipal->Category(tab).CheckBox->Checked()) << tab;
+    }
+    QString text;
+    QStringList buttons;
+    AnswerTheEndOfTheTransfer(&text, &buttons);
+    ClickOn(frmPrincipal->btnTransferirFoto);
+    ASSERT_TRUE(
+        testenv::waitFor([&] { return !text.isEmpty() && !QApplication::activeModalWidget(); }, 30000));
+    EXPECT_EQ(text, "Fotos Transferida com sucesso");
+    EXPECT_EQ(buttons, QStringList({ "OK" }));
+
+    const struct {
+        const char* folder;
+        QStringList names;
+    } expected[] = {
+        { "Edicao/Escolhidas_Ampliacao",
+            { QString::fromUtf8("Cerimônia_Entrada_Noiva.jpg"), "DSC_0001.jpg", "DSC_0002.jpg" } },
+        { "Edicao/Escolhidas_Album",
+            { "DSC_0301.jpg", "DSC_0302.jpg", "DSC_0303.jpg",
+                QString::fromUtf8("Álbum_Família_Araújo_Conceição_Recepção_000001.jpg") } },
+    };
+    for (const auto& e : expected) {
+        const QString folder = root + u'/' + QLatin1String(e.folder);
+        QStringList names = e.names;
+        names.sort();
+        EXPECT_EQ(
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), names)
+            << e.folder;
+        for (const QString& name : names) {
+            QFile f(folder + u'/' + name);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+            EXPECT_TRUE(f.readAll() == sources.value(name))
+                << name.toStdString() << " differs from its source";
+        }
+    }
+    EXPECT_EQ(QDir(root + "/Edicao").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        QStringList({ "Escolhidas_Album", "Escolhidas_Ampliacao" }));
+    EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), 3);
+    EXPECT_EQ(frmPrincipal->ListBoxDiretorio->Items().last(), root);
+    EXPECT_EQ(frmPrincipal->ListBoxCienteSelecionou->Items(), QStringList({ "DSC_0303.jpg" }));
+    EXPECT_EQ(frmPrincipal->lbQtoFotos->Caption(), "1");
 }
 
 } // namespace

@@ -85,6 +85,21 @@ bool PrivateServer::Start()
     return m_running;
 }
 
+bool PrivateServer::Execute(const QString& sql)
+{
+    QProcess p;
+    p.start(QStringLiteral("mariadb"),
+        { QStringLiteral("--no-defaults"),
+            QStringLiteral("--socket=") + m_dir + QStringLiteral("/mysqld.sock"),
+            QStringLiteral("--user=root"), QStringLiteral("--default-character-set=utf8mb4"),
+            QStringLiteral("zelvarion") });
+    p.write(sql.toUtf8());
+    p.closeWriteChannel();
+    const bool ok = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok) ADD_FAILURE() << "SQL failed: " << p.readAllStandardError().toStdString();
+    return ok;
+}
+
 bool PrivateServer::Stop()
 {
     m_running = false;

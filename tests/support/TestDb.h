@@ -33,6 +33,9 @@ public:
     bool Start();
     bool Stop();
     int Port() const { return m_port; }
+    // Runs `sql` on the running server as its administrator (the product's account only
+    // reads), for tests that need rows of their own.
+    bool Execute(const QString& sql);
 
 private:
     bool Run(const QStringList& args, QString* output);

@@ -23,7 +23,7 @@ object frmProgresso: TfrmProgresso
     Left = 12
     Top = 10
     Width = 396
-    Height = 13
+    Height = 16
     AutoSize = False
     Caption = 'Procurando as fotos no diretório...'
     SkinData = DM.vnSkinData1
@@ -32,7 +32,7 @@ object frmProgresso: TfrmProgresso
     Left = 12
     Top = 30
     Width = 396
-    Height = 13
+    Height = 16
     AutoSize = False
     Caption = ''
     SkinData = DM.vnSkinData1
@@ -41,7 +41,7 @@ object frmProgresso: TfrmProgresso
     Left = 12
     Top = 50
     Width = 396
-    Height = 13
+    Height = 16
     AutoSize = False
     Caption = ''
     EllipsType = vnetPathEllips
