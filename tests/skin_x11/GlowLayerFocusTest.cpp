@@ -36,10 +36,15 @@ void Settle()
 
 } // namespace
 
-TEST(GlowLayerX11, ShowsAndHidesWithoutTakingTheFocus)
+// The virtual screen has no compositing manager: the layers are shown all the same.
+class GlowLayerX11 : public ::testing::Test {
+protected:
+    void SetUp() override { platform::OverrideLayeredWindows(platform::TLayeredOverride::On); }
+    void TearDown() override { platform::OverrideLayeredWindows(platform::TLayeredOverride::Desktop); }
+};
+
+TEST_F(GlowLayerX11, ShowsAndHidesWithoutTakingTheFocus)
 {
-    // The virtual screen has no compositing manager: the layer is shown all the same.
-    platform::OverrideLayeredWindows(platform::TLayeredOverride::On);
     ASSERT_TRUE(platform::LayeredWindowsAvailable());
     ActiveForm active;
     ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
@@ -67,7 +72,7 @@ TEST(GlowLayerX11, ShowsAndHidesWithoutTakingTheFocus)
     EXPECT_EQ(QApplication::activeWindow(), &active.form);
 }
 
-TEST(GlowLayerX11, ShowingAnotherLayerFreesTheOneBefore)
+TEST_F(GlowLayerX11, ShowingAnotherLayerFreesTheOneBefore)
 {
     ActiveForm active;
     ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
@@ -85,7 +90,7 @@ TEST(GlowLayerX11, ShowingAnotherLayerFreesTheOneBefore)
     EXPECT_EQ(QApplication::activeWindow(), &active.form);
 }
 
-TEST(GlowLayerX11, AnOrdinaryWindowShownTheSameWayWouldTakeTheFocus)
+TEST_F(GlowLayerX11, AnOrdinaryWindowShownTheSameWayWouldTakeTheFocus)
 {
     // The checks above can fail: a plain tool window asked the same way becomes active.
     ActiveForm active;
