@@ -15,6 +15,7 @@
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
+#include "skin/form/Veneerform/Veneerform.h"
 #include "support/SeenBox.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -143,6 +146,32 @@ TEST(SearchPattern, OnlyTheFirstBlankBecomesAWildcard)
     EXPECT_EQ(TfrmLocalizar::SearchPattern(" lead"), "%%lead%");
     // Typed wildcards and case stay as typed.
     EXPECT_EQ(TfrmLocalizar::SearchPattern("Ab_%"), "%Ab_%%");
+}
+
+// The caption buttons a frame shows, by command.
+QList<TvnSkinCommand> ShownButtons(TComponentBase& form)
+{
+    QList<TvnSkinCommand> shown;
+    const auto* frame = form.ComponentByName<TvnVeneerform>(QStringLiteral("vnVeneerform1"));
+    for (const veneer::TvnLayoutObject& o : frame->Objects().Layout())
+        if (o.Kind == veneer::TvnObjectKind::StdButton && o.Shown) shown.append(o.Command);
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+TEST_F(MainWindowTest, BothWindowsOfferOnlyMinimizeAndCloseWhicheverLoadsFirst)
+{
+
+    const QList<TvnSkinCommand> expected = [] {
+        QList<TvnSkinCommand> c { TvnSkinCommand::cmClose, TvnSkinCommand::cmMinimize };
+        std::sort(c.begin(), c.end());
+        return c;
+    }();
+    // The main window is declared before the data module, the search window after it:
+    // its skin is set while its declaration is still being read.
+    EXPECT_EQ(ShownButtons(*frmPrincipal), expected);
+    std::unique_ptr<TfrmLocalizar> search(new TfrmLocalizar(nullptr));
+    EXPECT_EQ(ShownButtons(*search), expected);
 }
 
 TEST_F(MainWindowTest, EnterSearchesDownMovesToTheListAndEnterChoosesTheEvent)

@@ -98,6 +98,13 @@ void TvnVeneerform::Notification(QObject* component, TOperation operation)
     if (component == m_menusSkinData) m_menusSkinData = nullptr;
 }
 
+void TvnVeneerform::Loaded()
+{
+    TComponent::Loaded();
+    ApplyObjectFlags();
+    RepaintFrame();
+}
+
 void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
 {
     m_borderIcons = icons;

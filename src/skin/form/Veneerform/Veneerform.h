@@ -249,6 +249,9 @@ public:
 
 protected:
     void Notification(QObject* component, TOperation operation) override;
+    // Settings read while loading (the caption buttons) apply once the whole declaration
+    // is read: the store may have been set before them.
+    void Loaded() override;
 
 private:
     // The frame's window procedure: the message table, then the form's saved procedure.
