@@ -21,6 +21,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 class QEventLoop;
 class TControl;
@@ -178,3 +179,10 @@ private:
     // The focus moved to another widget of this form: the controls hear of it.
     void FocusChanged();
 };
+
+// A window opened for one modal run: released when its owner goes out of scope, however
+// the run ends (a result, an error, the program ending).
+struct TReleaseForm {
+    void operator()(TForm* form) const { form->Release(); }
+};
+template <class T> using TModalForm = std::unique_ptr<T, TReleaseForm>;

@@ -16,6 +16,7 @@
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
 #include "skin/form/Veneerform/Veneerform.h"
+#include "support/MainWindowSession.h"
 #include "support/SeenBox.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
@@ -33,29 +34,15 @@ using testenv::SeenBox;
 
 const char* const kBareCaptions[] = { "Ampliação", "Bioombo", "Outros", "Álbum", "Capa" };
 
-class MainWindowTest : public DatabaseTest {
+class MainWindowTest : public MainWindowSession {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        MainWindowSession::SetUp();
         if (HasFatalFailure()) return;
-        RegisterQuiraClasses();
-        Application()->Reset();
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
         // As after the login of a clerk of the first studio; the window is not shown, so
         // no login window comes up.
         DM->IdEmpresa = 1;
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
     }
 
     // Runs the "Localizar Cliente" flow with `script` acting on the search window.

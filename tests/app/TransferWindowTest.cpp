@@ -20,6 +20,7 @@
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
+#include "support/MainWindowSession.h"
 #include "support/SeenBox.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
@@ -106,30 +107,16 @@ void Watch(TShown* shown, std::function<void(TfrmProgresso*)> during)
     });
 }
 
-class TransferWindowTest : public DatabaseTest {
+class TransferWindowTest : public MainWindowSession {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        MainWindowSession::SetUp();
         if (HasFatalFailure()) return;
         ASSERT_TRUE(m_dir.isValid());
         m_root = m_dir.path() + QStringLiteral("/Evento 101");
         ASSERT_TRUE(QDir().mkpath(m_root));
-        RegisterQuiraClasses();
-        Application()->Reset();
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
         DM->IdEmpresa = 1;
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
     }
 
     // Chooses event 101 ("Luíza Araújo") through the search window.

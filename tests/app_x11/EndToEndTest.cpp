@@ -24,6 +24,7 @@
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
+#include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -78,35 +79,15 @@ template <class T> T* WaitForModal()
     return found;
 }
 
-class EndToEndTest : public DatabaseTest {
+class EndToEndTest : public MainWindowSession {
 protected:
-    void SetUp() override
-    {
-        DatabaseTest::SetUp();
-        if (HasFatalFailure()) return;
-        RegisterQuiraClasses();
-        Application()->Reset();
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
-    }
-
     static QString Text(const char* name)
     {
         return frmPrincipal->ComponentByName<TvnSkinDBText>(QLatin1String(name))->Caption();
     }
 
     // Logs in with the keyboard as a clerk does; the main window is up afterwards.
-    void LogIn()
+    void LogInByKeyboard()
     {
         // The handshake runs inside Show (the login is modal): the clerk types from a
         // timer of this loop.
@@ -171,7 +152,7 @@ void AnswerTheEndOfTheTransfer(QString* text, QStringList* buttons)
 
 TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
 {
-    LogIn();
+    LogInByKeyboard();
     EXPECT_EQ(frmPrincipal->Caption(), QString::fromUtf8("Foto Estúdio Ação Ltda."));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString::fromUtf8("Estúdio Ação"));
 
@@ -241,7 +222,7 @@ TEST_F(EndToEndTest, AClerkChoosesTheFolderTicksTwoCategoriesAndGetsTheChosenPho
     write("Camera A/DSC_0009.jpg");
     write("Camera B/DSC_0101.jpg");
 
-    LogIn();
+    LogInByKeyboard();
     ChooseEvent();
 
     // The "..." button: the folder is chosen in the dialog's tree, confirmed with a click.

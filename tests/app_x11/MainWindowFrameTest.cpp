@@ -11,6 +11,7 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
 #include "skin/form/Veneerform/Veneerform.h"
+#include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -24,43 +25,7 @@ namespace {
 
 constexpr QRgb kBehind = 0xFFFF00FF;
 
-class MainWindowFrameTest : public DatabaseTest {
-protected:
-    void SetUp() override
-    {
-        DatabaseTest::SetUp();
-        RegisterQuiraClasses();
-        Application()->Reset();
-        // As the program starts: the main window first, then the data module, whose
-        // load resolves the window's reference to its skin store.
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
-    }
-
-    bool LogIn()
-    {
-        QPointer<TfrmLogin> seen;
-        testenv::onNextModal([&](QWidget* w) {
-            seen = qobject_cast<TfrmLogin*>(w);
-            if (!seen) return;
-            seen->edtNome->SetText("ana");
-            seen->edtSenha->SetText("SOL123");
-            seen->btnLogar->Click();
-        });
-        frmPrincipal->Show();
-        return testenv::waitFor([&] { return seen.isNull(); }) && QTest::qWaitForWindowExposed(frmPrincipal);
-    }
-};
+class MainWindowFrameTest : public MainWindowSession { };
 
 // What the screen shows where the window is.
 QImage OnScreen(QWidget* window)

@@ -13,6 +13,7 @@
 #include "framework/stdctrls/Edit.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
 #include "skin/form/Veneerform/Veneerform.h"
+#include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -28,44 +29,7 @@
 
 namespace {
 
-class MainWindowMouseTest : public DatabaseTest {
-protected:
-    void SetUp() override
-    {
-        DatabaseTest::SetUp();
-        RegisterQuiraClasses();
-        Application()->Reset();
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
-    }
-
-    bool LogIn()
-    {
-        QPointer<TfrmLogin> seen;
-        testenv::onNextModal([&](QWidget* w) {
-            seen = qobject_cast<TfrmLogin*>(w);
-            if (!seen) return;
-            seen->edtNome->SetText("ana");
-            seen->edtSenha->SetText("SOL123");
-            seen->btnLogar->Click();
-        });
-        frmPrincipal->Show();
-        if (!testenv::waitFor([&] { return seen.isNull(); }) || !QTest::qWaitForWindowExposed(frmPrincipal))
-            return false;
-        frmPrincipal->activateWindow();
-        return QTest::qWaitForWindowActive(frmPrincipal);
-    }
-};
+class MainWindowMouseTest : public MainWindowSession { };
 
 // Runs a program while this one keeps answering its window events.
 QString Run(const QString& program, const QStringList& args)

@@ -15,6 +15,7 @@
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
+#include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -24,39 +25,14 @@
 
 namespace {
 
-class GridPreviewTest : public DatabaseTest {
+class GridPreviewTest : public MainWindowSession {
 protected:
     void SetUp() override
     {
-        DatabaseTest::SetUp();
+        MainWindowSession::SetUp();
         if (HasFatalFailure()) return;
         ASSERT_TRUE(m_site.Listen()) << "the built-in web host's port is taken";
-        RegisterQuiraClasses();
-        Application()->Reset();
-        frmPrincipal = new TfrmPrincipal(nullptr);
-        DM = new TDM;
-        testdb::Redirect(*DM->ConectMysql, testdb::Port());
-        QPointer<TfrmLogin> login;
-        testenv::onNextModal([&](QWidget* w) {
-            login = qobject_cast<TfrmLogin*>(w);
-            if (!login) return;
-            login->edtNome->SetText("ana");
-            login->edtSenha->SetText("SOL123");
-            login->btnLogar->Click();
-        });
-        frmPrincipal->Show();
-        ASSERT_TRUE(testenv::waitFor([&] { return login.isNull() && frmPrincipal->isVisible(); }));
-        frmPrincipal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frmPrincipal));
-    }
-
-    void TearDown() override
-    {
-        delete frmPrincipal;
-        frmPrincipal = nullptr;
-        delete DM;
-        DM = nullptr;
-        Application()->Reset();
+        ASSERT_TRUE(LogIn());
     }
 
     // Double-clicks row `row` of the grid of tab `tab` and returns the page path asked

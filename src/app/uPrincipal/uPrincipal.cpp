@@ -21,13 +21,6 @@
 
 TfrmPrincipal* frmPrincipal = nullptr;
 
-namespace {
-// Dialogs are released when their modal loop ends, whatever the outcome.
-struct ReleaseOnExit {
-    void operator()(TForm* form) const { form->Release(); }
-};
-} // namespace
-
 TfrmPrincipal::TfrmPrincipal(QObject* owner)
     : TForm(owner)
 {
@@ -49,7 +42,7 @@ void TfrmPrincipal::FormShow(QObject*)
     m_handshakeDone = true;
     bool loggedIn = false;
     {
-        std::unique_ptr<TfrmLogin, ReleaseOnExit> login(new TfrmLogin(this));
+        TModalForm<TfrmLogin> login(new TfrmLogin(this));
         login->ShowModal();
         loggedIn = login->Logado;
     }
@@ -67,7 +60,7 @@ qint32 TfrmPrincipal::CurrentEventId() const
 
 void TfrmPrincipal::btnLocalizarClienteClick(QObject*)
 {
-    std::unique_ptr<TfrmLocalizar, ReleaseOnExit> search(new TfrmLocalizar(this));
+    TModalForm<TfrmLocalizar> search(new TfrmLocalizar(this));
     if (search->ShowModal() != mrYes) return;
     const qint32 idEvento = CurrentEventId();
     // The first category is loaded whatever tab is active; the tab stays as it is.

@@ -20,10 +20,6 @@
 
 namespace {
 
-struct ReleaseOnExit {
-    void operator()(TForm* form) const { form->Release(); }
-};
-
 QStringList ChosenNames(TClientDataSet* list)
 {
     QStringList names;
@@ -88,7 +84,7 @@ void TfrmPrincipal::btnTransferirFotoClick(QObject*)
     input.NotReached = notReached.join(QStringLiteral(", "));
 
     if (!requests.isEmpty()) {
-        std::unique_ptr<TfrmProgresso, ReleaseOnExit> progress(new TfrmProgresso(this));
+        TModalForm<TfrmProgresso> progress(new TfrmProgresso(this));
         input.Report = progress->Run(root, requests, input.Captions);
         ListBoxDiretorio->SetItems(input.Report.Folders);
         ListBoxCienteSelecionou->SetItems(input.Report.RootPhotos);
@@ -99,6 +95,6 @@ void TfrmPrincipal::btnTransferirFotoClick(QObject*)
         MessageDlg(QStringLiteral("Fotos Transferida com sucesso"), TMsgDlgType::mtInformation, mbOK);
         return;
     }
-    std::unique_ptr<TfrmRelatorio, ReleaseOnExit> report(new TfrmRelatorio(this, std::move(input)));
+    TModalForm<TfrmRelatorio> report(new TfrmRelatorio(this, std::move(input)));
     report->ShowModal();
 }
