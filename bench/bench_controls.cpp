@@ -152,7 +152,7 @@ void DBGridPaint(benchmark::State& state, int rows, bool cached, bool page)
         state.SkipWithError("the studio skin does not draw the grid with six rows");
         return;
     }
-    g.grid.SetLookCacheEnabled(cached);
+    g.grid.SetFaceCacheEnabled(cached);
     QImage screen(g.grid.size(), QImage::Format_RGB32);
     int step = g.grid.VisibleDataRows();
     for (auto _ : state) {

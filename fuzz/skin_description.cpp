@@ -15,11 +15,11 @@ void ParseEveryValue(const TMemIniFile& ini)
         const QString value = eq < 0 ? line : line.mid(eq + 1);
         ParseIntegerText(value);
         ParseFontStyles(value);
-        ParseStretchType(value);
-        ParseMorphKind(value);
-        ParseAlignment(value);
-        ParseInactiveEffect(value);
-        ParseSkinCommand(value);
+        ParseSkinEnum<TvnStretchType>(value);
+        ParseSkinEnum<TvnMorphKind>(value);
+        ParseSkinEnum<TAlignment>(value);
+        ParseSkinEnum<TvnInactiveEffect>(value);
+        ParseSkinEnum<TvnSkinCommand>(value);
         try {
             ParseSkinPoint(value);
             ParseSkinRect(value);

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-void DrawSunkenEdge(QPainter& painter, const QRect& r)
+void DrawShallowEdge(QPainter& painter, const QRect& r)
 {
     painter.setPen(ToQColor(clr::clBtnShadow));
     painter.drawLine(r.topLeft(), r.topRight());
@@ -12,6 +12,11 @@ void DrawSunkenEdge(QPainter& painter, const QRect& r)
     painter.setPen(ToQColor(clr::clBtnHighlight));
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+void DrawSunkenEdge(QPainter& painter, const QRect& r)
+{
+    DrawShallowEdge(painter, r);
     painter.setPen(ToQColor(clr::cl3DDkShadow));
     painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
     painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));

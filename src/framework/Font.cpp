@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "framework/StoreChanged.h"
 #include "platform/Fonts.h"
 
 TFont::TFont(QObject* parent)
@@ -9,16 +10,12 @@ TFont::TFont(QObject* parent)
 
 void TFont::SetName(const QString& name)
 {
-    if (name == m_name) return;
-    m_name = name;
-    emit Changed();
+    if (StoreChanged(m_name, name)) emit Changed();
 }
 
 void TFont::SetHeight(int height)
 {
-    if (height == m_height) return;
-    m_height = height;
-    emit Changed();
+    if (StoreChanged(m_height, height)) emit Changed();
 }
 
 int TFont::Size() const { return fonts::SizeFromHeight(m_height); }
@@ -27,16 +24,12 @@ void TFont::SetSize(int points) { SetHeight(fonts::HeightFromSize(points)); }
 
 void TFont::SetStyle(TFontStyles style)
 {
-    if (style == m_style) return;
-    m_style = style;
-    emit Changed();
+    if (StoreChanged(m_style, style)) emit Changed();
 }
 
 void TFont::SetColor(TColor color)
 {
-    if (color == m_color) return;
-    m_color = color;
-    emit Changed();
+    if (StoreChanged(m_color, color)) emit Changed();
 }
 
 void TFont::Assign(const TFont& other)

@@ -1,6 +1,7 @@
 #include "TabSheet.h"
 
 #include "PageControl.h"
+#include "framework/StoreChanged.h"
 
 TTabSheet::TTabSheet(QObject* owner)
     : TControl(owner)
@@ -10,23 +11,17 @@ TTabSheet::TTabSheet(QObject* owner)
 
 void TTabSheet::SetCaption(const QString& caption)
 {
-    if (caption == m_caption) return;
-    m_caption = caption;
-    Changed();
+    if (StoreChanged(m_caption, caption)) Changed();
 }
 
 void TTabSheet::SetTabVisible(bool visible)
 {
-    if (visible == m_tabVisible) return;
-    m_tabVisible = visible;
-    Changed();
+    if (StoreChanged(m_tabVisible, visible)) Changed();
 }
 
 void TTabSheet::SetImageIndex(int index)
 {
-    if (index == m_imageIndex) return;
-    m_imageIndex = index;
-    Changed();
+    if (StoreChanged(m_imageIndex, index)) Changed();
 }
 
 TPageControl* TTabSheet::PageControl() const { return qobject_cast<TPageControl*>(parentWidget()); }

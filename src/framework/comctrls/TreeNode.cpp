@@ -1,6 +1,7 @@
 #include "TreeNode.h"
 
 #include "TreeView.h"
+#include "framework/StoreChanged.h"
 
 #include <algorithm>
 
@@ -14,28 +15,27 @@ TTreeNode::~TTreeNode() = default;
 
 void TTreeNode::SetText(const QString& text)
 {
-    m_text = text;
-    Changed();
+    if (StoreChanged(m_text, text)) Changed();
 }
 
 void TTreeNode::SetImageIndex(int index)
 {
-    m_imageIndex = index;
-    Changed();
+    if (StoreChanged(m_imageIndex, index)) Changed();
 }
 
 void TTreeNode::SetSelectedIndex(int index)
 {
-    m_selectedIndex = index;
-    Changed();
+    if (StoreChanged(m_selectedIndex, index)) Changed();
 }
 
+// Icons cannot be compared, so every set tells the tree.
 void TTreeNode::SetIcon(const QIcon& icon)
 {
     m_icon = icon;
     Changed();
 }
 
+// Icons cannot be compared, so every set tells the tree.
 void TTreeNode::SetOpenIcon(const QIcon& icon)
 {
     m_openIcon = icon;
@@ -44,8 +44,7 @@ void TTreeNode::SetOpenIcon(const QIcon& icon)
 
 void TTreeNode::SetHasChildren(bool has)
 {
-    m_hasChildren = has;
-    Changed();
+    if (StoreChanged(m_hasChildren, has)) Changed();
 }
 
 void TTreeNode::SetExpanded(bool expanded)

@@ -1,6 +1,7 @@
 #include "TreeView.h"
 
 #include "framework/ImageList.h"
+#include "framework/StoreChanged.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -106,14 +107,12 @@ void TTreeView::SetItemHeight(int height)
 
 void TTreeView::SetHideSelection(bool hide)
 {
-    m_hideSelection = hide;
-    update();
+    if (StoreChanged(m_hideSelection, hide)) update();
 }
 
 void TTreeView::SetShowButtons(bool show)
 {
-    m_showButtons = show;
-    update();
+    if (StoreChanged(m_showButtons, show)) update();
 }
 
 void TTreeView::SetBorderStyle(TBorderStyle style)

@@ -1,5 +1,7 @@
 #include "CustomGrid.h"
 
+#include "framework/StoreChanged.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,14 +104,12 @@ void TCustomGrid::SetOptions(TGridOptions options)
 
 void TCustomGrid::SetFixedColor(TColor color)
 {
-    m_fixedColor = color;
-    update();
+    if (StoreChanged(m_fixedColor, color)) update();
 }
 
 void TCustomGrid::SetDefaultDrawing(bool on)
 {
-    m_defaultDrawing = on;
-    update();
+    if (StoreChanged(m_defaultDrawing, on)) update();
 }
 
 void TCustomGrid::SetBorderStyle(TBorderStyle style)

@@ -115,4 +115,48 @@ int FirstToShow(const TAxis& a, int index)
     return FirstEndingAt(a, index);
 }
 
+namespace {
+// Where the cells end along an axis, so lines stop with them.
+int CellsEnd(const TAxis& a, int origin)
+{
+    int last = origin + FixedExtent(a);
+    for (int i = std::max(a.First, a.Fixed), e = VisibleEnd(a); i < e; ++i)
+        last += CellSize(a, i) + a.LineWidth;
+    return std::min(last, origin + a.Extent);
+}
+} // namespace
+
+QList<QRect> LineRects(const TAxis& cols, const TAxis& rows, const QRect& area, TGridOptions options)
+{
+    QList<QRect> lines;
+    const int fixedBottom = area.y() + FixedExtent(rows);
+    const int fixedRight = area.x() + FixedExtent(cols);
+    const int right = CellsEnd(cols, area.x()), bottom = CellsEnd(rows, area.y());
+    if (cols.LineWidth > 0) {
+        for (int col : VisibleCells(cols)) {
+            const int start = CellStart(cols, col);
+            if (start < 0) continue;
+            const int x = area.x() + start + CellSize(cols, col);
+            const bool fixed = col < cols.Fixed;
+            if ((options & goFixedVertLine) && fixedBottom > area.y())
+                lines.append(QRect(x, area.y(), cols.LineWidth, fixedBottom - area.y()));
+            if (options & (fixed ? goFixedVertLine : goVertLine))
+                lines.append(QRect(x, fixedBottom, cols.LineWidth, bottom - fixedBottom));
+        }
+    }
+    if (rows.LineWidth > 0) {
+        for (int row : VisibleCells(rows)) {
+            const int start = CellStart(rows, row);
+            if (start < 0) continue;
+            const int y = area.y() + start + CellSize(rows, row);
+            const bool fixed = row < rows.Fixed;
+            if ((options & goFixedHorzLine) && fixedRight > area.x())
+                lines.append(QRect(area.x(), y, fixedRight - area.x(), rows.LineWidth));
+            if (options & (fixed ? goFixedHorzLine : goHorzLine))
+                lines.append(QRect(fixedRight, y, right - fixedRight, rows.LineWidth));
+        }
+    }
+    return lines;
+}
+
 } // namespace grid

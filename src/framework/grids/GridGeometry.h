@@ -3,7 +3,10 @@
 // the cell count, the fixed cells at the start, the sizes, the line width, the first
 // scrolling cell shown and the room there is. Painting, hit testing and scrolling all
 // read these; each costs time in proportion to the cells shown, never to the count.
+#include "GridTypes.h"
+
 #include <QList>
+#include <QRect>
 
 namespace grid {
 
@@ -37,5 +40,10 @@ QList<int> VisibleCells(const TAxis& axis);
 int MaxFirst(const TAxis& axis);
 // The First that brings `index` wholly into view, moving as little as possible.
 int FirstToShow(const TAxis& axis, int index);
+
+// The grid lines inside `area`: one after each visible cell, those of fixed cells drawn by
+// the fixed-line options, each stopping where the cells end. Both grid families paint
+// these rectangles, so a skinned grid's lines fall where the plain grid's would.
+QList<QRect> LineRects(const TAxis& cols, const TAxis& rows, const QRect& area, TGridOptions options);
 
 } // namespace grid

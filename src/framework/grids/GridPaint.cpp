@@ -39,40 +39,9 @@ void TCustomGrid::DrawBackground(QPainter& painter, const QRect& r)
 
 void TCustomGrid::DrawGridLines(QPainter& painter)
 {
-    const grid::TAxis cols = Cols(), rows = Rows();
-    const int width = std::max(cols.LineWidth, rows.LineWidth);
-    if (width <= 0) return;
-    const QRect area = GridRect();
-    const int fixedBottom = area.y() + grid::FixedExtent(rows);
-    const int fixedRight = area.x() + grid::FixedExtent(cols);
-    // Where the cells end, so lines stop with them.
-    auto end = [](const grid::TAxis& a, int origin) {
-        int last = origin + grid::FixedExtent(a);
-        for (int i = std::max(a.First, a.Fixed), e = grid::VisibleEnd(a); i < e; ++i)
-            last += grid::CellSize(a, i) + a.LineWidth;
-        return std::min(last, origin + a.Extent);
-    };
-    const int right = end(cols, area.x()), bottom = end(rows, area.y());
     const QColor color = ToQColor(GridLineColor());
-    // A line follows each cell; fixed cells take the fixed-line options.
-    for (int col : grid::VisibleCells(cols)) {
-        const int start = grid::CellStart(cols, col);
-        if (start < 0) continue;
-        const int x = area.x() + start + grid::CellSize(cols, col);
-        const bool fixed = col < cols.Fixed;
-        if (m_options & goFixedVertLine) painter.fillRect(x, area.y(), width, fixedBottom - area.y(), color);
-        if (m_options & (fixed ? goFixedVertLine : goVertLine))
-            painter.fillRect(x, fixedBottom, width, bottom - fixedBottom, color);
-    }
-    for (int row : grid::VisibleCells(rows)) {
-        const int start = grid::CellStart(rows, row);
-        if (start < 0) continue;
-        const int y = area.y() + start + grid::CellSize(rows, row);
-        const bool fixed = row < rows.Fixed;
-        if (m_options & goFixedHorzLine) painter.fillRect(area.x(), y, fixedRight - area.x(), width, color);
-        if (m_options & (fixed ? goFixedHorzLine : goHorzLine))
-            painter.fillRect(fixedRight, y, right - fixedRight, width, color);
-    }
+    for (const QRect& line : grid::LineRects(Cols(), Rows(), GridRect(), m_options))
+        painter.fillRect(line, color);
 }
 
 void TCustomGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state)

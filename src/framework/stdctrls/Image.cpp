@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "framework/Exception.h"
+#include "framework/StoreChanged.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -27,14 +28,12 @@ void TImage::SetPictureName(const QString& name)
 
 void TImage::SetPicture(const QImage& picture)
 {
-    m_picture = picture;
-    update();
+    if (StoreChanged(m_picture, picture)) update();
 }
 
 void TImage::SetStretch(bool stretch)
 {
-    m_stretch = stretch;
-    update();
+    if (StoreChanged(m_stretch, stretch)) update();
 }
 
 void TImage::paintEvent(QPaintEvent*)

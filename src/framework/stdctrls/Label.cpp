@@ -1,5 +1,6 @@
 #include "Label.h"
 
+#include "framework/StoreChanged.h"
 #include "platform/DrawText.h"
 
 #include <QImage>
@@ -47,14 +48,12 @@ void TLabel::SetShowAccelChar(bool show)
 
 void TLabel::SetAlignment(TAlignment alignment)
 {
-    m_alignment = alignment;
-    update();
+    if (StoreChanged(m_alignment, alignment)) update();
 }
 
 void TLabel::SetLayout(TTextLayout layout)
 {
-    m_layout = layout;
-    update();
+    if (StoreChanged(m_layout, layout)) update();
 }
 
 void TLabel::FontChanged()

@@ -1,5 +1,7 @@
 #include "DBGridColumns.h"
 
+#include "framework/StoreChanged.h"
+
 TvnColumnTitle::TvnColumnTitle(QObject* column)
     : QObject(column)
     , m_font(new TFont(this))
@@ -9,20 +11,17 @@ TvnColumnTitle::TvnColumnTitle(QObject* column)
 
 void TvnColumnTitle::SetCaption(const QString& caption)
 {
-    m_caption = caption;
-    emit Changed();
+    if (StoreChanged(m_caption, caption)) emit Changed();
 }
 
 void TvnColumnTitle::SetAlignment(TAlignment alignment)
 {
-    m_alignment = alignment;
-    emit Changed();
+    if (StoreChanged(m_alignment, alignment)) emit Changed();
 }
 
 void TvnColumnTitle::SetColor(TColor color)
 {
-    m_color = color;
-    emit Changed();
+    if (StoreChanged(m_color, color)) emit Changed();
 }
 
 TvnColumn::TvnColumn(QObject* collection)
@@ -36,8 +35,7 @@ TvnColumn::TvnColumn(QObject* collection)
 
 void TvnColumn::SetFieldName(const QString& name)
 {
-    m_fieldName = name;
-    emit Changed();
+    if (StoreChanged(m_fieldName, name)) emit Changed();
 }
 
 void TvnColumn::SetWidth(int width)
@@ -55,12 +53,10 @@ void TvnColumn::SetAlignment(TAlignment alignment)
 
 void TvnColumn::SetVisible(bool visible)
 {
-    m_visible = visible;
-    emit Changed();
+    if (StoreChanged(m_visible, visible)) emit Changed();
 }
 
 void TvnColumn::SetColor(TColor color)
 {
-    m_color = color;
-    emit Changed();
+    if (StoreChanged(m_color, color)) emit Changed();
 }

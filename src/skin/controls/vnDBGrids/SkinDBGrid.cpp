@@ -1,5 +1,6 @@
 #include "SkinDBGrid.h"
 
+#include "framework/StoreChanged.h"
 #include "framework/data/DataSet.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 
@@ -83,14 +84,12 @@ void TvnSkinCustomDBGrid::SetOptions(TvnDBGridOptions options)
 
 void TvnSkinCustomDBGrid::SetDrawGraphicFields(bool on)
 {
-    m_drawGraphicFields = on;
-    Invalidate();
+    if (StoreChanged(m_drawGraphicFields, on)) Invalidate();
 }
 
 void TvnSkinCustomDBGrid::SetUseColumnsFont(bool on)
 {
-    m_useColumnsFont = on;
-    Invalidate();
+    if (StoreChanged(m_useColumnsFont, on)) Invalidate();
 }
 
 void TvnSkinCustomDBGrid::Loaded()

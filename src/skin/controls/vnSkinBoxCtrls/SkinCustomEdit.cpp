@@ -17,6 +17,7 @@ TvnSkinCustomEdit::TvnSkinCustomEdit(QObject* owner)
     : TvnCustomEdit(owner)
     , m_defaultFont(new TFont(this))
 {
+    KeepLooks({ &m_faces });
     SetParentFont(false);
     Font()->SetName(QStringLiteral("Arial"));
     Font()->SetHeight(14);
@@ -179,7 +180,7 @@ void TvnSkinCustomEdit::FontChanged()
 void TvnSkinCustomEdit::SkinChanged()
 {
     ReadSkinRecord();
-    m_faces.Clear();
+    DropLooks();
     ApplySkinFont();
     int width = Width();
     int height = Height();
@@ -191,12 +192,6 @@ void TvnSkinCustomEdit::SkinChanged()
     ApplyLook();
     ApplyTextColors();
     Invalidate();
-}
-
-void TvnSkinCustomEdit::PrepareSkinChange()
-{
-    TvnSkinBoundControl::PrepareSkinChange();
-    m_faces.Clear();
 }
 
 void TvnSkinCustomEdit::StateChanged()

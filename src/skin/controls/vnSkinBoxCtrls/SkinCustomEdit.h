@@ -59,7 +59,6 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     void SkinChanged() override;
-    void PrepareSkinChange() override;
     void WndProc(TMessage& message) override;
 
 protected:

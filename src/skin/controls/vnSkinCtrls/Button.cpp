@@ -1,6 +1,7 @@
 #include "Button.h"
 
 #include "framework/Form.h"
+#include "framework/StoreChanged.h"
 #include "platform/Keys.h"
 
 using vnctrls::TvnResizeMode;
@@ -9,6 +10,7 @@ TvnSkinButton::TvnSkinButton(QObject* owner)
     : TvnSkinCustomControl(owner)
     , m_glow(new TvnLayerManager(this))
 {
+    KeepLooks({ &m_looks });
     SetSkinDataName(QStringLiteral("button"));
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
@@ -21,8 +23,7 @@ TvnSkinButton::~TvnSkinButton() { HideGlow(); }
 
 void TvnSkinButton::SetGlyph(const QImage& glyph)
 {
-    m_glyph = glyph;
-    Invalidate();
+    if (StoreChanged(m_glyph, glyph)) Invalidate();
 }
 
 void TvnSkinButton::SetNumGlyphs(int count)
@@ -33,22 +34,17 @@ void TvnSkinButton::SetNumGlyphs(int count)
 
 void TvnSkinButton::SetImageList(TImageList* list)
 {
-    m_imageList = list;
-    Invalidate();
+    if (StoreChanged(m_imageList, list)) Invalidate();
 }
 
 void TvnSkinButton::SetImageIndex(int index)
 {
-    if (index == m_imageIndex) return;
-    m_imageIndex = index;
-    Invalidate();
+    if (StoreChanged(m_imageIndex, index)) Invalidate();
 }
 
 void TvnSkinButton::SetLayout(TvnButtonLayout layout)
 {
-    if (layout == m_layout) return;
-    m_layout = layout;
-    Invalidate();
+    if (StoreChanged(m_layout, layout)) Invalidate();
 }
 
 void TvnSkinButton::SetMargin(int margin)
@@ -60,9 +56,7 @@ void TvnSkinButton::SetMargin(int margin)
 
 void TvnSkinButton::SetSpacing(int spacing)
 {
-    if (spacing == m_spacing) return;
-    m_spacing = spacing;
-    Invalidate();
+    if (StoreChanged(m_spacing, spacing)) Invalidate();
 }
 
 void TvnSkinButton::SetUseSkinSize(bool use)
@@ -73,8 +67,7 @@ void TvnSkinButton::SetUseSkinSize(bool use)
 
 void TvnSkinButton::SetUseSkinFontColor(bool use)
 {
-    m_useSkinFontColor = use;
-    Invalidate();
+    if (StoreChanged(m_useSkinFontColor, use)) Invalidate();
 }
 
 void TvnSkinButton::SetGroupIndex(int index)

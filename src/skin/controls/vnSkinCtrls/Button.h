@@ -113,7 +113,6 @@ public:
     // Paints the whole look from the look cache: composed once per face, state, glyph and
     // caption.
     void Paint(QPainter& painter) override;
-    void SetFaceCacheEnabled(bool enabled) override;
     void AdjustSizeToSkin(int& width, int& height) override;
     void UpdateShapeRegion() override;
     void SkinChanged() override;
@@ -123,7 +122,6 @@ public:
 protected:
     void DrawSkinned(QImage& bitmap) override;
     void DrawUnskinned(QImage& bitmap) override;
-    void DropLooks() override;
     void EnabledChanged() override;
 
     void mousePressEvent(QMouseEvent* event) override;

@@ -194,18 +194,6 @@ void TvnSkinButton::DrawSkinned(QImage& bitmap)
         TvnSkinCustomControl::DrawSkinned(bitmap);
 }
 
-void TvnSkinButton::SetFaceCacheEnabled(bool enabled)
-{
-    TvnSkinCustomControl::SetFaceCacheEnabled(enabled);
-    m_looks.SetEnabled(enabled);
-}
-
-void TvnSkinButton::DropLooks()
-{
-    TvnSkinCustomControl::DropLooks();
-    m_looks.Clear();
-}
-
 void TvnSkinButton::DrawUnskinned(QImage& bitmap)
 {
     const vnctrls::TvnButtonState state = State();

@@ -1,11 +1,14 @@
 #include "CheckRadioBox.h"
 
+#include "framework/StoreChanged.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 TvnSkinCheckRadioBox::TvnSkinCheckRadioBox(QObject* owner)
     : TvnSkinCustomControl(owner)
 {
+    KeepLooks({ &m_looks });
     SetSkinDataName(QStringLiteral("checkbox"));
     SetBounds(0, 0, 150, 25);
     SetTabStop(false);
@@ -51,14 +54,12 @@ void TvnSkinCheckRadioBox::Toggle()
 
 void TvnSkinCheckRadioBox::SetAllowGrayed(bool allow)
 {
-    m_allowGrayed = allow;
-    Invalidate();
+    if (StoreChanged(m_allowGrayed, allow)) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetRadio(bool radio)
 {
-    m_radio = radio;
-    Invalidate();
+    if (StoreChanged(m_radio, radio)) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetFlat(bool flat)
@@ -69,27 +70,22 @@ void TvnSkinCheckRadioBox::SetFlat(bool flat)
 
 void TvnSkinCheckRadioBox::SetWordWrap(bool wrap)
 {
-    if (wrap == m_wordWrap) return;
-    m_wordWrap = wrap;
-    if (m_flat) Invalidate();
+    if (StoreChanged(m_wordWrap, wrap) && m_flat) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetImages(TImageList* images)
 {
-    m_images = images;
-    Invalidate();
+    if (StoreChanged(m_images, images)) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetImageIndex(int index)
 {
-    m_imageIndex = index;
-    Invalidate();
+    if (StoreChanged(m_imageIndex, index)) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetUseSkinFontColor(bool use)
 {
-    m_useSkinFontColor = use;
-    Invalidate();
+    if (StoreChanged(m_useSkinFontColor, use)) Invalidate();
 }
 
 void TvnSkinCheckRadioBox::SetCanFocused(bool can)

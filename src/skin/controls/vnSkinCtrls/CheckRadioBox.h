@@ -63,7 +63,6 @@ public:
     bool MouseIn() const { return m_mouseIn; }
     double MorphFactor() const { return m_fader.Factor(); }
 
-    void SetFaceCacheEnabled(bool enabled) override;
     void AdjustSizeToSkin(int& width, int& height) override;
     void UpdateShapeRegion() override;
     void SkinChanged() override;
@@ -72,7 +71,6 @@ public:
 protected:
     void DrawSkinned(QImage& bitmap) override;
     void DrawUnskinned(QImage& bitmap) override;
-    void DropLooks() override;
     void ParentBackgroundChanged() override;
     void EnabledChanged() override;
 

@@ -223,15 +223,3 @@ void TvnSkinCheckRadioBox::DrawSkinned(QImage& bitmap)
 }
 
 void TvnSkinCheckRadioBox::DrawUnskinned(QImage& bitmap) { DrawSkinned(bitmap); }
-
-void TvnSkinCheckRadioBox::SetFaceCacheEnabled(bool enabled)
-{
-    TvnSkinCustomControl::SetFaceCacheEnabled(enabled);
-    m_looks.SetEnabled(enabled);
-}
-
-void TvnSkinCheckRadioBox::DropLooks()
-{
-    TvnSkinCustomControl::DropLooks();
-    m_looks.Clear();
-}

@@ -5,12 +5,31 @@
 // A control holds the looks of one size at a time (a new size drops the others) and
 // drops them all on every skin change. A control whose look depends on more than that
 // (a caption, a glyph) keys its looks by a TvnFaceKey extended with it.
+//
+// A control whose whole finished picture is kept (scroll bar, page control, grid) keys it
+// by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
+// each other) and keeps only the last one: TvnLookCache.
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <utility>
 #include <vector>
 
 namespace vnctrls {
+
+// What a control does with each of its caches alike, whatever it keeps: drop everything
+// (skin changes), or switch keeping off (to measure what the cache saves).
+class TvnLookStore {
+public:
+    virtual void Clear() = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+
+protected:
+    ~TvnLookStore() = default;
+};
 
 struct TvnFaceKey {
     int Record = -1;
@@ -20,7 +39,8 @@ struct TvnFaceKey {
     friend bool operator==(const TvnFaceKey&, const TvnFaceKey&) = default;
 };
 
-template <class Look, class Key = TvnFaceKey> class TvnFaceCache {
+template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
+class TvnFaceCache final : public TvnLookStore {
 public:
     // The look for `key`, made by `compose()` the first time (every time while disabled).
     template <class Compose> const Look& Get(const Key& key, Compose&& compose)
@@ -31,27 +51,49 @@ public:
         }
         for (const auto& [k, look] : m_looks)
             if (k == key) return look;
-        if (!m_looks.empty() && m_looks.front().first.Size != key.Size) m_looks.clear();
+        if constexpr (requires { key.Size; })
+            if (!m_looks.empty() && m_looks.front().first.Size != key.Size) m_looks.clear();
         // A control shows a handful of states; past that the oldest goes.
-        if (m_looks.size() >= kMaxLooks) m_looks.erase(m_looks.begin());
+        if (m_looks.size() >= MaxLooks) m_looks.erase(m_looks.begin());
         m_looks.emplace_back(key, compose());
         return m_looks.back().second;
     }
 
-    void Clear() { m_looks.clear(); }
+    void Clear() override { m_looks.clear(); }
     int Count() const { return int(m_looks.size()); }
+    bool Enabled() const { return m_enabled; }
     // Disabled, every Get composes anew (to measure what the cache saves).
-    void SetEnabled(bool enabled)
+    void SetEnabled(bool enabled) override
     {
         m_enabled = enabled;
         Clear();
     }
 
 private:
-    static constexpr std::size_t kMaxLooks = 16;
     std::vector<std::pair<Key, Look>> m_looks;
     Look m_scratch;
     bool m_enabled = true;
+};
+
+using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
+
+// Writes a state's values one after the other.
+class TvnStateWriter {
+public:
+    TvnStateWriter()
+        : m_stream(&m_bytes, QIODevice::WriteOnly)
+    {
+    }
+    template <class T> TvnStateWriter& operator<<(const T& value)
+    {
+        m_stream << value;
+        return *this;
+    }
+    QByteArray Bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+    QDataStream m_stream;
 };
 
 } // namespace vnctrls

@@ -1,5 +1,7 @@
 #include "Gauge.h"
 
+#include "framework/Edges.h"
+#include "framework/StoreChanged.h"
 #include "platform/DrawText.h"
 #include "skin/data/vnSkinData/OtherControlSkins.h"
 #include "skin/data/vnUtils/SkinRect.h"
@@ -59,9 +61,7 @@ void TvnSkinGauge::SetValue(int value)
 
 void TvnSkinGauge::SetShowPercent(bool show)
 {
-    if (show == m_showPercent) return;
-    m_showPercent = show;
-    Invalidate();
+    if (StoreChanged(m_showPercent, show)) Invalidate();
 }
 
 void TvnSkinGauge::ValueChanged()
@@ -93,12 +93,7 @@ void TvnSkinGauge::DrawUnskinned(QImage& bitmap)
     QPainter painter(&bitmap);
     const QRect r = bitmap.rect();
     painter.fillRect(r, ToQColor(clr::clBtnFace));
-    painter.setPen(ToQColor(clr::clBtnShadow));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(ToQColor(clr::clBtnHighlight));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    DrawShallowEdge(painter, r);
     const TDrawn drawn = DrawnState();
     painter.fillRect(drawn.Fill, ToQColor(clr::clHighlight));
     if (!m_showPercent) return;

@@ -1,5 +1,6 @@
 #include "Panel.h"
 
+#include "framework/StoreChanged.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QMouseEvent>
@@ -63,15 +64,12 @@ void TvnSkinPanel::SetTransparentMode(bool transparent)
 
 void TvnSkinPanel::SetImagePosition(TvnImagePosition position)
 {
-    if (position == m_imagePosition) return;
-    m_imagePosition = position;
-    Invalidate();
+    if (StoreChanged(m_imagePosition, position)) Invalidate();
 }
 
 void TvnSkinPanel::SetGlyph(const QImage& glyph)
 {
-    m_glyph = glyph;
-    Invalidate();
+    if (StoreChanged(m_glyph, glyph)) Invalidate();
 }
 
 void TvnSkinPanel::SetNumGlyphs(int count)
@@ -82,27 +80,22 @@ void TvnSkinPanel::SetNumGlyphs(int count)
 
 void TvnSkinPanel::SetSpacing(int spacing)
 {
-    m_spacing = spacing;
-    Invalidate();
+    if (StoreChanged(m_spacing, spacing)) Invalidate();
 }
 
 void TvnSkinPanel::SetCaptionImageList(TImageList* list)
 {
-    m_captionImageList = list;
-    Invalidate();
+    if (StoreChanged(m_captionImageList, list)) Invalidate();
 }
 
 void TvnSkinPanel::SetCaptionImageIndex(int index)
 {
-    if (index == m_captionImageIndex) return;
-    m_captionImageIndex = index;
-    Invalidate();
+    if (StoreChanged(m_captionImageIndex, index)) Invalidate();
 }
 
 void TvnSkinPanel::SetCheckedMode(bool mode)
 {
-    m_checkedMode = mode;
-    Invalidate();
+    if (StoreChanged(m_checkedMode, mode)) Invalidate();
 }
 
 void TvnSkinPanel::SetChecked(bool checked)

@@ -1,6 +1,7 @@
 // The scroll bar's properties, its range rules and its link to a scrolling control.
 #include "ScrollBar.h"
 
+#include "framework/StoreChanged.h"
 #include "platform/Keys.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 
@@ -17,6 +18,7 @@ constexpr int kDefaultThickness = 19;
 TvnSkinScrollBar::TvnSkinScrollBar(QObject* owner)
     : TvnSkinCustomControl(owner)
 {
+    KeepLooks({ &m_look });
     SetSkinDataName(kHorizontalRecord);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -96,14 +98,12 @@ void TvnSkinScrollBar::SetPageSize(int pageSize)
 
 void TvnSkinScrollBar::SetSmallChange(int change)
 {
-    m_smallChange = change;
-    Invalidate();
+    if (StoreChanged(m_smallChange, change)) Invalidate();
 }
 
 void TvnSkinScrollBar::SetLargeChange(int change)
 {
-    m_largeChange = change;
-    Invalidate();
+    if (StoreChanged(m_largeChange, change)) Invalidate();
 }
 
 void TvnSkinScrollBar::SetBoth(bool both)

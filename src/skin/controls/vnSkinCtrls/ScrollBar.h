@@ -10,7 +10,7 @@
 //
 // ScrollBar.cpp holds the properties and the link, ScrollBarInput.cpp the mouse, keys
 // and timer, ScrollBarPaint.cpp the two looks. Where the parts lie is ScrollBarGeometry.h.
-#include "LookCache.h"
+#include "FaceCache.h"
 #include "ScrollBarGeometry.h"
 #include "ScrollBarSnapshot.h"
 #include "SkinCustomControl.h"
@@ -105,8 +105,6 @@ public:
     void WndProc(TMessage& message) override;
     // One copy of the bar's finished picture while its state stays the same.
     void Paint(QPainter& painter) override;
-    void SkinChanged() override;
-    void PrepareSkinChange() override;
 
 protected:
     void DrawSkinned(QImage& bitmap) override;

@@ -164,15 +164,3 @@ void TvnSkinScrollBar::Paint(QPainter& painter)
     const QImage& look = m_look.Get(state.Bytes(), [&] { return DrawLook(size(), s.RecordIndex != -1); });
     painter.drawImage(0, 0, look);
 }
-
-void TvnSkinScrollBar::SkinChanged()
-{
-    m_look.Clear();
-    TvnSkinCustomControl::SkinChanged();
-}
-
-void TvnSkinScrollBar::PrepareSkinChange()
-{
-    m_look.Clear();
-    TvnSkinCustomControl::PrepareSkinChange();
-}

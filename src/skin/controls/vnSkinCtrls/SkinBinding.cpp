@@ -22,6 +22,23 @@ bool TvnSkinBinding::HandleSkinMessage(const TMessage& m, TvnSkinBound& control)
     }
 }
 
+void TvnSkinBoundControl::KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches)
+{
+    m_keptLooks.insert(m_keptLooks.end(), caches);
+}
+
+void TvnSkinBoundControl::DropLooks()
+{
+    for (vnctrls::TvnLookStore* cache : m_keptLooks)
+        cache->Clear();
+}
+
+void TvnSkinBoundControl::SetFaceCacheEnabled(bool enabled)
+{
+    for (vnctrls::TvnLookStore* cache : m_keptLooks)
+        cache->SetEnabled(enabled);
+}
+
 bool TvnSkinBoundControl::HandleBindingMessage(const TMessage& m, QObject* sender)
 {
     if (m_skin.HandleSkinMessage(m, *this)) return true;

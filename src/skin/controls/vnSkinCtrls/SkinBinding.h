@@ -8,12 +8,15 @@
 // The controls publish its values as their own properties (SkinData, SkinDataName,
 // HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change, so an
 // index never goes stale.
+#include "FaceCache.h"
 #include "framework/Events.h"
 #include "framework/ImageList.h"
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 
 #include <QPointer>
+#include <initializer_list>
+#include <vector>
 
 // What the binding calls back in its control.
 class TvnSkinBound {
@@ -106,15 +109,28 @@ public:
     virtual void ReadSkinRecord() { m_skin.LookUp(); }
     // Re-reads the record and repaints (derived classes also resize and reshape).
     void SkinChanged() override = 0;
-    // Called before the store loads another skin: the index is dropped.
-    void PrepareSkinChange() override { m_skin.Drop(); }
+    // Called before the store loads another skin: the index and every kept look are
+    // dropped.
+    void PrepareSkinChange() override
+    {
+        m_skin.Drop();
+        DropLooks();
+    }
+
+    // Disabled, the control's caches keep nothing and every paint composes anew.
+    void SetFaceCacheEnabled(bool enabled);
 
 protected:
     ~TvnSkinBoundControl() = default;
+    // The caches of composed looks the control keeps between paints, named once in its
+    // constructor; SkinChanged drops them through DropLooks.
+    void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches);
+    void DropLooks();
     // The skin messages, then CM_MOUSEENTER / CM_MOUSELEAVE raise OnMouseEnter and
     // OnMouseLeave. True when the message is done with.
     bool HandleBindingMessage(const TMessage& message, QObject* sender);
 
 private:
     TvnSkinBinding m_skin;
+    std::vector<vnctrls::TvnLookStore*> m_keptLooks;
 };

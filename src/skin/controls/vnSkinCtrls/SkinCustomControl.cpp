@@ -12,6 +12,7 @@ TvnSkinCustomControl::TvnSkinCustomControl(QObject* owner)
     : TvnSkinControl(owner)
     , TvnSkinSizing(*this, *this)
 {
+    KeepLooks({ &m_faces, &m_strips });
 }
 
 void TvnSkinCustomControl::ReadSkinRecord()
@@ -43,24 +44,6 @@ void TvnSkinCustomControl::SkinChanged()
         UpdateShapeRegion();
         Invalidate();
     }
-}
-
-void TvnSkinCustomControl::DropLooks()
-{
-    m_faces.Clear();
-    m_strips.Clear();
-}
-
-void TvnSkinCustomControl::PrepareSkinChange()
-{
-    DropLooks();
-    TvnSkinControl::PrepareSkinChange();
-}
-
-void TvnSkinCustomControl::SetFaceCacheEnabled(bool enabled)
-{
-    m_faces.SetEnabled(enabled);
-    m_strips.SetEnabled(enabled);
 }
 
 void TvnSkinCustomControl::UpdateShapeRegion()

@@ -27,11 +27,9 @@ public:
     void Paint(QPainter& painter) override;
     void ReadSkinRecord() override;
     void SkinChanged() override;
-    void PrepareSkinChange() override;
 
     // Composed faces kept between paints (FaceCache.h); dropped on every skin change.
     int CachedFaceCount() const { return m_faces.Count() + m_strips.Count(); }
-    virtual void SetFaceCacheEnabled(bool enabled);
 
     // Sets the window's shape from the mask picture, or removes it.
     virtual void UpdateShapeRegion();
@@ -39,9 +37,6 @@ public:
 protected:
     void DrawUnskinned(QImage& bitmap) override;
     void DrawSkinned(QImage& bitmap) override;
-    // Drops every composed look kept between paints (each skin change does).
-    virtual void DropLooks();
-
     // Tells every child control that its background changed.
     void NotifyChildrenBackground();
     // The frame as four strips (DrawSkinned draws into the top one) and the client tile

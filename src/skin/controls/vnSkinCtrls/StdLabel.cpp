@@ -1,6 +1,7 @@
 #include "StdLabel.h"
 
 #include "SkinControl.h"
+#include "framework/StoreChanged.h"
 #include "platform/DrawText.h"
 
 #include <QPainter>
@@ -27,9 +28,7 @@ void TvnSkinStdLabel::SetSkinData(TvnSkinData* store)
 
 void TvnSkinStdLabel::SetEllipsType(TvnEllipsType type)
 {
-    if (type == m_ellipsType) return;
-    m_ellipsType = type;
-    Invalidate();
+    if (StoreChanged(m_ellipsType, type)) Invalidate();
 }
 
 void TvnSkinStdLabel::ApplySkin()

@@ -1,6 +1,7 @@
 // The skinned grid's properties, its skin record and its external scroll bars.
 #include "SkinCustomGrid.h"
 
+#include "framework/StoreChanged.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
@@ -14,6 +15,7 @@ using vnutils::RectEmpty;
 TvnSkinCustomGrid::TvnSkinCustomGrid(QObject* owner)
     : TCustomGrid(owner)
 {
+    KeepLooks({ &m_look });
     SetSkinDataName(QStringLiteral("grid"));
     SetColCount(5);
     SetRowCount(5);
@@ -31,8 +33,7 @@ TvnSkinCustomGrid::TvnSkinCustomGrid(QObject* owner)
 
 void TvnSkinCustomGrid::SetTransparent(bool transparent)
 {
-    m_transparent = transparent;
-    Invalidate();
+    if (StoreChanged(m_transparent, transparent)) Invalidate();
 }
 
 void TvnSkinCustomGrid::SetWallpaper(const QImage& wallpaper)
@@ -44,8 +45,7 @@ void TvnSkinCustomGrid::SetWallpaper(const QImage& wallpaper)
 
 void TvnSkinCustomGrid::SetWallpaperStretch(bool stretch)
 {
-    m_wallpaperStretch = stretch;
-    Invalidate();
+    if (StoreChanged(m_wallpaperStretch, stretch)) Invalidate();
 }
 
 void TvnSkinCustomGrid::SetUseSkinFont(bool use)
@@ -70,8 +70,7 @@ void TvnSkinCustomGrid::SetUseSkinCellHeight(bool use)
 
 void TvnSkinCustomGrid::SetGridLineColor(TColor color)
 {
-    m_gridLineColor = color;
-    Invalidate();
+    if (StoreChanged(m_gridLineColor, color)) Invalidate();
 }
 
 void TvnSkinCustomGrid::SetDefaultCellHeight(int height)
@@ -98,7 +97,7 @@ void TvnSkinCustomGrid::ReadSkinRecord()
 void TvnSkinCustomGrid::SkinChanged()
 {
     ++m_fontGeneration;
-    m_look.Clear();
+    DropLooks();
     ReadSkinRecord();
     const auto* record = GridRecord();
     if (!record) {
@@ -116,7 +115,6 @@ void TvnSkinCustomGrid::SkinChanged()
 void TvnSkinCustomGrid::PrepareSkinChange()
 {
     ++m_fontGeneration;
-    m_look.Clear();
     TvnSkinBoundControl::PrepareSkinChange();
 }
 
@@ -158,25 +156,18 @@ void TvnSkinCustomGrid::SetHScrollBar(TvnSkinScrollBar* bar) { LinkBar(m_hBar, b
 
 void TvnSkinCustomGrid::SetVScrollBar(TvnSkinScrollBar* bar) { LinkBar(m_vBar, bar); }
 
-TvnSkinCustomGrid::TvnBarState TvnSkinCustomGrid::VerticalBarState() const
+TvnSkinCustomGrid::TvnBarState TvnSkinCustomGrid::AxisBarState(const grid::TAxis& axis)
 {
-    const grid::TAxis rows = Rows();
-    const int span = grid::MaxFirst(rows) - rows.Fixed;
+    const int span = grid::MaxFirst(axis) - axis.Fixed;
     TvnBarState s;
     s.Needed = span > 0;
-    s.Info = { 0, kEngineScrollMax, 0, s.Needed ? (TopRow() - rows.Fixed) * kEngineScrollMax / span : 0 };
+    s.Info = { 0, kEngineScrollMax, 0, s.Needed ? (axis.First - axis.Fixed) * kEngineScrollMax / span : 0 };
     return s;
 }
 
-TvnSkinCustomGrid::TvnBarState TvnSkinCustomGrid::HorizontalBarState() const
-{
-    const grid::TAxis cols = Cols();
-    const int span = grid::MaxFirst(cols) - cols.Fixed;
-    TvnBarState s;
-    s.Needed = span > 0;
-    s.Info = { 0, kEngineScrollMax, 0, s.Needed ? (LeftCol() - cols.Fixed) * kEngineScrollMax / span : 0 };
-    return s;
-}
+TvnSkinCustomGrid::TvnBarState TvnSkinCustomGrid::VerticalBarState() const { return AxisBarState(Rows()); }
+
+TvnSkinCustomGrid::TvnBarState TvnSkinCustomGrid::HorizontalBarState() const { return AxisBarState(Cols()); }
 
 void TvnSkinCustomGrid::ApplyBar(TvnSkinScrollBar* bar, const TvnBarState& state)
 {

@@ -14,7 +14,7 @@
 // stays the same, so a repaint of an unchanged grid is one copy whatever its row count.
 #include "GridSnapshot.h"
 #include "framework/grids/CustomGrid.h"
-#include "skin/controls/vnSkinCtrls/LookCache.h"
+#include "skin/controls/vnSkinCtrls/FaceCache.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinCtrls/SkinBinding.h"
 
@@ -66,8 +66,6 @@ public:
     const TvnDataSkinGridControl* GridRecord() const;
 
     // The finished picture kept between paints; off, every paint draws anew.
-    bool LookCacheEnabled() const { return m_look.Enabled(); }
-    void SetLookCacheEnabled(bool enabled) { m_look.SetEnabled(enabled); }
 
     void ReadSkinRecord() override;
     void SkinChanged() override;
@@ -98,6 +96,7 @@ protected:
     };
     virtual TvnBarState VerticalBarState() const;
     TvnBarState HorizontalBarState() const;
+    static TvnBarState AxisBarState(const grid::TAxis& axis);
     // Publishes both states and sets the bars from them (range, visibility, Both).
     void PublishScroll() override;
     void Scrolled(TScrollBarKind kind, int code, int position) override;

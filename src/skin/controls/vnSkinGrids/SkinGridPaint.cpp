@@ -63,41 +63,7 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
     const grid::TAxis cols = Cols(), rows = Rows();
     const QRect area = s.GridRect;
     const QList<int> visibleCols = grid::VisibleCells(cols), visibleRows = grid::VisibleCells(rows);
-    // The lines: one after each cell, the fixed ones by the fixed-line options.
-    const int fixedBottom = area.y() + grid::FixedExtent(rows);
-    const int fixedRight = area.x() + grid::FixedExtent(cols);
-    auto end = [](const grid::TAxis& a, int origin) {
-        int last = origin + grid::FixedExtent(a);
-        for (int i = std::max(a.First, a.Fixed), e = grid::VisibleEnd(a); i < e; ++i)
-            last += grid::CellSize(a, i) + a.LineWidth;
-        return std::min(last, origin + a.Extent);
-    };
-    const int right = end(cols, area.x()), bottom = end(rows, area.y());
-    const TGridOptions options = Options();
-    if (cols.LineWidth > 0) {
-        for (int col : visibleCols) {
-            const int start = grid::CellStart(cols, col);
-            if (start < 0) continue;
-            const int x = area.x() + start + grid::CellSize(cols, col);
-            const bool fixed = col < cols.Fixed;
-            if ((options & goFixedVertLine) && fixedBottom > area.y())
-                s.Lines.append(QRect(x, area.y(), cols.LineWidth, fixedBottom - area.y()));
-            if (options & (fixed ? goFixedVertLine : goVertLine))
-                s.Lines.append(QRect(x, fixedBottom, cols.LineWidth, bottom - fixedBottom));
-        }
-    }
-    if (rows.LineWidth > 0) {
-        for (int row : visibleRows) {
-            const int start = grid::CellStart(rows, row);
-            if (start < 0) continue;
-            const int y = area.y() + start + grid::CellSize(rows, row);
-            const bool fixed = row < rows.Fixed;
-            if ((options & goFixedHorzLine) && fixedRight > area.x())
-                s.Lines.append(QRect(area.x(), y, fixedRight - area.x(), rows.LineWidth));
-            if (options & (fixed ? goFixedHorzLine : goHorzLine))
-                s.Lines.append(QRect(fixedRight, y, right - fixedRight, rows.LineWidth));
-        }
-    }
+    s.Lines = grid::LineRects(cols, rows, area, Options());
 
     const bool focused = hasFocus();
     s.Cells.reserve(visibleCols.size() * visibleRows.size());

@@ -1,5 +1,6 @@
 #include "SkinTreeView.h"
 
+#include "framework/StoreChanged.h"
 #include "skin/controls/vnSkinCtrls/CustomSkinParts.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/data/vnSkinData/OtherControlSkins.h"
@@ -29,9 +30,7 @@ TvnSkinCustomTreeView::~TvnSkinCustomTreeView()
 
 void TvnSkinCustomTreeView::SetUseSkinFont(bool use)
 {
-    if (use == m_useSkinFont) return;
-    m_useSkinFont = use;
-    ApplySkinLook();
+    if (StoreChanged(m_useSkinFont, use)) ApplySkinLook();
 }
 
 void TvnSkinCustomTreeView::LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar)

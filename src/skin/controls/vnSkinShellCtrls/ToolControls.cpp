@@ -1,5 +1,6 @@
 #include "ToolControls.h"
 
+#include "framework/StoreChanged.h"
 #include "skin/controls/vnSkinCtrls/ParentBackground.h"
 
 #include <QPainter>
@@ -18,9 +19,7 @@ TvnSkinSpeedButton::TvnSkinSpeedButton(QObject* owner)
 
 void TvnSkinSpeedButton::SetFlat(bool flat)
 {
-    if (flat == m_flat) return;
-    m_flat = flat;
-    Invalidate();
+    if (StoreChanged(m_flat, flat)) Invalidate();
 }
 
 bool TvnSkinSpeedButton::ShowsFlat() const

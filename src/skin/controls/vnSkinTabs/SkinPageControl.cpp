@@ -1,6 +1,7 @@
 // The skinned page control's properties, its geometry hooks and the skin messages.
 #include "SkinPageControl.h"
 
+#include "framework/StoreChanged.h"
 #include "skin/controls/vnSkinCtrls/CustomSkinParts.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 
@@ -11,6 +12,7 @@ TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
     : TPageControl(owner)
     , m_defaultFont(vnctrls::NewDefaultFont(this))
 {
+    KeepLooks({ &m_faces, &m_look });
     SetSkinDataName(QStringLiteral("tab"));
     Font()->SetName(QStringLiteral("Arial"));
     Font()->SetHeight(14);
@@ -38,8 +40,7 @@ void TvnSkinPageControl::SetDefaultItemHeight(int height)
 
 void TvnSkinPageControl::SetTabSpacing(int spacing)
 {
-    m_tabSpacing = spacing;
-    update();
+    if (StoreChanged(m_tabSpacing, spacing)) update();
 }
 
 void TvnSkinPageControl::SetTabMargin(int margin)
@@ -51,23 +52,17 @@ void TvnSkinPageControl::SetTabMargin(int margin)
 
 void TvnSkinPageControl::SetTabLayout(TvnButtonLayout layout)
 {
-    if (layout == m_tabLayout) return;
-    m_tabLayout = layout;
-    update();
+    if (StoreChanged(m_tabLayout, layout)) update();
 }
 
 void TvnSkinPageControl::SetTabExtededDraw(bool extended)
 {
-    if (extended == m_tabExtededDraw) return;
-    m_tabExtededDraw = extended;
-    update();
+    if (StoreChanged(m_tabExtededDraw, extended)) update();
 }
 
 void TvnSkinPageControl::SetTextInHorizontal(bool horizontal)
 {
-    if (horizontal == m_textInHorizontal) return;
-    m_textInHorizontal = horizontal;
-    update();
+    if (StoreChanged(m_textInHorizontal, horizontal)) update();
 }
 
 void TvnSkinPageControl::SetTabsInCenter(bool centre)
@@ -85,16 +80,12 @@ void TvnSkinPageControl::SetTabsInCenter(bool centre)
 
 void TvnSkinPageControl::SetTabsBGTransparent(bool transparent)
 {
-    if (transparent == m_tabsBGTransparent) return;
-    m_tabsBGTransparent = transparent;
-    update();
+    if (StoreChanged(m_tabsBGTransparent, transparent)) update();
 }
 
 void TvnSkinPageControl::SetShowCloseButtons(bool show)
 {
-    if (show == m_showCloseButtons) return;
-    m_showCloseButtons = show;
-    TabsChanged();
+    if (StoreChanged(m_showCloseButtons, show)) TabsChanged();
 }
 
 void TvnSkinPageControl::SetImages(TImageList* images)
@@ -211,7 +202,7 @@ void TvnSkinPageControl::ReadSkinRecord() { TvnSkinBoundControl::ReadSkinRecord(
 
 void TvnSkinPageControl::SkinChanged()
 {
-    m_faces.Clear();
+    DropLooks();
     FontsChanged();
     ReadSkinRecord();
     TabsChanged();
@@ -221,7 +212,6 @@ void TvnSkinPageControl::SkinChanged()
 
 void TvnSkinPageControl::PrepareSkinChange()
 {
-    m_faces.Clear();
     FontsChanged();
     TvnSkinBoundControl::PrepareSkinChange();
 }

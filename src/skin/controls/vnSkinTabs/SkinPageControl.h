@@ -14,7 +14,6 @@
 #include "framework/ImageList.h"
 #include "framework/comctrls/PageControl.h"
 #include "skin/controls/vnSkinCtrls/FaceCache.h"
-#include "skin/controls/vnSkinCtrls/LookCache.h"
 #include "skin/controls/vnSkinCtrls/SkinBinding.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
 
@@ -108,11 +107,6 @@ public:
 
     // Composed faces kept between paints; dropped on every skin change.
     int CachedFaceCount() const { return m_faces.Count(); }
-    void SetFaceCacheEnabled(bool enabled)
-    {
-        m_faces.SetEnabled(enabled);
-        m_look.SetEnabled(enabled);
-    }
     // One paint into `painter`, as the screen gets it.
     void Paint(QPainter& painter);
 

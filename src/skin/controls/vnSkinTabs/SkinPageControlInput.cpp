@@ -1,15 +1,14 @@
 // The skinned page control's close buttons: hot when the mouse is over the hot tab's
 // button, pressed by the left button, closing the tab when released on it.
 #include "SkinPageControl.h"
+#include "framework/StoreChanged.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 void TvnSkinPageControl::SetHotClose(int tab)
 {
-    if (tab == m_hotClose) return;
-    m_hotClose = tab;
-    RepaintTabs();
+    if (StoreChanged(m_hotClose, tab)) RepaintTabs();
 }
 
 bool TvnSkinPageControl::CloseTab(int tabIndex)

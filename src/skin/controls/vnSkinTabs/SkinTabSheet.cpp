@@ -1,6 +1,7 @@
 #include "SkinTabSheet.h"
 
 #include "SkinPageControl.h"
+#include "framework/StoreChanged.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 #include "skin/data/vnUtils/NinePart.h"
 #include "skin/data/vnUtils/PixelParts.h"
@@ -15,8 +16,7 @@ TvnSkinCustomTabSheet::TvnSkinCustomTabSheet(QObject* owner)
 
 void TvnSkinCustomTabSheet::SetWallPaper(const QImage& picture)
 {
-    m_wallPaper = picture;
-    update();
+    if (StoreChanged(m_wallPaper, picture)) update();
 }
 
 TvnSkinPageControl* TvnSkinCustomTabSheet::SkinPageControl() const

@@ -1,6 +1,7 @@
 #include "DBCtrlGrid.h"
 
 #include "DBText.h"
+#include "framework/StoreChanged.h"
 #include "framework/data/DataSet.h"
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
@@ -124,6 +125,13 @@ void TvnSkinDBCtrlGrid::FixLinks(QWidget* container, bool fix)
         fixOne(w);
 }
 
+void TvnSkinDBCtrlGrid::SetLayoutField(int vndb::TvnGridLayout::*field, int value)
+{
+    vndb::TvnGridLayout l = m_layout;
+    l.*field = value;
+    SetLayout(l);
+}
+
 void TvnSkinDBCtrlGrid::SetLayout(const vndb::TvnGridLayout& layout)
 {
     const bool changed = layout.ColCount != m_layout.ColCount || layout.RowCount != m_layout.RowCount
@@ -132,34 +140,6 @@ void TvnSkinDBCtrlGrid::SetLayout(const vndb::TvnGridLayout& layout)
     if (!changed) return;
     m_layout = layout;
     FitSize();
-}
-
-void TvnSkinDBCtrlGrid::SetColCount(int count)
-{
-    vndb::TvnGridLayout l = m_layout;
-    l.ColCount = vndb::ClampCount(count);
-    SetLayout(l);
-}
-
-void TvnSkinDBCtrlGrid::SetRowCount(int count)
-{
-    vndb::TvnGridLayout l = m_layout;
-    l.RowCount = vndb::ClampCount(count);
-    SetLayout(l);
-}
-
-void TvnSkinDBCtrlGrid::SetPanelWidth(int width)
-{
-    vndb::TvnGridLayout l = m_layout;
-    l.PanelWidth = vndb::ClampPanelSize(width);
-    SetLayout(l);
-}
-
-void TvnSkinDBCtrlGrid::SetPanelHeight(int height)
-{
-    vndb::TvnGridLayout l = m_layout;
-    l.PanelHeight = vndb::ClampPanelSize(height);
-    SetLayout(l);
 }
 
 TvnDBCtrlGridOrientation TvnSkinDBCtrlGrid::Orientation() const
@@ -177,9 +157,7 @@ void TvnSkinDBCtrlGrid::SetOrientation(TvnDBCtrlGridOrientation orientation)
 
 void TvnSkinDBCtrlGrid::SetShowFocus(bool show)
 {
-    if (show == m_showFocus) return;
-    m_showFocus = show;
-    m_panel->Invalidate();
+    if (StoreChanged(m_showFocus, show)) m_panel->Invalidate();
 }
 
 void TvnSkinDBCtrlGrid::SetSelectedColor(TColor color)

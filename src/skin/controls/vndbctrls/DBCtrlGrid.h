@@ -132,13 +132,19 @@ public:
     TDataSource* DataSource() const { return m_link.DataSource(); }
     void SetDataSource(TDataSource* source);
     int ColCount() const { return m_layout.ColCount; }
-    void SetColCount(int count);
+    void SetColCount(int count) { SetLayoutField(&vndb::TvnGridLayout::ColCount, vndb::ClampCount(count)); }
     int RowCount() const { return m_layout.RowCount; }
-    void SetRowCount(int count);
+    void SetRowCount(int count) { SetLayoutField(&vndb::TvnGridLayout::RowCount, vndb::ClampCount(count)); }
     int PanelWidth() const { return m_layout.PanelWidth; }
-    void SetPanelWidth(int width);
+    void SetPanelWidth(int width)
+    {
+        SetLayoutField(&vndb::TvnGridLayout::PanelWidth, vndb::ClampPanelSize(width));
+    }
     int PanelHeight() const { return m_layout.PanelHeight; }
-    void SetPanelHeight(int height);
+    void SetPanelHeight(int height)
+    {
+        SetLayoutField(&vndb::TvnGridLayout::PanelHeight, vndb::ClampPanelSize(height));
+    }
     TvnDBCtrlGridOrientation Orientation() const;
     void SetOrientation(TvnDBCtrlGridOrientation orientation);
     bool AllowInsert() const { return m_allowInsert; }
@@ -231,6 +237,8 @@ private:
     void PlaceScrollBar();
     void FitSize();
     void SetLayout(const vndb::TvnGridLayout& layout);
+    // One layout number changed (already clamped); the rest of the layout kept.
+    void SetLayoutField(int vndb::TvnGridLayout::*field, int value);
     void SetEditMode(bool on);
     void SelectNextControl(bool forward);
     bool FocusInPanel() const;

@@ -4,6 +4,7 @@
 #include "ByteReader.h"
 #include "SkinBitmaps.h"
 #include "SkinContainer.h"
+#include "framework/StoreChanged.h"
 
 namespace {
 
@@ -81,9 +82,8 @@ TvnSkinData::~TvnSkinData() { m_empty = true; }
 
 void TvnSkinData::SetSkinnableForm(bool value)
 {
-    if (value == m_skinnableForm) return;
-    m_skinnableForm = value;
-    if (!IsLoading()) BroadcastSkinMessage(msg::SKINMSG_SKINNABLE_CHANGE);
+    if (StoreChanged(m_skinnableForm, value) && !IsLoading())
+        BroadcastSkinMessage(msg::SKINMSG_SKINNABLE_CHANGE);
 }
 
 void TvnSkinData::SetCompressedStoredSkin(TvnCompressedStoredSkin* value)

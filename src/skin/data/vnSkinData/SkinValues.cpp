@@ -78,25 +78,21 @@ const TvnEnumNames kSkinCommands { { "cmclose", "cmmaximize", "cmminimize", "cms
     "cmminimizetotray" }, "cmdefault", int(TvnSkinCommand::cmMinimizeToTray) };
 // clang-format on
 
-int ParseEnum(const QString& text, const TvnEnumNames& names)
+const TvnEnumNames& NamesOf(TvnSkinEnumKind kind)
 {
-    int value = 0;
-    for (const char* name : names.Names) {
-        if (text == QLatin1String(name)) return value;
-        ++value;
+    switch (kind) {
+    case TvnSkinEnumKind::StretchType:
+        return kStretchTypes;
+    case TvnSkinEnumKind::MorphKind:
+        return kMorphKinds;
+    case TvnSkinEnumKind::Alignment:
+        return kAlignments;
+    case TvnSkinEnumKind::InactiveEffect:
+        return kInactiveEffects;
+    case TvnSkinEnumKind::SkinCommand:
+        break;
     }
-    return names.Fallback;
-}
-
-int ReadEnum(const TMemIniFile& ini, const QString& section, const QString& key, const TvnEnumNames& names)
-{
-    return ParseEnum(ini.ReadString(section, key, QLatin1String(names.DefaultName)), names);
-}
-
-QString EnumName(int value, const TvnEnumNames& names)
-{
-    if (value < 0 || value >= static_cast<int>(names.Names.size())) return QString();
-    return QLatin1String(names.Names[value]);
+    return kSkinCommands;
 }
 
 const std::array<std::pair<TFontStyle, const char*>, 4> kFontStyles { {
@@ -128,19 +124,27 @@ TFontStyles ParseFontStyles(const QString& text)
     return styles;
 }
 
-TvnStretchType ParseStretchType(const QString& text)
+int ParseSkinEnum(const QString& text, TvnSkinEnumKind kind)
 {
-    return TvnStretchType(ParseEnum(text, kStretchTypes));
+    const TvnEnumNames& names = NamesOf(kind);
+    int value = 0;
+    for (const char* name : names.Names) {
+        if (text == QLatin1String(name)) return value;
+        ++value;
+    }
+    return names.Fallback;
 }
-TvnMorphKind ParseMorphKind(const QString& text) { return TvnMorphKind(ParseEnum(text, kMorphKinds)); }
-TAlignment ParseAlignment(const QString& text) { return TAlignment(ParseEnum(text, kAlignments)); }
-TvnInactiveEffect ParseInactiveEffect(const QString& text)
+
+int ReadSkinEnum(const TMemIniFile& ini, const QString& section, const QString& key, TvnSkinEnumKind kind)
 {
-    return TvnInactiveEffect(ParseEnum(text, kInactiveEffects));
+    return ParseSkinEnum(ini.ReadString(section, key, QLatin1String(NamesOf(kind).DefaultName)), kind);
 }
-TvnSkinCommand ParseSkinCommand(const QString& text)
+
+QString SkinEnumText(int value, TvnSkinEnumKind kind)
 {
-    return TvnSkinCommand(ParseEnum(text, kSkinCommands));
+    const TvnEnumNames& names = NamesOf(kind);
+    if (value < 0 || value >= static_cast<int>(names.Names.size())) return QString();
+    return QLatin1String(names.Names[value]);
 }
 
 // --- Reading -------------------------------------------------------------------------------
@@ -195,36 +199,6 @@ void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString
     out = ParseFontStyles(ini.ReadString(section, key, QString()));
 }
 
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
-    TvnStretchType& out)
-{
-    out = TvnStretchType(ReadEnum(ini, section, key, kStretchTypes));
-}
-
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
-    TvnMorphKind& out)
-{
-    out = TvnMorphKind(ReadEnum(ini, section, key, kMorphKinds));
-}
-
-void ReadSkinValue(
-    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, TAlignment& out)
-{
-    out = TAlignment(ReadEnum(ini, section, key, kAlignments));
-}
-
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
-    TvnInactiveEffect& out)
-{
-    out = TvnInactiveEffect(ReadEnum(ini, section, key, kInactiveEffects));
-}
-
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&,
-    TvnSkinCommand& out)
-{
-    out = TvnSkinCommand(ReadEnum(ini, section, key, kSkinCommands));
-}
-
 // --- Writing -------------------------------------------------------------------------------
 
 QString SkinValueText(int value) { return QString::number(value); }
@@ -248,12 +222,6 @@ QString SkinValueText(TFontStyles value)
         if (value.testFlag(style)) names.append(QLatin1String(name));
     return names.join(u',');
 }
-
-QString SkinValueText(TvnStretchType value) { return EnumName(int(value), kStretchTypes); }
-QString SkinValueText(TvnMorphKind value) { return EnumName(int(value), kMorphKinds); }
-QString SkinValueText(TAlignment value) { return EnumName(int(value), kAlignments); }
-QString SkinValueText(TvnInactiveEffect value) { return EnumName(int(value), kInactiveEffects); }
-QString SkinValueText(TvnSkinCommand value) { return EnumName(int(value), kSkinCommands); }
 
 // --- Numbered lists ------------------------------------------------------------------------
 

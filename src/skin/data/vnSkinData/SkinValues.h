@@ -47,12 +47,29 @@ TFontStyles ParseFontStyles(const QString& text);
 
 // Enumerations are read by exact comparison with their names; any other text reads as
 // the enumeration's fallback (stretch type: horizontal; morph kind: mkdefault;
-// alignment: right; inactive effect: iegrayscale; command: cmminimizetotray).
-TvnStretchType ParseStretchType(const QString& text);
-TvnMorphKind ParseMorphKind(const QString& text);
-TAlignment ParseAlignment(const QString& text);
-TvnInactiveEffect ParseInactiveEffect(const QString& text);
-TvnSkinCommand ParseSkinCommand(const QString& text);
+// alignment: right; inactive effect: iegrayscale; command: cmminimizetotray). Each
+// enumeration the skin names has one name table, picked by its type.
+enum class TvnSkinEnumKind { StretchType, MorphKind, Alignment, InactiveEffect, SkinCommand };
+constexpr TvnSkinEnumKind SkinEnumKind(TvnStretchType) { return TvnSkinEnumKind::StretchType; }
+constexpr TvnSkinEnumKind SkinEnumKind(TvnMorphKind) { return TvnSkinEnumKind::MorphKind; }
+constexpr TvnSkinEnumKind SkinEnumKind(TAlignment) { return TvnSkinEnumKind::Alignment; }
+constexpr TvnSkinEnumKind SkinEnumKind(TvnInactiveEffect) { return TvnSkinEnumKind::InactiveEffect; }
+constexpr TvnSkinEnumKind SkinEnumKind(TvnSkinCommand) { return TvnSkinEnumKind::SkinCommand; }
+template <class E>
+concept TvnSkinEnum = requires(E value)
+{
+    SkinEnumKind(value);
+};
+
+int ParseSkinEnum(const QString& text, TvnSkinEnumKind kind);
+// The value of the key, or of the enumeration's default name when the key is missing.
+int ReadSkinEnum(const TMemIniFile& ini, const QString& section, const QString& key, TvnSkinEnumKind kind);
+// The name of a value, or an empty text for a value the enumeration has no name for.
+QString SkinEnumText(int value, TvnSkinEnumKind kind);
+template <TvnSkinEnum E> E ParseSkinEnum(const QString& text)
+{
+    return E(ParseSkinEnum(text, SkinEnumKind(E {})));
+}
 
 // A missing key gives its default, so reading from an empty INI file yields every
 // default. Integers that are not numbers give the default; flags are true only for 1.
@@ -65,12 +82,13 @@ void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QRect& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, QString& out);
 void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TFontStyles& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnStretchType& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnMorphKind& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TAlignment& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnInactiveEffect& out);
-void ReadSkinValue(const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault& def, TvnSkinCommand& out);
 // clang-format on
+template <TvnSkinEnum E>
+void ReadSkinValue(
+    const TMemIniFile& ini, const QString& section, const QString& key, const TvnKeyDefault&, E& out)
+{
+    out = E(ReadSkinEnum(ini, section, key, SkinEnumKind(out)));
+}
 
 // The written form: flags as 0/1, points and rectangles joined by "," without blanks,
 // font styles by their names joined by ",", enumerations by name, colours as signed
@@ -82,11 +100,10 @@ QString SkinValueText(const QPoint& value);
 QString SkinValueText(const QRect& value);
 QString SkinValueText(const QString& value);
 QString SkinValueText(TFontStyles value);
-QString SkinValueText(TvnStretchType value);
-QString SkinValueText(TvnMorphKind value);
-QString SkinValueText(TAlignment value);
-QString SkinValueText(TvnInactiveEffect value);
-QString SkinValueText(TvnSkinCommand value);
+template <TvnSkinEnum E> QString SkinValueText(E value)
+{
+    return SkinEnumText(int(value), SkinEnumKind(value));
+}
 
 // The count of a numbered list or record list under `countKey`, at most the number of
 // keys of the section: a section cannot hold more numbered keys than it has lines, so a
