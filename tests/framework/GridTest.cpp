@@ -213,3 +213,46 @@ TEST(Grid, DraggingAColumnLineInTheTitleRowSizesTheColumn)
     QTest::mouseClick(&g.grid, Qt::LeftButton, {}, QPoint(g.grid.CellRect(0, 3).right() + 1, 60));
     EXPECT_EQ(g.grid.ColWidth(0), 150);
 }
+
+// Both grid families paint these rectangles: a line after each visible cell, the fixed
+// cells' lines by the fixed-line options only, every line stopping where the cells end.
+TEST(Grid, LinesFollowTheCellsAndStopWhereTheyEnd)
+{
+    grid::TAxis cols;
+    cols.Count = 3;
+    cols.Fixed = 1;
+    cols.DefaultSize = 20;
+    cols.Extent = 200;
+    cols.First = 1;
+    grid::TAxis rows = cols;
+    rows.Count = 2;
+    rows.DefaultSize = 10;
+    const QRect area(5, 7, 200, 100);
+
+    const QList<QRect> all = grid::LineRects(
+        cols, rows, area, TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine));
+    // Cells end at x = 5 + 3 * 21 = 68 and y = 7 + 2 * 11 = 29; the fixed ones at 26 and 18.
+    const QList<QRect> expected {
+        QRect(25, 7, 1, 11),
+        QRect(25, 18, 1, 11), // after the fixed column
+        QRect(46, 7, 1, 11),
+        QRect(46, 18, 1, 11),
+        QRect(67, 7, 1, 11),
+        QRect(67, 18, 1, 11),
+        QRect(5, 17, 21, 1),
+        QRect(26, 17, 42, 1), // after the fixed row
+        QRect(5, 28, 21, 1),
+        QRect(26, 28, 42, 1),
+    };
+    EXPECT_EQ(all, expected);
+
+    // Without the fixed-line options the fixed cells draw no lines, even across the
+    // scrolling cells; the scrolling cells' lines stop at the fixed ones.
+    const QList<QRect> cellsOnly = grid::LineRects(cols, rows, area, TGridOptions(goVertLine | goHorzLine));
+    const QList<QRect> expectedCells { QRect(46, 18, 1, 11), QRect(67, 18, 1, 11), QRect(26, 28, 42, 1) };
+    EXPECT_EQ(cellsOnly, expectedCells);
+
+    rows.LineWidth = 0;
+    EXPECT_EQ(grid::LineRects(cols, rows, area, TGridOptions(goHorzLine)), QList<QRect>())
+        << "a zero line width draws no lines";
+}

@@ -124,6 +124,26 @@ int CellsEnd(const TAxis& a, int origin)
         last += CellSize(a, i) + a.LineWidth;
     return std::min(last, origin + a.Extent);
 }
+
+// The lines after the cells of one axis: across the fixed cells of the other axis (up to
+// fixedEnd) and across its scrolling cells (up to end). `vertical` says the axis runs
+// across the screen, so its lines stand upright.
+void AppendLines(QList<QRect>& lines, const TAxis& a, int origin, int acrossOrigin, int fixedEnd, int end,
+    bool fixedLines, bool cellLines, bool vertical)
+{
+    if (a.LineWidth <= 0) return;
+    auto line = [&](int at, int from, int to) {
+        return vertical ? QRect(at, from, a.LineWidth, to - from) : QRect(from, at, to - from, a.LineWidth);
+    };
+    for (int i : VisibleCells(a)) {
+        const int start = CellStart(a, i);
+        if (start < 0) continue;
+        const int at = origin + start + CellSize(a, i);
+        if (fixedLines && fixedEnd > acrossOrigin) lines.append(line(at, acrossOrigin, fixedEnd));
+        if (i < a.Fixed ? fixedLines : cellLines) lines.append(line(at, fixedEnd, end));
+    }
+}
+
 } // namespace
 
 QList<QRect> LineRects(const TAxis& cols, const TAxis& rows, const QRect& area, TGridOptions options)
@@ -131,31 +151,10 @@ QList<QRect> LineRects(const TAxis& cols, const TAxis& rows, const QRect& area, 
     QList<QRect> lines;
     const int fixedBottom = area.y() + FixedExtent(rows);
     const int fixedRight = area.x() + FixedExtent(cols);
-    const int right = CellsEnd(cols, area.x()), bottom = CellsEnd(rows, area.y());
-    if (cols.LineWidth > 0) {
-        for (int col : VisibleCells(cols)) {
-            const int start = CellStart(cols, col);
-            if (start < 0) continue;
-            const int x = area.x() + start + CellSize(cols, col);
-            const bool fixed = col < cols.Fixed;
-            if ((options & goFixedVertLine) && fixedBottom > area.y())
-                lines.append(QRect(x, area.y(), cols.LineWidth, fixedBottom - area.y()));
-            if (options & (fixed ? goFixedVertLine : goVertLine))
-                lines.append(QRect(x, fixedBottom, cols.LineWidth, bottom - fixedBottom));
-        }
-    }
-    if (rows.LineWidth > 0) {
-        for (int row : VisibleCells(rows)) {
-            const int start = CellStart(rows, row);
-            if (start < 0) continue;
-            const int y = area.y() + start + CellSize(rows, row);
-            const bool fixed = row < rows.Fixed;
-            if ((options & goFixedHorzLine) && fixedRight > area.x())
-                lines.append(QRect(area.x(), y, fixedRight - area.x(), rows.LineWidth));
-            if (options & (fixed ? goFixedHorzLine : goHorzLine))
-                lines.append(QRect(fixedRight, y, right - fixedRight, rows.LineWidth));
-        }
-    }
+    AppendLines(lines, cols, area.x(), area.y(), fixedBottom, CellsEnd(rows, area.y()),
+        options & goFixedVertLine, options & goVertLine, true);
+    AppendLines(lines, rows, area.y(), area.x(), fixedRight, CellsEnd(cols, area.x()),
+        options & goFixedHorzLine, options & goHorzLine, false);
     return lines;
 }
 
