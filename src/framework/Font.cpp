@@ -3,6 +3,38 @@
 #include "framework/StoreChanged.h"
 #include "platform/Fonts.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kMaxKeptFonts = 32;
+
+struct TMadeFont {
+    QString Name;
+    int Height;
+    TFontStyles Style;
+    QFont Font;
+};
+
+// The kept fonts live only in the application's thread and go with the application, so
+// none outlives the font database.
+std::vector<TMadeFont>* MadeFonts()
+{
+    static std::vector<TMadeFont> made;
+    static const QCoreApplication* clearedWith = nullptr;
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) return nullptr;
+    if (app != clearedWith) {
+        qAddPostRoutine([] { made.clear(); });
+        clearedWith = app;
+    }
+    return &made;
+}
+
+} // namespace
+
 TFont::TFont(QObject* parent)
     : QObject(parent)
 {
@@ -46,11 +78,20 @@ QFont TFont::ToQFont() const { return MakeQFont(m_name, m_height, m_style); }
 
 QFont TFont::MakeQFont(const QString& name, int height, TFontStyles style)
 {
+    // Every paint of a control asks for its font again; building a QFont resolves it
+    // against the application font each time, so the few fonts a program uses are kept.
+    std::vector<TMadeFont>* made = MadeFonts();
+    if (made)
+        for (const TMadeFont& m : *made)
+            if (m.Height == height && m.Style == style && m.Name == name) return m.Font;
     QFont f(name);
     f.setPixelSize(std::max(1, fonts::PixelSizeForHeight(name, height)));
     f.setBold(style.testFlag(fsBold));
     f.setItalic(style.testFlag(fsItalic));
     f.setUnderline(style.testFlag(fsUnderline));
     f.setStrikeOut(style.testFlag(fsStrikeOut));
+    if (!made) return f;
+    if (made->size() >= kMaxKeptFonts) made->erase(made->begin());
+    made->push_back({ name, height, style, f });
     return f;
 }
