@@ -107,6 +107,11 @@ void TControl::SetShowHint(bool show)
 void TControl::SetAlign(TAlign align)
 {
     m_align = align;
+    RealignParent();
+}
+
+void TControl::RealignParent()
+{
     if (auto* parent = qobject_cast<TControl*>(parentWidget())) parent->AlignControls();
 }
 

@@ -77,6 +77,9 @@ public:
     void SetShowHint(bool show);
     TAlign Align() const { return m_align; }
     void SetAlign(TAlign align);
+    // Lays the parent's aligned children out again (after this control shows or hides
+    // a companion that takes room beside it).
+    void RealignParent();
 
     // The control that contains this one (its parent in the control tree).
     QWidget* Parent() const { return parentWidget(); }

@@ -27,7 +27,10 @@ std::vector<TMadeFont>* MadeFonts()
     const QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) return nullptr;
     if (app != clearedWith) {
-        qAddPostRoutine([] { made.clear(); });
+        qAddPostRoutine([] {
+            made.clear();
+            clearedWith = nullptr;
+        });
         clearedWith = app;
     }
     return &made;

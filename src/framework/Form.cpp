@@ -241,6 +241,8 @@ void TForm::Loaded()
 {
     TComponentBase::Loaded();
     FrameChanged();
+    // The declared TabOrder values are what Tab follows once the whole form is read.
+    TControl::ApplyTabOrder(ClientWidget());
     events::Fire(OnCreate, this);
 }
 
@@ -328,25 +330,11 @@ void TForm::WndProc(TMessage& m)
     case msg::WM_NCLBUTTONDOWN: {
         QWindow* window = windowHandle();
         if (!window) break;
-        static const struct {
-            LRESULT hit;
-            Qt::Edges edges;
-        } kSizing[] = {
-            { ht::HTLEFT, Qt::LeftEdge },
-            { ht::HTRIGHT, Qt::RightEdge },
-            { ht::HTTOP, Qt::TopEdge },
-            { ht::HTBOTTOM, Qt::BottomEdge },
-            { ht::HTTOPLEFT, Qt::TopEdge | Qt::LeftEdge },
-            { ht::HTTOPRIGHT, Qt::TopEdge | Qt::RightEdge },
-            { ht::HTBOTTOMLEFT, Qt::BottomEdge | Qt::LeftEdge },
-            { ht::HTBOTTOMRIGHT, Qt::BottomEdge | Qt::RightEdge },
-        };
-        if (static_cast<LRESULT>(m.WParam) == ht::HTCAPTION) {
+        const LRESULT hit = static_cast<LRESULT>(m.WParam);
+        if (hit == ht::HTCAPTION)
             window->startSystemMove();
-            break;
-        }
-        for (const auto& s : kSizing)
-            if (s.hit == static_cast<LRESULT>(m.WParam)) window->startSystemResize(s.edges);
+        else if (const Qt::Edges edges = ht::SizingEdges(hit))
+            window->startSystemResize(edges);
         break;
     }
     case msg::WM_NCACTIVATE:

@@ -2,6 +2,7 @@
 // The window messages the product's components exchange. Values are the classic ones,
 // so tables and traces read as the design describes them; delivery is ours (a form's
 // window procedure, Perform, PostMessage), carried on Qt events.
+#include <QtCore/qnamespace.h>
 #include <cstdint>
 
 using WPARAM = std::uintptr_t;
@@ -200,6 +201,31 @@ inline constexpr LRESULT HTBOTTOMRIGHT = 17;
 inline constexpr LRESULT HTBORDER = 18;
 // The frame's own code for areas drawn by a frame object (caption buttons and such).
 inline constexpr LRESULT HTOBJECT = 19;
+
+// The edges a sizing code (HTLEFT ... HTBOTTOMRIGHT) drags; none for any other code.
+inline Qt::Edges SizingEdges(LRESULT hit)
+{
+    switch (hit) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
 inline constexpr LRESULT HTCLOSE = 20;
 } // namespace ht
 

@@ -12,7 +12,6 @@ TfrmLocalizar::TfrmLocalizar(QObject* owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uLocalizarCliente.dfm"));
     BIND_DECLARED_FIELDS(TFRMLOCALIZAR_FIELDS)
-    TControl::ApplyTabOrder(ClientWidget());
 }
 
 QString TfrmLocalizar::SearchPattern(const QString& typed)

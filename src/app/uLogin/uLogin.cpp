@@ -12,7 +12,6 @@ TfrmLogin::TfrmLogin(QObject* owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uLogin.dfm"));
     BIND_DECLARED_FIELDS(TFRMLOGIN_FIELDS)
-    TControl::ApplyTabOrder(ClientWidget());
 }
 
 void TfrmLogin::btnLogarClick(QObject*)

@@ -33,7 +33,6 @@ TfrmPrincipal::TfrmPrincipal(QObject* owner)
         controls.CountLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.CountLabel));
         controls.QuantityLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.QuantityLabel));
     }
-    TControl::ApplyTabOrder(ClientWidget());
 }
 
 void TfrmPrincipal::FormShow(QObject*)

@@ -14,7 +14,6 @@ TfrmProgresso::TfrmProgresso(QObject* owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uProgresso.dfm"));
     BIND_DECLARED_FIELDS(TFRMPROGRESSO_FIELDS)
-    TControl::ApplyTabOrder(ClientWidget());
     m_refresh->setInterval(kRefreshMs);
     connect(m_refresh, &QTimer::timeout, this, [this] { ShowProgress(); });
 }

@@ -15,7 +15,6 @@ TfrmRelatorio::TfrmRelatorio(QObject* owner, TReportInput input)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uRelatorio.dfm"));
     BIND_DECLARED_FIELDS(TFRMRELATORIO_FIELDS)
-    TControl::ApplyTabOrder(ClientWidget());
     lstRelatorio->SetItems(m_lines);
 }
 

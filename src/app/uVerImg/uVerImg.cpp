@@ -17,7 +17,6 @@ TfrmVerImg::TfrmVerImg(QObject* owner)
 {
     declared::LoadRoot(this, QStringLiteral(":/forms/uVerImg.dfm"));
     BIND_DECLARED_FIELDS(TFRMVERIMG_FIELDS)
-    TControl::ApplyTabOrder(ClientWidget());
     // A dialog frame cannot be resized: the page always has the declared client area.
     setFixedSize(size());
 }

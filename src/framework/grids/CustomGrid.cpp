@@ -282,7 +282,9 @@ void TCustomGrid::SetBounds(int left, int top, int width, int height)
 {
     const QSize before = size();
     TControl::SetBounds(left, top, width, height);
-    if (size() != before) Reshape();
+    // A visible grid reshapes in its resize event; a hidden one hears of its size only
+    // when shown, and its rows must fit before that.
+    if (size() != before && !testAttribute(Qt::WA_WState_Visible)) Reshape();
 }
 
 void TCustomGrid::resizeEvent(QResizeEvent* e)

@@ -183,6 +183,9 @@ void TvnSkinCustomDBGrid::BuildColumns()
 
 void TvnSkinCustomDBGrid::LinkActiveChanged()
 {
+    // While the declared data are read every property set would lay out again; Loaded
+    // lays out once with all of them.
+    if (IsLoading()) return;
     BuildColumns();
     UpdateLayout();
 }
@@ -201,26 +204,20 @@ void TvnSkinCustomDBGrid::ColumnSized(int col)
     if (data < 0) return;
     m_layout[data].Width = ColWidth(col);
     // A declared column keeps the width it was given by hand.
-    for (int i = 0, shown = 0; i < m_columns->Count(); ++i) {
-        TvnColumn* c = m_columns->At(i);
-        if (!c->Visible()) continue;
-        if (shown++ == data) {
-            c->SetWidth(ColWidth(col));
-            break;
-        }
-    }
+    if (m_columns->Count() > 0) m_layout[data].Column->SetWidth(ColWidth(col));
 }
 
 void TvnSkinCustomDBGrid::UpdateLayout()
 {
-    if (m_updating) return;
+    if (m_updating || IsLoading()) return;
     m_updating = true;
     const int titles = FirstDataRow();
     const int indicator = (m_options & dgIndicator) ? 1 : 0;
     const int columns = std::max<int>(1, m_layout.size());
     if (ColCount() != indicator + columns || FixedCols() != indicator) m_widthsDirty = true;
-    SetColCount(indicator + columns);
-    SetFixedCols(indicator);
+    // Each change reshapes the grid; a record move changes none of these.
+    if (ColCount() != indicator + columns) SetColCount(indicator + columns);
+    if (FixedCols() != indicator) SetFixedCols(indicator);
     if (m_widthsDirty) {
         if (indicator) SetColWidth(0, kIndicatorWidth);
         for (int i = 0; i < columns; ++i)
@@ -228,8 +225,9 @@ void TvnSkinCustomDBGrid::UpdateLayout()
         m_widthsDirty = false;
     }
     m_link->SetBufferCount(VisibleDataRows());
-    SetRowCount(titles + std::max(1, m_link->RecordCount()));
-    SetFixedRows(titles);
+    const int rows = titles + std::max(1, m_link->RecordCount());
+    if (RowCount() != rows) SetRowCount(rows);
+    if (FixedRows() != titles) SetFixedRows(titles);
     SetTopRow(titles);
     m_syncing = true;
     SetCurrentQuiet(std::max(Col(), indicator), titles + m_link->ActiveRecord());

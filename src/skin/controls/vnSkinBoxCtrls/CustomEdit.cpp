@@ -47,11 +47,7 @@ vnmenus::TvnMenuItems TvnCustomEdit::ContextMenuItems() const
     vnmenus::TvnMenuItems items;
     for (const TvnEditCommand& c : kEditCommands) {
         vnmenus::TvnMenuItem item;
-        item.Caption = QString::fromLatin1(c.Caption);
-        if (c.ResName && strings) {
-            const QString text = strings->GetResStr(QString::fromLatin1(c.ResName));
-            if (!text.isEmpty()) item.Caption = text;
-        }
+        item.Caption = c.ResName ? ResStrOr(strings, c.ResName, c.Caption) : QString::fromLatin1(c.Caption);
         if (c.Enabled) item.Enabled = enabled.*(c.Enabled);
         if (c.Run) {
             QPointer<TvnCustomEdit> self(const_cast<TvnCustomEdit*>(this));

@@ -61,7 +61,6 @@ public:
 
     void Clear() override { m_looks.clear(); }
     int Count() const { return int(m_looks.size()); }
-    bool Enabled() const { return m_enabled; }
     // Disabled, every Get composes anew (to measure what the cache saves).
     void SetEnabled(bool enabled) override
     {

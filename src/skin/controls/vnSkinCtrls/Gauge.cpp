@@ -4,6 +4,7 @@
 #include "framework/StoreChanged.h"
 #include "platform/DrawText.h"
 #include "skin/data/vnSkinData/OtherControlSkins.h"
+#include "skin/data/vnUtils/Pieces.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QPainter>
@@ -111,19 +112,9 @@ void TvnSkinGauge::DrawSkinned(QImage& bitmap)
     if (!record) return;
     const TDrawn drawn = DrawnState();
     QPainter painter(&bitmap);
-    if (!drawn.Fill.isEmpty() && !m_geometry.Picture.isNull()) {
-        const QImage piece = m_geometry.Picture.copy(record->ProgressRect);
-        if (record->ProgressStretch) {
-            painter.drawImage(drawn.Fill, piece);
-        } else {
-            painter.save();
-            painter.setClipRect(drawn.Fill);
-            for (int x = drawn.Fill.x(); x < drawn.Fill.right() + 1; x += std::max(1, piece.width()))
-                for (int y = drawn.Fill.y(); y < drawn.Fill.bottom() + 1; y += std::max(1, piece.height()))
-                    painter.drawImage(x, y, piece);
-            painter.restore();
-        }
-    }
+    const auto kind
+        = record->ProgressStretch ? vnutils::TvnPieceKind::Stretch : vnutils::TvnPieceKind::TileXY;
+    vnutils::DrawPieces(painter, m_geometry.Picture, { { kind, drawn.Fill, record->ProgressRect } });
     if (!m_showPercent) return;
     QRect text = bitmap.rect();
     painter.setFont(UseSkinFont() ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)

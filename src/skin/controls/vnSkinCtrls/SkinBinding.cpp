@@ -1,5 +1,6 @@
 #include "SkinBinding.h"
 
+#include "FaceCache.h"
 #include "SkinControl.h"
 
 int TvnSkinBinding::LookUp()

@@ -8,7 +8,6 @@
 // The controls publish its values as their own properties (SkinData, SkinDataName,
 // HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change, so an
 // index never goes stale.
-#include "FaceCache.h"
 #include "framework/Events.h"
 #include "framework/ImageList.h"
 #include "platform/Messages.h"
@@ -17,6 +16,10 @@
 #include <QPointer>
 #include <initializer_list>
 #include <vector>
+
+namespace vnctrls {
+class TvnLookStore;
+}
 
 // What the binding calls back in its control.
 class TvnSkinBound {
@@ -113,7 +116,7 @@ public:
     // dropped.
     void PrepareSkinChange() override
     {
-        m_skin.Drop();
+        DropRecord();
         DropLooks();
     }
 
@@ -126,6 +129,9 @@ protected:
     // constructor; SkinChanged drops them through DropLooks.
     void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches);
     void DropLooks();
+    // Forgets the record (a control whose record cannot draw it takes the default look);
+    // the kept looks stay.
+    void DropRecord() { m_skin.Drop(); }
     // The skin messages, then CM_MOUSEENTER / CM_MOUSELEAVE raise OnMouseEnter and
     // OnMouseLeave. True when the message is done with.
     bool HandleBindingMessage(const TMessage& message, QObject* sender);

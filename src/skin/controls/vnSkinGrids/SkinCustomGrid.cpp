@@ -89,9 +89,7 @@ void TvnSkinCustomGrid::ReadSkinRecord()
     TvnSkinBoundControl::ReadSkinRecord();
     // A record of another class, or one without a fixed-cell face, cannot draw a grid.
     const auto* record = GridRecord();
-    if (SkinRecordIndex() != -1 && (!record || RectEmpty(record->FixedCellRect))) {
-        TvnSkinBoundControl::PrepareSkinChange();
-    }
+    if (SkinRecordIndex() != -1 && (!record || RectEmpty(record->FixedCellRect))) DropRecord();
 }
 
 void TvnSkinCustomGrid::SkinChanged()

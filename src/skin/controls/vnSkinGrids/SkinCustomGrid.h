@@ -65,8 +65,6 @@ public:
     // The record as the grid draws it, or nullptr (the default look).
     const TvnDataSkinGridControl* GridRecord() const;
 
-    // The finished picture kept between paints; off, every paint draws anew.
-
     void ReadSkinRecord() override;
     void SkinChanged() override;
     void PrepareSkinChange() override;

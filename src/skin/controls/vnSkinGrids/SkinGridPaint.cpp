@@ -40,10 +40,6 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
         s.CellPicture = store->Picture(r.PictureIndex);
         if (r.BGPictureIndex >= 0) s.BackgroundPicture = store->Picture(r.BGPictureIndex);
         s.LineColor = r.LinesColor;
-        s.CellFont
-            = m_useSkinFont ? TFont::MakeQFont(r.FontName, r.FontHeight, r.FontStyle) : Font()->ToQFont();
-        s.FixedFont = m_useSkinFont ? TFont::MakeQFont(r.FixedFontName, r.FixedFontHeight, r.FixedFontStyle)
-                                    : FixedCellFont()->ToQFont();
         s.CellFontColor = r.FontColor;
         s.SelectFontColor = r.SelectFontColor;
         s.FocusFontColor = r.FocusFontColor;

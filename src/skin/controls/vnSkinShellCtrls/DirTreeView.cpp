@@ -74,12 +74,8 @@ TvnCustomShellTreeView::~TvnCustomShellTreeView() = default;
 
 QString TvnCustomShellTreeView::ResText(const char* name, const char* fallback) const
 {
-    if (const TvnSkinData* store = LoadedSkin())
-        if (const TvnResourceStrData* strings = store->ResourceStrData()) {
-            const QString text = strings->GetResStr(QString::fromLatin1(name));
-            if (!text.isEmpty()) return text;
-        }
-    return QString::fromLatin1(fallback);
+    const TvnSkinData* store = LoadedSkin();
+    return ResStrOr(store ? store->ResourceStrData() : nullptr, name, fallback);
 }
 
 // ---- Properties ----------------------------------------------------------------------------
@@ -237,9 +233,9 @@ void TvnCustomShellTreeView::PopulateNode(TTreeNode* node)
     TvnWaitCursor wait;
     TvnUpdateLock lock(*this);
     const QString path = node->DataString();
-    bool readable = false;
-    const QStringList items = ListFolder(path, m_objectTypes, &readable);
-    for (const QString& item : items) {
+    // Hidden listings also bring sockets and devices, and the virtual root names folders
+    // that may be gone: only folders become nodes unless other objects are asked for.
+    for (const QString& item : ListFolder(path, m_objectTypes)) {
         if (!(m_objectTypes & otNonFolders) && !IsFolder(item)) continue;
         bool canAdd = true;
         if (OnAddFolder) OnAddFolder(this, item, canAdd);

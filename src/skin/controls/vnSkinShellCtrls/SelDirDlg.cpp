@@ -152,12 +152,8 @@ TvnSelDirDlgForm::~TvnSelDirDlgForm()
 
 QString TvnSelDirDlgForm::ResText(const char* name, const char* fallback) const
 {
-    if (m_ctrlSkin && !m_ctrlSkin->Empty())
-        if (const TvnResourceStrData* strings = m_ctrlSkin->ResourceStrData()) {
-            const QString text = strings->GetResStr(QString::fromLatin1(name));
-            if (!text.isEmpty()) return text;
-        }
-    return QString::fromLatin1(fallback);
+    const bool loaded = m_ctrlSkin && !m_ctrlSkin->Empty();
+    return ResStrOr(loaded ? m_ctrlSkin->ResourceStrData() : nullptr, name, fallback);
 }
 
 bool TvnSelDirDlgForm::eventFilter(QObject* watched, QEvent* e)

@@ -47,7 +47,7 @@ void TvnSkinCustomTreeView::SetVScrollBar(TvnSkinScrollBar* bar) { LinkBar(m_vBa
 
 void TvnSkinCustomTreeView::UpdateBars()
 {
-    const bool shown = isVisible() || !isHidden();
+    const bool shown = !isHidden();
     bool changed = false;
     auto show = [&](TvnSkinScrollBar* bar, bool visible, const TScrollInfo& info) {
         if (!bar) return;
@@ -68,8 +68,7 @@ void TvnSkinCustomTreeView::UpdateBars()
     show(m_vBar, vertical, v);
     show(m_hBar, horizontal, h);
     if (m_hBar) m_hBar->SetBoth(vertical && horizontal);
-    // Setting the alignment again lays the parent's aligned children out again.
-    if (changed) SetAlign(Align());
+    if (changed) RealignParent();
 }
 
 void TvnSkinCustomTreeView::showEvent(QShowEvent* e)
@@ -129,8 +128,6 @@ QRect TvnSkinCustomTreeView::NodeLabelRect(const TTreeNode* node) const
 }
 
 void TvnSkinCustomTreeView::SkinChanged() { ApplySkinLook(); }
-
-void TvnSkinCustomTreeView::PrepareSkinChange() { TvnSkinBoundControl::PrepareSkinChange(); }
 
 void TvnSkinCustomTreeView::WndProc(TMessage& m)
 {

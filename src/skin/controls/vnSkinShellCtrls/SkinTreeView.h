@@ -50,7 +50,6 @@ public:
     TvnTreeLook Look() const { return m_look; }
 
     void SkinChanged() override;
-    void PrepareSkinChange() override;
     void WndProc(TMessage& message) override;
 
 protected:

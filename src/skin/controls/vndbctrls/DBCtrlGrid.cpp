@@ -187,6 +187,12 @@ void TvnSkinDBCtrlGrid::Loaded()
 
 // ---- Layout ------------------------------------------------------------------------------
 
+static int BarThickness(const TvnSkinScrollBar& bar, bool vertical)
+{
+    const int t = vertical ? bar.Width() : bar.Height();
+    return t > 0 ? t : vndb::kScrollBarThickness;
+}
+
 void TvnSkinDBCtrlGrid::PlaceScrollBar()
 {
     const bool vertical = m_layout.Vertical();
@@ -194,17 +200,9 @@ void TvnSkinDBCtrlGrid::PlaceScrollBar()
     m_scrollBar->SetSkinDataName(vertical ? kVerticalBar : kHorizontalBar);
     m_scrollBar->SetDefaultWidth(vertical ? vndb::kScrollBarThickness : 0);
     m_scrollBar->SetDefaultHeight(vertical ? 0 : vndb::kScrollBarThickness);
-    const int thickness = vertical ? m_scrollBar->Width() : m_scrollBar->Height();
-    const QRect r
-        = vndb::ScrollBarRect(m_layout, size(), thickness > 0 ? thickness : vndb::kScrollBarThickness);
+    const QRect r = vndb::ScrollBarRect(m_layout, size(), BarThickness(*m_scrollBar, vertical));
     m_scrollBar->SetBounds(r.x(), r.y(), r.width(), r.height());
     m_scrollBar->SetVisible(true);
-}
-
-static int BarThickness(const TvnSkinScrollBar& bar, bool vertical)
-{
-    const int t = vertical ? bar.Width() : bar.Height();
-    return t > 0 ? t : vndb::kScrollBarThickness;
 }
 
 void TvnSkinDBCtrlGrid::FitSize()

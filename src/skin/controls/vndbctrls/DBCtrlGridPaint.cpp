@@ -81,7 +81,11 @@ const QImage& TvnSkinDBCtrlGrid::DataTextCopy(TvnSkinDBText& text)
     return *m_labelCopies.insert(key, picture);
 }
 
-void TvnSkinDBCtrlGrid::DropCopies() { m_labelCopies.clear(); }
+void TvnSkinDBCtrlGrid::DropCopies()
+{
+    m_labelCopies.clear();
+    m_panelCopies.clear();
+}
 
 void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
 {

@@ -171,3 +171,9 @@ QString TvnResourceStrData::GetResStr(const QString& name) const
     }
     return QString();
 }
+
+QString ResStrOr(const TvnResourceStrData* strings, const char* name, const char* builtIn)
+{
+    const QString own = strings ? strings->GetResStr(QLatin1String(name)) : QString();
+    return own.isEmpty() ? QString::fromLatin1(builtIn) : own;
+}

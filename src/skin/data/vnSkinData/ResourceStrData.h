@@ -6,6 +6,11 @@
 
 #include <QStringList>
 
+class TvnResourceStrData;
+
+// The skin's own text for `name` when `strings` has one, else the built-in English text.
+QString ResStrOr(const TvnResourceStrData* strings, const char* name, const char* builtIn);
+
 class TvnResourceStrData : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QStringList ResStrings READ ResStrings WRITE SetResStrings)

@@ -107,16 +107,10 @@ LRESULT DefaultHitCode(const TvnDefaultHitInput& in, QPoint p)
     return ht::HTOBJECT;
 }
 
-bool SizesLeft(LRESULT hit) { return hit == ht::HTLEFT || hit == ht::HTTOPLEFT || hit == ht::HTBOTTOMLEFT; }
-bool SizesTop(LRESULT hit) { return hit == ht::HTTOP || hit == ht::HTTOPLEFT || hit == ht::HTTOPRIGHT; }
-bool SizesRight(LRESULT hit)
-{
-    return hit == ht::HTRIGHT || hit == ht::HTTOPRIGHT || hit == ht::HTBOTTOMRIGHT;
-}
-bool SizesBottom(LRESULT hit)
-{
-    return hit == ht::HTBOTTOM || hit == ht::HTBOTTOMLEFT || hit == ht::HTBOTTOMRIGHT;
-}
+bool SizesLeft(LRESULT hit) { return ht::SizingEdges(hit).testFlag(Qt::LeftEdge); }
+bool SizesTop(LRESULT hit) { return ht::SizingEdges(hit).testFlag(Qt::TopEdge); }
+bool SizesRight(LRESULT hit) { return ht::SizingEdges(hit).testFlag(Qt::RightEdge); }
+bool SizesBottom(LRESULT hit) { return ht::SizingEdges(hit).testFlag(Qt::BottomEdge); }
 bool IsSizingCode(LRESULT hit) { return hit >= ht::HTLEFT && hit <= ht::HTBOTTOMRIGHT; }
 
 int ObjectUnder(const TvnFrameObjectList& objects, QPoint p, const std::function<bool(int, QPoint)>& inObject)

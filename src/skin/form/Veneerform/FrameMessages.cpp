@@ -124,14 +124,7 @@ bool TvnVeneerform::OnActivateMessage(TMessage& m)
     if (!m_skinnable) return false;
     CallForm(m);
     RepaintFrame();
-    for (int i = 0; i < m_objects.Count(); ++i) {
-        TvnFrameObjectState& s = m_objects.State(i);
-        if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
-        s.MouseIn = s.Pressed = s.Highlighted = false;
-        s.MorphFactor = 0;
-        s.FrameIndex = 1;
-    }
-    m_activeObject = m_captureObject = -1;
+    ResetObjectMouseStates(true);
     events::Fire(m.WParam != msg::WA_INACTIVE ? OnActivate : OnDeActivate, this);
     return true;
 }
@@ -411,7 +404,7 @@ bool TvnVeneerform::OnBeforeChange(TMessage& m)
         m_paintCache = {};
         StopTimers();
         m_objects.Clear();
-        m_activeObject = m_oldActiveObject = m_captureObject = -1;
+        m_activeObject = m_captureObject = -1;
     }
     // Every control drops its record before its store changes; each one checks that the
     // store is its own.

@@ -81,17 +81,17 @@ bool TvnVeneerform::InObject(int i, QPoint local) const
 void TvnVeneerform::MouseTest(QPoint p, bool activate)
 {
     if (m_objects.IsEmpty() || !m_active || m_inMoveSize || m_form->BorderStyle() == bsNone) return;
-    m_oldActiveObject = m_activeObject;
+    int left = m_activeObject;
     const int hit = ObjectUnder(m_objects, p, [this](int i, QPoint local) { return InObject(i, local); });
     m_activeObject = hit != -1 && activate ? hit : -1;
     if (m_captureObject != -1 && m_activeObject != m_captureObject) m_activeObject = -1;
     if (m_activeObject >= m_objects.Count()) m_activeObject = -1;
-    if (m_oldActiveObject >= m_objects.Count()) m_oldActiveObject = -1;
-    if (m_activeObject == m_oldActiveObject) return;
+    if (left >= m_objects.Count()) left = -1;
+    if (m_activeObject == left) return;
     const auto usable
         = [this](int i) { return i != -1 && m_objects.State(i).Available && m_objects.LayoutAt(i).Shown; };
-    if (usable(m_oldActiveObject)) {
-        ObjectLeave(m_oldActiveObject);
+    if (usable(left)) {
+        ObjectLeave(left);
         HideObjectHint();
     }
     if (usable(m_activeObject)) {
@@ -117,6 +117,18 @@ void TvnVeneerform::LeaveAllObjects()
         TvnFrameObjectState& s = m_objects.State(i);
         if (s.MouseIn || s.Highlighted) ObjectLeave(i);
     }
+}
+
+void TvnVeneerform::ResetObjectMouseStates(bool releasePresses)
+{
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
+        TvnFrameObjectState& s = m_objects.State(i);
+        s.MouseIn = s.Highlighted = false;
+        if (releasePresses) s.Pressed = false;
+        s.MorphFactor = 0;
+    }
+    m_activeObject = m_captureObject = -1;
 }
 
 bool TvnVeneerform::MorphEnabled(int i) const
@@ -170,7 +182,7 @@ void TvnVeneerform::ObjectLeave(int i)
     HideGlow();
     s.Highlighted = false;
     RepaintObject(i);
-    if (m_skinPresent) StartChange(i);
+    if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
 }
 
 void TvnVeneerform::ObjectDown(int i, TMouseButton button)
@@ -438,10 +450,8 @@ QString TvnVeneerform::ObjectHint(int i) const
         return button && restoreState && !restoreHint.isEmpty() ? restoreHint : record->Hint;
 
     const TvnResourceStrData* strings = m_skinData->ResourceStrData();
-    const auto text = [strings](const char* key, const char* builtIn) {
-        const QString own = strings ? strings->GetResStr(QLatin1String(key)) : QString();
-        return own.isEmpty() ? QString::fromLatin1(builtIn) : own;
-    };
+    const auto text
+        = [strings](const char* key, const char* builtIn) { return ResStrOr(strings, key, builtIn); };
     if (restoreState) return text("RESTORE_HINT", "Restore");
     switch (o.Command) {
     case TvnSkinCommand::cmClose:

@@ -23,8 +23,6 @@ struct TvnFrameObjectState {
     bool Highlighted = false;
     // How far the object's look has blended from its normal image to its active one.
     double MorphFactor = 0;
-    // The frame an animated object shows, from 1.
-    int FrameIndex = 1;
 };
 
 class TvnFrameObjectList {

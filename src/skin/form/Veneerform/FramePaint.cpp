@@ -56,8 +56,10 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         TvnNinePart parts { QRect(QPoint(0, 0), source.size()), m_skinData->Geometry };
         TvnFrameStrips strips = BuildFrameStrips(source, parts, StandardTarget(parts, frame));
 
-        // Objects lying below the client's top edge belong to the bottom image.
-        TvnFrameStrips base = strips;
+        // Objects lying below the client's top edge belong to the bottom image. Only the
+        // active frame repaints single objects over the bare strips, so only it keeps them.
+        TvnFrameStrips base;
+        if (active) base = strips;
         const TvnObjectPaintContext context = PaintContext(false);
         const int bottomTop = RectBottom(m_geometry.NewClientRect);
         for (int i = 0; i < m_objects.Count(); ++i) {

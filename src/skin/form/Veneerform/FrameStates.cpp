@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
 
 using namespace vnutils;
 
@@ -47,23 +48,22 @@ QRect TvnVeneerform::MonitorRect() const
     return s ? s->geometry() : QRect(0, 0, 1024, 768);
 }
 
-int TvnVeneerform::GetMaxWidth() const
+QSize TvnVeneerform::MaxSize() const
 {
-    return MaxFrameSize(m_maximizeOnFullScreen ? MonitorRect() : WorkArea(), m_maxWidth, m_maxHeight).width();
+    return MaxFrameSize(m_maximizeOnFullScreen ? MonitorRect() : WorkArea(), m_maxWidth, m_maxHeight);
 }
 
-int TvnVeneerform::GetMaxHeight() const
-{
-    return MaxFrameSize(m_maximizeOnFullScreen ? MonitorRect() : WorkArea(), m_maxWidth, m_maxHeight)
-        .height();
-}
+int TvnVeneerform::GetMaxWidth() const { return MaxSize().width(); }
+
+int TvnVeneerform::GetMaxHeight() const { return MaxSize().height(); }
 
 bool TvnVeneerform::OnGetMinMaxInfo(TMessage& m)
 {
     if (!m_skinnable || m.LParam == 0) return false;
     auto& info = *reinterpret_cast<TMinMaxInfo*>(m.LParam);
     info.MinTrackSize = { GetMinWidth(), GetMinHeight() };
-    info.MaxTrackSize = { GetMaxWidth(), GetMaxHeight() };
+    const QSize max = MaxSize();
+    info.MaxTrackSize = { max.width(), max.height() };
     return false;
 }
 
@@ -212,16 +212,9 @@ bool TvnVeneerform::OnEnterSizeMove(TMessage&)
 {
     if (!m_skinnable) return false;
     m_magneticState.Clear();
-    for (int i = 0; i < m_objects.Count(); ++i) {
-        if (m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption) continue;
-        TvnFrameObjectState& s = m_objects.State(i);
-        s.MouseIn = s.Highlighted = false;
-        s.MorphFactor = 0;
-        s.FrameIndex = 1;
-    }
+    ResetObjectMouseStates(false);
     m_form->KillTimer(kMouseTimer);
     HideGlow();
-    m_activeObject = m_captureObject = -1;
     m_inMoveSize = true;
     return false;
 }
@@ -230,7 +223,7 @@ bool TvnVeneerform::OnExitSizeMove(TMessage&)
 {
     if (!m_skinnable) return false;
     m_form->KillTimer(kMouseTimer);
-    m_activeObject = m_oldActiveObject = m_captureObject = -1;
+    m_activeObject = m_captureObject = -1;
     m_inMoveSize = false;
     if (m_skinPresent) {
         // What the loop's sizes left: the frame at the size the form has now.
@@ -313,7 +306,8 @@ void TvnVeneerform::FadeIn()
         clock.start();
         qint64 last = -kFadeStepWait - 1;
         for (const int step : FadeSteps(target)) {
-            while (clock.elapsed() - last <= kFadeStepWait) { }
+            const qint64 wait = kFadeStepWait + 1 - (clock.elapsed() - last);
+            if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
             last = clock.elapsed();
             form->setWindowOpacity(step / 255.0);
         }

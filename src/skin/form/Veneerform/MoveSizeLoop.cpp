@@ -20,36 +20,11 @@ namespace {
 // How often the system's loop looks whether the button is up again (ms).
 constexpr int kButtonPoll = 50;
 
-Qt::Edges EdgesOf(LRESULT hit)
-{
-    Qt::Edges edges;
-    if (SizesLeft(hit)) edges |= Qt::LeftEdge;
-    if (SizesRight(hit)) edges |= Qt::RightEdge;
-    if (SizesTop(hit)) edges |= Qt::TopEdge;
-    if (SizesBottom(hit)) edges |= Qt::BottomEdge;
-    return edges;
-}
-
+// The WMSZ_* codes follow the sizing hit codes in the same order; a move reports the
+// bottom-right corner.
 WPARAM SizingEdge(LRESULT hit)
 {
-    switch (hit) {
-    case ht::HTLEFT:
-        return msg::WMSZ_LEFT;
-    case ht::HTRIGHT:
-        return msg::WMSZ_RIGHT;
-    case ht::HTTOP:
-        return msg::WMSZ_TOP;
-    case ht::HTTOPLEFT:
-        return msg::WMSZ_TOPLEFT;
-    case ht::HTTOPRIGHT:
-        return msg::WMSZ_TOPRIGHT;
-    case ht::HTBOTTOM:
-        return msg::WMSZ_BOTTOM;
-    case ht::HTBOTTOMLEFT:
-        return msg::WMSZ_BOTTOMLEFT;
-    default:
-        return msg::WMSZ_BOTTOMRIGHT;
-    }
+    return IsSizingCode(hit) ? WPARAM(hit - ht::HTLEFT) + msg::WMSZ_LEFT : msg::WMSZ_BOTTOMRIGHT;
 }
 
 TvnMinMaxInfo ToLimits(const TMinMaxInfo& info)
@@ -102,13 +77,14 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
 
     // The window manager sizes within the window's size hints.
     const TMinMaxInfo limits = AskLimits(*m_form);
+    m_limits = ToLimits(limits);
     const bool sizing = hit != ht::HTCAPTION;
     if (sizing) {
         m_form->setMinimumSize(limits.MinTrackSize.X, limits.MinTrackSize.Y);
         m_form->setMaximumSize(limits.MaxTrackSize.X, limits.MaxTrackSize.Y);
     }
     const bool bySystem
-        = window && (sizing ? window->startSystemResize(EdgesOf(hit)) : window->startSystemMove());
+        = window && (sizing ? window->startSystemResize(ht::SizingEdges(hit)) : window->startSystemMove());
     m_form->installEventFilter(this);
     if (bySystem) {
         m_path = TvnPath::System;
@@ -135,10 +111,9 @@ void TvnMoveSizeLoop::Track(QPoint global)
         m_form->Perform(msg::WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed));
         if (proposed.topLeft() != m_form->pos()) m_form->move(proposed.topLeft());
     } else {
-        const TvnMinMaxInfo limits = ToLimits(AskLimits(*m_form));
-        proposed = SizedRect(m_startBounds, m_hit, delta, limits);
+        proposed = SizedRect(m_startBounds, m_hit, delta, m_limits);
         m_form->Perform(msg::WM_SIZING, SizingEdge(m_hit), reinterpret_cast<LPARAM>(&proposed));
-        proposed = ClampSizing(proposed, m_hit, limits);
+        proposed = ClampSizing(proposed, m_hit, m_limits);
         if (proposed != m_form->geometry())
             m_form->SetBounds(proposed.x(), proposed.y(), proposed.width(), proposed.height());
     }

@@ -4,6 +4,7 @@
 // without a window manager) the loop runs here, from the form's mouse events with the
 // pointer grabbed. Both ways the form's window procedure hears WM_ENTERSIZEMOVE,
 // WM_MOVING or WM_SIZING, and WM_EXITSIZEMOVE, and the limits of WM_GETMINMAXINFO hold.
+#include "WindowStates.h"
 #include "platform/Messages.h"
 
 #include <QObject>
@@ -54,6 +55,8 @@ private:
     LRESULT m_hit = 0;
     QPoint m_startCursor;
     QRect m_startBounds;
+    // The size limits the form gave when the loop started; a manual sizing keeps to them.
+    TvnMinMaxInfo m_limits;
     QRect m_lastBounds;
     QTimer* m_buttonPoll;
 };

@@ -4,19 +4,6 @@
 
 namespace veneer {
 
-namespace {
-
-QString Text(const TvnResourceStrData* strings, const char* key, const char* builtIn)
-{
-    if (strings) {
-        const QString own = strings->GetResStr(QLatin1String(key));
-        if (!own.isEmpty()) return own;
-    }
-    return QString::fromLatin1(builtIn);
-}
-
-} // namespace
-
 std::vector<TvnSystemMenuEntry> DefaultSystemMenu(
     const TvnSystemMenuState& s, const TvnResourceStrData* strings)
 {
@@ -24,18 +11,19 @@ std::vector<TvnSystemMenuEntry> DefaultSystemMenu(
     std::vector<TvnSystemMenuEntry> items;
     const bool normal = !s.Minimized && !s.Maximized;
     if (!s.Minimized && s.Icons.testFlag(biMinimize))
-        items.push_back({ "VNF_MINITEM", Text(strings, "MI_MINCAPTION", "Mi&nimize"), {}, A::Minimize });
+        items.push_back({ "VNF_MINITEM", ResStrOr(strings, "MI_MINCAPTION", "Mi&nimize"), {}, A::Minimize });
     if (!s.Maximized && s.Icons.testFlag(biMaximize))
-        items.push_back({ "VNF_MAXITEM", Text(strings, "MI_MAXCAPTION", "Ma&ximize"), {}, A::Maximize });
+        items.push_back({ "VNF_MAXITEM", ResStrOr(strings, "MI_MAXCAPTION", "Ma&ximize"), {}, A::Maximize });
     if (!normal || s.RolledUp)
-        items.push_back({ "VNF_RESTORE", Text(strings, "MI_RESTORECAPTION", "&Restore"), {}, A::Restore });
+        items.push_back(
+            { "VNF_RESTORE", ResStrOr(strings, "MI_RESTORECAPTION", "&Restore"), {}, A::Restore });
     if (!s.RolledUp && !s.Minimized && s.Icons.testFlag(biRollUp))
-        items.push_back({ "VNF_ROLLUP", Text(strings, "MI_ROLLUPCAPTION", "Ro&llUp"), {}, A::RollUp });
+        items.push_back({ "VNF_ROLLUP", ResStrOr(strings, "MI_ROLLUPCAPTION", "Ro&llUp"), {}, A::RollUp });
     if (s.Icons.testFlag(biMinimizeToTray))
-        items.push_back({ "VNF_MINTOTRAY", Text(strings, "MI_MINTOTRAYCAPTION", "Minimize to &Tray"), {},
+        items.push_back({ "VNF_MINTOTRAY", ResStrOr(strings, "MI_MINTOTRAYCAPTION", "Minimize to &Tray"), {},
             A::MinimizeToTray });
     if (!items.empty()) items.push_back({ "-", "-", {}, A::None });
-    items.push_back({ "VNF_CLOSE", Text(strings, "MI_CLOSECAPTION", "&Close"), "Alt+F4", A::Close });
+    items.push_back({ "VNF_CLOSE", ResStrOr(strings, "MI_CLOSECAPTION", "&Close"), "Alt+F4", A::Close });
     return items;
 }
 

@@ -168,7 +168,7 @@ void TvnVeneerform::TakeFrameSize()
 void TvnVeneerform::StopTimers()
 {
     // The mouse, morph and animation timers belong to the frame objects' behaviour.
-    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer, kAnimateTimer })
+    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer })
         if (m_form) m_form->KillTimer(id);
 }
 
@@ -200,7 +200,7 @@ void TvnVeneerform::ApplySkin()
     m_paintCache = {};
 
     // 2. The objects of the new skin, or none.
-    m_activeObject = m_oldActiveObject = m_captureObject = -1;
+    m_activeObject = m_captureObject = -1;
     if (m_skinPresent && m_skinnable) {
         BuildObjects();
     } else {

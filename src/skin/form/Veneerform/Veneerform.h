@@ -149,6 +149,8 @@ public:
     int GetMinHeight() const;
     int GetMaxWidth() const;
     int GetMaxHeight() const;
+    // The largest frame size: the work area (or the monitor), within MaxWidth/MaxHeight.
+    QSize MaxSize() const;
     bool IsResizable() const;
 
     // --- Window states ------------------------------------------------------------------
@@ -205,7 +207,6 @@ public:
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
     static constexpr WPARAM kMorphTimer = 3;
-    static constexpr WPARAM kAnimateTimer = 4;
     static constexpr int kMouseInterval = 50;
     static constexpr int kMorphInterval = 25;
 
@@ -292,6 +293,9 @@ private:
     // The objects' own behaviour (FrameMouse.cpp).
     void ObjectEnter(int i);
     void ObjectLeave(int i);
+    // Every object but the caption back to its normal look, no object under the mouse or
+    // capturing it; with `releasePresses` pressed objects are let go too.
+    void ResetObjectMouseStates(bool releasePresses);
     void ObjectDown(int i, TMouseButton button);
     void ObjectUp(int i, TMouseButton button);
     void ObjectDoubleClick(int i);
@@ -396,7 +400,6 @@ private:
     // so that a double click stays a double click.
     std::optional<QPoint> m_pendingDrag;
     int m_activeObject = -1;
-    int m_oldActiveObject = -1;
     int m_captureObject = -1;
     // Where the last non-client mouse message put the pointer (frame coordinates).
     QPoint m_mousePoint;
