@@ -45,21 +45,6 @@ protected:
         DM->IdEmpresa = 1;
     }
 
-    // Runs the "Localizar Cliente" flow with `script` acting on the search window.
-    static void Search(const std::function<void(TfrmLocalizar*)>& script)
-    {
-        testenv::onNextModal([script](QWidget* w) {
-            auto* search = qobject_cast<TfrmLocalizar*>(w);
-            ASSERT_NE(search, nullptr);
-            search->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(search));
-            script(search);
-        });
-        frmPrincipal->btnLocalizarClienteClick(frmPrincipal->btnLocalizarCliente);
-        // The released window goes when the event loop next runs, as after a click.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     // Types into the search edit and presses keys there as the user does.
     static void Type(TfrmLocalizar* search, const QString& text)
     {
@@ -92,24 +77,15 @@ protected:
 
     static QStringList TabCaptions()
     {
-        QStringList captions;
-        for (int i = 0; i < 5; ++i)
-            captions.append(frmPrincipal->Category(i).Sheet->Caption());
-        return captions;
+        return PerCategory([](const auto& c) { return c.Sheet->Caption(); });
     }
     static QStringList CountLabels()
     {
-        QStringList labels;
-        for (int i = 0; i < 5; ++i)
-            labels.append(frmPrincipal->Category(i).CountLabel->Caption());
-        return labels;
+        return PerCategory([](const auto& c) { return c.CountLabel->Caption(); });
     }
     static QStringList QuantityLabels()
     {
-        QStringList labels;
-        for (int i = 0; i < 5; ++i)
-            labels.append(frmPrincipal->Category(i).QuantityLabel->Caption());
-        return labels;
+        return PerCategory([](const auto& c) { return c.QuantityLabel->Caption(); });
     }
     static QString Text(const char* name)
     {

@@ -2,6 +2,7 @@
 // checks and their messages, the copies into the edit folders, the progress window and
 // its cancel, the report when something is missing, and the state the window ends in.
 #include "app/Registration.h"
+#include "app/transfer/Categories.h"
 #include "app/uDM/uDM.h"
 #include "app/uLocalizarCliente/uLocalizarCliente.h"
 #include "app/uPrincipal/uPrincipal.h"
@@ -41,9 +42,8 @@ namespace {
 
 using testenv::SeenBox;
 
+// The categories in tab order, as the category table lists them.
 enum { kAmpliacao, kBioombo, kOutros, kAlbum, kCapa };
-const char* const kEditFolders[] = { "Edicao/Escolhidas_Ampliacao", "Edicao/Escolhidas_Bioombo",
-    "Edicao/Escolhidas_Outos", "Edicao/Escolhidas_Album", "Edicao/Escolhidas_Capa" };
 
 // What one press of "Transferir Fotos" showed, in order.
 struct TShown {
@@ -57,12 +57,6 @@ struct TShown {
     QStringList saved; // the paths the report window said it saved to
     QString savedCaption;
 };
-
-void Keep(QWidget* w, const char* name)
-{
-    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (!dir.isEmpty()) w->grab().save(dir + u'/' + QLatin1String(name) + QStringLiteral(".png"));
-}
 
 // Answers each modal window the transfer opens until its last one: the progress window
 // is watched (and `during` acts on it once), a message box is answered with its first
@@ -90,7 +84,7 @@ void Watch(TShown* shown, std::function<void(TfrmProgresso*)> during)
             }
             shown->savedCaption = report->lbSalvo->Caption();
             if (shown->report.join(u'\n').contains(QString::fromUtf8("Fotos não encontradas:")))
-                Keep(report, "transfer-report-missing");
+                testenv::KeepPicture(report, "transfer-report-missing");
             report->btnFechar->Click();
             return;
         }
@@ -123,16 +117,12 @@ protected:
     static void ChooseEvent101() { ChooseEvent(QString::fromUtf8("Luíza Araújo")); }
     static void ChooseEvent(const QString& who)
     {
-        testenv::onNextModal([who](QWidget* w) {
-            auto* search = qobject_cast<TfrmLocalizar*>(w);
-            ASSERT_NE(search, nullptr);
+        Search([who](TfrmLocalizar* search) {
             search->EdtEvento->SetText(who);
             search->edtLocalizarClick(search->edtLocalizar);
             ASSERT_GT(DM->cdsEvento->RecordCount(), 0);
             search->gdNovaDblClick(search->gdNova);
         });
-        frmPrincipal->btnLocalizarClienteClick(frmPrincipal->btnLocalizarCliente);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     static void Check(std::initializer_list<int> tabs)
@@ -179,9 +169,10 @@ protected:
         files.sort();
         return files;
     }
-    QStringList Entries(const char* editFolder) const
+    // What the edit folder of category `k` holds.
+    QStringList Entries(int k) const
     {
-        return QDir(m_root + u'/' + QLatin1String(editFolder))
+        return QDir(m_root + u'/' + Categorias[k].Pasta.toString())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
@@ -249,13 +240,13 @@ TEST_F(TransferWindowTest, EverythingFoundIsCopiedOnceAndTheRepeatCopiesNothingB
     EXPECT_EQ(shown.boxes[0].text, "Fotos Transferida com sucesso");
     EXPECT_EQ(shown.boxes[0].icon, QMessageBox::Information);
     EXPECT_EQ(shown.boxes[0].buttons, "OK");
-    EXPECT_EQ(Entries(kEditFolders[kAmpliacao]),
+    EXPECT_EQ(Entries(kAmpliacao),
         QStringList({ U("Cerimônia_Entrada_Noiva.jpg"), "DSC_0001.jpg", "DSC_0002.jpg" }));
     EXPECT_EQ(Read("Edicao/Escolhidas_Ampliacao/DSC_0001.jpg"), "a/DSC_0001.jpg");
     EXPECT_EQ(Read("Edicao/Escolhidas_Ampliacao/DSC_0002.jpg"), "a/sub/DSC_0002.jpg");
     EXPECT_EQ(Read(U("Edicao/Escolhidas_Ampliacao/Cerimônia_Entrada_Noiva.jpg")),
         U("Cerimônia_Entrada_Noiva.jpg").toUtf8());
-    EXPECT_EQ(Entries(kEditFolders[kCapa]), QStringList({ U("Capa_Luíza.jpg") }));
+    EXPECT_EQ(Entries(kCapa), QStringList({ U("Capa_Luíza.jpg") }));
     EXPECT_EQ(Read(U("Edicao/Escolhidas_Capa/Capa_Luíza.jpg")), U("a/Capa_Luíza.jpg").toUtf8());
     // Only the checked categories' folders are made.
     EXPECT_EQ(QDir(m_root + "/Edicao").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
@@ -303,9 +294,9 @@ TEST_F(TransferWindowTest, ACategoryWithNothingChosenStillGetsItsFolderAndTheSuc
     const TShown shown = Transfer();
     ASSERT_EQ(shown.order, QStringList({ "box" })) << shown.report.join('\n').toStdString();
     EXPECT_EQ(shown.boxes[0].text, "Fotos Transferida com sucesso");
-    EXPECT_EQ(Entries(kEditFolders[kAmpliacao]), QStringList({ "FORM_0001.jpg", "FORM_0002.jpg" }));
+    EXPECT_EQ(Entries(kAmpliacao), QStringList({ "FORM_0001.jpg", "FORM_0002.jpg" }));
     EXPECT_TRUE(QFileInfo(m_root + "/Edicao/Escolhidas_Bioombo").isDir());
-    EXPECT_EQ(Entries(kEditFolders[kBioombo]), QStringList());
+    EXPECT_EQ(Entries(kBioombo), QStringList());
     EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), kBioombo);
     EXPECT_EQ(DM->cdsFotoEscolhida->RecordCount(), 0);
     EXPECT_EQ(frmPrincipal->ListBoxCienteSelecionou->Items(), QStringList());
@@ -324,7 +315,7 @@ TEST_F(TransferWindowTest, AMissingPhotoLeadsToTheReportNamingItAndTheRestIsCopi
 
     const TShown shown = Transfer(nullptr, 2);
     ASSERT_EQ(shown.order, QStringList({ "report" }));
-    EXPECT_EQ(Entries(kEditFolders[kAlbum]), QStringList({ "DSC_0301.jpg", "DSC_0303.jpg" }));
+    EXPECT_EQ(Entries(kAlbum), QStringList({ "DSC_0301.jpg", "DSC_0303.jpg" }));
     // Saved twice: two files beside the edit folders, each the report as shown.
     ASSERT_EQ(shown.saved.size(), 2);
     EXPECT_NE(shown.saved[0], shown.saved[1]);
@@ -365,8 +356,7 @@ TEST_F(TransferWindowTest, ACopyThatFailsIsReportedWithItsReasonAndLeavesNoParti
     signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(shown.order, QStringList({ "report" }));
-    EXPECT_EQ(
-        Entries(kEditFolders[kAmpliacao]), QStringList({ U("Cerimônia_Entrada_Noiva.jpg"), "DSC_0002.jpg" }))
+    EXPECT_EQ(Entries(kAmpliacao), QStringList({ U("Cerimônia_Entrada_Noiva.jpg"), "DSC_0002.jpg" }))
         << "no partial file, no temporary left behind";
     EXPECT_TRUE(Mentions(shown.report, "Copiadas: 2   Já existiam: 0   Não encontradas: 0   Com erro: 1"))
         << shown.report.join('\n').toStdString();
@@ -412,7 +402,7 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
     const QString edit = m_root + "/Edicao/Escolhidas_Album/";
     // Whatever is in the edit folder is a whole photo, never a part or a temporary.
     const auto allWhole = [&] {
-        const QStringList done = Entries(kEditFolders[kAlbum]);
+        const QStringList done = Entries(kAlbum);
         for (const QString& name : done) {
             EXPECT_TRUE(known.contains(name)) << name.toStdString();
             EXPECT_EQ(QFileInfo(edit + name).size(), content.size()) << name.toStdString();
@@ -430,7 +420,7 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
         categoryShown = progress->lbCategoria->Caption();
         countShown = progress->lbContagem->Caption();
         fileShown = progress->lbArquivo->Caption();
-        Keep(progress, "transfer-progress");
+        testenv::KeepPicture(progress, "transfer-progress");
         EXPECT_TRUE(progress->Running());
         progress->btnCancelar->Click();
         cancelEnabledAfter = progress->btnCancelar->Enabled();
@@ -467,7 +457,7 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
     ASSERT_EQ(shown.order, QStringList({ "box" })) << shown.report.join('\n').toStdString();
     EXPECT_EQ(shown.boxes[0].text, "Fotos Transferida com sucesso");
     EXPECT_EQ(allWhole(), all.size());
-    EXPECT_EQ(Entries(kEditFolders[kAlbum]), all);
+    EXPECT_EQ(Entries(kAlbum), all);
 }
 
 TEST_F(TransferWindowTest, APhotoOfTwoCategoriesGoesIntoBothEditFolders)
@@ -491,7 +481,7 @@ TEST_F(TransferWindowTest, APhotoOfTwoCategoriesGoesIntoBothEditFolders)
     EXPECT_EQ(shown.boxes[0].text, "Fotos Transferida com sucesso");
     EXPECT_EQ(Read("Edicao/Escolhidas_Ampliacao/DSC_0001.jpg"), "fotos/DSC_0001.jpg");
     EXPECT_EQ(Read("Edicao/Escolhidas_Bioombo/DSC_0001.jpg"), "fotos/DSC_0001.jpg");
-    EXPECT_EQ(Entries(kEditFolders[kBioombo]), QStringList({ "DSC_0001.jpg", "DSC_0101.jpg" }));
+    EXPECT_EQ(Entries(kBioombo), QStringList({ "DSC_0001.jpg", "DSC_0101.jpg" }));
     EXPECT_EQ(frmPrincipal->pstFotos->TabIndex(), kBioombo) << "the last checked in tab order";
 }
 
@@ -561,7 +551,7 @@ TEST_F(TransferWindowTest, ADatabaseFailureAtALaterCategoryKeepsTheCopiesOfTheEa
     EXPECT_TRUE(Mentions(shown.report, U("Categorias não transferidas: Capa")))
         << shown.report.join('\n').toStdString();
     EXPECT_TRUE(Mentions(shown.report, "Copiadas: 3   Já existiam: 0   Não encontradas: 0   Com erro: 0"));
-    EXPECT_EQ(Entries(kEditFolders[kAmpliacao]),
+    EXPECT_EQ(Entries(kAmpliacao),
         QStringList({ U("Cerimônia_Entrada_Noiva.jpg"), "DSC_0001.jpg", "DSC_0002.jpg" }));
     EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao/Escolhidas_Capa"));
     EXPECT_EQ(frmPrincipal->ListBoxDiretorio->Items().last(), m_root);

@@ -178,9 +178,7 @@ TEST_F(EndToEndTest, AClerkFindsAnEventByKeyboardAndSeesItsPhotosAndCounts)
     EXPECT_EQ(Text("vnSkinDBText7"), "Casamento");
     EXPECT_EQ(Text("vnSkinDBText6"), "101");
     EXPECT_FALSE(Text("vnSkinDBText8").isEmpty());
-    QStringList captions;
-    for (int i = 0; i < 5; ++i)
-        captions.append(frmPrincipal->Category(i).Sheet->Caption());
+    const QStringList captions = PerCategory([](const auto& c) { return c.Sheet->Caption(); });
     EXPECT_EQ(
         captions.join('|'), QString::fromUtf8("Ampliação (3)|Bioombo (1)|Outros (2)|Álbum (4)|Capa (1)"));
     // The rows the Ampliação tab's grid draws: name and id, in the server's order.

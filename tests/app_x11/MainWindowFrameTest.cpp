@@ -37,12 +37,6 @@ QImage OnScreen(QWidget* window)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-void Keep(const QImage& image, const char* name)
-{
-    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (!dir.isEmpty()) image.save(dir + u'/' + QLatin1String(name) + QStringLiteral(".png"));
-}
-
 } // namespace
 
 TEST_F(MainWindowFrameTest, TheLoggedInMainWindowWearsTheStudioSkinCutToItsMask)
@@ -73,7 +67,7 @@ TEST_F(MainWindowFrameTest, TheLoggedInMainWindowWearsTheStudioSkinCutToItsMask)
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 800, 351));
 
     const QImage active = OnScreen(frmPrincipal);
-    Keep(active, "main-skin-active");
+    testenv::KeepPicture(active, "main-skin-active");
     // The corners show what lies behind; the edges' middles are the frame's.
     for (const QPoint corner : { QPoint(0, 0), QPoint(815, 0), QPoint(0, 378), QPoint(815, 378) })
         EXPECT_EQ(active.pixel(corner), kBehind) << corner.x() << "," << corner.y();
@@ -84,18 +78,18 @@ TEST_F(MainWindowFrameTest, TheLoggedInMainWindowWearsTheStudioSkinCutToItsMask)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&behind));
     frmPrincipal->raise();
     const QImage inactive = OnScreen(frmPrincipal);
-    Keep(inactive, "main-skin-inactive");
+    testenv::KeepPicture(inactive, "main-skin-inactive");
     EXPECT_FALSE(frame->IsFrameActive());
     EXPECT_NE(inactive.pixel(408, 1), active.pixel(408, 1)) << "the inactive frame is darker";
 
     // Without a skin: the default frame, a rectangle again.
     frame->SetSkinData(nullptr);
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(3, 22, 810, 354));
-    Keep(OnScreen(frmPrincipal), "main-default-inactive");
+    testenv::KeepPicture(OnScreen(frmPrincipal), "main-default-inactive");
     frmPrincipal->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frmPrincipal));
     const QImage plain = OnScreen(frmPrincipal);
-    Keep(plain, "main-default-active");
+    testenv::KeepPicture(plain, "main-default-active");
     EXPECT_NE(plain.pixel(0, 0), kBehind);
     frame->SetSkinData(DM->vnSkinData1);
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 800, 351));

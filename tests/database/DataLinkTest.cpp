@@ -3,12 +3,7 @@
 #include "framework/data/DataLink.h"
 
 #include "framework/Exception.h"
-#include "framework/data/ClientDataSet.h"
-#include "framework/data/DataSetProvider.h"
-#include "framework/data/DataSource.h"
-#include "framework/data/SQLConnection.h"
-#include "framework/data/SQLQuery.h"
-#include "support/TestDb.h"
+#include "support/QueryTable.h"
 
 #include <memory>
 
@@ -25,28 +20,14 @@ protected:
 };
 
 // The five events of studio 1 in an in-memory table, with a data source on it.
-class DataLinkTest : public DatabaseTest {
+class DataLinkTest : public DatabaseTest, protected testdb::QueryTable {
 protected:
-    void SetUp() override
+    DataLinkTest()
+        : QueryTable("select id_evento, nome from evento where id_empresa = 1 order by id_evento")
     {
-        DatabaseTest::SetUp();
-        testdb::Configure(*connection, testdb::Port());
-        query->SetSQLConnection(connection);
-        query->SetSQL({ "select id_evento, nome from evento where id_empresa = 1 order by id_evento" });
-        provider->SetName("dsp");
-        provider->SetDataSet(query);
-        table->SetProviderName("dsp");
-        source->SetDataSet(table);
     }
 
     int CurrentId() { return table->FieldByName("id_evento").AsInteger(); }
-
-    std::unique_ptr<TComponent> owner = std::make_unique<TComponent>();
-    TSQLConnection* connection = new TSQLConnection(owner.get());
-    TSQLQuery* query = new TSQLQuery(owner.get());
-    TDataSetProvider* provider = new TDataSetProvider(owner.get());
-    TClientDataSet* table = new TClientDataSet(owner.get());
-    TDataSource* source = new TDataSource(owner.get());
 };
 
 TEST_F(DataLinkTest, LinksHearOpenCloseAndScroll)

@@ -92,14 +92,6 @@ QString PlainText(QWebEnginePage* page)
     return text;
 }
 
-void Keep(QWidget* window, const char* name)
-{
-    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(dir);
-    window->grab().save(dir + u'/' + QLatin1String(name) + QStringLiteral(".png"));
-}
-
 class PhotoPreviewTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -204,7 +196,7 @@ TEST_F(PhotoPreviewTest, EachPreviewAsksForItsPhotoAndShowsThePage)
             EXPECT_EQ(PlainText(view->page()), QStringLiteral("Página da foto nº ") + id);
             if (id == QLatin1String("5001")) {
                 QTest::qWait(300);
-                Keep(form, "preview");
+                testenv::KeepPicture(form, "preview");
             }
             form->Close();
         });

@@ -7,11 +7,6 @@
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/Form.h"
-#include "framework/data/ClientDataSet.h"
-#include "framework/data/DataSetProvider.h"
-#include "framework/data/DataSource.h"
-#include "framework/data/SQLConnection.h"
-#include "framework/data/SQLQuery.h"
 #include "framework/declared/DeclaredLoader.h"
 #include "framework/stdctrls/Button.h"
 #include "platform/Keys.h"
@@ -20,6 +15,7 @@
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/controls/vndbctrls/DBText.h"
 #include "skin/form/Veneerform/Veneerform.h"
+#include "support/QueryTable.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
@@ -140,32 +136,10 @@ const char* const kAllEvents = "select e.id_evento, e.nome, e.data_evento, t.des
                                "order by e.data_evento, e.nome";
 
 // An in-memory table of the rows `sql` selects, and a data source on it.
-struct EventTable {
-    explicit EventTable(const QString& sql)
-    {
-        testdb::Configure(*connection, testdb::Port());
-        query->SetSQLConnection(connection);
-        query->SetSQL({ sql });
-        provider->SetName("dsp");
-        provider->SetDataSet(query);
-        table->SetProviderName("dsp");
-        source->SetDataSet(table);
-    }
-    void Open()
-    {
-        query->Open();
-        table->Open();
-        connection->SetConnected(false);
-    }
+struct EventTable : testdb::QueryTable {
+    using QueryTable::QueryTable;
     QString Value(int row, int column) const { return table->Rows().at(row).at(column).toString(); }
     QString CurrentName() { return table->FieldByName("nome").AsString(); }
-
-    std::unique_ptr<TComponent> owner = std::make_unique<TComponent>();
-    TSQLConnection* connection = new TSQLConnection(owner.get());
-    TSQLQuery* query = new TSQLQuery(owner.get());
-    TDataSetProvider* provider = new TDataSetProvider(owner.get());
-    TClientDataSet* table = new TClientDataSet(owner.get());
-    TDataSource* source = new TDataSource(owner.get());
 };
 
 class DBCtrlGridTest : public DatabaseTest {
@@ -563,7 +537,7 @@ TEST_F(DBCtrlGridTest, ASourceThatGoesAwayReleasesTheFixedLinks)
 }
 
 // A row of the studio skin's search list, the way the user sees it: saved to
-// $QUIRA_SHOTS_DIR/dbctrlgrid_studio.png when that is set.
+// $QUIRA_SHOT_DIR/dbctrlgrid_studio.png when that is set.
 TEST_F(DBCtrlGridTest, TheSearchListInTheStudioSkin)
 {
     RegisterQuiraClasses();
@@ -593,11 +567,7 @@ TEST_F(DBCtrlGridTest, TheSearchListInTheStudioSkin)
     ASSERT_EQ(painted.size(), 5);
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(painted.value(k), events->Value(k, 1));
-    const QString dir = qEnvironmentVariable("QUIRA_SHOTS_DIR");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        EXPECT_TRUE(picture.save(dir + "/dbctrlgrid_studio.png"));
-    }
+    EXPECT_TRUE(testenv::KeepPicture(picture, "dbctrlgrid_studio"));
 }
 
 } // namespace

@@ -287,24 +287,41 @@ TEST(ScrollBar, KeysAndWheelOnlyWhenItTakesTheFocus)
     EXPECT_EQ(f.bar->Perform(msg::CM_WANTSPECIALKEY, 0x28, 0), 1);
 }
 
+// A grid of 300 rows under a title row on a form, and skinned bars placed beside it
+// (not linked yet).
+struct GridAndBars {
+    TForm form;
+    TDrawGrid grid { &form };
+
+    GridAndBars(int width, int cols, int colWidth = 0)
+    {
+        form.SetBounds(60, 60, 460, 200);
+        grid.SetParent(form.ClientWidget());
+        grid.SetBounds(8, 8, width, 113);
+        grid.SetBorderStyle(bsNoBorder);
+        grid.SetColCount(cols);
+        grid.SetFixedCols(0);
+        grid.SetFixedRows(1);
+        if (colWidth > 0) grid.SetDefaultColWidth(colWidth);
+        grid.SetDefaultRowHeight(17);
+        grid.SetRowCount(301);
+    }
+    TvnSkinScrollBar* Bar(TScrollBarKind kind, const QRect& bounds)
+    {
+        auto* bar = new TvnSkinScrollBar(&form);
+        bar->SetParent(form.ClientWidget());
+        bar->SetKind(kind);
+        bar->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        return bar;
+    }
+};
+
 TEST(ScrollBar, LinkedGridAndBarFollowEachOther)
 {
-    TForm form;
-    form.SetBounds(60, 60, 460, 200);
-    TDrawGrid grid(&form);
-    grid.SetParent(form.ClientWidget());
-    grid.SetBounds(8, 8, 300, 113);
-    grid.SetBorderStyle(bsNoBorder);
-    grid.SetColCount(1);
-    grid.SetFixedCols(0);
-    grid.SetFixedRows(1);
-    grid.SetDefaultRowHeight(17);
-    grid.SetRowCount(301);
-    auto* bar = new TvnSkinScrollBar(&form);
-    bar->SetParent(form.ClientWidget());
-    bar->SetKind(sbVertical);
-    bar->SetBounds(310, 8, 19, 114);
-    form.Show();
+    GridAndBars f(300, 1);
+    TDrawGrid& grid = f.grid;
+    auto* bar = f.Bar(sbVertical, QRect(310, 8, 19, 114));
+    f.form.Show();
 
     bar->Link(&grid);
     EXPECT_EQ(bar->Max(), 299);
@@ -334,27 +351,11 @@ TEST(ScrollBar, LinkedGridAndBarFollowEachOther)
 
 TEST(ScrollBar, TwoBarsOnOneGridEachFollowTheirDirection)
 {
-    TForm form;
-    form.SetBounds(60, 60, 460, 200);
-    TDrawGrid grid(&form);
-    grid.SetParent(form.ClientWidget());
-    grid.SetBounds(8, 8, 200, 113);
-    grid.SetBorderStyle(bsNoBorder);
-    grid.SetColCount(6);
-    grid.SetFixedCols(0);
-    grid.SetFixedRows(1);
-    grid.SetDefaultColWidth(90);
-    grid.SetDefaultRowHeight(17);
-    grid.SetRowCount(301);
-    auto* vbar = new TvnSkinScrollBar(&form);
-    vbar->SetParent(form.ClientWidget());
-    vbar->SetKind(sbVertical);
-    vbar->SetBounds(210, 8, 19, 114);
-    auto* hbar = new TvnSkinScrollBar(&form);
-    hbar->SetParent(form.ClientWidget());
-    hbar->SetKind(sbHorizontal);
-    hbar->SetBounds(8, 124, 200, 19);
-    form.Show();
+    GridAndBars f(200, 6, 90);
+    TDrawGrid& grid = f.grid;
+    auto* vbar = f.Bar(sbVertical, QRect(210, 8, 19, 114));
+    auto* hbar = f.Bar(sbHorizontal, QRect(8, 124, 200, 19));
+    f.form.Show();
 
     vbar->Link(&grid);
     hbar->Link(&grid);

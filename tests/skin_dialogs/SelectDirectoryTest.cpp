@@ -11,6 +11,7 @@
 #include "skin/controls/vnSkinShellCtrls/ToolControls.h"
 #include "skin/form/Veneerform/Veneerform.h"
 #include "studio_skin/StudioSkinFixture.h"
+#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <QDir>
@@ -362,7 +363,6 @@ TEST(SelectDirectory, PictureOnAPhotoTreeInTheStudioSkin)
     for (const char* event : { "Batizado Clara", "Bodas de Prata", "Casamento Lia e Davi",
              "Festa Junina Escola", "Formatura Direito", "Quinze Anos Bia" })
         photos.Folder(QString("Fotos/Eventos 2024/") + event + "/alta");
-    const QString shots = qEnvironmentVariable("QUIRA_SHOTS");
     const auto& record = studiotest::RecordNamed<TvnDataSkinTreeView>("treeview");
     for (const bool toolBar : { false, true }) {
         Dialog d;
@@ -396,11 +396,9 @@ TEST(SelectDirectory, PictureOnAPhotoTreeInTheStudioSkin)
         EXPECT_EQ(selection, ToQColor(record.FontColor))
             << "the selected folder stands out in the text colour";
         EXPECT_TRUE(barShown) << "the opened photo tree outgrows the window";
-        if (!shots.isEmpty()) {
-            picture.save(shots + (toolBar ? "/seldir-toolbar.png" : "/seldir.png"));
-            if (!screen.isNull())
-                screen.save(shots + (toolBar ? "/seldir-toolbar-screen.png" : "/seldir-screen.png"));
-        }
+        testenv::KeepPicture(picture, toolBar ? "seldir-toolbar" : "seldir");
+        if (!screen.isNull())
+            testenv::KeepPicture(screen, toolBar ? "seldir-toolbar-screen" : "seldir-screen");
     }
 }
 
@@ -408,7 +406,6 @@ TEST(SelectDirectory, PictureOfARenameInPlace)
 {
     FolderTree photos;
     photos.MakePhotos();
-    const QString shots = qEnvironmentVariable("QUIRA_SHOTS");
     Dialog d;
     d.dialog.SetDirectory(photos.Path("Fotos/Eventos 2023"));
     QImage picture;
@@ -430,5 +427,5 @@ TEST(SelectDirectory, PictureOfARenameInPlace)
         << "the name is typed in the tree's colours";
     EXPECT_TRUE(ok);
     EXPECT_EQ(d.dialog.Directory(), photos.Path("Fotos/Eventos 2023 entregues"));
-    if (!shots.isEmpty()) picture.save(shots + "/seldir-rename.png");
+    testenv::KeepPicture(picture, "seldir-rename");
 }

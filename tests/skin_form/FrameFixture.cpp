@@ -1,8 +1,10 @@
 #include "FrameFixture.h"
 
 #include "app/Registration.h"
+#include "framework/Application.h"
 
 #include <QPainter>
+#include <QTest>
 
 namespace frametest {
 
@@ -33,5 +35,37 @@ QImage FramePaint(TForm& form, QRgb background)
 }
 
 QRect ClientGeometry(const TForm& form) { return form.ClientWidget()->geometry(); }
+
+void FramedFormsTest::SetUp()
+{
+    Application()->Reset();
+    m_main = std::make_unique<TForm>();
+    Application()->SetMainForm(m_main.get());
+}
+
+void FramedFormsTest::TearDown()
+{
+    Application()->Restore();
+    Application()->Reset();
+}
+
+std::unique_ptr<FramedForm> FramedFormsTest::Make(
+    TFormBorderStyle style, QRect bounds, veneer::TvnBorderIcons icons)
+{
+    auto f = std::make_unique<FramedForm>(style, &ProgramSkin());
+    f->Frame->SetBorderIcons(icons);
+    f->Form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    return f;
+}
+
+std::unique_ptr<FramedForm> FramedFormsTest::Shown(TFormBorderStyle style, QRect bounds)
+{
+    auto f = Make(style, bounds);
+    f->Form->Show();
+    f->Form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(f->Form.get()));
+    EXPECT_TRUE(f->Frame->IsFrameActive());
+    return f;
+}
 
 } // namespace frametest

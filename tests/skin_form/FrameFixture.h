@@ -7,6 +7,7 @@
 #include "skin/form/Veneerform/Veneerform.h"
 
 #include <QImage>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace frametest {
@@ -24,5 +25,22 @@ QImage FramePaint(TForm& form, QRgb background = 0xFF123456);
 
 // The window's client rectangle as its client widget lies.
 QRect ClientGeometry(const TForm& form);
+
+// Framed forms of the studio skin beside a main form of their own, so that the forms
+// under test are ordinary ones; the application is reset around each test.
+class FramedFormsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A form with the program's border icons (by default) at `bounds`, not shown.
+    static std::unique_ptr<FramedForm> Make(TFormBorderStyle style = bsSizeable,
+        QRect bounds = { 100, 80, 416, 240 }, veneer::TvnBorderIcons icons = veneer::biMinimize);
+    // The same, shown and active.
+    static std::unique_ptr<FramedForm> Shown(
+        TFormBorderStyle style = bsSizeable, QRect bounds = { 100, 80, 416, 240 });
+
+    std::unique_ptr<TForm> m_main;
+};
 
 } // namespace frametest

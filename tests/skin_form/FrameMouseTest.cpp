@@ -62,35 +62,8 @@ private:
     QWidget* m_widget;
 };
 
-// A main form of its own, so that the forms under test are ordinary ones.
-class ShownFrameTest : public ::testing::Test {
+class ShownFrameTest : public FramedFormsTest {
 protected:
-    void SetUp() override
-    {
-        Application()->Reset();
-        m_main = std::make_unique<TForm>();
-        Application()->SetMainForm(m_main.get());
-    }
-    void TearDown() override
-    {
-        Application()->Restore();
-        Application()->Reset();
-    }
-
-    // A form on the studio skin with the program's border icons, shown and active.
-    std::unique_ptr<FramedForm> Shown(
-        TFormBorderStyle style = bsSizeable, QRect bounds = { 100, 80, 416, 240 })
-    {
-        auto f = std::make_unique<FramedForm>(style, &ProgramSkin());
-        f->Frame->SetBorderIcons(veneer::biMinimize);
-        f->Form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-        f->Form->Show();
-        f->Form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(f->Form.get()));
-        EXPECT_TRUE(f->Frame->IsFrameActive());
-        return f;
-    }
-
     // The pointer at a point of the form, as the window system tells the form of it.
     static void PointerTo(TForm& form, QPoint framePoint)
     {
@@ -100,8 +73,6 @@ protected:
         QTest::mouseMove(&form, framePoint);
         QCoreApplication::processEvents();
     }
-
-    std::unique_ptr<TForm> m_main;
 };
 
 } // namespace
@@ -214,7 +185,6 @@ TEST_F(ShownFrameTest, HoveringACaptionButtonRepaintsOnlyThatButton)
     EXPECT_EQ(hot.copy(close), buttons.copy(18, 0, 18, 18).convertToFormat(hot.format()));
     EXPECT_EQ(hot.copy(minimize), before.copy(minimize));
     EXPECT_NE(hot.copy(close), before.copy(close));
-    hot.save(QStringLiteral("/tmp/f2/offscreen-close-hot.png"));
 
     // Over the minimize button: both buttons repaint, nothing else.
     spy.Painted = {};
@@ -260,7 +230,6 @@ TEST_F(ShownFrameTest, TheCloseButtonClosesOnlyWhenReleasedOverIt)
     EXPECT_TRUE(f->Frame->Objects().State(closeIndex).Pressed);
     EXPECT_EQ(f->Frame->CaptureObject(), closeIndex);
     const QImage pressed = form.grab().toImage();
-    pressed.save(QStringLiteral("/tmp/f2/offscreen-close-pressed.png"));
     EXPECT_EQ(pressed.copy(close),
         ProgramSkin().Pictures.at(0).copy(36, 0, 18, 18).convertToFormat(pressed.format()))
         << "the down image";
@@ -386,7 +355,6 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
         picture.height() - look.Geometry.ClientRect.height()
             + QFontMetrics(TFont::MakeQFont(look.FontName, look.FontHeight, look.FontStyle)).height());
     EXPECT_GT(hint->y(), form.y() + close.center().y());
-    hint->grab().save(QStringLiteral("/tmp/f2/offscreen-hint.png"));
 
     // Into the client area: the hint goes.
     QCursor::setPos(form.pos() + QPoint(200, 120));

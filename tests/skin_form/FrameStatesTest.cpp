@@ -17,29 +17,8 @@ using veneer::TvnWindowState;
 
 namespace {
 
-class FrameStatesTest : public ::testing::Test {
+class FrameStatesTest : public FramedFormsTest {
 protected:
-    void SetUp() override
-    {
-        Application()->Reset();
-        m_main = std::make_unique<TForm>();
-        Application()->SetMainForm(m_main.get());
-    }
-    void TearDown() override
-    {
-        Application()->Restore();
-        Application()->Reset();
-    }
-
-    std::unique_ptr<FramedForm> Make(TFormBorderStyle style = bsSizeable,
-        QRect bounds = { 100, 80, 416, 240 }, veneer::TvnBorderIcons icons = veneer::biMinimize)
-    {
-        auto f = std::make_unique<FramedForm>(style, &ProgramSkin());
-        f->Frame->SetBorderIcons(icons);
-        f->Form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-        return f;
-    }
-
     static QRect WorkArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
     static void DoubleClickCaption(TForm& form)
@@ -47,8 +26,6 @@ protected:
         const QPoint g = form.pos() + QPoint(150, 12);
         form.Perform(msg::WM_NCLBUTTONDBLCLK, ht::HTCAPTION, MakeLParam(g.x(), g.y()));
     }
-
-    std::unique_ptr<TForm> m_main;
 };
 
 } // namespace

@@ -69,19 +69,13 @@ TEST(SystemMenu, CaptionsComeFromTheResourceStringsElseTheBuiltInOnes)
     EXPECT_EQ(own.back().Caption, "&Fechar");
 }
 
-TEST(SystemMenu, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDisabled)
+using SystemMenuOnAFrame = FramedFormsTest;
+
+TEST_F(SystemMenuOnAFrame, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDisabled)
 {
-    Application()->Reset();
-    TForm main;
-    Application()->SetMainForm(&main);
-    FramedForm f(bsSizeable, &ProgramSkin());
-    f.Frame->SetBorderIcons(veneer::biMinimize);
-    f.Form->SetBounds(100, 80, 416, 240);
-    f.Form->Show();
-    f.Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
-    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 12));
-    vnmenus::TvnMenuEngine* engine = f.Frame->MenuEngine();
+    const auto f = Shown();
+    QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    vnmenus::TvnMenuEngine* engine = f->Frame->MenuEngine();
     ASSERT_NE(engine, nullptr);
     ASSERT_TRUE(engine->IsOpen());
     QStringList captions;
@@ -91,15 +85,14 @@ TEST(SystemMenu, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDisabled)
     // Choosing minimize turns the form into a bar.
     engine->Chosen(engine->Items().front());
     EXPECT_FALSE(engine->IsOpen());
-    EXPECT_EQ(f.Frame->FrameWindowState(), TvnWindowState::wsMinimized);
-    EXPECT_EQ(f.Form->size(), QSize(200, 28));
-    f.Frame->SetFrameWindowState(TvnWindowState::wsNormal);
+    EXPECT_EQ(f->Frame->FrameWindowState(), TvnWindowState::wsMinimized);
+    EXPECT_EQ(f->Form->size(), QSize(200, 28));
+    f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
 
     // A right click elsewhere, or with the system menu disabled, opens nothing.
-    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 120));
+    QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 120));
     EXPECT_FALSE(engine->IsOpen());
-    f.Frame->setProperty("DisableSystemMenu", true);
-    QTest::mouseClick(f.Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    f->Frame->setProperty("DisableSystemMenu", true);
+    QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
     EXPECT_FALSE(engine->IsOpen());
-    Application()->Reset();
 }

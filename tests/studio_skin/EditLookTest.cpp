@@ -1,7 +1,7 @@
 // The skinned edit and the skinned popup menu in the studio skin: the field takes the
 // record's height and draws its faces from the skin picture; the menu draws its window
 // and rows from the popup description and the "menuitem" object. With
-// QUIRA_SHOTS_DIR set the tests also save what they show there.
+// QUIRA_SHOT_DIR set the tests also save what they show there.
 #include "StudioSkinFixture.h"
 #include "framework/Form.h"
 #include "platform/Keys.h"
@@ -19,14 +19,6 @@
 using namespace studiotest;
 
 namespace {
-
-void Save(QWidget* widget, const char* name)
-{
-    const QString dir = qEnvironmentVariable("QUIRA_SHOTS_DIR");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(dir);
-    widget->grab().save(dir + "/" + name + ".png");
-}
 
 struct Fields {
     TForm form;
@@ -88,7 +80,7 @@ TEST(StudioEdit, FieldTakesTheRecordsHeightAndDrawsNormalAndActiveFaces)
     EXPECT_EQ(f.empty.Font()->Color(), record.FontColor);
     EXPECT_EQ(f.disabled.LineEdit()->palette().color(QPalette::Disabled, QPalette::Text),
         ToQColor(record.DisabledFontColor));
-    Save(&f.form, "edits_studio");
+    testenv::KeepPicture(&f.form, "edits_studio");
 }
 
 TEST(StudioEdit, ContextMenuIsDrawnFromThePopupWindowAndTheMenuItemObject)
@@ -125,11 +117,11 @@ TEST(StudioEdit, ContextMenuIsDrawnFromThePopupWindowAndTheMenuItemObject)
     EXPECT_FALSE(menu->mask().isEmpty()) << "the popup takes the shape of its mask";
 
     // The whole screen: the field and the open menu over it.
-    if (!qEnvironmentVariable("QUIRA_SHOTS_DIR").isEmpty()) {
-        Save(menu, "context_menu");
+    if (!qEnvironmentVariable("QUIRA_SHOT_DIR").isEmpty()) {
+        testenv::KeepPicture(menu, "context_menu");
         QCoreApplication::processEvents();
-        QScreen* screen = QGuiApplication::primaryScreen();
-        screen->grabWindow(0).save(qEnvironmentVariable("QUIRA_SHOTS_DIR") + "/context_menu_screen.png");
+        testenv::KeepPicture(
+            QGuiApplication::primaryScreen()->grabWindow(0).toImage(), "context_menu_screen");
     }
     f.filled.ContextMenu()->CloseMenu();
 }
@@ -146,5 +138,5 @@ TEST(StudioEdit, DefaultLookWithoutTheStore)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QImage shown = edit.grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(edit.Width() - 5, 10)), ToQColor(clr::clWindow));
-    Save(&form, "edit_default");
+    testenv::KeepPicture(&form, "edit_default");
 }

@@ -1,6 +1,6 @@
 // The photo grid in the studio skin: 300 chosen photos scrolled to the middle, the current
 // row drawn with the skin's selected-cell face and its text in the select colour, the
-// vertical bar beside it at the record's position. With QUIRA_SHOTS_DIR set the test also
+// vertical bar beside it at the record's position. With QUIRA_SHOT_DIR set the test also
 // saves what it shows there.
 #include "StudioSkinFixture.h"
 #include "framework/Form.h"
@@ -9,6 +9,7 @@
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 #include "skin/data/vnUtils/SkinRect.h"
+#include "support/TestEnv.h"
 
 #include <QDir>
 #include <cstdlib>
@@ -60,11 +61,7 @@ TEST(StudioGrid, ThreeHundredPhotosScrolledToTheMiddle)
     form.Show();
     bar->raise();
     const QImage shot = form.ClientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString dir = qEnvironmentVariable("QUIRA_SHOTS_DIR");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        form.ClientWidget()->grab().save(dir + "/photo_grid_300.png");
-    }
+    testenv::KeepPicture(form.ClientWidget(), "photo_grid_300");
 
     const QImage picture = skin->Picture(record.PictureIndex);
     const QRect current = grid->CellRect(0, grid->Row());
@@ -117,11 +114,7 @@ TEST(StudioGrid, TitlesAndIndicatorDrawFromTheFixedFace)
     form.Show();
     grid->setFocus();
     const QImage shot = form.ClientWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QString dir = qEnvironmentVariable("QUIRA_SHOTS_DIR");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        form.ClientWidget()->grab().save(dir + "/photo_grid_titles.png");
-    }
+    testenv::KeepPicture(form.ClientWidget(), "photo_grid_titles");
     // Default options: titles, indicator, lines. The title cell shows the fixed face.
     ASSERT_EQ(grid->FixedRows(), 1);
     ASSERT_EQ(grid->FixedCols(), 1);

@@ -5,17 +5,22 @@
 // a clerk of the first studio and leaves the main window active.
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
+#include "app/uLocalizarCliente/uLocalizarCliente.h"
 #include "app/uLogin/uLogin.h"
 #include "app/uPrincipal/uPrincipal.h"
 #include "framework/Application.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
+#include "skin/controls/vnSkinCtrls/Button.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
+#include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
 #include <QTest>
+#include <functional>
 
 class MainWindowSession : public DatabaseTest {
 protected:
@@ -37,6 +42,31 @@ protected:
         delete DM;
         DM = nullptr;
         Application()->Reset();
+    }
+
+    // Runs the "Localizar Cliente" flow with `script` acting on the search window, once
+    // that window is active.
+    static void Search(const std::function<void(TfrmLocalizar*)>& script)
+    {
+        testenv::onNextModal([script](QWidget* w) {
+            auto* search = qobject_cast<TfrmLocalizar*>(w);
+            ASSERT_NE(search, nullptr);
+            search->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+            script(search);
+        });
+        frmPrincipal->btnLocalizarClienteClick(frmPrincipal->btnLocalizarCliente);
+        // The released window goes when the event loop next runs, as after a click.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // One text per category, in tab order, read from the main window's controls of it.
+    template <class Read> static QStringList PerCategory(Read read)
+    {
+        QStringList texts;
+        for (int i = 0; i < 5; ++i)
+            texts.append(read(frmPrincipal->Category(i)));
+        return texts;
     }
 
     static bool LogIn()

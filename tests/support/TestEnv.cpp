@@ -1,7 +1,9 @@
 #include "TestEnv.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -9,6 +11,24 @@ namespace testenv {
 
 QString sourceDir() { return qEnvironmentVariable("QUIRA_SOURCE_DIR", QStringLiteral(".")); }
 QString buildDir() { return qEnvironmentVariable("QUIRA_BUILD_DIR", QStringLiteral(".")); }
+
+namespace {
+QString ShotDir() { return qEnvironmentVariable("QUIRA_SHOT_DIR"); }
+} // namespace
+
+bool KeepPicture(const QImage& picture, const QString& name)
+{
+    const QString dir = ShotDir();
+    if (dir.isEmpty()) return true;
+    QDir().mkpath(dir);
+    return picture.save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+// The widget is grabbed only when a picture is asked for.
+bool KeepPicture(QWidget* widget, const QString& name)
+{
+    return ShotDir().isEmpty() || KeepPicture(widget->grab().toImage(), name);
+}
 
 void onNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
 {
