@@ -3,7 +3,8 @@
 // (faces kept between paints) stand ours with the face cache switched off (`uncached`)
 // and a plain QPainter::drawImage of a picture of the same size (`blit`), the floor any
 // buffered control pays for copying its look to the screen. DBGrid (below): the photo
-// grid's repaint and page scroll over 300 and 100,000 rows.
+// grid's repaint and page scroll over 300 and 100,000 rows, the page scroll also beside
+// Qt's QTableView paging the same rows at the same size (`qt`).
 //
 //   build/bench/bench_controls [--benchmark_format=json]
 #include "ProgramSkin.h"
@@ -21,9 +22,12 @@
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QDate>
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <string>
@@ -166,6 +170,60 @@ void DBGridPaint(benchmark::State& state, int rows, bool cached, bool page)
     }
 }
 
+// The same page scroll in Qt's own table view: the same rows in a table model, 407 x 113,
+// 17-pixel rows, no headers, no lines, whole-row selection; a page down (or up at the
+// ends) moves the current row and scrolls, then the view's viewport paints.
+class PhotoModel : public QAbstractTableModel {
+public:
+    explicit PhotoModel(int rows)
+    {
+        m_rows.reserve(rows);
+        for (int i = 1; i <= rows; ++i)
+            m_rows.append({ QStringLiteral("DSC_%1.jpg").arg(i, 6, 10, QLatin1Char('0')), 5000 + i });
+    }
+    int rowCount(const QModelIndex& = {}) const override { return int(m_rows.size()); }
+    int columnCount(const QModelIndex& = {}) const override { return 2; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole) return {};
+        const auto& row = m_rows.at(index.row());
+        return index.column() == 0 ? QVariant(row.first) : QVariant(row.second);
+    }
+
+private:
+    QList<QPair<QString, int>> m_rows;
+};
+
+void TableViewPage(benchmark::State& state, int rows)
+{
+    PhotoModel model(rows);
+    QTableView view;
+    view.setModel(&model);
+    view.setFrameShape(QFrame::NoFrame);
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->hide();
+    view.verticalHeader()->setMinimumSectionSize(17);
+    view.verticalHeader()->setDefaultSectionSize(17);
+    view.setShowGrid(false);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.resize(407, 113);
+    view.show();
+    QApplication::processEvents();
+    int row = rows / 2;
+    view.setCurrentIndex(model.index(row, 0));
+    QImage screen(view.viewport()->size(), QImage::Format_RGB32);
+    int step = 6;
+    for (auto _ : state) {
+        if (row + step >= rows || row + step < 0) step = -step;
+        row += step;
+        view.setCurrentIndex(model.index(row, 0));
+        QPainter painter(&screen);
+        view.viewport()->render(&painter);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
 // CtrlGrid: the search window's list, a 783 x 265 grid of five 764 x 53 panels with five
 // data texts each, on an in-memory table of 10,000 events. `repaint` renders the whole
 // grid (the four copies, the live panel and its texts); `rowmove` moves the current row
@@ -303,6 +361,7 @@ void Register()
         benchmark::RegisterBenchmark(("DBGrid/blit/repaint" + n).c_str(), Blit, QSize(407, 113));
         benchmark::RegisterBenchmark(("DBGrid/ours/page" + n).c_str(), DBGridPaint, rows, true, true);
         benchmark::RegisterBenchmark(("DBGrid/blit/page" + n).c_str(), Blit, QSize(407, 113));
+        benchmark::RegisterBenchmark(("DBGrid/qt/page" + n).c_str(), TableViewPage, rows);
     }
     benchmark::RegisterBenchmark("CtrlGrid/ours/repaint", CtrlGridRepaint);
     benchmark::RegisterBenchmark("CtrlGrid/blit/repaint", Blit, QSize(783, 265));

@@ -1,6 +1,6 @@
 // What one database action costs on loopback: the data module's actions (connect, run
-// one query, copy the rows, close) beside bare Qt SQL doing the least a round trip can
-// do, measured in the same run against the same server.
+// one query, copy the rows, close) beside bare Qt SQL running the same prepared statement
+// with the same values, measured in the same run against the same server.
 //
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
@@ -42,21 +43,20 @@ QSqlDatabase BareConnection(const QString& name)
     return db;
 }
 
-void SelectOne(QSqlDatabase& db, benchmark::State& state)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT 1")) || !q.next()) state.SkipWithError("SELECT 1 failed");
-    benchmark::DoNotOptimize(q.value(0).toInt());
-}
-
-// One statement on an open connection.
+// One statement on an open connection, prepared, executed and read on both sides: the
+// data module prepares every statement it runs, as its connections last one action.
 void BaselineRoundTrip(benchmark::State& state)
 {
     {
         QSqlDatabase db = BareConnection(QStringLiteral("bench-round-trip"));
         if (!db.open()) state.SkipWithError("cannot connect");
-        for (auto _ : state)
-            SelectOne(db, state);
+        for (auto _ : state) {
+            QSqlQuery q(db);
+            q.setForwardOnly(true);
+            if (!q.prepare(QStringLiteral("SELECT 1 as um")) || !q.exec() || !q.next())
+                state.SkipWithError("SELECT 1 failed");
+            benchmark::DoNotOptimize(q.value(0).toInt());
+        }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-round-trip"));
 }
@@ -74,63 +74,91 @@ void OursRoundTrip(benchmark::State& state)
     }
 }
 
-// Connect, one statement, close.
-void BaselineWholeAction(benchmark::State& state)
+// Each of the data module's actions as a window runs it, and the same statement with the
+// same values run by bare Qt: connect, prepare, bind, execute, copy every row's values,
+// close.
+struct ActionCase {
+    const char* name;
+    TSQLQuery* TDM::*query;
+    QList<QPair<QString, QVariant>> values;
+    std::function<void(TDM&)> ours;
+};
+
+const QList<ActionCase>& ActionCases()
 {
-    {
-        QSqlDatabase db = BareConnection(QStringLiteral("bench-whole-action"));
-        for (auto _ : state) {
-            if (!db.open()) state.SkipWithError("cannot connect");
-            SelectOne(db, state);
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-whole-action"));
+    static const QList<ActionCase> cases {
+        { "whole_action", &TDM::qryEvento,
+            { { QStringLiteral(":dados"), QStringLiteral("%%") }, { QStringLiteral(":id_empresa"), 1 } },
+            [](TDM& dm) { dm.SearchEvents(QStringLiteral("%%")); } },
+        { "login", &TDM::qryUsuario,
+            { { QStringLiteral(":login"), QStringLiteral("ana") },
+                { QStringLiteral(":senha"), QStringLiteral("SOL123") } },
+            [](TDM& dm) {
+                benchmark::DoNotOptimize(
+                    dm.CheckLogin(QStringLiteral("ana"), QStringLiteral("SOL123")).Found);
+            } },
+        { "chosen_list", &TDM::qryFotoEscolhida,
+            { { QStringLiteral(":id_empresa"), 1 }, { QStringLiteral(":id_evento"), 101 },
+                { QStringLiteral(":id_x9_local"), 5 } },
+            [](TDM& dm) { dm.LoadChosenPhotos(101, 5); } },
+        { "counts", &TDM::qryQtoFtosEscohidas,
+            { { QStringLiteral(":id_empresa"), 1 }, { QStringLiteral(":id_evento"), 101 } },
+            [](TDM& dm) { dm.LoadCounts(101); } },
+    };
+    return cases;
 }
 
-// Each of the data module's actions as a window runs it.
-void OursAction(benchmark::State& state, const std::function<void(TDM&)>& action)
+void OursAction(benchmark::State& state, const ActionCase& action)
 {
     auto dm = NewDM();
     try {
         for (auto _ : state)
-            action(*dm);
+            action.ours(*dm);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
     }
 }
 
-void OursWholeAction(benchmark::State& state)
+void QtAction(benchmark::State& state, const ActionCase& action)
 {
-    OursAction(state, [](TDM& dm) { dm.SearchEvents(QStringLiteral("%%")); });
+    const QString sql = ((*NewDM()).*action.query)->SQL().join(QLatin1Char('\n'));
+    const QString name = QStringLiteral("bench-") + QLatin1String(action.name);
+    {
+        QSqlDatabase db = BareConnection(name);
+        for (auto _ : state) {
+            if (!db.open()) state.SkipWithError("cannot connect");
+            QSqlQuery q(db);
+            q.setForwardOnly(true);
+            q.prepare(sql);
+            for (const auto& [placeholder, value] : action.values)
+                q.bindValue(placeholder, value);
+            if (!q.exec()) state.SkipWithError("the statement failed");
+            QList<QVariant> rows;
+            while (q.next())
+                for (int i = 0, n = q.record().count(); i < n; ++i)
+                    rows.append(q.value(i));
+            benchmark::DoNotOptimize(rows.size());
+            q.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
 }
 
-void OursLogin(benchmark::State& state)
+void Register()
 {
-    OursAction(state, [](TDM& dm) {
-        benchmark::DoNotOptimize(dm.CheckLogin(QStringLiteral("ana"), QStringLiteral("SOL123")).Found);
-    });
-}
-
-void OursChosenList(benchmark::State& state)
-{
-    OursAction(state, [](TDM& dm) { dm.LoadChosenPhotos(101, 5); });
-}
-
-void OursCounts(benchmark::State& state)
-{
-    OursAction(state, [](TDM& dm) { dm.LoadCounts(101); });
+    benchmark::RegisterBenchmark("Action/qt/round_trip", BaselineRoundTrip)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Action/ours/round_trip", OursRoundTrip)->Unit(benchmark::kMicrosecond);
+    for (const ActionCase& action : ActionCases()) {
+        const std::string name(action.name);
+        benchmark::RegisterBenchmark(("Action/qt/" + name).c_str(), QtAction, action)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Action/ours/" + name).c_str(), OursAction, action)
+            ->Unit(benchmark::kMicrosecond);
+    }
 }
 
 } // namespace
-
-BENCHMARK(BaselineRoundTrip)->Name("Action/baseline/round_trip")->Unit(benchmark::kMicrosecond);
-BENCHMARK(OursRoundTrip)->Name("Action/ours/round_trip")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BaselineWholeAction)->Name("Action/baseline/whole_action")->Unit(benchmark::kMicrosecond);
-BENCHMARK(OursWholeAction)->Name("Action/ours/whole_action")->Unit(benchmark::kMicrosecond);
-BENCHMARK(OursLogin)->Name("Action/ours/login")->Unit(benchmark::kMicrosecond);
-BENCHMARK(OursChosenList)->Name("Action/ours/chosen_list")->Unit(benchmark::kMicrosecond);
-BENCHMARK(OursCounts)->Name("Action/ours/counts")->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
@@ -144,6 +172,7 @@ int main(int argc, char** argv)
         return 2;
     }
     RegisterQuiraClasses();
+    Register();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

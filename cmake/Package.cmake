@@ -4,6 +4,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS quira RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Loaded by the program from ../lib/quira on its first page.
+install(TARGETS quira_web LIBRARY DESTINATION lib/quira)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quira.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 

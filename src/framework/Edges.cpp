@@ -21,3 +21,11 @@ void DrawSunkenEdge(QPainter& painter, const QRect& r)
     painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
     painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
 }
+
+void DrawOutline(QPainter& painter, const QRect& r, const QColor& color)
+{
+    painter.fillRect(QRect(r.x(), r.y(), r.width(), 1), color);
+    painter.fillRect(QRect(r.x(), r.bottom(), r.width(), 1), color);
+    painter.fillRect(QRect(r.x(), r.y(), 1, r.height()), color);
+    painter.fillRect(QRect(r.right(), r.y(), 1, r.height()), color);
+}

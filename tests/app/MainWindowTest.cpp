@@ -10,6 +10,7 @@
 #include "framework/data/SQLConnection.h"
 #include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
+#include "skin/controls/vnSkinCtrls/CheckRadioBox.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
@@ -203,6 +204,30 @@ TEST_F(MainWindowTest, ChoosingFromAnEmptyListKeepsTheListAndResetsTheCounts)
     EXPECT_EQ(Text("vnSkinDBText5"), "");
     EXPECT_EQ(Text("vnSkinDBText6"), "");
     EXPECT_TRUE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+TEST_F(MainWindowTest, ATenThousandPhotoCountStaysWholeBesideItsCheckBox)
+{
+    for (const TCategoria& category : Categorias) {
+        const auto& c = frmPrincipal->Category(category.TabIndex);
+        const QRect declaredBox = c.CheckBox->geometry();
+        const int declaredRight = c.CountLabel->geometry().right();
+        const int declaredGap = declaredBox.x() - declaredRight;
+        const int declaredWidth = c.CountLabel->width();
+        frmPrincipal->ShowCount(category.TabIndex, QStringLiteral("(10000)"));
+        // Every digit inside the group box, the frame line clear, the label still ending
+        // just left of its check box.
+        const QRect label = c.CountLabel->geometry();
+        EXPECT_EQ(c.CountLabel->Caption(), "(10000)");
+        EXPECT_GE(label.left(), 2) << category.CountLabel;
+        EXPECT_GT(label.width(), 2 * declaredWidth);
+        EXPECT_EQ(c.CheckBox->x() - label.right(), declaredGap) << category.CountLabel;
+        EXPECT_EQ(c.CheckBox->y(), declaredBox.y());
+        // A short count puts both back where the window declares them.
+        frmPrincipal->ShowCount(category.TabIndex, QStringLiteral("(3)"));
+        EXPECT_EQ(c.CheckBox->geometry(), declaredBox) << category.CountLabel;
+        EXPECT_EQ(c.CountLabel->geometry().right(), declaredRight) << category.CountLabel;
+    }
 }
 
 TEST_F(MainWindowTest, CountsNeverAccumulateAndATabChangeReloadsItsCategory)

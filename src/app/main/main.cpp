@@ -1,9 +1,7 @@
-// Quira's entry: the web engine's switches (read once, before the application exists),
-// the application, the main window, the data module (whose creation
+// Quira's entry: the application, the main window, the data module (whose creation
 // loads the skin and resolves the main window's references to it), then the message
 // loop, which shows the main window and with it the login.
 #include "app/Registration.h"
-#include "app/WebEngine.h"
 #include "app/uDM/uDM.h"
 #include "app/uPrincipal/uPrincipal.h"
 #include "framework/Application.h"
@@ -11,7 +9,6 @@
 
 int main(int argc, char** argv)
 {
-    PrepareWebEngine();
     TQtApplication app(argc, argv);
     try {
         RegisterQuiraClasses();

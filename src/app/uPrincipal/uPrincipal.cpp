@@ -17,6 +17,7 @@
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
+#include <algorithm>
 #include <memory>
 
 TfrmPrincipal* frmPrincipal = nullptr;
@@ -32,7 +33,22 @@ TfrmPrincipal::TfrmPrincipal(QObject* owner)
         controls.CheckBox = ComponentByName<TvnSkinCheckRadioBox>(QLatin1String(c.CheckBox));
         controls.CountLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.CountLabel));
         controls.QuantityLabel = ComponentByName<TvnSkinStdLabel>(QLatin1String(c.QuantityLabel));
+        controls.CountRight = controls.CountLabel->Left() + controls.CountLabel->Width();
+        controls.CheckBoxLeft = controls.CheckBox->Left();
     }
+}
+
+void TfrmPrincipal::ShowCount(int tabIndex, const QString& text)
+{
+    // The group box's frame line stays clear of the text.
+    constexpr int kFrameMargin = 2;
+    const TCategoryControls& c = m_categories.at(tabIndex);
+    TvnSkinStdLabel* label = c.CountLabel;
+    label->SetLeft(c.CountRight - label->Width());
+    label->SetCaption(text);
+    const int shift = std::max(0, kFrameMargin - label->Left());
+    label->SetLeft(label->Left() + shift);
+    c.CheckBox->SetLeft(c.CheckBoxLeft + shift);
 }
 
 void TfrmPrincipal::FormShow(QObject*)
@@ -83,7 +99,7 @@ void TfrmPrincipal::CarregarQuantidades(qint32 IdEvento)
     DM->LoadCounts(IdEvento);
     for (const TCategoria& c : Categorias) {
         m_categories.at(c.TabIndex).Sheet->SetCaption(c.TabCaption.toString());
-        m_categories.at(c.TabIndex).CountLabel->SetCaption(QStringLiteral("(0)"));
+        ShowCount(c.TabIndex, QStringLiteral("(0)"));
     }
     TClientDataSet* counts = DM->cdsQtoFtosEscohidas;
     for (counts->First(); !counts->Eof(); counts->Next()) {
@@ -91,7 +107,7 @@ void TfrmPrincipal::CarregarQuantidades(qint32 IdEvento)
         if (!c) continue;
         const QString qto = counts->FieldByName(QStringLiteral("qto")).AsString();
         const TCategoryControls& controls = m_categories.at(c->TabIndex);
-        controls.CountLabel->SetCaption(u'(' + qto + u')');
+        ShowCount(c->TabIndex, u'(' + qto + u')');
         controls.Sheet->SetCaption(controls.Sheet->Caption() + QStringLiteral(" (") + qto + u')');
     }
 }

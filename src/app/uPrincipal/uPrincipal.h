@@ -43,8 +43,17 @@ public:
         TvnSkinCheckRadioBox* CheckBox = nullptr;
         TvnSkinStdLabel* CountLabel = nullptr;
         TvnSkinStdLabel* QuantityLabel = nullptr;
+        // Where the count label ends and the check box starts as the window declares them.
+        int CountRight = 0;
+        int CheckBoxLeft = 0;
     };
     const TCategoryControls& Category(int tabIndex) const { return m_categories.at(tabIndex); }
+
+    // Puts `text` into the count label of the category on tab `tabIndex`. The label ends
+    // just left of its check box and grows to the left; a count too wide for the room
+    // left of the box stops at the group box's frame and moves the box to the right, so
+    // that no digit is lost under the frame. A shorter count puts both back.
+    void ShowCount(int tabIndex, const QString& text);
 
     // The chosen photos of category `IdLocal` of event `IdEvento` into the data module's
     // list, and its row count onto every tab. Nothing happens for event 0.

@@ -1,11 +1,12 @@
 #include "WebBrowser.h"
 
+#include "app/WebEngine.h"
+
 #include <QUrl>
-#include <QWebEngineView>
 
 TWebBrowser::TWebBrowser(QObject* owner)
     : TControl(owner)
-    , m_view(new QWebEngineView(this))
+    , m_view(StartWebEngine()(this))
 {
     // The view takes the focus for the control: keys typed while it has it belong to
     // the page, as in any browser.
@@ -24,7 +25,7 @@ TWebBrowser::~TWebBrowser()
 void TWebBrowser::Navigate(const QString& url)
 {
     m_location = url;
-    m_view->setUrl(QUrl(url));
+    m_view->setProperty("url", QUrl(url));
 }
 
 void TWebBrowser::resizeEvent(QResizeEvent* event)

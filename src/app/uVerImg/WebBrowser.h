@@ -2,6 +2,7 @@
 // The embedded web browser control: a Chromium view (Qt WebEngine) that fills the
 // control. The windows ask it for one thing only, to go to an address; what the page
 // then does (loading, failing, showing the engine's own error page) is the engine's.
+// The first control made starts the engine (StartWebEngine).
 #include "framework/Control.h"
 
 #include <QString>
@@ -19,12 +20,14 @@ public:
 
     // The address last asked for (empty before the first Navigate).
     QString LocationURL() const { return m_location; }
-    QWebEngineView* View() const { return m_view; }
+    // The engine's view; defined with the engine (app/web), so only a program linking the
+    // engine library can ask for it.
+    QWebEngineView* View() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QWebEngineView* m_view;
+    QWidget* m_view;
     QString m_location;
 };

@@ -315,9 +315,7 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
         if (s.Record) {
             // The skin has no border of its own for grids: a line in its line colour and
             // the background inside it.
-            p.setPen(ToQColor(s.LineColor));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(whole.adjusted(0, 0, -1, -1));
+            DrawOutline(p, whole, ToQColor(s.LineColor));
         } else {
             DrawSunkenEdge(p, whole);
         }

@@ -1,7 +1,8 @@
 #include "BmpDecoder.h"
 
 #include <QtEndian>
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,15 +21,35 @@ QImage DecodeWithQt(QByteArrayView file)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-void ExpandIndexed(const uchar* src, QRgb* dst, int width, int bits, const QRgb* palette, int colors)
+// Indexed rows, one source byte at a time: a byte holds 8, 2 or 1 pixels. The palette
+// has all 256 entries (those past the file's table black), so an index needs no check.
+void ExpandIndexed(const uchar* src, QRgb* dst, int width, int bits, const QRgb* palette)
 {
     const int perByte = 8 / bits;
     const int mask = (1 << bits) - 1;
-    for (int x = 0; x < width; ++x) {
-        const int shift = 8 - bits * (x % perByte + 1);
-        const int index = (src[x / perByte] >> shift) & mask;
-        dst[x] = index < colors ? palette[index] : qRgb(0, 0, 0);
+    int x = 0;
+    for (; x + perByte <= width; ++src)
+        for (int shift = 8 - bits; shift >= 0; shift -= bits)
+            dst[x++] = palette[(*src >> shift) & mask];
+    for (int shift = 8 - bits; x < width; shift -= bits)
+        dst[x++] = palette[(*src >> shift) & mask];
+}
+
+// Blue, green, red bytes to 0xFFRRGGBB: four pixels from three little-endian words.
+void ExpandBgr(const uchar* src, QRgb* dst, int width)
+{
+    int x = 0;
+    for (; x + 4 <= width; x += 4, src += 12) {
+        const quint32 a = qFromLittleEndian<quint32>(src);
+        const quint32 b = qFromLittleEndian<quint32>(src + 4);
+        const quint32 c = qFromLittleEndian<quint32>(src + 8);
+        dst[x] = 0xFF000000u | (a & 0xFFFFFFu);
+        dst[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+        dst[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+        dst[x + 3] = 0xFF000000u | (c >> 8);
     }
+    for (; x < width; ++x, src += 3)
+        dst[x] = 0xFF000000u | (src[2] << 16) | (src[1] << 8) | src[0];
 }
 
 } // namespace
@@ -55,6 +76,7 @@ QImage DecodeBmp(QByteArrayView file)
 
     // The colour table follows the info header: blue, green, red, unused.
     QRgb palette[256];
+    std::fill(std::begin(palette), std::end(palette), qRgb(0, 0, 0));
     int colors = 0;
     if (bits <= 8) {
         const quint32 used = U32(info + 32);
@@ -77,15 +99,14 @@ QImage DecodeBmp(QByteArrayView file)
         auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
         switch (bits) {
         case 24:
-            for (int x = 0; x < w; ++x, src += 3)
-                dst[x] = 0xFF000000u | (src[2] << 16) | (src[1] << 8) | src[0];
+            ExpandBgr(src, dst, w);
             break;
         case 32:
             for (int x = 0; x < w; ++x, src += 4)
-                dst[x] = 0xFF000000u | (src[2] << 16) | (src[1] << 8) | src[0];
+                dst[x] = 0xFF000000u | (qFromLittleEndian<quint32>(src) & 0xFFFFFFu);
             break;
         default:
-            ExpandIndexed(src, dst, w, bits, palette, colors);
+            ExpandIndexed(src, dst, w, bits, palette);
             break;
         }
     }

@@ -93,9 +93,10 @@ void TMemIniFile::AddLine(QStringView raw)
     if (m_sections.empty() || eq <= 0) return;
     Section& current = m_sections.back();
     QString key = line.left(eq).trimmed().toString();
-    QString folded = FoldCase(key);
-    if (!current.Index.contains(folded))
-        current.Index.insert(std::move(folded), static_cast<int>(current.Entries.size()));
+    // The first entry of a key is the one found; one hash lookup inserts it or finds it.
+    const qsizetype known = current.Index.size();
+    int& first = current.Index[FoldCase(key)];
+    if (current.Index.size() != known) first = static_cast<int>(current.Entries.size());
     current.Entries.push_back(Entry { std::move(key), line.sliced(eq + 1).trimmed().toString() });
 }
 

@@ -4,6 +4,7 @@
 #include "SkinRect.h"
 
 #include <QtEndian>
+#include <cstring>
 
 namespace vnutils {
 
@@ -52,18 +53,29 @@ std::vector<TvnRegionData> RegionDataFromMask(const QImage& mask, int ox, int oy
     const int w = bitmap.Width(), h = bitmap.Height();
     const TvnRgnRect bound { ox, oy, ox + w, oy + h };
     blocks.push_back(NewBlock(bound));
+    // A window mask repeats most of its rows: a row equal to the one above has its runs,
+    // found by a comparison of the two rows instead of a test of every pixel.
+    std::vector<std::pair<int, int>> runs;
+    const quint32* previous = nullptr;
     for (int y = 0; y < h; ++y) {
         const quint32* row = bitmap.Row(y);
-        int x = 0;
-        while (x < w) {
-            while (x < w && !TvnFBitmap::IsBlack(row[x]))
-                ++x;
-            if (x == w) break;
-            const int x0 = x;
-            while (x < w && TvnFBitmap::IsBlack(row[x]))
-                ++x;
+        if (!previous || std::memcmp(row, previous, size_t(w) * sizeof(quint32)) != 0) {
+            runs.clear();
+            int x = 0;
+            while (x < w) {
+                while (x < w && !TvnFBitmap::IsBlack(row[x]))
+                    ++x;
+                if (x == w) break;
+                const int x0 = x;
+                while (x < w && TvnFBitmap::IsBlack(row[x]))
+                    ++x;
+                runs.emplace_back(x0, x);
+            }
+        }
+        previous = row;
+        for (const auto& [x0, x1] : runs) {
             if (blocks.back().Rects.size() == size_t(kMaxRegionRects)) blocks.push_back(NewBlock(bound));
-            blocks.back().Rects.push_back({ x0 + ox, y + oy, x + ox, y + 1 + oy });
+            blocks.back().Rects.push_back({ x0 + ox, y + oy, x1 + ox, y + 1 + oy });
         }
     }
     for (TvnRegionData& block : blocks)

@@ -151,35 +151,35 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
         : std::vector<TvnTile> { { to.y(), std::min(from.height(), to.height()) } };
     if (columns.empty() || rows.empty()) return;
 
+    // Every target row is copied from its source row, which stays in the cache, rather
+    // than from a target row drawn earlier: the target (a whole frame) does not. The
+    // columns are clipped once for all rows.
+    struct Span {
+        int Sx, Dx, Width;
+    };
+    std::vector<Span> spans;
+    spans.reserve(columns.size());
+    for (const TvnTile& column : columns) {
+        int sx = from.x(), dx = column.Pos, w = column.Length;
+        if (ClipAxis(sx, dx, w, src.width(), dst.width())) spans.push_back({ sx, dx, w });
+    }
+    if (spans.empty()) return;
+
     uchar* dbits = dst.bits();
     const qsizetype dbpl = dst.bytesPerLine();
+    const int dstHeight = dst.height();
     const uchar* sbits = src.constBits();
     const qsizetype sbpl = src.bytesPerLine();
-
-    // A tile row below the first repeats target rows already drawn, one tile height up,
-    // as long as the whole piece could be read from the source.
-    const bool repeatRows = src.rect().contains(from);
-    const int spanLeft = std::max(to.x(), 0);
-    const int spanRight = std::min(columns.back().Pos + columns.back().Length, dst.width());
-
-    for (size_t band = 0; band < rows.size(); ++band) {
-        for (int r = 0; r < rows[band].Length; ++r) {
-            const int y = rows[band].Pos + r;
-            if (y < 0 || y >= dst.height()) continue;
-            uchar* drow = dbits + y * dbpl;
-            if (band > 0 && repeatRows && spanLeft < spanRight && y >= from.height()) {
-                CopyPixels(drow + spanLeft * kPixelBytes,
-                    drow - from.height() * dbpl + spanLeft * kPixelBytes, spanRight - spanLeft);
-                continue;
-            }
+    const int srcHeight = src.height();
+    for (const TvnTile& band : rows) {
+        for (int r = 0; r < band.Length; ++r) {
+            const int y = band.Pos + r;
             const int sy = from.y() + r;
-            if (sy < 0 || sy >= src.height()) continue;
+            if (y < 0 || y >= dstHeight || sy < 0 || sy >= srcHeight) continue;
+            uchar* drow = dbits + y * dbpl;
             const uchar* srow = sbits + sy * sbpl;
-            for (const TvnTile& column : columns) {
-                int sx = from.x(), dx = column.Pos, w = column.Length;
-                if (!ClipAxis(sx, dx, w, src.width(), dst.width())) continue;
-                CopyPixels(drow + dx * kPixelBytes, srow + sx * kPixelBytes, w);
-            }
+            for (const Span& span : spans)
+                CopyPixels(drow + span.Dx * kPixelBytes, srow + span.Sx * kPixelBytes, span.Width);
         }
     }
 }
