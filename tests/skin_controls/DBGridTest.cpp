@@ -330,8 +330,12 @@ TEST(DBGrid, KeysAndTheWheelMoveTheRecord)
     QTest::keyClick(list.grid, Qt::Key_Home);
     EXPECT_EQ(list.table->RecNo(), 1);
 
-    // Without wheel support the grid leaves the wheel alone.
+    // Without wheel support the framework grid's rule: a row at a time, within the rows
+    // on screen.
     Wheel(list.grid, -120);
+    EXPECT_EQ(list.table->RecNo(), 2);
+    Wheel(list.grid, 120);
+    Wheel(list.grid, 120);
     EXPECT_EQ(list.table->RecNo(), 1);
     list.grid->SetMouseWheelSupport(true);
     Wheel(list.grid, -120);
