@@ -33,23 +33,16 @@ namespace {
 QByteArray EditRecords()
 {
     return "[SKINCONTROLS]\r\ncount=3\r\n0=grid:grid\r\n1=checkbox:checkradio\r\n2=listbox:listbox\r\n\r\n"
-           "[grid]\r\npictureindex=0\r\nskinrect=0,0,0,0\r\n"
-           "fixedcellrect=150,0,180,20\r\nselectcellrect=100,0,150,20\r\nfocuscellrect=4,4,36,24\r\n"
-           "fixedcellleftoffset=2\r\nfixedcellrightoffset=2\r\nfixedcelltextrect=2,0,28,20\r\n"
-           "cellleftoffset=10\r\ncellrightoffset=10\r\ncelltextrect=4,0,46,20\r\n"
-           "bgpictureindex=-1\r\nlinescolor=0\r\nbgcolor=3158064\r\n"
-           "fontname=Arial\r\nfontheight=14\r\nfontcolor=16777215\r\nselectfontcolor=0\r\n"
-           "focusfontcolor=255\r\nfixedfontname=Arial\r\nfixedfontheight=14\r\nfixedfontcolor=0\r\n"
-           "cellstretcheffect=0\r\nfixedcellstretcheffect=0\r\nshowfocus=0\r\n\r\n"
-           "[checkbox]\r\npictureindex=0\r\nskinrect=120,120,200,140\r\n"
-           "checkimagerect=0,100,10,110\r\nuncheckimagerect=10,100,20,110\r\n\r\n"
-           "[listbox]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\nlefttoppoint=4,4\r\nrighttoppoint=36,4\r\n"
-           "leftbottompoint=4,36\r\nrightbottompoint=36,36\r\nclientrect=4,4,36,36\r\n"
-           "itemrect=0,120,40,140\r\nactiveitemrect=40,120,80,140\r\nfocusitemrect=40,120,80,140\r\n"
-           "itemleftoffset=2\r\nitemrightoffset=2\r\nitemtextrect=2,2,38,18\r\n"
-           "fontname=Arial\r\nfontheight=13\r\nfontcolor=0\r\nfocusfontcolor=0\r\n\r\n";
+        + GridSection()
+        + "[checkbox]\r\npictureindex=0\r\nskinrect=120,120,200,140\r\n"
+          "checkimagerect=0,100,10,110\r\nuncheckimagerect=10,100,20,110\r\n\r\n"
+          "[listbox]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\nlefttoppoint=4,4\r\nrighttoppoint=36,4\r\n"
+          "leftbottompoint=4,36\r\nrightbottompoint=36,36\r\nclientrect=4,4,36,36\r\n"
+          "itemrect=0,120,40,140\r\nactiveitemrect=40,120,80,140\r\nfocusitemrect=40,120,80,140\r\n"
+          "itemleftoffset=2\r\nitemrightoffset=2\r\nitemtextrect=2,2,38,18\r\n"
+          "fontname=Arial\r\nfontheight=13\r\nfontcolor=0\r\nfocusfontcolor=0\r\n\r\n";
 }
-constexpr QRgb kBackground = 0xFF303030;
+constexpr QRgb kBackground = kGridBackground;
 
 // Presses the button of the message box that answers `role` and keeps what it showed.
 void AnswerNextBox(testenv::SeenBox& seen, QMessageBox::ButtonRole role)
