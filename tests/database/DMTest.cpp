@@ -61,6 +61,12 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
     EXPECT_EQ(dm->dspEmpresa->DataSet(), dm->qryEmpresa);
     EXPECT_EQ(dm->dspEvento->DataSet(), dm->qryEvento);
     EXPECT_EQ(dm->dsEvento->DataSet(), dm->cdsEvento);
+    // The event list is read-only and its source starts no edit; the other copies may be
+    // changed in memory (never on the server).
+    EXPECT_TRUE(dm->cdsEvento->ReadOnly());
+    EXPECT_FALSE(dm->dsEvento->AutoEdit());
+    EXPECT_FALSE(dm->cdsFotoEscolhida->ReadOnly());
+    EXPECT_TRUE(dm->dsFotoEscolhida->AutoEdit());
     EXPECT_EQ(dm->dsFotoEscolhida->DataSet(), dm->cdsFotoEscolhida);
     EXPECT_EQ(dm->cdsQtoFtosEscohidas->ProviderName(), QStringLiteral("dspQtoFtosEscohidas"));
     for (TSQLQuery* q :

@@ -90,6 +90,19 @@ QByteArray StandardRecords()
         + RecordSections("skinrect=0,0,40,40");
 }
 
+QByteArray GridSection()
+{
+    // bgcolor 3158064 = 0x303030.
+    return "[grid]\r\npictureindex=0\r\nmaskpictureindex=-1\r\nskinrect=0,0,0,0\r\n"
+           "fixedcellrect=150,0,180,20\r\nselectcellrect=100,0,150,20\r\nfocuscellrect=4,4,36,24\r\n"
+           "fixedcellleftoffset=2\r\nfixedcellrightoffset=2\r\nfixedcelltextrect=2,0,28,20\r\n"
+           "cellleftoffset=10\r\ncellrightoffset=10\r\ncelltextrect=4,0,46,20\r\n"
+           "bgpictureindex=-1\r\nlinescolor=0\r\nbgcolor=3158064\r\n"
+           "fontname=Arial\r\nfontheight=14\r\nfontcolor=16777215\r\nselectfontcolor=0\r\n"
+           "focusfontcolor=255\r\nfixedfontname=Arial\r\nfixedfontheight=14\r\nfixedfontcolor=0\r\n"
+           "cellstretcheffect=0\r\nfixedcellstretcheffect=0\r\nshowfocus=0\r\n\r\n";
+}
+
 QByteArray ReorderedRecords()
 {
     return Section("SKINCONTROLS",

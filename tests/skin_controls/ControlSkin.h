@@ -54,6 +54,11 @@ inline constexpr TColor kCheckText = 0x400000;
 QByteArray StandardRecords();
 // The same records listed in another order, "panel" with another skin rectangle size.
 QByteArray ReorderedRecords();
+// The [grid] section the grid tests draw with: the fixed face is kFixed, the selected face
+// the hbar strip (kLeft, kMiddle, kRight), the focused face the panel's client
+// (kPanelClient), the background kGridBackground.
+QByteArray GridSection();
+inline constexpr QRgb kGridBackground = 0xFF303030;
 
 class TestSkin {
 public:

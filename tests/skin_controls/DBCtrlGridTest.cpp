@@ -156,6 +156,8 @@ protected:
         name = form->ComponentByName<TvnSkinDBText>("vnSkinDBText12");
         code = form->ComponentByName<TvnSkinDBText>("vnSkinDBText3");
         grid->SetDataSource(events->source);
+        // As the search window's list: the data module declares it read-only.
+        events->table->SetReadOnly(true);
         form->resize(800, 280);
     }
     void TearDown() override
@@ -411,6 +413,63 @@ TEST_F(DBCtrlGridTest, EnterAndDoubleClickReachTheHandlersWithTheRowUnchanged)
     grid->OnKeyDown = [&](QObject*, int& key, TShiftState) { key = 0; };
     QTest::keyClick(grid, Qt::Key_Down);
     ExpectLivePanelAt(1, 0);
+}
+
+TEST_F(DBCtrlGridTest, InsertAppendDeleteAndCancelChangeAModifiableCopyOnly)
+{
+    events->table->SetReadOnly(false);
+    events->Open();
+    ShowFocused();
+    TDataSet* ds = events->table;
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(grid, k, m); };
+    events->table->SetRecNo(2);
+    key(Qt::Key_Insert);
+    EXPECT_EQ(ds->State(), db::dsInsert);
+    EXPECT_EQ(ds->RecordCount(), 8);
+    ExpectLivePanelAt(2, 1);
+    EXPECT_EQ(name->Caption(), "") << "the new record's panel shows empty fields";
+    key(Qt::Key_Escape);
+    EXPECT_EQ(ds->State(), db::dsBrowse);
+    EXPECT_EQ(ds->RecordCount(), 7);
+    ExpectLivePanelAt(2, 1);
+
+    // Ctrl+Insert appends at the end, and the panels follow it there.
+    key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(ds->State(), db::dsInsert);
+    EXPECT_EQ(ds->RecNo(), 8);
+    EXPECT_EQ(grid->CurrentPanel(), 4);
+    // Moving back from a new record nobody typed into drops it.
+    key(Qt::Key_Up);
+    EXPECT_EQ(ds->RecordCount(), 7);
+    EXPECT_EQ(ds->State(), db::dsBrowse);
+
+    // Down from the last record appends one; Down again leaves the untouched one alone.
+    key(Qt::Key_End);
+    key(Qt::Key_Down);
+    EXPECT_EQ(ds->State(), db::dsInsert);
+    EXPECT_EQ(ds->RecordCount(), 8);
+    key(Qt::Key_Down);
+    EXPECT_EQ(ds->RecordCount(), 8);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(ds->RecordCount(), 7);
+
+    // Ctrl+Delete deletes the current record; the next one takes its panel.
+    events->table->SetRecNo(3);
+    const QString next = events->Value(3, 1);
+    key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(ds->RecordCount(), 6);
+    EXPECT_EQ(events->CurrentName(), next);
+    EXPECT_EQ(name->Caption(), next);
+
+    // Refused where the grid or the table does not allow it.
+    grid->SetAllowDelete(false);
+    key(Qt::Key_Delete, Qt::ControlModifier);
+    grid->SetAllowInsert(false);
+    key(Qt::Key_Insert);
+    key(Qt::Key_End);
+    key(Qt::Key_Down);
+    EXPECT_EQ(ds->RecordCount(), 6);
+    EXPECT_EQ(ds->State(), db::dsBrowse);
 }
 
 TEST_F(DBCtrlGridTest, AnEmptyOrClosedTableStillLetsADoubleClickChoose)

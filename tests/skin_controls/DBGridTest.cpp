@@ -25,22 +25,11 @@
 
 namespace {
 
-// The grid record of the test skin: the fixed face is kFixed, the selected face the hbar
-// strip (kLeft, kMiddle, kRight), the focused face the panel's client (kPanelClient).
 QByteArray GridRecords()
 {
-    return "[SKINCONTROLS]\r\ncount=1\r\n0=grid:grid\r\n\r\n"
-           "[grid]\r\npictureindex=0\r\nmaskpictureindex=-1\r\nskinrect=0,0,0,0\r\n"
-           "fixedcellrect=150,0,180,20\r\nselectcellrect=100,0,150,20\r\nfocuscellrect=4,4,36,24\r\n"
-           "fixedcellleftoffset=2\r\nfixedcellrightoffset=2\r\nfixedcelltextrect=2,0,28,20\r\n"
-           "cellleftoffset=10\r\ncellrightoffset=10\r\ncelltextrect=4,0,46,20\r\n"
-           "bgpictureindex=-1\r\nlinescolor=0\r\nbgcolor=3158064\r\n"
-           "fontname=Arial\r\nfontheight=14\r\nfontcolor=16777215\r\nselectfontcolor=0\r\n"
-           "focusfontcolor=255\r\nfixedfontname=Arial\r\nfixedfontheight=14\r\nfixedfontcolor=0\r\n"
-           "cellstretcheffect=0\r\nfixedcellstretcheffect=0\r\nshowfocus=0\r\n\r\n";
+    return "[SKINCONTROLS]\r\ncount=1\r\n0=grid:grid\r\n\r\n" + ctltest::GridSection();
 }
-// bgcolor 3158064 = 0x303030.
-constexpr QRgb kBackground = 0xFF303030;
+constexpr QRgb kBackground = ctltest::kGridBackground;
 
 QString PhotoName(int i) { return QStringLiteral("DSC_%1.jpg").arg(i, 4, 10, QLatin1Char('0')); }
 
@@ -330,8 +319,12 @@ TEST(DBGrid, KeysAndTheWheelMoveTheRecord)
     QTest::keyClick(list.grid, Qt::Key_Home);
     EXPECT_EQ(list.table->RecNo(), 1);
 
-    // Without wheel support the grid leaves the wheel alone.
+    // Without wheel support the framework grid's rule: a row at a time, within the rows
+    // on screen.
     Wheel(list.grid, -120);
+    EXPECT_EQ(list.table->RecNo(), 2);
+    Wheel(list.grid, 120);
+    Wheel(list.grid, 120);
     EXPECT_EQ(list.table->RecNo(), 1);
     list.grid->SetMouseWheelSupport(true);
     Wheel(list.grid, -120);

@@ -7,6 +7,7 @@
 #include "skin/controls/vnSkinCtrls/Panel.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
+#include "skin/controls/vnSkinCtrls/UpDown.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
@@ -87,6 +88,30 @@ void Hover(QWidget* w, QPoint at)
 
 QPoint Inside(const QRect& r) { return r.topLeft() + QPoint(r.width() / 2, r.height() / 2); }
 
+// The tab record with a scroller record: its decreasing button normal kBtnNormal, its
+// increasing button normal kBtnHot, either hot kBtnDown; and an active tab two pixels
+// taller than the others.
+QByteArray ScrollerRecords()
+{
+    QByteArray text = TabRecords();
+    text.replace("count=2\r\n", "count=3\r\n2=updown:updown\r\n");
+    text.replace("activetabrect=80,120,120,140", "activetabrect=80,118,120,140");
+    text.replace("mouseinfontcolor=0\r\n", "mouseinfontcolor=0\r\nupdown=updown\r\n");
+    return text
+        + "[updown]\r\npictureindex=0\r\nskinrect=0,120,80,140\r\n"
+          "downbuttonrect=0,0,40,20\r\nupbuttonrect=40,0,80,20\r\n"
+          "activedownbuttonrect=80,120,120,140\r\nactiveupbuttonrect=80,120,120,140\r\n\r\n";
+}
+
+// Tabs that lie (partly) beyond the row's end, as the scroller counts them.
+int CutOff(const TvnSkinPageControl& pages)
+{
+    int n = 0;
+    for (const QRect& r : pages.TabRects())
+        if (r.x() + r.width() > pages.Width() - 3 || r.x() + r.width() <= 0) ++n;
+    return n;
+}
+
 } // namespace
 
 TEST(SkinPageControl, TabHeightComesFromTheRecordOrTheDefaultItemHeight)
@@ -110,7 +135,8 @@ TEST(SkinPageControl, TabsMoveToTheEdgeAndTheHitTestFollowsThem)
         TTabPosition Position;
         QPoint Moved;
     } cases[]
-        = { { tpTop, { -2, -2 } }, { tpBottom, { -2, 2 } }, { tpLeft, { -2, 0 } }, { tpRight, { 2, 0 } } };
+        // The first tab of a row along the top or bottom starts one pixel further right.
+        = { { tpTop, { -1, -2 } }, { tpBottom, { -1, 2 } }, { tpLeft, { -2, 0 } }, { tpRight, { 2, 0 } } };
     for (const Case& c : cases) {
         TestSkin skin(TabRecords());
         Notebook n(&skin.Store(), c.Position);
@@ -141,7 +167,8 @@ TEST(SkinPageControl, TabsMoveToTheEdgeAndTheHitTestFollowsThem)
     n.pages->SetTabWidth(60);
     n.pages->SetTabsInCenter(true);
     EXPECT_TRUE(n.pages->TabsInCenter());
-    EXPECT_EQ(n.pages->TabRect(0).x(), 409 / 2 - 5 * 60 / 2);
+    EXPECT_EQ(n.pages->TabRect(0).x(), 409 / 2 - 5 * 60 / 2 + 1);
+    EXPECT_EQ(n.pages->TabRect(1).x(), 409 / 2 - 5 * 60 / 2 + 60);
     Click(n.pages, n.pages->TabRect(4).topLeft() + QPoint(1, 1));
     EXPECT_EQ(n.pages->TabIndex(), 4) << "a centred row is hit where it is drawn";
 }
@@ -312,5 +339,103 @@ TEST(SkinPageControl, DeclaredDataBuildsFiveSheetsWithTheirChildren)
         EXPECT_EQ(bar->parentWidget(), pages->Page(i));
         EXPECT_EQ(bar->Kind(), sbVertical);
         EXPECT_EQ(bar->size(), QSize(19, 114)) << "an upright bar stays upright";
+    }
+}
+
+TEST(SkinPageControl, TabsBeyondTheRowBringAScrollerThatScrollsThem)
+{
+    TestSkin skin(ScrollerRecords());
+    Notebook n(&skin.Store());
+    EXPECT_EQ(n.pages->TabScroller(), nullptr) << "five tabs fit in 409 pixels";
+
+    n.pages->SetBounds(8, 8, 200, 156);
+    TvnSkinUpDown* scroller = n.pages->TabScroller();
+    ASSERT_NE(scroller, nullptr);
+    const int cut = CutOff(*n.pages);
+    ASSERT_GT(cut, 0);
+    EXPECT_EQ(scroller->Max(), cut) << "the range is the number of tabs cut off";
+    EXPECT_EQ(scroller->Position(), 0);
+    // DefaultItemHeight x 2 wide and DefaultItemHeight high, at the top right corner.
+    EXPECT_EQ(scroller->geometry(), QRect(200 - 40, 0, 40, 20));
+    EXPECT_EQ(scroller->SkinDataName(), "updown");
+    ASSERT_NE(scroller->SkinRecordIndex(), -1);
+
+    // Drawn from the record: each half its button, the hot one lit.
+    QImage shot = Grab(scroller);
+    EXPECT_EQ(shot.pixel(10, 10), kBtnNormal);
+    EXPECT_EQ(shot.pixel(30, 10), kBtnHot);
+    Hover(scroller, { 30, 10 });
+    shot = Grab(scroller);
+    EXPECT_EQ(shot.pixel(30, 10), kBtnDown);
+    EXPECT_EQ(shot.pixel(10, 10), kBtnNormal);
+
+    // The increasing button scrolls the row by one tab: the first one goes out at the left.
+    const QRect second = n.pages->TabRect(1);
+    Click(scroller, { 30, 10 });
+    EXPECT_EQ(n.pages->FirstVisibleTab(), 1);
+    EXPECT_EQ(scroller->Position(), 1);
+    EXPECT_LE(n.pages->TabRect(0).right(), 0);
+    EXPECT_LT(n.pages->TabRect(1).x(), second.x());
+    EXPECT_EQ(n.changes, 0) << "scrolling the row changes no page";
+    // No further than the range.
+    for (int i = 0; i < 10; ++i)
+        Click(scroller, { 30, 10 });
+    EXPECT_EQ(scroller->Position(), scroller->Max());
+    EXPECT_EQ(n.pages->FirstVisibleTab(), scroller->Max());
+    // The decreasing button back to the start.
+    for (int i = 0; i < 10; ++i)
+        Click(scroller, { 10, 10 });
+    EXPECT_EQ(n.pages->FirstVisibleTab(), 0);
+
+    // A tab chosen with the keyboard scrolls into view and the scroller follows.
+    n.pages->setFocus();
+    QTest::keyClick(n.pages, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(n.pages->TabIndex(), 4);
+    EXPECT_GT(n.pages->FirstVisibleTab(), 0);
+    EXPECT_EQ(scroller->Position(), n.pages->FirstVisibleTab());
+    QTest::keyClick(n.pages, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(n.pages->TabIndex(), 0);
+    EXPECT_EQ(scroller->Position(), 0);
+
+    // Wide enough again: the scroller goes.
+    n.pages->SetBounds(8, 8, 409, 156);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(n.pages->TabScroller(), nullptr);
+}
+
+TEST(SkinPageControl, TheScrollerSitsAtTheBottomForOtherRowsAndHasADefaultLook)
+{
+    Notebook n(nullptr, tpBottom);
+    n.pages->SetBounds(8, 8, 180, 156);
+    TvnSkinUpDown* scroller = n.pages->TabScroller();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(scroller->geometry(), QRect(180 - 40, 156 - 20, 40, 20)) << "bottom right";
+    EXPECT_EQ(scroller->Max(), CutOff(*n.pages));
+    EXPECT_EQ(scroller->SkinRecordIndex(), -1);
+    const QImage shot = Grab(scroller);
+    EXPECT_EQ(QColor(shot.pixel(10, 3)), ToQColor(clr::clBtnFace));
+    // A larger item height, a larger scroller.
+    n.pages->SetDefaultItemHeight(24);
+    EXPECT_EQ(n.pages->TabScroller()->geometry(), QRect(180 - 48, 156 - 24, 48, 24));
+}
+
+TEST(SkinPageControl, InactiveContentMovesTowardsThePageOnTopAndLeftAndAwayOnBottomAndRight)
+{
+    struct Case {
+        TTabPosition Position;
+        QPoint Shift;
+    } cases[] = { { tpTop, { 0, 2 } }, { tpBottom, { 0, 2 } }, { tpLeft, { 0, 2 } }, { tpRight, { 0, -2 } } };
+    for (const Case& c : cases) {
+        TestSkin skin(ScrollerRecords());
+        Notebook n(&skin.Store(), c.Position);
+        QHash<int, QRect> areas;
+        n.pages->OnDrawSkinTab
+            = [&](QObject*, int tab, QRect area, QPainter*, bool, bool) { areas[tab] = area; };
+        Grab(n.pages);
+        ASSERT_TRUE(areas.contains(0) && areas.contains(1));
+        // Tab 0 is active and stays put; the content of tab 1 moves by the shift within
+        // its face (bottom faces are flipped already, side faces not yet turned).
+        EXPECT_EQ(areas[0].topLeft(), QPoint(0, 0)) << c.Position;
+        EXPECT_EQ(areas[1].topLeft(), c.Shift) << c.Position;
     }
 }

@@ -151,6 +151,27 @@ TEST(ScrollBar, PositionIsClampedAndOnlyTheSetterRaisesOnChange)
     EXPECT_EQ(f.bar->Position(), 41) << "the last page start of the new range";
 }
 
+TEST(ScrollBar, ARangeNotStartingAtZeroTakesTheSamePagesAndPositions)
+{
+    BarForm f;
+    f.bar->SetRange(10, 20, 0, 10);
+    f.bar->SetPageSize(5);
+    EXPECT_EQ(f.bar->PageSize(), 5) << "11 values hold a page of 5 from the first";
+    f.bar->SetPosition(20);
+    EXPECT_EQ(f.bar->Position(), 16) << "the last page starts at Max - PageSize + 1";
+    f.bar->SetPageSize(6);
+    EXPECT_EQ(f.bar->PageSize(), 5) << "6 values from 16 run past 20";
+    f.bar->SetPosition(10);
+    f.bar->SetPageSize(11);
+    EXPECT_EQ(f.bar->PageSize(), 11) << "the whole range is one page";
+    f.bar->SetRange(10, 40, 10, 31);
+    f.bar->SetMax(30);
+    EXPECT_EQ(f.bar->Position(), 21) << "the new last page start, not 10 short of it";
+    f.bar->SetRange(10, 40, 10, 12);
+    f.bar->SetMax(15);
+    EXPECT_EQ(f.bar->Position(), 10) << "never below Min";
+}
+
 TEST(ScrollBar, DraggingPastBothEndsClampsAndEndsWithOnLastChange)
 {
     for (int page : { 0, 10 }) {

@@ -83,6 +83,41 @@ TEST(StudioEdit, FieldTakesTheRecordsHeightAndDrawsNormalAndActiveFaces)
     testenv::KeepPicture(&f.form, "edits_studio");
 }
 
+TEST(StudioEdit, TheActiveColourGoesWithTheFocusAndATallerFieldKeepsItsFrame)
+{
+    Fields f;
+    f.Show();
+    const TvnDataSkinEditControl& r = RecordNamed<TvnDataSkinEditControl>("edit");
+    f.focused.Perform(msg::CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(f.focused.Font()->Color(), r.ActiveFontColor);
+    // The focus leaves while the mouse still rests on the field: the normal colour.
+    f.empty.LineEdit()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(testenv::waitFor([&] { return f.empty.LineEdit()->hasFocus(); }));
+    EXPECT_EQ(f.focused.Font()->Color(), r.FontColor);
+    EXPECT_EQ(f.empty.Font()->Color(), r.ActiveFontColor);
+    // The mouse coming in again lights it; leaving darkens it.
+    f.focused.Perform(msg::CM_MOUSELEAVE, 0, 0);
+    f.focused.Perform(msg::CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(f.focused.Font()->Color(), r.ActiveFontColor);
+    f.focused.Perform(msg::CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(f.focused.Font()->Color(), r.FontColor);
+
+    // A field higher than the skin (its own font) keeps the frame rows above and below
+    // the text area as the skin has them and stretches only the part between.
+    f.filled.DefaultFont()->SetHeight(24);
+    f.filled.SetUseSkinFont(false);
+    const int h = f.filled.Height();
+    ASSERT_GT(h, r.SkinRect.height());
+    const QImage shot = f.filled.grab().toImage();
+    const int top = r.Geometry.ClientRect.y();
+    const int bottom = r.SkinRect.height() - (r.Geometry.ClientRect.y() + r.Geometry.ClientRect.height());
+    ASSERT_GT(top + bottom, 0);
+    for (int y = 0; y < top; ++y)
+        EXPECT_EQ(shot.pixel(0, y), SkinPixel(r.SkinRect, QPoint(0, y))) << y;
+    for (int i = 1; i <= bottom; ++i)
+        EXPECT_EQ(shot.pixel(0, h - i), SkinPixel(r.SkinRect, QPoint(0, r.SkinRect.height() - i))) << i;
+}
+
 TEST(StudioEdit, ContextMenuIsDrawnFromThePopupWindowAndTheMenuItemObject)
 {
     Fields f;

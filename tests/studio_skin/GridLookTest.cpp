@@ -124,11 +124,15 @@ TEST(StudioGrid, TitlesAndIndicatorDrawFromTheFixedFace)
     EXPECT_EQ(shot.pixel(x, title.y() + 2),
         picture.pixel(vnutils::RectRight(record.FixedCellRect) - record.FixedCellRightOffset / 2,
             record.FixedCellRect.y() + 2));
-    // The indicator cell of the current record holds the arrow in the fixed font colour.
+    // The indicator cell of the current record holds the arrow picture (black, its white
+    // left out) over the fixed face.
     const QRect mark = grid->CellRect(0, grid->Row());
-    int arrow = 0;
+    int arrow = 0, white = 0;
     for (int y = mark.top(); y <= mark.bottom(); ++y)
-        for (int xx = mark.left(); xx <= mark.right(); ++xx)
-            arrow += shot.pixel(xx, y) == ToQColor(record.FixedFontColor).rgb();
+        for (int xx = mark.left(); xx <= mark.right(); ++xx) {
+            arrow += shot.pixel(xx, y) == qRgb(0, 0, 0);
+            white += shot.pixel(xx, y) == qRgb(255, 255, 255);
+        }
     EXPECT_GT(arrow, 10);
+    EXPECT_EQ(white, 0);
 }

@@ -86,7 +86,9 @@ TEST(StudioPageControl, FiveCategoryTabsFitAndThePageIsTheSkinsClient)
     ASSERT_NE(pages->SkinRecordIndex(), -1);
     const auto& record = RecordNamed<TvnDataSkinTabControl>("tab");
     const int tabHeight = record.TabRect.height();
-    EXPECT_EQ(pages->TabRect(0), QRect(0, 0, pages->TabRect(0).width(), tabHeight));
+    // The first tab of the row starts one pixel in.
+    EXPECT_EQ(pages->TabRect(0), QRect(1, 0, pages->TabRect(0).width(), tabHeight));
+    EXPECT_EQ(pages->TabRect(1).x(), vnutils::RectRight(pages->TabRect(0)));
     EXPECT_LT(vnutils::RectRight(pages->TabRect(4)), 409) << "one row, every tab whole";
     const QRect client = record.Geometry.ClientRect;
     EXPECT_EQ(pages->PageRect(),

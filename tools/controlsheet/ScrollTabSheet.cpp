@@ -1,16 +1,14 @@
 #include "ScrollTabSheet.h"
 
+#include "SheetParts.h"
 #include "framework/Form.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
-#include "skin/controls/vnSkinCtrls/StdLabel.h"
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMouseEvent>
 #include <QTest>
-#include <cstdio>
 
 namespace {
 
@@ -35,26 +33,12 @@ TvnSkinScrollBar* Bar(QWidget* parent, TvnSkinData* skin, int x, int y)
     return bar;
 }
 
-void Label(QWidget* parent, TvnSkinData* skin, int x, int y, const QString& caption)
-{
-    auto* label = new TvnSkinStdLabel;
-    label->SetParent(parent);
-    label->SetCaption(caption);
-    label->SetLeft(x);
-    label->SetTop(y);
-    if (skin) label->SetSkinData(skin);
-}
-
 } // namespace
 
 bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData* skin, TTabPosition tabs)
 {
     TForm form;
-    form.SetCaption("Quira tabs");
-    form.SetBounds(50, 50, 660, 190);
-    form.SetClientWidth(660);
-    form.SetClientHeight(190);
-    form.SetColor(skin ? skin->SkinColors.cBtnFace : clr::clBtnFace);
+    PrepareSheetForm(form, "Quira tabs", 660, 190, skin);
     QWidget* client = form.ClientWidget();
 
     auto* pages = new TvnSkinPageControl;
@@ -65,7 +49,7 @@ bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData*
         auto* sheet = new TvnSkinTabSheet(pages);
         sheet->SetCaption(QString::fromUtf8(caption));
         sheet->SetPageControl(pages);
-        Label(sheet, skin, 8, 8, QString::fromUtf8(caption));
+        SheetLabel(sheet, skin, 8, 8, QString::fromUtf8(caption));
         // As beside a photo grid: the bar runs down the page's right edge.
         Bar(sheet, skin, 370, 0)->SetAlign(alRight);
     }
@@ -75,7 +59,7 @@ bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData*
     QList<TvnSkinScrollBar*> bars;
     for (int i = 0; i < 4; ++i) {
         bars.append(Bar(client, skin, 445 + 55 * i, 8));
-        Label(client, skin, 430 + 55 * i, 126 + 16 * (i % 2), states[i]);
+        SheetLabel(client, skin, 430 + 55 * i, 126 + 16 * (i % 2), states[i]);
     }
     form.Show();
     form.activateWindow();
@@ -86,8 +70,5 @@ bool SaveScrollTabSheet(const QString& folder, const QString& name, TvnSkinData*
     SendMouse(bars[2], QEvent::MouseButtonPress, Centre(bars[2]->Layout().Thumb));
     bars[3]->SetEnabled(false);
     QTest::qWait(100);
-    const QString path = QDir(folder).filePath(name);
-    const bool saved = client->grab().save(path);
-    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
-    return saved;
+    return SaveSheetPicture(client, folder, name);
 }

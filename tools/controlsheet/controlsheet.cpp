@@ -2,6 +2,7 @@
 // code, and saves one picture per look: controls_default.png and controls_skin.png in
 // the folder given as the first argument (build/screens by default). Run it on a real
 // display or under Xvfb.
+#include "EditingSheet.h"
 #include "ScrollTabSheet.h"
 #include "SheetSkin.h"
 #include "app/Registration.h"
@@ -206,6 +207,10 @@ int main(int argc, char** argv)
         && SaveScrollTabSheet(folder, "scrolltabs_studio.png", studio)
         && SaveScrollTabSheet(folder, "scrolltabs_bottom_studio.png", studio, tpBottom)
         && SaveScrollTabSheet(folder, "scrolltabs_left_default.png", nullptr, tpLeft)
-        && SaveScrollTabSheet(folder, "scrolltabs_right_studio.png", studio, tpRight);
+        && SaveScrollTabSheet(folder, "scrolltabs_right_studio.png", studio, tpRight)
+        && SaveTabScrollerSheet(folder, "tabscroller_default.png", nullptr)
+        && SaveTabScrollerSheet(folder, "tabscroller_studio.png", studio)
+        && SaveGridEditSheet(folder, "gridedit_default.png", nullptr)
+        && SaveGridEditSheet(folder, "gridedit_studio.png", studio);
     return ok ? 0 : 1;
 }

@@ -69,9 +69,12 @@ void TPageControl::SetActivePage(TTabSheet* page)
     if (page && page->PageControl() != this) return;
     if (page == m_active) return;
     m_active = page;
-    m_firstVisible = tabs::FirstVisibleFor(Row(), TabIndex());
+    const int first = tabs::FirstVisibleFor(Row(), TabIndex());
+    const bool scrolled = first != m_firstVisible;
+    m_firstVisible = first;
     ShowActive();
     update();
+    if (scrolled) TabRowChanged();
 }
 
 void TPageControl::SetTabIndex(int tabIndex) { SetActivePage(TabPage(tabIndex)); }
@@ -100,6 +103,7 @@ void TPageControl::SetFirstVisibleTab(int tabIndex)
     if (first == m_firstVisible) return;
     m_firstVisible = first;
     update();
+    TabRowChanged();
 }
 
 tabs::TTabRow TPageControl::Row() const
@@ -161,6 +165,7 @@ void TPageControl::TabsChanged()
     m_firstVisible = std::clamp(m_firstVisible, 0, std::max(0, TabCount() - 1));
     AlignControls();
     update();
+    TabRowChanged();
 }
 
 void TPageControl::Loaded()

@@ -118,6 +118,8 @@ protected:
     virtual TPageControlSnapshot Snapshot() const;
     virtual void PaintControl(QPainter& painter, const TPageControlSnapshot& snapshot);
     virtual void HotTabChanged(int previous, int hot);
+    // The row changed: tabs came or went, changed length, or the row scrolled.
+    virtual void TabRowChanged() { }
     // Runs OnChanging; true when the change may go on.
     virtual bool CanChange();
     // Runs OnChange after a user change.

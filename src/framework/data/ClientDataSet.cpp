@@ -15,6 +15,12 @@ void TClientDataSet::SetProviderName(const QString& name)
     m_providerName = name;
 }
 
+void TClientDataSet::SetReadOnly(bool readOnly)
+{
+    if (readOnly) CheckBrowseMode();
+    m_readOnly = readOnly;
+}
+
 TDataSetProvider* TClientDataSet::FindProvider() const
 {
     const TComponentBase* owner = Owner();

@@ -1,6 +1,7 @@
 #pragma once
-// An in-memory table: a read-only copy of all rows of a provider's data set. It keeps its
-// rows when the query and the connection behind it are closed.
+// An in-memory table: a copy of all rows of a provider's data set. It keeps its rows when
+// the query and the connection behind it are closed. Unless ReadOnly, its rows may be
+// changed, added and deleted in memory; the copy never writes back to the database.
 #include "DataSet.h"
 #include "framework/Collection.h"
 
@@ -43,6 +44,7 @@ class TClientDataSet : public TDataSet {
     Q_OBJECT
     Q_PROPERTY(QString ProviderName READ ProviderName WRITE SetProviderName)
     Q_PROPERTY(TFieldSettings* FieldSettings READ FieldSettings)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
 public:
     explicit TClientDataSet(QObject* owner = nullptr);
 
@@ -50,6 +52,10 @@ public:
     const QString& ProviderName() const { return m_providerName; }
     void SetProviderName(const QString& name);
     TFieldSettings* FieldSettings() const { return m_fieldSettings; }
+    bool ReadOnly() const { return m_readOnly; }
+    // Leaves any edit in progress first (posting a changed row).
+    void SetReadOnly(bool readOnly);
+    bool CanModify() const override { return Active() && !m_readOnly; }
     // Opens on rows given directly (a copy of another table's data) instead of a
     // provider's, and keeps them for later opens while no provider is named.
     void LoadData(const QList<TFieldDef>& defs, const QList<TRow>& rows);
@@ -64,6 +70,7 @@ private:
     QString m_providerName;
     TFieldSettings* m_fieldSettings;
     bool m_hasData = false;
+    bool m_readOnly = false;
     QList<TFieldDef> m_dataDefs;
     QList<TRow> m_dataRows;
 };

@@ -65,6 +65,20 @@ int TDataLink::MoveBy(int distance)
 
 void TDataLink::DataSetScrolled(int) { DataSetChanged(); }
 
+bool TDataLink::Editing() const
+{
+    TDataSet* ds = DataSet();
+    return m_active && ds && ds->Editing();
+}
+
+bool TDataLink::Edit()
+{
+    TDataSet* ds = DataSet();
+    if (!m_active || !ds) return false;
+    if (!ds->Editing() && m_source->AutoEdit() && ds->CanModify()) ds->Edit();
+    return ds->Editing();
+}
+
 int TDataLink::UpdateWindow()
 {
     TDataSet* ds = DataSet();
@@ -80,7 +94,7 @@ int TDataLink::UpdateWindow()
     return m_first - old;
 }
 
-void TDataLink::DataEvent(TDataEvent event, int)
+void TDataLink::DataEvent(TDataEvent event, int info)
 {
     switch (event) {
     case TDataEvent::ActiveChange: {
@@ -95,6 +109,20 @@ void TDataLink::DataEvent(TDataEvent event, int)
     }
     case TDataEvent::DataSetScroll:
         if (m_active) DataSetScrolled(UpdateWindow());
+        return;
+    case TDataEvent::DataSetChange:
+        if (!m_active) return;
+        UpdateWindow();
+        DataSetChanged();
+        return;
+    case TDataEvent::RecordChange:
+        if (TDataSet* ds = DataSet(); m_active && ds) RecordChanged(ds->Field(info));
+        return;
+    case TDataEvent::StateChange:
+        if (m_active) EditingChanged();
+        return;
+    case TDataEvent::UpdateRecord:
+        if (m_active) UpdateData();
         return;
     }
 }
@@ -128,4 +156,14 @@ void TFieldDataLink::ActiveChanged()
 void TFieldDataLink::RecordChanged(TField* field)
 {
     if (!field || field == m_field) DataChanged();
+}
+
+void TFieldDataLink::EditingChanged()
+{
+    if (OnEditingChange) OnEditingChange();
+}
+
+void TFieldDataLink::UpdateData()
+{
+    if (OnUpdateData) OnUpdateData();
 }

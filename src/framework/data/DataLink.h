@@ -40,6 +40,11 @@ public:
     // Rows in the window (at most BufferCount).
     int RecordCount() const;
     int MoveBy(int distance);
+    // Whether the data set is changing a row, and asking it to: with the source's
+    // AutoEdit a browsing data set that can be modified starts editing. True when it is
+    // editing afterwards.
+    bool Editing() const;
+    bool Edit();
 
 protected:
     // Opened or closed; a newly opened data set may have new fields.
@@ -48,6 +53,10 @@ protected:
     // `distance`: how many rows the window itself moved.
     virtual void DataSetScrolled(int distance);
     virtual void RecordChanged(TField*) { }
+    // Editing began or ended.
+    virtual void EditingChanged() { }
+    // A post is coming: write what the control holds into the field.
+    virtual void UpdateData() { }
 
 private:
     friend class TDataSource;
@@ -76,10 +85,14 @@ public:
 
     std::function<void()> OnDataChange;
     std::function<void()> OnActiveChange;
+    std::function<void()> OnEditingChange;
+    std::function<void()> OnUpdateData;
 
 protected:
     void ActiveChanged() override;
     void RecordChanged(TField* field) override;
+    void EditingChanged() override;
+    void UpdateData() override;
 
 private:
     void UpdateField();

@@ -3,8 +3,9 @@
 // with first/next navigation and end flags, the fields that read it, and the data
 // sources that pass its changes on to data-aware controls.
 //
-// A subclass only says where the rows come from (InternalOpen). The product's data sets
-// are read-only copies of query results, so there is no editing here.
+// A subclass only says where the rows come from (InternalOpen). Rows may be changed,
+// added and deleted in memory (Edit, Insert, Append, Post, Cancel, Delete) when the data
+// set allows it (CanModify); nothing here ever writes back to where the rows came from.
 #include "DataTypes.h"
 #include "Field.h"
 #include "framework/Component.h"
@@ -48,7 +49,38 @@ public:
     void SetRecNo(int recNo);
     // Record numbers are always known: the rows are in memory.
     bool IsSequenced() const { return true; }
-    bool CanModify() const { return false; }
+
+    // ---- Editing in memory ----
+    // Whether the rows may be changed: an open data set that is not read-only.
+    virtual bool CanModify() const { return Active(); }
+    // Starts changing the current row (an empty data set gets a new row instead). Raises
+    // Exception when the data set is closed or cannot be modified.
+    void Edit();
+    // A new, empty row before the current one (Insert) or after the last (Append); it
+    // becomes current and stays until Post or Cancel.
+    void Insert();
+    void Append();
+    // Keeps the changed or new row, after the data-aware controls have written their
+    // edits into the fields; a required field without a value raises Exception and the
+    // row stays being edited.
+    void Post();
+    // Drops the changes, or the new row.
+    void Cancel();
+    // Removes the current row (a new one is cancelled).
+    void Delete();
+    // Leaves editing before a move: a changed row is posted, an unchanged one cancelled.
+    void CheckBrowseMode();
+    bool Modified() const { return m_modified; }
+    bool Editing() const { return m_state == db::dsEdit || m_state == db::dsInsert; }
+
+    // A mark that finds a row again after others came or went; 0 for none.
+    using TBookmark = quint64;
+    TBookmark Bookmark() const;
+    // The mark of the row the fields read (a buffered row while a link paints it).
+    TBookmark ActiveBookmark() const;
+    bool BookmarkValid(TBookmark bookmark) const { return RowOfBookmark(bookmark) >= 0; }
+    // Makes the marked row current; false when it is gone.
+    bool GotoBookmark(TBookmark bookmark);
 
     int FieldCount() const { return static_cast<int>(m_fields.size()); }
     TField* Field(int index) const;
@@ -80,6 +112,13 @@ private:
     void AddDataSource(TDataSource* source);
     void RemoveDataSource(TDataSource* source);
     void SetActiveRow(int row) { m_activeRow = row; }
+    friend class TField;
+    // Sets a field of the row being edited; raises Exception when not editing.
+    void SetFieldValue(int column, const QVariant& value);
+    void CheckEditable() const;
+    void AddRow(int at, bool append);
+    int RowOfBookmark(TBookmark bookmark) const;
+    void LeaveEditing();
     void BuildFields(const QList<TFieldDef>& defs);
     void MoveTo(int row);
     void DataEvent(TDataEvent event, int info = 0);
@@ -89,6 +128,12 @@ private:
     // Stand-ins handed out by FieldByName while closed, so references stay valid.
     mutable QHash<QString, std::shared_ptr<TField>> m_absentFields;
     QList<TRow> m_rows;
+    // One mark per row, parallel to m_rows.
+    QList<TBookmark> m_marks;
+    TBookmark m_nextMark = 1;
+    // The current row's values while it is being edited or inserted.
+    TRow m_editBuffer;
+    bool m_modified = false;
     int m_current = -1;
     int m_activeRow = -1;
     bool m_bof = true;

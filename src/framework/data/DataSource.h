@@ -14,6 +14,7 @@ class TDataSource : public TComponent {
     Q_OBJECT
     Q_PROPERTY(TDataSet* DataSet READ DataSet WRITE SetDataSet)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool AutoEdit READ AutoEdit WRITE SetAutoEdit)
 public:
     explicit TDataSource(QObject* owner = nullptr);
     ~TDataSource() override;
@@ -24,6 +25,10 @@ public:
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled);
     TDataSetState State() const;
+    // Whether a data-aware control that starts changing a value puts the data set into
+    // editing by itself (the links' Edit).
+    bool AutoEdit() const { return m_autoEdit; }
+    void SetAutoEdit(bool autoEdit) { m_autoEdit = autoEdit; }
 
     void Notification(QObject* component, TOperation operation) override;
 
@@ -39,5 +44,6 @@ private:
 
     TDataSet* m_dataSet = nullptr;
     bool m_enabled = true;
+    bool m_autoEdit = true;
     QList<TDataLink*> m_links;
 };

@@ -6,6 +6,7 @@
 #include "framework/Types.h"
 
 #include <QDate>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -56,8 +57,22 @@ public:
     // Raises Exception when the value is not a 32-bit integer.
     qint32 AsInteger() const;
     QDate AsDate() const;
-    // The text a control shows for the value.
-    QString DisplayText() const { return AsString(); }
+    bool AsBoolean() const;
+    // The text a control shows for the value; a picture shows as "(GRAPHIC)".
+    QString DisplayText() const;
+    // A picture field's image (null when empty or not a picture).
+    QImage AsImage() const;
+
+    // Setting a value needs the data set editing the row (Edit, Insert, Append); text is
+    // converted by the field's type and raises Exception when it does not fit it. An
+    // empty text clears the value.
+    void SetValue(const QVariant& value);
+    void SetAsString(const QString& text);
+    void SetAsInteger(qint32 value) { SetValue(value); }
+    void SetAsBoolean(bool value) { SetValue(value); }
+    void Clear() { SetValue(QVariant()); }
+    // Whether text is a value of this field's type.
+    bool IsValidText(const QString& text) const;
 
     // Date fields read and show day/month/year, the studio's way of writing a date.
     static constexpr const char* kDateFormat = "dd/MM/yyyy";

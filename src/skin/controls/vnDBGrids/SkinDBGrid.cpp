@@ -12,6 +12,29 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+static void InitGridImages() { Q_INIT_RESOURCE(DBGridImages); }
+
+QList<QImage> TvnSkinCustomDBGrid::IndicatorImages() const
+{
+    static const QList<QImage> images = [] {
+        InitGridImages();
+        QList<QImage> list;
+        for (const char* name :
+            { "VNDBGARROW", "VNDBEDIT", "VNDBINSERT", "VNDBMULTIDOT", "VNDBMULTIARROW" }) {
+            QImage picture = QImage(QStringLiteral(":/vndbgrid/") + QLatin1String(name))
+                                 .convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < picture.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+                for (int x = 0; x < picture.width(); ++x)
+                    if ((line[x] & 0xFFFFFF) == 0xFFFFFF) line[x] = 0;
+            }
+            list.append(picture);
+        }
+        return list;
+    }();
+    return images;
+}
+
 void TvnSkinCustomDBGrid::RegisterEvents()
 {
     events::RegisterEvent<TvnColumn*>();
@@ -190,7 +213,17 @@ void TvnSkinCustomDBGrid::LinkActiveChanged()
     UpdateLayout();
 }
 
-void TvnSkinCustomDBGrid::LinkDataChanged() { UpdateLayout(); }
+void TvnSkinCustomDBGrid::LinkDataChanged()
+{
+    UpdateLayout();
+    // The editor follows its cell while the record is edited and goes with a move.
+    TDataSet* ds = DataSet();
+    if (!EditorMode()) return;
+    if (ds && (ds->Editing() || (m_options & dgAlwaysShowEditor)))
+        PlaceEditor();
+    else
+        HideEditor();
+}
 
 void TvnSkinCustomDBGrid::LayoutChanged()
 {
@@ -254,8 +287,14 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         cell.State &= ~TGridDrawState(gdSelected | gdFocused);
         return;
     }
+    // The field (and the handler) read the row being drawn, then the current one again.
+    auto& link = const_cast<TvnGridDataLink&>(*m_link);
+    const int active = link.ActiveRecord();
+    link.SetActiveRecord(record);
+    const bool marked = (m_options & dgMultiSelect) && RecordSelected(ds->ActiveBookmark());
+    link.SetActiveRecord(active);
     if (col < FixedCols()) {
-        if (record == m_link->ActiveRecord()) {
+        if (record == active) {
             switch (ds->State()) {
             case db::dsEdit:
                 cell.Indicator = vngrid::TvnIndicator::Edit;
@@ -264,12 +303,16 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
                 cell.Indicator = vngrid::TvnIndicator::Insert;
                 break;
             default:
-                cell.Indicator = vngrid::TvnIndicator::Arrow;
+                cell.Indicator = marked ? vngrid::TvnIndicator::MultiArrow : vngrid::TvnIndicator::Arrow;
                 break;
             }
+        } else if (marked) {
+            cell.Indicator = vngrid::TvnIndicator::MultiDot;
         }
         return;
     }
+    // A record chosen in multi-select shows the selected face.
+    if (marked) cell.State |= gdSelected;
     if (data < 0) return;
     if (!DefaultDrawing()) {
         // The handlers draw the data cells; the grid only clears them.
@@ -280,11 +323,18 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
     cell.Alignment = l.Alignment;
     cell.Inset = 2;
     if (!l.Field) return;
-    // The field (and the handler) read the row being drawn, then the current one again.
-    auto& link = const_cast<TvnGridDataLink&>(*m_link);
-    const int active = link.ActiveRecord();
+    // The editor stands over the current cell and shows its text itself.
+    if (EditorMode() && col == Col() && row == Row()) return;
     link.SetActiveRecord(record);
     cell.Text = l.Field->DisplayText();
+    // On a plain face a Boolean field shows the check mark (when true) and a picture
+    // field its picture; the selected and focused faces show the text.
+    if (l.Field->DataType() == db::ftBoolean) {
+        cell.Content = l.Field->AsBoolean() ? vngrid::TvnCellContent::Check : vngrid::TvnCellContent::Nothing;
+    } else if (l.Field->DataType() == db::ftGraphic && m_drawGraphicFields) {
+        cell.Picture = l.Field->AsImage();
+        cell.Content = vngrid::TvnCellContent::Picture;
+    }
     if (OnGetCellParam) {
         const auto* r = GridRecord();
         TColor background = r ? r->BGColor : Color();
@@ -430,15 +480,35 @@ void TvnSkinCustomDBGrid::keyPressEvent(QKeyEvent* e)
 {
     TDataSet* ds = DataSet();
     if (!ds) return TvnSkinCustomGrid::keyPressEvent(e);
+    if (EditingKey(e)) return;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool rows = (m_options & dgRowSelect) || ctrl;
+    const bool vertical = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
+    // Shift with the arrows takes records into a multi-selection; a plain move drops it.
+    if (vertical && (m_options & dgMultiSelect)) {
+        if (shift)
+            SetCurrentSelected(true);
+        else if (!m_saveMultiSelection)
+            ClearSelection();
+    }
     switch (e->key()) {
     case Qt::Key_Up:
-        MoveRecord(-1);
-        return;
+        // Up from a new record at the end that nobody typed into only drops it.
+        if (ds->State() == db::dsInsert && !ds->Modified() && ds->Eof())
+            ds->Cancel();
+        else
+            MoveRecord(-1);
+        break;
     case Qt::Key_Down:
-        MoveRecord(1);
-        return;
+        // Down from the last record appends one where records may be added, unless the
+        // record there is a new one nobody has typed into.
+        if (ds->RecNo() == ds->RecordCount() && CanModifyRecords() && (m_options & dgEditing)
+            && !(ds->State() == db::dsInsert && !ds->Modified()))
+            ds->Append();
+        else
+            MoveRecord(1);
+        break;
     case Qt::Key_PageUp:
         MoveRecord(-VisibleDataRows());
         return;
@@ -446,25 +516,28 @@ void TvnSkinCustomDBGrid::keyPressEvent(QKeyEvent* e)
         MoveRecord(VisibleDataRows());
         return;
     case Qt::Key_Home:
-        if (!rows) break;
+        if (!rows) return TvnSkinCustomGrid::keyPressEvent(e);
         ds->First();
         return;
     case Qt::Key_End:
-        if (!rows) break;
+        if (!rows) return TvnSkinCustomGrid::keyPressEvent(e);
         ds->Last();
         return;
     default:
-        break;
+        TvnSkinCustomGrid::keyPressEvent(e);
+        return;
     }
-    TvnSkinCustomGrid::keyPressEvent(e);
+    if (vertical && shift && (m_options & dgMultiSelect)) SetCurrentSelected(true);
 }
 
 void TvnSkinCustomDBGrid::wheelEvent(QWheelEvent* e)
 {
     TDataSet* ds = DataSet();
     const int delta = e->angleDelta().y();
-    // Without the support the wheel is the framework's: the grid passes it on.
-    if (!m_mouseWheelSupport || !ds || delta == 0) {
+    // Without the support the wheel is the framework grid's: one row down or up within
+    // the rows on screen (which moves the record too).
+    if (!m_mouseWheelSupport) return TvnSkinCustomGrid::wheelEvent(e);
+    if (!ds || delta == 0) {
         e->ignore();
         return;
     }

@@ -9,7 +9,9 @@
 //
 // TvnSkinDBGrid only publishes.
 #include "DBGridColumns.h"
+#include "InplaceEdit.h"
 #include "framework/data/DataLink.h"
+#include "framework/data/DataSet.h"
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnSkinGrids/SkinCustomGrid.h"
 
@@ -46,6 +48,8 @@ public:
 protected:
     void ActiveChanged() override;
     void DataSetChanged() override;
+    void EditingChanged() override;
+    void UpdateData() override;
 
 private:
     TvnSkinCustomDBGrid& m_grid;
@@ -68,6 +72,7 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(TvnDrawColumnCellEvent OnDrawColumnCell MEMBER OnDrawColumnCell)
     Q_PROPERTY(TvnDrawDataCellEvent OnDrawDataCell MEMBER OnDrawDataCell)
     Q_PROPERTY(TvnGetCellParamEvent OnGetCellParam MEMBER OnGetCellParam)
+    Q_PROPERTY(TNotifyEvent OnEditButtonClick MEMBER OnEditButtonClick)
 public:
     static constexpr int kIndicatorWidth = 11;
 
@@ -122,11 +127,37 @@ public:
     void Loaded() override;
     void SkinChanged() override;
 
+    // ---- Editing (SkinDBGridEdit.cpp) ----
+    // Whether records may be added, changed or deleted through the grid: not ReadOnly
+    // and a data set that can be modified (adding and changing also need dgEditing).
+    bool CanModifyRecords() const;
+    // Whether the current cell may be edited in place now.
+    bool CanEditCell() const;
+    bool EditorMode() const { return m_editor && m_editor->isVisible(); }
+    TDBGridInplaceEdit* InplaceEditor() const { return m_editor; }
+    // Shows the cell editor over the current cell with the field's text, or with `typed`
+    // in its place (the data set then starts editing).
+    void ShowEditor(const QString& typed = QString());
+    void HideEditor();
+    // Ctrl+Delete: after the question (with dgConfirmDelete) deletes the current record,
+    // or every selected one in multi-select. True when something was deleted.
+    bool DeleteRecords();
+    // The question Ctrl+Delete asks: the store's text, else the built-in one.
+    QString DeleteQuestion(bool multiple) const;
+
+    // Multi-select (dgMultiSelect): the marks of the selected records.
+    const QList<TDataSet::TBookmark>& SelectedRows() const { return m_selected; }
+    bool RecordSelected(TDataSet::TBookmark bookmark) const { return m_selected.contains(bookmark); }
+    // Selects or unselects the current record.
+    void SetCurrentSelected(bool selected);
+    void ClearSelection();
+
     TvnDBGridClickEvent OnCellClick;
     TvnDBGridClickEvent OnTitleClick;
     TvnDrawColumnCellEvent OnDrawColumnCell;
     TvnDrawDataCellEvent OnDrawDataCell;
     TvnGetCellParamEvent OnGetCellParam;
+    TNotifyEvent OnEditButtonClick;
 
     // Makes the grid's event types known to the declared-data loader.
     static void RegisterEvents();
@@ -134,6 +165,9 @@ public:
 protected:
     void CellContent(int col, int row, vngrid::TvnGridCell& cell) const override;
     bool DataAwareFaces() const override { return true; }
+    // The five pictures "VNDBGARROW", "VNDBEDIT", "VNDBINSERT", "VNDBMULTIDOT" and
+    // "VNDBMULTIARROW" of the grid's resources, white made transparent; loaded once.
+    QList<QImage> IndicatorImages() const override;
     const TFont* FixedCellFont() const override { return m_titleFont; }
     TvnBarState VerticalBarState() const override;
     void Scrolled(TScrollBarKind kind, int code, int position) override;
@@ -145,6 +179,7 @@ protected:
     void FontsChanged() override;
     bool DrawsOverCells() const override { return OnDrawColumnCell || OnDrawDataCell; }
     void DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& snapshot) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -153,6 +188,17 @@ private:
     friend class TvnGridDataLink;
     void LinkActiveChanged();
     void LinkDataChanged();
+    void LinkEditingChanged();
+    // Writes the editor's text into its field when it was changed; raises Exception when
+    // the field does not take it.
+    void CommitEditor();
+    // Keys the editor passes on; true when the grid took the key.
+    bool EditorKey(QKeyEvent* event);
+    // Keys that edit (Insert, Esc, Enter, F2, typing) and delete; true when handled.
+    bool EditingKey(QKeyEvent* event);
+    void PlaceEditor();
+    TField* CurrentField() const;
+    TvnColumn* CurrentColumn() const;
     void BuildColumns();
     // Counts, sizes and the buffer follow the columns and the room; the current row
     // follows the record.
@@ -179,6 +225,10 @@ private:
     // The column widths are set from the layout only after it was built: the user's
     // sizing stays.
     bool m_widthsDirty = true;
+    QPointer<TDBGridInplaceEdit> m_editor;
+    // The editor's text differs from its field's.
+    bool m_editorModified = false;
+    QList<TDataSet::TBookmark> m_selected;
 };
 
 class TvnSkinDBGrid : public TvnSkinCustomDBGrid {

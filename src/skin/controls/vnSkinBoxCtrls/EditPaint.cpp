@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 namespace vnctrls {
 
@@ -17,16 +18,21 @@ using vnutils::RectEmpty;
 
 bool ValidImage(const TImageList* list, int index) { return list && index >= 0 && index < list->Count(); }
 
-// The face strip at the field's width; a field higher or lower than the skin (its own
-// font) gets the strip stretched down.
+// The face strip at the field's width. A field higher or lower than the skin (its own
+// font) keeps the frame above and below the text area as it is and stretches only the
+// part under the text area down.
 QImage ComposeFace(const TvnEditSnapshot& s, const QRect& face)
 {
     const TvnDataSkinEditControl& r = *s.Record;
     QImage strip = vnutils::HorizontalStrip(
         s.Picture, face, EditLeftEdge(r), EditRightEdge(r), s.Size.width(), r.Geometry.StretchEffect);
-    if (!strip.isNull() && strip.height() != s.Size.height())
-        strip = strip.scaled(s.Size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return strip;
+    if (strip.isNull() || strip.height() == s.Size.height()) return strip;
+    const QRect client = r.Geometry.ClientRect;
+    const int top = std::max(0, client.y());
+    const int bottom = std::max(0, r.SkinRect.height() - (client.y() + client.height()));
+    if (top + bottom >= s.Size.height() || top + bottom >= strip.height())
+        return strip.scaled(s.Size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return vnutils::VerticalStrip(strip, strip.rect(), top, bottom, s.Size.height(), true);
 }
 
 void DrawDefaultButton(QPainter& p, const TvnEditSnapshot& s)

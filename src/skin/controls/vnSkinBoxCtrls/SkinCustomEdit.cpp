@@ -159,9 +159,8 @@ void TvnSkinCustomEdit::ApplySkinFont()
 void TvnSkinCustomEdit::ApplyTextColors()
 {
     const TvnDataSkinEditControl* record = EditRecord();
-    const bool active = m_state.Focused || m_state.Hot;
     const TColor color
-        = record ? (active ? record->ActiveFontColor : record->FontColor) : m_defaultFont->Color();
+        = record ? (m_activeText ? record->ActiveFontColor : record->FontColor) : m_defaultFont->Color();
     m_applyingColors = true;
     Font()->SetColor(color);
     m_applyingColors = false;
@@ -190,6 +189,8 @@ void TvnSkinCustomEdit::SkinChanged()
     }
     SetBounds(Left(), Top(), width, height);
     ApplyLook();
+    // A new skin starts from the focus alone.
+    m_activeText = m_state.Focused;
     ApplyTextColors();
     Invalidate();
 }
@@ -206,6 +207,7 @@ void TvnSkinCustomEdit::WndProc(TMessage& m)
     if (m.Msg == msg::CM_MOUSEENTER || m.Msg == msg::CM_MOUSELEAVE) {
         m_state.Hot = m.Msg == msg::CM_MOUSEENTER;
         if (!m_state.Hot) m_state.ButtonHot = m_state.LeftHot = m_state.RightHot = false;
+        if (!m_state.Focused) m_activeText = m_state.Hot;
         StateChanged();
     }
     TvnCustomEdit::WndProc(m);
@@ -216,6 +218,7 @@ bool TvnSkinCustomEdit::eventFilter(QObject* watched, QEvent* e)
     const bool done = TvnCustomEdit::eventFilter(watched, e);
     if (watched == LineEdit() && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
         m_state.Focused = e->type() == QEvent::FocusIn;
+        m_activeText = m_state.Focused;
         StateChanged();
     }
     return done;

@@ -91,6 +91,10 @@ private:
     bool m_buttonMode = false;
     bool m_autoSize = true;
     bool m_applyingColors = false;
+    // The text shows the active colour: set by gaining the focus or by the mouse coming
+    // in while unfocused, cleared by losing the focus or by the mouse leaving while
+    // unfocused, so a field left by the focus while the mouse rests on it goes back.
+    bool m_activeText = false;
     QPointer<TImageList> m_images;
     vnctrls::TvnEditImages m_imageIndexes;
     vnctrls::TvnEditState m_state;

@@ -59,7 +59,9 @@ void TvnSkinScrollBar::SetMin(int min)
 void TvnSkinScrollBar::SetMax(int max)
 {
     m_range.Max = max;
-    // The position stays inside the new range (the page's last start with a page).
+    // The position stays inside the new range (the page's last start with a page):
+    // at most Max - PageSize + 1, never less than Min. Subtracting Min once more, as if
+    // the range started at 0, would pull the thumb of a range such as 10..20 back by 10.
     m_range.Position = ClampScrollPosition(m_range, m_range.Position);
     Invalidate();
 }
@@ -91,6 +93,9 @@ void TvnSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
 void TvnSkinScrollBar::SetPageSize(int pageSize)
 {
     // A page that would run past the range's end from the present position is refused.
+    // The position counts from Min, so a range that does not start at 0 takes the same
+    // pages as one that does (counting it from 0 would refuse every page of a range
+    // such as 10..20).
     if (m_range.Max - m_range.Min + 1 >= pageSize + (m_range.Position - m_range.Min))
         m_range.PageSize = pageSize;
     Invalidate();
@@ -146,8 +151,9 @@ vnctrls::TvnScrollBarLayout TvnSkinScrollBar::Layout() const
 
 // ---- The link to a scrolling control -------------------------------------------------------
 
-void TvnSkinScrollBar::Link(TControl* control)
+void TvnSkinScrollBar::Link(TControl* control, bool sendScroll)
 {
+    m_sendScroll = sendScroll;
     if (m_linked && m_source) m_source->RemoveScrollListener(this);
     m_linked = nullptr;
     m_source = nullptr;
@@ -168,7 +174,7 @@ void TvnSkinScrollBar::SourceChanged(TScrollBarKind kind, const TScrollInfo& inf
 
 void TvnSkinScrollBar::SendScroll(int code)
 {
-    if (!m_linked || !m_source) return;
+    if (!m_linked || !m_source || !m_sendScroll) return;
     m_linked->Perform(m_kind == sbVertical ? msg::WM_VSCROLL : msg::WM_HSCROLL, static_cast<WPARAM>(code),
         static_cast<LPARAM>(m_range.Position));
 }

@@ -89,9 +89,11 @@ public:
     TNotifyEvent OnPageDown;
 
     // Keeps the bar in step with a scrolling control (a grid, a tree): its published state
-    // for the bar's Kind sets the bar quietly, and the user's scrolling reaches it as
-    // scroll messages. nullptr unlinks. The control must also be a TScrollSource.
-    void Link(TControl* control);
+    // for the bar's Kind sets the bar quietly, and, with `sendScroll`, the user's
+    // scrolling reaches it as scroll messages (a control that takes over the bar's events
+    // instead, as the grids do, links without). nullptr unlinks. The control must also
+    // be a TScrollSource.
+    void Link(TControl* control, bool sendScroll = true);
     TControl* LinkedControl() const { return m_linked; }
 
     // The parts at the present size and range.
@@ -168,5 +170,6 @@ private:
 
     vnctrls::TvnLookCache m_look;
     QPointer<TControl> m_linked;
+    bool m_sendScroll = true;
     TScrollSource* m_source = nullptr;
 };

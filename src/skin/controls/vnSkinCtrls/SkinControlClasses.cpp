@@ -7,6 +7,7 @@
 #include "Panel.h"
 #include "ScrollBar.h"
 #include "StdLabel.h"
+#include "UpDown.h"
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnDBGrids/DBGridClasses.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
@@ -28,6 +29,7 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinCheckRadioBox>();
     RegisterClass<TvnSkinScrollBar>();
     RegisterClass<TvnSkinGauge>();
+    RegisterClass<TvnSkinUpDown>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();

@@ -29,6 +29,11 @@ enum class TvnCellFace {
 // The arrow and marks the indicator column shows for the current record.
 enum class TvnIndicator { None = -1, Arrow = 0, Edit = 1, Insert = 2, MultiDot = 3, MultiArrow = 4 };
 
+// What a plain cell shows besides (or instead of) its text: a data-aware grid draws a
+// true Boolean field as a check mark, a false one as nothing, and a picture field as its
+// picture. Selected and focused cells always show the text.
+enum class TvnCellContent { Text, Check, Nothing, Picture };
+
 struct TvnGridCell {
     int Col = -1;
     int Row = -1;
@@ -40,6 +45,8 @@ struct TvnGridCell {
     // Pixels between the cell's edge and the text, before the common two.
     int Inset = 2;
     TvnIndicator Indicator = TvnIndicator::None;
+    TvnCellContent Content = TvnCellContent::Text;
+    QImage Picture;
     // A look of the cell's own (a handler's choice): background, font and text colour.
     bool OwnLook = false;
     TColor Background = 0;
@@ -64,6 +71,11 @@ struct TvnGridSnapshot {
     QImage BackgroundPicture;
     // The record's cell picture.
     QImage CellPicture;
+    // The check mark a true Boolean cell shows: the skin's checked check-box image (null:
+    // the default look's drawn mark).
+    QImage CheckImage;
+    // The indicator column's five pictures, in TvnIndicator order.
+    QList<QImage> IndicatorImages;
     bool UseSkinCellHeight = true;
 
     TColor Color = 0;
@@ -108,6 +120,9 @@ QPoint CellTextOrigin(
 // what the cell is wider than the face (and, when faces are stretched down, lowered by
 // what it is higher).
 QRect FaceTextRect(const QRect& cell, const TvnCellSource& source, bool useSkinCellHeight);
+
+// A cell face of the record at a cell's size (null without a picture or source).
+QImage CellFaceImage(const TvnGridSnapshot& snapshot, TvnCellFace face, QSize cell);
 
 // The finished picture of a whole grid.
 QImage DrawGrid(const TvnGridSnapshot& snapshot, const QImage& parentBackground);

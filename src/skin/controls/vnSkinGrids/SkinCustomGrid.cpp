@@ -139,15 +139,52 @@ void TvnSkinCustomGrid::WndProc(TMessage& m)
 void TvnSkinCustomGrid::LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar)
 {
     if (slot == bar) return;
-    if (slot && slot->LinkedControl() == this) slot->Link(nullptr);
+    if (slot && slot->LinkedControl() == this) {
+        slot->Link(nullptr);
+        for (TNotifyEvent* event : { &slot->OnUpButtonClick, &slot->OnDownButtonClick, &slot->OnPageUp,
+                 &slot->OnPageDown, &slot->OnLastChange, &slot->OnChange })
+            *event = nullptr;
+    }
     slot = bar;
     if (bar) {
         bar->SetEnabled(true);
         bar->SetVisible(false);
-        // The bar's arrows, track and thumb come back as scroll messages.
-        bar->Link(this);
+        bar->Link(this, false);
+        TakeOverBar(bar);
     }
     PublishScroll();
+}
+
+void TvnSkinCustomGrid::TakeOverBar(TvnSkinScrollBar* bar)
+{
+    // The grid owns the bar's events from now on: an application's own handler would
+    // otherwise replace the arrows' step and the grid would stop following the bar.
+    QPointer<TvnSkinScrollBar> guarded(bar);
+    const auto send = [this, guarded](int code) {
+        if (!guarded) return;
+        Perform(guarded->Kind() == sbVertical ? msg::WM_VSCROLL : msg::WM_HSCROLL, static_cast<WPARAM>(code),
+            static_cast<LPARAM>(guarded->Position()));
+    };
+    // The plain engine's horizontal bar runs over 0..127: its arrows step the bar and send
+    // where it stands; every other arrow scrolls by a line. The increasing arrow (right or
+    // bottom) goes forward, the decreasing one back.
+    const auto arrow = [guarded, send](bool forward) {
+        if (!guarded) return;
+        if (guarded->Kind() == sbHorizontal) {
+            guarded->SetPositionQuiet(guarded->Position() + (forward ? 1 : -1) * guarded->SmallChange());
+            send(msg::SB_THUMBPOSITION);
+        } else {
+            send(forward ? msg::SB_LINEDOWN : msg::SB_LINEUP);
+        }
+    };
+    bar->OnUpButtonClick = [arrow](QObject*) { arrow(true); };
+    bar->OnDownButtonClick = [arrow](QObject*) { arrow(false); };
+    bar->OnPageUp = [send](QObject*) { send(msg::SB_PAGEUP); };
+    bar->OnPageDown = [send](QObject*) { send(msg::SB_PAGEDOWN); };
+    bar->OnLastChange = [send](QObject*) { send(msg::SB_THUMBPOSITION); };
+    bar->OnChange = [this, guarded, send](QObject*) {
+        if (guarded && guarded->Dragging() && (Options() & goThumbTracking)) send(msg::SB_THUMBTRACK);
+    };
 }
 
 void TvnSkinCustomGrid::SetHScrollBar(TvnSkinScrollBar* bar) { LinkBar(m_hBar, bar); }

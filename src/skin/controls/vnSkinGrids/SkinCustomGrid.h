@@ -86,6 +86,11 @@ protected:
     virtual const TFont* FixedCellFont() const;
     // Whether the grid draws its current row the data-aware way (see CellFace).
     virtual bool DataAwareFaces() const { return false; }
+    // The pictures of the indicator column, in TvnIndicator order (none: nothing drawn).
+    virtual QList<QImage> IndicatorImages() const { return {}; }
+    // The check mark of a true Boolean cell: the skin's checked check-box image, kept
+    // until the skin changes; null without one.
+    QImage SkinCheckImage() const;
     // The state the vertical bar shows and whether it is needed; the engine maps its rows
     // onto 0..kEngineScrollMax.
     struct TvnBarState {
@@ -118,6 +123,8 @@ protected:
 
 private:
     void LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar);
+    // Puts the grid's own handlers on the bar's arrow, page and thumb events.
+    void TakeOverBar(TvnSkinScrollBar* bar);
     void ApplyBar(TvnSkinScrollBar* bar, const TvnBarState& state);
 
     bool m_transparent = false;
@@ -131,5 +138,7 @@ private:
     QPointer<TvnSkinScrollBar> m_vBar;
     vnctrls::TvnLookCache m_look;
     quint64 m_fontGeneration = 1;
+    mutable QImage m_checkImage;
+    mutable quint64 m_checkGeneration = 0;
     mutable TvnFonts m_fonts;
 };

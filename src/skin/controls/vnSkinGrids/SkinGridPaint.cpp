@@ -5,8 +5,11 @@
 // rectangle.
 #include "SkinCustomGrid.h"
 #include "framework/Edges.h"
+#include "skin/controls/vnSkinCtrls/CheckImage.h"
 #include "skin/controls/vnSkinCtrls/ParentBackground.h"
+#include "skin/controls/vnSkinCtrls/SkinPieces.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
+#include "skin/data/vnUtils/Marks.h"
 #include "skin/data/vnUtils/NinePart.h"
 #include "skin/data/vnUtils/SkinRect.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
@@ -51,6 +54,8 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
         s.FixedFontColor = s.Enabled ? FixedCellFont()->Color() : clr::clGrayText;
     }
     if (Color() == clr::clSilver) s.LineColor = clr::clGray;
+    s.CheckImage = SkinCheckImage();
+    s.IndicatorImages = IndicatorImages();
     const TvnFonts& fonts = Fonts();
     s.CellFont = fonts.Cell;
     s.FixedFont = fonts.Fixed;
@@ -81,6 +86,24 @@ TvnGridSnapshot TvnSkinCustomGrid::TakeSnapshot() const
 }
 
 const TFont* TvnSkinCustomGrid::FixedCellFont() const { return Font(); }
+
+QImage TvnSkinCustomGrid::SkinCheckImage() const
+{
+    // Made once per skin: a new picture every paint would defeat the look cache.
+    if (m_checkGeneration != m_fontGeneration) {
+        m_checkGeneration = m_fontGeneration;
+        m_checkImage = QImage();
+        const TvnSkinData* store = LoadedSkin();
+        const int index = store ? store->FindControlSkin(QStringLiteral("checkbox")) : -1;
+        const auto* r = index >= 0 ? store->ControlSkinAs<TvnDataSkinCheckRadioControl>(index) : nullptr;
+        if (r) {
+            const QRect check = vnctrls::CheckImages(*r).Check;
+            if (!RectEmpty(check))
+                m_checkImage = vnctrls::TransparentPiece(store->Picture(r->PictureIndex), check);
+        }
+    }
+    return m_checkImage;
+}
 
 const TvnSkinCustomGrid::TvnFonts& TvnSkinCustomGrid::Fonts() const
 {
@@ -171,41 +194,47 @@ void DrawText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCel
     p.restore();
 }
 
-void DrawIndicator(QPainter& p, const QRect& cell, TvnIndicator kind, TColor color)
+void DrawIndicator(QPainter& p, const TvnGridSnapshot& s, const QRect& cell, TvnIndicator kind)
 {
-    if (kind == TvnIndicator::None) return;
-    // Marks of the classic indicator column, drawn at the cell's right, centred down.
-    const int h = 9, w = 5;
-    const int x = cell.x() + cell.width() - w - 4, y = cell.y() + (cell.height() - h) / 2;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ToQColor(color));
-    switch (kind) {
-    case TvnIndicator::Arrow:
-    case TvnIndicator::MultiArrow: {
-        const QPoint tri[] = { { x, y }, { x + w, y + h / 2 }, { x, y + h - 1 } };
-        p.drawPolygon(tri, 3);
-        if (kind == TvnIndicator::MultiArrow) p.drawRect(x - 4, y + h / 2 - 1, 2, 2);
-        break;
+    const int index = static_cast<int>(kind);
+    if (index < 0 || index >= s.IndicatorImages.size()) return;
+    // At the cell's right, centred down.
+    const QImage& picture = s.IndicatorImages.at(index);
+    p.drawImage(cell.x() + cell.width() - picture.width() - 1,
+        cell.y() + (cell.height() - picture.height()) / 2, picture);
+}
+
+// The check mark or picture of a plain cell; false when the cell shows its text instead.
+bool DrawContent(
+    QPainter& p, const TvnGridSnapshot& s, const TvnGridCell& cell, const QRect& clip, TColor color)
+{
+    switch (cell.Content) {
+    case TvnCellContent::Text:
+        return false;
+    case TvnCellContent::Nothing:
+        return true;
+    case TvnCellContent::Check:
+        if (!s.CheckImage.isNull()) {
+            const QSize size = s.CheckImage.size();
+            p.drawImage(cell.Rect.x() + (cell.Rect.width() - size.width()) / 2,
+                cell.Rect.y() + (cell.Rect.height() - size.height()) / 2, s.CheckImage);
+        } else {
+            // The default look's mark is 7 x 7 pixels from its top-left corner.
+            const QPoint at(
+                cell.Rect.x() + (cell.Rect.width() - 7) / 2, cell.Rect.y() + (cell.Rect.height() - 7) / 2);
+            vnutils::DrawMark(p, vnutils::TvnMark::CheckMark, at, ToQColor(color));
+        }
+        return true;
+    case TvnCellContent::Picture:
+        if (!cell.Picture.isNull()) {
+            p.save();
+            p.setClipRect(clip, Qt::IntersectClip);
+            p.drawImage(cell.Rect.adjusted(1, 1, -1, -1), cell.Picture);
+            p.restore();
+        }
+        return true;
     }
-    case TvnIndicator::MultiDot:
-        p.drawEllipse(QPoint(x + w / 2, y + h / 2), 2, 2);
-        break;
-    case TvnIndicator::Edit:
-        p.setPen(ToQColor(color));
-        p.drawLine(x, y + h - 1, x + w, y);
-        p.drawLine(x, y + h - 1, x + 2, y + h - 1);
-        break;
-    case TvnIndicator::Insert:
-        p.setPen(ToQColor(color));
-        p.drawLine(x, y + h / 2, x + w, y + h / 2);
-        p.drawLine(x + w / 2, y + 2, x + w / 2, y + h - 3);
-        break;
-    case TvnIndicator::None:
-        break;
-    }
-    p.restore();
+    return false;
 }
 
 void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m, const TvnGridCell& cell)
@@ -221,8 +250,8 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         }
         if (s.BackgroundPicture.isNull() && !s.Transparent) p.fillRect(cell.Rect, ToQColor(r.BGColor));
         if (cell.Indicator != TvnIndicator::None)
-            DrawIndicator(p, cell.Rect, cell.Indicator, s.CellFontColor);
-        else
+            DrawIndicator(p, s, cell.Rect, cell.Indicator);
+        else if (!DrawContent(p, s, cell, clip, s.CellFontColor))
             DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, s.CellFontColor, cell.Inset);
         return;
     }
@@ -237,7 +266,7 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         : cell.Face == TvnCellFace::Focused ? s.FocusFontColor
                                             : s.SelectFontColor;
     if (cell.Indicator != TvnIndicator::None) {
-        DrawIndicator(p, cell.Rect, cell.Indicator, color);
+        DrawIndicator(p, s, cell.Rect, cell.Indicator);
         return;
     }
     const QFont& font = cell.OwnLook ? cell.Font : fixed ? s.FixedFont : s.CellFont;
@@ -266,7 +295,7 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
         if (cell.Indicator != TvnIndicator::None)
-            DrawIndicator(p, r, cell.Indicator, clr::clBlack);
+            DrawIndicator(p, s, r, cell.Indicator);
         else
             DrawText(p, r, clip, cell, s.FixedFont, m.Fixed, s.FixedFontColor, cell.Inset);
         return;
@@ -281,6 +310,7 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         p.fillRect(r, ToQColor(s.Color));
     const TColor own = cell.OwnLook ? cell.FontColor : s.CellFontColor;
     const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : own;
+    if (cell.Face == TvnCellFace::Plain && DrawContent(p, s, cell, clip, color)) return;
     if (cell.OwnLook)
         DrawText(p, r, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
     else
@@ -288,6 +318,12 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
 }
 
 } // namespace
+
+QImage CellFaceImage(const TvnGridSnapshot& s, TvnCellFace face, QSize cell)
+{
+    if (!s.Record || face == TvnCellFace::Plain) return {};
+    return FaceImage(s, CellSource(*s.Record, face), cell);
+}
 
 QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
 {
@@ -373,6 +409,7 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
     w.Int(s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
         | s.UseSkinCellHeight << 5);
     w.Rect(s.FocusRect)
+        .Int(s.CheckImage.cacheKey())
         .Int(s.Wallpaper.cacheKey())
         .Int(s.BackgroundPicture.cacheKey())
         .Int(s.CellPicture.cacheKey());
@@ -386,7 +423,8 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
         w.Rect(c.Rect)
             .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
                 | int(c.OwnLook) << 30)
-            .Int(c.Inset)
+            .Int(c.Inset | int(c.Content) << 8)
+            .Int(c.Picture.cacheKey())
             .Text(c.Text);
         if (c.OwnLook) w.Int(c.Background).Int(c.FontColor).Text(c.Font.key());
     }

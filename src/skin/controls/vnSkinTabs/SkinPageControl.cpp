@@ -3,10 +3,12 @@
 
 #include "framework/StoreChanged.h"
 #include "skin/controls/vnSkinCtrls/CustomSkinParts.h"
+#include "skin/controls/vnSkinCtrls/UpDown.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
     : TPageControl(owner)
@@ -36,6 +38,7 @@ void TvnSkinPageControl::SetDefaultItemHeight(int height)
 {
     m_defaultItemHeight = height;
     if (!TabRecord()) TabsChanged();
+    UpdateTabScroller();
 }
 
 void TvnSkinPageControl::SetTabSpacing(int spacing)
@@ -157,9 +160,9 @@ int TvnSkinPageControl::TabExtent(int tabIndex) const
     return *width + reserved;
 }
 
-void TvnSkinPageControl::AdjustTabRect(int, QRect& rect) const
+void TvnSkinPageControl::AdjustTabRect(int tabIndex, QRect& rect) const
 {
-    rect = vntabs::SkinTabRect(rect, TabPosition(), CentringOffset());
+    rect = vntabs::SkinTabRect(rect, TabPosition(), CentringOffset(), tabIndex == 0 && !MultiLine());
 }
 
 void TvnSkinPageControl::AdjustPageRect(QRect& rect) const
@@ -186,11 +189,57 @@ QRect TvnSkinPageControl::CloseButtonRect(int tabIndex) const
 void TvnSkinPageControl::Change()
 {
     TPageControl::Change();
+    if (m_scroller) m_scroller->SetPosition(FirstVisibleTab());
     update();
     if (ActivePage()) ActivePage()->update();
 }
 
 void TvnSkinPageControl::HotTabChanged(int, int) { RepaintTabs(); }
+
+// ---- Tab scroller --------------------------------------------------------------------------
+
+void TvnSkinPageControl::TabRowChanged() { UpdateTabScroller(); }
+
+void TvnSkinPageControl::Loaded()
+{
+    TPageControl::Loaded();
+    UpdateTabScroller();
+}
+
+void TvnSkinPageControl::UpdateTabScroller()
+{
+    // Creating, placing or setting the scroller must not come back here; declared data
+    // sets the size and the pages one by one, so the row is judged once it is loaded.
+    if (m_updatingScroller || IsLoading()) return;
+    QScopedValueRollback guard(m_updatingScroller, true);
+    const vntabs::TvnRowOverflow overflow = vntabs::RowOverflow(TabRects(), size(), TabPosition());
+    if (overflow.Outside == 0 || MultiLine()) {
+        // Later: this may run inside the scroller's own click.
+        if (m_scroller) {
+            m_scroller->hide();
+            m_scroller->deleteLater();
+            m_scroller = nullptr;
+        }
+        return;
+    }
+    if (!m_scroller) {
+        m_scroller = new TvnSkinUpDown(this);
+        m_scroller->SetParent(this);
+        m_scroller->OnChange = [this](QObject*) {
+            Perform(msg::WM_HSCROLL, msg::SB_THUMBPOSITION, static_cast<LPARAM>(m_scroller->Position()));
+        };
+    }
+    const auto* record = TabRecord();
+    m_scroller->SetSkinDataName(
+        record && !record->UpDown.isEmpty() ? record->UpDown : QStringLiteral("updown"));
+    if (m_scroller->SkinData() != SkinData()) m_scroller->SetSkinData(SkinData());
+    const QSize size(m_defaultItemHeight * 2, m_defaultItemHeight);
+    const int top = TabPosition() == tpTop ? 0 : Height() - size.height();
+    m_scroller->SetBounds(Width() - size.width(), top, size.width(), size.height());
+    m_scroller->SetRange(0, overflow.Outside, overflow.Before);
+    m_scroller->raise();
+    m_scroller->show();
+}
 
 void TvnSkinPageControl::RepaintTabs()
 {
@@ -206,6 +255,7 @@ void TvnSkinPageControl::SkinChanged()
     FontsChanged();
     ReadSkinRecord();
     TabsChanged();
+    if (m_scroller) m_scroller->SetSkinData(SkinData());
     for (int i = 0; i < PageCount(); ++i)
         if (TTabSheet* page = Page(i)) page->update();
 }
@@ -222,6 +272,12 @@ void TvnSkinPageControl::WndProc(TMessage& m)
     switch (m.Msg) {
     case kPaintFrameMessage:
         m.Result = kNoFrameAnswer;
+        return;
+    case msg::WM_HSCROLL:
+        // The tab scroller's position is the first tab the row shows.
+        if (static_cast<int>(m.WParam) == msg::SB_THUMBPOSITION)
+            SetFirstVisibleTab(static_cast<int>(m.LParam));
+        update();
         return;
     case msg::SKINMSG_PARENT_BACKGROUND:
         if (m_tabsBGTransparent) update();

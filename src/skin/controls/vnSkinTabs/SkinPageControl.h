@@ -15,6 +15,7 @@
 #include "framework/comctrls/PageControl.h"
 #include "skin/controls/vnSkinCtrls/FaceCache.h"
 #include "skin/controls/vnSkinCtrls/SkinBinding.h"
+#include "skin/controls/vnSkinCtrls/UpDown.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
 
 #include <QHash>
@@ -96,6 +97,9 @@ public:
     // without close buttons).
     QRect CloseButtonRect(int tabIndex) const;
     int HotCloseButton() const { return m_hotClose; }
+    // The up-down that scrolls a row of tabs longer than the control (from the record the
+    // tab record's "updown" names), or nullptr while every tab fits.
+    TvnSkinUpDown* TabScroller() const { return m_scroller; }
     // Closes a tab as its close button does: OnClose may refuse; a closed tab is hidden
     // and, with FreeOnClose, its sheet is freed.
     bool CloseTab(int tabIndex);
@@ -104,6 +108,7 @@ public:
     void SkinChanged() override;
     void PrepareSkinChange() override;
     void WndProc(TMessage& message) override;
+    void Loaded() override;
 
     // Composed faces kept between paints; dropped on every skin change.
     int CachedFaceCount() const { return m_faces.Count(); }
@@ -118,6 +123,7 @@ protected:
     void PaintControl(QPainter& painter, const TPageControlSnapshot& snapshot) override;
     void HotTabChanged(int previous, int hot) override;
     void Change() override;
+    void TabRowChanged() override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -144,6 +150,8 @@ private:
     // The tab font or the record changed: measured captions are measured again.
     void FontsChanged();
     void RepaintTabs();
+    // Creates, places, sets or frees the tab scroller for the present row.
+    void UpdateTabScroller();
 
     TFont* m_defaultFont;
     bool m_useSkinFont = true;
@@ -159,6 +167,8 @@ private:
     bool m_freeOnClose = false;
     QPointer<TImageList> m_images;
 
+    QPointer<TvnSkinUpDown> m_scroller;
+    bool m_updatingScroller = false;
     int m_hotClose = -1;
     int m_pressedClose = -1;
     vnctrls::TvnFaceCache<QImage> m_faces;

@@ -71,7 +71,9 @@ void TvnSkinPageControl::mouseReleaseEvent(QMouseEvent* e)
 bool TvnSkinPageControl::event(QEvent* e)
 {
     if (e->type() == QEvent::Leave && m_pressedClose < 0) SetHotClose(-1);
-    return TPageControl::event(e);
+    const bool done = TPageControl::event(e);
+    if (e->type() == QEvent::Resize) UpdateTabScroller();
+    return done;
 }
 
 void TvnSkinPageControl::paintEvent(QPaintEvent*)

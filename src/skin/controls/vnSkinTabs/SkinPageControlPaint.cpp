@@ -229,8 +229,13 @@ void TvnSkinPageControl::DrawTabContent(
         }
     }
     if (s.ShiftInactive && !tab.Active) {
-        const int shift = s.Position == tpTop || s.Position == tpLeft ? 2 : -2;
-        area.translate(horizontalFace ? 0 : 2, horizontalFace ? shift : 0);
+        // Towards the page for top and left tabs, away from it for bottom and right ones.
+        // Top and bottom faces are in their screen orientation here (a bottom face is
+        // already flipped), so both move down; a side face not yet turned moves down
+        // when it will turn anticlockwise (left) and up when clockwise (right); a side
+        // face turned already moves right either way.
+        const int down = s.Position == tpRight ? -2 : 2;
+        area.translate(horizontalFace ? 0 : 2, horizontalFace ? down : 0);
     }
     if (s.Record && s.ShowFocus && s.Focused && tab.Active)
         vnctrls::DrawFocusRect(painter,

@@ -67,19 +67,33 @@ QRect SkinPageRect(
     return RectLTRB(left, top, std::max(left, right), std::max(top, bottom));
 }
 
-QRect SkinTabRect(const QRect& system, TTabPosition position, int centringOffset)
+QRect SkinTabRect(const QRect& system, TTabPosition position, int centringOffset, bool firstOfRow)
 {
+    const int first = firstOfRow ? 1 : 0;
     switch (position) {
     case tpTop:
-        return system.translated(-2 + centringOffset, -2);
+        return system.translated(-2 + centringOffset, -2).adjusted(first, 0, 0, 0);
     case tpBottom:
-        return system.translated(-2, 2);
+        return system.translated(-2, 2).adjusted(first, 0, 0, 0);
     case tpLeft:
         return system.translated(-2, 0);
     case tpRight:
         return system.translated(2, 0);
     }
     return system;
+}
+
+TvnRowOverflow RowOverflow(const QList<QRect>& tabs, QSize size, TTabPosition position)
+{
+    const bool vertical = position == tpLeft || position == tpRight;
+    const int length = vertical ? size.height() : size.width();
+    TvnRowOverflow o;
+    for (const QRect& tab : tabs) {
+        const int end = vertical ? tab.y() + tab.height() : tab.x() + tab.width();
+        if (end <= 0) ++o.Before;
+        if (end <= 0 || end > length - 3) ++o.Outside;
+    }
+    return o;
 }
 
 int CentringOffset(int width, int tabCount, int tabWidth)

@@ -7,6 +7,7 @@
 // Rectangles follow skin/data/vnUtils/SkinRect.h (outer edges at x + width, y + height).
 #include "framework/Types.h"
 
+#include <QList>
 #include <QMargins>
 #include <QRect>
 #include <optional>
@@ -28,8 +29,17 @@ QRect SkinPageRect(
     const QRect& system, QSize size, TTabPosition position, const std::optional<TvnTabInsets>& insets);
 
 // A tab's rectangle moved from the framework's place to the skinned one, and by the
-// centring offset for a centred row of top tabs.
-QRect SkinTabRect(const QRect& system, TTabPosition position, int centringOffset);
+// centring offset for a centred row of top tabs. The first tab of a row along the top or
+// bottom starts one pixel further right.
+QRect SkinTabRect(const QRect& system, TTabPosition position, int centringOffset, bool firstOfRow = false);
+// The tabs a row cannot show whole: those cut off at its far end (their end beyond the
+// control's width less 3) and those scrolled off before its start (their end at or before
+// 0). A row along the left or right is measured down the control's height.
+struct TvnRowOverflow {
+    int Outside = 0;
+    int Before = 0;
+};
+TvnRowOverflow RowOverflow(const QList<QRect>& tabs, QSize size, TTabPosition position);
 
 // How far a centred row of `tabCount` tabs of `tabWidth` moves right in a control
 // `width` wide; 0 when they do not fit.

@@ -175,13 +175,21 @@ void TvnSkinDBCtrlGrid::ExecuteCommand(int command)
         break;
     case kInsert:
     case kAppend:
-        // The data sets here are read-only copies: inserting is refused as the rule says.
-        if (m_allowInsert && ds->CanModify()) SetEditMode(true);
+        // Refused silently where records may not be added.
+        if (!m_allowInsert || !ds->CanModify()) break;
+        if (command == kInsert)
+            ds->Insert();
+        else
+            ds->Append();
+        SetEditMode(true);
         break;
     case kDelete:
-        if (m_allowDelete && ds->CanModify()) SetEditMode(false);
+        if (!m_allowDelete || !ds->CanModify() || ds->IsEmpty()) break;
+        ds->Delete();
+        SetEditMode(false);
         break;
     case kCancel:
+        ds->Cancel();
         SetEditMode(false);
         break;
     default:
@@ -193,6 +201,17 @@ void TvnSkinDBCtrlGrid::ScrollRecords(int d, bool keepPanel)
 {
     TDataSet* ds = m_link.DataSet();
     if (!m_link.Active() || !ds || d == 0) return;
+    if (ds->State() == db::dsInsert) {
+        // A new record is kept when something was typed into it, and dropped when the
+        // move goes back or it stands before other records; an untouched one at the end
+        // stays where it is.
+        if (ds->Modified())
+            ds->Post();
+        else if (d < 0 || !ds->Eof())
+            ds->Cancel();
+        return;
+    }
+    ds->CheckBrowseMode();
     const int buffer = m_link.BufferCount();
     if (keepPanel) {
         if (d < 1)
@@ -205,7 +224,10 @@ void TvnSkinDBCtrlGrid::ScrollRecords(int d, bool keepPanel)
         const int m = vndb::AlignmentMove(m_layout, m_currentPanel + d, d);
         m_link.MoveBy(-m_link.MoveBy(m));
     }
-    if (d == 1 && ds->Eof() && m_allowInsert && ds->CanModify()) SetEditMode(true);
+    if (d == 1 && ds->Eof() && m_allowInsert && ds->CanModify()) {
+        ds->Append();
+        SetEditMode(true);
+    }
 }
 
 // ---- Keys ----------------------------------------------------------------------------------

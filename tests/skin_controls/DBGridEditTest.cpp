@@ -1,0 +1,420 @@
+// Editing through the data-aware grid: the keys that insert, append, cancel and delete
+// records (with the question before a delete), the cell editor over the skinned cell
+// and its pick list, multi-select, Boolean and picture fields, the wheel, and the
+// external bar's events the grid takes over. The rows are studio 1's events, read from
+// the test database and copied into an in-memory table that may be changed.
+#include "ControlSkin.h"
+#include "framework/Form.h"
+#include "framework/data/ClientDataSet.h"
+#include "skin/controls/vnDBGrids/SkinDBGrid.h"
+#include "skin/data/vnSkinData/ResourceStrData.h"
+#include "support/QueryTable.h"
+#include "support/SeenBox.h"
+#include "support/TestEnv.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBuffer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+using namespace ctltest;
+
+namespace {
+
+// The grid record (fixed face kFixed, selected face the hbar strip, focused face the
+// panel's client kPanelClient, background 0x303030), the check box's check image, and a
+// list box framed like the panel whose chosen item shows kBtnHot.
+QByteArray EditRecords()
+{
+    return "[SKINCONTROLS]\r\ncount=3\r\n0=grid:grid\r\n1=checkbox:checkradio\r\n2=listbox:listbox\r\n\r\n"
+        + GridSection()
+        + "[checkbox]\r\npictureindex=0\r\nskinrect=120,120,200,140\r\n"
+          "checkimagerect=0,100,10,110\r\nuncheckimagerect=10,100,20,110\r\n\r\n"
+          "[listbox]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\nlefttoppoint=4,4\r\nrighttoppoint=36,4\r\n"
+          "leftbottompoint=4,36\r\nrightbottompoint=36,36\r\nclientrect=4,4,36,36\r\n"
+          "itemrect=0,120,40,140\r\nactiveitemrect=40,120,80,140\r\nfocusitemrect=40,120,80,140\r\n"
+          "itemleftoffset=2\r\nitemrightoffset=2\r\nitemtextrect=2,2,38,18\r\n"
+          "fontname=Arial\r\nfontheight=13\r\nfontcolor=0\r\nfocusfontcolor=0\r\n\r\n";
+}
+constexpr QRgb kBackground = kGridBackground;
+
+// Presses the button of the message box that answers `role` and keeps what it showed.
+void AnswerNextBox(testenv::SeenBox& seen, QMessageBox::ButtonRole role)
+{
+    testenv::onNextModal([&seen, role](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) return;
+        seen.text = box->text();
+        ++seen.count;
+        for (QAbstractButton* b : box->buttons())
+            if (box->buttonRole(b) == role) return b->click();
+    });
+}
+
+class DBGridEditTest : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (HasFatalFailure()) return;
+        // The rows as the server gives them, and whether the client left a mobile number.
+        testdb::QueryTable read("select id_evento, nome, tel_celular from evento where id_empresa = 1 "
+                                "order by id_evento");
+        read.Open();
+        QList<TFieldDef> defs = read.table->FieldDefs();
+        defs.append({ "celular", db::ftBoolean, 0, false });
+        QList<TRow> rows;
+        for (TRow row : read.table->Rows()) {
+            row.append(!row.at(2).toString().isEmpty());
+            rows.append(row);
+        }
+        table->LoadData(defs, rows);
+        source->SetDataSet(table);
+
+        form.SetBounds(40, 40, 520, 240);
+        grid->SetParent(form.ClientWidget());
+        grid->SetBounds(8, 8, 480, 150);
+        bar->SetParent(form.ClientWidget());
+        bar->SetKind(sbVertical);
+        bar->SetBounds(488, 8, 19, 150);
+        for (auto [field, width] : { std::pair { "id_evento", 60 }, { "nome", 200 }, { "celular", 60 } }) {
+            auto* column = static_cast<TvnColumn*>(grid->Columns()->Add());
+            column->SetFieldName(field);
+            column->SetWidth(width);
+        }
+        grid->SetDataSource(source);
+        grid->SetVScrollBar(bar);
+    }
+
+    void Show()
+    {
+        form.Show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        grid->setFocus();
+        ASSERT_TRUE(testenv::waitFor([&] { return grid->hasFocus(); }));
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(grid, key, m); }
+    QString Nome() { return table->FieldByName("nome").AsString(); }
+    const vngrid::TvnGridCell* Cell(const vngrid::TvnGridSnapshot& s, int col, int row)
+    {
+        for (const auto& c : s.Cells)
+            if (c.Col == col && c.Row == row) return &c;
+        return nullptr;
+    }
+    QImage Picture()
+    {
+        QImage picture(grid->size(), QImage::Format_RGB32);
+        QPainter painter(&picture);
+        grid->Paint(painter);
+        return picture;
+    }
+
+    TForm form;
+    TClientDataSet* table = new TClientDataSet(&form);
+    TDataSource* source = new TDataSource(&form);
+    TvnSkinScrollBar* bar = new TvnSkinScrollBar(&form);
+    TvnSkinDBGrid* grid = new TvnSkinDBGrid(&form);
+};
+
+} // namespace
+
+TEST_F(DBGridEditTest, KeysInsertAppendAndCancelRecords)
+{
+    Show();
+    ASSERT_EQ(table->RecordCount(), 5);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(table->State(), db::dsInsert);
+    EXPECT_EQ(table->RecordCount(), 6);
+    EXPECT_EQ(table->RecNo(), 2);
+    // The indicator shows the insert on the new row.
+    EXPECT_EQ(Cell(grid->TakeSnapshot(), 0, 2)->Indicator, vngrid::TvnIndicator::Insert);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), db::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 5);
+    EXPECT_EQ(table->FieldByName("id_evento").AsInteger(), 102);
+    EXPECT_EQ(Cell(grid->TakeSnapshot(), 0, 2)->Indicator, vngrid::TvnIndicator::Arrow);
+
+    // Down from the last record appends; moving off an untouched new record drops it.
+    Key(Qt::Key_End, Qt::ControlModifier);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(table->State(), db::dsInsert);
+    EXPECT_EQ(table->RecNo(), 6);
+    EXPECT_TRUE(table->Eof());
+    EXPECT_FALSE(table->Modified());
+    Key(Qt::Key_Up);
+    EXPECT_EQ(table->RecordCount(), 5);
+    EXPECT_EQ(table->RecNo(), 5);
+
+    // A read-only grid or table adds nothing.
+    grid->SetReadOnly(true);
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(table->RecordCount(), 5);
+    grid->SetReadOnly(false);
+    table->SetReadOnly(true);
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(table->RecordCount(), 5);
+    EXPECT_EQ(table->State(), db::dsBrowse);
+}
+
+TEST_F(DBGridEditTest, CtrlDeleteAsksFirstAndCancelKeepsTheRecord)
+{
+    Show();
+    Key(Qt::Key_Down);
+    testenv::SeenBox seen;
+    AnswerNextBox(seen, QMessageBox::RejectRole);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.text, "Delete record?");
+    EXPECT_EQ(table->RecordCount(), 5);
+
+    AnswerNextBox(seen, QMessageBox::AcceptRole);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(seen.count, 2);
+    EXPECT_EQ(table->RecordCount(), 4);
+    EXPECT_EQ(table->FieldByName("id_evento").AsInteger(), 103);
+
+    // The skin's strings word the question when the store has them.
+    TestSkin skin(EditRecords());
+    TvnResourceStrData strings;
+    strings.SetResStrings({ "DB_DELETE_QUESTION=Apagar o registro?" });
+    skin.Store().SetResourceStrData(&strings);
+    grid->SetSkinData(&skin.Store());
+    AnswerNextBox(seen, QMessageBox::AcceptRole);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(seen.text, "Apagar o registro?");
+    EXPECT_EQ(table->RecordCount(), 3);
+    skin.Store().SetResourceStrData(nullptr);
+
+    // Without dgConfirmDelete nothing is asked; a read-only grid deletes nothing.
+    grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgConfirmDelete));
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(seen.count, 3);
+    grid->SetReadOnly(true);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(table->RecordCount(), 2);
+}
+
+TEST_F(DBGridEditTest, MultiSelectMarksRecordsAndDeletesThemAllAfterOneQuestion)
+{
+    grid->SetOptions(grid->Options() | dgMultiSelect);
+    Show();
+    auto click = [&](int row, Qt::KeyboardModifiers m) {
+        QTest::mouseClick(grid, Qt::LeftButton, m, grid->CellRect(2, row).center());
+    };
+    click(1, Qt::ControlModifier);
+    click(3, Qt::ControlModifier);
+    ASSERT_EQ(grid->SelectedRows().size(), 2);
+    auto s = grid->TakeSnapshot();
+    EXPECT_EQ(Cell(s, 0, 1)->Indicator, vngrid::TvnIndicator::MultiDot);
+    EXPECT_EQ(Cell(s, 0, 3)->Indicator, vngrid::TvnIndicator::MultiArrow);
+    EXPECT_TRUE(Cell(s, 2, 1)->State & gdSelected) << "a chosen record shows the selected face";
+    EXPECT_FALSE(Cell(s, 2, 2)->State & gdSelected);
+    // Shift with an arrow takes the records it passes.
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectedRows().size(), 3);
+    // Ctrl-clicking a chosen record lets it go again.
+    click(4, Qt::ControlModifier);
+    EXPECT_EQ(grid->SelectedRows().size(), 2);
+
+    testenv::SeenBox seen;
+    AnswerNextBox(seen, QMessageBox::AcceptRole);
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(seen.text, "Delete all selected records?");
+    QStringList left;
+    for (table->First(); !table->Eof(); table->Next())
+        left << table->FieldByName("id_evento").AsString();
+    EXPECT_EQ(left, (QStringList { "102", "104", "105" }));
+    EXPECT_TRUE(grid->SelectedRows().isEmpty());
+    // A plain click drops a selection.
+    click(1, Qt::ControlModifier);
+    click(2, {});
+    EXPECT_TRUE(grid->SelectedRows().isEmpty());
+}
+
+TEST_F(DBGridEditTest, TheCellEditorEditsTheFieldAndTheMovePostsIt)
+{
+    TestSkin skin(EditRecords());
+    grid->SetSkinData(&skin.Store());
+    Show();
+    Key(Qt::Key_Right); // onto "nome"
+    ASSERT_EQ(grid->Col(), 2);
+    QTest::keyClicks(grid, "M");
+    ASSERT_TRUE(grid->EditorMode());
+    TDBGridInplaceEdit* editor = grid->InplaceEditor();
+    EXPECT_EQ(editor->Text(), "M");
+    EXPECT_EQ(table->State(), db::dsEdit);
+    EXPECT_EQ(Cell(grid->TakeSnapshot(), 0, 1)->Indicator, vngrid::TvnIndicator::Edit);
+    // The editor stands on the cell and keeps its skinned face.
+    EXPECT_EQ(editor->geometry(), grid->CellRect(2, 1));
+    EXPECT_EQ(editor->grab().toImage().pixel(editor->width() - 4, 2), kPanelClient);
+    QTest::keyClicks(editor->LineEdit(), "arcia Teixeira");
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(Nome(), "Marcia Teixeira") << "Enter writes the field";
+    EXPECT_EQ(table->State(), db::dsEdit) << "the record is posted when the grid leaves it";
+    Key(Qt::Key_Down);
+    EXPECT_EQ(table->State(), db::dsBrowse);
+    EXPECT_EQ(table->Rows().at(0).at(1).toString(), "Marcia Teixeira");
+
+    // F2 shows the field's text; Esc takes the typing back, a second Esc the edit.
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(editor->Text(), "Sebastião Magalhães");
+    EXPECT_EQ(editor->LineEdit()->selectedText(), "Sebastião Magalhães");
+    QTest::keyClicks(editor->LineEdit(), "X");
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Escape);
+    EXPECT_EQ(editor->Text(), "Sebastião Magalhães");
+    EXPECT_TRUE(grid->EditorMode());
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(table->State(), db::dsBrowse);
+    EXPECT_EQ(Nome(), "Sebastião Magalhães");
+
+    // Leaving the cell with an arrow key writes it and moves on; the move posts.
+    QTest::keyClicks(grid, "S");
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Down);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_EQ(table->Rows().at(1).at(1).toString(), "S");
+
+    // A whole-row grid, a read-only column or a table that cannot change edits nothing.
+    grid->Columns()->At(1)->SetReadOnly(true);
+    QTest::keyClicks(grid, "Z");
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(table->State(), db::dsBrowse);
+}
+
+TEST_F(DBGridEditTest, ThePickListOffersTheColumnsValuesInTheListSkin)
+{
+    TestSkin skin(EditRecords());
+    grid->SetSkinData(&skin.Store());
+    grid->Columns()->At(1)->SetPickList({ "Ana Lima", "Bruno Dias", "Carla Reis" });
+    Show();
+    Key(Qt::Key_Right);
+    Key(Qt::Key_F2);
+    TDBGridInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(editor->EditStyle(), TDBGridInplaceEdit::esPickList);
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Down, Qt::AltModifier);
+    TvnDBPopupListbox* list = editor->PickList();
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_NE(list->Record(), nullptr) << "drawn from the \"listbox\" record";
+    EXPECT_EQ(list->Items().size(), 3);
+    EXPECT_EQ(list->ItemHeight(), 20);
+    EXPECT_EQ(list->height(), 3 * 20 + 8) << "three items inside the record's frame";
+    EXPECT_EQ(list->mapToGlobal(QPoint(0, 0)), editor->mapToGlobal(QPoint(0, editor->height())));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    const QImage shot = list->grab().toImage();
+    EXPECT_EQ(shot.pixel(list->width() - 8, 4 + 20 + 1), kBtnHot) << "the chosen item's face";
+    EXPECT_EQ(shot.pixel(1, 1), kPanelFrame);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(editor->Text(), "Bruno Dias");
+    EXPECT_EQ(table->State(), db::dsEdit);
+    QTest::keyClick(editor->LineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Nome(), "Bruno Dias");
+}
+
+TEST_F(DBGridEditTest, BooleanFieldsShowTheSkinsCheckMarkAndPictureFieldsTheirPicture)
+{
+    TestSkin skin(EditRecords());
+    grid->SetSkinData(&skin.Store());
+    grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgEditing));
+    Show();
+    // Events 101 and 102 left a mobile number, 104 did not. Row 1 is current (text).
+    const auto s = grid->TakeSnapshot();
+    EXPECT_EQ(Cell(s, 3, 2)->Content, vngrid::TvnCellContent::Check);
+    EXPECT_EQ(Cell(s, 3, 4)->Content, vngrid::TvnCellContent::Nothing);
+    const QImage picture = Picture();
+    auto differs = [&](const QRect& r) {
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            for (int x = r.left() + 1; x < r.right(); ++x)
+                if (picture.pixel(x, y) != kBackground) return true;
+        return false;
+    };
+    EXPECT_TRUE(differs(grid->CellRect(3, 2))) << "a true value shows the check mark";
+    EXPECT_FALSE(differs(grid->CellRect(3, 4))) << "a false value shows nothing";
+    const QRect check = grid->CellRect(3, 2);
+    const QPoint centre = check.center();
+    // The check picture's black pixels are where the skin has them.
+    bool black = false;
+    for (int y = centre.y() - 5; y <= centre.y() + 5; ++y)
+        for (int x = centre.x() - 5; x <= centre.x() + 5; ++x)
+            black = black || picture.pixel(x, y) == 0xFF000000;
+    EXPECT_TRUE(black);
+    // The focused cell shows its text instead.
+    grid->SetCol(3);
+    const vngrid::TvnGridCell* focused = Cell(grid->TakeSnapshot(), 3, 1);
+    EXPECT_EQ(focused->Face, vngrid::TvnCellFace::Focused);
+    EXPECT_EQ(focused->Text, "True");
+
+    // A picture column: drawn as the picture with DrawGraphicFields, as "(GRAPHIC)" without.
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    red.save(&buffer, "PNG");
+    QList<TRow> rows;
+    for (const TRow& row : table->Rows())
+        rows.append(TRow { row.at(0), png });
+    TClientDataSet photos;
+    photos.LoadData({ { "id_evento", db::ftInteger, 0 }, { "foto", db::ftGraphic, 0 } }, rows);
+    source->SetDataSet(&photos);
+    grid->Columns()->Clear();
+    grid->LayoutColumns();
+    grid->SetDrawGraphicFields(true);
+    EXPECT_EQ(Picture().pixel(grid->CellRect(2, 3).center()), QColor(Qt::red).rgba());
+    grid->SetDrawGraphicFields(false);
+    EXPECT_EQ(Cell(grid->TakeSnapshot(), 2, 3)->Text, "(GRAPHIC)");
+    source->SetDataSet(table);
+}
+
+TEST_F(DBGridEditTest, TheWheelStepsRowsAndTheBarsEventsBelongToTheGrid)
+{
+    Show();
+    auto wheel = [&](int delta) {
+        const QPoint at(20, 40);
+        QWheelEvent e(at, grid->mapToGlobal(at), {}, { 0, delta }, Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid, &e);
+    };
+    // Without MouseWheelSupport the framework grid's rule: one row, within the rows shown.
+    ASSERT_FALSE(grid->MouseWheelSupport());
+    wheel(-120);
+    EXPECT_EQ(table->RecNo(), 2);
+    wheel(120);
+    wheel(120);
+    EXPECT_EQ(table->RecNo(), 1) << "no further than the first row";
+
+    // The application's own handler on the bar is replaced when the grid takes it over.
+    auto* other = new TvnSkinScrollBar(&form);
+    other->SetParent(form.ClientWidget());
+    other->SetKind(sbVertical);
+    other->SetBounds(488, 8, 19, 60);
+    int own = 0;
+    other->OnUpButtonClick = [&](QObject*) { ++own; };
+    grid->SetVScrollBar(other);
+    grid->SetBounds(8, 8, 480, 60); // fewer rows than records: the bar shows
+    ASSERT_TRUE(other->Visible());
+    const int window = grid->DataLink().RecordCount();
+    ASSERT_LT(window, 5);
+    QTest::mouseClick(other, Qt::LeftButton, {}, other->Layout().Increase.center());
+    EXPECT_EQ(own, 0);
+    EXPECT_EQ(table->RecNo(), 1 + window) << "the increasing arrow: to the row below the last shown";
+    QTest::mouseClick(other, Qt::LeftButton, {}, other->Layout().Decrease.center());
+    EXPECT_EQ(table->RecNo(), 1) << "the decreasing arrow: to the row above the first shown";
+    // The bar it gave up is free of the grid's handlers.
+    EXPECT_FALSE(bar->OnUpButtonClick);
+}
