@@ -36,6 +36,9 @@ public:
     // Runs `sql` on the running server as its administrator (the product's account only
     // reads), for tests that need rows of their own.
     bool Execute(const QString& sql);
+    // Freezes the running server (SIGSTOP: connections open, nothing answered) or lets
+    // it go on (SIGCONT).
+    bool Freeze(bool frozen);
 
 private:
     bool Run(const QStringList& args, QString* output);

@@ -61,7 +61,6 @@ object frmProgresso: TfrmProgresso
     Height = 25
     Caption = 'Cancelar'
     Cancel = True
-    Default = True
     TabOrder = 0
     OnClick = btnCancelarClick
     SkinData = DM.vnSkinData1
