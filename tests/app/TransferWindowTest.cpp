@@ -464,14 +464,20 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
     const qsizetype afterCancel = allWhole();
     EXPECT_LT(afterCancel, all.size());
 
-    // Closing the window is cancelling too: it stays until the photo at hand is done.
-    bool stillOpen = false;
+    // Closing the window is cancelling too: it stays until the photo at hand is done. A
+    // stray Enter (the clerk's second press on "Transferir Fotos") cancels nothing.
+    bool stillOpen = false, runningAfterEnter = false;
     shown = Transfer([&](TfrmProgresso* progress) {
         testenv::waitFor([&] { return progress->lbContagem->Caption().startsWith("Fotos:"); }, 10000);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : progress, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        runningAfterEnter = progress->Running() && progress->btnCancelar->Enabled();
         progress->Close();
         stillOpen = progress->isVisible();
     });
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(runningAfterEnter);
     ASSERT_EQ(shown.order, QStringList({ "report" }));
     EXPECT_TRUE(Mentions(shown.report, U("A transferência foi cancelada antes do fim.")));
     const qsizetype afterClose = allWhole();

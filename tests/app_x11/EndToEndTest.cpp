@@ -24,7 +24,6 @@
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 #include "skin/controls/vndbctrls/DBCtrlGrid.h"
 #include "skin/controls/vndbctrls/DBText.h"
-#include "skin/form/Veneerform/Veneerform.h"
 #include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
@@ -131,35 +130,6 @@ protected:
         ASSERT_TRUE(testenv::waitFor([&] { return chose && !QApplication::activeModalWidget(); }, 20000));
         ASSERT_EQ(Text("vnSkinDBText6"), "101");
     }
-
-    // Finds another client's event, then closes the search window with the close button
-    // of its caption, choosing nothing.
-    void AbandonASearch()
-    {
-        bool closed = false;
-        testenv::onNextModal([&](QWidget*) {
-            TfrmLocalizar* search = WaitForModal<TfrmLocalizar>();
-            ASSERT_NE(search, nullptr);
-            Type("Magalh");
-            Press("Return");
-            ASSERT_TRUE(testenv::waitFor([] {
-                return DM->cdsEvento->RecordCount() == 1
-                    && DM->cdsEvento->FieldByName("id_evento").AsInteger() == 102;
-            }));
-            auto* frame = search->ComponentByName<TvnVeneerform>("vnVeneerform1");
-            ASSERT_NE(frame, nullptr);
-            QRect close;
-            for (int i = 0; i < frame->Objects().Count(); ++i)
-                if (frame->Objects().State(i).IDName == QLatin1String("closebutton"))
-                    close = frame->Objects().LayoutAt(i).Rect;
-            ASSERT_FALSE(close.isEmpty());
-            const QPoint at = search->pos() + close.center();
-            Xdo({ "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1" });
-            closed = true;
-        });
-        ClickOn(frmPrincipal->btnLocalizarCliente);
-        ASSERT_TRUE(testenv::waitFor([&] { return closed && !QApplication::activeModalWidget(); }, 20000));
-    }
 };
 
 // What the message box that ends a transfer said; it is answered with Enter. The
@@ -249,17 +219,9 @@ TEST_F(EndToEndTest, AClerkChoosesTheFolderTicksTwoCategoriesAndGetsTheChosenPho
         = write(QString::fromUtf8("Recepção/Álbum_Família_Araújo_Conceição_Recepção_000001.jpg"));
     write("Camera A/DSC_0009.jpg");
     write("Camera B/DSC_0101.jpg");
-    // Another client's chosen photos in the same tree: the abandoned search's event.
-    write("Camera A/FORM_0001.jpg");
-    write("Camera A/FORM_0002.jpg");
 
     LogInByKeyboard();
     ChooseEvent();
-    // The search window closed by its caption's close button after finding another
-    // client: the chosen event stays, and so do its photos.
-    AbandonASearch();
-    EXPECT_EQ(Text("vnSkinDBText6"), "101");
-    EXPECT_EQ(Text("vnSkinDBText5"), QString::fromUtf8("Luíza Araújo"));
 
     // The "..." button: the folder is chosen in the dialog's tree, confirmed with a click.
     QString caption;

@@ -62,6 +62,7 @@ object frmProgresso: TfrmProgresso
     Caption = 'Cancelar'
     Cancel = True
     TabOrder = 0
+    TabStop = False
     OnClick = btnCancelarClick
     SkinData = DM.vnSkinData1
   end
