@@ -1,6 +1,7 @@
 // A power cut at any moment of a transfer leaves whole photos or none: the record of the
-// transfer tool's real system calls (strace) shows every copy's bytes synced before it
-// gets its name, and every edit folder synced after the last name it got.
+// transfer tool's real system calls (strace) shows every copy's bytes synced (the file,
+// or its whole file system) before it gets its name, and every edit folder synced after
+// the last name it got.
 #include "PhotoTree.h"
 #include "ToolProcess.h"
 #include "app/transfer/Categories.h"
@@ -33,6 +34,7 @@ TOrder CheckOrder(const QString& log)
     static const QRegularExpression kOpen(R"re(openat\(.*\) = (\d+)<)re");
     static const QRegularExpression kOpenNamed(
         R"re(openat\(\d+<[^>]*>, "(\.quira-copy-[^"]*)", .*O_CREAT.*\) = (\d+)<)re");
+    static const QRegularExpression kSyncFs(R"re(syncfs\((\d+)<([^>]*)>.*\) = 0)re");
     static const QRegularExpression kSync(R"re(f(?:data)?sync\((\d+)<([^>]*)>.*\) = 0)re");
     static const QRegularExpression kLink(
         R"re(linkat\(AT_FDCWD[^,]*, "/proc/self/fd/(\d+)", \d+<([^>]*)>, "([^"]*)".*\) = 0)re");
@@ -51,6 +53,13 @@ TOrder CheckOrder(const QString& log)
             syncedFd[m.captured(2).toInt()] = false;
         } else if ((m = kOpen.match(line)).hasMatch()) {
             syncedFd[m.captured(1).toInt()] = false;
+        } else if ((m = kSyncFs.match(line)).hasMatch()) {
+            // The whole file system: every file's bytes and every folder's names.
+            for (auto& [fd, synced] : syncedFd)
+                synced = true;
+            for (const auto& [name, fd] : temporaryFd)
+                syncedTemporaryFds.insert(fd);
+            lastNamed.clear();
         } else if ((m = kSync.match(line)).hasMatch()) {
             syncedFd[m.captured(1).toInt()] = true;
             lastNamed.erase(m.captured(2));
@@ -87,7 +96,7 @@ QString TracedTransfer(const TPhotoTree& tree, const QStringList& options, const
     strace.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     strace.start("strace",
         QStringList {
-            "-f", "-qq", "-y", "-e", "trace=openat,fdatasync,fsync,linkat,renameat2", "-o", log, tool }
+            "-f", "-qq", "-y", "-e", "trace=openat,fdatasync,fsync,syncfs,linkat,renameat2", "-o", log, tool }
             + options + QStringList { tree.Root() } + lists);
     EXPECT_TRUE(strace.waitForFinished(120000));
     EXPECT_EQ(strace.exitCode(), 0) << strace.readAllStandardOutput().toStdString();
@@ -99,7 +108,7 @@ protected:
     void SetUp() override
     {
         if (QStandardPaths::findExecutable("strace").isEmpty()) GTEST_SKIP() << "strace is not installed";
-        for (int i = 0; i < 70; ++i)
+        for (int i = 0; i < 300; ++i)
             (i % 2 ? m_capa : m_album) << QString("foto_%1.jpg").arg(i);
         m_capa << m_album.first();
     }
@@ -108,7 +117,7 @@ protected:
     // (read and write), and a photo the second category takes from the first; the lists.
     QStringList Fill(TPhotoTree& tree) const
     {
-        for (int i = 0; i < 70; ++i)
+        for (int i = 0; i < 300; ++i)
             tree.File(QString("fotos/foto_%1.jpg").arg(i),
                 QByteArray(i % 10 == 0 ? 300 * 1024 : 2000 + i, char('a' + i % 26)));
         return { WriteList(tree.Outside() + "/album.txt", Album, m_album),

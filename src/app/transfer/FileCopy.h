@@ -9,8 +9,9 @@
 //
 // Syncing file by file would wait for the disk once per photo, so the copies are named
 // in windows: each copy's write-back starts as soon as its bytes are written, and when
-// the window is full (or ended) every file of it is synced, then each gets its name,
-// then the folder itself is synced so that the names last too.
+// the window is full (or ended) every file of it is synced (one flush of the file
+// system for the window), then each gets its name, then the folder itself is synced so
+// that the names last too.
 #include <sys/types.h>
 #include <vector>
 
@@ -34,8 +35,8 @@ struct TCopyOptions {
     bool UnnamedTemporary = true; // false: always the named temporary file
     // false: nothing is synced (for measuring what waiting for the disk costs)
     bool Durable = true;
-    int MaxFiles = 32; // copies written but not yet named, at most
-    off_t MaxBytes = off_t(128) << 20; // their bytes, at most (one larger file alone is fine)
+    int MaxFiles = 128; // copies written but not yet named, at most (each an open file)
+    off_t MaxBytes = off_t(256) << 20; // their bytes, at most (one larger file alone is fine)
 };
 
 class TCopyWindow {
