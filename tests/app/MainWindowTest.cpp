@@ -319,8 +319,7 @@ TEST_F(MainWindowTest, AFrozenServerEndsTheSearchInTheErrorBoxWithinTheTimeoutAn
     ASSERT_TRUE(server.Start());
     testdb::Redirect(*DM->ConectMysql, server.Port());
     constexpr int kTimeout = 2;
-    for (const char* name : { "ConnectTimeout", "ReadTimeout", "WriteTimeout" })
-        DM->ConectMysql->SetParamValue(name, QString::number(kTimeout));
+    testdb::LimitTimes(*DM->ConectMysql, kTimeout);
     SeenBox seen;
     qint64 elapsed = -1;
     std::atomic<int> cursorDuring { -1 };

@@ -350,8 +350,7 @@ TEST_F(DMTest, AFrozenServerEndsEachActionWithinTheTimeoutAndTheNextActionWorksW
     ASSERT_TRUE(server.Start());
     testdb::Redirect(*dm->ConectMysql, server.Port());
     constexpr int kTimeout = 2;
-    for (const char* name : { "ConnectTimeout", "ReadTimeout", "WriteTimeout" })
-        dm->ConectMysql->SetParamValue(name, QString::number(kTimeout));
+    testdb::LimitTimes(*dm->ConectMysql, kTimeout);
     ASSERT_TRUE(dm->CheckLogin("ana", "SOL123").Found);
     LoggedIn(1);
 

@@ -48,6 +48,12 @@ void Redirect(TSQLConnection& connection, int port)
     connection.SetPort(port);
 }
 
+void LimitTimes(TSQLConnection& connection, int seconds)
+{
+    for (const char* name : { "ConnectTimeout", "ReadTimeout", "WriteTimeout" })
+        connection.SetParamValue(QLatin1String(name), QString::number(seconds));
+}
+
 PrivateServer::PrivateServer()
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/quira-db-XXXXXX"));

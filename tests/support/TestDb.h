@@ -20,6 +20,9 @@ int Port();
 void Configure(TSQLConnection& connection, int port);
 // Points a connection that already has its parameters at the server on `port`.
 void Redirect(TSQLConnection& connection, int port);
+// The same time limit for connecting and for each read and write, for tests that freeze
+// a server and must not wait the product's own limits.
+void LimitTimes(TSQLConnection& connection, int seconds);
 
 // A throwaway server in a folder of its own, stopped and removed with the object.
 class PrivateServer {
