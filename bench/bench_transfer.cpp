@@ -1,5 +1,6 @@
 // The photo transfer on a studio-sized tree: our engine beside the plain per-category
-// transfer and beside `cp --no-clobber` copying the very files our engine chose.
+// transfer and beside `cp --no-clobber` copying the very files our engine chose, both
+// plain and followed by `sync -f` (the same durability as ours: the copies on disk).
 //
 //   small: 20,000 small photos in 2,000 folders, five categories of 300 chosen names
 //   large: 20 photos of 20 MB, all chosen in one category
@@ -138,6 +139,19 @@ const TScenario& Scenario(bool large)
     return *scenario;
 }
 
+void Spawn(std::vector<QByteArray> args)
+{
+    std::vector<char*> argv;
+    for (QByteArray& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    int status = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0
+        || waitpid(pid, &status, 0) != pid || status != 0)
+        qFatal("%s failed", argv[0]);
+}
+
 void RunCp(const QString& target, const QStringList& sources)
 {
     QDir().mkpath(target);
@@ -145,21 +159,13 @@ void RunCp(const QString& target, const QStringList& sources)
         QFile::encodeName(target) };
     for (const QString& source : sources)
         args.push_back(QFile::encodeName(source));
-    std::vector<char*> argv;
-    for (QByteArray& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid;
-    int status = 0;
-    if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv.data(), environ) != 0
-        || waitpid(pid, &status, 0) != pid || status != 0)
-        qFatal("cp failed");
+    Spawn(std::move(args));
 }
 
-// OursUnflushed: our engine without the one flush per category that puts the copies on
-// disk before the category's result is given; the difference is what that flush costs
-// (the reference and cp never flush).
-enum class TSide { Reference, Ours, OursUnflushed, Cp };
+// OursUnflushed: our engine naming each copy without waiting for the disk; the
+// difference is what waiting costs (the reference and cp never wait). CpSync: cp, then
+// `sync -f` of the file system, timed: the copies on disk, the durability ours gives.
+enum class TSide { Reference, Ours, OursUnflushed, Cp, CpSync };
 
 void Transfer(benchmark::State& state, TSide side, bool large)
 {
@@ -179,8 +185,10 @@ void Transfer(benchmark::State& state, TSide side, bool large)
             benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories, { true, false }));
             break;
         case TSide::Cp:
+        case TSide::CpSync:
             for (qsizetype c = 0; c < scenario.Categories.size(); ++c)
                 RunCp(scenario.Root + "/" + scenario.Categories[c].Pasta, scenario.Sources[c]);
+            if (side == TSide::CpSync) Spawn({ "sync", "-f", QFile::encodeName(scenario.Root) });
             break;
         }
     }
@@ -192,9 +200,9 @@ void Transfer(benchmark::State& state, TSide side, bool large)
 
 void Register()
 {
-    const std::tuple<const char*, TSide, const char*> sides[]
-        = { { "reference", TSide::Reference, "" }, { "ours", TSide::Ours, "" },
-              { "ours", TSide::OursUnflushed, "-unflushed" }, { "cp", TSide::Cp, "" } };
+    const std::tuple<const char*, TSide, const char*> sides[] = { { "reference", TSide::Reference, "" },
+        { "ours", TSide::Ours, "" }, { "ours", TSide::OursUnflushed, "-unflushed" }, { "cp", TSide::Cp, "" },
+        { "cp-sync", TSide::CpSync, "" } };
     for (const bool large : { false, true })
         for (const auto& [name, side, variant] : sides)
             benchmark::RegisterBenchmark(
@@ -290,6 +298,7 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
     DM->IdEmpresa = 1;
     frmPrincipal = new TfrmPrincipal(nullptr);
     DM->SearchEvents(QString::fromUtf8("%Luíza Araújo%"));
+    DM->ChooseCurrentEvent();
     frmPrincipal->edtSalvarEM->SetText(scenario.Root);
     for (int i = 0; i < int(Categorias.size()); ++i)
         frmPrincipal->Category(i).CheckBox->SetChecked(true);

@@ -23,11 +23,16 @@
 #include "support/TestEnv.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -230,6 +235,38 @@ TEST_F(MainWindowTest, ATenThousandPhotoCountStaysWholeBesideItsCheckBox)
     }
 }
 
+// Only a choice changes the event: a search closed without one (here with the frame's
+// close, after it found another client) leaves every text, list and count as it was.
+TEST_F(MainWindowTest, AnAbandonedSearchLeavesTheChosenEventAsItWas)
+{
+    Search([](TfrmLocalizar* search) {
+        Type(search, QString::fromUtf8("Luíza Araújo"));
+        Key(Qt::Key_Return);
+        search->gdNovaDblClick(search->gdNova);
+    });
+    const auto shown = [this] {
+        return QStringList { Text("vnSkinDBText5"), Text("vnSkinDBText6"), Text("vnSkinDBText7"),
+            Text("vnSkinDBText8") }
+        + Column(DM->cdsFotoEscolhida, "nome_foto") + TabCaptions() + CountLabels() + QuantityLabels();
+    };
+    const QStringList before = shown();
+    ASSERT_EQ(before.at(1), "101");
+
+    TModalResult result = mrNone;
+    Search([&](TfrmLocalizar* search) {
+        Type(search, "Sebastião");
+        Key(Qt::Key_Return);
+        ASSERT_EQ(Column(DM->cdsEvento, "id_evento"), QStringList({ "102" }));
+        search->Close();
+        result = search->ModalResult();
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(DM->ChosenEventId(), 101);
+    // The search window's own result stays for the next search window.
+    EXPECT_EQ(Column(DM->cdsEvento, "id_evento"), QStringList({ "102" }));
+}
+
 TEST_F(MainWindowTest, CountsNeverAccumulateAndATabChangeReloadsItsCategory)
 {
     // Before any search: bare captions, "(0)", "0", "-" in the texts, nothing happens
@@ -296,6 +333,59 @@ TEST_F(MainWindowTest, ADatabaseFailureDuringTheSearchKeepsTheWindowOpenWithAnEm
     EXPECT_EQ(rowsAfterError, 0);
     // Closed with the frame's close: Cancel, which the main window ignores.
     EXPECT_FALSE(frmPrincipal->btnTransferirFoto->Enabled());
+}
+
+// A server that stops answering holds the window only until the connection's timeout,
+// under the wait cursor; the error box then tells the clerk in Portuguese above the
+// driver's words, and once the server answers again the next search works.
+TEST_F(MainWindowTest, AFrozenServerEndsTheSearchInTheErrorBoxWithinTheTimeoutAndTheNextSearchWorks)
+{
+    testdb::PrivateServer server;
+    ASSERT_TRUE(server.Start());
+    testdb::Redirect(*DM->ConectMysql, server.Port());
+    constexpr int kTimeout = 2;
+    testdb::LimitTimes(*DM->ConectMysql, kTimeout);
+    SeenBox seen;
+    qint64 elapsed = -1;
+    std::atomic<int> cursorDuring { -1 };
+    const QCursor* cursorAfter = nullptr;
+    QStringList found;
+    Search([&](TfrmLocalizar* search) {
+        Type(search, QString::fromUtf8("Luíza"));
+        ASSERT_TRUE(server.Freeze(true));
+        testenv::onNextModal([&](QWidget* w) {
+            cursorAfter = QGuiApplication::overrideCursor();
+            testenv::AnswerBox(seen, w);
+        });
+        // The window's thread waits on the server meanwhile: only another thread can
+        // look at the cursor then.
+        std::thread look([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(700));
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            cursorDuring = cursor ? int(cursor->shape()) : int(Qt::ArrowCursor);
+        });
+        QElapsedTimer timer;
+        timer.start();
+        Key(Qt::Key_Return);
+        elapsed = timer.elapsed();
+        look.join();
+        ASSERT_TRUE(server.Freeze(false));
+        search->edtLocalizarClick(search->edtLocalizar);
+        found = Column(DM->cdsEvento, "id_evento");
+        search->Close();
+    });
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    const QString first = seen.text.section(u'\n', 0, 0);
+    EXPECT_TRUE(first == QString::fromUtf8("O servidor do banco de dados não respondeu a tempo.")
+        || first == QString::fromUtf8("A conexão com o servidor do banco de dados foi perdida."))
+        << seen.text.toStdString();
+    EXPECT_FALSE(seen.text.section(u'\n', 1).isEmpty()) << "the driver's message stays";
+    EXPECT_LT(elapsed, 4 * kTimeout * 1000 + 2000);
+    EXPECT_EQ(cursorDuring.load(), int(Qt::WaitCursor));
+    EXPECT_EQ(cursorAfter, nullptr) << "the box shows the normal cursor";
+    EXPECT_EQ(found, QStringList({ "101", "101" }));
+    EXPECT_FALSE(DM->ConectMysql->Connected());
 }
 
 } // namespace

@@ -123,8 +123,32 @@ TEST(TransferAccount, TheCommonFailuresReadInPortuguese)
     EXPECT_EQ(SystemErrorText(ENOSPC), QString::fromUtf8("não há espaço livre no disco"));
     EXPECT_EQ(SystemErrorText(EACCES), QString::fromUtf8("permissão negada"));
     EXPECT_EQ(SystemErrorText(EROFS), QString::fromUtf8("o disco é somente leitura"));
-    // A rare one keeps the system's own words rather than none.
-    EXPECT_FALSE(SystemErrorText(EXDEV).isEmpty());
+    // A rare one still reads in Portuguese, with the number for whoever helps.
+    EXPECT_TRUE(SystemErrorText(EPROTO).startsWith(QString::fromUtf8("erro do sistema nº %1 (").arg(EPROTO)));
+}
+
+// "Edicao" is opened below the root without following a link, as the transfer opens the
+// edit folders; whatever stops the save is told as it is, not as a permission.
+TEST(TransferAccount, AReportIsNeverWrittenThroughALinkAndTellsTheRealReason)
+{
+    QTemporaryDir root, outside;
+    ASSERT_EQ(symlink(QFile::encodeName(outside.path()).constData(),
+                  QFile::encodeName(QDir(root.path()).filePath("Edicao")).constData()),
+        0);
+    QString error;
+    EXPECT_TRUE(SaveReport(root.path(), { "x" }, QDateTime::currentDateTime(), &error).isEmpty());
+    EXPECT_TRUE(error.contains(QString::fromUtf8("link simbólico"))) << error.toStdString();
+    EXPECT_TRUE(QDir(outside.path()).entryList(QDir::Files).isEmpty());
+
+    QTemporaryDir fileRoot;
+    QFile edicao(QDir(fileRoot.path()).filePath("Edicao"));
+    ASSERT_TRUE(edicao.open(QIODevice::WriteOnly));
+    edicao.close();
+    EXPECT_TRUE(SaveReport(fileRoot.path(), { "x" }, QDateTime::currentDateTime(), &error).isEmpty());
+    EXPECT_TRUE(error.endsWith(SystemErrorText(ENOTDIR))) << error.toStdString();
+
+    EXPECT_TRUE(SaveReport(edicao.fileName(), { "x" }, QDateTime::currentDateTime(), &error).isEmpty());
+    EXPECT_TRUE(error.endsWith(SystemErrorText(ENOTDIR))) << error.toStdString();
 }
 
 } // namespace

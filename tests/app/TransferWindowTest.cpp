@@ -218,6 +218,31 @@ TEST_F(TransferWindowTest, WithoutARootOrACategoryOnlyTheMessageShowsAndNothingI
     EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao"));
 }
 
+// An empty result chosen leaves the previous event's list in the grids; the transfer
+// must not copy it into the edit folders as if it were a client's choice.
+TEST_F(TransferWindowTest, AfterChoosingFromAnEmptyResultNothingIsCopiedAndTheClerkIsTold)
+{
+    ChooseEvent101();
+    SetRoot();
+    Photo("a/DSC_0001.jpg");
+    Search([](TfrmLocalizar* search) {
+        search->EdtEvento->SetText("nobody by this name");
+        search->edtLocalizarClick(search->edtLocalizar);
+        search->gdNovaDblClick(search->gdNova);
+    });
+    ASSERT_TRUE(DM->cdsFotoEscolhida->Active()); // the earlier list is still shown
+    const QStringList before = Files();
+    Check({ kAmpliacao, kCapa });
+    const TShown shown = Transfer();
+    ASSERT_EQ(shown.order, QStringList({ "box" }));
+    EXPECT_TRUE(shown.boxes[0].text.startsWith(U("Nenhum cliente selecionado")))
+        << shown.boxes[0].text.toStdString();
+    EXPECT_EQ(shown.boxes[0].icon, QMessageBox::Information);
+    EXPECT_EQ(shown.progressWindows, 0);
+    EXPECT_EQ(Files(), before);
+    EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao"));
+}
+
 TEST_F(TransferWindowTest, EverythingFoundIsCopiedOnceAndTheRepeatCopiesNothingButStillSucceeds)
 {
     ChooseEvent101();
@@ -439,14 +464,20 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
     const qsizetype afterCancel = allWhole();
     EXPECT_LT(afterCancel, all.size());
 
-    // Closing the window is cancelling too: it stays until the photo at hand is done.
-    bool stillOpen = false;
+    // Closing the window is cancelling too: it stays until the photo at hand is done. A
+    // stray Enter (the clerk's second press on "Transferir Fotos") cancels nothing.
+    bool stillOpen = false, runningAfterEnter = false;
     shown = Transfer([&](TfrmProgresso* progress) {
         testenv::waitFor([&] { return progress->lbContagem->Caption().startsWith("Fotos:"); }, 10000);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : progress, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        runningAfterEnter = progress->Running() && progress->btnCancelar->Enabled();
         progress->Close();
         stillOpen = progress->isVisible();
     });
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(runningAfterEnter);
     ASSERT_EQ(shown.order, QStringList({ "report" }));
     EXPECT_TRUE(Mentions(shown.report, U("A transferência foi cancelada antes do fim.")));
     const qsizetype afterClose = allWhole();

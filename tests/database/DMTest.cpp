@@ -10,6 +10,7 @@
 #include "framework/data/SQLQuery.h"
 #include "support/TestDb.h"
 
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 
@@ -52,9 +53,9 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
         names << c->objectName();
     EXPECT_EQ(names,
         (QStringList { "ConectMysql", "qryEmpresa", "dspEmpresa", "cdsEmpresa", "qryUsuario", "qryEvento",
-            "cdsEvento", "dspEvento", "dsEvento", "vnSkinData1", "vnCompressed", "qryFotoEscolhida",
-            "dspFotoEscolhida", "cdsFotoEscolhida", "dsFotoEscolhida", "qryQtoFtosEscohidas",
-            "dspQtoFtosEscohidas", "cdsQtoFtosEscohidas" }));
+            "cdsEvento", "dspEvento", "dsEvento", "cdsEventoEscolhido", "dsEventoEscolhido", "vnSkinData1",
+            "vnCompressed", "qryFotoEscolhida", "dspFotoEscolhida", "cdsFotoEscolhida", "dsFotoEscolhida",
+            "qryQtoFtosEscohidas", "dspQtoFtosEscohidas", "cdsQtoFtosEscohidas" }));
     EXPECT_EQ(dm->Name(), QStringLiteral("DM"));
     EXPECT_EQ(dm->IdEmpresa, 0);
 
@@ -67,6 +68,10 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
     EXPECT_FALSE(dm->dsEvento->AutoEdit());
     EXPECT_FALSE(dm->cdsFotoEscolhida->ReadOnly());
     EXPECT_TRUE(dm->dsFotoEscolhida->AutoEdit());
+    EXPECT_EQ(dm->dsEventoEscolhido->DataSet(), dm->cdsEventoEscolhido);
+    // The chosen event is shown, never edited.
+    EXPECT_TRUE(dm->cdsEventoEscolhido->ReadOnly());
+    EXPECT_FALSE(dm->dsEventoEscolhido->AutoEdit());
     EXPECT_EQ(dm->dsFotoEscolhida->DataSet(), dm->cdsFotoEscolhida);
     EXPECT_EQ(dm->cdsQtoFtosEscohidas->ProviderName(), QStringLiteral("dspQtoFtosEscohidas"));
     for (TSQLQuery* q :
@@ -76,14 +81,15 @@ TEST_F(DMTest, DeclaresItsComponentsInOrderWithTheirSettings)
     EXPECT_EQ(dm->qryFotoEscolhida->ParamByName("id_x9_local").DataType(), db::ftInteger);
 }
 
-TEST_F(DMTest, TheConnectionCarriesTheTenParametersAndTheBuildsServer)
+TEST_F(DMTest, TheConnectionCarriesItsParametersTimeoutsAndTheBuildsServer)
 {
     TDM declared; // not redirected
     EXPECT_EQ(declared.ConectMysql->DriverName(), QStringLiteral("MySQL"));
     EXPECT_EQ(declared.ConectMysql->Params(),
         (QStringList { "DriverName=MySQL", "HostName=" QUIRA_DB_HOST, "Database=zelvarion",
             "User_Name=zelvarion", "Password=pomar481736", "BlobSize=-1",
-            "ErrorResourceFile=", "LocaleCode=0000", "Charset=utf-8", "Collation=latin1_swedish_ci" }));
+            "ErrorResourceFile=", "LocaleCode=0000", "Charset=utf-8", "Collation=latin1_swedish_ci",
+            "ConnectTimeout=5", "ReadTimeout=60", "WriteTimeout=60" }));
     EXPECT_EQ(declared.ConectMysql->Port(), QUIRA_DB_PORT);
 }
 
@@ -325,8 +331,12 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
             action();
             ADD_FAILURE() << "no error with the server stopped";
         } catch (const Exception& e) {
-            EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Can't connect to server on '127.0.0.1'")))
+            // A line the clerk understands, above the library's own message.
+            EXPECT_TRUE(
+                e.Message().startsWith(QString::fromUtf8("Não foi possível conectar ao servidor do banco de "
+                                                         "dados.\nCan't connect to server on '127.0.0.1'")))
                 << e.Message().toStdString();
+            ExpectDisconnected();
         }
     }
     // The search closed the previous result before it failed: the grid is empty.
@@ -337,6 +347,63 @@ TEST_F(DMTest, AServerThatStopsMidSessionFailsTheActionAndTheNextOneAfterARestar
     EXPECT_EQ(dm->LoadCompany().NomeFantazia, QStringLiteral("Estúdio Ação"));
     dm->SearchEvents("%Helena%");
     EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "103" }));
+    ExpectDisconnected();
+}
+
+// A server that stops answering (frozen, its connections open) ends each action in an
+// error within the connection's timeouts, never holding the window; once it answers
+// again the next action works.
+TEST_F(DMTest, AFrozenServerEndsEachActionWithinTheTimeoutAndTheNextActionWorksWhenItIsBack)
+{
+    testdb::PrivateServer server;
+    ASSERT_TRUE(server.Start());
+    testdb::Redirect(*dm->ConectMysql, server.Port());
+    constexpr int kTimeout = 2;
+    testdb::LimitTimes(*dm->ConectMysql, kTimeout);
+    ASSERT_TRUE(dm->CheckLogin("ana", "SOL123").Found);
+    LoggedIn(1);
+
+    ASSERT_TRUE(server.Freeze(true));
+    const std::function<void()> actions[] = {
+        [&] { dm->SearchEvents("%%"); },
+        [&] { dm->CheckLogin("ana", "SOL123"); },
+        [&] { dm->LoadChosenPhotos(101, 7); },
+    };
+    for (const auto& action : actions) {
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            action();
+            ADD_FAILURE() << "no error with the server frozen";
+        } catch (const Exception& e) {
+            const QString first = e.Message().section(u'\n', 0, 0);
+            EXPECT_TRUE(first == QString::fromUtf8("O servidor do banco de dados não respondeu a tempo.")
+                || first == QString::fromUtf8("A conexão com o servidor do banco de dados foi perdida.")
+                || first == QString::fromUtf8("Não foi possível conectar ao servidor do banco de dados."))
+                << e.Message().toStdString();
+            EXPECT_FALSE(e.Message().section(u'\n', 1).isEmpty()) << "the driver's message is kept";
+        }
+        // The client library may try a read again once: a few timeouts, never the freeze.
+        EXPECT_LT(timer.elapsed(), 4 * kTimeout * 1000 + 2000);
+        ExpectDisconnected();
+    }
+    ASSERT_TRUE(server.Freeze(false));
+    dm->SearchEvents("%Helena%");
+    EXPECT_EQ(Column(dm->cdsEvento, "id_evento"), (QStringList { "103" }));
+    ExpectDisconnected();
+}
+
+// A login or password the user table's latin1 columns cannot hold is simply no user:
+// the server is not asked (it would refuse to compare), and nothing stays connected.
+TEST_F(DMTest, ALoginTheColumnsCannotHoldIsNoUserAndNothingStaysConnected)
+{
+    for (const char* login : { "ana", "\xE5\xBC\xA0", "\xF0\x9F\x93\xB7", "\xCE\x9C" }) {
+        for (const char* senha : { "\xE5\xBC\xA0\xE4\xB8\x89", "\xF0\x9F\x93\xB7", "SOL\xCE\x9C" }) {
+            EXPECT_FALSE(dm->CheckLogin(QString::fromUtf8(login), QString::fromUtf8(senha)).Found);
+            ExpectDisconnected();
+        }
+    }
+    EXPECT_TRUE(dm->CheckLogin("ana", "SOL123").Found);
     ExpectDisconnected();
 }
 

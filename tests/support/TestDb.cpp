@@ -3,9 +3,11 @@
 #include "framework/data/SQLConnection.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 
 namespace testdb {
 
@@ -44,6 +46,12 @@ void Redirect(TSQLConnection& connection, int port)
 {
     connection.SetParamValue(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
     connection.SetPort(port);
+}
+
+void LimitTimes(TSQLConnection& connection, int seconds)
+{
+    for (const char* name : { "ConnectTimeout", "ReadTimeout", "WriteTimeout" })
+        connection.SetParamValue(QLatin1String(name), QString::number(seconds));
 }
 
 PrivateServer::PrivateServer()
@@ -97,6 +105,15 @@ bool PrivateServer::Execute(const QString& sql)
     p.closeWriteChannel();
     const bool ok = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     if (!ok) ADD_FAILURE() << "SQL failed: " << p.readAllStandardError().toStdString();
+    return ok;
+}
+
+bool PrivateServer::Freeze(bool frozen)
+{
+    QFile pidFile(m_dir + QStringLiteral("/mysqld.pid"));
+    const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pid_t(pidFile.readAll().trimmed().toInt()) : 0;
+    const bool ok = m_running && pid > 0 && kill(pid, frozen ? SIGSTOP : SIGCONT) == 0;
+    if (!ok) ADD_FAILURE() << "cannot " << (frozen ? "freeze" : "thaw") << " the server";
     return ok;
 }
 

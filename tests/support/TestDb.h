@@ -20,6 +20,9 @@ int Port();
 void Configure(TSQLConnection& connection, int port);
 // Points a connection that already has its parameters at the server on `port`.
 void Redirect(TSQLConnection& connection, int port);
+// The same time limit for connecting and for each read and write, for tests that freeze
+// a server and must not wait the product's own limits.
+void LimitTimes(TSQLConnection& connection, int seconds);
 
 // A throwaway server in a folder of its own, stopped and removed with the object.
 class PrivateServer {
@@ -36,6 +39,9 @@ public:
     // Runs `sql` on the running server as its administrator (the product's account only
     // reads), for tests that need rows of their own.
     bool Execute(const QString& sql);
+    // Freezes the running server (SIGSTOP: connections open, nothing answered) or lets
+    // it go on (SIGCONT).
+    bool Freeze(bool frozen);
 
 private:
     bool Run(const QStringList& args, QString* output);

@@ -107,15 +107,50 @@ TEST(HostileTree, EditFolderNamesThatLeaveTheRootAreRefused)
     EXPECT_EQ(EntriesOf(tree.Root()), QStringList({ "a" }));
 }
 
-TEST(HostileTree, TemporaryFilesOfEndedTransfersAreRemovedOthersAreLeft)
+// A temporary file's name tells which machine (host and process id space), which start
+// of it and which process wrote it: ".quira-copy-<pid>-<n>-<boot id>-<host>@<space>".
+QString TemporaryName(int pid, int number, const QByteArray& bootId, const QByteArray& machine)
+{
+    return QString(".quira-copy-%1-%2-").arg(pid).arg(number) + QString::fromLatin1(bootId + '-' + machine);
+}
+
+QByteArray ThisBootId()
+{
+    QFile file("/proc/sys/kernel/random/boot_id");
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray(36, '0');
+}
+
+QByteArray ThisMachine()
+{
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    struct stat space;
+    stat("/proc/self/ns/pid", &space);
+    return QByteArray(host) + '@' + QByteArray::number(qulonglong(space.st_ino));
+}
+
+// Only this machine's ended processes' temporary files go: on a shared network folder
+// another workstation's (or container's) process ids say nothing about its copies.
+TEST(HostileTree, TemporaryFilesOfEndedTransfersOfThisMachineAreRemovedOthersAreLeft)
 {
     TPhotoTree tree;
     tree.File("a/x.jpg");
-    const QString ended = QString(".quira-copy-%1-7").arg(EndedProcess());
-    const QString running = ".quira-copy-1-3"; // the init process never ends
-    const QString own = QString(".quira-copy-%1-99").arg(getpid());
-    for (const QString& name :
-        { ended, running, own, QStringLiteral(".quira-copy-x"), QStringLiteral(".quira-copy-5-2.jpg") })
+    const QByteArray boot = ThisBootId();
+    const QByteArray machine = ThisMachine();
+    const int endedPid = EndedProcess();
+    const QString ended = TemporaryName(endedPid, 7, boot, machine);
+    const QString lastBoot = TemporaryName(1, 2, QByteArray(36, 'f'), machine); // every process of it ended
+    const QStringList kept {
+        TemporaryName(1, 3, boot, machine), // the init process never ends
+        TemporaryName(getpid(), 99, boot, machine),
+        TemporaryName(endedPid, 4, boot, "estacao-2@" + machine.split('@').last()),
+        TemporaryName(endedPid, 5, boot, machine.split('@').first() + "@1"), // another process id space
+        TemporaryName(endedPid, 6, QByteArray(36, 'f'), "estacao-2@1"),
+        QString(".quira-copy-%1-8").arg(endedPid), // no machine told: nobody's to remove
+        ".quira-copy-x",
+        TemporaryName(endedPid, 9, "short", machine),
+    };
+    for (const QString& name : kept + QStringList { ended, lastBoot })
         tree.File(Capa + "/" + name, "half a photo");
     tree.File(Album + "/" + ended, "half a photo"); // only the folders written are tidied
 
@@ -125,7 +160,7 @@ TEST(HostileTree, TemporaryFilesOfEndedTransfersAreRemovedOthersAreLeft)
         const TTransferReport report = TransferPhotos(tree.Root(), { { Capa, { "x.jpg" } } }, options);
         EXPECT_NE(Find(report, 0, "x.jpg").Outcome, TPhotoOutcome::Failed);
     }
-    QStringList left { ".quira-copy-1-3", ".quira-copy-5-2.jpg", own, ".quira-copy-x", "x.jpg" };
+    QStringList left = kept + QStringList { "x.jpg" };
     left.sort();
     EXPECT_EQ(EntriesOf(tree.Path(Capa)), left);
     EXPECT_TRUE(tree.Exists(Album + "/" + ended));

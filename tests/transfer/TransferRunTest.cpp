@@ -55,5 +55,7 @@ TEST(TransferRun, FailuresSetTheExitStatusAndBadArgumentsAreRefused)
     tree.File("../list.txt", "Edicao/Escolhidas_Capa\n../a.jpg\n");
     const TRun run = RunTool({ tree.Root(), tree.Outside() + "/list.txt" });
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Lines, QStringList({ "Edicao/Escolhidas_Capa\tfailed\t../a.jpg\tNot a plain file name" }));
+    EXPECT_EQ(run.Lines,
+        QStringList(
+            { "Edicao/Escolhidas_Capa\tfailed\t../a.jpg\to nome da foto não é um nome de arquivo simples" }));
 }

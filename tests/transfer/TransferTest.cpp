@@ -1,11 +1,17 @@
 // The transfer's outcome, photo by photo, on small trees built for each case.
 #include "PhotoTree.h"
 #include "app/transfer/Categories.h"
+#include "app/transfer/FolderWalk.h"
 #include "app/transfer/PhotoTransfer.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,18 +58,18 @@ TEST(Transfer, PhotoInTwoCategoriesReachesBothAndEarlierEditFoldersAreSources)
 {
     TPhotoTree tree;
     tree.File("Z/x.jpg", "from Z");
-    tree.File(Ampliacao + "/y.jpg", "kept"); // already there: neither replaced nor copied onto itself
+    tree.File(Ampliacao + "/y.jpg", "kept Z"); // already there: neither replaced nor copied onto itself
     tree.File("Z/y.jpg", "from Z");
 
     const TTransferReport report = TransferPhotos(
         tree.Root(), { { Ampliacao, { "x.jpg", "y.jpg" } }, { Bioombo, { "x.jpg", "y.jpg" } } });
     EXPECT_EQ(Find(report, 0, "x.jpg").Outcome, TPhotoOutcome::Copied);
     EXPECT_EQ(Find(report, 0, "y.jpg").Outcome, TPhotoOutcome::Present);
-    EXPECT_EQ(tree.Read(Ampliacao + "/y.jpg"), "kept");
+    EXPECT_EQ(tree.Read(Ampliacao + "/y.jpg"), "kept Z");
     // "Edicao" sorts before "Z": the second category copies what the first put there.
     EXPECT_EQ(Find(report, 1, "x.jpg").Path, tree.Path(Ampliacao + "/x.jpg"));
     EXPECT_EQ(tree.Read(Bioombo + "/x.jpg"), "from Z");
-    EXPECT_EQ(tree.Read(Bioombo + "/y.jpg"), "kept");
+    EXPECT_EQ(tree.Read(Bioombo + "/y.jpg"), "kept Z");
 }
 
 TEST(Transfer, NamesMatchExactlyWhileTheListingIgnoresCase)
@@ -198,11 +204,106 @@ TEST(Transfer, ARepeatedTransferCopiesOnlyWhatIsMissing)
     TPhotoTree tree;
     tree.File("a/x.jpg", "first");
     TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg" } } });
-    tree.File("a/x.jpg", "changed since");
+    tree.File("a/x.jpg", "later"); // edited since, to the same size: the copy there stays
     tree.File("b/y.jpg", "new");
     const TTransferReport again = TransferPhotos(tree.Root(), { { Capa, { "x.jpg", "y.jpg" } } });
     EXPECT_EQ(Find(again, 0, "x.jpg").Outcome, TPhotoOutcome::Present);
     EXPECT_EQ(Find(again, 0, "y.jpg").Outcome, TPhotoOutcome::Copied);
     EXPECT_EQ(tree.Read(Capa + "/x.jpg"), "first");
     EXPECT_EQ(tree.Read(Capa + "/y.jpg"), "new");
+}
+
+// Whatever else stands under a chosen name is neither replaced nor taken for the photo:
+// the clerk reads why, and the transfer does not end as a success.
+TEST(Transfer, OnlyARegularFileOfTheSourcesSizeCountsAsThere)
+{
+    TPhotoTree tree;
+    for (const char* name : { "same.jpg", "empty.jpg", "longer.jpg", "folder.jpg", "pipe.jpg", "lonely.jpg" })
+        tree.File(QString("fotos/") + name, "the photo");
+    tree.File(Capa + "/same.jpg", "its copy!"); // another content of the same size: kept and counted
+    tree.File(Capa + "/empty.jpg", "");
+    tree.File(Capa + "/longer.jpg", "the photo, longer");
+    tree.Folder(Capa + "/folder.jpg");
+    ASSERT_EQ(mkfifo(QFile::encodeName(tree.Path(Capa + "/pipe.jpg")).constData(), 0644), 0);
+    tree.File(Capa + "/orphan.jpg", ""); // no source anywhere, and nothing in it
+
+    const TTransferReport report = TransferPhotos(tree.Root(),
+        { { Capa, { "same.jpg", "empty.jpg", "longer.jpg", "folder.jpg", "pipe.jpg", "orphan.jpg" } } });
+    EXPECT_EQ(Find(report, 0, "same.jpg").Outcome, TPhotoOutcome::Present);
+    for (const char* name : { "empty.jpg", "longer.jpg", "orphan.jpg" }) {
+        const TPhotoResult& photo = Find(report, 0, name);
+        EXPECT_EQ(photo.Outcome, TPhotoOutcome::Failed) << name;
+        EXPECT_TRUE(
+            photo.Reason.startsWith(QString::fromUtf8("já existe um arquivo diferente com este nome")))
+            << photo.Reason.toStdString();
+    }
+    EXPECT_TRUE(Find(report, 0, "folder.jpg").Reason.contains("uma pasta com este nome"));
+    EXPECT_TRUE(Find(report, 0, "pipe.jpg").Reason.contains(QString::fromUtf8("não é um arquivo comum")));
+    EXPECT_EQ(Find(report, 0, "pipe.jpg").Outcome, TPhotoOutcome::Failed);
+    EXPECT_EQ(tree.Read(Capa + "/same.jpg"), "its copy!");
+    EXPECT_EQ(tree.Read(Capa + "/empty.jpg"), "");
+    EXPECT_EQ(tree.Read(Capa + "/longer.jpg"), "the photo, longer");
+    EXPECT_TRUE(QFileInfo(tree.Path(Capa + "/folder.jpg")).isDir());
+}
+
+// The walk keeps its own stack: a tree far deeper than a thread's stack could recurse
+// into is walked whole, holding only a few folders open on the way down.
+TEST(Transfer, AVeryDeepTreeIsWalkedWhole)
+{
+    TPhotoTree tree;
+    constexpr int kDepth = 1500;
+    {
+        int parent = open(QFile::encodeName(tree.Root()).constData(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(parent, 0);
+        for (int i = 0; i < kDepth; ++i) {
+            ASSERT_EQ(mkdirat(parent, "d", 0755), 0);
+            const int next = openat(parent, "d", O_RDONLY | O_DIRECTORY);
+            close(parent);
+            ASSERT_GE(next, 0);
+            parent = next;
+        }
+        const int photo = openat(parent, "deep.jpg", O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(photo, 0);
+        close(photo);
+        close(parent);
+    }
+    // A small stack and few descriptors: a recursive walk would overflow the one, a walk
+    // holding every level open would run out of the other.
+    struct TRun {
+        QByteArray Root;
+        TFolderWalk Walk;
+        std::vector<qsizetype> PhotoFolders;
+    } run { QFile::encodeName(tree.Root()), {}, {} };
+    const auto walk = [](void* p) -> void* {
+        auto* r = static_cast<TRun*>(p);
+        r->Walk = WalkFolders(
+            r->Root, [r](qsizetype folder, std::string_view) { r->PhotoFolders.push_back(folder); });
+        return nullptr;
+    };
+    struct rlimit before;
+    getrlimit(RLIMIT_NOFILE, &before);
+    struct rlimit few = before;
+    few.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 128 * 1024);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(&thread, &attributes, walk, &run), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    setrlimit(RLIMIT_NOFILE, &before);
+
+    EXPECT_EQ(run.Walk.Folders.size(), kDepth + 1);
+    EXPECT_EQ(run.Walk.UnreadableFolders, 0);
+    ASSERT_EQ(run.PhotoFolders.size(), 1u);
+    EXPECT_EQ(run.PhotoFolders.front(), kDepth - 1); // the deepest folder, the root last
+    EXPECT_EQ(run.Walk.Folders.last().Path, run.Root);
+    // Too deep for the temporary folder's removal by path: the chain is lifted one level
+    // at a time and its top removed.
+    const QByteArray top = QFile::encodeName(tree.Path("d"));
+    const QByteArray below = top + "/d", lifted = top + ".up";
+    while (rename(below.constData(), lifted.constData()) == 0 && rmdir(top.constData()) == 0
+        && rename(lifted.constData(), top.constData()) == 0) { }
+    QDir().rmdir(tree.Path("d"));
 }

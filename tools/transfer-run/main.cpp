@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         if (option == "--named-temporaries")
             options.UnnamedTemporaries = false;
         else if (option == "--no-sync")
-            options.SyncEachCategory = false;
+            options.Durable = false;
         else if (option == "--peak-memory")
             peakMemory = true;
         else

@@ -526,7 +526,7 @@ object frmPrincipal: TfrmPrincipal
       Top = 36
       Width = 261
       Height = 21
-      DataSource = DM.dsEvento
+      DataSource = DM.dsEventoEscolhido
       DataField = 'nome'
       Font.Color = clBlack
       Font.Height = -16
@@ -547,7 +547,7 @@ object frmPrincipal: TfrmPrincipal
       Top = 36
       Width = 163
       Height = 18
-      DataSource = DM.dsEvento
+      DataSource = DM.dsEventoEscolhido
       DataField = 'data_evento'
       Font.Color = clBlack
       Font.Height = -16
@@ -568,7 +568,7 @@ object frmPrincipal: TfrmPrincipal
       Top = 36
       Width = 179
       Height = 19
-      DataSource = DM.dsEvento
+      DataSource = DM.dsEventoEscolhido
       DataField = 'descricao'
       Font.Color = clBlack
       Font.Height = -16
@@ -589,7 +589,7 @@ object frmPrincipal: TfrmPrincipal
       Top = 36
       Width = 123
       Height = 18
-      DataSource = DM.dsEvento
+      DataSource = DM.dsEventoEscolhido
       DataField = 'id_evento'
       Font.Color = clBlack
       Font.Height = -16

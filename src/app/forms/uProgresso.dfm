@@ -61,8 +61,8 @@ object frmProgresso: TfrmProgresso
     Height = 25
     Caption = 'Cancelar'
     Cancel = True
-    Default = True
     TabOrder = 0
+    TabStop = False
     OnClick = btnCancelarClick
     SkinData = DM.vnSkinData1
   end

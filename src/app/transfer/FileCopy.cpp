@@ -9,6 +9,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,16 +77,52 @@ int MoveIntoPlace(int folder, const char* temporary, const char* name)
 }
 
 constexpr const char* kTemporaryPrefix = ".quira-copy-";
+constexpr size_t kBootIdLength = 36;
+
+// Which machine, and which start of it, a temporary file's process ran on: an edit
+// folder on a network share is written by several workstations (or containers with
+// process ids of their own), whose process ids mean nothing here.
+struct TMachine {
+    std::string Host; // host name and process id space: "<host>@<namespace>"
+    std::string BootId; // kBootIdLength characters
+
+    TMachine()
+    {
+        char host[256] = {};
+        if (gethostname(host, sizeof host - 1) == 0) Host = host;
+        if (Host.empty()) Host = "localhost";
+        for (char& c : Host)
+            if (c == '/') c = '_';
+        struct stat pidSpace;
+        if (stat("/proc/self/ns/pid", &pidSpace) == 0) Host += '@' + std::to_string(pidSpace.st_ino);
+        char boot[64] = {};
+        if (FILE* f = fopen("/proc/sys/kernel/random/boot_id", "re")) {
+            if (fgets(boot, sizeof boot, f) == nullptr) boot[0] = '\0';
+            fclose(f);
+        }
+        BootId.assign(boot, strnlen(boot, kBootIdLength));
+        BootId.resize(kBootIdLength, '0');
+    }
+};
+
+const TMachine& ThisMachine()
+{
+    static const TMachine machine;
+    return machine;
+}
 
 // Hidden, so that a temporary file a crash left behind is never taken for a photo; the
-// process id in its name tells RemoveStaleCopies whose it is.
-int OpenNamedTemporary(int folder, char (&name)[64])
+// process id, boot id and host name in its name tell RemoveStaleCopies whose it is:
+// ".quira-copy-<pid>-<n>-<boot id>-<host>".
+int OpenNamedTemporary(int folder, std::string& name)
 {
     static std::atomic<unsigned> counter { 0 };
     const int pid = int(getpid()); // asked each time: a forked child is another process
+    const TMachine& machine = ThisMachine();
     for (int attempt = 0;; ++attempt) {
-        snprintf(name, sizeof name, "%s%d-%u", kTemporaryPrefix, pid, counter++);
-        const int fd = openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        name = kTemporaryPrefix + std::to_string(pid) + '-' + std::to_string(counter++) + '-' + machine.BootId
+            + '-' + machine.Host;
+        const int fd = openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST || attempt == 100) return fd;
     }
 }
@@ -118,23 +156,48 @@ int FillCopy(int source, int target, const struct stat& st)
     return 0;
 }
 
-TCopyResult Result(int error)
+TCopyResult Result(int error, off_t size)
 {
-    if (error == 0) return { TCopyStatus::Copied };
-    return { error == EEXIST ? TCopyStatus::Exists : TCopyStatus::Failed, error };
+    if (error == 0) return { TCopyStatus::Copied, 0, size };
+    return { error == EEXIST ? TCopyStatus::Exists : TCopyStatus::Failed, error, size };
 }
 
 } // namespace
 
-TCopyResult CopyFileNoReplace(
-    const char* sourcePath, int targetFolder, const char* name, const TCopyOptions& options)
-{
-    struct stat existing;
-    if (fstatat(targetFolder, name, &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return { S_ISLNK(existing.st_mode) ? TCopyStatus::TargetIsLink : TCopyStatus::Exists, EEXIST };
+struct TCopyWindow::TPending {
+    TUniqueFd Fd; // the written copy, open until it is named
+    std::string Temporary; // its temporary name; empty for an unnamed file
+    std::string Name;
+    off_t Size;
+};
 
+TCopyWindow::TCopyWindow(int targetFolder, const TCopyOptions& options)
+    : m_folder(targetFolder)
+    , m_options(options)
+{
+}
+
+TCopyWindow::~TCopyWindow()
+{
+    for (TPending& pending : m_pending)
+        Drop(pending);
+}
+
+void TCopyWindow::Drop(TPending& pending)
+{
+    if (!pending.Temporary.empty()) unlinkat(m_folder, pending.Temporary.c_str(), 0);
+    pending.Fd.Reset(-1);
+}
+
+bool TCopyWindow::Full() const
+{
+    return int(m_pending.size()) >= m_options.MaxFiles || m_bytes >= m_options.MaxBytes;
+}
+
+TCopyResult TCopyWindow::Start(const char* sourcePath, const char* name, bool followSourceLink)
+{
     // Non-blocking, so that a pipe that took a photo's name cannot hang the transfer.
-    const int noFollow = options.FollowSourceLink ? 0 : O_NOFOLLOW;
+    const int noFollow = followSourceLink ? 0 : O_NOFOLLOW;
     TUniqueFd source(open(sourcePath, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | noFollow));
     if (source.Get() < 0)
         return { errno == ELOOP && noFollow ? TCopyStatus::SourceIsLink : TCopyStatus::Failed, errno };
@@ -142,34 +205,82 @@ TCopyResult CopyFileNoReplace(
     if (fstat(source.Get(), &st) != 0) return { TCopyStatus::Failed, errno };
     if (!S_ISREG(st.st_mode)) return { TCopyStatus::Failed, S_ISDIR(st.st_mode) ? EISDIR : EINVAL };
 
-    if (options.UnnamedTemporary) {
-        TUniqueFd target(OpenUnnamedTemporary(targetFolder));
-        if (target.IsOpen()) {
-            int error = FillCopy(source.Get(), target.Get(), st);
-            if (error == 0) error = LinkIntoPlace(target.Get(), targetFolder, name);
-            // Once named, a late write error the kernel reports on closing still counts.
-            if (target.Close() != 0 && error == 0) {
-                error = errno;
-                unlinkat(targetFolder, name, 0);
-            }
-            return Result(error);
-        }
-        if (!UnnamedUnsupported(errno)) return { TCopyStatus::Failed, errno };
-    }
+    struct stat existing;
+    if (fstatat(m_folder, name, &existing, AT_SYMLINK_NOFOLLOW) == 0)
+        return { S_ISLNK(existing.st_mode) ? TCopyStatus::TargetIsLink : TCopyStatus::Exists, EEXIST,
+            st.st_size };
 
-    char temporary[64];
-    TUniqueFd target(OpenNamedTemporary(targetFolder, temporary));
-    if (!target.IsOpen()) return { TCopyStatus::Failed, errno };
-    int error = FillCopy(source.Get(), target.Get(), st);
-    if (error == 0 && target.Close() != 0) error = errno;
-    if (error == 0) error = MoveIntoPlace(targetFolder, temporary, name);
-    if (error != 0) unlinkat(targetFolder, temporary, 0);
-    return Result(error);
+    TPending pending { TUniqueFd(-1), {}, name, st.st_size };
+    if (m_options.UnnamedTemporary) {
+        pending.Fd.Reset(OpenUnnamedTemporary(m_folder));
+        if (!pending.Fd.IsOpen() && !UnnamedUnsupported(errno))
+            return { TCopyStatus::Failed, errno, st.st_size };
+    }
+    if (!pending.Fd.IsOpen()) {
+        pending.Fd.Reset(OpenNamedTemporary(m_folder, pending.Temporary));
+        if (!pending.Fd.IsOpen()) return { TCopyStatus::Failed, errno, st.st_size };
+    }
+    if (const int error = FillCopy(source.Get(), pending.Fd.Get(), st); error != 0) {
+        Drop(pending);
+        return { TCopyStatus::Failed, error, st.st_size };
+    }
+    // The disk starts on the bytes now, while the next photos are read; the window's
+    // end then mostly finds them written.
+    if (m_options.Durable) sync_file_range(pending.Fd.Get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    m_bytes += st.st_size;
+    m_pending.push_back(std::move(pending));
+    return { TCopyStatus::Pending, 0, st.st_size };
+}
+
+std::vector<TCopyResult> TCopyWindow::Finish()
+{
+    std::vector<TCopyResult> results;
+    results.reserve(m_pending.size());
+    // Data first, every file of the window, and only then any name. One flush of the
+    // file system puts a whole window's bytes on disk for the price of one journal
+    // commit, where a sync per file would wait for one commit each; where that flush
+    // fails, each file is synced on its own.
+    std::vector<int> errors(m_pending.size(), 0);
+    const bool windowSynced = m_options.Durable && m_pending.size() > 1 && syncfs(m_folder) == 0;
+    if (m_options.Durable && !windowSynced)
+        for (size_t i = 0; i < m_pending.size(); ++i)
+            if (fdatasync(m_pending[i].Fd.Get()) != 0) errors[i] = errno;
+    bool named = false;
+    for (size_t i = 0; i < m_pending.size(); ++i) {
+        TPending& pending = m_pending[i];
+        int error = errors[i];
+        if (error == 0 && pending.Temporary.empty()) {
+            error = LinkIntoPlace(pending.Fd.Get(), m_folder, pending.Name.c_str());
+            // Once named, a late write error the kernel reports on closing still counts.
+            if (pending.Fd.Close() != 0 && error == 0) {
+                error = errno;
+                unlinkat(m_folder, pending.Name.c_str(), 0);
+            }
+        } else if (error == 0) {
+            if (pending.Fd.Close() != 0) error = errno;
+            if (error == 0) error = MoveIntoPlace(m_folder, pending.Temporary.c_str(), pending.Name.c_str());
+            if (error == 0) pending.Temporary.clear();
+        }
+        if (error != 0) Drop(pending);
+        named = named || error == 0;
+        results.push_back(Result(error, pending.Size));
+    }
+    m_pending.clear();
+    m_bytes = 0;
+    // The names themselves are entries of the folder: they last once it is synced.
+    if (named && m_options.Durable && fsync(m_folder) != 0) {
+        const int error = errno;
+        for (TCopyResult& result : results)
+            if (result.Status == TCopyStatus::Copied)
+                result = { TCopyStatus::Unsynced, error, result.SourceSize };
+    }
+    return results;
 }
 
 void RemoveStaleCopies(int folder)
 {
     const int own = int(getpid());
+    const TMachine& machine = ThisMachine();
     const int listing = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (listing < 0) return;
     DIR* dir = fdopendir(listing);
@@ -183,10 +294,17 @@ void RemoveStaleCopies(int folder)
         int pid = 0;
         unsigned number = 0;
         int end = 0;
-        if (sscanf(entry->d_name + prefix, "%d-%u%n", &pid, &number, &end) != 2 || pid <= 0
-            || entry->d_name[prefix + size_t(end)] != '\0' || pid == own)
+        if (sscanf(entry->d_name + prefix, "%d-%u-%n", &pid, &number, &end) != 2 || pid <= 0 || end == 0)
             continue;
-        if (kill(pid, 0) != 0 && errno == ESRCH) unlinkat(folder, entry->d_name, 0);
+        const std::string_view rest(entry->d_name + prefix + size_t(end));
+        if (rest.size() <= kBootIdLength + 1 || rest[kBootIdLength] != '-') continue;
+        // Another machine's copy may be in progress right now.
+        if (rest.substr(kBootIdLength + 1) != machine.Host) continue;
+        // A copy from before this machine last started has no process any more; one
+        // from this start is stale when its process is gone.
+        const bool thisBoot = rest.substr(0, kBootIdLength) == machine.BootId;
+        if (thisBoot && (pid == own || kill(pid, 0) == 0 || errno != ESRCH)) continue;
+        unlinkat(folder, entry->d_name, 0);
     }
     closedir(dir);
 }

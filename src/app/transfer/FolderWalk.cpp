@@ -104,7 +104,7 @@ public:
             m_visited.insert(rootFolder.Identity);
             rootListing = List(folder.Get(), m_buffer);
             rootFolder.Readable = rootListing.Complete;
-            WalkSubfolders(folder.Get(), root, rootListing.Subfolders);
+            WalkSubfolders(folder.Get(), -1, root, std::move(rootListing.Subfolders));
         }
         if (!rootFolder.Readable) ++m_walk.UnreadableFolders;
         m_walk.Folders.append(rootFolder);
@@ -126,35 +126,60 @@ private:
         return !m_walk.Stopped;
     }
 
-    void WalkSubfolders(int parentFd, const QByteArray& parentPath, const std::vector<std::string>& names)
-    {
-        for (const std::string& name : names)
-            WalkFolder(parentFd, parentPath + '/' + QByteArray::fromStdString(name), name.c_str());
-    }
+    // A folder whose subfolders are being walked. Its descriptor is let go as soon as
+    // its last subfolder is taken, so that a deep chain of single folders holds only a
+    // few open however deep it goes.
+    struct TFrame {
+        TUniqueFd Owned; // closed with the frame; not the caller's root
+        int Fd;
+        qsizetype Folder; // index in the walk's folders, for its path
+        std::vector<std::string> Subfolders;
+        size_t Next = 0;
+    };
 
-    void WalkFolder(int parentFd, QByteArray path, const char* name)
+    // Depth first without recursion: the depth of the tree is bounded by memory only.
+    void WalkSubfolders(
+        int rootFd, qsizetype rootIndex, const QByteArray& rootPath, std::vector<std::string> names)
     {
-        if (!Pass(path)) return;
-        const TUniqueFd folder(openat(parentFd, name, FolderFlags));
-        struct stat st;
-        const bool known
-            = folder.Get() >= 0 ? fstat(folder.Get(), &st) == 0 : fstatat(parentFd, name, &st, 0) == 0;
-        // A folder that vanished since it was listed is no folder any more.
-        if (!known || !S_ISDIR(st.st_mode) || !m_visited.insert(IdentityOf(st)).second) return;
-        const qsizetype index = m_walk.Folders.size();
-        m_walk.Folders.append({ path, IdentityOf(st), folder.Get() >= 0 });
-        if (folder.Get() < 0) {
-            ++m_walk.UnreadableFolders;
-            return;
+        std::vector<TFrame> stack;
+        stack.push_back({ TUniqueFd(), rootFd, rootIndex, std::move(names) });
+        while (!stack.empty()) {
+            TFrame& top = stack.back();
+            if (top.Next == top.Subfolders.size()) {
+                stack.pop_back();
+                continue;
+            }
+            const std::string name = std::move(top.Subfolders[top.Next++]);
+            const QByteArray& parentPath = top.Folder >= 0 ? m_walk.Folders[top.Folder].Path : rootPath;
+            const QByteArray path = parentPath + '/' + QByteArray::fromStdString(name);
+            if (!Pass(path)) return; // once stopped, nothing more is read
+            TUniqueFd folder(openat(top.Fd, name.c_str(), FolderFlags));
+            struct stat st;
+            const bool known = folder.Get() >= 0 ? fstat(folder.Get(), &st) == 0
+                                                 : fstatat(top.Fd, name.c_str(), &st, 0) == 0;
+            if (top.Next == top.Subfolders.size()) {
+                top.Owned.Reset(-1);
+                top.Fd = -1;
+            }
+            // A folder that vanished since it was listed is no folder any more.
+            if (!known || !S_ISDIR(st.st_mode) || !m_visited.insert(IdentityOf(st)).second) continue;
+            const qsizetype index = m_walk.Folders.size();
+            m_walk.Folders.append({ path, IdentityOf(st), folder.Get() >= 0 });
+            if (folder.Get() < 0) {
+                ++m_walk.UnreadableFolders;
+                continue;
+            }
+            TListing listing = List(folder.Get(), m_buffer);
+            if (!listing.Complete) {
+                m_walk.Folders[index].Readable = false;
+                ++m_walk.UnreadableFolders;
+            }
+            for (const std::string& photo : listing.Photos)
+                m_onPhoto(index, photo);
+            if (listing.Subfolders.empty()) continue;
+            const int fd = folder.Get();
+            stack.push_back({ std::move(folder), fd, index, std::move(listing.Subfolders) });
         }
-        const TListing listing = List(folder.Get(), m_buffer);
-        if (!listing.Complete) {
-            m_walk.Folders[index].Readable = false;
-            ++m_walk.UnreadableFolders;
-        }
-        for (const std::string& photo : listing.Photos)
-            m_onPhoto(index, photo);
-        WalkSubfolders(folder.Get(), path, listing.Subfolders);
     }
 
     const TPhotoSink& m_onPhoto;

@@ -121,6 +121,24 @@ struct TTarget {
 
 const QString kLinkInEditFolder
     = QStringLiteral("na pasta de edição há um link simbólico com este nome; ele não é substituído");
+const QString kNotPlainName = QStringLiteral("o nome da foto não é um nome de arquivo simples");
+
+// What stands under a photo's name in its edit folder, when it is not the photo: the
+// reason it is neither counted as there nor replaced. Empty when it is the photo: a
+// regular file of the source's size (any non-empty one when no source was found).
+QString StandingEntryReason(const struct stat& st, off_t sourceSize)
+{
+    if (S_ISLNK(st.st_mode)) return kLinkInEditFolder;
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("na pasta de edição já existe uma pasta com este nome; ela não é substituída");
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("na pasta de edição já existe com este nome algo que não é um arquivo comum; "
+                              "não é substituído");
+    if (sourceSize >= 0 ? st.st_size != sourceSize : st.st_size == 0)
+        return QStringLiteral("já existe um arquivo diferente com este nome (de outro tamanho); ele não é "
+                              "substituído");
+    return {};
+}
 
 class TTransfer {
 public:
@@ -139,88 +157,114 @@ public:
                 != editFolders.end();
     }
 
-    TPhotoResult Photo(const QString& name, const TTarget& target)
+    // The photo's result is appended to `result`; a copy still in `window` is settled by
+    // the next Settle.
+    void Photo(const QString& name, const TTarget& target, TCopyWindow& window, TCategoryResult& result)
     {
-        TPhotoResult result { name, TPhotoOutcome::Missing, {}, {} };
-        if (!IsPlainFileName(name)) return Fail(result, {}, QStringLiteral("Not a plain file name"));
+        result.Photos.append({ name, TPhotoOutcome::Missing, {}, {} });
+        TPhotoResult& photo = result.Photos.back();
+        if (!IsPlainFileName(name)) return Fail(photo, {}, kNotPlainName);
         const QByteArray file = QFile::encodeName(name);
         const std::string_view key(file.constData(), size_t(file.size()));
-        const QByteArray targetFile = target.Path + '/' + file;
 
-        if (!target.Fd.IsOpen()) return Fail(result, {}, target.Error);
+        if (!target.Fd.IsOpen()) return Fail(photo, {}, target.Error);
 
         int firstError = 0;
         QByteArray firstSource;
         for (const qsizetype folder : m_index.Folders(key)) {
             if (folder == target.SkippedFolder) continue;
             const QByteArray source = m_walk.Folders[folder].Path + '/' + file;
-            const TCopyOptions copyOptions { !m_inEditFolder[size_t(folder)], m_options.UnnamedTemporaries };
             const TCopyResult copy
-                = CopyFileNoReplace(source.constData(), target.Fd.Get(), file.constData(), copyOptions);
+                = window.Start(source.constData(), file.constData(), !m_inEditFolder[size_t(folder)]);
             switch (copy.Status) {
-            case TCopyStatus::Exists:
-                return Found(result, TPhotoOutcome::Present, targetFile);
-            case TCopyStatus::TargetIsLink:
-                return Fail(result, {}, kLinkInEditFolder);
+            case TCopyStatus::Pending:
+                photo.Path = PathText(source);
+                m_pending.push_back({ result.Photos.size() - 1, file });
+                return;
             case TCopyStatus::SourceIsLink:
                 continue;
-            case TCopyStatus::Copied:
-                // Later categories find the new copy where the walk met this edit folder
-                // (the index is changed here only because the loop ends here).
-                if (target.WalkFolder >= 0) m_index.Add(key, target.WalkFolder);
-                return Found(result, TPhotoOutcome::Copied, source);
             case TCopyStatus::Failed:
                 // Another folder may still hold a good copy; the first failure is the one told.
                 if (firstError == 0) {
                     firstError = copy.Error;
                     firstSource = source;
                 }
+                continue;
+            default:
+                return Standing(photo, target, file, copy.SourceSize);
+            }
+        }
+        if (firstError != 0) return Fail(photo, firstSource, ErrorText(firstError));
+        Standing(photo, target, file, -1);
+    }
+
+    // Syncs and names the copies written so far, and gives their photos their outcome.
+    void Settle(TCopyWindow& window, const TTarget& target, TCategoryResult& result)
+    {
+        const std::vector<TCopyResult> copies = window.Finish();
+        for (size_t i = 0; i < copies.size() && i < m_pending.size(); ++i) {
+            const TPendingPhoto& pending = m_pending[i];
+            TPhotoResult& photo = result.Photos[pending.Index];
+            const TCopyResult& copy = copies[i];
+            switch (copy.Status) {
+            case TCopyStatus::Copied:
+            case TCopyStatus::Unsynced:
+                // Later categories find the new copy where the walk met this edit folder.
+                if (target.WalkFolder >= 0)
+                    m_index.Add(std::string_view(pending.File.constData(), size_t(pending.File.size())),
+                        target.WalkFolder);
+                if (copy.Status == TCopyStatus::Copied) {
+                    photo.Outcome = TPhotoOutcome::Copied;
+                    break;
+                }
+                Fail(photo, QFile::encodeName(photo.Path),
+                    QStringLiteral("a cópia pode não ter chegado ao disco: ") + ErrorText(copy.Error));
+                break;
+            case TCopyStatus::Exists:
+            case TCopyStatus::TargetIsLink: // taken while the copy was written
+                Standing(photo, target, pending.File, copy.SourceSize);
+                break;
+            default:
+                Fail(photo, QFile::encodeName(photo.Path), ErrorText(copy.Error));
                 break;
             }
         }
-        if (firstError != 0) return Fail(result, firstSource, ErrorText(firstError));
-        struct stat st;
-        if (fstatat(target.Fd.Get(), file.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-            return S_ISLNK(st.st_mode) ? Fail(result, {}, kLinkInEditFolder)
-                                       : Found(result, TPhotoOutcome::Present, targetFile);
-        return result;
-    }
-
-    // The copies of a category reach the disk before its result is given: one flush of
-    // the edit folder's file system, not one per photo.
-    void MakeDurable(const TTarget& target, TCategoryResult& result) const
-    {
-        if (!m_options.SyncEachCategory || !target.Fd.IsOpen() || result.Count(TPhotoOutcome::Copied) == 0)
-            return;
-        if (syncfs(target.Fd.Get()) == 0) return;
-        const QString reason
-            = QStringLiteral("as cópias podem não ter chegado ao disco: ") + ErrorText(errno);
-        for (TPhotoResult& photo : result.Photos)
-            if (photo.Outcome == TPhotoOutcome::Copied) {
-                photo.Outcome = TPhotoOutcome::Failed;
-                photo.Reason = reason;
-            }
+        m_pending.clear();
     }
 
 private:
-    static TPhotoResult Found(TPhotoResult& result, TPhotoOutcome outcome, const QByteArray& path)
+    struct TPendingPhoto {
+        qsizetype Index; // in the category's results
+        QByteArray File;
+    };
+
+    // The photo's name is taken in the edit folder: there only when it is the photo.
+    static void Standing(TPhotoResult& photo, const TTarget& target, const QByteArray& file, off_t sourceSize)
     {
-        result.Outcome = outcome;
-        result.Path = PathText(path);
-        return result;
+        struct stat st;
+        if (fstatat(target.Fd.Get(), file.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            photo.Outcome = TPhotoOutcome::Missing; // nothing there, and no source either
+            photo.Path.clear();
+            return;
+        }
+        const QString reason = StandingEntryReason(st, sourceSize);
+        if (!reason.isEmpty()) return Fail(photo, {}, reason);
+        photo.Outcome = TPhotoOutcome::Present;
+        photo.Path = PathText(target.Path + '/' + file);
+        photo.Reason.clear();
     }
-    static TPhotoResult Fail(TPhotoResult& result, const QByteArray& source, const QString& reason)
+    static void Fail(TPhotoResult& photo, const QByteArray& source, const QString& reason)
     {
-        result.Outcome = TPhotoOutcome::Failed;
-        result.Path = PathText(source);
-        result.Reason = reason;
-        return result;
+        photo.Outcome = TPhotoOutcome::Failed;
+        photo.Path = PathText(source);
+        photo.Reason = reason;
     }
 
     const TFolderWalk& m_walk;
     TNameIndex& m_index;
     const TTransferOptions& m_options;
     std::vector<bool> m_inEditFolder; // by walk index
+    std::vector<TPendingPhoto> m_pending; // in the order the window started them
 };
 
 } // namespace
@@ -282,6 +326,7 @@ TTransferReport TransferPhotos(
     for (qsizetype c = 0; c < categories.size(); ++c) {
         const TTarget& target = *targets[size_t(c)];
         TCategoryResult result { categories[c].Pasta, target.Error, {} };
+        TCopyWindow window(target.Fd.Get(), { options.UnnamedTemporaries, options.Durable });
         progress.Category = c;
         for (const QString& name : photos[size_t(c)]) {
             if (!report.Stopped && options.OnProgress) {
@@ -289,11 +334,15 @@ TTransferReport TransferPhotos(
                 options.OnProgress(progress);
             }
             report.Stopped = report.Stopped || stopRequested();
-            result.Photos.append(report.Stopped ? TPhotoResult { name, TPhotoOutcome::NotDone, {}, {} }
-                                                : transfer.Photo(name, target));
+            if (report.Stopped)
+                result.Photos.append({ name, TPhotoOutcome::NotDone, {}, {} });
+            else
+                transfer.Photo(name, target, window, result);
+            if (window.Full()) transfer.Settle(window, target, result);
             ++progress.Done;
         }
-        transfer.MakeDurable(target, result);
+        // Written copies are whole: a stop names them too.
+        transfer.Settle(window, target, result);
         report.Categories.append(std::move(result));
     }
     for (const TWalkedFolder& folder : walk.Folders)

@@ -37,9 +37,9 @@ struct TTransferOptions {
     // false: hidden named temporary files even where the file system has unnamed ones
     // (the way taken on file systems without them, chosen by tests).
     bool UnnamedTemporaries = true;
-    // false: a category's copies may still be in the machine's memory when its result
-    // is reported (for measuring what waiting for the disk costs).
-    bool SyncEachCategory = true;
+    // false: copies are named without waiting for their bytes to reach the disk (for
+    // measuring what waiting for the disk costs; a power cut may then leave empty photos).
+    bool Durable = true;
     std::function<void(const TTransferProgress&)> OnProgress;
     // Set from any thread to stop. The photo being copied is finished first (a copy is
     // never left in part); photos not reached are NotDone, and a search not finished
@@ -51,6 +51,9 @@ struct TTransferOptions {
 // (with its parents) even when nothing is copied into it. The edit folders are made and
 // opened from the root down without following links: one that is a link fails its
 // category, and an entry of an edit folder that is a link is neither a photo already
-// there nor a source. The copies of a category are on disk before its result is given.
+// there nor a source. A copy gets its name only once its bytes are on disk, and the
+// edit folder is synced before the category's result is given. A photo counts as
+// already there only when a regular file of its source's size stands under its name;
+// anything else there is reported as a failure and left alone.
 TTransferReport TransferPhotos(
     const QString& root, const QList<TCategoryRequest>& categories, const TTransferOptions& options = {});

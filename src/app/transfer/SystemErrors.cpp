@@ -34,6 +34,12 @@ const TErrorText kErrorTexts[] = {
     { ESTALE, "a pasta de rede não está mais disponível" },
     { ETIMEDOUT, "o disco de rede não respondeu" },
     { EINTR, "a operação foi interrompida" },
+    { EINVAL, "não é um arquivo comum" },
+    { EXDEV, "os arquivos estão em discos diferentes" },
+    { ENOTEMPTY, "a pasta não está vazia" },
+    { EAGAIN, "o arquivo está bloqueado no momento" },
+    { ENOTCONN, "a pasta de rede foi desconectada" },
+    { EHOSTUNREACH, "o computador da pasta de rede não responde" },
 };
 
 } // namespace
@@ -42,5 +48,9 @@ QString SystemErrorText(int error)
 {
     for (const TErrorText& e : kErrorTexts)
         if (e.Error == error) return QString::fromUtf8(e.Text);
-    return QString::fromLocal8Bit(strerror(error));
+    // Rare enough to have no words of ours: the number and the system's own text, for
+    // whoever helps the clerk.
+    return QStringLiteral("erro do sistema nº %1 (%2)")
+        .arg(error)
+        .arg(QString::fromLocal8Bit(strerror(error)));
 }

@@ -14,6 +14,15 @@ public:
     }
     TUniqueFd(const TUniqueFd&) = delete;
     TUniqueFd& operator=(const TUniqueFd&) = delete;
+    TUniqueFd(TUniqueFd&& other) noexcept
+        : m_fd(other.Release())
+    {
+    }
+    TUniqueFd& operator=(TUniqueFd&& other) noexcept
+    {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
 
     void Reset(int fd)
     {

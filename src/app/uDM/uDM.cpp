@@ -3,49 +3,18 @@
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataSetProvider.h"
 #include "framework/data/DataSource.h"
+#include "framework/data/Field.h"
 #include "framework/data/SQLConnection.h"
 #include "framework/data/SQLQuery.h"
 #include "framework/declared/DeclaredLoader.h"
 #include "skin/data/vnSkinData/CompressedStoredSkin.h"
 #include "skin/data/vnSkinData/SkinData.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <string_view>
 
 TDM* DM = nullptr;
-
-TDM::TDM(QObject* owner)
-    : TComponent(owner)
-{
-    declared::LoadRoot(this, QLatin1String(kDeclaredData));
-    BIND_DECLARED_FIELDS(TDM_FIELDS)
-}
-
-TDM::~TDM()
-{
-    if (DM == this) DM = nullptr;
-}
-
-TLoginResult TDM::CheckLogin(const QString& login, const QString& senha)
-{
-    qryUsuario->ParamByName(QStringLiteral("login")).SetAsString(login);
-    qryUsuario->ParamByName(QStringLiteral("senha")).SetAsString(senha);
-    qryUsuario->Open();
-    TLoginResult result;
-    result.Found = !qryUsuario->FieldByName(QStringLiteral("login")).AsString().isEmpty();
-    if (result.Found) result.IdEmpresa = qryUsuario->FieldByName(QStringLiteral("id_empresa")).AsInteger();
-    ConectMysql->Close();
-    return result;
-}
-
-TCompany TDM::LoadCompany()
-{
-    qryEmpresa->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
-    cdsEmpresa->Open();
-    const TCompany company { cdsEmpresa->FieldByName(QStringLiteral("razao")).AsString(),
-        cdsEmpresa->FieldByName(QStringLiteral("nome_fantazia")).AsString() };
-    ConectMysql->Close();
-    return company;
-}
 
 namespace {
 
@@ -67,43 +36,117 @@ bool FitsLatin1Columns(const QString& text)
     return true;
 }
 
+// One action of the data module: the wait cursor while it runs (the window takes no
+// input meanwhile anyway), and the connection closed on every way out, so that a failed
+// action never leaves one open for the server to drop behind the clerk's back.
+class TDatabaseAction {
+public:
+    explicit TDatabaseAction(TSQLConnection* connection)
+        : m_connection(connection)
+        , m_cursor(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_cursor) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~TDatabaseAction()
+    {
+        m_connection->Close();
+        if (m_cursor) QGuiApplication::restoreOverrideCursor();
+    }
+    TDatabaseAction(const TDatabaseAction&) = delete;
+    TDatabaseAction& operator=(const TDatabaseAction&) = delete;
+
+private:
+    TSQLConnection* m_connection;
+    bool m_cursor;
+};
+
 } // namespace
+
+TDM::TDM(QObject* owner)
+    : TComponent(owner)
+{
+    declared::LoadRoot(this, QLatin1String(kDeclaredData));
+    BIND_DECLARED_FIELDS(TDM_FIELDS)
+}
+
+TDM::~TDM()
+{
+    if (DM == this) DM = nullptr;
+}
+
+TLoginResult TDM::CheckLogin(const QString& login, const QString& senha)
+{
+    const TDatabaseAction action(ConectMysql);
+    TLoginResult result;
+    // The server would refuse to compare such a text ("Illegal mix of collations"); no
+    // user's login or password can hold it, so it is simply not a valid login.
+    if (!FitsLatin1Columns(login) || !FitsLatin1Columns(senha)) return result;
+    qryUsuario->ParamByName(QStringLiteral("login")).SetAsString(login);
+    qryUsuario->ParamByName(QStringLiteral("senha")).SetAsString(senha);
+    qryUsuario->Open();
+    result.Found = !qryUsuario->FieldByName(QStringLiteral("login")).AsString().isEmpty();
+    if (result.Found) result.IdEmpresa = qryUsuario->FieldByName(QStringLiteral("id_empresa")).AsInteger();
+    return result;
+}
+
+TCompany TDM::LoadCompany()
+{
+    const TDatabaseAction action(ConectMysql);
+    qryEmpresa->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
+    cdsEmpresa->Open();
+    const TCompany company { cdsEmpresa->FieldByName(QStringLiteral("razao")).AsString(),
+        cdsEmpresa->FieldByName(QStringLiteral("nome_fantazia")).AsString() };
+    return company;
+}
 
 void TDM::SearchEvents(const QString& dados)
 {
+    const TDatabaseAction action(ConectMysql);
     qryEvento->Close();
     cdsEvento->Close();
     // A text the search texts' column cannot hold matches none of them, and the server
     // would refuse to compare it ("Illegal mix of collations"): the search finds
     // nothing, and the closed table reads as the empty result.
-    if (!FitsLatin1Columns(dados)) {
-        ConectMysql->Close();
-        return;
-    }
+    if (!FitsLatin1Columns(dados)) return;
     qryEvento->ParamByName(QStringLiteral("dados")).SetAsString(dados);
     qryEvento->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
     qryEvento->Open();
     cdsEvento->Open();
-    ConectMysql->Close();
+}
+
+void TDM::ChooseCurrentEvent()
+{
+    QList<TRow> rows;
+    if (cdsEvento->Active() && cdsEvento->CurrentRow() >= 0)
+        rows.append(cdsEvento->Rows().at(cdsEvento->CurrentRow()));
+    cdsEventoEscolhido->LoadData(cdsEvento->FieldDefs(), rows);
+}
+
+qint32 TDM::ChosenEventId() const
+{
+    const TField* id = cdsEventoEscolhido->IsEmpty()
+        ? nullptr
+        : cdsEventoEscolhido->FindField(QStringLiteral("id_evento"));
+    return id ? id->AsInteger() : 0;
 }
 
 void TDM::LoadChosenPhotos(qint32 idEvento, qint32 idLocal)
 {
+    const TDatabaseAction action(ConectMysql);
     cdsFotoEscolhida->Close();
     qryFotoEscolhida->Close();
     qryFotoEscolhida->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
     qryFotoEscolhida->ParamByName(QStringLiteral("id_evento")).SetAsInteger(idEvento);
     qryFotoEscolhida->ParamByName(QStringLiteral("id_x9_local")).SetAsInteger(idLocal);
     cdsFotoEscolhida->Open();
-    ConectMysql->Close();
 }
 
 void TDM::LoadCounts(qint32 idEvento)
 {
+    const TDatabaseAction action(ConectMysql);
     cdsQtoFtosEscohidas->Close();
     qryQtoFtosEscohidas->Close();
     qryQtoFtosEscohidas->ParamByName(QStringLiteral("id_empresa")).SetAsInteger(IdEmpresa);
     qryQtoFtosEscohidas->ParamByName(QStringLiteral("id_evento")).SetAsInteger(idEvento);
     cdsQtoFtosEscohidas->Open();
-    ConectMysql->Close();
 }

@@ -4,9 +4,11 @@
 //
 // Its components are declared data (forms/uDM.dfm). The windows use them through the
 // actions below, each of which connects, runs one query, copies its rows where there
-// is a copy, and closes the connection again before it returns. An error of the
-// database layer ends an action where it happens (the connection is then left as it
-// is) and reaches the caller as Exception.
+// is a copy, and closes the connection again before it returns, on every way out. The
+// wait cursor shows while an action runs. An error of the database layer ends an
+// action where it happens and reaches the caller as Exception; the connection's
+// timeouts (declared with its parameters) bound how long a server that does not answer
+// can hold an action.
 #include "framework/Component.h"
 #include "framework/declared/DeclaredFields.h"
 
@@ -46,6 +48,8 @@ struct TCompany {
     FIELD(TClientDataSet, cdsEvento)                                                                         \
     FIELD(TDataSetProvider, dspEvento)                                                                       \
     FIELD(TDataSource, dsEvento)                                                                             \
+    FIELD(TClientDataSet, cdsEventoEscolhido)                                                                \
+    FIELD(TDataSource, dsEventoEscolhido)                                                                    \
     FIELD(TvnSkinData, vnSkinData1)                                                                          \
     FIELD(TvnCompressedStoredSkin, vnCompressed)                                                             \
     FIELD(TSQLQuery, qryFotoEscolhida)                                                                       \
@@ -68,7 +72,9 @@ public:
     qint32 IdEmpresa = 0;
 
     // Login window: looks the user up by login and password, exactly as typed. A row
-    // whose login is empty counts as no row, so an empty login never gets in.
+    // whose login is empty counts as no row, so an empty login never gets in; a login or
+    // password the user table's latin1 columns cannot hold matches no row and is not
+    // sent to the server.
     TLoginResult CheckLogin(const QString& login, const QString& senha);
     // Start-up after the login: the company of IdEmpresa into cdsEmpresa; empty names
     // when there is no such company.
@@ -77,6 +83,13 @@ public:
     // pattern as the window built it) into cdsEvento, replacing the previous result. An
     // event is listed once per matching search text.
     void SearchEvents(const QString& dados);
+    // Main window, once the search window returned a choice: the current row of the
+    // search's result becomes the chosen event (cdsEventoEscolhido, which the "Cliente
+    // Selecionado" texts show); an empty result leaves no event chosen (id 0). A search
+    // abandoned without a choice never reaches here, so the chosen event stays.
+    void ChooseCurrentEvent();
+    // The chosen event's id, 0 when none is chosen.
+    qint32 ChosenEventId() const;
     // Photo tabs and transfer: the photos chosen in category `idLocal` of event
     // `idEvento` into cdsFotoEscolhida.
     void LoadChosenPhotos(qint32 idEvento, qint32 idLocal);

@@ -68,15 +68,15 @@ void TfrmPrincipal::FormShow(QObject*)
     SetCaption(company.Razao);
 }
 
-qint32 TfrmPrincipal::CurrentEventId() const
-{
-    return DM->cdsEvento->FieldByName(QStringLiteral("id_evento")).AsInteger();
-}
+qint32 TfrmPrincipal::CurrentEventId() const { return DM->ChosenEventId(); }
 
 void TfrmPrincipal::btnLocalizarClienteClick(QObject*)
 {
     TModalForm<TfrmLocalizar> search(new TfrmLocalizar(this));
+    // Only a choice changes the event: a search closed without one leaves the texts,
+    // lists and counts of the event chosen before exactly as they were.
     if (search->ShowModal() != mrYes) return;
+    DM->ChooseCurrentEvent();
     const qint32 idEvento = CurrentEventId();
     // The first category is loaded whatever tab is active; the tab stays as it is.
     CarregarFotosEscolhidas(idEvento, Categorias.front().IdLocal);

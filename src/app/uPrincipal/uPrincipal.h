@@ -71,7 +71,7 @@ public slots:
     void btnTransferirFotoClick(QObject* Sender);
 
 private:
-    // The event the search chose: the current row's id, 0 when there is none.
+    // The event the search last chose, 0 when none (or an empty result) was chosen.
     qint32 CurrentEventId() const;
 
     std::array<TCategoryControls, Categorias.size()> m_categories;

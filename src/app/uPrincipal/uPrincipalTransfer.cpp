@@ -56,6 +56,16 @@ void TfrmPrincipal::btnTransferirFotoClick(QObject*)
         return;
     }
 
+    // The grids may still show an earlier event's list after an empty result was
+    // chosen; copying that list would put another client's photos in the edit folders.
+    if (CurrentEventId() == 0) {
+        MessageDlg(
+            QStringLiteral("Nenhum cliente selecionado: localize o cliente e escolha o evento antes de "
+                           "transferir as fotos. Nenhuma foto foi copiada."),
+            TMsgDlgType::mtInformation, mbOK);
+        return;
+    }
+
     // The lists are loaded on this thread, in tab order, each category's tab made
     // active in turn; a database failure ends the loading there, and what was loaded
     // before it is still transferred.

@@ -1,6 +1,7 @@
 #include "ReportText.h"
 
 #include "app/transfer/SystemErrors.h"
+#include "app/transfer/UniqueFd.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -89,33 +91,50 @@ QStringList ReportLines(const TReportInput& input)
 
 QString SaveReport(const QString& root, const QStringList& lines, const QDateTime& when, QString* error)
 {
-    const QString folder = QDir(root).filePath(QStringLiteral("Edicao"));
-    if (!QDir().mkpath(folder)) {
-        if (error) *error = SystemErrorText(EACCES);
-        return {};
+    const auto fail = [&](const QString& reason) {
+        if (error) *error = reason;
+        return QString();
+    };
+    // The root as the user chose it (links followed, as the transfer takes it); "Edicao"
+    // below it without following a link, which would put the report outside the tree.
+    const QByteArray rootPath = QFile::encodeName(root);
+    if (mkdir(rootPath.constData(), 0777) != 0 && errno != EEXIST)
+        return fail(QFile::decodeName(rootPath) + QStringLiteral(": ") + SystemErrorText(errno));
+    const TUniqueFd rootFd(open(rootPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!rootFd.IsOpen())
+        return fail(QFile::decodeName(rootPath) + QStringLiteral(": ") + SystemErrorText(errno));
+    const char* const edicao = "Edicao";
+    const QString folder = QDir(root).filePath(QLatin1String(edicao));
+    if (mkdirat(rootFd.Get(), edicao, 0777) != 0 && errno != EEXIST)
+        return fail(folder + QStringLiteral(": ") + SystemErrorText(errno));
+    const TUniqueFd folderFd(openat(rootFd.Get(), edicao, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folderFd.IsOpen()) {
+        const int openError = errno;
+        struct stat st;
+        const bool isLink
+            = fstatat(rootFd.Get(), edicao, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+        return fail(folder + QStringLiteral(": ")
+            + (isLink ? QStringLiteral(
+                   "a pasta \"Edicao\" é um link simbólico; o relatório não é gravado através de links")
+                      : SystemErrorText(openError)));
     }
     const QString stem
         = QStringLiteral("Relatorio_Transferencia_") + when.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     const QByteArray text = (lines.join(u'\n') + u'\n').toUtf8();
     for (int n = 1; n < 10000; ++n) {
         const QString name = n == 1 ? stem + QStringLiteral(".txt") : stem + QStringLiteral("_%1.txt").arg(n);
-        const QString path = QDir(folder).filePath(name);
+        const QByteArray file = QFile::encodeName(name);
         // O_EXCL: an earlier report of the same second is never replaced.
-        const int fd
-            = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) {
-            if (error) *error = SystemErrorText(errno);
-            return {};
-        }
-        const bool written = WriteAll(fd, text) && fsync(fd) == 0;
-        const int writeError = errno;
-        close(fd);
-        if (written) return path;
-        unlink(QFile::encodeName(path).constData());
-        if (error) *error = SystemErrorText(writeError);
-        return {};
+        TUniqueFd fd(openat(folderFd.Get(), file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+        if (!fd.IsOpen() && errno == EEXIST) continue;
+        if (!fd.IsOpen()) return fail(SystemErrorText(errno));
+        int writeError = 0;
+        if (!WriteAll(fd.Get(), text) || fsync(fd.Get()) != 0) writeError = errno;
+        if (fd.Close() != 0 && writeError == 0) writeError = errno;
+        if (writeError == 0 && fsync(folderFd.Get()) != 0) writeError = errno;
+        if (writeError == 0) return QDir(folder).filePath(name);
+        unlinkat(folderFd.Get(), file.constData(), 0);
+        return fail(SystemErrorText(writeError));
     }
-    if (error) *error = SystemErrorText(EEXIST);
-    return {};
+    return fail(SystemErrorText(EEXIST));
 }

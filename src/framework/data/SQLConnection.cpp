@@ -37,6 +37,46 @@ bool IsLostConnection(const QSqlError& error)
     return false;
 }
 
+// The first line a clerk reads above the driver's message, for the failures met at a
+// desk: the server not reached, the connection dropped, the server not answering in time.
+struct TFailureLine {
+    int Code;
+    const char* Line;
+};
+constexpr TFailureLine kFailureLines[] = {
+    { 2002, "Não foi possível conectar ao servidor do banco de dados." },
+    { 2003, "Não foi possível conectar ao servidor do banco de dados." },
+    { 2005, "Não foi possível conectar ao servidor do banco de dados." },
+    { 2006, "A conexão com o servidor do banco de dados foi perdida." },
+    { 2013, "A conexão com o servidor do banco de dados foi perdida." },
+    { 2055, "A conexão com o servidor do banco de dados foi perdida." },
+    { 1927, "A conexão com o servidor do banco de dados foi perdida." },
+};
+const char* const kTimeoutLine = "O servidor do banco de dados não respondeu a tempo.";
+
+// The client library tells a timeout only in its text ("timed out", "timeout", or the
+// system error 110 it met).
+bool IsTimeout(const QString& text)
+{
+    return text.contains(QLatin1String("timed out"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("timeout"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("errno: 110")) || text.contains(QLatin1String("error: 110"))
+        || text.contains(QLatin1String("(110)"));
+}
+
+// The connection's timeouts, in seconds, by parameter name: reaching the server, and
+// each read and write of a query, so that a server that stops answering ends the action
+// with an error instead of holding the window for ever.
+struct TTimeoutParam {
+    const char* Param;
+    const char* Option;
+};
+constexpr TTimeoutParam kTimeoutParams[] = {
+    { "ConnectTimeout", "MYSQL_OPT_CONNECT_TIMEOUT" },
+    { "ReadTimeout", "MYSQL_OPT_READ_TIMEOUT" },
+    { "WriteTimeout", "MYSQL_OPT_WRITE_TIMEOUT" },
+};
+
 // The driver always talks UTF-8 (utf8mb4) to the server, which converts from and to the
 // tables' latin1; these are the names of that character set a connection may ask for.
 bool IsUtf8(const QString& charset)
@@ -115,6 +155,14 @@ void TSQLConnection::Configure(QSqlDatabase& db) const
     db.setDatabaseName(ParamValue(QStringLiteral("Database")));
     db.setUserName(ParamValue(QStringLiteral("User_Name")));
     db.setPassword(ParamValue(QStringLiteral("Password")));
+    QStringList options;
+    for (const TTimeoutParam& t : kTimeoutParams) {
+        bool ok = false;
+        const int seconds = ParamValue(QLatin1String(t.Param)).toInt(&ok);
+        if (ok && seconds > 0)
+            options.append(QStringLiteral("%1=%2").arg(QLatin1String(t.Option)).arg(seconds));
+    }
+    db.setConnectOptions(options.join(u';'));
 }
 
 void TSQLConnection::Open()
@@ -169,6 +217,12 @@ void TSQLConnection::RaiseError(const QSqlError& error)
 
 QString TSQLConnection::ErrorText(const QSqlError& error)
 {
-    const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.driverText().trimmed() : text;
+    const QString database = error.databaseText().trimmed();
+    const QString text = database.isEmpty() ? error.driverText().trimmed() : database;
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    for (const TFailureLine& f : kFailureLines)
+        if (ok && f.Code == code)
+            return QString::fromUtf8(IsTimeout(text) ? kTimeoutLine : f.Line) + u'\n' + text;
+    return text;
 }

@@ -3,7 +3,8 @@
 // "Database=...", ...). Opening a query on a closed connection connects it; closing the
 // connection closes every query that is open on it.
 //
-// DriverName, HostName, Database, User_Name, Password and Charset are read. The others a
+// DriverName, HostName, Database, User_Name, Password and Charset are read, and the
+// timeouts in seconds ConnectTimeout, ReadTimeout and WriteTimeout (none when missing). The others a
 // declaration carries state what this driver does anyway: BlobSize=-1 (blobs are read
 // whole), ErrorResourceFile= (messages come from the client library), LocaleCode and
 // Collation (comparisons use the collation of the tables' own columns). The port is a
@@ -59,7 +60,8 @@ public:
     [[noreturn]] void RaiseError(const QSqlError& error);
 
     // The text a user reads for a driver error: the server's or client library's own
-    // message when there is one.
+    // message when there is one, below a short Portuguese line when the server was not
+    // reached, the connection was lost or the server did not answer in time.
     static QString ErrorText(const QSqlError& error);
 
 private:
