@@ -5,6 +5,7 @@
 #include "skin/form/Veneerform/Veneerform.h"
 #include "skin_controls/ControlSkin.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -87,6 +88,7 @@ TEST(ButtonGlow, TheGlowGoesWithTheButtonsForm)
     QPointer<TvnLayerWindow> glow = f.button->GlowWindow();
     ASSERT_NE(glow, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(glow));
+    testenv::KeepScreen(QStringLiteral("button-glow"));
     f.form.Hide();
     EXPECT_EQ(f.button->GlowWindow(), nullptr);
     EXPECT_TRUE(glow.isNull() || !glow->isVisible());
