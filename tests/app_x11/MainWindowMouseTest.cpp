@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
@@ -178,19 +179,31 @@ TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheW
     // it from there. A hand's next moves are small: a window that jumped ahead to catch
     // up with the cursor and back when the window manager took over shows here.
     const QPoint steps[] = { { -6, 4 }, { -1, 1 }, { -1, 0 }, { -30, 16 }, { -30, 16 }, { -52, 33 } };
-    QList<QPoint> seen;
+    // Every place the window takes on the way, as the form hears of it.
+    struct Places : QObject {
+        QList<QPoint> Seen;
+        QPoint Origin;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Move) Seen.append(static_cast<QMoveEvent*>(e)->pos() - Origin);
+            return false;
+        }
+    } places;
+    places.Origin = start.topLeft();
+    w->installEventFilter(&places);
     for (const QPoint step : steps) {
         Xdo({ "mousemove_relative", "--", QString::number(step.x()), QString::number(step.y()) });
         if (frame->MoveSizeLoop()->Running()) path = frame->MoveSizeLoop()->Path();
         QTest::qWait(100);
-        seen.append(w->pos() - start.topLeft());
     }
+    w->removeEventFilter(&places);
+    const QList<QPoint>& seen = places.Seen;
     Xdo({ "mouseup", "1" });
     EXPECT_EQ(path, veneer::TvnMoveSizeLoop::TvnPath::System) << "the window manager took the move";
     EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
     for (qsizetype i = 1; i < seen.size(); ++i)
         EXPECT_TRUE(seen[i].x() <= seen[i - 1].x() && seen[i].y() >= seen[i - 1].y())
-            << "step " << i << ": from " << seen[i - 1].x() << "," << seen[i - 1].y() << " back to "
+            << "place " << i << ": from " << seen[i - 1].x() << "," << seen[i - 1].y() << " back to "
             << seen[i].x() << "," << seen[i].y();
     // It follows the cursor's travel from where the move started, the drag distance behind.
     const QPoint dragged = start.topLeft() + QPoint(-120, 70) - steps[0];
