@@ -107,9 +107,36 @@ void TApplication::WatchForms()
     m_watched->installEventFilter(this);
 }
 
+void TApplication::ActivateNow(QWidget* window)
+{
+    if (!window || !window->isVisible() || window == QApplication::activeWindow()) return;
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+}
+
+namespace {
+
+// Windows that never take the activation: menus, hints, glow layers.
+bool TakesActivation(const QWidget* window)
+{
+    const Qt::WindowType type = window->windowType();
+    return type != Qt::Popup && type != Qt::ToolTip && !window->testAttribute(Qt::WA_ShowWithoutActivating)
+        && !window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus);
+}
+
+} // namespace
+
 bool TApplication::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        // The click that activates a window also reaches the control under the pointer
+        // (a button takes the focus and is pressed): the activation comes first, before
+        // the window manager's (or, without one, nobody's) focus change arrives.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->isVisible() && TakesActivation(widget->window())) ActivateNow(widget->window());
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::FocusIn) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     // Only the first delivery counts (Qt offers a key to each parent in turn when a

@@ -53,13 +53,18 @@ public:
     // of forms in one process).
     void Reset();
 
+    // Makes `window` the active window now, for the program as for the desktop: a click
+    // or a closing modal window does not wait for the window manager (or for nobody,
+    // without one) to hand the activation over.
+    static void ActivateNow(QWidget* window);
+
     // Every form's keys and focus changes pass through one event filter on the Qt
     // application; a form asks for it when it is created.
     void WatchForms();
 
 protected:
     // The key preview, the dialog keys and the focus notification of whichever form
-    // holds the widget that has the focus.
+    // holds the widget that has the focus; a press on an inactive window activates it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

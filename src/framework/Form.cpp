@@ -158,10 +158,13 @@ void TForm::SetColor(TColor color)
 
 void TForm::ApplyWindowFlags()
 {
-    Qt::WindowFlags flags = Qt::Window;
+    // A modal window is a dialog of its owner for the window manager: kept above it, and
+    // no task-bar entry of its own.
+    const Qt::WindowType window = m_modalLoop ? Qt::Dialog : Qt::Window;
+    Qt::WindowFlags flags = window;
     const bool tool = m_borderStyle == bsToolWindow || m_borderStyle == bsSizeToolWin;
     if (m_ownFrame)
-        flags = (tool ? Qt::Tool : Qt::Window) | Qt::FramelessWindowHint;
+        flags = (tool ? Qt::Tool : window) | Qt::FramelessWindowHint;
     else
         switch (m_borderStyle) {
         case bsNone:
@@ -231,7 +234,13 @@ void TForm::setVisible(bool visible)
     }
     if (visible == isHidden()) Perform(msg::WM_SHOWWINDOW, visible ? 1 : 0, 0);
     if (visible) m_shownOnce = true;
+    const bool appearing = visible && isHidden();
     QWidget::setVisible(visible);
+    // A window that appears while none of the program's is active takes the keyboard, as
+    // shown windows do on the desktop the product comes from; without a window manager
+    // (a kiosk) nobody else would give it.
+    const QWidget* active = QApplication::activeWindow();
+    if (appearing && (!active || !active->isVisible())) activateWindow();
     if (showFailure) std::rethrow_exception(showFailure);
 }
 
@@ -252,36 +261,65 @@ void TForm::SetModalResult(TModalResult result)
     if (result != mrNone && m_modalLoop) m_modalLoop->exit();
 }
 
+namespace {
+
+// The window a modal form belongs to: the one the user was in, else the form's owner,
+// else the main form; only a window on the screen counts.
+QWidget* ModalOwner(TForm* form)
+{
+    auto* owner = qobject_cast<QWidget*>(form->OwnerObject());
+    for (QWidget* w : { QApplication::activeWindow(), owner ? owner->window() : nullptr,
+             static_cast<QWidget*>(Application()->MainForm()) })
+        if (w && w != form && w->isVisible()) return w;
+    return nullptr;
+}
+
+} // namespace
+
 TModalResult TForm::ShowModal()
 {
     m_modalResult = mrNone;
+    const QPointer<QWidget> owner = ModalOwner(this);
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     m_modalLoop = &loop;
+    ApplyWindowFlags();
+    if (owner) {
+        create();
+        windowHandle()->setTransientParent(owner->windowHandle());
+    }
     QPointer<TForm> self(this);
     try {
         Show();
         // A modal window is where the user types next; without a window manager (a
         // kiosk, a virtual screen) nobody else hands it the keyboard.
-        activateWindow();
+        TApplication::ActivateNow(this);
     } catch (...) {
         // The loop never runs: the form leaves no modal state behind, and the error
         // ends the handler that opened it.
-        if (self) {
-            m_modalLoop = nullptr;
-            Hide();
-            setWindowModality(Qt::NonModal);
-        }
+        if (self) EndModal(owner);
         throw;
     }
     while (self && m_modalResult == mrNone && !Application()->Terminated() && isVisible())
         loop.exec();
-    if (!self) return mrCancel;
-    m_modalLoop = nullptr;
+    if (!self) {
+        if (owner) TApplication::ActivateNow(owner);
+        return mrCancel;
+    }
     if (m_modalResult == mrNone) m_modalResult = mrCancel;
+    EndModal(owner);
+    return m_modalResult;
+}
+
+void TForm::EndModal(QWidget* owner)
+{
+    m_modalLoop = nullptr;
     Hide();
     setWindowModality(Qt::NonModal);
-    return m_modalResult;
+    ApplyWindowFlags();
+    // The owner is where the user goes on, with the keyboard on the control it had, with
+    // or without a window manager to hand it over.
+    if (owner) TApplication::ActivateNow(owner);
 }
 
 bool TForm::CloseQuery()

@@ -166,6 +166,8 @@ private:
 
     void ApplyWindowFlags();
     void ApplyPosition();
+    // Leaves the modal state and gives the activation back to `owner`.
+    void EndModal(QWidget* owner);
     // WM_SIZE with the client widget's present size.
     void SendSize();
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);

@@ -1,8 +1,12 @@
 #include "MessageBox.h"
 
+#include "Application.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -48,8 +52,8 @@ TypeInfo DialogTypeInfo(TMsgDlgType type)
 
 } // namespace
 
-TModalResult MessageBoxWithCaption(
-    const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons)
+TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type,
+    TMsgDlgButtons buttons, TMsgDlgBtn defaultButton)
 {
     QMessageBox box(
         DialogTypeInfo(type).icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
@@ -59,16 +63,23 @@ TModalResult MessageBoxWithCaption(
         if (!buttons.testFlag(b.button)) continue;
         QPushButton* button = box.addButton(QString::fromLatin1(b.text), b.role);
         made.append({ button, b.result });
-        if (made.size() == 1) box.setDefaultButton(button);
+        if (made.size() == 1 || b.button == defaultButton) box.setDefaultButton(button);
     }
     if (made.size() == 1) box.setEscapeButton(made.front().first);
+    // The box takes the keyboard when it opens and gives it back when it closes, with or
+    // without a window manager.
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QTimer::singleShot(0, &box, [&box] { TApplication::ActivateNow(&box); });
     box.exec();
+    TApplication::ActivateNow(owner);
     for (const auto& [button, result] : made)
         if (box.clickedButton() == button) return result;
     return mrCancel;
 }
 
-TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)
+TModalResult MessageDlg(
+    const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, TMsgDlgBtn defaultButton)
 {
-    return MessageBoxWithCaption(text, QString::fromLatin1(DialogTypeInfo(type).caption), type, buttons);
+    return MessageBoxWithCaption(
+        text, QString::fromLatin1(DialogTypeInfo(type).caption), type, buttons, defaultButton);
 }

@@ -23,8 +23,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TMsgDlgButtons)
 // Shows `text` with the caption and icon of `type` ("Warning", "Error", "Information",
 // "Confirm") and the buttons given, in the framework's order; returns the modal result
 // of the button pressed (mrYes, mrOK, ...), or mrCancel when the box is closed otherwise.
-TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+// Enter presses `defaultButton` when it is one of them, else the first.
+TModalResult MessageDlg(
+    const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, TMsgDlgBtn defaultButton = {});
 
 // The same with an explicit caption.
-TModalResult MessageBoxWithCaption(
-    const QString& text, const QString& caption, TMsgDlgType type, TMsgDlgButtons buttons);
+TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type,
+    TMsgDlgButtons buttons, TMsgDlgBtn defaultButton = {});

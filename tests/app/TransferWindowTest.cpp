@@ -26,11 +26,13 @@
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -622,3 +624,54 @@ TEST_F(TransferWindowTest, TheFolderButtonSetsTheRootThroughTheDialogAndCancelKe
 }
 
 } // namespace
+
+TEST_F(TransferWindowTest, ARootThatIsTheHomeFolderItselfIsAskedAboutAndEnterOrEscWritesNothing)
+{
+    // The test's own home: a slip in the folder dialog lands on the home folder itself.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_root));
+    ChooseEvent101();
+    Photo("fotos/DSC_0001.jpg");
+    SetRoot();
+    Check({ kAmpliacao });
+
+    // Answers the question with `key`, after reading it.
+    const auto answer = [](Qt::Key key, SeenBox* seen, QString* defaultButton) {
+        testenv::onNextModal([=](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr) << w->metaObject()->className();
+            seen->text = box->text();
+            seen->icon = box->icon();
+            *defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QTest::keyClick(box, key);
+        });
+    };
+    for (const Qt::Key key : { Qt::Key_Escape, Qt::Key_Return }) {
+        SeenBox seen;
+        QString defaultButton;
+        answer(key, &seen, &defaultButton);
+        frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
+        EXPECT_EQ(seen.text,
+            U("As pastas de edição serão criadas diretamente em \"%1\". Deseja transferir as fotos para "
+              "esta pasta?")
+                .arg(m_root));
+        EXPECT_EQ(seen.icon, QMessageBox::Question);
+        EXPECT_EQ(defaultButton, "&No");
+        EXPECT_FALSE(QFileInfo::exists(m_root + "/Edicao")) << "nothing written after " << key;
+        EXPECT_EQ(frmPrincipal->ListBoxDiretorio->Count(), 0);
+    }
+
+    // Yes transfers there, as asked.
+    TShown after;
+    testenv::onNextModal([&after](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        Watch(&after, nullptr);
+        box->buttons().first()->click();
+    });
+    frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(QFileInfo::exists(m_root + "/Edicao/Escolhidas_Ampliacao"));
+    EXPECT_FALSE(after.order.isEmpty()) << "the transfer ran to its end";
+    qputenv("HOME", home);
+}

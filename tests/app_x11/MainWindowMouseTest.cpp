@@ -16,34 +16,24 @@
 #include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QPointer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace {
 
 class MainWindowMouseTest : public MainWindowSession { };
 
-// Runs a program while this one keeps answering its window events.
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(5000)) return QStringLiteral("(%1 did not start)").arg(program);
-    while (!p.waitForFinished(10))
-        QCoreApplication::processEvents();
-    QTest::qWait(30);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-void Xdo(const QStringList& args) { Run(QStringLiteral("xdotool"), args); }
+using testenv::RunTool;
+using testenv::WindowManager;
+using testenv::Xdo;
+using testenv::XState;
 
 // The X pointer to a point of the main window's frame.
 void PointerTo(QWidget* w, QPoint framePoint)
@@ -55,33 +45,13 @@ void PointerTo(QWidget* w, QPoint framePoint)
 // A drag of the X pointer by `by`, in small steps as a hand would.
 void DragBy(QPoint by)
 {
-    const QString out = Run(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
+    const QString out = RunTool(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
     const int x = QRegularExpression("X=(-?\\d+)").match(out).captured(1).toInt();
     const int y = QRegularExpression("Y=(-?\\d+)").match(out).captured(1).toInt();
     Xdo({ "mousedown", "1" });
     for (int i = 1; i <= 5; ++i)
         Xdo({ "mousemove", QString::number(x + by.x() * i / 5), QString::number(y + by.y() * i / 5) });
     Xdo({ "mouseup", "1" });
-}
-
-// What the X server says of the window: its place and size, and whether it is mapped.
-struct XWindow {
-    QRect Geometry;
-    bool Viewable = false;
-};
-
-XWindow XState(QWidget* w)
-{
-    const QString out = Run(QStringLiteral("xwininfo"), { "-id", QString::number(w->winId()) });
-    const auto field = [&](const char* name) {
-        return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
-            .match(out)
-            .captured(1)
-            .toInt();
-    };
-    return { QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                 field("Height")),
-        out.contains(QLatin1String("IsViewable")) };
 }
 
 // The screen's pixels of a rectangle of the window, saved for a person to look at.
@@ -94,40 +64,12 @@ QImage Shot(QWidget* w, const QRect& r, const char* name)
     const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
     if (!dir.isEmpty()) {
         const QString file = dir + u'/' + QLatin1String(name) + QStringLiteral(".png");
-        Run(QStringLiteral("import"),
+        RunTool(QStringLiteral("import"),
             { "-window", "root", "-crop",
                 QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }
-
-// A window manager on the test's X server, for as long as it lives.
-class WindowManager {
-public:
-    bool Start()
-    {
-        // It goes with the test, even when the test dies: a window manager left behind
-        // would manage the windows of the tests after it.
-        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_process.start(QStringLiteral("openbox"), { "--sm-disable" });
-        if (!m_process.waitForStarted(5000)) return false;
-        // Ready once it names itself on the root window.
-        return testenv::waitFor(
-            [] {
-                return Run(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
-            },
-            5000);
-    }
-    ~WindowManager()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000)) m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-
-private:
-    QProcess m_process;
-};
 
 QRect PlaceOf(const TvnVeneerform& frame, const char* name)
 {
@@ -233,26 +175,64 @@ TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheW
     veneer::TvnMoveSizeLoop::TvnPath path = veneer::TvnMoveSizeLoop::TvnPath::None;
     PointerTo(w, { 300, 12 });
     Xdo({ "mousedown", "1" });
-    // The move starts after the drag distance; the window manager takes it from there.
-    const QPoint steps[] = { { -6, 4 }, { -30, 16 }, { -30, 16 }, { -30, 16 }, { -24, 18 } };
+    // The move starts after the drag distance (the first step); the window manager takes
+    // it from there. A hand's next moves are small: a window that jumped ahead to catch
+    // up with the cursor and back when the window manager took over shows here.
+    const QPoint steps[] = { { -6, 4 }, { -1, 1 }, { -1, 0 }, { -30, 16 }, { -30, 16 }, { -52, 33 } };
+    // Every place the window takes on the way, as the form hears of it.
+    struct Places : QObject {
+        QList<QPoint> Seen;
+        QPoint Origin;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Move) Seen.append(static_cast<QMoveEvent*>(e)->pos() - Origin);
+            return false;
+        }
+    } places;
+    places.Origin = start.topLeft();
+    w->installEventFilter(&places);
     for (const QPoint step : steps) {
         Xdo({ "mousemove_relative", "--", QString::number(step.x()), QString::number(step.y()) });
         if (frame->MoveSizeLoop()->Running()) path = frame->MoveSizeLoop()->Path();
+        QTest::qWait(100);
     }
+    w->removeEventFilter(&places);
+    const QList<QPoint>& seen = places.Seen;
     Xdo({ "mouseup", "1" });
     EXPECT_EQ(path, veneer::TvnMoveSizeLoop::TvnPath::System) << "the window manager took the move";
     EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
-    const QPoint dragged = start.topLeft() + QPoint(-120, 70);
-    EXPECT_TRUE(testenv::waitFor(
-        [&] { return (w->pos() - dragged).manhattanLength() <= QApplication::startDragDistance(); }, 3000))
-        << w->x() << "," << w->y() << ": the window follows the cursor but for the drag distance";
+    for (qsizetype i = 1; i < seen.size(); ++i)
+        EXPECT_TRUE(seen[i].x() <= seen[i - 1].x() && seen[i].y() >= seen[i - 1].y())
+            << "place " << i << ": from " << seen[i - 1].x() << "," << seen[i - 1].y() << " back to "
+            << seen[i].x() << "," << seen[i].y();
+    // It follows the cursor's travel from where the move started, the drag distance behind.
+    const QPoint dragged = start.topLeft() + QPoint(-120, 70) - steps[0];
+    EXPECT_TRUE(testenv::waitFor([&] { return w->pos() == dragged; }, 3000))
+        << w->x() << "," << w->y() << " for " << dragged.x() << "," << dragged.y();
     EXPECT_EQ(heard.front(), msg::WM_ENTERSIZEMOVE);
     EXPECT_EQ(heard.back(), msg::WM_EXITSIZEMOVE);
     EXPECT_EQ(std::count(heard.begin(), heard.end(), msg::WM_EXITSIZEMOVE), 1);
 
-    // The corner: the window manager sizes, within the skin's limits.
+    // The corner: the window manager sizes, and at every step of its loop the frame's
+    // shape, caption buttons and border follow the size (not only at the release).
     QTest::qWait(600);
     PointerTo(w, { 813, 376 });
+    Xdo({ "mousedown", "1" });
+    for (int i = 0; i < 4; ++i)
+        Xdo({ "mousemove_relative", "--", "30", "20" });
+    ASSERT_TRUE(testenv::waitFor([&] { return w->size() == QSize(936, 459); }, 3000))
+        << w->width() << "x" << w->height();
+    QTest::qWait(150);
+    EXPECT_TRUE(frame->InMoveSize()) << "the button is still down";
+    EXPECT_EQ(w->mask().boundingRect(), QRect(0, 0, 936, 459)) << "the window's shape";
+    EXPECT_EQ(PlaceOf(*frame, "closebutton"), QRect(936 - 11 - 18, 3, 18, 18));
+    Shot(w, w->rect(), "openbox-sizing");
+    Xdo({ "mouseup", "1" });
+    EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
+
+    // As small as the skin allows.
+    QTest::qWait(600);
+    PointerTo(w, { 933, 456 });
     DragBy({ -2000, -2000 });
     EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
     EXPECT_TRUE(testenv::waitFor([&] { return w->size() == QSize(200, 28); }, 3000))

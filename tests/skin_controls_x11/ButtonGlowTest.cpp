@@ -5,8 +5,10 @@
 #include "skin/form/Veneerform/Veneerform.h"
 #include "skin_controls/ControlSkin.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -74,5 +76,26 @@ TEST(ButtonGlow, TheStoreSwitchAndTheButtonsOwnSwitch)
     f.Send(QEvent::Leave);
     EXPECT_NE(f.button->GlowWindow(), nullptr);
     f.skin.Reload(StandardRecords());
+    EXPECT_EQ(f.button->GlowWindow(), nullptr);
+}
+
+TEST(ButtonGlow, TheGlowGoesWithTheButtonsForm)
+{
+    // A form hidden under a hot button (a progress window closing while the pointer
+    // rests on its "Cancelar") leaves no glow over what comes next.
+    GlowForm f;
+    f.Send(QEvent::Enter);
+    QPointer<TvnLayerWindow> glow = f.button->GlowWindow();
+    ASSERT_NE(glow, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(glow));
+    testenv::KeepScreen(QStringLiteral("button-glow"));
+    f.form.Hide();
+    EXPECT_EQ(f.button->GlowWindow(), nullptr);
+    EXPECT_TRUE(glow.isNull() || !glow->isVisible());
+    // A glow asked for before the form went (the messages are posted) does not come back.
+    f.form.Show();
+    f.button->Perform(TvnSkinButton::kShowGlow);
+    f.button->hide();
+    f.button->Perform(TvnSkinButton::kShowGlow);
     EXPECT_EQ(f.button->GlowWindow(), nullptr);
 }

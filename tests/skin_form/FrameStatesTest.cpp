@@ -5,10 +5,12 @@
 #include "FrameFixture.h"
 #include "framework/Application.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
+#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -247,6 +249,23 @@ TEST_F(FrameStatesTest, AFadeInWithoutAlphaBlendEndsOpaqueAndWithItAtItsValue)
     EXPECT_NEAR(translucent->Form->windowOpacity(), 200 / 255.0, 0.005);
     translucent->Form->Hide();
     EXPECT_EQ(translucent->Form->windowOpacity(), 1.0);
+}
+
+TEST_F(FrameStatesTest, TheFadeInRunsBetweenTheProgramsOtherEvents)
+{
+    // A fade that slept on the event thread would go from nothing to opaque within one
+    // event: the steps between are seen only when each comes from the timer.
+    auto fading = Make();
+    fading->Frame->setProperty("AlphaBlendAnimation", true);
+    fading->Form->Show();
+    QSet<int> seen;
+    EXPECT_TRUE(testenv::waitFor(
+        [&] {
+            seen.insert(qRound(fading->Form->windowOpacity() * 255));
+            return fading->Form->windowOpacity() == 1.0;
+        },
+        2000));
+    EXPECT_GT(seen.size(), 3) << "the opacities seen while other events ran";
 }
 
 TEST_F(FrameStatesTest, TheFirstShowCentresTheFormWhenAskedTo)

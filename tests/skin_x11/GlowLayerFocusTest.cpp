@@ -3,6 +3,7 @@
 #include "platform/LayeredWindows.h"
 #include "skin/data/vnUtils/LayerWindow.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -83,6 +84,9 @@ TEST_F(GlowLayerX11, ShowingAnotherLayerFreesTheOneBefore)
     ASSERT_TRUE(first);
     EXPECT_FALSE(first->windowFlags() & Qt::WindowStaysOnTopHint);
     manager.Show(50, 50, 255, Filled(10, 10, qRgb(255, 255, 255)), Filled(12, 8, qRgb(9, 9, 9)));
+    ASSERT_TRUE(first) << "freed once the events queued for it are handled";
+    EXPECT_FALSE(first->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     ASSERT_NE(manager.LayerWindow(), nullptr);
     EXPECT_EQ(manager.LayerWindow()->size(), QSize(12, 8));
@@ -100,4 +104,48 @@ TEST_F(GlowLayerX11, AnOrdinaryWindowShownTheSameWayWouldTakeTheFocus)
     plain.show();
     plain.activateWindow();
     EXPECT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &plain; }));
+}
+
+TEST_F(GlowLayerX11, NoWindowManagerFramesOrActivatesTheLayer)
+{
+    testenv::WindowManager wm;
+    if (!wm.Start()) GTEST_SKIP() << "openbox is not installed (scripts/setup installs it)";
+    ActiveForm active;
+    ASSERT_TRUE(testenv::waitFor([&] { return QApplication::activeWindow() == &active.form; }));
+    TvnLayerManager manager(&active.form);
+    manager.Show(150, 140, 200, Filled(40, 30, qRgb(255, 255, 255)), Filled(40, 30, qRgb(255, 200, 0)));
+    ASSERT_NE(manager.LayerWindow(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(manager.LayerWindow()));
+    Settle();
+    const testenv::XWindow x = testenv::XState(manager.LayerWindow());
+    EXPECT_TRUE(x.OverrideRedirect) << "the window manager leaves it alone";
+    EXPECT_EQ(x.Geometry, QRect(150, 140, 40, 30)) << "no frame around it, where it was put";
+    EXPECT_EQ(QApplication::activeWindow(), &active.form);
+}
+
+TEST_F(GlowLayerX11, HiddenFromInsideAnEventOfItsOwnTheLayerOutlivesThatEvent)
+{
+    // Hidden while Qt still delivers an event to it (as an activation change can hide
+    // it): the window must still exist when the delivery goes on.
+    struct HideOnShow : QObject {
+        TvnLayerManager* Manager = nullptr;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show) Manager->Hide();
+            return false;
+        }
+    } hider;
+    TvnLayerManager manager;
+    hider.Manager = &manager;
+    // The filter goes on the window the manager makes: one shown once to learn it.
+    manager.Show(10, 10, 255, Filled(8, 8, qRgb(255, 255, 255)), Filled(8, 8, qRgb(1, 2, 3)));
+    ASSERT_NE(manager.LayerWindow(), nullptr);
+    QPointer<TvnLayerWindow> layer = manager.LayerWindow();
+    layer->hide();
+    layer->installEventFilter(&hider);
+    layer->show();
+    EXPECT_EQ(manager.LayerWindow(), nullptr);
+    EXPECT_FALSE(layer.isNull());
+    Settle();
+    EXPECT_TRUE(layer.isNull()) << "and is freed afterwards";
 }

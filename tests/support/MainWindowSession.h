@@ -2,7 +2,7 @@
 // The program as it starts, for tests of its windows: the main window first, then the
 // data module (whose load resolves the window's references to it), the module pointed at
 // the test database; both freed afterwards. LogIn runs the first show's handshake with
-// a clerk of the first studio and leaves the main window active.
+// a clerk of the first studio; the main window is active afterwards (the program makes it so).
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "app/uLocalizarCliente/uLocalizarCliente.h"
@@ -82,7 +82,7 @@ protected:
         frmPrincipal->Show();
         if (!testenv::waitFor([&] { return seen.isNull(); }) || !QTest::qWaitForWindowExposed(frmPrincipal))
             return false;
-        frmPrincipal->activateWindow();
+        // Nobody but the program itself hands it the activation.
         return QTest::qWaitForWindowActive(frmPrincipal);
     }
 };

@@ -16,6 +16,7 @@
 #include "skin/controls/vnSkinTabs/SkinPageControl.h"
 #include "skin/controls/vnSkinTabs/SkinTabSheet.h"
 
+#include <QDir>
 #include <memory>
 
 namespace {
@@ -28,6 +29,14 @@ QStringList ChosenNames(TClientDataSet* list)
         names.append(list->FieldByName(QStringLiteral("nome_foto")).AsString());
     list->First();
     return names;
+}
+
+// A root the edit folders would clutter: the file system's own, or the home folder
+// itself (a slip in the folder dialog, more likely than a choice).
+bool IsBroadRoot(const QString& root)
+{
+    const QString path = QDir(root).canonicalPath();
+    return path == QDir::rootPath() || path == QDir(QDir::homePath()).canonicalPath();
 }
 
 } // namespace
@@ -55,6 +64,14 @@ void TfrmPrincipal::btnTransferirFotoClick(QObject*)
             TMsgDlgType::mtInformation, mbYes);
         return;
     }
+    // Enter and Esc both keep the folder from being written to.
+    if (IsBroadRoot(root)
+        && MessageDlg(QStringLiteral("As pastas de edição serão criadas diretamente em \"%1\". "
+                                     "Deseja transferir as fotos para esta pasta?")
+                          .arg(root),
+               TMsgDlgType::mtConfirmation, mbYes | mbNo, mbNo)
+            != mrYes)
+        return;
 
     // The grids may still show an earlier event's list after an empty result was
     // chosen; copying that list would put another client's photos in the edit folders.

@@ -132,6 +132,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     enum TimerId : WPARAM { kMorphTimer = 1, kAnimateTimer = 2, kRepeatTimer = 3 };

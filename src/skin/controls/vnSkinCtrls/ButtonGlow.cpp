@@ -35,7 +35,9 @@ bool TvnSkinButton::GlowAllowed() const
 
 void TvnSkinButton::ShowGlow()
 {
-    if (!GlowAllowed() || !(SkinData()->ShowButtonGlowFrames() || m_alwaysShowLayeredFrame)) return;
+    // Posted: the button may have gone out of sight since.
+    if (!isVisible() || !GlowAllowed() || !(SkinData()->ShowButtonGlowFrames() || m_alwaysShowLayeredFrame))
+        return;
     const auto* record = Record<TvnDataSkinButtonControl>();
     const QImage picture = SkinData()->Picture(record->GlowLayerPictureIndex);
     const QImage mask = SkinData()->Picture(record->GlowLayerMaskPictureIndex);

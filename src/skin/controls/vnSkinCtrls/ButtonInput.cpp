@@ -234,6 +234,14 @@ void TvnSkinButton::focusInEvent(QFocusEvent* e)
     StartFade();
 }
 
+void TvnSkinButton::hideEvent(QHideEvent* e)
+{
+    // The glow is a window of its own: it stays on the screen when the button's form
+    // goes, over whatever comes next, unless it goes with the button.
+    HideGlow();
+    TvnSkinCustomControl::hideEvent(e);
+}
+
 void TvnSkinButton::focusOutEvent(QFocusEvent* e)
 {
     TvnSkinCustomControl::focusOutEvent(e);

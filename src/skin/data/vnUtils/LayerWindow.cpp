@@ -4,6 +4,7 @@
 #include "platform/LayeredWindows.h"
 
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 
 TvnBitmap TvnBitmap::FromPictureAndMask(const QImage& picture, const QImage& mask)
@@ -51,14 +52,15 @@ QImage ShownImage(const TvnBitmap& picture, int alpha)
 
 TvnLayerWindow::TvnLayerWindow(const TvnBitmap& picture, int alpha, bool topmost)
     : QWidget(nullptr,
-        Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus
+        Qt::ToolTip | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint | Qt::WindowDoesNotAcceptFocus
             | Qt::WindowTransparentForInput | (topmost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()))
     , m_alpha(std::clamp(alpha, 0, 255))
     , m_shown(ShownImage(picture, m_alpha))
 {
     // The glow sits over the control it belongs to: it must neither take the focus from
     // the form nor catch the mouse, or the control would lose its hot state and hide the
-    // glow again at once.
+    // glow again at once. A managed window would get a frame of the window manager's,
+    // which takes the pointer all the same: a tool tip's window is never managed.
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -78,7 +80,8 @@ TvnLayerManager::TvnLayerManager(QObject* owner)
 {
 }
 
-TvnLayerManager::~TvnLayerManager() = default;
+// The owner goes after the events of its time: nothing can be pending for the window.
+TvnLayerManager::~TvnLayerManager() { delete m_window.data(); }
 
 void TvnLayerManager::Show(int x, int y, int alpha, const QImage& mask, const QImage& picture)
 {
@@ -86,14 +89,27 @@ void TvnLayerManager::Show(int x, int y, int alpha, const QImage& mask, const QI
     Hide();
     const TvnBitmap bitmap = TvnBitmap::FromPictureAndMask(picture, mask);
     if (bitmap.IsEmpty()) return;
-    m_window = std::make_unique<TvnLayerWindow>(bitmap, alpha, m_topmost);
+    m_window = new TvnLayerWindow(bitmap, alpha, m_topmost);
     m_window->move(x, y);
+    // A popup needs the window it belongs to where the compositor places windows itself.
+    if (QWindow* beside = OwnerWindow()) {
+        m_window->winId();
+        m_window->windowHandle()->setTransientParent(beside);
+    }
     m_window->show();
+}
+
+QWindow* TvnLayerManager::OwnerWindow() const
+{
+    for (QObject* o = parent(); o; o = o->parent())
+        if (auto* widget = qobject_cast<QWidget*>(o)) return widget->window()->windowHandle();
+    return nullptr;
 }
 
 void TvnLayerManager::Hide()
 {
     if (!m_window) return;
     m_window->hide();
-    m_window.reset();
+    m_window->deleteLater();
+    m_window = nullptr;
 }

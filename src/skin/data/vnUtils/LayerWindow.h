@@ -2,12 +2,16 @@
 // The glow layer: a picture shown in its own translucent top-level window over the
 // screen, next to a button or caption button, whose opacity comes from a mask picture.
 // The window never takes the focus nor the mouse, so showing it leaves the active window
-// and the hot control as they were. A manager holds at most one such window.
+// and the hot control as they were. No window manager frames or activates it (on X11 it
+// is override-redirect, on Wayland a popup of the owner's window). A manager holds at
+// most one such window.
 #include "framework/Component.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
-#include <memory>
+
+class QWindow;
 
 // TvnBitmap: a 32-bit picture with an alpha byte per pixel (not premultiplied).
 class TvnBitmap {
@@ -29,8 +33,8 @@ private:
 class TvnLayerWindow : public QWidget {
     Q_OBJECT
 public:
-    // A hidden, frameless, non-activating tool window the size of `picture`, showing it
-    // with the constant opacity `alpha` (0..255) on top of its own alpha.
+    // A hidden, frameless, non-activating tool-tip window the size of `picture`, showing
+    // it with the constant opacity `alpha` (0..255) on top of its own alpha.
     TvnLayerWindow(const TvnBitmap& picture, int alpha, bool topmost);
 
     int Alpha() const { return m_alpha; }
@@ -59,13 +63,19 @@ public:
     TvnLayerWindow* LayerWindow() const { return m_window.get(); }
 
     // Hides any layer shown before and shows `picture` at screen position (x, y), its
-    // alpha from `mask`, with the constant opacity `alpha`. Does nothing when the desktop
-    // cannot show layered windows or the picture is empty.
+    // alpha from `mask`, with the constant opacity `alpha`, attached to the window of the
+    // owner (a widget). Does nothing when the desktop cannot show layered windows or the
+    // picture is empty.
     void Show(int x, int y, int alpha, const QImage& mask, const QImage& picture);
-    // Hides the layer window and frees it; nothing when none is shown.
+    // Hides the layer window and frees it once the events already queued for it are
+    // handled (it may be hidden from inside an activation change that concerns it);
+    // nothing when none is shown.
     void Hide();
 
 private:
+    // The top-level window of the widget the manager belongs to, if it has one yet.
+    QWindow* OwnerWindow() const;
+
     bool m_topmost = true;
-    std::unique_ptr<TvnLayerWindow> m_window;
+    QPointer<TvnLayerWindow> m_window;
 };

@@ -96,6 +96,15 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
 bool TvnVeneerform::OnSize(TMessage& m)
 {
     if (m_inMoveSize) {
+        // Every step of a sizing loop reshapes the frame: a window manager applies its
+        // sizes before the frame hears of them, and a manual step may end clamped.
+        if (m_skinPresent && m_skinnable && m_form->size() != QSize(m_frameWidth, m_frameHeight)) {
+            TakeFrameSize();
+            if (m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()) {
+                RebuildAfterSize();
+                RepaintFrame();
+            }
+        }
         if (!m_logo.isNull()) m_form->ClientWidget()->update();
         return false;
     }
@@ -329,8 +338,7 @@ bool TvnVeneerform::OnTimer(TMessage& m)
 {
     switch (m.WParam) {
     case kFadeTimer:
-        m_form->KillTimer(kFadeTimer);
-        FadeIn();
+        FadeStep();
         return true;
     case kMouseTimer:
         MouseTimerTick();

@@ -7,10 +7,8 @@
 #include "framework/Form.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QThread>
 
 using namespace vnutils;
 
@@ -26,8 +24,8 @@ QScreen* ScreenOf(const TForm& form)
     return QGuiApplication::primaryScreen();
 }
 
-// How long the fade-in waits between two of its steps, at least (ms).
-constexpr int kFadeStepWait = 5;
+// How long the fade-in waits between two of its steps (ms).
+constexpr int kFadeStepWait = 6;
 
 } // namespace
 
@@ -257,12 +255,15 @@ bool TvnVeneerform::OnSizing(TMessage& m)
     m_magneticState.Clear();
     CallForm(m);
     const auto& rect = *reinterpret_cast<const QRect*>(m.LParam);
+    // The size the frame was last shaped for: a window manager's loop reports sizes
+    // the form has already taken.
+    const QSize shaped(m_frameWidth, m_frameHeight);
     m_frameWidth = rect.width();
     m_frameHeight = rect.height();
     if (!m_skinPresent) {
         if (m_skinnable) UpdateFrameRegion(true);
     } else if (m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()
-        && rect.size() != m_form->size()) {
+        && rect.size() != shaped) {
         RebuildAfterSize();
     }
     return true;
@@ -281,6 +282,8 @@ bool TvnVeneerform::OnShowWindow(TMessage& m)
     if (m.WParam == 0) {
         HideGlow();
         HideObjectHint();
+        m_fadeSteps.clear();
+        m_form->KillTimer(kFadeTimer);
         if (m_alphaBlend) m_form->setWindowOpacity(1.0);
         return false;
     }
@@ -290,32 +293,25 @@ bool TvnVeneerform::OnShowWindow(TMessage& m)
     }
     if (m_alphaBlend || m_alphaBlendAnimation) {
         m_form->setWindowOpacity(0.0);
-        m_form->SetTimer(kFadeTimer, 1);
+        const int target = !m_alphaBlendAnimation || m_alphaBlend ? m_alphaBlendValue : 255;
+        m_fadeSteps = m_alphaBlendAnimation ? FadeSteps(target) : std::vector<int> { target };
+        // The steps run from the form's timer: the program answers its events meanwhile.
+        m_form->SetTimer(kFadeTimer, kFadeStepWait);
     }
     return false;
 }
 
-void TvnVeneerform::FadeIn()
+void TvnVeneerform::FadeStep()
 {
-    const int target = !m_alphaBlendAnimation || m_alphaBlend ? m_alphaBlendValue : 255;
-    QPointer<TForm> form(m_form);
-    if (m_alphaBlendAnimation) {
-        QCoreApplication::processEvents();
-        if (!form) return;
-        QElapsedTimer clock;
-        clock.start();
-        qint64 last = -kFadeStepWait - 1;
-        for (const int step : FadeSteps(target)) {
-            const qint64 wait = kFadeStepWait + 1 - (clock.elapsed() - last);
-            if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
-            last = clock.elapsed();
-            form->setWindowOpacity(step / 255.0);
-        }
-    } else if (m_alphaBlendValue != 255) {
-        form->setWindowOpacity(m_alphaBlendValue / 255.0);
+    if (m_fadeSteps.empty()) {
+        m_form->KillTimer(kFadeTimer);
+        return;
     }
+    const int level = m_fadeSteps.front();
+    m_fadeSteps.erase(m_fadeSteps.begin());
     // Opaque at the end: the window is no longer translucent at all.
-    if (target >= 255) form->setWindowOpacity(1.0);
+    m_form->setWindowOpacity(level >= 255 ? 1.0 : level / 255.0);
+    if (m_fadeSteps.empty()) m_form->KillTimer(kFadeTimer);
 }
 
 } // namespace veneer

@@ -71,9 +71,6 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
     m_startCursor = pressedAt;
     m_startBounds = m_lastBounds = m_form->geometry();
     m_form->Perform(msg::WM_ENTERSIZEMOVE);
-    // Before the window manager takes the move over, which it does from where the
-    // window and the cursor are now.
-    if (hit == ht::HTCAPTION && now != pressedAt) Track(now);
 
     // The window manager sizes within the window's size hints.
     const TMinMaxInfo limits = AskLimits(*m_form);
@@ -98,6 +95,11 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
         m_form->grabMouse();
         // Esc reaches whichever widget has the focus.
         QCoreApplication::instance()->installEventFilter(this);
+        // The form catches up with the cursor's travel over the drag distance. Not so for
+        // the window manager's move: it starts from the window's place as the server has
+        // it, which a move asked for just now has not reached yet, and the window would
+        // jump back by that much.
+        if (hit == ht::HTCAPTION && now != pressedAt) Track(now);
     }
     return true;
 }

@@ -317,7 +317,10 @@ private:
     void Maximize();
     void Restore();
     void PlaceInMonitor();
-    void FadeIn();
+    // One step of the fade-in, from its timer.
+    void FadeStep();
+    // The opacities (0..255) the fade-in has still to go through.
+    std::vector<int> m_fadeSteps;
     QList<QPoint> MinimizedBarsTaken() const;
     bool MessageNamesOurStore(const TMessage& m) const;
     void RelayToControls(const TMessage& m);
