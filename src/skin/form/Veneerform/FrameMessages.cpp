@@ -95,6 +95,7 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
 
 bool TvnVeneerform::OnSize(TMessage& m)
 {
+    FollowDesktopState(m.WParam);
     if (m_inMoveSize) {
         if (!m_logo.isNull()) m_form->ClientWidget()->update();
         return false;
