@@ -16,13 +16,11 @@
 #include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <csignal>
 #include <sys/prctl.h>
@@ -31,75 +29,7 @@ namespace {
 
 class MainWindowMouseTest : public MainWindowSession { };
 
-// Runs a program while this one keeps answering its window events.
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForStarted(5000)) return QStringLiteral("(%1 did not start)").arg(program);
-    while (!p.waitForFinished(10))
-        QCoreApplication::processEvents();
-    QTest::qWait(30);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-void Xdo(const QStringList& args) { Run(QStringLiteral("xdotool"), args); }
-
-// The X pointer to a point of the main window's frame.
-void PointerTo(QWidget* w, QPoint framePoint)
-{
-    const QPoint g = w->pos() + framePoint;
-    Xdo({ "mousemove", QString::number(g.x()), QString::number(g.y()) });
-}
-
-// A drag of the X pointer by `by`, in small steps as a hand would.
-void DragBy(QPoint by)
-{
-    const QString out = Run(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
-    const int x = QRegularExpression("X=(-?\\d+)").match(out).captured(1).toInt();
-    const int y = QRegularExpression("Y=(-?\\d+)").match(out).captured(1).toInt();
-    Xdo({ "mousedown", "1" });
-    for (int i = 1; i <= 5; ++i)
-        Xdo({ "mousemove", QString::number(x + by.x() * i / 5), QString::number(y + by.y() * i / 5) });
-    Xdo({ "mouseup", "1" });
-}
-
-// What the X server says of the window: its place and size, and whether it is mapped.
-struct XWindow {
-    QRect Geometry;
-    bool Viewable = false;
-};
-
-XWindow XState(QWidget* w)
-{
-    const QString out = Run(QStringLiteral("xwininfo"), { "-id", QString::number(w->winId()) });
-    const auto field = [&](const char* name) {
-        return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
-            .match(out)
-            .captured(1)
-            .toInt();
-    };
-    return { QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                 field("Height")),
-        out.contains(QLatin1String("IsViewable")) };
-}
-
-// The screen's pixels of a rectangle of the window, saved for a person to look at.
-QImage Shot(QWidget* w, const QRect& r, const char* name)
-{
-    QTest::qWait(150);
-    const QRect g = r.translated(w->pos());
-    const QImage image
-        = QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
-    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (!dir.isEmpty()) {
-        const QString file = dir + u'/' + QLatin1String(name) + QStringLiteral(".png");
-        Run(QStringLiteral("import"),
-            { "-window", "root", "-crop",
-                QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
-}
+using namespace xdesktop;
 
 // A window manager on the test's X server, for as long as it lives.
 class WindowManager {
@@ -112,11 +42,7 @@ public:
         m_process.start(QStringLiteral("openbox"), { "--sm-disable" });
         if (!m_process.waitForStarted(5000)) return false;
         // Ready once it names itself on the root window.
-        return testenv::waitFor(
-            [] {
-                return Run(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
-            },
-            5000);
+        return testenv::waitFor(WindowManagerRuns, 5000);
     }
     ~WindowManager()
     {
@@ -128,13 +54,6 @@ public:
 private:
     QProcess m_process;
 };
-
-QRect PlaceOf(const TvnVeneerform& frame, const char* name)
-{
-    for (int i = 0; i < frame.Objects().Count(); ++i)
-        if (frame.Objects().State(i).IDName == QLatin1String(name)) return frame.Objects().LayoutAt(i).Rect;
-    return {};
-}
 
 } // namespace
 
