@@ -178,7 +178,9 @@ void TApplication::Minimize()
     // their state (WM_STATE, _NET_WM_STATE_HIDDEN); whether it unmaps them is its own
     // affair, and a window it manages is never unmapped here (it would withdraw it). With
     // nobody to iconify them the windows are unmapped, so that the screen still clears.
-    const bool unmap = !platform::WindowManagerRuns();
+    // (Off screen nothing shows, and Qt keeps the state itself.)
+    const bool unmap
+        = QGuiApplication::platformName() == QLatin1String("xcb") && !platform::WindowManagerRuns();
     for (TForm* form : Screen()->Forms()) {
         if (!form->isVisible()) continue;
         m_minimizedForms.append({ form, unmap });
