@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "MessageBox.h"
 #include "declared/DeclaredLoader.h"
+#include "platform/Desktop.h"
 #include "platform/Fonts.h"
 
 #include <QFileInfo>
@@ -14,7 +15,7 @@
 
 namespace {
 
-// How long a window manager gets to take an iconified window off the screen (ms).
+// How long the X server gets to map a restored window before it can take the focus (ms).
 constexpr int kIconifyWait = 300;
 
 } // namespace
@@ -200,24 +201,21 @@ void TApplication::Minimize()
     // Once more even when minimized before: the desktop may have restored the windows.
     m_minimized = true;
     m_minimizedForms.clear();
+    // A window manager iconifies the windows, keeps them in its task bar and says so in
+    // their state (WM_STATE, _NET_WM_STATE_HIDDEN); whether it unmaps them is its own
+    // affair, and a window it manages is never unmapped here (it would withdraw it). With
+    // nobody to iconify them the windows are unmapped, so that the screen still clears.
+    // (Off screen nothing shows, and Qt keeps the state itself.)
+    const bool unmap
+        = QGuiApplication::platformName() == QLatin1String("xcb") && !platform::WindowManagerRuns();
     for (TForm* form : Screen()->Forms()) {
         if (!form->isVisible()) continue;
-        m_minimizedForms.append({ form, false });
+        m_minimizedForms.append({ form, unmap });
         form->setWindowState(form->windowState() | Qt::WindowMinimized);
     }
-    // A window manager unmaps an iconified window at once; a window still exposed a
-    // moment later has nobody to iconify it.
-    QTimer::singleShot(kIconifyWait, this, [this] {
-        if (!m_minimized) return;
-        for (auto& [form, unmapped] : m_minimizedForms) {
-            if (!form || !form->isVisible()) continue;
-            QWindow* window = form->windowHandle();
-            if (window && window->isExposed()) {
-                unmapped = true;
-                form->QWidget::setVisible(false);
-            }
-        }
-    });
+    if (!unmap) return;
+    for (const auto& [form, unmapped] : std::as_const(m_minimizedForms))
+        form->QWidget::setVisible(false);
 }
 
 void TApplication::Restore()

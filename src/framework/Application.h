@@ -33,9 +33,9 @@ public:
     bool Running() const { return m_running; }
 
     // The whole application out of sight and back: every visible form is minimized
-    // (iconified by the window manager). Where nothing iconifies the windows (an X
-    // server without a window manager) they are unmapped instead, so that minimizing
-    // still clears the screen; Restore brings back what Minimize took away.
+    // (iconified by the window manager, whose state is trusted). Where no window manager
+    // runs (a bare X server) they are unmapped instead, so that minimizing still clears
+    // the screen; Restore brings back what Minimize took away.
     void Minimize();
     void Restore();
     // True while a form Minimize took away is still out of sight (the window manager's

@@ -459,6 +459,10 @@ void TForm::changeEvent(QEvent* e)
         const bool active = isActiveWindow();
         Perform(msg::WM_NCACTIVATE, active ? 1 : 0, 0);
         Perform(msg::WM_ACTIVATE, active ? msg::WA_ACTIVE : msg::WA_INACTIVE, 0);
+    } else if (e->type() == QEvent::WindowStateChange) {
+        // The window manager maximized, restored or iconified the window: the size's
+        // kind changed, whether or not the size did.
+        SendSize();
     }
     QWidget::changeEvent(e);
 }

@@ -19,64 +19,14 @@
 #include "support/XDesktop.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QMoveEvent>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 
 namespace {
 
 class MainWindowMouseTest : public MainWindowSession { };
 
-using testenv::RunTool;
-using testenv::WindowManager;
-using testenv::Xdo;
-using testenv::XState;
-
-// The X pointer to a point of the main window's frame.
-void PointerTo(QWidget* w, QPoint framePoint)
-{
-    const QPoint g = w->pos() + framePoint;
-    Xdo({ "mousemove", QString::number(g.x()), QString::number(g.y()) });
-}
-
-// A drag of the X pointer by `by`, in small steps as a hand would.
-void DragBy(QPoint by)
-{
-    const QString out = RunTool(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
-    const int x = QRegularExpression("X=(-?\\d+)").match(out).captured(1).toInt();
-    const int y = QRegularExpression("Y=(-?\\d+)").match(out).captured(1).toInt();
-    Xdo({ "mousedown", "1" });
-    for (int i = 1; i <= 5; ++i)
-        Xdo({ "mousemove", QString::number(x + by.x() * i / 5), QString::number(y + by.y() * i / 5) });
-    Xdo({ "mouseup", "1" });
-}
-
-// The screen's pixels of a rectangle of the window, saved for a person to look at.
-QImage Shot(QWidget* w, const QRect& r, const char* name)
-{
-    QTest::qWait(150);
-    const QRect g = r.translated(w->pos());
-    const QImage image
-        = QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
-    const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (!dir.isEmpty()) {
-        const QString file = dir + u'/' + QLatin1String(name) + QStringLiteral(".png");
-        RunTool(QStringLiteral("import"),
-            { "-window", "root", "-crop",
-                QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QRect PlaceOf(const TvnVeneerform& frame, const char* name)
-{
-    for (int i = 0; i < frame.Objects().Count(); ++i)
-        if (frame.Objects().State(i).IDName == QLatin1String(name)) return frame.Objects().LayoutAt(i).Rect;
-    return {};
-}
+using namespace testenv;
 
 } // namespace
 

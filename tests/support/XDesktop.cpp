@@ -3,7 +3,10 @@
 #include "TestEnv.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <csignal>
@@ -28,6 +31,8 @@ QString RunTool(const QString& program, const QStringList& args)
 
 void Xdo(const QStringList& args) { RunTool(QStringLiteral("xdotool"), args); }
 
+void Wmctrl(const QStringList& args) { RunTool(QStringLiteral("wmctrl"), args); }
+
 void ClickOn(QWidget* w)
 {
     const QPoint at = w->mapToGlobal(w->rect().center());
@@ -36,27 +41,87 @@ void ClickOn(QWidget* w)
     QTest::qWait(150);
 }
 
-void KeepScreen(const QString& name)
+QPoint Pointer()
+{
+    const QString out = RunTool(QStringLiteral("xdotool"), { "getmouselocation", "--shell" });
+    return { QRegularExpression("X=(-?\\d+)").match(out).captured(1).toInt(),
+        QRegularExpression("Y=(-?\\d+)").match(out).captured(1).toInt() };
+}
+
+void PointerTo(QWidget* w, QPoint framePoint)
+{
+    const QPoint g = w->pos() + framePoint;
+    Xdo({ "mousemove", QString::number(g.x()), QString::number(g.y()) });
+}
+
+void DragBy(QPoint by, const std::function<void()>& during)
+{
+    const QPoint from = Pointer();
+    Xdo({ "mousedown", "1" });
+    for (int i = 1; i <= 5; ++i)
+        Xdo({ "mousemove", QString::number(from.x() + by.x() * i / 5),
+            QString::number(from.y() + by.y() * i / 5) });
+    if (during) during();
+    Xdo({ "mouseup", "1" });
+}
+
+namespace {
+
+// Where pictures for a person go; empty when nobody asked for them.
+QString ShotFile(const QString& name)
 {
     const QString dir = qEnvironmentVariable("QUIRA_SHOT_DIR");
-    if (dir.isEmpty()) return;
+    if (dir.isEmpty()) return {};
+    QDir().mkpath(dir);
+    return dir + u'/' + name + QStringLiteral(".png");
+}
+
+} // namespace
+
+void KeepScreen(const QString& name)
+{
+    const QString file = ShotFile(name);
+    if (file.isEmpty()) return;
     QTest::qWait(150);
-    RunTool(QStringLiteral("import"), { "-window", "root", dir + u'/' + name + QStringLiteral(".png") });
+    RunTool(QStringLiteral("import"), { "-window", "root", file });
+}
+
+QImage Shot(QWidget* w, const QRect& r, const QString& name)
+{
+    QTest::qWait(150);
+    const QRect g = r.translated(w->pos());
+    const QImage image
+        = QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
+    if (const QString file = ShotFile(name); !file.isEmpty())
+        RunTool(QStringLiteral("import"),
+            { "-window", "root", "-crop",
+                QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 XWindow XState(QWidget* w)
 {
-    const QString out = RunTool(QStringLiteral("xwininfo"), { "-id", QString::number(w->winId()) });
+    const QString id = QString::number(w->winId());
+    const QString info = RunTool(QStringLiteral("xwininfo"), { "-id", id });
     const auto field = [&](const char* name) {
         return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
-            .match(out)
+            .match(info)
             .captured(1)
             .toInt();
     };
-    return { QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                 field("Height")),
-        out.contains(QLatin1String("IsViewable")),
-        out.contains(QRegularExpression(QStringLiteral("Override Redirect State:\\s*yes"))) };
+    XWindow x;
+    x.Geometry = QRect(
+        field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
+    x.Viewable = info.contains(QLatin1String("IsViewable"));
+    x.OverrideRedirect = info.contains(QRegularExpression(QStringLiteral("Override Redirect State:\\s*yes")));
+    const QString props = RunTool(QStringLiteral("xprop"), { "-id", id, "WM_STATE", "_NET_WM_STATE" });
+    x.WmState = QRegularExpression("window state: (\\w+)").match(props).captured(1);
+    for (const auto& m : QRegularExpression("_NET_WM_STATE_\\w+").globalMatch(props))
+        x.NetStates.append(m.captured(0));
+    const QString list = RunTool(QStringLiteral("xprop"), { "-root", "_NET_CLIENT_LIST" });
+    const QString hex = QStringLiteral("0x%1").arg(w->winId(), 0, 16);
+    x.Listed = QRegularExpression(QRegularExpression::escape(hex) + "\\b").match(list).hasMatch();
+    return x;
 }
 
 QString XProperty(QWidget* w, const char* name)
@@ -64,6 +129,11 @@ QString XProperty(QWidget* w, const char* name)
     const QString out
         = RunTool(QStringLiteral("xprop"), { "-id", QString::number(w->winId()), QLatin1String(name) });
     return out.contains(QLatin1String("not found")) ? QString() : out.trimmed();
+}
+
+bool WindowManagerRuns()
+{
+    return RunTool(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
 }
 
 bool WindowManager::Start(const QString& program, const QStringList& args)
@@ -74,11 +144,7 @@ bool WindowManager::Start(const QString& program, const QStringList& args)
     m_process.start(program, args);
     if (!m_process.waitForStarted(5000)) return false;
     // Ready once it names itself on the root window.
-    return waitFor(
-        [] {
-            return RunTool(QStringLiteral("xprop"), { "-root", "_NET_SUPPORTING_WM_CHECK" }).contains(u'#');
-        },
-        5000);
+    return waitFor(WindowManagerRuns, 5000);
 }
 
 WindowManager::~WindowManager()

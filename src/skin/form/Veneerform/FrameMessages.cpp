@@ -95,6 +95,7 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
 
 bool TvnVeneerform::OnSize(TMessage& m)
 {
+    FollowDesktopState(m.WParam);
     if (m_inMoveSize) {
         // Every step of a sizing loop reshapes the frame: a window manager applies its
         // sizes before the frame hears of them, and a manual step may end clamped.

@@ -8,6 +8,7 @@
 #include "SystemMenu.h"
 #include "Veneerform.h"
 #include "framework/Form.h"
+#include "platform/Desktop.h"
 #include "platform/LayeredWindows.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
 #include "skin/data/vnUtils/SkinRect.h"
@@ -33,7 +34,8 @@ const TvnDataSkinButton* AsButton(const TvnDataSkinObject* record)
 
 QPoint TvnVeneerform::FramePoint(LPARAM screenPoint) const
 {
-    return QPoint(LoWordSigned(screenPoint), HiWordSigned(screenPoint)) - m_form->pos();
+    // Against the window's place as the server has it now, not Qt's last word of it.
+    return QPoint(LoWordSigned(screenPoint), HiWordSigned(screenPoint)) - platform::ScreenOrigin(m_form);
 }
 
 bool TvnVeneerform::MouseTimerRunning() const { return m_form && m_form->HasTimer(kMouseTimer); }
@@ -290,7 +292,11 @@ void TvnVeneerform::ReleaseObject(QPoint p, TMouseButton button)
 void TvnVeneerform::MouseTimerTick()
 {
     const QPoint global = QCursor::pos();
-    if (!m_active || QApplication::topLevelAt(global) != m_form.data()) {
+    const QPoint p = global - platform::ScreenOrigin(m_form);
+    // Over the form and no other window of ours (Qt's idea of the windows' places can
+    // be stale, so an unknown place counts as the form's own).
+    QWidget* top = QApplication::topLevelAt(global);
+    if (!m_active || !m_form->rect().contains(p) || (top && top != m_form.data())) {
         m_form->KillTimer(kMouseTimer);
         LeaveAllObjects();
         return;
@@ -299,7 +305,6 @@ void TvnVeneerform::MouseTimerTick()
         m_form->KillTimer(kMouseTimer);
         return;
     }
-    const QPoint p = m_form->mapFromGlobal(global);
     const QRect client = m_skinPresent ? m_geometry.NewClientRect : m_form->ClientRect();
     if (!client.contains(p)) {
         MouseTest(p, true);

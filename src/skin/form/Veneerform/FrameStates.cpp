@@ -5,10 +5,13 @@
 #include "Veneerform.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "platform/Desktop.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
+#include <utility>
 
 using namespace vnutils;
 
@@ -133,6 +136,14 @@ void TvnVeneerform::Maximize()
 {
     m_rolledUpBeforeMaximize = m_rollUpState;
     if (m_normalBounds.isEmpty()) m_normalBounds = m_form->geometry();
+    if (platform::WindowManagerRuns()) {
+        // The window manager's maximize: its work area, its task bar entry, its restore.
+        m_desktopMaximized = true;
+        m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
+        RepaintFrame();
+        events::Fire(OnMaximize, this);
+        return;
+    }
     QScreen* s = ScreenOf(*m_form);
     const QRect screen = s ? QRect(QPoint(0, 0), s->virtualSize()) : MonitorRect();
     const QRect bounds = MaximizedBounds(WorkArea(), MonitorRect(), screen, m_maximizeOnFullScreen);
@@ -146,7 +157,10 @@ void TvnVeneerform::Restore()
     m_rolledUpBeforeMaximize = false;
     m_rollUpFromMaximized = false;
     if (Application()->Minimized() && Application()->MainForm() == m_form) Application()->Restore();
-    if (!m_normalBounds.isEmpty()) {
+    if (std::exchange(m_desktopMaximized, false)) {
+        // The window manager puts back the size the window had before.
+        m_form->setWindowState(m_form->windowState() & ~Qt::WindowMaximized);
+    } else if (!m_normalBounds.isEmpty()) {
         const QRect to = m_normalBounds;
         if (m_firstShow) {
             m_firstShow = false;
@@ -161,6 +175,27 @@ void TvnVeneerform::Restore()
     RepaintFrame();
     m_form->update();
     events::Fire(OnRestore, this);
+}
+
+void TvnVeneerform::FollowDesktopState(WPARAM sizeKind)
+{
+    if (!m_skinnable) return;
+    if (sizeKind == msg::SIZE_MAXIMIZED && m_windowState != TvnWindowState::wsMaximized) {
+        m_desktopMaximized = true;
+        m_windowState = TvnWindowState::wsMaximized;
+        m_rolledUpBeforeMaximize = m_rollUpState;
+        RepaintFrame();
+        events::Fire(OnMaximize, this);
+    } else if (sizeKind == msg::SIZE_RESTORED && m_desktopMaximized) {
+        // Restored by the window manager, at the size it kept.
+        m_desktopMaximized = false;
+        m_windowState = TvnWindowState::wsNormal;
+        m_rolledUpBeforeMaximize = false;
+        m_rollUpFromMaximized = false;
+        m_normalBounds = QRect();
+        RepaintFrame();
+        events::Fire(OnRestore, this);
+    }
 }
 
 void TvnVeneerform::SetRollUpState(bool rolledUp)

@@ -155,8 +155,11 @@ public:
 
     // --- Window states ------------------------------------------------------------------
     TvnWindowState FrameWindowState() const { return m_windowState; }
-    // Maximizes, minimizes or restores the form by its bounds; the application's main
-    // form minimizes the whole application instead and stays wsNormal.
+    // Maximizes, minimizes or restores the form: by its bounds, or through the window
+    // manager where one runs (it maximizes, and restores the size it had before); the
+    // application's main form minimizes the whole application instead and stays
+    // wsNormal. The window manager's own maximize and restore (its keys, its tiling, a
+    // task bar) reach the frame's state the same way.
     void SetFrameWindowState(TvnWindowState state);
     bool RollUpState() const { return m_rollUpState; }
     void SetRollUpState(bool rolledUp);
@@ -316,6 +319,9 @@ private:
     void Minimize();
     void Maximize();
     void Restore();
+    // The window state the window manager gave the window (WM_SIZE's kind), taken as
+    // the frame's.
+    void FollowDesktopState(WPARAM sizeKind);
     void PlaceInMonitor();
     // One step of the fade-in, from its timer.
     void FadeStep();
@@ -388,6 +394,8 @@ private:
     int m_rollUpHeight = 0;
     TvnWindowState m_windowState = TvnWindowState::wsNormal;
     QRect m_normalBounds;
+    // Maximized by the window manager, which restores the size itself.
+    bool m_desktopMaximized = false;
     bool m_firstShow = true;
     TvnMagneticState m_magneticState;
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;

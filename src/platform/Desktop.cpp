@@ -1,0 +1,92 @@
+#include "Desktop.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QPoint>
+#include <QWidget>
+#include <cstring>
+#include <memory>
+#include <qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+namespace platform {
+
+namespace {
+
+template <class T> using XcbReply = std::unique_ptr<T, decltype(&free)>;
+
+xcb_connection_t* XConnection()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name)
+{
+    XcbReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(strlen(name)), name), nullptr),
+        &free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The window a window property names, or none.
+xcb_window_t WindowProperty(xcb_connection_t* c, xcb_window_t of, xcb_atom_t property)
+{
+    XcbReply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, of, property, XCB_ATOM_WINDOW, 0, 1), nullptr),
+        &free);
+    if (!reply || reply->type != XCB_ATOM_WINDOW || xcb_get_property_value_length(reply.get()) < 4)
+        return XCB_WINDOW_NONE;
+    return *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+bool XWindowManagerRuns()
+{
+    xcb_connection_t* c = XConnection();
+    if (!c) return false;
+    const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK");
+    if (check == XCB_ATOM_NONE) return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t wm = WindowProperty(c, root, check);
+    // A window manager that died leaves the property naming a window that is gone.
+    return wm != XCB_WINDOW_NONE && WindowProperty(c, wm, check) == wm;
+}
+
+bool PlatformNamed(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0) return true;
+    return false;
+}
+
+} // namespace
+
+void ChooseWindowingPlatform(int argc, char** argv)
+{
+    if (PlatformNamed(argc, argv)) return;
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+bool WindowManagerRuns()
+{
+    if (!qGuiApp) return false;
+    const QString name = QGuiApplication::platformName();
+    if (name.startsWith(QLatin1String("wayland"))) return true;
+    return name == QLatin1String("xcb") && XWindowManagerRuns();
+}
+
+QPoint ScreenOrigin(const QWidget* window)
+{
+    xcb_connection_t* c = qGuiApp ? XConnection() : nullptr;
+    if (!c || !window->testAttribute(Qt::WA_WState_Created) || !window->isVisible()) return window->pos();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    XcbReply<xcb_translate_coordinates_reply_t> reply(
+        xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(window->winId()), root, 0, 0), nullptr),
+        &free);
+    return reply ? QPoint(reply->dst_x, reply->dst_y) : window->pos();
+}
+
+} // namespace platform
