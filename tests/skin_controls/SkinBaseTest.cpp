@@ -233,6 +233,23 @@ TEST(SkinChange, ControlsDropTheirIndexThenFindTheirRecordInTheNewSkin)
     EXPECT_EQ(outer.CurrentGeometry().ClientRect, QRect(4, 4, 32, 34));
 }
 
+TEST(SkinChange, AControlNoFormToldFindsItsRecordAgainAtItsNextPaint)
+{
+    TestSkin skin;
+    TvnSkinPanel panel; // on no form: no notification reaches it
+    panel.SetSkinData(&skin.Store());
+    panel.SetBounds(0, 0, 40, 40);
+    const int before = panel.SkinRecordIndex();
+    ASSERT_EQ(before, skin.Store().FindControlSkin("panel"));
+
+    // The index kept from the old skin would name another record of the new one.
+    skin.Reload(ReorderedRecords());
+    ASSERT_NE(skin.Store().FindControlSkin("panel"), before);
+    Grab(&panel);
+    EXPECT_EQ(panel.SkinRecordIndex(), skin.Store().FindControlSkin("panel"));
+    EXPECT_EQ(Grab(&panel).pixel(20, 20), kPanelClient);
+}
+
 TEST(SkinChange, AnEmptyingLoadLeavesEveryControlOnItsDefaultLook)
 {
     TestSkin skin;

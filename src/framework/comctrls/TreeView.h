@@ -20,6 +20,7 @@
 #include "framework/comctrls/TreeNode.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QPointer>
 
 class QPainter;
@@ -46,6 +47,13 @@ struct TTreeRowPaint {
     bool Expanded = false;
     bool Selected = false;
     bool Focused = false;
+};
+
+// What one paint draws, taken before anything is drawn: where the rows go and the rows
+// that show in the damaged rectangle, in order.
+struct TTreePaint {
+    QRect Area;
+    QList<TTreeRowPaint> Rows;
 };
 
 class TTreeView : public TControl, public TScrollSource {
@@ -137,6 +145,7 @@ protected:
     virtual void PaintNode(QPainter& painter, const TTreeRowPaint& row);
     virtual int TextWidth(const QString& text) const;
     TTreeRowPaint RowSnapshot(int row) const;
+    TTreePaint PaintSnapshot(const QRect& damaged) const;
     // The next visible node after `from` (wrapping round) whose text begins with
     // `prefix`, ignoring case; `from` itself counts when `includeFrom`.
     TTreeNode* FindByPrefix(const QString& prefix, const TTreeNode* from, bool includeFrom) const;

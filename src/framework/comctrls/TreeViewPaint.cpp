@@ -31,18 +31,27 @@ TTreeRowPaint TTreeView::RowSnapshot(int row) const
     return r;
 }
 
-void TTreeView::paintEvent(QPaintEvent* e)
+TTreePaint TTreeView::PaintSnapshot(const QRect& damaged) const
 {
-    QPainter painter(this);
-    PaintBackground(painter, rect());
-    const tree::TRowLayout l = RowLayout();
-    painter.setClipRect(l.Area & e->rect());
+    TTreePaint s;
+    s.Area = RowLayout().Area;
     const int rows = static_cast<int>(VisibleNodes().size());
     const int end = std::min(rows, m_topRow + VisibleRowCount() + 1);
     for (int row = m_topRow; row < end; ++row) {
-        const TTreeRowPaint snapshot = RowSnapshot(row);
-        if (snapshot.RowRect.intersects(e->rect())) PaintNode(painter, snapshot);
+        TTreeRowPaint snapshot = RowSnapshot(row);
+        if (snapshot.RowRect.intersects(damaged)) s.Rows.append(std::move(snapshot));
     }
+    return s;
+}
+
+void TTreeView::paintEvent(QPaintEvent* e)
+{
+    const TTreePaint s = PaintSnapshot(e->rect());
+    QPainter painter(this);
+    PaintBackground(painter, rect());
+    painter.setClipRect(s.Area & e->rect());
+    for (const TTreeRowPaint& row : s.Rows)
+        PaintNode(painter, row);
 }
 
 void TTreeView::PaintBackground(QPainter& painter, const QRect& r)

@@ -287,7 +287,10 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         cell.State &= ~TGridDrawState(gdSelected | gdFocused);
         return;
     }
-    // The field (and the handler) read the row being drawn, then the current one again.
+    // Gathered into the snapshot before anything is drawn. A field, and OnGetCellParam's
+    // handler reading the fields, see the row under the link's active record: it points
+    // at the row being gathered, then at the current one again. Only the link's window
+    // index moves (no scroll, no data set event); the data set's current record stays.
     auto& link = const_cast<TvnGridDataLink&>(*m_link);
     const int active = link.ActiveRecord();
     link.SetActiveRecord(record);
@@ -444,6 +447,8 @@ void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSn
     if (!ds) return;
     QPainter painter(&picture);
     painter.setClipRect(s.GridRect);
+    // The handlers draw a cell reading its row's fields, so the link's active record
+    // points at each row in turn while they draw, as in the snapshot, and back after.
     const int active = m_link->ActiveRecord();
     for (const vngrid::TvnGridCell& cell : s.Cells) {
         const int data = DataColumn(cell.Col);

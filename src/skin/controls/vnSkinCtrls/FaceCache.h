@@ -10,11 +10,12 @@
 // by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
 // each other) and keeps only the last one: TvnLookCache.
 #include <QByteArray>
-#include <QDataStream>
-#include <QIODevice>
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -76,23 +77,35 @@ private:
 
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
 
-// Writes a state's values one after the other.
+// Writes a state's values one after the other as raw bytes, without a stream: a kept
+// look compares them on every paint. Numbers take eight bytes each and texts carry their
+// length, so two different states never write the same bytes.
+template <class T>
+concept TvnStateNumber = std::is_integral_v<T> || std::is_enum_v<T>;
+
 class TvnStateWriter {
 public:
-    TvnStateWriter()
-        : m_stream(&m_bytes, QIODevice::WriteOnly)
+    explicit TvnStateWriter(qsizetype reserve = 256) { m_bytes.reserve(reserve); }
+    template <TvnStateNumber T> TvnStateWriter& operator<<(T value)
     {
+        const auto v = static_cast<qint64>(value);
+        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
+        return *this;
     }
-    template <class T> TvnStateWriter& operator<<(const T& value)
+    TvnStateWriter& operator<<(const QSize& s) { return *this << s.width() << s.height(); }
+    TvnStateWriter& operator<<(const QPoint& p) { return *this << p.x() << p.y(); }
+    TvnStateWriter& operator<<(const QRect& r) { return *this << r.topLeft() << r.size(); }
+    TvnStateWriter& operator<<(const QColor& c) { return *this << int(c.spec()) << quint64(c.rgba64()); }
+    TvnStateWriter& operator<<(const QString& t)
     {
-        m_stream << value;
+        *this << t.size();
+        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
         return *this;
     }
     QByteArray Bytes() const { return m_bytes; }
 
 private:
     QByteArray m_bytes;
-    QDataStream m_stream;
 };
 
 } // namespace vnctrls

@@ -7,7 +7,7 @@
 
 namespace vnctrls {
 
-void PaintParentBackground(QWidget* control, QPainter& painter)
+void PaintParentBackground(const QWidget* control, QPainter& painter)
 {
     QWidget* parent = control->parentWidget();
     if (!parent) return;

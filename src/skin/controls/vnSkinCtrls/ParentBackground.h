@@ -9,6 +9,6 @@ namespace vnctrls {
 
 // Paints into `painter`, whose origin is the control's top-left corner, what the parent
 // shows under `control`. Nothing without a parent.
-void PaintParentBackground(QWidget* control, QPainter& painter);
+void PaintParentBackground(const QWidget* control, QPainter& painter);
 
 } // namespace vnctrls

@@ -83,10 +83,11 @@ void TvnSkinScrollBar::SetPositionQuiet(int position)
 
 void TvnSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
 {
-    m_range.Min = min;
-    m_range.Max = max;
-    m_range.PageSize = pageSize;
-    m_range.Position = ClampScrollPosition(m_range, position);
+    vnctrls::TvnScrollRange range { min, max, 0, pageSize };
+    range.Position = ClampScrollPosition(range, position);
+    // The controls a bar follows publish their range on every move; only a change repaints.
+    if (range == m_range) return;
+    m_range = range;
     Invalidate();
 }
 

@@ -63,7 +63,8 @@ public:
     void SetPosition(int position);
     // As SetPosition without OnChange.
     void SetPositionQuiet(int position);
-    // All four at once, without OnChange.
+    // All four at once, without OnChange; the one way a range is updated (the same range
+    // again does nothing).
     void SetRange(int min, int max, int pageSize, int position);
     // Taken only when the page fits the range from the present position.
     int PageSize() const { return m_range.PageSize; }
@@ -124,6 +125,8 @@ protected:
 private:
     // Painting (ScrollBarPaint.cpp): one snapshot per paint, drawn from alone.
     vnctrls::TvnScrollBarSnapshot TakeSnapshot() const;
+    void DrawSkinnedBar(QImage& bitmap, const vnctrls::TvnScrollBarSnapshot& s);
+    void DrawDefaultBar(QImage& bitmap, const vnctrls::TvnScrollBarSnapshot& s);
     const QImage& Face(const vnctrls::TvnScrollBarSnapshot& s);
     QImage ThumbPicture(const vnctrls::TvnScrollBarSnapshot& s, const QRect& source);
 

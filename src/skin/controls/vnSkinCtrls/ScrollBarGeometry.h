@@ -21,6 +21,7 @@ struct TvnScrollRange {
     int Position = 0;
     // 0: a thumb of fixed length.
     int PageSize = 0;
+    friend bool operator==(const TvnScrollRange&, const TvnScrollRange&) = default;
 };
 
 // The three parts that react to the mouse, by their index in the bar's part table.

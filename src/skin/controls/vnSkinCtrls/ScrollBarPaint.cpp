@@ -61,14 +61,17 @@ TvnScrollBarSnapshot TvnSkinScrollBar::TakeSnapshot() const
     if (arrowHeld && m_capturedPressed && m_hotPart == m_capturedPart) s.PressedArrow = m_capturedPart;
     s.ThumbPressed = m_dragging || FocusedForInput();
     s.StretchThumb = m_range.PageSize != 0 || (s.Record && s.Record->ThumbMinPageSize != 0);
-    s.Geometry = &m_geometry;
+    s.Geometry = m_geometry;
     s.Current = m_current;
     return s;
 }
 
-void TvnSkinScrollBar::DrawUnskinned(QImage& bitmap)
+void TvnSkinScrollBar::DrawUnskinned(QImage& bitmap) { DrawDefaultBar(bitmap, TakeSnapshot()); }
+
+void TvnSkinScrollBar::DrawSkinned(QImage& bitmap) { DrawSkinnedBar(bitmap, TakeSnapshot()); }
+
+void TvnSkinScrollBar::DrawDefaultBar(QImage& bitmap, const TvnScrollBarSnapshot& s)
 {
-    const TvnScrollBarSnapshot s = TakeSnapshot();
     QPainter p(&bitmap);
     p.fillRect(bitmap.rect(), ToQColor(clr::clBtnFace));
     const TvnScrollBarLayout& l = s.Layout;
@@ -86,10 +89,10 @@ void TvnSkinScrollBar::DrawUnskinned(QImage& bitmap)
 
 const QImage& TvnSkinScrollBar::Face(const TvnScrollBarSnapshot& s)
 {
-    return m_faces.Get({ s.RecordIndex, s.Size, s.Geometry->Parts.SkinRect, 0 }, [&] {
+    return m_faces.Get({ s.RecordIndex, s.Size, s.Geometry.Parts.SkinRect, 0 }, [&] {
         QImage face(s.Size, QImage::Format_RGB32);
         face.fill(0);
-        DrawPlainSkin(face, *s.Geometry, s.Current, false);
+        DrawPlainSkin(face, s.Geometry, s.Current, false);
         return face;
     });
 }
@@ -97,7 +100,7 @@ const QImage& TvnSkinScrollBar::Face(const TvnScrollBarSnapshot& s)
 QImage TvnSkinScrollBar::ThumbPicture(const TvnScrollBarSnapshot& s, const QRect& source)
 {
     const TvnDataSkinScrollBarControl& r = *s.Record;
-    const QImage& picture = s.Geometry->Picture;
+    const QImage& picture = s.Geometry.Picture;
     if (!s.StretchThumb) return Piece(picture, source, r.ThumbTransparent, r.ThumbTransparentColor);
     const bool vertical = s.Layout.Vertical;
     const int length = vertical ? s.Layout.Thumb.height() : s.Layout.Thumb.width();
@@ -113,12 +116,11 @@ QImage TvnSkinScrollBar::ThumbPicture(const TvnScrollBarSnapshot& s, const QRect
     return strip;
 }
 
-void TvnSkinScrollBar::DrawSkinned(QImage& bitmap)
+void TvnSkinScrollBar::DrawSkinnedBar(QImage& bitmap, const TvnScrollBarSnapshot& s)
 {
-    const TvnScrollBarSnapshot s = TakeSnapshot();
     if (!s.Record) return TvnSkinCustomControl::DrawSkinned(bitmap);
     const TvnDataSkinScrollBarControl& r = *s.Record;
-    const QImage& picture = s.Geometry->Picture;
+    const QImage& picture = s.Geometry.Picture;
     const TvnScrollBarLayout& l = s.Layout;
     QPainter p(&bitmap);
     p.drawImage(0, 0, Face(s));
@@ -161,6 +163,15 @@ void TvnSkinScrollBar::Paint(QPainter& painter)
     TvnStateWriter state;
     state << s.RecordIndex << s.Size << s.Layout.Thumb << s.Layout.Increase << s.Layout.Decrease << s.Enabled
           << s.HotPart << s.PressedArrow << s.ThumbPressed << s.StretchThumb;
-    const QImage& look = m_look.Get(state.Bytes(), [&] { return DrawLook(size(), s.RecordIndex != -1); });
+    // Drawn from this paint's snapshot alone: the look's routines take no other.
+    const QImage& look = m_look.Get(state.Bytes(), [&] {
+        QImage bitmap(s.Size, QImage::Format_RGB32);
+        bitmap.fill(0);
+        if (s.RecordIndex != -1)
+            DrawSkinnedBar(bitmap, s);
+        else
+            DrawDefaultBar(bitmap, s);
+        return bitmap;
+    });
     painter.drawImage(0, 0, look);
 }

@@ -22,7 +22,8 @@ struct TvnScrollBarSnapshot {
     bool ThumbPressed = false;
     // The thumb's picture is stretched to the thumb's length (a page, or a skin minimum).
     bool StretchThumb = false;
-    const TvnControlGeometry* Geometry = nullptr;
+    // The record's geometry as it stood at the paint (its pictures are shared, not copied).
+    TvnControlGeometry Geometry;
     TvnCurrentGeometry Current;
 };
 

@@ -5,7 +5,15 @@
 
 int TvnSkinBinding::LookUp()
 {
-    m_index = vnctrls::FindRecord(m_store, m_name);
+    // An emptied store keeps no index; the load that fills it again changes the count.
+    if (!m_store || m_store->Empty()) {
+        Drop();
+        return m_index;
+    }
+    if (m_resolved && m_loadCount == m_store->LoadCount()) return m_index;
+    m_index = m_store->FindControlSkin(m_name);
+    m_loadCount = m_store->LoadCount();
+    m_resolved = true;
     return m_index;
 }
 
@@ -23,18 +31,18 @@ bool TvnSkinBinding::HandleSkinMessage(const TMessage& m, TvnSkinBound& control)
     }
 }
 
-void TvnSkinBoundControl::KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches)
+void TvnSkinBinding::KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches)
 {
     m_keptLooks.insert(m_keptLooks.end(), caches);
 }
 
-void TvnSkinBoundControl::DropLooks()
+void TvnSkinBinding::DropLooks()
 {
     for (vnctrls::TvnLookStore* cache : m_keptLooks)
         cache->Clear();
 }
 
-void TvnSkinBoundControl::SetFaceCacheEnabled(bool enabled)
+void TvnSkinBinding::SetLooksEnabled(bool enabled)
 {
     for (vnctrls::TvnLookStore* cache : m_keptLooks)
         cache->SetEnabled(enabled);

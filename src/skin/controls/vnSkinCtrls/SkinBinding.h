@@ -6,8 +6,10 @@
 // after it the control's SkinChanged runs.
 //
 // The controls publish its values as their own properties (SkinData, SkinDataName,
-// HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change, so an
-// index never goes stale.
+// HintTitle, ...) and call LookUp once per paint, per SetBounds and per skin change. The
+// name is searched only when the store's record lists changed since the last search (its
+// LoadCount), another store or name was set, or the index was dropped: a paint costs a
+// comparison, and an index never goes stale.
 #include "framework/Events.h"
 #include "framework/ImageList.h"
 #include "platform/Messages.h"
@@ -34,18 +36,31 @@ protected:
 class TvnSkinBinding {
 public:
     TvnSkinData* Store() const { return m_store; }
-    void SetStore(TvnSkinData* store) { m_store = store; }
+    void SetStore(TvnSkinData* store)
+    {
+        m_store = store;
+        m_resolved = false;
+    }
     // The store when it holds a skin, else nullptr.
     TvnSkinData* LoadedSkin() const { return m_store && !m_store->Empty() ? m_store.data() : nullptr; }
 
     const QString& Name() const { return m_name; }
-    void SetName(const QString& name) { m_name = name; }
+    void SetName(const QString& name)
+    {
+        m_name = name;
+        m_resolved = false;
+    }
     // The record's index in the store's ControlSkins, or -1: then the default look.
     int RecordIndex() const { return m_index; }
-    // Finds the record by name again: -1 without a store, with an empty one, or when it
-    // holds no record of that name.
+    // The record's index, found by name again only when it may have changed: -1 without a
+    // store, with an empty one, or when it holds no record of that name.
     int LookUp();
-    void Drop() { m_index = -1; }
+    // Forgets the index until the next LookUp searches again.
+    void Drop()
+    {
+        m_index = -1;
+        m_resolved = false;
+    }
 
     // The record as a T, or nullptr (no record, or a record of another class).
     template <class T> T* Record() const
@@ -62,10 +77,21 @@ public:
     // every store when it names none). False for every other message.
     bool HandleSkinMessage(const TMessage& message, TvnSkinBound& control);
 
+    // The caches of composed looks the control keeps between paints, named once in its
+    // constructor: every skin change drops them (DropLooks, before the old skin goes),
+    // and disabled they keep nothing.
+    void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches);
+    void DropLooks();
+    void SetLooksEnabled(bool enabled);
+
 private:
     QPointer<TvnSkinData> m_store;
     QString m_name;
     int m_index = -1;
+    // The store's LoadCount when m_index was found, valid while m_resolved holds.
+    quint64 m_loadCount = 0;
+    bool m_resolved = false;
+    std::vector<vnctrls::TvnLookStore*> m_keptLooks;
 };
 
 // The published face of the binding, shared by both control families: the properties the
@@ -121,14 +147,14 @@ public:
     }
 
     // Disabled, the control's caches keep nothing and every paint composes anew.
-    void SetFaceCacheEnabled(bool enabled);
+    void SetFaceCacheEnabled(bool enabled) { m_skin.SetLooksEnabled(enabled); }
 
 protected:
     ~TvnSkinBoundControl() = default;
     // The caches of composed looks the control keeps between paints, named once in its
-    // constructor; SkinChanged drops them through DropLooks.
-    void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches);
-    void DropLooks();
+    // constructor; PrepareSkinChange drops them through DropLooks.
+    void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches) { m_skin.KeepLooks(caches); }
+    void DropLooks() { m_skin.DropLooks(); }
     // Forgets the record (a control whose record cannot draw it takes the default look);
     // the kept looks stay.
     void DropRecord() { m_skin.Drop(); }
@@ -138,5 +164,4 @@ protected:
 
 private:
     TvnSkinBinding m_skin;
-    std::vector<vnctrls::TvnLookStore*> m_keptLooks;
 };

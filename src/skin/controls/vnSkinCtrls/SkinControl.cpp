@@ -19,12 +19,6 @@ void FireMouseEvents(
     if (m.Msg == msg::CM_MOUSELEAVE) events::Fire(onLeave, sender);
 }
 
-int FindRecord(const TvnSkinData* store, const QString& name)
-{
-    if (!store || store->Empty()) return -1;
-    return store->FindControlSkin(name);
-}
-
 bool IsAccel(QChar ch, const QString& caption)
 {
     const QChar accel = vnmenus::AccelOf(caption);

@@ -84,9 +84,6 @@ namespace vnctrls {
 
 // Whether a skin message (its WParam names the store, or none) concerns `store`.
 bool MessageNamesStore(WPARAM storeParam, const TvnSkinData* store);
-// The record index of `name` in `store`: -1 without a store, with an empty one, or when
-// it holds no record of that name.
-int FindRecord(const TvnSkinData* store, const QString& name);
 // OnMouseEnter or OnMouseLeave for CM_MOUSEENTER and CM_MOUSELEAVE.
 void FireMouseEvents(
     const TMessage& m, QObject* sender, const TNotifyEvent& onEnter, const TNotifyEvent& onLeave);

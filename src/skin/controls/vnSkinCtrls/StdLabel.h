@@ -37,7 +37,12 @@ public:
     // Looks the record up, sizes the label to its text (AutoSize) and repaints.
     void ApplySkin();
     void SkinChanged() override { ApplySkin(); }
-    void PrepareSkinChange() override { m_skin.Drop(); }
+    // The index and every kept look go before the store loads another skin.
+    void PrepareSkinChange() override
+    {
+        m_skin.Drop();
+        m_skin.DropLooks();
+    }
     // Draws the label as it paints itself into another canvas, its rectangle moved by
     // `offset` (copies of a label in the rows of a control grid).
     void DrawTo(QPainter& painter, QPoint offset);
@@ -46,6 +51,8 @@ public:
 
 protected:
     void DoDrawText(QPainter& painter, QRect& rect, unsigned flags) override;
+    // The caches of looks a derived label keeps, named once in its constructor.
+    void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches) { m_skin.KeepLooks(caches); }
 
 private:
     struct TextStyle {

@@ -208,9 +208,7 @@ void TvnSkinCustomGrid::ApplyBar(TvnSkinScrollBar* bar, const TvnBarState& state
 {
     if (!bar) return;
     const TScrollInfo& i = state.Info;
-    if (bar->Min() != i.Min || bar->Max() != i.Max || bar->PageSize() != i.PageSize
-        || bar->Position() != i.Position)
-        bar->SetRange(i.Min, i.Max, i.PageSize, i.Position);
+    bar->SetRange(i.Min, i.Max, i.PageSize, i.Position);
     // The bar shows only with the grid: a hidden grid (its tab not shown) keeps it hidden.
     const bool show = state.Needed && !isHidden();
     if (bar->Visible() != show) bar->SetVisible(show);

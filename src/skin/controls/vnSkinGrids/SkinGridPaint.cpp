@@ -376,57 +376,26 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
     return picture;
 }
 
-namespace {
-
-// The state as raw bytes, appended without a stream: the cache compares it every paint.
-class StateBytes {
-public:
-    StateBytes() { m_bytes.reserve(2048); }
-    StateBytes& Int(qint64 v)
-    {
-        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
-        return *this;
-    }
-    StateBytes& Rect(const QRect& r) { return Int(r.x()).Int(r.y()).Int(r.width()).Int(r.height()); }
-    StateBytes& Text(const QString& t)
-    {
-        Int(t.size());
-        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
-        return *this;
-    }
-    QByteArray Bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
-
-} // namespace
-
 QByteArray SnapshotState(const TvnGridSnapshot& s)
 {
-    StateBytes w;
-    w.Int(s.RecordIndex).Int(s.Size.width()).Int(s.Size.height()).Rect(s.GridRect);
-    w.Int(s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
+    vnctrls::TvnStateWriter w(2048);
+    w << s.RecordIndex << s.Size << s.GridRect;
+    w << (s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
         | s.UseSkinCellHeight << 5);
-    w.Rect(s.FocusRect)
-        .Int(s.CheckImage.cacheKey())
-        .Int(s.Wallpaper.cacheKey())
-        .Int(s.BackgroundPicture.cacheKey())
-        .Int(s.CellPicture.cacheKey());
-    w.Int(s.Color).Int(s.FixedColor).Int(s.LineColor).Int(s.FontGeneration);
-    w.Int(s.CellFontColor).Int(s.SelectFontColor).Int(s.FocusFontColor).Int(s.FixedFontColor);
-    w.Int(s.Lines.size());
+    w << s.FocusRect << s.CheckImage.cacheKey() << s.Wallpaper.cacheKey() << s.BackgroundPicture.cacheKey()
+      << s.CellPicture.cacheKey();
+    w << s.Color << s.FixedColor << s.LineColor << s.FontGeneration;
+    w << s.CellFontColor << s.SelectFontColor << s.FocusFontColor << s.FixedFontColor;
+    w << s.Lines.size();
     for (const QRect& line : s.Lines)
-        w.Rect(line);
-    w.Int(s.Cells.size());
+        w << line;
+    w << s.Cells.size();
     for (const TvnGridCell& c : s.Cells) {
-        w.Rect(c.Rect)
-            .Int(int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
-                | int(c.OwnLook) << 30)
-            .Int(c.Inset | int(c.Content) << 8)
-            .Int(c.Picture.cacheKey())
-            .Text(c.Text);
-        if (c.OwnLook) w.Int(c.Background).Int(c.FontColor).Text(c.Font.key());
+        w << c.Rect
+          << (int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
+                 | int(c.OwnLook) << 30)
+          << (c.Inset | int(c.Content) << 8) << c.Picture.cacheKey() << c.Text;
+        if (c.OwnLook) w << c.Background << c.FontColor << c.Font.key();
     }
     return w.Bytes();
 }

@@ -6,6 +6,7 @@
 #include "skin/data/vnSkinData/OtherControlSkins.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 TvnSkinCustomTreeView::TvnSkinCustomTreeView(QObject* owner)
@@ -135,21 +136,24 @@ void TvnSkinCustomTreeView::WndProc(TMessage& m)
     TTreeView::WndProc(m);
 }
 
-void TvnSkinCustomTreeView::PaintBackground(QPainter& painter, const QRect& rect)
+TvnTreeSnapshot TvnSkinCustomTreeView::TakeSnapshot(const QRect& damaged) const
 {
-    if (!m_look.Skinned) {
-        TTreeView::PaintBackground(painter, rect);
-        return;
-    }
-    painter.fillRect(rect, m_look.Background);
+    TvnTreeSnapshot s;
+    s.Look = m_look;
+    s.Enabled = isEnabled();
+    s.Font = font();
+    s.Tree = PaintSnapshot(damaged);
+    return s;
 }
 
-void TvnSkinCustomTreeView::PaintNode(QPainter& painter, const TTreeRowPaint& r)
+namespace {
+
+void PaintRow(QPainter& painter, const TvnTreeSnapshot& s, const TTreeRowPaint& r)
 {
     if (r.HasButton) {
         // The expander in the text colour, so it shows on any background.
         const QRect b = r.ButtonRect;
-        painter.setPen(m_look.Text);
+        painter.setPen(s.Look.Text);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(b.adjusted(0, 0, -1, -1));
         const QPoint c = b.center();
@@ -157,18 +161,34 @@ void TvnSkinCustomTreeView::PaintNode(QPainter& painter, const TTreeRowPaint& r)
         if (!r.Expanded) painter.drawLine(c.x(), c.y() - 2, c.x(), c.y() + 2);
     }
     if (!r.Icon.isNull()) r.Icon.paint(&painter, r.IconRect);
-    QColor text = isEnabled() ? m_look.Text : ToQColor(clr::clGrayText);
+    QColor text = s.Enabled ? s.Look.Text : ToQColor(clr::clGrayText);
     if (r.Selected) {
-        QColor back = m_look.SelectedBack;
+        QColor back = s.Look.SelectedBack;
         if (!r.Focused) back.setAlpha(110);
         painter.fillRect(r.LabelRect, back);
-        if (r.Focused) text = m_look.SelectedText;
+        if (r.Focused) text = s.Look.SelectedText;
     }
     painter.setPen(text);
-    painter.setFont(font());
+    painter.setFont(s.Font);
     painter.drawText(r.LabelRect, Qt::AlignCenter | Qt::TextSingleLine, r.Text);
     if (r.Focused) {
-        painter.setPen(QPen(m_look.SelectedText, 1, Qt::DotLine));
+        painter.setPen(QPen(s.Look.SelectedText, 1, Qt::DotLine));
         painter.drawRect(r.LabelRect.adjusted(0, 0, -1, -1));
     }
+}
+
+} // namespace
+
+void TvnSkinCustomTreeView::paintEvent(QPaintEvent* e)
+{
+    const TvnTreeSnapshot s = TakeSnapshot(e->rect());
+    QPainter painter(this);
+    // Without a record the tree keeps its system background and border.
+    if (s.Look.Skinned)
+        painter.fillRect(rect(), s.Look.Background);
+    else
+        PaintBackground(painter, rect());
+    painter.setClipRect(s.Tree.Area & e->rect());
+    for (const TTreeRowPaint& row : s.Tree.Rows)
+        PaintRow(painter, s, row);
 }

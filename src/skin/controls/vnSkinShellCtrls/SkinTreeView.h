@@ -21,6 +21,15 @@ struct TvnTreeLook {
     bool Skinned = false;
 };
 
+// What one paint draws from, taken before anything is drawn: the look the skin gave,
+// the state and the rows in the damaged rectangle.
+struct TvnTreeSnapshot {
+    TvnTreeLook Look;
+    bool Enabled = true;
+    QFont Font;
+    TTreePaint Tree;
+};
+
 class TvnSkinCustomTreeView : public TTreeView, public TvnSkinBoundControl {
     Q_OBJECT
     TVN_SKIN_BINDING_PROPERTIES
@@ -53,13 +62,13 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    void PaintBackground(QPainter& painter, const QRect& rect) override;
-    void PaintNode(QPainter& painter, const TTreeRowPaint& row) override;
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void ApplySkinLook();
+    TvnTreeSnapshot TakeSnapshot(const QRect& damaged) const;
     void LinkBar(QPointer<TvnSkinScrollBar>& slot, TvnSkinScrollBar* bar);
     // Shows or hides the bars for the tree's present ranges.
     void UpdateBars();

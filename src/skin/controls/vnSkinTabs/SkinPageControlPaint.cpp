@@ -77,8 +77,14 @@ TvnTabsSnapshot TvnSkinPageControl::TakeSnapshot(const TPageControlSnapshot& bas
     if (r) {
         s.ShowFocus = r->ShowFocus;
         s.FocusOffset = QPoint(r->FocusOffsetX, r->FocusOffsetY);
-        s.FocusFace = SkinData()->SkinColors.cBtnFace;
+        s.FocusFace = s.Background = SkinData()->SkinColors.cBtnFace;
         s.ShiftInactive = Or(r->ActiveTabRect, r->TabRect).height() != r->TabRect.height();
+    }
+    if (r && s.TabsBGTransparent && !s.Strip.isEmpty()) {
+        s.ParentStrip = QImage(s.Strip.size(), QImage::Format_RGB32);
+        QPainter p(&s.ParentStrip);
+        p.translate(-s.Strip.topLeft());
+        vnctrls::PaintParentBackground(this, p);
     }
     std::optional<TvnTabItem> active;
     for (int i = 0; i < base.Tabs.size(); ++i) {
@@ -280,16 +286,13 @@ void TvnSkinPageControl::DrawTab(
 void TvnSkinPageControl::PaintSkinned(QPainter& painter, const TvnTabsSnapshot& s)
 {
     const TvnDataSkinTabControl& r = *s.Record;
-    painter.fillRect(QRect(QPoint(), s.Size), ToQColor(SkinData()->SkinColors.cBtnFace));
+    painter.fillRect(QRect(QPoint(), s.Size), ToQColor(s.Background));
     painter.drawImage(s.Body.topLeft(), Body(s));
     if (s.Strip.isEmpty()) return;
 
     QImage strip;
     if (s.TabsBGTransparent) {
-        strip = QImage(s.Strip.size(), QImage::Format_RGB32);
-        QPainter p(&strip);
-        p.translate(-s.Strip.topLeft());
-        vnctrls::PaintParentBackground(this, p);
+        strip = s.ParentStrip;
     } else {
         const QRect tile = Or(r.TabsBGRect, r.Geometry.ClientRect.translated(r.SkinRect.topLeft()));
         strip = m_faces.Get({ s.RecordIndex, s.Size, tile, kStripStep }, [&] {

@@ -58,6 +58,10 @@ struct TvnTabsSnapshot {
     bool ShowFocus = false;
     QPoint FocusOffset;
     TColor FocusFace = 0;
+    // The skin's button face, under the frame.
+    TColor Background = 0;
+    // What the parent shows behind the tab strip, for a strip that lets it through.
+    QImage ParentStrip;
     // Inactive tabs are lower than the active one: their content moves towards the page.
     bool ShiftInactive = false;
 };

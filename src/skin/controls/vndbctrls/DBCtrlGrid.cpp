@@ -43,6 +43,7 @@ TvnDBCtrlPanel::TvnDBCtrlPanel(TvnSkinDBCtrlGrid* grid)
     SetName(QString());
     SetForceBackground(false);
     SetParent(grid);
+    KeepLooks({ &m_face });
 }
 
 void TvnDBCtrlPanel::childEvent(QChildEvent* e)
@@ -279,8 +280,6 @@ void TvnSkinDBCtrlGrid::UpdateScrollBar()
     TDataSet* ds = m_link.DataSet();
     if (!m_link.Active() || !ds) return;
     const vndb::TvnGridScrollRange range = vndb::ScrollRangeFor(m_layout, ds->RecordCount(), ds->RecNo());
-    if (range == m_barRange) return;
-    m_barRange = range;
     m_scrollBar->SetRange(range.Min, range.Max, range.PageSize, range.Position);
 }
 

@@ -69,7 +69,6 @@ public:
     // The panel's own look at its size (no controls), as every panel shows it.
     QImage Face();
     void Paint(QPainter& painter) override;
-    void SkinChanged() override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -81,9 +80,7 @@ protected:
 
 private:
     TvnSkinDBCtrlGrid* m_grid;
-    QImage m_face;
-    int m_faceRecord = -2;
-    const void* m_faceStore = nullptr;
+    vnctrls::TvnLookCache m_face;
 };
 
 class TvnSkinDBCtrlGrid : public TvnSkinWinControl {
@@ -255,7 +252,6 @@ private:
     TvnDBCtrlGridLink m_link;
     TvnDBCtrlPanel* m_panel;
     TvnSkinScrollBar* m_scrollBar;
-    vndb::TvnGridScrollRange m_barRange;
     static constexpr int kMaxLabelCopies = 512;
     QHash<vndb::TvnLabelPictureKey, QImage> m_labelCopies;
     // Finished panel copies by what they are made of.

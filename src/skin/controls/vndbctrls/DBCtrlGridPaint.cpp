@@ -27,24 +27,18 @@ void TvnSkinDBCtrlGrid::ReleaseBitmap()
 QImage TvnDBCtrlPanel::Face()
 {
     ReadSkinRecord();
-    const TvnSkinData* store = SkinData();
-    if (m_face.size() != size() || m_faceRecord != SkinRecordIndex() || m_faceStore != store) {
-        m_face = QImage(size(), QImage::Format_RGB32);
-        m_face.fill(0);
-        if (!m_face.isNull()) {
-            QPainter painter(&m_face);
+    // Kept with the panel's other looks: a new skin in the same store drops it.
+    vnctrls::TvnStateWriter state;
+    state << reinterpret_cast<quintptr>(SkinData()) << SkinRecordIndex() << size();
+    return m_face.Get(state.Bytes(), [&] {
+        QImage face(size(), QImage::Format_RGB32);
+        face.fill(0);
+        if (!face.isNull()) {
+            QPainter painter(&face);
             TvnSkinPanel::Paint(painter);
         }
-        m_faceRecord = SkinRecordIndex();
-        m_faceStore = store;
-    }
-    return m_face;
-}
-
-void TvnDBCtrlPanel::SkinChanged()
-{
-    m_face = QImage();
-    TvnSkinPanel::SkinChanged();
+        return face;
+    });
 }
 
 void TvnDBCtrlPanel::Paint(QPainter& painter)
@@ -139,6 +133,9 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
         painter.drawImage(r.topLeft(), snap.Face);
         return;
     }
+    // A buffered row's fields are read through the link's active record, the only way
+    // the data controls on the panel read a row: it moves to the panel's row for the
+    // copy and back before anything else runs. The data set's current record stays.
     const int saved = m_link.ActiveRecord();
     m_link.SetActiveRecord(index);
     vndb::TvnPanelCopyKey key;
@@ -168,10 +165,10 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
 
 TColor TvnSkinDBCtrlGrid::PanelClientColor() const
 {
-    const TvnSkinData* store = SkinData();
-    const int index = vnctrls::FindRecord(store, QStringLiteral("panel"));
-    const auto* record = index != -1 ? store->ControlSkinAs<TvnDataSkinPanelControl>(index) : nullptr;
-    if (!record) return Color();
+    // The live panel is bound to the skin's panel record: its index, not a search by name.
+    const auto* record = m_panel->Record<TvnDataSkinPanelControl>();
+    const TvnSkinData* store = m_panel->LoadedSkin();
+    if (!record || !store) return Color();
     const QImage picture = store->Picture(record->PictureIndex);
     const QPoint p(record->SkinRect.left() + record->Geometry.ClientRect.left() + 1,
         record->SkinRect.top() + record->Geometry.ClientRect.top() + 1);
@@ -181,8 +178,8 @@ TColor TvnSkinDBCtrlGrid::PanelClientColor() const
 
 vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 {
-    // Setting a store re-reads the skin: only a store the panel does not have yet.
-    if (m_panel->SkinData() != SkinData()) m_panel->SetSkinData(SkinData());
+    // The panel's store follows the grid's in SetSkinData; here it is only read. The live
+    // panel paints from this same snapshot: it is one of the grid's panels.
     vndb::TvnCtrlGridSnapshot s;
     s.Layout = m_layout;
     s.Size = size();

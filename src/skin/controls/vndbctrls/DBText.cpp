@@ -15,6 +15,7 @@ TvnSkinDBText::TvnSkinDBText(QObject* owner)
         if (m_link.Active()) m_opened = true;
     };
     m_link.OnDataChange = [this] { DataChange(); };
+    KeepLooks({ &m_picture });
 }
 
 void TvnSkinDBText::SetDataSource(TDataSource* source)
@@ -64,28 +65,19 @@ void TvnSkinDBText::WndProc(TMessage& m)
     TvnSkinStdLabel::WndProc(m);
 }
 
-void TvnSkinDBText::SkinChanged()
-{
-    m_picture = QImage();
-    TvnSkinStdLabel::SkinChanged();
-}
-
-void TvnSkinDBText::PrepareSkinChange()
-{
-    m_picture = QImage();
-    TvnSkinStdLabel::PrepareSkinChange();
-}
-
 void TvnSkinDBText::paintEvent(QPaintEvent*)
 {
-    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(*this, Caption());
-    if (m_picture.isNull() || !(key == m_pictureKey)) {
-        m_picture = vndb::BlankLabelPicture(*this);
-        if (m_picture.isNull()) return;
-        QPainter canvas(&m_picture);
-        DrawTo(canvas, QPoint(0, 0));
-        m_pictureKey = key;
-    }
+    // The key names the store and the record; a new skin in the same store drops the
+    // picture with every kept look.
+    const QImage& picture = m_picture.Get(vndb::LabelPictureKey(*this, Caption()), [&] {
+        QImage drawn = vndb::BlankLabelPicture(*this);
+        if (!drawn.isNull()) {
+            QPainter canvas(&drawn);
+            DrawTo(canvas, QPoint(0, 0));
+        }
+        return drawn;
+    });
+    if (picture.isNull()) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
+    painter.drawImage(0, 0, picture);
 }

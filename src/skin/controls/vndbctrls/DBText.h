@@ -8,6 +8,7 @@
 #include "LabelPicture.h"
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSource.h"
+#include "skin/controls/vnSkinCtrls/FaceCache.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 
 class TvnSkinDBText : public TvnSkinStdLabel {
@@ -31,8 +32,6 @@ public:
 
     void Notification(QObject* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
-    void SkinChanged() override;
-    void PrepareSkinChange() override;
 
 protected:
     QString GetLabelText() const override;
@@ -46,6 +45,5 @@ private:
     TFieldDataLink m_link;
     bool m_opened = false;
     bool m_paintingCopy = false;
-    QImage m_picture;
-    vndb::TvnLabelPictureKey m_pictureKey;
+    vnctrls::TvnFaceCache<QImage, vndb::TvnLabelPictureKey, 1> m_picture;
 };

@@ -197,6 +197,7 @@ void TvnSkinData::ReadDescription(const TMemIniFile& ini)
     SkinColors.LoadFromIni(ini);
     ReadRecords<TvnDataSkinObject>(ini, QStringLiteral("SKINOBJECTS"), &CreateFrameObject, m_frameObjects);
     ReadRecords<TvnDataSkinControl>(ini, QStringLiteral("SKINCONTROLS"), &CreateControlSkin, m_controlSkins);
+    ++m_loadCount;
 }
 
 void TvnSkinData::ClearSkin()
@@ -209,6 +210,7 @@ void TvnSkinData::ClearSkin()
     SkinComments.clear();
     m_frameObjects.clear();
     m_controlSkins.clear();
+    ++m_loadCount;
     Pictures.clear();
     PictureNames.clear();
     PopupWindow.WindowPictureIndex = PopupWindow.MaskPictureIndex = -1;

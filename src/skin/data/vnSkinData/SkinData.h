@@ -87,6 +87,9 @@ public:
 
     bool Empty() const { return m_empty; }
     bool SkinChanging() const { return m_skinChanging; }
+    // Grows by one every time the record lists change (cleared or read), so a user that
+    // noted it beside a record index knows whether the index still holds.
+    quint64 LoadCount() const { return m_loadCount; }
 
     // --- Records -----------------------------------------------------------------------
     // Index of the first record whose IDName equals `name` exactly, or -1.
@@ -147,6 +150,7 @@ private:
 
     bool m_empty = true;
     bool m_skinChanging = false;
+    quint64 m_loadCount = 0;
     std::vector<std::unique_ptr<TvnDataSkinObject>> m_frameObjects;
     std::vector<std::unique_ptr<TvnDataSkinControl>> m_controlSkins;
 };

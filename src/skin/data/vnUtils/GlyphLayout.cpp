@@ -7,6 +7,12 @@
 
 namespace vnutils {
 
+const QFont& UnsetCaptionFont()
+{
+    static const QFont font;
+    return font;
+}
+
 TvnGlyphTextPlace LayoutGlyphAndText(
     const QRect& r, TvnButtonLayout layout, int margin, int spacing, QSize glyph, QSize text)
 {

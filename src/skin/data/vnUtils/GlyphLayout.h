@@ -38,6 +38,10 @@ TvnGlyphTextPlace LayoutGlyphAndText(
 // with the bitmap's transparent colour (its bottom-left pixel) made transparent.
 QImage GlyphCell(const QImage& glyphs, int count, int index);
 
+// The font a caption holds until its own is set: one kept copy, since a default QFont
+// asks the application for its font each time, a large share of a kept look's repaint.
+const QFont& UnsetCaptionFont();
+
 struct TvnGlyphCaption {
     QRect ClientRect;
     TvnButtonLayout Layout = vnbutton::blGlyphLeft;
@@ -46,7 +50,7 @@ struct TvnGlyphCaption {
     QImage Glyph; // ready to draw (transparency in its alpha), or null
     bool GlyphFromBitmap = false; // the glyph source is a glyph bitmap (not an image list)
     QString Caption; // '&' marks the accelerator
-    QFont Font;
+    QFont Font = UnsetCaptionFont();
     QColor TextColor;
     bool Pressed = false; // glyph and text move one pixel right and down
     bool ColorMark = false;
