@@ -1,5 +1,6 @@
 #include "PageControl.h"
 
+#include "platform/Announce.h"
 #include "platform/Keys.h"
 
 #include <QChildEvent>
@@ -72,6 +73,7 @@ void TPageControl::SetActivePage(TTabSheet* page)
     m_firstVisible = tabs::FirstVisibleFor(Row(), TabIndex());
     ShowActive();
     update();
+    announce::Selected(this, TabIndex());
 }
 
 void TPageControl::SetTabIndex(int tabIndex) { SetActivePage(TabPage(tabIndex)); }
