@@ -7,8 +7,10 @@ is worked by its accessible actions. No coordinates, no key presses.
 
 PID is the running program's; PHOTO_ROOT the tree of high-resolution photos; SQL_OUT a
 file with the chosen photos of the event ("local<TAB>name" lines) written by the caller;
-TREE_OUT where the main window's accessible tree is written."""
+TREE_OUT where the main window's accessible tree is written (and beside it tab-walk.txt,
+what has the focus at each Tab)."""
 import os
+import subprocess
 import sys
 import time
 
@@ -18,6 +20,7 @@ PID = int(sys.argv[1])
 ROOT = sys.argv[2]
 CHOSEN = sys.argv[3]
 TREE_OUT = sys.argv[4]
+TAB_OUT = os.path.join(os.path.dirname(TREE_OUT), "tab-walk.txt")
 
 EVENT = "Maria da Conceição Alves"
 TICKED = {"Salvar Fotos. Ampliação": "Edicao/Escolhidas_Ampliacao", "Salvar Fotos. Capa": "Edicao/Escolhidas_Capa"}
@@ -25,6 +28,13 @@ LOCAL_OF_FOLDER = {"Edicao/Escolhidas_Ampliacao": "7", "Edicao/Escolhidas_Capa":
 
 
 def fail(why):
+    # What the program showed then, to see why.
+    try:
+        a = app()
+        if a is not None:
+            dump(a, sys.stderr, limit=300)
+    except Exception as error:  # the program may be gone
+        print(f"(no tree: {error})", file=sys.stderr)
     sys.exit(f"accessibility: {why}")
 
 
@@ -48,8 +58,21 @@ def app():
     return None
 
 
-def roles(acc):
-    return acc.getRoleName()
+# The names AT-SPI gives a role differ between versions of the libraries: every kind is
+# matched by all of its spellings.
+ALIASES = {
+    "frame": {"frame", "window"},
+    "text": {"text", "entry"},
+    "password text": {"password text"},
+    "push button": {"push button", "button"},
+    "list": {"list", "list box"},
+    "tree": {"tree", "tree table"},
+    "tree item": {"tree item", "table row", "table cell"},
+}
+
+
+def is_a(acc, kind):
+    return acc.getRoleName() in ALIASES.get(kind, {kind})
 
 
 def children(acc):
@@ -66,7 +89,7 @@ def descendants(acc):
 
 def find(acc, role, name=None, contains=None):
     for d in descendants(acc):
-        if d.getRoleName() != role:
+        if not is_a(d, role):
             continue
         if name is not None and d.name != name:
             continue
@@ -81,7 +104,7 @@ def window(role, name=None, contains=None):
     if a is None:
         return None
     for w in children(a):
-        if w is None or w.getRoleName() != role:
+        if w is None or not is_a(w, role):
             continue
         if name is not None and w.name != name:
             continue
@@ -139,7 +162,12 @@ def dump(acc, out, depth=0, limit=400):
         return 0
     out.write("  " * depth + describe(acc) + "\n")
     limit -= 1
-    for child in children(acc):
+    shown = children(acc)
+    # A table's first row tells its shape; the rest is its data.
+    if is_a(acc, "table") and len(shown) > 4:
+        out.write("  " * (depth + 1) + f"... {len(shown)} cells in all, of which the first:\n")
+        shown = shown[:4]
+    for child in shown:
         if child is not None:
             limit = dump(child, out, depth + 1, limit)
     return limit
@@ -161,7 +189,7 @@ act(find(login, "push button", "Logar"), "Press")
 def find_main():
     a = app()
     for w in children(a) if a else []:
-        if w is not None and w.getRoleName() == "frame" and find(w, "push button", "Localizar Cliente"):
+        if w is not None and is_a(w, "frame") and find(w, "push button", "Localizar Cliente"):
             return w
     return None
 
@@ -209,8 +237,8 @@ def rows():
 
 def open_path(path):
     """Selects `path`: from the file system's row down, expanding each folder on the way."""
-    start = wait_for("the file system's row", lambda: next((i for i, r in enumerate(rows()) if r.name == "/"), None)
-                     if any(r.name == "/" for r in rows()) else None)
+    start = wait_for("the file system's row",
+                     lambda: next((i for i, r in enumerate(rows()) if r.name in ("File System", "/")), None))
     at = start
     for part in [p for p in path.split("/") if p]:
         row = rows()[at]
@@ -239,6 +267,37 @@ if not folder_edit.getState().contains(pyatspi.STATE_READ_ONLY) and folder_edit.
 with open(TREE_OUT, "w", encoding="utf-8") as out:
     dump(main, out)
 
+# --- Tabbing through it ------------------------------------------------------------------
+# What a screen reader speaks at each Tab: the control that has the focus. Only this part
+# uses the keyboard, as the user it describes does.
+def focused(acc):
+    """The innermost object with the focus: a tab rather than its list, the edit's text
+    rather than its frame, the current row's first cell rather than the table."""
+    for child in children(acc):
+        if child is not None and child.getState().contains(pyatspi.STATE_FOCUSED):
+            return focused(child) or child
+    for child in children(acc):
+        # Down into containers only: a table's or tree's unfocused items hold no focus.
+        if child is not None and child.childCount and not (is_a(child, "table") or is_a(child, "tree")):
+            found = focused(child)
+            if found:
+                return found
+    return None
+
+
+subprocess.run(["xdotool", "search", "--sync", "--name", main.name, "windowfocus", "--sync"], check=False,
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
+find(main, "page tab list").queryComponent().grabFocus()
+heard = []
+for _ in range(12):
+    now = wait_for("the focus", lambda: focused(main), timeout=10)
+    heard.append(describe(now))
+    subprocess.run(["xdotool", "key", "Tab"], check=True, timeout=20)
+    time.sleep(0.4)
+with open(TAB_OUT, "w", encoding="utf-8") as out:
+    out.write("\n".join(heard) + "\n")
+print("accessibility: tabbing through the main window:\n  " + "\n  ".join(heard))
+
 # --- Transfer ---------------------------------------------------------------------------
 act(find(main, "push button", "Transferir Fotos"), "Press")
 
@@ -246,7 +305,7 @@ act(find(main, "push button", "Transferir Fotos"), "Press")
 def transfer_end():
     a = app()
     for w in children(a) if a else []:
-        if w is None or w.getRoleName() not in ("dialog", "alert", "frame") or w == main:
+        if w is None or not (is_a(w, "dialog") or is_a(w, "alert") or is_a(w, "frame")) or w == main:
             continue
         if find(w, "push button", "OK") or find(w, "push button", "Fechar"):
             if not find(w, "progress bar"):
@@ -261,9 +320,12 @@ act(find(end, "push button", "OK") or find(end, "push button", "Fechar"), "Press
 # --- What was copied --------------------------------------------------------------------
 on_disk = {}
 for folder, dirs, files in os.walk(ROOT):
-    if os.path.relpath(folder, ROOT).startswith("Edicao"):
-        continue
+    # Hidden folders and files are the clerk's own (a recycle bin, a copy left aside): the
+    # transfer passes over them, and so do the edit folders.
+    dirs[:] = [d for d in dirs if not d.startswith(".") and not (folder == ROOT and d == "Edicao")]
     for f in files:
+        if f.startswith("."):
+            continue
         on_disk.setdefault(f, []).append(os.path.join(folder, f))
 chosen = {}
 for line in open(CHOSEN, encoding="utf-8"):
@@ -289,8 +351,8 @@ if copied == 0:
 print(f"accessibility: {copied} photos copied into the ticked categories' folders")
 
 # --- Closing through the frame's close button -------------------------------------------
-close = next((c for c in children(main) if c.getRoleName() == "push button" and c.name == "Close"), None)
+close = next((c for c in children(main) if is_a(c, "push button") and c.name == "Close"), None)
 if close is None:
-    fail(f"the main window's frame has no close button: {[c.name for c in children(main) if c.getRoleName() == 'push button']}")
+    fail(f"the main window's frame has no close button: {[c.name for c in children(main) if is_a(c, 'push button')]}")
 act(close, "Press")
 print("accessibility: ok")

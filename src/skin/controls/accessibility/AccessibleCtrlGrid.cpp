@@ -15,6 +15,9 @@ namespace vnaccess {
 
 namespace {
 
+// How far apart in height texts on one line of a panel may stand.
+constexpr int kLineSlack = 6;
+
 TDataSet* DataSetOf(const TvnSkinDBCtrlGrid* grid)
 {
     TDataSource* source = grid->DataSource();
@@ -120,8 +123,10 @@ QString TvnAccessibleCtrlGrid::RecordText(int index) const
     if (!data || !panel || index < 0 || index >= data->RecordCount()) return {};
     // The panel's texts in reading order, each after the label that names it.
     QList<TvnSkinDBText*> texts = panel->findChildren<TvnSkinDBText*>(Qt::FindDirectChildrenOnly);
+    // Texts on one line may stand a few pixels apart in height.
     std::sort(texts.begin(), texts.end(), [](const QWidget* a, const QWidget* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        if (qAbs(a->y() - b->y()) > kLineSlack) return a->y() < b->y();
+        return a->x() < b->x();
     });
     QStringList parts;
     for (TvnSkinDBText* text : std::as_const(texts)) {

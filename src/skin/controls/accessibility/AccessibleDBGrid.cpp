@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "FieldText.h"
 #include "framework/Events.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/data/DataSet.h"
 #include "framework/data/DataSource.h"
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
@@ -112,8 +113,11 @@ void* TvnAccessibleDBGrid::interface_cast(QAccessible::InterfaceType t)
 
 QString TvnAccessibleDBGrid::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Name) return ControlName(widget());
-    return QAccessibleWidget::text(t);
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    // A grid alone on a page is named by it ("Ampliação (40)"), as the tab names it.
+    const QString own = ControlName(widget());
+    auto* page = qobject_cast<TTabSheet*>(widget()->parentWidget());
+    return own.isEmpty() && page ? ControlName(page) : own;
 }
 
 int TvnAccessibleDBGrid::childCount() const { return rowCount() * columnCount(); }

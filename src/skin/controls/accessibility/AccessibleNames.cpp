@@ -5,9 +5,11 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Label.h"
 #include "skin/controls/vnSkinCtrls/SkinControl.h"
+#include "skin/controls/vndbctrls/DBText.h"
 
 #include <QRegularExpression>
 #include <QWidget>
+#include <algorithm>
 #include <limits>
 
 namespace vnaccess {
@@ -28,9 +30,13 @@ QString OwnCaption(const QWidget* control)
 // Anything else does not describe it.
 int Distance(const QRect& label, const QRect& control)
 {
-    const bool sameLine = label.bottom() >= control.top() && label.top() <= control.bottom();
-    if (sameLine && label.right() <= control.left() + 4) return control.left() - label.right();
-    const bool above = label.bottom() <= control.top() + 2 && control.top() - label.bottom() <= 24;
+    const int middle = label.center().y();
+    const bool sameLine = middle >= control.top() && middle <= control.bottom();
+    // A label's box may reach a little into the control's (an auto-sized caption's
+    // margin): it still stands before it.
+    if (sameLine && label.left() < control.left() && label.right() <= control.left() + 10)
+        return std::max(0, control.left() - label.right());
+    const bool above = middle < control.top() && control.top() - label.bottom() <= 24;
     if (above && qAbs(label.left() - control.left()) <= 40) return 1000 + control.top() - label.bottom();
     return std::numeric_limits<int>::max();
 }
@@ -45,7 +51,10 @@ QString DescribingLabel(const QWidget* control)
     int bestDistance = std::numeric_limits<int>::max();
     for (const QObject* child : parent->children()) {
         auto* label = qobject_cast<const TLabel*>(child);
-        if (!label || label->isHidden() || label->Caption().trimmed().isEmpty()) continue;
+        // A data-aware text shows a value, which names nothing.
+        if (!label || qobject_cast<const TvnSkinDBText*>(label) || label->isHidden()
+            || label->Caption().trimmed().isEmpty())
+            continue;
         const int d = Distance(label->geometry(), control->geometry());
         if (d < bestDistance) {
             bestDistance = d;
