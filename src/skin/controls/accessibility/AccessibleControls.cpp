@@ -107,7 +107,12 @@ void* TvnAccessibleRange::interface_cast(QAccessible::InterfaceType t)
 QString TvnAccessibleRange::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value) return currentValue().toString();
-    return TvnAccessibleControl::text(t);
+    const QString own = TvnAccessibleControl::text(t);
+    // A scroll bar that scrolls a grid is heard as that grid's.
+    auto* bar = qobject_cast<TvnSkinScrollBar*>(widget());
+    if (t != QAccessible::Name || !own.isEmpty() || !bar || !bar->LinkedControl()) return own;
+    QAccessibleInterface* linked = QAccessible::queryAccessibleInterface(bar->LinkedControl());
+    return linked ? linked->text(QAccessible::Name) : own;
 }
 
 QVariant TvnAccessibleRange::currentValue() const

@@ -89,16 +89,6 @@ int TvnAccessibleCtrlGrid::childCount() const
     return data ? data->RecordCount() : 0;
 }
 
-QAccessibleInterface* TvnAccessibleCtrlGrid::child(int index) const
-{
-    return index < childCount() ? Item(index) : nullptr;
-}
-
-int TvnAccessibleCtrlGrid::indexOfChild(const QAccessibleInterface* child) const
-{
-    return IndexOfItem(child);
-}
-
 QAccessibleInterface* TvnAccessibleCtrlGrid::focusChild() const
 {
     return Grid()->hasFocus() ? child(CurrentRecord()) : nullptr;

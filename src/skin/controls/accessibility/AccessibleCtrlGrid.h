@@ -16,8 +16,6 @@ public:
     TvnSkinDBCtrlGrid* Grid() const;
 
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
 

@@ -122,13 +122,6 @@ QString TvnAccessibleDBGrid::text(QAccessible::Text t) const
 
 int TvnAccessibleDBGrid::childCount() const { return rowCount() * columnCount(); }
 
-QAccessibleInterface* TvnAccessibleDBGrid::child(int index) const
-{
-    return index < childCount() ? Item(index) : nullptr;
-}
-
-int TvnAccessibleDBGrid::indexOfChild(const QAccessibleInterface* child) const { return IndexOfItem(child); }
-
 QAccessibleInterface* TvnAccessibleDBGrid::focusChild() const
 {
     return Grid()->hasFocus() ? cellAt(CurrentRecord(), 0) : nullptr;

@@ -21,8 +21,6 @@ public:
     void* interface_cast(QAccessible::InterfaceType t) override;
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* focusChild() const override;
 
     // QAccessibleTableInterface

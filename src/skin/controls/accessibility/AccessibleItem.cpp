@@ -34,6 +34,16 @@ int TvnAccessibleItemOwner::IndexOfItem(const QAccessibleInterface* iface) const
     return -1;
 }
 
+QAccessibleInterface* TvnAccessibleItemOwner::child(int index) const
+{
+    return index < childCount() ? Item(index) : nullptr;
+}
+
+int TvnAccessibleItemOwner::indexOfChild(const QAccessibleInterface* child) const
+{
+    return IndexOfItem(child);
+}
+
 QRect TvnAccessibleItem::ScreenRect(const QRect& local) const
 {
     QWidget* control = Control();

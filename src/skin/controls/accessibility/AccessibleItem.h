@@ -21,6 +21,10 @@ public:
 
     QWidget* Control() const { return widget(); }
 
+    // The items are the children: childCount says how many there are now.
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
     // The item at `index`, made on first use.
     QAccessibleInterface* Item(int index) const;
     // Whether `iface` is one of this control's items, and its index then (or -1).

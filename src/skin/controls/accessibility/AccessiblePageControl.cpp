@@ -73,11 +73,6 @@ TPageControl* TvnAccessiblePageControl::PageControl() const { return static_cast
 
 int TvnAccessiblePageControl::childCount() const { return PageControl()->TabCount(); }
 
-QAccessibleInterface* TvnAccessiblePageControl::child(int index) const
-{
-    return index < childCount() ? Item(index) : nullptr;
-}
-
 int TvnAccessiblePageControl::indexOfChild(const QAccessibleInterface* child) const
 {
     const int item = IndexOfItem(child);

@@ -16,7 +16,6 @@ public:
     TPageControl* PageControl() const;
 
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;

@@ -95,13 +95,6 @@ TTreeNode* TvnAccessibleTree::NodeOfRow(int row) const
 
 int TvnAccessibleTree::childCount() const { return static_cast<int>(Tree()->VisibleNodes().size()); }
 
-QAccessibleInterface* TvnAccessibleTree::child(int index) const
-{
-    return index < childCount() ? Item(index) : nullptr;
-}
-
-int TvnAccessibleTree::indexOfChild(const QAccessibleInterface* child) const { return IndexOfItem(child); }
-
 QAccessibleInterface* TvnAccessibleTree::childAt(int x, int y) const
 {
     TTreeNode* node = Tree()->NodeAt(Tree()->mapFromGlobal(QPoint(x, y)));

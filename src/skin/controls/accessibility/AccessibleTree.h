@@ -19,8 +19,6 @@ public:
     TTreeNode* NodeOfRow(int row) const;
 
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
