@@ -3,6 +3,7 @@
 #include "app/uVerImg/WebBrowser.h"
 #include "framework/ClassRegistry.h"
 #include "framework/StandardClasses.h"
+#include "skin/controls/accessibility/Accessibility.h"
 #include "skin/controls/vnSkinCtrls/SkinControlClasses.h"
 #include "skin/data/vnSkinData/SkinDataClasses.h"
 #include "skin/form/Veneerform/Veneerform.h"
@@ -19,4 +20,5 @@ void RegisterQuiraClasses()
     RegisterSkinControlClasses();
     veneer::RegisterSkinFormClasses();
     RegisterClass<TWebBrowser>();
+    vnaccess::InstallSkinAccessibility();
 }

@@ -41,6 +41,7 @@ object frmLogin: TfrmLogin
     Font.Name = 'MS Sans Serif'
     Font.Style = [fsBold]
     TabOrder = 0
+    AccessibleName = 'Login'
   end
   object edtSenha: TEdit
     Left = 270
@@ -57,6 +58,7 @@ object frmLogin: TfrmLogin
     Font.Style = [fsBold]
     PasswordChar = #248
     TabOrder = 1
+    AccessibleName = 'Senha'
   end
   object btnLogar: TButton
     Left = 311

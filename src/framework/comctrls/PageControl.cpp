@@ -1,5 +1,6 @@
 #include "PageControl.h"
 
+#include "platform/Announce.h"
 #include "platform/Keys.h"
 
 #include <QChildEvent>
@@ -75,6 +76,7 @@ void TPageControl::SetActivePage(TTabSheet* page)
     ShowActive();
     update();
     if (scrolled) TabRowChanged();
+    announce::Selected(this, TabIndex());
 }
 
 void TPageControl::SetTabIndex(int tabIndex) { SetActivePage(TabPage(tabIndex)); }

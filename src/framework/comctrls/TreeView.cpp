@@ -2,6 +2,7 @@
 
 #include "framework/ImageList.h"
 #include "framework/StoreChanged.h"
+#include "platform/Announce.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -58,6 +59,7 @@ void TTreeView::SetSelected(TTreeNode* node)
     m_selected = node;
     MakeVisible(node);
     update();
+    if (node) announce::Selected(this, RowOf(node));
     events::Fire(OnChange, this, node);
 }
 

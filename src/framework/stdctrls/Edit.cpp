@@ -58,7 +58,16 @@ TEdit::TEdit(QObject* owner)
     SetTabStop(true);
     SetColor(clr::clWindow);
     SetParentColor(false);
-    connect(m_edit, &QLineEdit::textChanged, this, [this] { events::Fire(OnChange, this); });
+    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // Text that does not come through the keyboard (SetText, a screen reader or voice
+        // control setting the text) takes the edit's case as typed text does: a password
+        // dictated in lower case must reach the login as the keyboard would send it.
+        QString cased = text;
+        int pos = 0;
+        if (m_edit->validator()) m_edit->validator()->validate(cased, pos);
+        if (cased != text) return m_edit->setText(cased);
+        events::Fire(OnChange, this);
+    });
     ApplyLook();
 }
 

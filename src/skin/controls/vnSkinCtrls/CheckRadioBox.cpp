@@ -1,6 +1,7 @@
 #include "CheckRadioBox.h"
 
 #include "framework/StoreChanged.h"
+#include "platform/Announce.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,6 +25,7 @@ void TvnSkinCheckRadioBox::SetChecked(bool checked)
     else if (m_state == cbChecked)
         m_state = cbUnchecked;
     Invalidate();
+    announce::Checked(this);
     if (checked && m_groupIndex != 0 && parentWidget()) {
         for (QObject* child : parentWidget()->children()) {
             auto* other = qobject_cast<TvnSkinCheckRadioBox*>(child);
@@ -39,6 +41,7 @@ void TvnSkinCheckRadioBox::SetState(TCheckBoxState state)
     m_state = state;
     m_checked = state == cbChecked;
     Invalidate();
+    announce::Checked(this);
     events::Fire(OnClick, this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/Edges.h"
 #include "framework/StoreChanged.h"
+#include "platform/Announce.h"
 #include "platform/DrawText.h"
 #include "skin/data/vnSkinData/OtherControlSkins.h"
 #include "skin/data/vnUtils/Pieces.h"
@@ -56,7 +57,9 @@ void TvnSkinGauge::SetMaxValue(int value)
 
 void TvnSkinGauge::SetValue(int value)
 {
+    const int previous = m_value;
     m_value = std::clamp(value, m_minValue, std::max(m_minValue, m_maxValue));
+    if (m_value != previous) announce::Value(this, m_value);
     ValueChanged();
 }
 

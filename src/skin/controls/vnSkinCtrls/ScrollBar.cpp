@@ -2,6 +2,7 @@
 #include "ScrollBar.h"
 
 #include "framework/StoreChanged.h"
+#include "platform/Announce.h"
 #include "platform/Keys.h"
 #include "skin/data/vnSkinData/ControlSkins.h"
 
@@ -72,6 +73,7 @@ void TvnSkinScrollBar::SetPosition(int position)
     if (clamped == m_range.Position) return;
     m_range.Position = clamped;
     Invalidate();
+    announce::Value(this, clamped);
     events::Fire(OnChange, this);
 }
 

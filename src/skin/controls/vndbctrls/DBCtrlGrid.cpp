@@ -4,6 +4,7 @@
 #include "framework/StoreChanged.h"
 #include "framework/data/DataSet.h"
 #include "framework/data/DataSource.h"
+#include "platform/Announce.h"
 #include "skin/controls/vnSkinCtrls/ScrollBar.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ void TvnDBCtrlGridLink::DataSetScrolled(int distance)
     m_lastWindowMove = distance;
     DataSetChanged();
     m_lastWindowMove = 0;
+    if (TDataSet* data = DataSet()) announce::Selected(m_grid, data->RecNo() - 1);
 }
 
 // ---- The live panel -----------------------------------------------------------------------
