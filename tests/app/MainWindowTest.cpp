@@ -389,3 +389,28 @@ TEST_F(MainWindowTest, AFrozenServerEndsTheSearchInTheErrorBoxWithinTheTimeoutAn
 }
 
 } // namespace
+
+// The whole job by keyboard: Tab reaches the five categories' check boxes in their
+// declared order, and Space ticks the one with the focus.
+TEST_F(MainWindowTest, TabReachesTheCategoryCheckBoxesInOrderAndSpaceTicksThem)
+{
+    ASSERT_TRUE(LogIn());
+    const QStringList boxes { "cbAmpliacao", "cbBioombo", "cbOutros", "cbAlbum", "cbCapa" };
+    QStringList reached;
+    frmPrincipal->pstFotos->setFocus();
+    for (int step = 0; step < 20 && reached.size() < boxes.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString name
+            = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        if (name.startsWith(QLatin1String("cb"))) reached.append(name);
+    }
+    EXPECT_EQ(reached, boxes);
+
+    auto* bioombo = frmPrincipal->ComponentByName<TvnSkinCheckRadioBox>(QStringLiteral("cbBioombo"));
+    bioombo->setFocus();
+    ASSERT_TRUE(bioombo->hasFocus());
+    QTest::keyClick(bioombo, Qt::Key_Space);
+    EXPECT_TRUE(bioombo->Checked());
+    QTest::keyClick(bioombo, Qt::Key_Space);
+    EXPECT_FALSE(bioombo->Checked());
+}

@@ -299,6 +299,7 @@ object frmPrincipal: TfrmPrincipal
       Flat = True
       AllowGrayed = False
       Checked = False
+      TabStop = True
       TabOrder = 0
       SkinData = DM.vnSkinData1
       SkinDataName = 'checkbox'
@@ -320,6 +321,7 @@ object frmPrincipal: TfrmPrincipal
       Flat = True
       AllowGrayed = False
       Checked = False
+      TabStop = True
       TabOrder = 1
       SkinData = DM.vnSkinData1
       SkinDataName = 'checkbox'
@@ -341,6 +343,7 @@ object frmPrincipal: TfrmPrincipal
       Flat = True
       AllowGrayed = False
       Checked = False
+      TabStop = True
       TabOrder = 2
       SkinData = DM.vnSkinData1
       SkinDataName = 'checkbox'
@@ -362,6 +365,7 @@ object frmPrincipal: TfrmPrincipal
       Flat = True
       AllowGrayed = False
       Checked = False
+      TabStop = True
       TabOrder = 3
       SkinData = DM.vnSkinData1
       SkinDataName = 'checkbox'
@@ -383,6 +387,7 @@ object frmPrincipal: TfrmPrincipal
       Flat = True
       AllowGrayed = False
       Checked = False
+      TabStop = True
       TabOrder = 4
       SkinData = DM.vnSkinData1
       SkinDataName = 'checkbox'
