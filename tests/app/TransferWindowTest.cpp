@@ -37,7 +37,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <condition_variable>
 #include <csignal>
+#include <memory>
+#include <mutex>
 #include <sys/resource.h>
 
 namespace {
@@ -400,10 +403,53 @@ TEST_F(TransferWindowTest, ACopyThatFailsIsReportedWithItsReasonAndLeavesNoParti
     EXPECT_EQ(Read("Edicao/Escolhidas_Ampliacao/DSC_0001.jpg"), QByteArray(64 * 1024, 'a'));
 }
 
+// Holds the transfer's thread at its first copying step once a photo is done, until it
+// is let go: a cancel then comes while photos are left, however loaded the machine.
+class TTransferGate {
+public:
+    TTransferGate()
+    {
+        TfrmProgresso::SetStepHook([this](const TTransferProgress& p) {
+            if (p.Step != TTransferProgress::TStep::Copying || p.Done < 1) return;
+            std::unique_lock lock(m_mutex);
+            if (m_passed) return;
+            m_held = true;
+            // Bounded: a test that fails before letting go still ends.
+            m_changed.wait_for(lock, std::chrono::seconds(20), [this] { return m_released; });
+            m_passed = true;
+        });
+    }
+    ~TTransferGate()
+    {
+        Release();
+        TfrmProgresso::SetStepHook({});
+    }
+    bool Held()
+    {
+        return testenv::waitFor(
+            [this] {
+                std::lock_guard lock(m_mutex);
+                return m_held;
+            },
+            10000);
+    }
+    void Release()
+    {
+        std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_held = false, m_released = false, m_passed = false;
+};
+
 TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransferCompletesTheRest)
 {
-    // Enough chosen photos that the copying is still under way when Cancelar is pressed.
-    constexpr int kMany = 6000;
+    // Many chosen photos; the gate holds the copying part-way while Cancelar is pressed.
+    constexpr int kMany = 1000;
     testdb::PrivateServer server;
     ASSERT_TRUE(server.Start());
     ASSERT_TRUE(
@@ -439,7 +485,9 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
 
     QString categoryShown, countShown, fileShown;
     bool cancelEnabledBefore = false, cancelEnabledAfter = true, modal = false, mainBlocked = false;
+    auto gate = std::make_unique<TTransferGate>();
     TShown shown = Transfer([&](TfrmProgresso* progress) {
+        ASSERT_TRUE(gate->Held());
         modal = QApplication::activeModalWidget() == progress;
         mainBlocked = QApplication::activeModalWidget() != frmPrincipal;
         cancelEnabledBefore = progress->btnCancelar->Enabled();
@@ -451,7 +499,9 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
         EXPECT_TRUE(progress->Running());
         progress->btnCancelar->Click();
         cancelEnabledAfter = progress->btnCancelar->Enabled();
+        gate->Release();
     });
+    gate.reset();
     EXPECT_TRUE(modal);
     EXPECT_TRUE(mainBlocked);
     EXPECT_TRUE(cancelEnabledBefore);
@@ -469,7 +519,9 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
     // Closing the window is cancelling too: it stays until the photo at hand is done. A
     // stray Enter (the clerk's second press on "Transferir Fotos") cancels nothing.
     bool stillOpen = false, runningAfterEnter = false;
+    gate = std::make_unique<TTransferGate>();
     shown = Transfer([&](TfrmProgresso* progress) {
+        ASSERT_TRUE(gate->Held());
         testenv::waitFor([&] { return progress->lbContagem->Caption().startsWith("Fotos:"); }, 10000);
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : progress, Qt::Key_Return);
@@ -477,7 +529,9 @@ TEST_F(TransferWindowTest, CancelAndCloseStopAfterThePhotoAtHandAndTheNextTransf
         runningAfterEnter = progress->Running() && progress->btnCancelar->Enabled();
         progress->Close();
         stillOpen = progress->isVisible();
+        gate->Release();
     });
+    gate.reset();
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(runningAfterEnter);
     ASSERT_EQ(shown.order, QStringList({ "report" }));

@@ -160,7 +160,6 @@ TEST_F(ActivationTest, AClickOnAWindowThatIsNotActiveActivatesItAndActs)
             close = frame->Objects().LayoutAt(i).Rect;
     ASSERT_FALSE(close.isEmpty());
     ASSERT_TRUE(otherFirst());
-    const QPoint at = frmPrincipal->mapToGlobal(close.center());
-    testenv::Xdo({ "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1" });
+    testenv::ClickAt(frmPrincipal->mapToGlobal(close.center()));
     EXPECT_TRUE(waitFor([] { return Application()->Terminated(); }, 3000)) << "one click closed the window";
 }

@@ -27,6 +27,7 @@
 #include "support/MainWindowSession.h"
 #include "support/TestDb.h"
 #include "support/TestEnv.h"
+#include "support/XDesktop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,11 +58,7 @@ void Xdo(const QStringList& args)
 
 void Type(const QString& text) { Xdo({ "type", "--delay", "30", text }); }
 void Press(const char* key) { Xdo({ "key", QLatin1String(key) }); }
-void ClickOn(QWidget* w)
-{
-    const QPoint at = w->mapToGlobal(w->rect().center());
-    Xdo({ "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1" });
-}
+using testenv::ClickOn;
 
 template <class T> T* WaitForModal()
 {
@@ -121,6 +118,37 @@ protected:
         ClickOn(frmPrincipal->btnLocalizarCliente);
         ASSERT_TRUE(testenv::waitFor([&] { return chose && !QApplication::activeModalWidget(); }, 20000));
         ASSERT_EQ(Text("vnSkinDBText6"), "101");
+    }
+
+    // Searches for another client's event, then closes the search window with its caption
+    // close button, as a clerk who changed their mind does. Nothing of the main window
+    // may change.
+    void AbandonASearch()
+    {
+        const QStringList before
+            = { Text("vnSkinDBText5"), Text("vnSkinDBText6"), Text("vnSkinDBText7"), Text("vnSkinDBText8") };
+        bool closed = false;
+        testenv::onNextModal([&](QWidget*) {
+            TfrmLocalizar* search = WaitForModal<TfrmLocalizar>();
+            ASSERT_NE(search, nullptr);
+            Type("Magalh");
+            Press("Return");
+            ASSERT_TRUE(testenv::waitFor([] {
+                return DM->cdsEvento->Active() && DM->cdsEvento->RecordCount() == 1
+                    && DM->cdsEvento->FieldByName("id_evento").AsInteger() == 102;
+            })) << "the other client's event is found";
+            auto* frame = search->ComponentByName<TvnVeneerform>("vnVeneerform1");
+            ASSERT_NE(frame, nullptr);
+            const QRect close = testenv::PlaceOf(*frame, "closebutton");
+            ASSERT_FALSE(close.isEmpty());
+            testenv::ClickAt(search->mapToGlobal(close.center()));
+            closed = true;
+        });
+        ClickOn(frmPrincipal->btnLocalizarCliente);
+        ASSERT_TRUE(testenv::waitFor([&] { return closed && !QApplication::activeModalWidget(); }, 20000));
+        EXPECT_EQ(QStringList({ Text("vnSkinDBText5"), Text("vnSkinDBText6"), Text("vnSkinDBText7"),
+                      Text("vnSkinDBText8") }),
+            before);
     }
 };
 
@@ -211,9 +239,13 @@ TEST_F(EndToEndTest, AClerkChoosesTheFolderTicksTwoCategoriesAndGetsTheChosenPho
         = write(QString::fromUtf8("Recepção/Álbum_Família_Araújo_Conceição_Recepção_000001.jpg"));
     write("Camera A/DSC_0009.jpg");
     write("Camera B/DSC_0101.jpg");
+    // The photos of the event a search found and the clerk abandoned.
+    for (const char* name : { "Camera A/FORM_0001.jpg", "Camera A/FORM_0002.jpg", "Camera B/FORM_0100.jpg" })
+        write(QLatin1String(name));
 
     LogInByKeyboard();
     ChooseEvent();
+    AbandonASearch();
 
     // The "..." button: the folder is chosen in the dialog's tree, confirmed with a click.
     QString caption;

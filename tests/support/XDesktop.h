@@ -22,6 +22,8 @@ QString RunTool(const QString& program, const QStringList& args);
 void Xdo(const QStringList& args);
 // Asks the window manager through its EWMH messages (wmctrl).
 void Wmctrl(const QStringList& args);
+// A click of the X pointer at a point of the screen.
+void ClickAt(QPoint at);
 // A click of the X pointer on the middle of `w`.
 void ClickOn(QWidget* w);
 // The X pointer's place on the screen.

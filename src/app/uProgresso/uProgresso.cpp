@@ -47,17 +47,33 @@ void TfrmProgresso::FormShow(QObject*)
     if (!m_worker.joinable()) Start();
 }
 
+namespace {
+std::function<void(const TTransferProgress&)>& StepHook()
+{
+    static std::function<void(const TTransferProgress&)> hook;
+    return hook;
+}
+} // namespace
+
+void TfrmProgresso::SetStepHook(std::function<void(const TTransferProgress&)> hook)
+{
+    StepHook() = std::move(hook);
+}
+
 void TfrmProgresso::Start()
 {
     m_stop = false;
     m_hasProgress = false;
-    m_worker = std::thread([this] {
+    m_worker = std::thread([this, hook = StepHook()] {
         TTransferOptions options;
         options.Stop = &m_stop;
-        options.OnProgress = [this](const TTransferProgress& progress) {
-            QMutexLocker lock(&m_lock);
-            m_latest = progress;
-            m_hasProgress = true;
+        options.OnProgress = [this, &hook](const TTransferProgress& progress) {
+            {
+                QMutexLocker lock(&m_lock);
+                m_latest = progress;
+                m_hasProgress = true;
+            }
+            if (hook) hook(progress);
         };
         TTransferReport report = TransferPhotos(m_root, m_categories, options);
         QMetaObject::invokeMethod(

@@ -9,6 +9,7 @@
 
 #include <QMutex>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 class QTimer;
@@ -37,6 +38,11 @@ public:
     // Asks the transfer to stop after the photo being copied (the Cancel button).
     void RequestStop();
     bool Running() const { return m_worker.joinable(); }
+
+    // Runs on the transfer's thread before each step, outside any lock, in every window
+    // started while it is set: a caller that must find the transfer at a known point (a
+    // cancel part-way that cannot come too late) holds it there. Empty: none.
+    static void SetStepHook(std::function<void(const TTransferProgress&)> hook);
 
     // How often the window shows the latest progress while the transfer runs.
     static constexpr int kRefreshMs = 100;
