@@ -135,4 +135,15 @@ bool StartWindowManagerMove(QWidget* window, QPoint grabbedAt)
     return true;
 }
 
+bool LeftButtonDown()
+{
+    xcb_connection_t* c = qGuiApp ? XConnection() : nullptr;
+    if (!c) return QGuiApplication::mouseButtons() & Qt::LeftButton;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    XcbReply<xcb_query_pointer_reply_t> reply(
+        xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr), &free);
+    return reply ? (reply->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0
+                 : bool(QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
+
 } // namespace platform

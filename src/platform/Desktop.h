@@ -33,4 +33,9 @@ QPoint ScreenOrigin(const QWidget* window);
 // when no window manager moves windows on request (the caller runs the move itself).
 bool StartWindowManagerMove(QWidget* window, QPoint grabbedAt);
 
+// Whether the left mouse button is down now, as the windowing system has it. While the
+// window manager moves a window it holds the pointer, and the release it sees never
+// reaches Quira: the state Qt kept from the press would stay "down".
+bool LeftButtonDown();
+
 } // namespace platform

@@ -117,6 +117,37 @@ TEST_F(DesktopTest, LogsInByKeyboardAndTheFirstClickOpensTheSearch)
     testenv::waitFor([] { return !QApplication::activeModalWidget(); }, 4000);
 }
 
+// The search window opened by a click has the keyboard, and Esc, typed as a clerk types
+// it, closes it.
+TEST_F(DesktopTest, ClosesTheSearchWithEsc)
+{
+    LoggedIn();
+    bool opened = false;
+    bool active = false;
+    bool forced = false;
+    testenv::onNextModal(
+        [&](QWidget* w) {
+            opened = true;
+            // Whatever happens here, the search window does not stay open forever.
+            QTimer::singleShot(5000, [&forced, w = QPointer<QWidget>(w)] {
+                if (!w || !w->isVisible()) return;
+                forced = true;
+                w->close();
+            });
+            active = QTest::qWaitForWindowActive(w, 3000);
+            Xdo({ "key", "Escape" });
+        },
+        4000);
+    auto* button = frmPrincipal->btnLocalizarCliente;
+    const QPoint at = button->mapToGlobal(button->rect().center());
+    Xdo({ "mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1" });
+    // The search runs its own loop inside this wait, until it closes.
+    ASSERT_TRUE(testenv::waitFor([&] { return opened && !QApplication::activeModalWidget(); }, 8000))
+        << "the click opens the search, and it closes";
+    EXPECT_TRUE(active) << "the search window has the keyboard";
+    EXPECT_FALSE(forced) << "Esc leaves the search window open";
+}
+
 // Dragged by the caption twice: the second drag starts where the first left the window
 // (a frame hit-testing with a stale position would miss its caption).
 TEST_F(DesktopTest, MovesByTheCaptionAgainAndAgain)

@@ -42,7 +42,7 @@ TvnMoveSizeLoop::TvnMoveSizeLoop(TForm* form)
 {
     m_buttonPoll->setInterval(kButtonPoll);
     connect(m_buttonPoll, &QTimer::timeout, this, [this] {
-        if (m_path == TvnPath::System && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) Finish();
+        if (m_path == TvnPath::System && !platform::LeftButtonDown()) Finish();
     });
 }
 
