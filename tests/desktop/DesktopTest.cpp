@@ -135,6 +135,8 @@ TEST_F(DesktopTest, ClosesTheSearchWithEsc)
                 w->close();
             });
             active = QTest::qWaitForWindowActive(w, 3000);
+            // A clerk's Esc comes a moment after the window shows.
+            QTest::qWait(300);
             Xdo({ "key", "Escape" });
         },
         4000);
@@ -193,6 +195,26 @@ TEST_F(DesktopTest, SizesByTheBorder)
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 920, 431));
     EXPECT_EQ(PlaceOf(*m_frame, "closebutton").right(), 936 - 12) << "the caption buttons follow";
     Shot(w, w->rect(), ShotName("sized"));
+}
+
+// Never smaller than the declared client area needs: neither by its border nor by the
+// window manager's own sizing (its keys, its tiling: here its request through wmctrl).
+TEST_F(DesktopTest, KeepsItsSmallestSize)
+{
+    LoggedIn();
+    QWidget* w = frmPrincipal;
+    const QSize smallest(816, 379);
+    PointerTo(w, { 813, 376 });
+    DragBy({ -400, -300 });
+    EXPECT_TRUE(testenv::waitFor([&] { return !m_frame->InMoveSize(); }, 3000));
+    QTest::qWait(300);
+    EXPECT_EQ(w->size(), smallest) << "by the border";
+    if (!WindowManagerRuns()) return;
+    Wmctrl({ "-i", "-r", Id(w), "-e", "0,-1,-1,300,100" });
+    QTest::qWait(800);
+    EXPECT_EQ(w->size(), smallest) << "by the window manager";
+    EXPECT_EQ(XState(w).Geometry.size(), smallest) << "as the X server has it";
+    KeepScreen(ShotName("smallest"));
 }
 
 // The frame's maximize and restore (what a maximize button or a caption double click
