@@ -396,6 +396,13 @@ void TForm::WndProc(TMessage& m)
     case msg::CM_DIALOGKEY:
     case msg::CM_DIALOGCHAR:
         m.Result = TControl::Broadcast(m_client, m, true);
+        // A dialog whose controls leave Esc alone (no cancel button) is closed by it, as
+        // by its close button.
+        if (!m.Result && m.Msg == msg::CM_DIALOGKEY && m.WParam == vk::VK_ESCAPE && IsModal()
+            && m.LParam == 0) {
+            Close();
+            m.Result = 1;
+        }
         break;
     case msg::WM_SYSCOMMAND:
         switch (m.WParam & 0xFFF0) {

@@ -26,4 +26,16 @@ bool WindowManagerRuns();
 // stale; the pointer's place within the window must not be read against it.
 QPoint ScreenOrigin(const QWidget* window);
 
+// Hands a move of a top-level window to the window manager, the window following the
+// pointer as if grabbed at `grabbedAt` (screen coordinates, the press). A move started
+// once the pointer has travelled the drag distance would otherwise lose that travel: the
+// window manager measures the pointer from where the request says it was grabbed. False
+// when no window manager moves windows on request (the caller runs the move itself).
+bool StartWindowManagerMove(QWidget* window, QPoint grabbedAt);
+
+// Whether the left mouse button is down now, as the windowing system has it. While the
+// window manager moves a window it holds the pointer, and the release it sees never
+// reaches Quira: the state Qt kept from the press would stay "down".
+bool LeftButtonDown();
+
 } // namespace platform

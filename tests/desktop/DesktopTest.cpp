@@ -117,6 +117,39 @@ TEST_F(DesktopTest, LogsInByKeyboardAndTheFirstClickOpensTheSearch)
     testenv::waitFor([] { return !QApplication::activeModalWidget(); }, 4000);
 }
 
+// The search window opened by a click has the keyboard, and Esc, typed as a clerk types
+// it, closes it.
+TEST_F(DesktopTest, ClosesTheSearchWithEsc)
+{
+    LoggedIn();
+    bool opened = false;
+    bool active = false;
+    bool forced = false;
+    testenv::onNextModal(
+        [&](QWidget* w) {
+            opened = true;
+            // Whatever happens here, the search window does not stay open forever.
+            QTimer::singleShot(5000, [&forced, w = QPointer<QWidget>(w)] {
+                if (!w || !w->isVisible()) return;
+                forced = true;
+                w->close();
+            });
+            active = QTest::qWaitForWindowActive(w, 3000);
+            // A clerk's Esc comes a moment after the window shows.
+            QTest::qWait(300);
+            Xdo({ "key", "Escape" });
+        },
+        4000);
+    auto* button = frmPrincipal->btnLocalizarCliente;
+    const QPoint at = button->mapToGlobal(button->rect().center());
+    Xdo({ "mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1" });
+    // The search runs its own loop inside this wait, until it closes.
+    ASSERT_TRUE(testenv::waitFor([&] { return opened && !QApplication::activeModalWidget(); }, 8000))
+        << "the click opens the search, and it closes";
+    EXPECT_TRUE(active) << "the search window has the keyboard";
+    EXPECT_FALSE(forced) << "Esc leaves the search window open";
+}
+
 // Dragged by the caption twice: the second drag starts where the first left the window
 // (a frame hit-testing with a stale position would miss its caption).
 TEST_F(DesktopTest, MovesByTheCaptionAgainAndAgain)
@@ -162,6 +195,26 @@ TEST_F(DesktopTest, SizesByTheBorder)
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 920, 431));
     EXPECT_EQ(PlaceOf(*m_frame, "closebutton").right(), 936 - 12) << "the caption buttons follow";
     Shot(w, w->rect(), ShotName("sized"));
+}
+
+// Never smaller than the declared client area needs: neither by its border nor by the
+// window manager's own sizing (its keys, its tiling: here its request through wmctrl).
+TEST_F(DesktopTest, KeepsItsSmallestSize)
+{
+    LoggedIn();
+    QWidget* w = frmPrincipal;
+    const QSize smallest(816, 379);
+    PointerTo(w, { 813, 376 });
+    DragBy({ -400, -300 });
+    EXPECT_TRUE(testenv::waitFor([&] { return !m_frame->InMoveSize(); }, 3000));
+    QTest::qWait(300);
+    EXPECT_EQ(w->size(), smallest) << "by the border";
+    if (!WindowManagerRuns()) return;
+    Wmctrl({ "-i", "-r", Id(w), "-e", "0,-1,-1,300,100" });
+    QTest::qWait(800);
+    EXPECT_EQ(w->size(), smallest) << "by the window manager";
+    EXPECT_EQ(XState(w).Geometry.size(), smallest) << "as the X server has it";
+    KeepScreen(ShotName("smallest"));
 }
 
 // The frame's maximize and restore (what a maximize button or a caption double click

@@ -51,8 +51,8 @@ object frmPrincipal: TfrmPrincipal
     DefMenuItemFont.Style = []
     UseDefaultSysMenu = True
     SkinData = DM.vnSkinData1
-    MinHeight = 0
-    MinWidth = 0
+    MinHeight = 379
+    MinWidth = 816
     MaxHeight = 0
     MaxWidth = 0
     Magnetic = False

@@ -432,7 +432,10 @@ bool TvnVeneerform::OnChange(TMessage& m)
 
 bool TvnVeneerform::OnAfterChange(TMessage& m)
 {
-    if (MessageNamesOurStore(m)) events::Fire(OnAfterChangeSkinData, this);
+    if (MessageNamesOurStore(m)) {
+        GiveSizeLimits();
+        events::Fire(OnAfterChangeSkinData, this);
+    }
     return false;
 }
 

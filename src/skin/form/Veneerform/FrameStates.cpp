@@ -99,6 +99,7 @@ void TvnVeneerform::SetFrameWindowState(TvnWindowState state)
     const TvnWindowState old = m_windowState;
     const bool mainForm = Application()->MainForm() == m_form;
     if (!(state == TvnWindowState::wsMinimized && mainForm)) m_windowState = state;
+    GiveSizeLimits();
     switch (state) {
     case TvnWindowState::wsMinimized:
         Minimize();
@@ -207,9 +208,11 @@ void TvnVeneerform::SetRollUpState(bool rolledUp)
     if (rolledUp) {
         m_rollUpHeight = m_form->height();
         m_rollUpState = true;
+        GiveSizeLimits();
         m_form->SetHeight(GetMinHeight());
     } else {
         m_rollUpState = false;
+        GiveSizeLimits();
         if (m_clientHeight > 0)
             m_form->SetClientHeight(m_clientHeight);
         else
@@ -258,6 +261,8 @@ bool TvnVeneerform::OnExitSizeMove(TMessage&)
     m_form->KillTimer(kMouseTimer);
     m_activeObject = m_captureObject = -1;
     m_inMoveSize = false;
+    // The loop's own limits are gone with it.
+    GiveSizeLimits();
     if (m_skinPresent) {
         // What the loop's sizes left: the frame at the size the form has now.
         TakeFrameSize();
@@ -304,6 +309,15 @@ bool TvnVeneerform::OnSizing(TMessage& m)
     return true;
 }
 
+void TvnVeneerform::GiveSizeLimits()
+{
+    if (!m_skinnable || (m_minWidth <= 0 && m_minHeight <= 0)) return;
+    if (m_rollUpState || m_windowState == TvnWindowState::wsMinimized)
+        m_form->setMinimumSize(0, 0);
+    else
+        m_form->setMinimumSize(GetMinWidth(), GetMinHeight());
+}
+
 void TvnVeneerform::PlaceInMonitor()
 {
     if (m_positionInMonitor == vnpDefault || m_windowState != TvnWindowState::wsNormal) return;
@@ -322,6 +336,7 @@ bool TvnVeneerform::OnShowWindow(TMessage& m)
         if (m_alphaBlend) m_form->setWindowOpacity(1.0);
         return false;
     }
+    GiveSizeLimits();
     if (m_firstShow) {
         m_firstShow = false;
         PlaceInMonitor();

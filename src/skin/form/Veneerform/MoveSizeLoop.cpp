@@ -3,6 +3,7 @@
 #include "FrameHitTest.h"
 #include "WindowStates.h"
 #include "framework/Form.h"
+#include "platform/Desktop.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -41,7 +42,7 @@ TvnMoveSizeLoop::TvnMoveSizeLoop(TForm* form)
 {
     m_buttonPoll->setInterval(kButtonPoll);
     connect(m_buttonPoll, &QTimer::timeout, this, [this] {
-        if (m_path == TvnPath::System && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) Finish();
+        if (m_path == TvnPath::System && !platform::LeftButtonDown()) Finish();
     });
 }
 
@@ -80,8 +81,8 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
         m_form->setMinimumSize(limits.MinTrackSize.X, limits.MinTrackSize.Y);
         m_form->setMaximumSize(limits.MaxTrackSize.X, limits.MaxTrackSize.Y);
     }
-    const bool bySystem
-        = window && (sizing ? window->startSystemResize(ht::SizingEdges(hit)) : window->startSystemMove());
+    const bool bySystem = sizing ? window && window->startSystemResize(ht::SizingEdges(hit))
+                                 : platform::StartWindowManagerMove(m_form, pressedAt);
     m_form->installEventFilter(this);
     if (bySystem) {
         m_path = TvnPath::System;
@@ -95,10 +96,8 @@ bool TvnMoveSizeLoop::Start(LRESULT hit, QPoint pressedAt, QPoint now)
         m_form->grabMouse();
         // Esc reaches whichever widget has the focus.
         QCoreApplication::instance()->installEventFilter(this);
-        // The form catches up with the cursor's travel over the drag distance. Not so for
-        // the window manager's move: it starts from the window's place as the server has
-        // it, which a move asked for just now has not reached yet, and the window would
-        // jump back by that much.
+        // The form catches up with the cursor's travel over the drag distance (the window
+        // manager's move is told where the press was, and catches up itself).
         if (hit == ht::HTCAPTION && now != pressedAt) Track(now);
     }
     return true;

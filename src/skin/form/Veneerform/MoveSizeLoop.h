@@ -26,9 +26,8 @@ public:
     enum class TvnPath { None, System, Manual };
 
     // Starts moving (HTCAPTION) or sizing (a sizing code) from a press at `pressedAt`,
-    // the cursor being at `now` (a move waits for the drag distance: the manual loop
-    // first catches up with the cursor; the window manager's follows it from where the
-    // window is). False when the code starts nothing.
+    // the cursor being at `now` (a move waits for the drag distance; both loops catch
+    // up with the cursor's travel since the press). False when the code starts nothing.
     bool Start(LRESULT hit, QPoint pressedAt, QPoint now);
     bool Start(LRESULT hit, QPoint pressedAt) { return Start(hit, pressedAt, pressedAt); }
     bool Running() const { return m_path != TvnPath::None; }

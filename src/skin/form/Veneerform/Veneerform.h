@@ -322,6 +322,10 @@ private:
     // The window state the window manager gave the window (WM_SIZE's kind), taken as
     // the frame's.
     void FollowDesktopState(WPARAM sizeKind);
+    // Gives the window manager the smallest size the form declares, so that its own
+    // sizing (its keys, its border drags, its tiling) keeps the client layout usable; a
+    // rolled-up or minimized form is a caption bar by design and gets no minimum.
+    void GiveSizeLimits();
     void PlaceInMonitor();
     // One step of the fade-in, from its timer.
     void FadeStep();
