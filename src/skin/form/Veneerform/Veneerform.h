@@ -8,7 +8,9 @@
 //
 // The work is split by concern: the message table (FrameMessages.cpp), geometry and
 // region (FrameRegion.cpp), painting (FramePaint.cpp), the frame objects
-// (FrameObjects.h) and the inactive client panel (ClientInActivePanel.h). Geometry is
+// (FrameObjectList.h) under the mouse (FrameMouse.cpp), the system menu
+// (FrameSystemMenu.cpp), the objects' hints (FrameHints.cpp) and glow (FrameGlow.cpp),
+// and the inactive client panel (ClientInActivePanel.h). Geometry is
 // computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
 // and hit testing both call.
 #include "FrameGeometry.h"
