@@ -135,7 +135,7 @@ bool TvnVeneerform::OnActivateMessage(TMessage& m)
     CallForm(m);
     RepaintFrame();
     ResetObjectMouseStates(true);
-    events::Fire(m.WParam != msg::WA_INACTIVE ? OnActivate : OnDeActivate, this);
+    SetCaptionsActive(true);
     return true;
 }
 
@@ -373,6 +373,7 @@ bool TvnVeneerform::OnNcActivate(TMessage& m)
     // The system draws no frame of its own.
     m.Result = 1;
     if (m_form->BorderStyle() != bsNone) RepaintFrame();
+    SetCaptionsActive(m_form->BorderStyle() != bsNone);
     if (m_form->isVisible() && m_clientInActiveEffect) ShowInActivePanel(!active);
     return true;
 }

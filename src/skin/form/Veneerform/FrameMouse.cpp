@@ -100,7 +100,9 @@ void TvnVeneerform::LeaveAllObjects()
     // Objects whose state a deactivation left behind.
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnFrameObjectState& s = m_objects.State(i);
-        if (s.MouseIn || s.Highlighted) ObjectLeave(i);
+        // A caption's highlight is the frame's activation, which the mouse leaves alone.
+        const bool caption = m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption;
+        if (s.MouseIn || (s.Highlighted && !caption)) ObjectLeave(i);
     }
 }
 
@@ -313,6 +315,24 @@ void TvnVeneerform::MorphTimerTick()
         stepped = true;
     }
     if (!stepped) m_form->KillTimer(kMorphTimer);
+}
+
+void TvnVeneerform::SetCaptionsActive(bool repaint)
+{
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        if (m_objects.LayoutAt(i).Kind != TvnObjectKind::Caption) continue;
+        TvnFrameObjectState& s = m_objects.State(i);
+        if (s.Highlighted == m_active) continue;
+        s.Highlighted = m_active;
+        if (repaint) {
+            RepaintFrame();
+            if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
+        } else if (MorphEnabled(i)) {
+            s.MorphFactor = m_active ? 1 : 0;
+        }
+        break;
+    }
+    events::Fire(m_active ? OnActivate : OnDeActivate, this);
 }
 
 void TvnVeneerform::RepaintObject(int i)

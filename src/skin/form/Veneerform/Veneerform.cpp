@@ -239,6 +239,8 @@ void TvnVeneerform::ApplySkin()
     // 6. Everything is drawn again.
     m_form->update();
     m_form->ClientWidget()->update();
+    // 7. The caption shows the frame's state.
+    SetCaptionsActive(true);
     events::Fire(OnChangeSkinData, this);
 
     // 8. The client size the frame asks for.

@@ -311,6 +311,10 @@ private:
     bool InObject(int i, QPoint local) const;
     void MouseTimerTick();
     void MorphTimerTick();
+    // The caption's look follows the frame's activation: the first caption object not yet
+    // in the frame's state takes it, blending there (with `repaint`) or jumping; then
+    // OnActivate or OnDeActivate.
+    void SetCaptionsActive(bool repaint);
     QPoint FramePoint(LPARAM screenPoint) const;
     TvnObjectPaintContext PaintContext(bool drawNormal) const;
     // Whether the form counts as maximized or minimized for drawing and limits.
