@@ -89,23 +89,38 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
     painter.drawImage(at.Bottom, s.Bottom);
 }
 
-QRect TvnVeneerform::DefaultCaptionTextArea()
+namespace {
+
+QSize DefaultSysMenuSize(const TForm& form, bool showIcon, bool toolWindow)
+{
+    const int s = DefaultButtonSize(toolWindow);
+    return showIcon ? form.style()->pixelMetric(QStyle::PM_SmallIconSize) * QSize(1, 1) : QSize(s, s);
+}
+
+} // namespace
+
+QRect TvnVeneerform::DefaultCaptionTextArea() const
+{
+    std::vector<TvnLayoutObject> places(m_objects.Layout().begin(), m_objects.Layout().end());
+    return LayoutDefaultButtons(
+        places, m_frameWidth, ToolWindowStyle(), DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
+}
+
+QRect TvnVeneerform::LayoutDefaultObjects()
 {
     if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
     if (m_objects.IsEmpty() && !m_skinPresent) {
         m_objects.BuildDefault();
         ApplyObjectFlags();
     }
-    const int s = DefaultButtonSize(ToolWindowStyle());
-    const QSize menuSize
-        = m_showIcon ? m_form->style()->pixelMetric(QStyle::PM_SmallIconSize) * QSize(1, 1) : QSize(s, s);
-    return LayoutDefaultButtons(m_objects.Layout(), m_frameWidth, ToolWindowStyle(), menuSize);
+    return LayoutDefaultButtons(m_objects.Layout(), m_frameWidth, ToolWindowStyle(),
+        DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
 }
 
 void TvnVeneerform::PaintDefaultFrame(QPainter& painter)
 {
     if (m_skinChanging || (m_skinData && m_skinData->SkinChanging())) return;
-    const QRect textArea = DefaultCaptionTextArea();
+    const QRect textArea = LayoutDefaultObjects();
     const int w = m_frameWidth, h = m_frameHeight;
     const int ch = DefaultCaptionHeight(ToolWindowStyle());
     const bool active = IsFrameActive();

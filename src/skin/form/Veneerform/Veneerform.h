@@ -229,9 +229,13 @@ public:
     void PaintDefaultFrame(QPainter& painter);
     // The client background (WM_ERASEBKGND) in client coordinates, and the logo on it.
     void PaintClientBackground(QPainter& painter);
-    // The caption text area of the default frame (frame coordinates); the default
-    // caption buttons are placed on the way.
-    QRect DefaultCaptionTextArea();
+    // The caption text area of the default frame (frame coordinates) with the default
+    // caption buttons where the last paint placed them for the present size; creates
+    // and moves nothing, so a hit test may ask it.
+    QRect DefaultCaptionTextArea() const;
+    // The default caption buttons, created on the first default paint, placed for the
+    // present size; returns the caption text area they leave.
+    QRect LayoutDefaultObjects();
     bool ToolWindowStyle() const;
 
     // --- Events -------------------------------------------------------------------------
