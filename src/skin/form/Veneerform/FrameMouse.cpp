@@ -346,15 +346,14 @@ void TvnVeneerform::RepaintObject(int i)
         && m_paintCache.Size == QSize(m_frameWidth, m_frameHeight)) {
         // The object is drawn again on the kept images, over the frame picture's pixels
         // that lie under it.
-        const bool below = RectBottom(o.Rect) > m_geometry.NewClientRect.y();
-        QImage& target = below ? m_paintCache.Strips.Bottom : m_paintCache.Strips.Top;
-        const QImage& base = below ? m_paintCache.Base.Bottom : m_paintCache.Base.Top;
+        const TvnObjectStrip place = ObjectStrip(o.Rect, m_geometry.NewClientRect);
+        QImage& target = place.Bottom ? m_paintCache.Strips.Bottom : m_paintCache.Strips.Top;
+        const QImage& base = place.Bottom ? m_paintCache.Base.Bottom : m_paintCache.Base.Top;
         if (!target.isNull()) {
-            const int dy = below ? -RectBottom(m_geometry.NewClientRect) : 0;
             QPainter p(&target);
-            p.translate(0, dy);
+            p.translate(place.Offset);
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(o.Rect.topLeft(), base, o.Rect.translated(0, dy));
+            p.drawImage(o.Rect.topLeft(), base, o.Rect.translated(place.Offset));
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             DrawFrameObject(p, o, m_objects.State(i), PaintContext(true));
         }

@@ -56,19 +56,17 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         TvnNinePart parts { QRect(QPoint(0, 0), source.size()), m_skinData->Geometry };
         TvnFrameStrips strips = BuildFrameStrips(source, parts, StandardTarget(parts, frame));
 
-        // Objects lying below the client's top edge belong to the bottom image. Only the
-        // active frame repaints single objects over the bare strips, so only it keeps them.
+        // Only the active frame repaints single objects over the bare strips, so only it keeps them.
         TvnFrameStrips base;
         if (active) base = strips;
         const TvnObjectPaintContext context = PaintContext(false);
-        const int bottomTop = RectBottom(m_geometry.NewClientRect);
         for (int i = 0; i < m_objects.Count(); ++i) {
             const TvnLayoutObject& o = m_objects.LayoutAt(i);
-            const bool below = RectBottom(o.Rect) > m_geometry.NewClientRect.y();
-            QImage& target = below ? strips.Bottom : strips.Top;
+            const TvnObjectStrip place = ObjectStrip(o.Rect, m_geometry.NewClientRect);
+            QImage& target = place.Bottom ? strips.Bottom : strips.Top;
             if (target.isNull()) continue;
             QPainter p(&target);
-            if (below) p.translate(0, -bottomTop);
+            p.translate(place.Offset);
             DrawFrameObject(p, o, m_objects.State(i), context);
         }
         if (!active && m_skinData->AutoRenderingInactiveImage)
