@@ -347,6 +347,9 @@ bool TvnVeneerform::OnTimer(TMessage& m)
     case kMorphTimer:
         MorphTimerTick();
         return true;
+    case kAnimateTimer:
+        AnimateTimerTick();
+        return true;
     default:
         return false;
     }

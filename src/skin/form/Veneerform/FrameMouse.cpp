@@ -325,6 +325,7 @@ void TvnVeneerform::SetCaptionsActive(bool repaint)
         if (s.Highlighted == m_active) continue;
         s.Highlighted = m_active;
         if (repaint) {
+            if (CaptionAnimated(i)) StartCaptionAnimation(i);
             RepaintFrame();
             if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
         } else if (MorphEnabled(i)) {

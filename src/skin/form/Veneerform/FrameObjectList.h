@@ -50,6 +50,10 @@ struct TvnFrameObjectState {
     bool Highlighted = false;
     // How far the object's look has blended from its normal image to its active one.
     double MorphFactor = 0;
+    // The caption's animation: the frame shown (0: none, the still image) and the time
+    // spent on it (ms).
+    int AnimFrame = 0;
+    int AnimElapsed = 0;
 };
 
 class TvnFrameObjectList {

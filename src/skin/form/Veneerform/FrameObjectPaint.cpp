@@ -9,6 +9,7 @@
 #include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
+#include <algorithm>
 
 using namespace vnutils;
 
@@ -82,6 +83,34 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
     return image;
 }
 
+// Frame `k` (from 1) of the caption's animation strip, stretched to `width` with the
+// parts left of the frame's left corner and right of its right corner kept as they are;
+// null when the caption shows no animation frame now.
+QImage CaptionAnimationFrame(
+    const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnSkinData& skin, int width)
+{
+    const TvnDataSkinCaption& caption = *r.Caption;
+    const int n = caption.FrameCount;
+    if (!skin.EnableSkinEffects() || RectEmpty(caption.AnimateSkinRect) || r.Picture.isNull()
+        || s.AnimFrame < 1 || s.AnimFrame > n)
+        return {};
+    const QRect& strip = caption.AnimateSkinRect;
+    const int k = s.AnimFrame;
+    QRect frame;
+    // Stacked when the strip is higher than one caption, else side by side.
+    if (strip.height() > caption.SkinRect.height()) {
+        const int h = strip.height();
+        frame = RectLTRB(strip.x(), strip.y() + (k - 1) * h / n, RectRight(strip), strip.y() + k * h / n);
+    } else {
+        const int w = strip.width();
+        frame = RectLTRB(strip.x() + (k - 1) * w / n, strip.y(), strip.x() + k * w / n, RectBottom(strip));
+    }
+    const TvnCornerPoints& corners = skin.Geometry.Corners;
+    const int left = std::clamp(corners.LeftTop.x() - caption.SkinRect.x(), 0, frame.width());
+    const int right = std::clamp(RectRight(caption.SkinRect) - corners.RightTop.x(), 0, frame.width() - left);
+    return HorizontalStrip(r.Picture, frame, left, right, width, skin.Geometry.TopStretch);
+}
+
 } // namespace
 
 void DrawFrameObject(
@@ -104,6 +133,17 @@ void DrawFrameObject(
     if (o.Kind == TvnObjectKind::User) {
         if (c.OnPaintEvent && *c.OnPaintEvent) (*c.OnPaintEvent)(s.IDName, &painter, o.Rect);
         return;
+    }
+    if (s.Record.Caption) {
+        const QImage frame = CaptionAnimationFrame(s.Record, s, *c.Skin, o.Rect.width());
+        if (!frame.isNull()) {
+            // An animation frame carries the text in the colours of the state it leaves.
+            painter.drawImage(o.Rect.topLeft(), frame);
+            TvnObjectPaintContext leaving = c;
+            leaving.Active = !c.Active;
+            DrawCaptionText(painter, s.Record, *c.Skin, o.Rect, leaving);
+            return;
+        }
     }
     const TvnObjectImage image = ImageOf(s.Record, s, c);
     if (!image.Blend.isNull())

@@ -168,7 +168,7 @@ void TvnVeneerform::TakeFrameSize()
 void TvnVeneerform::StopTimers()
 {
     // The mouse, morph and animation timers belong to the frame objects' behaviour.
-    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer })
+    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer, kAnimateTimer })
         if (m_form) m_form->KillTimer(id);
 }
 

@@ -212,8 +212,10 @@ public:
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
     static constexpr WPARAM kMorphTimer = 3;
+    static constexpr WPARAM kAnimateTimer = 4;
     static constexpr int kMouseInterval = 50;
     static constexpr int kMorphInterval = 25;
+    static constexpr int kAnimateInterval = 25;
 
     // --- Work the message table and the objects call ----------------------------------
     void ApplySkin();
@@ -315,6 +317,11 @@ private:
     bool InObject(int i, QPoint local) const;
     void MouseTimerTick();
     void MorphTimerTick();
+    // The caption animation (FrameAnimation.cpp): whether object `i` is an animated
+    // caption, its start on an activation change, and one step of its timer.
+    bool CaptionAnimated(int i) const;
+    void StartCaptionAnimation(int i);
+    void AnimateTimerTick();
     // The caption's look follows the frame's activation: the first caption object not yet
     // in the frame's state takes it, blending there (with `repaint`) or jumping; then
     // OnActivate or OnDeActivate.
