@@ -96,3 +96,22 @@ TEST_F(SystemMenuOnAFrame, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDi
     QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
     EXPECT_FALSE(engine->IsOpen());
 }
+
+TEST_F(SystemMenuOnAFrame, TheOpenMenuClosesOnTheSkinsCloseMessageADeactivationAndAClick)
+{
+    const auto f = Shown();
+    const auto openMenu = [&] {
+        QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+        return f->Frame->MenuEngine() && f->Frame->MenuEngine()->IsOpen();
+    };
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::SKINMSG_CLOSE_MENUS, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::WM_NCACTIVATE, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+    f->Form->Perform(msg::WM_NCACTIVATE, 1, 0);
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::WM_LBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+}

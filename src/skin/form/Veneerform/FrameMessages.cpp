@@ -61,17 +61,20 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { msg::SKINMSG_CHANGE, &TvnVeneerform::OnChange },
         { msg::SKINMSG_AFTER_CHANGE, &TvnVeneerform::OnAfterChange },
         { msg::SKINMSG_SKINNABLE_CHANGE, &TvnVeneerform::OnSkinnableChange },
+        { msg::SKINMSG_CLOSE_MENUS, &TvnVeneerform::OnCloseMenus },
         { kQuerySkinned, &TvnVeneerform::OnQuerySkinned },
         { kPaintFrameInto, &TvnVeneerform::OnPaintIntoContext },
         { kPaintFrameIntoTagged, &TvnVeneerform::OnPaintIntoContext },
     };
-    // Whatever the user does to the window ends a hint.
+    // Whatever the user does to the window ends a hint and closes the frame's menus.
     switch (m.Msg) {
     case msg::WM_MOVE:
     case msg::WM_SIZE:
     case msg::WM_ACTIVATE:
     case msg::WM_KILLFOCUS:
     case msg::WM_CANCELMODE:
+    case msg::WM_MOUSEACTIVATE:
+    case msg::WM_PARENTNOTIFY:
     case msg::WM_NCLBUTTONDOWN:
     case msg::WM_NCRBUTTONDOWN:
     case msg::WM_NCMBUTTONDOWN:
@@ -79,6 +82,7 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
     case msg::WM_RBUTTONDOWN:
     case msg::WM_MBUTTONDOWN:
         HideObjectHint();
+        CloseSkinMenus();
         break;
     default:
         break;
@@ -367,9 +371,17 @@ bool TvnVeneerform::OnNcPaint(TMessage& m)
     return true;
 }
 
+bool TvnVeneerform::OnCloseMenus(TMessage&)
+{
+    CloseSkinMenus();
+    return false;
+}
+
 bool TvnVeneerform::OnNcActivate(TMessage& m)
 {
     if (!m_skinnable) return false;
+    CloseSkinMenus();
+    HideGlow();
     const bool active = m.WParam != 0;
     m_active = active;
     if (!active) LeaveAllObjects();

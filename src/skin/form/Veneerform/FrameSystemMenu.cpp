@@ -16,6 +16,11 @@ std::vector<TvnSystemMenuEntry> TvnVeneerform::SystemMenuEntries() const
     return DefaultSystemMenu(state, m_skinData ? m_skinData->ResourceStrData() : nullptr);
 }
 
+void TvnVeneerform::CloseSkinMenus()
+{
+    if (m_menuEngine && m_menuEngine->IsOpen()) m_menuEngine->CloseMenus();
+}
+
 void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
 {
     if (m_disableSystemMenu) return;

@@ -193,6 +193,8 @@ public:
     // The system menu at a rectangle of the screen (below it): the default items for
     // the present state, through the skinned menu engine.
     void ShowSystemMenu(const QRect& screenRect);
+    // Closes the frame's open skin menu, if any.
+    void CloseSkinMenus();
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
     vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
     // The hint an object shows: the fixed text of its command (from the store's resource
@@ -283,6 +285,7 @@ private:
     bool OnChange(TMessage& m);
     bool OnAfterChange(TMessage& m);
     bool OnSkinnableChange(TMessage& m);
+    bool OnCloseMenus(TMessage& m);
     bool OnPaintIntoContext(TMessage& m);
     bool OnQuerySkinned(TMessage& m);
     bool OnNcMouseMove(TMessage& m);
