@@ -115,3 +115,18 @@ TEST_F(SystemMenuOnAFrame, TheOpenMenuClosesOnTheSkinsCloseMessageADeactivationA
     f->Form->Perform(msg::WM_LBUTTONDOWN, 0, 0);
     EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
 }
+
+TEST_F(SystemMenuOnAFrame, AltSpaceOpensItBelowTheCaptionsLeftEnd)
+{
+    const auto f = Shown();
+    QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
+    vnmenus::TvnMenuEngine* engine = f->Frame->MenuEngine();
+    ASSERT_NE(engine, nullptr);
+    ASSERT_TRUE(engine->IsOpen());
+    EXPECT_EQ(engine->Items().back().Caption, "&Close");
+    engine->CloseMenus();
+    // Disabled, the system menu opens from no key either.
+    f->Frame->setProperty("DisableSystemMenu", true);
+    QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_FALSE(engine->IsOpen());
+}

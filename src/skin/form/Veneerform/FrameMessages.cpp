@@ -414,7 +414,9 @@ bool TvnVeneerform::OnSysCommand(TMessage& m)
         SetFrameWindowState(TvnWindowState::wsMaximized);
         return true;
     case msg::SC_KEYMENU:
-        // The skinned menu bar takes Alt and F10; without one there is nothing to enter.
+        // Alt+Space opens the system menu; the skinned menu bar takes Alt and F10, and
+        // without one there is nothing to enter.
+        if (m_skinnable && m.LParam == ' ') ShowSystemMenuFromKeyboard();
         return true;
     default:
         return false;

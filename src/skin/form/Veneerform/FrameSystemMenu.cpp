@@ -16,6 +16,25 @@ std::vector<TvnSystemMenuEntry> TvnVeneerform::SystemMenuEntries() const
     return DefaultSystemMenu(state, m_skinData ? m_skinData->ResourceStrData() : nullptr);
 }
 
+void TvnVeneerform::ShowSystemMenuFromKeyboard()
+{
+    if (!m_form || m_form->BorderStyle() == bsNone) return;
+    QRect under;
+    for (int i = 0; i < m_objects.Count() && under.isEmpty(); ++i) {
+        const TvnLayoutObject& o = m_objects.LayoutAt(i);
+        const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
+        if (button && o.Command == TvnSkinCommand::cmSysMenu && o.Shown && m_objects.State(i).Available)
+            under = o.Rect;
+    }
+    if (under.isEmpty()) {
+        const int caption = m_objects.IndexOf(TvnObjectKind::Caption);
+        under
+            = caption != -1 ? m_objects.LayoutAt(caption).Rect : QRect(0, 0, 1, m_form->ClientWidget()->y());
+        under.setWidth(1);
+    }
+    ShowSystemMenu(QRect(m_form->mapToGlobal(under.topLeft()), under.size()));
+}
+
 void TvnVeneerform::CloseSkinMenus()
 {
     if (m_menuEngine && m_menuEngine->IsOpen()) m_menuEngine->CloseMenus();

@@ -10,6 +10,8 @@
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
 
+#include <QShortcut>
+
 namespace veneer {
 
 namespace {
@@ -55,6 +57,12 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     // own pointer rather than inheriting them.
     if (!m_form->ClientWidget()->testAttribute(Qt::WA_SetCursor))
         m_form->ClientWidget()->setCursor(Qt::ArrowCursor);
+    // Alt+Space opens the system menu, as the system's own frame would: the shortcut
+    // reaches the frame as the keyboard's system command.
+    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
+    connect(altSpace, &QShortcut::activated, this, [this] {
+        if (m_form) m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
+    });
 }
 
 TvnVeneerform::~TvnVeneerform()

@@ -193,6 +193,9 @@ public:
     // The system menu at a rectangle of the screen (below it): the default items for
     // the present state, through the skinned menu engine.
     void ShowSystemMenu(const QRect& screenRect);
+    // The system menu under the system-menu button (or the animated system-menu
+    // object), else below the caption's left end: Alt+Space.
+    void ShowSystemMenuFromKeyboard();
     // Closes the frame's open skin menu, if any.
     void CloseSkinMenus();
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
