@@ -4,7 +4,9 @@
 // strips and window region after a size change. The repaint stands beside a plain
 // QPainter::drawImage of a picture of the window's size (`blit`); the region rebuild beside
 // Qt's own region of the same window shape, made from a 1-bit mask of the window's size
-// and set on a plain widget (`qt`).
+// and set on a plain widget (`qt`). The animated caption: one step of the animation timer
+// (the caption's next frame drawn into the kept border image) and the repaint of the
+// frame that follows, with the program skin's caption given a four-frame strip.
 //
 //   build/bench/bench_frame [--benchmark_format=json]
 #include "ProgramSkin.h"
@@ -76,6 +78,58 @@ void QtRegion(benchmark::State& state, QSize size)
     }
 }
 
+// One tick of the caption animation that moves it to its next frame, and the repaint the
+// window then asks for. The strip's frames are held one tick each and the frame goes
+// inactive and active again when the strip has run out.
+void AnimatedCaption(benchmark::State& state, QSize size)
+{
+    TvnSkinData& skin = ProgramSkin();
+    auto* caption = dynamic_cast<TvnDataSkinCaption*>(
+        skin.FrameObject(skin.FindFrameObject(QStringLiteral("caption"))));
+    if (!caption) {
+        state.SkipWithError("the program skin has no caption");
+        return;
+    }
+    QImage strip(4 * caption->SkinRect.width(), caption->SkinRect.height(), QImage::Format_RGB32);
+    strip.fill(0xFF406080);
+    skin.Pictures.append(strip);
+    const int savedIndex = caption->ActivePictureIndex, savedCount = caption->FrameCount;
+    const int savedInterval = caption->AnimateInterval;
+    const QRect savedStrip = caption->AnimateSkinRect;
+    const bool savedEffects = skin.EnableSkinEffects();
+    caption->ActivePictureIndex = static_cast<int>(skin.Pictures.size() - 1);
+    caption->AnimateSkinRect = strip.rect();
+    caption->FrameCount = 4;
+    caption->AnimateInterval = 25;
+    skin.SetEnableSkinEffects(true);
+    {
+        auto form = SkinnedForm(size);
+        QImage screen(size, QImage::Format_RGB32);
+        form->Perform(msg::WM_NCACTIVATE, 1, 0);
+        int steps = 0;
+        for (auto _ : state) {
+            if (++steps % 4 == 0) {
+                state.PauseTiming();
+                form->Perform(msg::WM_NCACTIVATE, 0, 0);
+                form->Perform(msg::WM_NCACTIVATE, 1, 0);
+                QPainter warm(&screen);
+                form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&warm));
+                state.ResumeTiming();
+            }
+            form->Perform(msg::WM_TIMER, TvnVeneerform::kAnimateTimer, 0);
+            QPainter painter(&screen);
+            form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
+            benchmark::DoNotOptimize(screen.constBits());
+        }
+    }
+    caption->ActivePictureIndex = savedIndex;
+    caption->AnimateSkinRect = savedStrip;
+    caption->FrameCount = savedCount;
+    caption->AnimateInterval = savedInterval;
+    skin.SetEnableSkinEffects(savedEffects);
+    skin.Pictures.removeLast();
+}
+
 void Blit(benchmark::State& state, QSize size)
 {
     QImage picture(size, QImage::Format_RGB32);
@@ -94,6 +148,7 @@ void Register()
         const std::string name = std::to_string(size.width()) + "x" + std::to_string(size.height());
         benchmark::RegisterBenchmark(("Frame/ours/repaint_" + name).c_str(), Repaint, size);
         benchmark::RegisterBenchmark(("Frame/blit/repaint_" + name).c_str(), Blit, size);
+        benchmark::RegisterBenchmark(("Frame/ours/animated_caption_" + name).c_str(), AnimatedCaption, size);
         benchmark::RegisterBenchmark(("Frame/ours/region_" + name).c_str(), Region, size);
         benchmark::RegisterBenchmark(("Frame/qt/region_" + name).c_str(), QtRegion, size);
     }

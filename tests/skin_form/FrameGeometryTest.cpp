@@ -221,3 +221,16 @@ TEST(FrameRelay, TheFrameRelaysBothChangeNotificationsToEveryControlParentFirst)
     bare.Perform(msg::SKINMSG_CHANGE, kNoStore, TvnSkinData::kNotifyTag);
     EXPECT_TRUE(log.isEmpty());
 }
+
+TEST(FrameGeometry, AnObjectReachingBelowTheClientsTopIsDrawnIntoTheBottomImage)
+{
+    using veneer::ObjectStrip;
+    const QRect client(8, 24, 284, 168); // bottom image from y = 192
+    EXPECT_FALSE(ObjectStrip(QRect(270, 3, 18, 18), client).Bottom);
+    EXPECT_EQ(ObjectStrip(QRect(270, 3, 18, 18), client).Offset, QPoint(0, 0));
+    // An object ending exactly at the client's top edge is still the top image's.
+    EXPECT_FALSE(ObjectStrip(QRect(270, 6, 18, 18), client).Bottom);
+    const auto bottom = ObjectStrip(QRect(100, 193, 30, 6), client);
+    EXPECT_TRUE(bottom.Bottom);
+    EXPECT_EQ(QRect(100, 193, 30, 6).translated(bottom.Offset).topLeft(), QPoint(100, 1));
+}

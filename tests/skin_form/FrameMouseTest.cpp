@@ -155,7 +155,11 @@ TEST(FrameHitCodes, WithoutASkinTheZonesAreTwoPixelsAndTheCaptionTheTextArea)
     EXPECT_EQ(HitAt(*dialog.Form, { 150, 1 }), ht::HTOBJECT);
     EXPECT_EQ(HitAt(*sizeable.Form, { 150, 12 }), ht::HTCAPTION);
     EXPECT_EQ(HitAt(*sizeable.Form, { 150, 100 }), ht::HTCLIENT);
-    // The close button (at the right, 17 pixels square) is an object.
+    // The default buttons come with the first paint, never from a hit test; then the
+    // close button (at the right, 17 pixels square) is an object.
+    EXPECT_TRUE(sizeable.Frame->Objects().IsEmpty());
+    FramePaint(*sizeable.Form);
+    EXPECT_EQ(sizeable.Frame->Objects().Count(), 6);
     EXPECT_EQ(HitAt(*sizeable.Form, { 288, 12 }), ht::HTOBJECT);
 }
 

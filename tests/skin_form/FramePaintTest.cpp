@@ -219,3 +219,72 @@ TEST(InActivePanel, BlurSpreadsAPixelOverItsSquareAndTheVeilBlends)
     const QRgb veiled = veneer::TvnClientInActivePanel::Veiled(white, black, 170).pixel(1, 1);
     EXPECT_NEAR(qRed(veiled), 255 - 170, 1);
 }
+
+namespace {
+
+// The program skin's caption given an active image in a picture of its own for one test;
+// the record and the picture list are put back afterwards.
+struct CaptionActiveImage {
+    TvnDataSkinObject& Caption;
+    const qsizetype Pictures;
+    CaptionActiveImage(int pictureIndex, QRect active, const QImage& picture)
+        : Caption(*ProgramSkin().FrameObject(ProgramSkin().FindFrameObject("caption")))
+        , Pictures(ProgramSkin().Pictures.size())
+    {
+        if (!picture.isNull()) ProgramSkin().Pictures.append(picture);
+        m_index = Caption.ActivePictureIndex;
+        m_active = Caption.ActiveSkinRect;
+        Caption.ActivePictureIndex = pictureIndex;
+        Caption.ActiveSkinRect = active;
+    }
+    ~CaptionActiveImage()
+    {
+        Caption.ActivePictureIndex = m_index;
+        Caption.ActiveSkinRect = m_active;
+        ProgramSkin().Pictures.resize(Pictures);
+    }
+
+private:
+    int m_index = -1;
+    QRect m_active;
+};
+
+QImage CaptionPaint(bool active, int* activations = nullptr)
+{
+    FramedForm f(bsSizeable, &ProgramSkin());
+    f.Form->SetBounds(0, 0, 400, 200);
+    if (activations) {
+        f.Frame->OnActivate = [activations](QObject*) { ++*activations; };
+        f.Frame->OnDeActivate = [activations](QObject*) { *activations += 100; };
+    }
+    f.Form->Perform(msg::WM_NCACTIVATE, active ? 1 : 0, 0);
+    return FramePaint(*f.Form);
+}
+
+} // namespace
+
+TEST(SkinnedFramePaint, TheCaptionShowsItsActiveImageWhileTheFrameIsActive)
+{
+    const QRgb red = qRgb(200, 0, 0);
+    const int index = static_cast<int>(ProgramSkin().Pictures.size());
+    QImage picture(194, 18, QImage::Format_RGB32);
+    picture.fill(red);
+    CaptionActiveImage image(index, QRect(0, 0, 194, 18), picture);
+    int activations = 0;
+    const QImage active = CaptionPaint(true, &activations);
+    EXPECT_EQ(active.pixel(100, 10), red);
+    EXPECT_EQ(activations, 1);
+    activations = 0;
+    const QImage inactive = CaptionPaint(false, &activations);
+    EXPECT_NE(inactive.pixel(100, 10), red);
+    EXPECT_EQ(activations, 100);
+}
+
+TEST(SkinnedFramePaint, AnActiveImageInAPictureThatDoesNotExistIsNoImage)
+{
+    const QImage plain = CaptionPaint(true);
+    // The frame picture's own pixels at the active rectangle would show were the missing
+    // picture taken to be the frame picture.
+    CaptionActiveImage missing(999, QRect(0, 60, 194, 18), QImage());
+    EXPECT_EQ(CaptionPaint(true), plain);
+}

@@ -96,3 +96,37 @@ TEST_F(SystemMenuOnAFrame, ARightClickOnTheCaptionOpensItUnlessTheSystemMenuIsDi
     QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
     EXPECT_FALSE(engine->IsOpen());
 }
+
+TEST_F(SystemMenuOnAFrame, TheOpenMenuClosesOnTheSkinsCloseMessageADeactivationAndAClick)
+{
+    const auto f = Shown();
+    const auto openMenu = [&] {
+        QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+        return f->Frame->MenuEngine() && f->Frame->MenuEngine()->IsOpen();
+    };
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::SKINMSG_CLOSE_MENUS, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::WM_NCACTIVATE, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+    f->Form->Perform(msg::WM_NCACTIVATE, 1, 0);
+    ASSERT_TRUE(openMenu());
+    f->Form->Perform(msg::WM_LBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(f->Frame->MenuEngine()->IsOpen());
+}
+
+TEST_F(SystemMenuOnAFrame, AltSpaceOpensItBelowTheCaptionsLeftEnd)
+{
+    const auto f = Shown();
+    QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
+    vnmenus::TvnMenuEngine* engine = f->Frame->MenuEngine();
+    ASSERT_NE(engine, nullptr);
+    ASSERT_TRUE(engine->IsOpen());
+    EXPECT_EQ(engine->Items().back().Caption, "&Close");
+    engine->CloseMenus();
+    // Disabled, the system menu opens from no key either.
+    f->Frame->setProperty("DisableSystemMenu", true);
+    QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_FALSE(engine->IsOpen());
+}

@@ -55,6 +55,12 @@ QRect SkinnedClientRect(const TvnSkinFormInfo& info, QSize picture, const QRect&
         RectBottom(window) + (RectBottom(cr) - picture.height()));
 }
 
+TvnObjectStrip ObjectStrip(const QRect& objectRect, const QRect& clientRect)
+{
+    if (RectBottom(objectRect) > clientRect.y()) return { true, QPoint(0, -RectBottom(clientRect)) };
+    return {};
+}
+
 int DefaultCaptionHeight(bool toolWindow) { return toolWindow ? 15 : 19; }
 
 QRect DefaultClientRect(const QRect& window, bool toolWindow)

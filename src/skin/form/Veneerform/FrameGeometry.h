@@ -39,6 +39,15 @@ TvnFrameGeometry UpdateFrameGeometry(const TvnSkinFormInfo& info, QSize picture,
 // which therefore stay the same at every size. Never negative in size.
 QRect SkinnedClientRect(const TvnSkinFormInfo& info, QSize picture, const QRect& window);
 
+// Which composed border image a frame object is drawn into: the bottom one when the
+// object reaches below the client's top edge, else the top one. `Offset` takes frame
+// coordinates into that image.
+struct TvnObjectStrip {
+    bool Bottom = false;
+    QPoint Offset;
+};
+TvnObjectStrip ObjectStrip(const QRect& objectRect, const QRect& clientRect);
+
 // The caption height of the frame drawn without a skin: tool windows get a lower one.
 int DefaultCaptionHeight(bool toolWindow);
 

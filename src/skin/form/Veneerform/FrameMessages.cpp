@@ -61,17 +61,20 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { msg::SKINMSG_CHANGE, &TvnVeneerform::OnChange },
         { msg::SKINMSG_AFTER_CHANGE, &TvnVeneerform::OnAfterChange },
         { msg::SKINMSG_SKINNABLE_CHANGE, &TvnVeneerform::OnSkinnableChange },
+        { msg::SKINMSG_CLOSE_MENUS, &TvnVeneerform::OnCloseMenus },
         { kQuerySkinned, &TvnVeneerform::OnQuerySkinned },
         { kPaintFrameInto, &TvnVeneerform::OnPaintIntoContext },
         { kPaintFrameIntoTagged, &TvnVeneerform::OnPaintIntoContext },
     };
-    // Whatever the user does to the window ends a hint.
+    // Whatever the user does to the window ends a hint and closes the frame's menus.
     switch (m.Msg) {
     case msg::WM_MOVE:
     case msg::WM_SIZE:
     case msg::WM_ACTIVATE:
     case msg::WM_KILLFOCUS:
     case msg::WM_CANCELMODE:
+    case msg::WM_MOUSEACTIVATE:
+    case msg::WM_PARENTNOTIFY:
     case msg::WM_NCLBUTTONDOWN:
     case msg::WM_NCRBUTTONDOWN:
     case msg::WM_NCMBUTTONDOWN:
@@ -79,6 +82,7 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
     case msg::WM_RBUTTONDOWN:
     case msg::WM_MBUTTONDOWN:
         HideObjectHint();
+        CloseSkinMenus();
         break;
     default:
         break;
@@ -135,7 +139,7 @@ bool TvnVeneerform::OnActivateMessage(TMessage& m)
     CallForm(m);
     RepaintFrame();
     ResetObjectMouseStates(true);
-    events::Fire(m.WParam != msg::WA_INACTIVE ? OnActivate : OnDeActivate, this);
+    SetCaptionsActive(true);
     return true;
 }
 
@@ -347,6 +351,9 @@ bool TvnVeneerform::OnTimer(TMessage& m)
     case kMorphTimer:
         MorphTimerTick();
         return true;
+    case kAnimateTimer:
+        AnimateTimerTick();
+        return true;
     default:
         return false;
     }
@@ -364,15 +371,24 @@ bool TvnVeneerform::OnNcPaint(TMessage& m)
     return true;
 }
 
+bool TvnVeneerform::OnCloseMenus(TMessage&)
+{
+    CloseSkinMenus();
+    return false;
+}
+
 bool TvnVeneerform::OnNcActivate(TMessage& m)
 {
     if (!m_skinnable) return false;
+    CloseSkinMenus();
+    HideGlow();
     const bool active = m.WParam != 0;
     m_active = active;
     if (!active) LeaveAllObjects();
     // The system draws no frame of its own.
     m.Result = 1;
     if (m_form->BorderStyle() != bsNone) RepaintFrame();
+    SetCaptionsActive(m_form->BorderStyle() != bsNone);
     if (m_form->isVisible() && m_clientInActiveEffect) ShowInActivePanel(!active);
     return true;
 }
@@ -398,7 +414,9 @@ bool TvnVeneerform::OnSysCommand(TMessage& m)
         SetFrameWindowState(TvnWindowState::wsMaximized);
         return true;
     case msg::SC_KEYMENU:
-        // The skinned menu bar takes Alt and F10; without one there is nothing to enter.
+        // Alt+Space opens the system menu; the skinned menu bar takes Alt and F10, and
+        // without one there is nothing to enter.
+        if (m_skinnable && m.LParam == ' ') ShowSystemMenuFromKeyboard();
         return true;
     default:
         return false;

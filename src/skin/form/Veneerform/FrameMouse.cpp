@@ -1,36 +1,21 @@
 // The frame objects under the mouse: the mouse test, hover, press and capture of the
 // caption buttons, their commands, the mouse polling and the morph steps, and the
-// repaint of one object.
+// repaint of one object. The system menu, the hints and the glow have files of their own.
 #include "DefaultFrame.h"
 #include "FrameHitTest.h"
-#include "HintWindow.h"
 #include "MoveSizeLoop.h"
-#include "SystemMenu.h"
 #include "Veneerform.h"
 #include "framework/Form.h"
 #include "platform/Desktop.h"
-#include "platform/LayeredWindows.h"
-#include "skin/data/vnSkinData/ResourceStrData.h"
 #include "skin/data/vnUtils/SkinRect.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
-#include <QTimer>
-#include <utility>
 
 using namespace vnutils;
 
 namespace veneer {
-
-namespace {
-
-const TvnDataSkinButton* AsButton(const TvnDataSkinObject* record)
-{
-    return dynamic_cast<const TvnDataSkinButton*>(record);
-}
-
-} // namespace
 
 QPoint TvnVeneerform::FramePoint(LPARAM screenPoint) const
 {
@@ -69,15 +54,13 @@ TvnObjectPaintContext TvnVeneerform::PaintContext(bool drawNormal) const
 bool TvnVeneerform::InObject(int i, QPoint local) const
 {
     if (!m_skinPresent) return true;
-    const TvnFrameObjectState& s = m_objects.State(i);
-    const TvnDataSkinObject* record = m_skinData->FrameObject(s.RecordIndex);
-    if (!record) return true;
+    const TvnObjectRecord& r = m_objects.State(i).Record;
+    if (!r.Object) return true;
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
     // The system-menu button showing the icon takes its whole square.
     if (o.Command == TvnSkinCommand::cmSysMenu && m_showIcon && o.SkinRectInAPicture) return true;
-    const int mask = record->ActiveMaskPictureIndex;
-    if (mask < 0 || mask >= m_skinData->Pictures.size()) return true;
-    return InObjectMask(m_skinData->Pictures.at(mask), local);
+    if (r.Mask.isNull()) return true;
+    return InObjectMask(r.Mask, local);
 }
 
 void TvnVeneerform::MouseTest(QPoint p, bool activate)
@@ -117,7 +100,9 @@ void TvnVeneerform::LeaveAllObjects()
     // Objects whose state a deactivation left behind.
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnFrameObjectState& s = m_objects.State(i);
-        if (s.MouseIn || s.Highlighted) ObjectLeave(i);
+        // A caption's highlight is the frame's activation, which the mouse leaves alone.
+        const bool caption = m_objects.LayoutAt(i).Kind == TvnObjectKind::Caption;
+        if (s.MouseIn || (s.Highlighted && !caption)) ObjectLeave(i);
     }
 }
 
@@ -136,8 +121,7 @@ void TvnVeneerform::ResetObjectMouseStates(bool releasePresses)
 bool TvnVeneerform::MorphEnabled(int i) const
 {
     if (!m_skinPresent || !m_skinData->EnableSkinEffects()) return false;
-    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
-    return record && record->Morphing && !RectEmpty(record->ActiveSkinRect);
+    return m_objects.State(i).Record.Morphing;
 }
 
 void TvnVeneerform::StartChange(int i)
@@ -157,17 +141,16 @@ void TvnVeneerform::ObjectEnter(int i)
     // The caption's look follows the frame's activation, not the mouse.
     if (o.Kind == TvnObjectKind::Caption) return;
     s.Highlighted = true;
-    const TvnDataSkinObject* record = m_skinPresent ? m_skinData->FrameObject(s.RecordIndex) : nullptr;
-    if (!record) {
+    const TvnObjectRecord& r = s.Record;
+    if (!m_skinPresent || !r.Object) {
         RepaintObject(i);
         return;
     }
     ShowGlow(i);
-    const TvnDataSkinButton* button = AsButton(record);
-    if (button && s.Pressed && !RectEmpty(button->DownRect)) {
+    if (r.Button && s.Pressed && !RectEmpty(r.Button->DownRect)) {
         if (MorphEnabled(i)) s.MorphFactor = 1;
         RepaintObject(i);
-    } else if (!RectEmpty(record->ActiveSkinRect)) {
+    } else if (!RectEmpty(r.ActiveSkinRect)) {
         StartChange(i);
     } else {
         RepaintObject(i);
@@ -334,6 +317,25 @@ void TvnVeneerform::MorphTimerTick()
     if (!stepped) m_form->KillTimer(kMorphTimer);
 }
 
+void TvnVeneerform::SetCaptionsActive(bool repaint)
+{
+    for (int i = 0; i < m_objects.Count(); ++i) {
+        if (m_objects.LayoutAt(i).Kind != TvnObjectKind::Caption) continue;
+        TvnFrameObjectState& s = m_objects.State(i);
+        if (s.Highlighted == m_active) continue;
+        s.Highlighted = m_active;
+        if (repaint) {
+            if (CaptionAnimated(i)) StartCaptionAnimation(i);
+            RepaintFrame();
+            if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
+        } else if (MorphEnabled(i)) {
+            s.MorphFactor = m_active ? 1 : 0;
+        }
+        break;
+    }
+    events::Fire(m_active ? OnActivate : OnDeActivate, this);
+}
+
 void TvnVeneerform::RepaintObject(int i)
 {
     if (!m_form || i < 0 || i >= m_objects.Count() || m_form->BorderStyle() == bsNone) return;
@@ -345,15 +347,14 @@ void TvnVeneerform::RepaintObject(int i)
         && m_paintCache.Size == QSize(m_frameWidth, m_frameHeight)) {
         // The object is drawn again on the kept images, over the frame picture's pixels
         // that lie under it.
-        const bool below = RectBottom(o.Rect) > m_geometry.NewClientRect.y();
-        QImage& target = below ? m_paintCache.Strips.Bottom : m_paintCache.Strips.Top;
-        const QImage& base = below ? m_paintCache.Base.Bottom : m_paintCache.Base.Top;
+        const TvnObjectStrip place = ObjectStrip(o.Rect, m_geometry.NewClientRect);
+        QImage& target = place.Bottom ? m_paintCache.Strips.Bottom : m_paintCache.Strips.Top;
+        const QImage& base = place.Bottom ? m_paintCache.Base.Bottom : m_paintCache.Base.Top;
         if (!target.isNull()) {
-            const int dy = below ? -RectBottom(m_geometry.NewClientRect) : 0;
             QPainter p(&target);
-            p.translate(0, dy);
+            p.translate(place.Offset);
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(o.Rect.topLeft(), base, o.Rect.translated(0, dy));
+            p.drawImage(o.Rect.topLeft(), base, o.Rect.translated(place.Offset));
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             DrawFrameObject(p, o, m_objects.State(i), PaintContext(true));
         }
@@ -362,172 +363,5 @@ void TvnVeneerform::RepaintObject(int i)
     }
     m_form->update(o.Rect);
 }
-
-} // namespace veneer
-
-namespace veneer {
-
-std::vector<TvnSystemMenuEntry> TvnVeneerform::SystemMenuEntries() const
-{
-    TvnSystemMenuState state;
-    state.Minimized = FrameMinimized();
-    state.Maximized = FrameMaximized();
-    state.RolledUp = m_rollUpState;
-    state.Icons = m_borderIcons;
-    return DefaultSystemMenu(state, m_skinData ? m_skinData->ResourceStrData() : nullptr);
-}
-
-void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
-{
-    if (m_disableSystemMenu) return;
-    vnmenus::TvnMenuItems items;
-    for (const TvnSystemMenuEntry& entry : SystemMenuEntries()) {
-        vnmenus::TvnMenuItem item;
-        item.Caption = entry.Caption;
-        item.ShortCut = entry.ShortCut;
-        const TvnSystemMenuAction action = entry.Action;
-        item.OnClick = [self = QPointer<TvnVeneerform>(this), action] {
-            if (!self) return;
-            switch (action) {
-            case TvnSystemMenuAction::Minimize:
-                self->RunCommand(TvnSkinCommand::cmMinimize);
-                break;
-            case TvnSystemMenuAction::Maximize:
-                self->SetFrameWindowState(TvnWindowState::wsMaximized);
-                break;
-            case TvnSystemMenuAction::Restore:
-                if (self->m_rollUpState)
-                    self->SetRollUpState(false);
-                else
-                    self->SetFrameWindowState(TvnWindowState::wsNormal);
-                break;
-            case TvnSystemMenuAction::RollUp:
-                self->SetRollUpState(true);
-                break;
-            case TvnSystemMenuAction::MinimizeToTray:
-                self->RunCommand(TvnSkinCommand::cmMinimizeToTray);
-                break;
-            case TvnSystemMenuAction::Close:
-                self->m_form->Close();
-                break;
-            case TvnSystemMenuAction::None:
-                break;
-            }
-        };
-        items.push_back(std::move(item));
-    }
-    if (!m_menuEngine) {
-        m_menuEngine = std::make_unique<vnmenus::TvnMenuEngine>();
-        // The system-menu button stays down while its menu is open.
-        m_menuEngine->OnClose = [this](QObject*) {
-            for (int i = 0; i < m_objects.Count(); ++i) {
-                const TvnLayoutObject& o = m_objects.LayoutAt(i);
-                TvnFrameObjectState& st = m_objects.State(i);
-                if (o.Command == TvnSkinCommand::cmSysMenu && st.Pressed) {
-                    st.Pressed = false;
-                    RepaintObject(i);
-                }
-            }
-        };
-    }
-    const TvnSkinData* store = m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
-    m_menuEngine->Popup(std::move(items), screenRect, store);
-}
-
-} // namespace veneer
-
-namespace veneer {
-
-QString TvnVeneerform::ObjectHint(int i) const
-{
-    if (i < 0 || i >= m_objects.Count() || !m_skinPresent) return {};
-    const TvnLayoutObject& o = m_objects.LayoutAt(i);
-    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
-    if (!record) return {};
-    const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
-    const bool restoreState = (o.Command == TvnSkinCommand::cmMaximize && FrameMaximized())
-        || (o.Command == TvnSkinCommand::cmMinimize && FrameMinimized())
-        || (o.Command == TvnSkinCommand::cmRollUp && m_rollUpState);
-    QString restoreHint;
-    if (const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(record)) restoreHint = b->RestoreHint;
-    if (const auto* a = dynamic_cast<const TvnDataSkinAnimate*>(record)) restoreHint = a->RestoreHint;
-    if (!button || !m_useDefaultObjectHint)
-        return button && restoreState && !restoreHint.isEmpty() ? restoreHint : record->Hint;
-
-    const TvnResourceStrData* strings = m_skinData->ResourceStrData();
-    const auto text
-        = [strings](const char* key, const char* builtIn) { return ResStrOr(strings, key, builtIn); };
-    if (restoreState) return text("RESTORE_HINT", "Restore");
-    switch (o.Command) {
-    case TvnSkinCommand::cmClose:
-        return text("CLOSEBUTTON_HINT", "Close");
-    case TvnSkinCommand::cmMaximize:
-        return text("MAXBUTTON_HINT", "Maximize");
-    case TvnSkinCommand::cmMinimize:
-        return text("MINBUTTON_HINT", "Minimize");
-    case TvnSkinCommand::cmSysMenu:
-        return text("MENUBUTTON_HINT", "System menu");
-    case TvnSkinCommand::cmRollUp:
-        return text("ROLLUPBUTTON_HINT", "Roll Up");
-    case TvnSkinCommand::cmMinimizeToTray:
-        return text("TRAYBUTTON_HINT", "Minimize to Tray");
-    case TvnSkinCommand::cmDefault:
-        break;
-    }
-    return record->Hint;
-}
-
-void TvnVeneerform::ShowObjectHint(const QString& text)
-{
-    HideObjectHint();
-    if (!m_hintTimer) {
-        m_hintTimer = new QTimer(this);
-        m_hintTimer->setSingleShot(true);
-        connect(m_hintTimer, &QTimer::timeout, this, [this] {
-            if (m_pendingHint.isEmpty()) {
-                if (m_hintWindow) m_hintWindow->ReleaseHint();
-                return;
-            }
-            if (!m_hintWindow) m_hintWindow = std::make_unique<TvnSkinHintWindow>();
-            // Just below the pointer's arrow, which the platform does not measure for
-            // us: the usual arrow's height.
-            constexpr int kPointerHeight = 20;
-            const QPoint at = QCursor::pos() + QPoint(0, kPointerHeight);
-            m_hintWindow->ActivateHint(at, std::exchange(m_pendingHint, {}), m_skinData);
-            m_hintTimer->start(kHintHidePause);
-        });
-    }
-    m_pendingHint = text;
-    m_hintTimer->start(kHintPause);
-}
-
-void TvnVeneerform::HideObjectHint()
-{
-    m_pendingHint.clear();
-    if (m_hintTimer) m_hintTimer->stop();
-    if (m_hintWindow && m_hintWindow->isVisible()) m_hintWindow->ReleaseHint();
-}
-
-} // namespace veneer
-
-namespace veneer {
-
-void TvnVeneerform::ShowGlow(int i)
-{
-    // Without compositing the glow's window would hide the button under it.
-    if (!m_skinPresent || !m_skinData->ShowCaptionButtonGlowFrames() || !platform::LayeredWindowsAvailable())
-        return;
-    const TvnDataSkinObject* record = m_skinData->FrameObject(m_objects.State(i).RecordIndex);
-    if (!record || record->GlowLayerPictureIndex == -1) return;
-    const QImage picture = m_skinData->Picture(record->GlowLayerPictureIndex);
-    if (picture.isNull()) return;
-    m_glowLayer->SetTopmost(m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    const QPoint at = m_form->mapToGlobal(m_objects.LayoutAt(i).Rect.topLeft())
-        - QPoint(record->GlowLayerOffsetX, record->GlowLayerOffsetY);
-    m_glowLayer->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue,
-        m_skinData->Picture(record->GlowLayerMaskPictureIndex), picture);
-}
-
-void TvnVeneerform::HideGlow() { m_glowLayer->Hide(); }
 
 } // namespace veneer

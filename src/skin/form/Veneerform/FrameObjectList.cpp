@@ -1,6 +1,7 @@
 #include "FrameObjectList.h"
 
 #include "skin/data/vnSkinData/SkinData.h"
+#include "skin/data/vnUtils/SkinRect.h"
 
 namespace veneer {
 
@@ -14,26 +15,47 @@ void TvnFrameObjectList::Clear()
 namespace {
 
 // The kind and command the frame gives a record, or false for records it leaves out.
-bool KindOf(const TvnDataSkinObject& record, TvnObjectKind& kind, TvnSkinCommand& command)
+bool KindOf(const TvnObjectRecord& r, TvnObjectKind& kind, TvnSkinCommand& command)
 {
-    if (dynamic_cast<const TvnDataSkinCaption*>(&record)) {
+    if (r.Caption) {
         kind = TvnObjectKind::Caption;
-    } else if (dynamic_cast<const TvnDataSkinMainMenuBarButton*>(&record)) {
+    } else if (dynamic_cast<const TvnDataSkinMainMenuBarButton*>(r.Object)) {
         return false;
-    } else if (const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(&record)) {
+    } else if (r.StdButton) {
         kind = TvnObjectKind::StdButton;
-        command = b->Command;
-    } else if (const auto* a = dynamic_cast<const TvnDataSkinAnimate*>(&record)) {
+        command = r.StdButton->Command;
+    } else if (r.Animate) {
         kind = TvnObjectKind::Animate;
-        command = a->Command;
-    } else if (dynamic_cast<const TvnDataSkinButton*>(&record)) {
+        command = r.Animate->Command;
+    } else if (r.Button) {
         kind = TvnObjectKind::Button;
-    } else if (dynamic_cast<const TvnDataUserObject*>(&record)) {
+    } else if (dynamic_cast<const TvnDataUserObject*>(r.Object)) {
         kind = TvnObjectKind::User;
     } else {
         return false; // menu items are drawn by the menus
     }
     return true;
+}
+
+QImage PictureAt(const TvnSkinData& store, int index)
+{
+    return index >= 0 && index < store.Pictures.size() ? store.Pictures.at(index) : QImage();
+}
+
+TvnObjectRecord Resolve(const TvnSkinData& store, const TvnDataSkinObject& record)
+{
+    TvnObjectRecord r;
+    r.Object = &record;
+    r.Button = dynamic_cast<const TvnDataSkinButton*>(&record);
+    r.StdButton = dynamic_cast<const TvnDataSkinStdButton*>(&record);
+    r.Animate = dynamic_cast<const TvnDataSkinAnimate*>(&record);
+    r.Caption = dynamic_cast<const TvnDataSkinCaption*>(&record);
+    r.Picture = PictureAt(store, record.ActivePictureIndex);
+    r.Mask = PictureAt(store, record.ActiveMaskPictureIndex);
+    r.NormalPicture = record.SkinRectInAPicture ? r.Picture : store.MainPicture;
+    if (!r.Picture.isNull()) r.ActiveSkinRect = record.ActiveSkinRect;
+    r.Morphing = record.Morphing && !vnutils::RectEmpty(r.ActiveSkinRect);
+    return r;
 }
 
 } // namespace
@@ -45,13 +67,18 @@ void TvnFrameObjectList::BuildFromSkin(const TvnSkinData& store)
     const auto& records = store.FrameObjects();
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const TvnDataSkinObject& record = *records[i];
+        TvnObjectRecord resolved = Resolve(store, record);
         TvnLayoutObject o;
-        if (!KindOf(record, o.Kind, o.Command)) continue;
+        if (!KindOf(resolved, o.Kind, o.Command)) continue;
         o.SkinRectInAPicture = record.SkinRectInAPicture;
         o.SkinRect = record.SkinRect;
         o.Rect = record.SkinRect;
         m_layout.push_back(o);
-        m_state.push_back({ record.IDName, i });
+        TvnFrameObjectState state;
+        state.IDName = record.IDName;
+        state.RecordIndex = i;
+        state.Record = std::move(resolved);
+        m_state.push_back(std::move(state));
     }
 }
 
@@ -76,7 +103,9 @@ void TvnFrameObjectList::BuildDefault()
         o.SkinRectInAPicture = true;
         o.SkinRect = o.Rect = QRect(0, 0, 1, 1);
         m_layout.push_back(o);
-        m_state.push_back({ QString::fromLatin1(d.Name), -1 });
+        TvnFrameObjectState state;
+        state.IDName = QString::fromLatin1(d.Name);
+        m_state.push_back(std::move(state));
     }
 }
 

@@ -5,24 +5,55 @@
 // state (enabled, mouse over, pressed), which the mouse handling sets and painting reads.
 #include "ObjectLayout.h"
 
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <span>
 #include <vector>
 
 class TvnSkinData;
+class TvnDataSkinObject;
+class TvnDataSkinButton;
+class TvnDataSkinStdButton;
+class TvnDataSkinAnimate;
+class TvnDataSkinCaption;
 
 namespace veneer {
+
+// An object's skin record, resolved once when the objects are built from a skin: its
+// typed views (null where the record is not of that kind) and the pictures its indexes
+// name. An index naming no picture leaves that picture null; without its own picture an
+// object has no active image and does not morph.
+struct TvnObjectRecord {
+    const TvnDataSkinObject* Object = nullptr;
+    const TvnDataSkinButton* Button = nullptr;
+    const TvnDataSkinStdButton* StdButton = nullptr;
+    const TvnDataSkinAnimate* Animate = nullptr;
+    const TvnDataSkinCaption* Caption = nullptr;
+    QImage Picture;
+    QImage Mask;
+    // The picture the normal image lies in: the object's own, or the frame picture.
+    QImage NormalPicture;
+    QRect ActiveSkinRect;
+    bool Morphing = false;
+};
 
 struct TvnFrameObjectState {
     QString IDName;
     // Index of the object's record in the store's FrameObjects; -1 for a default object.
     int RecordIndex = -1;
+    // Empty (no Object) for a default object.
+    TvnObjectRecord Record;
     bool Available = true;
     bool MouseIn = false;
     bool Pressed = false;
     bool Highlighted = false;
     // How far the object's look has blended from its normal image to its active one.
     double MorphFactor = 0;
+    // The caption's animation: the frame shown (0: none, the still image) and the time
+    // spent on it (ms).
+    int AnimFrame = 0;
+    int AnimElapsed = 0;
 };
 
 class TvnFrameObjectList {

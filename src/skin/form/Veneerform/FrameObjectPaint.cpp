@@ -9,20 +9,13 @@
 #include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
+#include <algorithm>
 
 using namespace vnutils;
 
 namespace veneer {
 
 namespace {
-
-// The picture an object's own images lie in: its numbered picture, else the frame's.
-const QImage& ObjectPicture(const TvnSkinData& skin, const TvnDataSkinObject& record)
-{
-    if (record.ActivePictureIndex >= 0 && record.ActivePictureIndex < skin.Pictures.size())
-        return skin.Pictures.at(record.ActivePictureIndex);
-    return skin.MainPicture;
-}
 
 struct TvnObjectImage {
     const QImage* Picture = nullptr;
@@ -33,18 +26,15 @@ struct TvnObjectImage {
 
 // While a hover change blends the normal look into the active one (or back), the image
 // of the moment; null when no blend is under way.
-QImage MorphImage(const TvnDataSkinObject& record, const TvnFrameObjectState& s,
-    const TvnObjectPaintContext& c, const QImage& picture)
+QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
-    const TvnSkinData& skin = *c.Skin;
-    if (!record.Morphing || !skin.EnableSkinEffects() || RectEmpty(record.ActiveSkinRect)) return {};
+    if (!r.Morphing || !c.Skin->EnableSkinEffects()) return {};
     const bool underWay = s.Highlighted ? s.MorphFactor != 1 : s.MorphFactor != 0;
     if (!underWay) return {};
-    const QImage& normalPicture = record.SkinRectInAPicture ? picture : skin.MainPicture;
-    TvnEffectBmp from(normalPicture.copy(record.SkinRect));
-    const TvnEffectBmp to(picture.copy(record.ActiveSkinRect));
+    TvnEffectBmp from(r.NormalPicture.copy(r.Object->SkinRect));
+    const TvnEffectBmp to(r.Picture.copy(r.ActiveSkinRect));
     if (from.Image().size() != to.Image().size()) return {};
-    from.Morph(to, record.MorphKind, s.MorphFactor);
+    from.Morph(to, r.Object->MorphKind, s.MorphFactor);
     return from.Image();
 }
 
@@ -69,30 +59,56 @@ bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, co
 }
 
 // Which image of its pictures an object shows in its present state; no picture when the
-// frame picture already shows it.
-TvnObjectImage ImageOf(
-    const TvnDataSkinObject& record, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
+// frame picture already shows it, or when the picture its image lies in is missing.
+TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
-    const TvnSkinData& skin = *c.Skin;
-    const QImage& picture = ObjectPicture(skin, record);
+    const TvnDataSkinObject& record = *r.Object;
+    const QImage& picture = r.Picture;
     TvnObjectImage image;
-    if (const auto* b = dynamic_cast<const TvnDataSkinStdButton*>(&record))
-        if (RestoreLook(*b, s, c, picture, image)) return image;
-    const auto* button = dynamic_cast<const TvnDataSkinButton*>(&record);
+    if (r.StdButton && RestoreLook(*r.StdButton, s, c, picture, image)) return image;
+    const TvnDataSkinButton* button = r.Button;
     if (s.Available && !c.Active && !RectEmpty(record.InactiveSkinRect)) {
         image = { &picture, record.InactiveSkinRect, {} };
     } else if (button && !s.Available && !RectEmpty(button->DisableSkinRect)) {
         image = { &picture, button->DisableSkinRect, {} };
     } else if (button && s.Pressed && s.MouseIn && !RectEmpty(button->DownRect)) {
         image = { &picture, button->DownRect, {} };
-    } else if (QImage blend = MorphImage(record, s, c, picture); !blend.isNull()) {
+    } else if (QImage blend = MorphImage(r, s, c); !blend.isNull()) {
         image.Blend = std::move(blend);
-    } else if (s.Highlighted && !RectEmpty(record.ActiveSkinRect)) {
-        image = { &picture, record.ActiveSkinRect, {} };
+    } else if (s.Highlighted && !RectEmpty(r.ActiveSkinRect)) {
+        image = { &picture, r.ActiveSkinRect, {} };
     } else if (c.DrawNormal || record.SkinRectInAPicture) {
-        image = { record.SkinRectInAPicture ? &picture : &skin.MainPicture, record.SkinRect, {} };
+        image = { &r.NormalPicture, record.SkinRect, {} };
     }
     return image;
+}
+
+// Frame `k` (from 1) of the caption's animation strip, stretched to `width` with the
+// parts left of the frame's left corner and right of its right corner kept as they are;
+// null when the caption shows no animation frame now.
+QImage CaptionAnimationFrame(
+    const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnSkinData& skin, int width)
+{
+    const TvnDataSkinCaption& caption = *r.Caption;
+    const int n = caption.FrameCount;
+    if (!skin.EnableSkinEffects() || RectEmpty(caption.AnimateSkinRect) || r.Picture.isNull()
+        || s.AnimFrame < 1 || s.AnimFrame > n)
+        return {};
+    const QRect& strip = caption.AnimateSkinRect;
+    const int k = s.AnimFrame;
+    QRect frame;
+    // Stacked when the strip is higher than one caption, else side by side.
+    if (strip.height() > caption.SkinRect.height()) {
+        const int h = strip.height();
+        frame = RectLTRB(strip.x(), strip.y() + (k - 1) * h / n, RectRight(strip), strip.y() + k * h / n);
+    } else {
+        const int w = strip.width();
+        frame = RectLTRB(strip.x() + (k - 1) * w / n, strip.y(), strip.x() + k * w / n, RectBottom(strip));
+    }
+    const TvnCornerPoints& corners = skin.Geometry.Corners;
+    const int left = std::clamp(corners.LeftTop.x() - caption.SkinRect.x(), 0, frame.width());
+    const int right = std::clamp(RectRight(caption.SkinRect) - corners.RightTop.x(), 0, frame.width() - left);
+    return HorizontalStrip(r.Picture, frame, left, right, width, skin.Geometry.TopStretch);
 }
 
 } // namespace
@@ -101,7 +117,7 @@ void DrawFrameObject(
     QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
     if (!o.Shown) return;
-    if (!c.Skin || s.RecordIndex < 0) {
+    if (!c.Skin || !s.Record.Object) {
         if (o.Kind != TvnObjectKind::StdButton) return;
         TvnDefaultButtonLook look;
         look.Command = o.Command;
@@ -114,24 +130,33 @@ void DrawFrameObject(
         DrawDefaultButton(painter, o.Rect, look);
         return;
     }
-    const TvnDataSkinObject* record = c.Skin->FrameObject(s.RecordIndex);
-    if (!record) return;
     if (o.Kind == TvnObjectKind::User) {
         if (c.OnPaintEvent && *c.OnPaintEvent) (*c.OnPaintEvent)(s.IDName, &painter, o.Rect);
         return;
     }
-    const TvnObjectImage image = ImageOf(*record, s, c);
+    if (s.Record.Caption) {
+        const QImage frame = CaptionAnimationFrame(s.Record, s, *c.Skin, o.Rect.width());
+        if (!frame.isNull()) {
+            // An animation frame carries the text in the colours of the state it leaves.
+            painter.drawImage(o.Rect.topLeft(), frame);
+            TvnObjectPaintContext leaving = c;
+            leaving.Active = !c.Active;
+            DrawCaptionText(painter, s.Record, *c.Skin, o.Rect, leaving);
+            return;
+        }
+    }
+    const TvnObjectImage image = ImageOf(s.Record, s, c);
     if (!image.Blend.isNull())
         painter.drawImage(o.Rect.topLeft(), image.Blend);
     else if (image.Picture && !image.Picture->isNull() && !RectEmpty(image.Source))
         painter.drawImage(o.Rect.topLeft(), *image.Picture, image.Source);
-    if (const auto* caption = dynamic_cast<const TvnDataSkinCaption*>(record))
-        DrawCaptionText(painter, *caption, *c.Skin, o.Rect, c);
+    if (s.Record.Caption) DrawCaptionText(painter, s.Record, *c.Skin, o.Rect, c);
 }
 
-void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const TvnSkinData& skin,
+void DrawCaptionText(QPainter& painter, const TvnObjectRecord& record, const TvnSkinData& skin,
     const QRect& objectRect, const TvnObjectPaintContext& c)
 {
+    const TvnDataSkinCaption& caption = *record.Caption;
     if (c.OnCaptionPaint && *c.OnCaptionPaint) {
         (*c.OnCaptionPaint)(c.Sender, &painter, objectRect, c.Active);
         return;
@@ -161,7 +186,7 @@ void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const
     painter.translate(objectRect.topLeft());
 
     if (framed) {
-        const QImage& picture = ObjectPicture(skin, caption);
+        const QImage& picture = record.Picture;
         const QRect source
             = c.Active && !RectEmpty(caption.ActiveFrameRect) ? caption.ActiveFrameRect : caption.FrameRect;
         const QRect& ft = caption.FrameTextRect;
@@ -169,7 +194,7 @@ void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const
                                             : caption.FrameRect.width() + tw - ft.width();
         const QPoint at
             = caption.FullFrame ? QPoint(skin.ButtonsOffset, y - ft.y()) : QPoint(x - ft.x(), y - ft.y());
-        if (width > 0)
+        if (width > 0 && !picture.isNull())
             painter.drawImage(at,
                 HorizontalStrip(picture, source, caption.FrameLeftOffset, caption.FrameRightOffset, width,
                     caption.StretchEffect));

@@ -10,7 +10,6 @@
 
 class QPainter;
 class TvnSkinData;
-class TvnDataSkinCaption;
 
 namespace veneer {
 
@@ -48,8 +47,9 @@ struct TvnObjectPaintContext {
 void DrawFrameObject(QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s,
     const TvnObjectPaintContext& c);
 
-// The caption text of the skin's caption object drawn inside `objectRect`.
-void DrawCaptionText(QPainter& painter, const TvnDataSkinCaption& caption, const TvnSkinData& skin,
+// The caption text of the skin's caption object (a record with its Caption view) drawn
+// inside `objectRect`.
+void DrawCaptionText(QPainter& painter, const TvnObjectRecord& record, const TvnSkinData& skin,
     const QRect& objectRect, const TvnObjectPaintContext& c);
 
 } // namespace veneer

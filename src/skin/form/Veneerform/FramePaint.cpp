@@ -56,19 +56,17 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
         TvnNinePart parts { QRect(QPoint(0, 0), source.size()), m_skinData->Geometry };
         TvnFrameStrips strips = BuildFrameStrips(source, parts, StandardTarget(parts, frame));
 
-        // Objects lying below the client's top edge belong to the bottom image. Only the
-        // active frame repaints single objects over the bare strips, so only it keeps them.
+        // Only the active frame repaints single objects over the bare strips, so only it keeps them.
         TvnFrameStrips base;
         if (active) base = strips;
         const TvnObjectPaintContext context = PaintContext(false);
-        const int bottomTop = RectBottom(m_geometry.NewClientRect);
         for (int i = 0; i < m_objects.Count(); ++i) {
             const TvnLayoutObject& o = m_objects.LayoutAt(i);
-            const bool below = RectBottom(o.Rect) > m_geometry.NewClientRect.y();
-            QImage& target = below ? strips.Bottom : strips.Top;
+            const TvnObjectStrip place = ObjectStrip(o.Rect, m_geometry.NewClientRect);
+            QImage& target = place.Bottom ? strips.Bottom : strips.Top;
             if (target.isNull()) continue;
             QPainter p(&target);
-            if (below) p.translate(0, -bottomTop);
+            p.translate(place.Offset);
             DrawFrameObject(p, o, m_objects.State(i), context);
         }
         if (!active && m_skinData->AutoRenderingInactiveImage)
@@ -89,23 +87,38 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
     painter.drawImage(at.Bottom, s.Bottom);
 }
 
-QRect TvnVeneerform::DefaultCaptionTextArea()
+namespace {
+
+QSize DefaultSysMenuSize(const TForm& form, bool showIcon, bool toolWindow)
+{
+    const int s = DefaultButtonSize(toolWindow);
+    return showIcon ? form.style()->pixelMetric(QStyle::PM_SmallIconSize) * QSize(1, 1) : QSize(s, s);
+}
+
+} // namespace
+
+QRect TvnVeneerform::DefaultCaptionTextArea() const
+{
+    std::vector<TvnLayoutObject> places(m_objects.Layout().begin(), m_objects.Layout().end());
+    return LayoutDefaultButtons(
+        places, m_frameWidth, ToolWindowStyle(), DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
+}
+
+QRect TvnVeneerform::LayoutDefaultObjects()
 {
     if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
     if (m_objects.IsEmpty() && !m_skinPresent) {
         m_objects.BuildDefault();
         ApplyObjectFlags();
     }
-    const int s = DefaultButtonSize(ToolWindowStyle());
-    const QSize menuSize
-        = m_showIcon ? m_form->style()->pixelMetric(QStyle::PM_SmallIconSize) * QSize(1, 1) : QSize(s, s);
-    return LayoutDefaultButtons(m_objects.Layout(), m_frameWidth, ToolWindowStyle(), menuSize);
+    return LayoutDefaultButtons(m_objects.Layout(), m_frameWidth, ToolWindowStyle(),
+        DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
 }
 
 void TvnVeneerform::PaintDefaultFrame(QPainter& painter)
 {
     if (m_skinChanging || (m_skinData && m_skinData->SkinChanging())) return;
-    const QRect textArea = DefaultCaptionTextArea();
+    const QRect textArea = LayoutDefaultObjects();
     const int w = m_frameWidth, h = m_frameHeight;
     const int ch = DefaultCaptionHeight(ToolWindowStyle());
     const bool active = IsFrameActive();

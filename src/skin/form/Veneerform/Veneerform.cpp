@@ -10,6 +10,8 @@
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
 
+#include <QShortcut>
+
 namespace veneer {
 
 namespace {
@@ -55,6 +57,12 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     // own pointer rather than inheriting them.
     if (!m_form->ClientWidget()->testAttribute(Qt::WA_SetCursor))
         m_form->ClientWidget()->setCursor(Qt::ArrowCursor);
+    // Alt+Space opens the system menu, as the system's own frame would: the shortcut
+    // reaches the frame as the keyboard's system command.
+    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
+    connect(altSpace, &QShortcut::activated, this, [this] {
+        if (m_form) m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
+    });
 }
 
 TvnVeneerform::~TvnVeneerform()
@@ -168,7 +176,7 @@ void TvnVeneerform::TakeFrameSize()
 void TvnVeneerform::StopTimers()
 {
     // The mouse, morph and animation timers belong to the frame objects' behaviour.
-    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer })
+    for (WPARAM id : { kFadeTimer, kMouseTimer, kMorphTimer, kAnimateTimer })
         if (m_form) m_form->KillTimer(id);
 }
 
@@ -239,6 +247,8 @@ void TvnVeneerform::ApplySkin()
     // 6. Everything is drawn again.
     m_form->update();
     m_form->ClientWidget()->update();
+    // 7. The caption shows the frame's state.
+    SetCaptionsActive(true);
     events::Fire(OnChangeSkinData, this);
 
     // 8. The client size the frame asks for.

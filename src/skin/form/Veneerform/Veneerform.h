@@ -8,7 +8,9 @@
 //
 // The work is split by concern: the message table (FrameMessages.cpp), geometry and
 // region (FrameRegion.cpp), painting (FramePaint.cpp), the frame objects
-// (FrameObjects.h) and the inactive client panel (ClientInActivePanel.h). Geometry is
+// (FrameObjectList.h) under the mouse (FrameMouse.cpp), the system menu
+// (FrameSystemMenu.cpp), the objects' hints (FrameHints.cpp) and glow (FrameGlow.cpp),
+// and the inactive client panel (ClientInActivePanel.h). Geometry is
 // computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
 // and hit testing both call.
 #include "FrameGeometry.h"
@@ -191,6 +193,11 @@ public:
     // The system menu at a rectangle of the screen (below it): the default items for
     // the present state, through the skinned menu engine.
     void ShowSystemMenu(const QRect& screenRect);
+    // The system menu under the system-menu button (or the animated system-menu
+    // object), else below the caption's left end: Alt+Space.
+    void ShowSystemMenuFromKeyboard();
+    // Closes the frame's open skin menu, if any.
+    void CloseSkinMenus();
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
     vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
     // The hint an object shows: the fixed text of its command (from the store's resource
@@ -210,8 +217,10 @@ public:
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
     static constexpr WPARAM kMorphTimer = 3;
+    static constexpr WPARAM kAnimateTimer = 4;
     static constexpr int kMouseInterval = 50;
     static constexpr int kMorphInterval = 25;
+    static constexpr int kAnimateInterval = 25;
 
     // --- Work the message table and the objects call ----------------------------------
     void ApplySkin();
@@ -227,9 +236,13 @@ public:
     void PaintDefaultFrame(QPainter& painter);
     // The client background (WM_ERASEBKGND) in client coordinates, and the logo on it.
     void PaintClientBackground(QPainter& painter);
-    // The caption text area of the default frame (frame coordinates); the default
-    // caption buttons are placed on the way.
-    QRect DefaultCaptionTextArea();
+    // The caption text area of the default frame (frame coordinates) with the default
+    // caption buttons where the last paint placed them for the present size; creates
+    // and moves nothing, so a hit test may ask it.
+    QRect DefaultCaptionTextArea() const;
+    // The default caption buttons, created on the first default paint, placed for the
+    // present size; returns the caption text area they leave.
+    QRect LayoutDefaultObjects();
     bool ToolWindowStyle() const;
 
     // --- Events -------------------------------------------------------------------------
@@ -275,6 +288,7 @@ private:
     bool OnChange(TMessage& m);
     bool OnAfterChange(TMessage& m);
     bool OnSkinnableChange(TMessage& m);
+    bool OnCloseMenus(TMessage& m);
     bool OnPaintIntoContext(TMessage& m);
     bool OnQuerySkinned(TMessage& m);
     bool OnNcMouseMove(TMessage& m);
@@ -309,6 +323,15 @@ private:
     bool InObject(int i, QPoint local) const;
     void MouseTimerTick();
     void MorphTimerTick();
+    // The caption animation (FrameAnimation.cpp): whether object `i` is an animated
+    // caption, its start on an activation change, and one step of its timer.
+    bool CaptionAnimated(int i) const;
+    void StartCaptionAnimation(int i);
+    void AnimateTimerTick();
+    // The caption's look follows the frame's activation: the first caption object not yet
+    // in the frame's state takes it, blending there (with `repaint`) or jumping; then
+    // OnActivate or OnDeActivate.
+    void SetCaptionsActive(bool repaint);
     QPoint FramePoint(LPARAM screenPoint) const;
     TvnObjectPaintContext PaintContext(bool drawNormal) const;
     // Whether the form counts as maximized or minimized for drawing and limits.
