@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
+#include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <qguiapplication_platform.h>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -73,5 +76,18 @@ bool LayeredWindowsAvailable()
 }
 
 void OverrideLayeredWindows(TLayeredOverride mode) { g_override = mode; }
+
+void LetPointerThrough(QWidget* window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    // The native window of now: the widget's own id can still name the one Qt replaced.
+    const QWindow* handle = window->windowHandle();
+    if (!connection || !handle || !handle->handle()) return;
+    // An empty input shape: no point of the window takes a press or a motion.
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
+        static_cast<xcb_window_t>(handle->winId()), 0, 0, 0, nullptr);
+    xcb_flush(connection);
+}
 
 } // namespace platform

@@ -97,6 +97,7 @@ void TvnLayerManager::Show(int x, int y, int alpha, const QImage& mask, const QI
         m_window->windowHandle()->setTransientParent(beside);
     }
     m_window->show();
+    platform::LetPointerThrough(m_window);
 }
 
 QWindow* TvnLayerManager::OwnerWindow() const

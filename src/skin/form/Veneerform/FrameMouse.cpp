@@ -277,9 +277,13 @@ void TvnVeneerform::MouseTimerTick()
     const QPoint global = QCursor::pos();
     const QPoint p = global - platform::ScreenOrigin(m_form);
     // Over the form and no other window of ours (Qt's idea of the windows' places can
-    // be stale, so an unknown place counts as the form's own).
+    // be stale, so an unknown place counts as the form's own). The glow layers lie over
+    // the frame's own buttons and take no input: a pointer over them is over the form.
     QWidget* top = QApplication::topLevelAt(global);
-    if (!m_active || !m_form->rect().contains(p) || (top && top != m_form.data())) {
+    const bool otherWindow = top && top != m_form.data()
+        && !top->testAttribute(Qt::WA_TransparentForMouseEvents)
+        && !top->windowFlags().testFlag(Qt::WindowTransparentForInput);
+    if (!m_active || !m_form->rect().contains(p) || otherWindow) {
         m_form->KillTimer(kMouseTimer);
         LeaveAllObjects();
         return;
