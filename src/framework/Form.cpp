@@ -569,11 +569,22 @@ bool TForm::NotifyChildKey(TControl* control, int key)
     return false;
 }
 
+bool TForm::FocusWantsAllKeys(QObject* receiver, int key)
+{
+    for (QObject* o = receiver; o && o != this; o = o->parent())
+        if (auto* control = qobject_cast<TControl*>(o))
+            return (control->Perform(msg::WM_GETDLGCODE, static_cast<WPARAM>(key), 0)
+                       & dlgc::DLGC_WANTALLKEYS)
+                != 0;
+    return false;
+}
+
 bool TForm::DispatchDialogKeys(QObject* receiver, QKeyEvent* e, int key, TShiftState shift)
 {
     // 3. Enter and Esc are offered to the controls (the default and cancel buttons);
-    //    other navigation keys stay with Qt's focus handling.
-    if (key == vk::VK_RETURN || key == vk::VK_ESCAPE)
+    //    other navigation keys stay with Qt's focus handling. A focused control that
+    //    wants every key (a browser's page) keeps them.
+    if ((key == vk::VK_RETURN || key == vk::VK_ESCAPE) && !FocusWantsAllKeys(receiver, key))
         if (Perform(msg::CM_DIALOGKEY, static_cast<WPARAM>(key), static_cast<LPARAM>(shift.toInt())))
             return true;
     // An accelerator: a character typed with Alt, or one typed where the focus does

@@ -178,6 +178,8 @@ private:
     // CM_CHILDKEY to the controls around `control`; true when one of them took the key.
     bool NotifyChildKey(TControl* control, int key);
     bool DispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);
+    // Whether the control holding the focus answers WM_GETDLGCODE with every key.
+    bool FocusWantsAllKeys(QObject* receiver, int key);
     // The focus moved to another widget of this form: the controls hear of it.
     void FocusChanged();
 };

@@ -180,6 +180,12 @@ inline constexpr WPARAM SC_RESTORE = 0xF120;
 
 } // namespace msg
 
+// What a control answers to WM_GETDLGCODE: the keys it keeps from the dialog's handling.
+namespace dlgc {
+// Every key, Enter and Esc included, goes to the control (a browser's page).
+inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+} // namespace dlgc
+
 // Hit-test codes answered to WM_NCHITTEST.
 namespace ht {
 inline constexpr LRESULT HTERROR = -2;

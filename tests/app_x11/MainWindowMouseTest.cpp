@@ -46,7 +46,8 @@ TEST_F(MainWindowMouseTest, ThePointerDragsSizesMinimizesAndClosesTheMainWindow)
     EXPECT_EQ(w->geometry(), start.translated(-120, 70));
     EXPECT_EQ(XState(w).Geometry, start.translated(-120, 70)) << "the X server agrees";
 
-    // Sized by its bottom-right corner: larger, then as small as the skin allows.
+    // Sized by its bottom-right corner: larger, then as small as its declared client area
+    // allows.
     const QRect moved = w->geometry();
     PointerTo(w, { 813, 376 });
     DragBy({ 60, 40 });
@@ -54,10 +55,8 @@ TEST_F(MainWindowMouseTest, ThePointerDragsSizesMinimizesAndClosesTheMainWindow)
     EXPECT_EQ(frmPrincipal->ClientWidget()->geometry(), QRect(8, 24, 860, 391));
     PointerTo(w, { 873, 416 });
     DragBy({ -2000, -2000 });
-    EXPECT_EQ(w->geometry(), QRect(moved.topLeft(), QSize(200, 28)));
-    EXPECT_EQ(XState(w).Geometry.size(), QSize(200, 28));
-    PointerTo(w, { 197, 25 });
-    DragBy({ 616, 351 });
+    EXPECT_EQ(w->geometry(), QRect(moved.topLeft(), QSize(816, 379)));
+    EXPECT_EQ(XState(w).Geometry.size(), QSize(816, 379));
     ASSERT_EQ(w->size(), QSize(816, 379));
     QTest::qWait(600);
 
@@ -155,8 +154,9 @@ TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheW
         EXPECT_TRUE(seen[i].x() <= seen[i - 1].x() && seen[i].y() >= seen[i - 1].y())
             << "place " << i << ": from " << seen[i - 1].x() << "," << seen[i - 1].y() << " back to "
             << seen[i].x() << "," << seen[i].y();
-    // It follows the cursor's travel from where the move started, the drag distance behind.
-    const QPoint dragged = start.topLeft() + QPoint(-120, 70) - steps[0];
+    // It follows the cursor's whole travel from the press: the window manager is told
+    // where the press was, not where the drag distance was passed.
+    const QPoint dragged = start.topLeft() + QPoint(-120, 70);
     EXPECT_TRUE(testenv::waitFor([&] { return w->pos() == dragged; }, 3000))
         << w->x() << "," << w->y() << " for " << dragged.x() << "," << dragged.y();
     EXPECT_EQ(heard.front(), msg::WM_ENTERSIZEMOVE);
@@ -180,12 +180,12 @@ TEST_F(MainWindowMouseTest, UnderAWindowManagerTheWindowManagerMovesAndSizesTheW
     Xdo({ "mouseup", "1" });
     EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
 
-    // As small as the skin allows.
+    // As small as its declared client area allows.
     QTest::qWait(600);
     PointerTo(w, { 933, 456 });
     DragBy({ -2000, -2000 });
     EXPECT_TRUE(testenv::waitFor([&] { return !frame->InMoveSize(); }, 3000));
-    EXPECT_TRUE(testenv::waitFor([&] { return w->size() == QSize(200, 28); }, 3000))
+    EXPECT_TRUE(testenv::waitFor([&] { return w->size() == QSize(816, 379); }, 3000))
         << w->width() << "x" << w->height();
     frmPrincipal->SetWindowProc(frameProc);
 }

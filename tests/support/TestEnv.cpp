@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace testenv {
 
@@ -30,6 +32,36 @@ bool KeepPicture(QWidget* widget, const QString& name)
     return ShotDir().isEmpty() || KeepPicture(widget->grab().toImage(), name);
 }
 
+namespace {
+
+// A handler that failed half-way (an assertion returns from it) leaves its modal window
+// open, and the test's wait runs inside that window's loop for ever: the whole program
+// hangs with nothing said. A window still shown, without a break, this long after its
+// handler returned is reported and closed, so the test fails where it went wrong.
+constexpr int kModalLeftOpenMs = 30000;
+
+void WatchModalLeftOpen(QWidget* modal)
+{
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(250);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, modal = QPointer<QWidget>(modal)]() {
+        const bool open = modal && modal->isVisible();
+        if (open && clock->elapsed() < kModalLeftOpenMs) return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (!open) return;
+        ADD_FAILURE() << "the modal window " << modal->metaObject()->className() << " (\""
+                      << modal->windowTitle().toStdString() << "\") was left open by its handler";
+        modal->close();
+    });
+    timer->start();
+}
+
+} // namespace
+
 void onNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
 {
     auto* timer = new QTimer;
@@ -40,7 +72,9 @@ void onNextModal(std::function<void(QWidget*)> answer, int timeoutMs)
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) {
             timer->stop();
+            QPointer<QWidget> shown(modal);
             answer(modal);
+            if (shown && shown->isVisible()) WatchModalLeftOpen(shown);
         } else if (clock->elapsed() < timeoutMs) {
             return;
         }

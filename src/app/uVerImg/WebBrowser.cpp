@@ -28,6 +28,17 @@ void TWebBrowser::Navigate(const QString& url)
     m_view->setProperty("url", QUrl(url));
 }
 
+void TWebBrowser::WndProc(TMessage& message)
+{
+    // Enter and Esc typed into the page are the page's (a form, a video, a dialog of the
+    // site), never the window's default or cancel key.
+    if (message.Msg == msg::WM_GETDLGCODE) {
+        message.Result = dlgc::DLGC_WANTALLKEYS;
+        return;
+    }
+    TControl::WndProc(message);
+}
+
 void TWebBrowser::resizeEvent(QResizeEvent* event)
 {
     TControl::resizeEvent(event);

@@ -25,6 +25,7 @@ public:
     QWebEngineView* View() const;
 
 protected:
+    void WndProc(TMessage& message) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
