@@ -67,8 +67,9 @@ template <class T> T* WaitForModal()
         found = qobject_cast<T*>(QApplication::activeModalWidget());
         return found && found->isVisible();
     });
-    // A modal window takes the keyboard by itself, with or without a window manager.
-    if (found && !QTest::qWaitForWindowActive(found)) return nullptr;
+    // A modal window takes the keyboard by itself, with or without a window manager; the
+    // clerk types once the X server has given it the keyboard.
+    if (found && !(QTest::qWaitForWindowActive(found) && testenv::WaitForKeyboard(found))) return nullptr;
     return found;
 }
 

@@ -54,7 +54,10 @@ void WatchModalLeftOpen(QWidget* modal)
         delete clock;
         if (!open) return;
         ADD_FAILURE() << "the modal window " << modal->metaObject()->className() << " (\""
-                      << modal->windowTitle().toStdString() << "\") was left open by its handler";
+                      << modal->windowTitle().toStdString() << "\") was left open by its handler; active: "
+                      << (QApplication::activeWindow()
+                                 ? QApplication::activeWindow()->metaObject()->className()
+                                 : "none");
         modal->close();
     });
     timer->start();

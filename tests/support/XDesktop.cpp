@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <csignal>
 #include <sys/prctl.h>
 
@@ -47,6 +48,17 @@ void ClickAt(QPoint at)
 }
 
 void ClickOn(QWidget* w) { ClickAt(w->mapToGlobal(w->rect().center())); }
+
+bool WaitForKeyboard(QWidget* w, int timeoutMs)
+{
+    const auto focused = [w] {
+        const QWindow* handle = w->windowHandle();
+        return handle
+            && RunTool(QStringLiteral("xdotool"), { "getwindowfocus" }).trimmed().toULongLong()
+            == handle->winId();
+    };
+    return testenv::waitFor(focused, timeoutMs);
+}
 
 QPoint Pointer()
 {

@@ -26,6 +26,10 @@ void Wmctrl(const QStringList& args);
 void ClickAt(QPoint at);
 // A click of the X pointer on the middle of `w`.
 void ClickOn(QWidget* w);
+// Whether the X server's keyboard focus is on the top-level window `w` within the time.
+// Keys typed through xdotool go where the server has the focus, and a window manager may
+// move it there a moment after Qt already calls the window active.
+bool WaitForKeyboard(QWidget* w, int timeoutMs = 5000);
 // The X pointer's place on the screen.
 QPoint Pointer();
 // The X pointer to a point of a window's frame.
