@@ -1,35 +1,17 @@
 #include "Desktop.h"
 
-#include <QByteArray>
+#include "X11.h"
+
 #include <QGuiApplication>
 #include <QPoint>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
-#include <memory>
-#include <qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
 namespace platform {
 
 namespace {
-
-template <class T> using XcbReply = std::unique_ptr<T, decltype(&free)>;
-
-xcb_connection_t* XConnection()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name)
-{
-    XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(strlen(name)), name), nullptr),
-        &free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
 
 // The window a window property names, or none.
 xcb_window_t WindowProperty(xcb_connection_t* c, xcb_window_t of, xcb_atom_t property)
@@ -46,9 +28,9 @@ bool XWindowManagerRuns()
 {
     xcb_connection_t* c = XConnection();
     if (!c) return false;
-    const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK");
+    const xcb_atom_t check = XAtom(c, "_NET_SUPPORTING_WM_CHECK");
     if (check == XCB_ATOM_NONE) return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = XRootWindow(c);
     const xcb_window_t wm = WindowProperty(c, root, check);
     // A window manager that died leaves the property naming a window that is gone.
     return wm != XCB_WINDOW_NONE && WindowProperty(c, wm, check) == wm;
@@ -57,7 +39,7 @@ bool XWindowManagerRuns()
 // Whether the window manager lists `atom` among the hints it supports (_NET_SUPPORTED).
 bool WindowManagerSupports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t atom)
 {
-    const xcb_atom_t supported = Atom(c, "_NET_SUPPORTED");
+    const xcb_atom_t supported = XAtom(c, "_NET_SUPPORTED");
     if (supported == XCB_ATOM_NONE || atom == XCB_ATOM_NONE) return false;
     XcbReply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(c, xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, 0, 4096), nullptr),
@@ -95,9 +77,9 @@ bool WindowManagerRuns()
 
 QPoint ScreenOrigin(const QWidget* window)
 {
-    xcb_connection_t* c = qGuiApp ? XConnection() : nullptr;
+    xcb_connection_t* c = XConnection();
     if (!c || !window->testAttribute(Qt::WA_WState_Created) || !window->isVisible()) return window->pos();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = XRootWindow(c);
     XcbReply<xcb_translate_coordinates_reply_t> reply(
         xcb_translate_coordinates_reply(
             c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(window->winId()), root, 0, 0), nullptr),
@@ -113,8 +95,8 @@ bool StartWindowManagerMove(QWidget* window, QPoint grabbedAt)
     // Wayland's own protocol carries no position: the compositor starts from the press
     // it saw itself.
     if (!c) return handle->startSystemMove();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const xcb_atom_t moveResize = Atom(c, "_NET_WM_MOVERESIZE");
+    const xcb_window_t root = XRootWindow(c);
+    const xcb_atom_t moveResize = XAtom(c, "_NET_WM_MOVERESIZE");
     if (!WindowManagerSupports(c, root, moveResize)) return false;
     constexpr uint32_t kMove = 8;
     xcb_client_message_event_t request {};
@@ -137,9 +119,9 @@ bool StartWindowManagerMove(QWidget* window, QPoint grabbedAt)
 
 bool LeftButtonDown()
 {
-    xcb_connection_t* c = qGuiApp ? XConnection() : nullptr;
+    xcb_connection_t* c = XConnection();
     if (!c) return QGuiApplication::mouseButtons() & Qt::LeftButton;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = XRootWindow(c);
     XcbReply<xcb_query_pointer_reply_t> reply(
         xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr), &free);
     return reply ? (reply->mask & XCB_KEY_BUT_MASK_BUTTON_1) != 0

@@ -1,12 +1,11 @@
 #include "LayeredWindows.h"
 
-#include <QByteArray>
+#include "X11.h"
+
 #include <QGuiApplication>
 #include <QString>
 #include <QWidget>
 #include <QWindow>
-#include <memory>
-#include <qguiapplication_platform.h>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
@@ -36,17 +35,12 @@ constexpr PlatformEntry kPlatforms[] = {
 // An X screen composites when some client owns its compositing manager selection.
 bool XScreenComposites()
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = XConnection();
     if (!connection) return false;
-    const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S0");
-    const xcb_intern_atom_cookie_t atomCookie
-        = xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData());
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
-        xcb_intern_atom_reply(connection, atomCookie, nullptr), &free);
-    if (!atom || atom->atom == XCB_ATOM_NONE) return false;
-    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&free)> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+    const xcb_atom_t selection = XAtom(connection, "_NET_WM_CM_S0");
+    if (selection == XCB_ATOM_NONE) return false;
+    XcbReply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr),
         &free);
     return owner && owner->owner != XCB_WINDOW_NONE;
 }
@@ -79,8 +73,7 @@ void OverrideLayeredWindows(TLayeredOverride mode) { g_override = mode; }
 
 void LetPointerThrough(QWidget* window)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = XConnection();
     // The native window of now: the widget's own id can still name the one Qt replaced.
     const QWindow* handle = window->windowHandle();
     if (!connection || !handle || !handle->handle()) return;

@@ -95,7 +95,7 @@ public:
     TvnStateWriter& operator<<(const QSize& s) { return *this << s.width() << s.height(); }
     TvnStateWriter& operator<<(const QPoint& p) { return *this << p.x() << p.y(); }
     TvnStateWriter& operator<<(const QRect& r) { return *this << r.topLeft() << r.size(); }
-    TvnStateWriter& operator<<(const QColor& c) { return *this << int(c.spec()) << quint64(c.rgba64()); }
+    TvnStateWriter& operator<<(const QColor& c) { return *this << int(c.isValid()) << quint64(c.rgba64()); }
     TvnStateWriter& operator<<(const QString& t)
     {
         *this << t.size();

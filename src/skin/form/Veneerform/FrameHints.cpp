@@ -10,6 +10,26 @@
 
 namespace veneer {
 
+namespace {
+
+// The hint of a caption button that has none of its own: the skin's text, else ours.
+struct TvnCommandHint {
+    TvnSkinCommand Command;
+    const char* Key;
+    const char* BuiltIn;
+};
+
+constexpr TvnCommandHint kCommandHints[] = {
+    { TvnSkinCommand::cmClose, "CLOSEBUTTON_HINT", "Close" },
+    { TvnSkinCommand::cmMaximize, "MAXBUTTON_HINT", "Maximize" },
+    { TvnSkinCommand::cmMinimize, "MINBUTTON_HINT", "Minimize" },
+    { TvnSkinCommand::cmSysMenu, "MENUBUTTON_HINT", "System menu" },
+    { TvnSkinCommand::cmRollUp, "ROLLUPBUTTON_HINT", "Roll Up" },
+    { TvnSkinCommand::cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray" },
+};
+
+} // namespace
+
 QString TvnVeneerform::ObjectHint(int i) const
 {
     if (i < 0 || i >= m_objects.Count() || !m_skinPresent) return {};
@@ -27,25 +47,9 @@ QString TvnVeneerform::ObjectHint(int i) const
         return button && restoreState && !restoreHint.isEmpty() ? restoreHint : record->Hint;
 
     const TvnResourceStrData* strings = m_skinData->ResourceStrData();
-    const auto text
-        = [strings](const char* key, const char* builtIn) { return ResStrOr(strings, key, builtIn); };
-    if (restoreState) return text("RESTORE_HINT", "Restore");
-    switch (o.Command) {
-    case TvnSkinCommand::cmClose:
-        return text("CLOSEBUTTON_HINT", "Close");
-    case TvnSkinCommand::cmMaximize:
-        return text("MAXBUTTON_HINT", "Maximize");
-    case TvnSkinCommand::cmMinimize:
-        return text("MINBUTTON_HINT", "Minimize");
-    case TvnSkinCommand::cmSysMenu:
-        return text("MENUBUTTON_HINT", "System menu");
-    case TvnSkinCommand::cmRollUp:
-        return text("ROLLUPBUTTON_HINT", "Roll Up");
-    case TvnSkinCommand::cmMinimizeToTray:
-        return text("TRAYBUTTON_HINT", "Minimize to Tray");
-    case TvnSkinCommand::cmDefault:
-        break;
-    }
+    if (restoreState) return ResStrOr(strings, "RESTORE_HINT", "Restore");
+    for (const TvnCommandHint& h : kCommandHints)
+        if (h.Command == o.Command) return ResStrOr(strings, h.Key, h.BuiltIn);
     return record->Hint;
 }
 
