@@ -127,6 +127,15 @@ TEST(TreeView, ArrowsMoveThroughTheTreeAndLeftGoesToTheParent)
     QTest::keyClick(&t.tree, Qt::Key_Up);
     EXPECT_EQ(t.SelectedText(), "home");
 
+    // The keypad's signs open and close; the main keyboard's minus is searched for.
+    t.tree.SetSelected(t.Fotos());
+    QTest::keyClick(&t.tree, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_FALSE(t.Fotos()->Expanded());
+    QTest::keyClick(&t.tree, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_TRUE(t.Fotos()->Expanded());
+    QTest::keyClick(&t.tree, Qt::Key_Minus);
+    EXPECT_TRUE(t.Fotos()->Expanded()) << "a minus typed into a name leaves the node open";
+
     // Closing a node with the selection inside moves the selection up to it.
     t.tree.SetSelected(t.Fotos()->Item(1));
     EXPECT_TRUE(t.Fotos()->Expanded()) << "selecting opens the way to the node";

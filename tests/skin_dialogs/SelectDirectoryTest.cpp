@@ -156,6 +156,23 @@ TEST(SelectDirectory, AHiddenFolderIsListedAndCanBeChosenByTypingItsName)
     EXPECT_EQ(d.dialog.Directory(), photos.Path("Fotos/.miniaturas"));
 }
 
+TEST(SelectDirectory, TypingAWholeNameFindsItAmongNamesSharingItsStart)
+{
+    FolderTree photos;
+    for (const char* name : { "quira-bench.1F", "quira-benchdb.nv", "quira-demo", "qdb.Ah" })
+        photos.Folder(QStringLiteral("tmp/") + name + "/x");
+    Dialog d;
+    d.dialog.SetDirectory(photos.Path("tmp"));
+    QString typed;
+    d.Run([&](TvnSelDirDlgForm* form) {
+        Key(Qt::Key_Right);
+        Key(Qt::Key_unknown, "quira-demo");
+        typed = form->Tree()->SelectedPath();
+        Key(Qt::Key_Escape);
+    });
+    EXPECT_EQ(typed.toStdString(), photos.Path("tmp/quira-demo").toStdString());
+}
+
 TEST(SelectDirectory, CancelEscAndClosingLeaveTheDirectoryAsItWas)
 {
     FolderTree photos;

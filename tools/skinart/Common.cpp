@@ -52,6 +52,9 @@ void AddLabels(TSkinBuilder& skin)
     // Static texts draw straight on their parent: a font and a colour, no picture.
     auto& label = skin.AddControl<TvnDataSkinStdLabelControl>(QStringLiteral("stdlabel"), "stdlabel");
     SetFont(label, Text);
+    // The forms place a value right after its caption ("Quantidade de Foto.:" at x 8, its
+    // count at x 112): the caption must fit in about 104 pixels, which 13-pixel Arial does not.
+    label.FontHeight = kLabelFontHeight;
     label.ActiveFontColor = ToTColor(AccentLight);
 }
 

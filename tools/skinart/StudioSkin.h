@@ -63,6 +63,7 @@ void SetCaptionButton(
 // The skin's one text font.
 inline constexpr const char* kFontName = "Arial";
 inline constexpr int kFontHeight = 13;
+inline constexpr int kLabelFontHeight = 11;
 
 // Font name, height, style and colour of any record that has them.
 template <class Record> void SetFont(Record& record, QRgb colour, TFontStyles style = {})

@@ -62,10 +62,11 @@ void TTreeView::keyPressEvent(QKeyEvent* e)
         if (m_selected->Parent() != Root()) SetSelected(m_selected->Parent());
         return;
     case Qt::Key_Plus:
-        if (m_selected) SetNodeExpanded(m_selected, true);
-        return;
     case Qt::Key_Minus:
-        if (m_selected) SetNodeExpanded(m_selected, false);
+        // Only the keypad's signs open and close a node; the main keyboard's are letters
+        // of folder names ("Casamento-Ana") and go to the search below.
+        if (!(e->modifiers() & Qt::KeypadModifier)) break;
+        if (m_selected) SetNodeExpanded(m_selected, e->key() == Qt::Key_Plus);
         return;
     default:
         break;
