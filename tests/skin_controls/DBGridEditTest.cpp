@@ -32,7 +32,8 @@ namespace {
 // list box framed like the panel whose chosen item shows kBtnHot.
 QByteArray EditRecords()
 {
-    return "[SKINCONTROLS]\r\ncount=3\r\n0=grid:grid\r\n1=checkbox:checkradio\r\n2=listbox:listbox\r\n\r\n"
+    return "[SKINCONTROLS]\r\ncount=4\r\n0=grid:grid\r\n1=checkbox:checkradio\r\n2=listbox:listbox\r\n"
+           "3=captionlistbox:listbox\r\n\r\n"
         + GridSection()
         + "[checkbox]\r\npictureindex=0\r\nskinrect=120,120,200,140\r\n"
           "checkimagerect=0,100,10,110\r\nuncheckimagerect=10,100,20,110\r\n\r\n"
@@ -40,7 +41,13 @@ QByteArray EditRecords()
           "leftbottompoint=4,36\r\nrightbottompoint=36,36\r\nclientrect=4,4,36,36\r\n"
           "itemrect=0,120,40,140\r\nactiveitemrect=40,120,80,140\r\nfocusitemrect=40,120,80,140\r\n"
           "itemleftoffset=2\r\nitemrightoffset=2\r\nitemtextrect=2,2,38,18\r\n"
-          "fontname=Arial\r\nfontheight=13\r\nfontcolor=0\r\nfocusfontcolor=0\r\n\r\n";
+          "fontname=Arial\r\nfontheight=13\r\nfontcolor=0\r\nfocusfontcolor=0\r\n\r\n"
+          // The same frame with room for a caption in its top 20 pixels, written in white.
+          "[captionlistbox]\r\npictureindex=0\r\nskinrect=0,0,40,40\r\nlefttoppoint=4,4\r\n"
+          "righttoppoint=36,4\r\nleftbottompoint=4,36\r\nrightbottompoint=36,36\r\nclientrect=4,24,36,36\r\n"
+          "itemrect=0,120,40,140\r\nfocusitemrect=40,120,80,140\r\nitemtextrect=2,2,38,18\r\n"
+          "captionrect=4,2,36,22\r\ncaptionfontname=Arial\r\ncaptionfontheight=13\r\n"
+          "captionfontcolor=16777215\r\n\r\n";
 }
 constexpr QRgb kBackground = kGridBackground;
 
@@ -324,6 +331,55 @@ TEST_F(DBGridEditTest, ThePickListOffersTheColumnsValuesInTheListSkin)
     EXPECT_EQ(table->State(), db::dsEdit);
     QTest::keyClick(editor->LineEdit(), Qt::Key_Return);
     EXPECT_EQ(Nome(), "Bruno Dias");
+}
+
+TEST_F(DBGridEditTest, InCaptionModeThePickListShowsTheColumnsTitle)
+{
+    TestSkin skin(EditRecords());
+    grid->SetSkinData(&skin.Store());
+    grid->Columns()->At(1)->SetPickList({ "Ana Lima", "Bruno Dias", "Carla Reis" });
+    grid->Columns()->At(1)->Title()->SetCaption("Cliente");
+    grid->SetPickListBoxCaptionMode(true);
+    Show();
+    auto dropDown = [&](const char* record) {
+        grid->SetPickListBoxSkinDataName(record);
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_F2);
+        TDBGridInplaceEdit* editor = grid->InplaceEditor();
+        QTest::keyClick(editor->LineEdit(), Qt::Key_Down, Qt::AltModifier);
+        return editor->PickList();
+    };
+    Key(Qt::Key_Right);
+
+    // A record with a caption area: the title in it, in the caption's colour, and the
+    // area as wide as the list less the record's ends.
+    TvnDBPopupListbox* list = dropDown("captionlistbox");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->Caption(), "Cliente");
+    EXPECT_EQ(list->height(), 3 * 20 + 28) << "the items below the record's caption";
+    EXPECT_EQ(list->CaptionRect(), QRect(4, 2, list->width() - 8, 20));
+    const QImage shot = list->grab().toImage();
+    bool written = false;
+    for (int x = 4; x < 60; ++x)
+        for (int y = 2; y < 22; ++y)
+            written = written
+                || qMin(qMin(qRed(shot.pixel(x, y)), qGreen(shot.pixel(x, y))), qBlue(shot.pixel(x, y)))
+                    > 0xC0;
+    EXPECT_TRUE(written) << "the title in white";
+    QTest::keyClick(list, Qt::Key_Escape);
+
+    // A record without one: a strip one item high over the items, in button colours.
+    list = dropDown("listbox");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->height(), 4 * 20 + 8);
+    EXPECT_EQ(list->CaptionRect(), QRect(4, 4, list->width() - 8, 20));
+    EXPECT_EQ(list->grab().toImage().pixel(list->width() - 6, 6), ToQColor(clr::clBtnFace).rgb());
+    QTest::keyClick(list, Qt::Key_Escape);
+
+    grid->SetPickListBoxCaptionMode(false);
+    list = dropDown("listbox");
+    EXPECT_TRUE(list->Caption().isEmpty());
+    EXPECT_EQ(list->height(), 3 * 20 + 8);
 }
 
 TEST_F(DBGridEditTest, BooleanFieldsShowTheSkinsCheckMarkAndPictureFieldsTheirPicture)

@@ -109,6 +109,8 @@ public:
     void SetColor(TColor color);
     TFont* Font() const { return m_font; }
     TvnColumnTitle* Title() const { return m_title; }
+    // What the title shows: its caption, or the field's name without one.
+    QString TitleText() const { return m_title->Caption().isEmpty() ? m_fieldName : m_title->Caption(); }
 
 signals:
     // Anything the grid lays out or draws from changed.

@@ -57,6 +57,33 @@ void TvnDBPopupListbox::SetItemIndex(int index)
 
 void TvnDBPopupListbox::SetFont(const QFont& font) { m_font = font; }
 
+void TvnDBPopupListbox::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+bool TvnDBPopupListbox::CaptionStrip() const
+{
+    const auto* r = Record();
+    return !m_caption.isEmpty() && (!r || RectEmpty(r->CaptionRect));
+}
+
+QRect TvnDBPopupListbox::CaptionRect() const
+{
+    if (m_caption.isEmpty()) return {};
+    const auto* r = Record();
+    if (CaptionStrip()) {
+        // One item high at the top of the client part.
+        const QPoint at = r ? r->Geometry.ClientRect.topLeft() : QPoint(1, 1);
+        const int frameWidth = r ? r->SkinRect.width() - r->Geometry.ClientRect.width() : 2;
+        return QRect(at.x(), at.y(), width() - frameWidth, ItemHeight());
+    }
+    // The record's caption area grows with the list's width, like its client part.
+    const QRect c = r->CaptionRect;
+    return QRect(c.x(), c.y(), c.width() + width() - r->SkinRect.width(), c.height());
+}
+
 int TvnDBPopupListbox::ItemHeight() const
 {
     const auto* r = Record();
@@ -67,16 +94,22 @@ int TvnDBPopupListbox::ItemHeight() const
 QRect TvnDBPopupListbox::ItemsRect() const
 {
     const auto* r = Record();
-    if (!r) return rect().adjusted(1, 1, -1, -1);
-    const QRect c = r->Geometry.ClientRect;
-    const QSize skin = r->SkinRect.size();
-    return QRect(c.x(), c.y(), width() - (skin.width() - c.width()), height() - (skin.height() - c.height()));
+    QRect items = rect().adjusted(1, 1, -1, -1);
+    if (r) {
+        const QRect c = r->Geometry.ClientRect;
+        const QSize skin = r->SkinRect.size();
+        items = QRect(
+            c.x(), c.y(), width() - (skin.width() - c.width()), height() - (skin.height() - c.height()));
+    }
+    if (CaptionStrip()) items.setTop(items.top() + ItemHeight());
+    return items;
 }
 
 void TvnDBPopupListbox::DropDown(const QRect& cell, int rows)
 {
     const auto* r = Record();
-    const int frame = r ? r->SkinRect.height() - r->Geometry.ClientRect.height() : 2;
+    const int frame = (r ? r->SkinRect.height() - r->Geometry.ClientRect.height() : 2)
+        + (CaptionStrip() ? ItemHeight() : 0);
     const int shown = std::clamp<int>(m_items.size(), 1, std::max(1, rows));
     m_first = 0;
     SetItemIndex(m_index);
@@ -115,6 +148,7 @@ void TvnDBPopupListbox::paintEvent(QPaintEvent*)
         p.fillRect(rect(), ToQColor(clr::clWindow));
         vnutils::DrawFlatFrame(p, rect(), ToQColor(clr::clWindowFrame), ToQColor(clr::clWindowFrame));
     }
+    PaintCaption(p);
     p.setClipRect(items);
     const QFont font = r ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : m_font;
     p.setFont(font);
@@ -138,6 +172,28 @@ void TvnDBPopupListbox::paintEvent(QPaintEvent*)
         p.setPen(ToQColor(color));
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_items.at(i));
     }
+}
+
+void TvnDBPopupListbox::PaintCaption(QPainter& p) const
+{
+    if (m_caption.isEmpty()) return;
+    const auto* r = Record();
+    const QRect area = CaptionRect();
+    QFont font = m_font;
+    font.setBold(true);
+    TColor color = clr::clBtnText;
+    if (CaptionStrip()) {
+        p.fillRect(area, ToQColor(clr::clBtnFace));
+    } else {
+        font = TFont::MakeQFont(r->CaptionFontName, r->CaptionFontHeight, r->CaptionFontStyle);
+        color = r->CaptionFontColor;
+    }
+    p.save();
+    p.setClipRect(area);
+    p.setFont(font);
+    p.setPen(ToQColor(color));
+    p.drawText(area.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
+    p.restore();
 }
 
 void TvnDBPopupListbox::mouseMoveEvent(QMouseEvent* e)

@@ -11,7 +11,9 @@
 // TvnDBPopupListbox is the pick list: a popup window drawn from a list box record
 // ("listbox" unless the grid names another): the record's frame round the items, the
 // chosen item on the record's focused-item face, the record's font. Without a record it
-// is a plain list in system colours.
+// is a plain list in system colours. With a caption (the grid's PickListBoxCaptionMode) the
+// column's title stands over the items: in the record's caption rectangle and caption font
+// when the record has one, else on a button-face strip one item high.
 #include "framework/stdctrls/MaskEdit.h"
 
 #include <QImage>
@@ -33,6 +35,11 @@ public:
     int ItemIndex() const { return m_index; }
     void SetItemIndex(int index);
     void SetFont(const QFont& font);
+    // Empty: no caption.
+    void SetCaption(const QString& caption);
+    const QString& Caption() const { return m_caption; }
+    // Where the caption is drawn (empty without one).
+    QRect CaptionRect() const;
     // Shows the list under `cell` (global coordinates), `rows` items high at most.
     void DropDown(const QRect& cell, int rows);
     int ItemHeight() const;
@@ -50,12 +57,16 @@ protected:
 
 private:
     QRect ItemsRect() const;
+    // The caption takes its own strip (no caption area in the record, or no record).
+    bool CaptionStrip() const;
+    void PaintCaption(QPainter& painter) const;
     int ItemAt(QPoint point) const;
     void Pick();
 
     QPointer<TvnSkinData> m_store;
     QString m_recordName;
     QStringList m_items;
+    QString m_caption;
     int m_index = -1;
     int m_first = 0;
     QFont m_font;

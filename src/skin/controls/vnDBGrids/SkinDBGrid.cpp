@@ -179,7 +179,7 @@ void TvnSkinCustomDBGrid::BuildColumns()
             l.Column = const_cast<TvnColumn*>(c);
             l.FieldName = c->FieldName();
             l.Field = ds ? ds->FindField(c->FieldName()) : nullptr;
-            l.Title = c->Title()->Caption().isEmpty() ? c->FieldName() : c->Title()->Caption();
+            l.Title = c->TitleText();
             l.TitleAlignment = c->Title()->Alignment();
             l.Alignment = c->AlignmentSet() || !l.Field ? c->Alignment() : l.Field->Alignment();
             l.Width = c->Width() > 0 ? c->Width() : DefaultColumnWidth(l.Field, l.Title);

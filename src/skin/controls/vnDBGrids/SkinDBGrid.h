@@ -67,6 +67,7 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(bool UseColumnsFont READ UseColumnsFont WRITE SetUseColumnsFont)
     Q_PROPERTY(bool SaveMultiSelection READ SaveMultiSelection WRITE SetSaveMultiSelection)
     Q_PROPERTY(QString PickListBoxSkinDataName READ PickListBoxSkinDataName WRITE SetPickListBoxSkinDataName)
+    Q_PROPERTY(bool PickListBoxCaptionMode READ PickListBoxCaptionMode WRITE SetPickListBoxCaptionMode)
     Q_PROPERTY(TvnDBGridClickEvent OnCellClick MEMBER OnCellClick)
     Q_PROPERTY(TvnDBGridClickEvent OnTitleClick MEMBER OnTitleClick)
     Q_PROPERTY(TvnDrawColumnCellEvent OnDrawColumnCell MEMBER OnDrawColumnCell)
@@ -101,6 +102,9 @@ public:
     void SetSaveMultiSelection(bool on) { m_saveMultiSelection = on; }
     QString PickListBoxSkinDataName() const { return m_pickListName; }
     void SetPickListBoxSkinDataName(const QString& name) { m_pickListName = name; }
+    // The pick list shows the column's title over its items.
+    bool PickListBoxCaptionMode() const { return m_pickListCaptionMode; }
+    void SetPickListBoxCaptionMode(bool mode) { m_pickListCaptionMode = mode; }
 
     // The columns as laid out now: each with its field (none while the data set is closed
     // or lacks it), title, alignment and width.
@@ -219,6 +223,7 @@ private:
     bool m_useColumnsFont = false;
     bool m_saveMultiSelection = false;
     QString m_pickListName = QStringLiteral("listbox");
+    bool m_pickListCaptionMode = false;
     QList<TvnColumnLayout> m_layout;
     bool m_updating = false;
     bool m_syncing = false;

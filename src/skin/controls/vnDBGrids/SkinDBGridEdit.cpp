@@ -69,6 +69,7 @@ void TvnSkinCustomDBGrid::PlaceEditor()
     else
         m_editor->SetEditStyle(TDBGridInplaceEdit::esSimple);
     m_editor->SetListSkin(SkinData(), m_pickListName);
+    m_editor->PickList()->SetCaption(m_pickListCaptionMode && column ? column->TitleText() : QString());
 }
 
 void TvnSkinCustomDBGrid::ShowEditor(const QString& typed)
