@@ -11,21 +11,19 @@
 namespace {
 
 struct ButtonInfo {
-    TMsgDlgBtn button;
-    const char* text;
-    TModalResult result;
+    TMsgDlgButtonInfo info;
     QMessageBox::ButtonRole role;
 };
 
 // The framework's button order and texts.
 constexpr ButtonInfo kButtons[] = {
-    { mbYes, "&Yes", mrYes, QMessageBox::YesRole },
-    { mbNo, "&No", mrNo, QMessageBox::NoRole },
-    { mbOK, "OK", mrOk, QMessageBox::AcceptRole },
-    { mbCancel, "Cancel", mrCancel, QMessageBox::RejectRole },
-    { mbAbort, "&Abort", mrAbort, QMessageBox::RejectRole },
-    { mbRetry, "&Retry", mrRetry, QMessageBox::AcceptRole },
-    { mbIgnore, "&Ignore", mrIgnore, QMessageBox::AcceptRole },
+    { { mbYes, "&Yes", mrYes }, QMessageBox::YesRole },
+    { { mbNo, "&No", mrNo }, QMessageBox::NoRole },
+    { { mbOK, "OK", mrOk }, QMessageBox::AcceptRole },
+    { { mbCancel, "Cancel", mrCancel }, QMessageBox::RejectRole },
+    { { mbAbort, "&Abort", mrAbort }, QMessageBox::RejectRole },
+    { { mbRetry, "&Retry", mrRetry }, QMessageBox::AcceptRole },
+    { { mbIgnore, "&Ignore", mrIgnore }, QMessageBox::AcceptRole },
 };
 
 struct TypeInfo {
@@ -60,10 +58,10 @@ TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, 
     box.setWindowModality(Qt::ApplicationModal);
     QList<std::pair<QAbstractButton*, TModalResult>> made;
     for (const ButtonInfo& b : kButtons) {
-        if (!buttons.testFlag(b.button)) continue;
-        QPushButton* button = box.addButton(QString::fromLatin1(b.text), b.role);
-        made.append({ button, b.result });
-        if (made.size() == 1 || b.button == defaultButton) box.setDefaultButton(button);
+        if (!buttons.testFlag(b.info.Button)) continue;
+        QPushButton* button = box.addButton(QString::fromLatin1(b.info.Text), b.role);
+        made.append({ button, b.info.Result });
+        if (made.size() == 1 || b.info.Button == defaultButton) box.setDefaultButton(button);
     }
     if (made.size() == 1) box.setEscapeButton(made.front().first);
     // The box takes the keyboard when it opens and gives it back when it closes, with or
@@ -81,5 +79,15 @@ TModalResult MessageDlg(
     const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, TMsgDlgBtn defaultButton)
 {
     return MessageBoxWithCaption(
-        text, QString::fromLatin1(DialogTypeInfo(type).caption), type, buttons, defaultButton);
+        text, QString::fromLatin1(MsgDlgCaption(type)), type, buttons, defaultButton);
 }
+
+QList<TMsgDlgButtonInfo> MsgDlgButtons(TMsgDlgButtons buttons)
+{
+    QList<TMsgDlgButtonInfo> asked;
+    for (const ButtonInfo& b : kButtons)
+        if (buttons.testFlag(b.info.Button)) asked.append(b.info);
+    return asked;
+}
+
+const char* MsgDlgCaption(TMsgDlgType type) { return DialogTypeInfo(type).caption; }

@@ -4,6 +4,7 @@
 #include "framework/Types.h"
 
 #include <QFlags>
+#include <QList>
 #include <QString>
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -30,3 +31,17 @@ TModalResult MessageDlg(
 // The same with an explicit caption.
 TModalResult MessageBoxWithCaption(const QString& text, const QString& caption, TMsgDlgType type,
     TMsgDlgButtons buttons, TMsgDlgBtn defaultButton = {});
+
+// One button of a message box: which, its text and the modal result it gives.
+struct TMsgDlgButtonInfo {
+    TMsgDlgBtn Button;
+    const char* Text;
+    TModalResult Result;
+};
+
+// The buttons asked for, in the framework's order (Yes, No, OK, Cancel, Abort, Retry,
+// Ignore), so every message box, skinned or not, lays them out alike.
+QList<TMsgDlgButtonInfo> MsgDlgButtons(TMsgDlgButtons buttons);
+
+// The caption of a box of `type` ("Warning", "Error", "Information", "Confirm", or empty).
+const char* MsgDlgCaption(TMsgDlgType type);

@@ -7,6 +7,8 @@
 #include "framework/Form.h"
 #include "framework/data/ClientDataSet.h"
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
+#include "skin/controls/vnSkinCtrls/StdLabel.h"
+#include "skin/controls/vnSkinDialogs/SkinMessage.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
 #include "support/QueryTable.h"
 #include "support/SeenBox.h"
@@ -200,6 +202,22 @@ TEST_F(DBGridEditTest, CtrlDeleteAsksFirstAndCancelKeepsTheRecord)
     EXPECT_EQ(seen.text, "Apagar o registro?");
     EXPECT_EQ(table->RecordCount(), 3);
     skin.Store().SetResourceStrData(nullptr);
+
+    // Given a skinned message box, the grid asks through it; Esc keeps the record.
+    TvnSkinMessage message;
+    message.SetSkinData(&skin.Store());
+    grid->SetSkinMessage(&message);
+    QString asked;
+    testenv::onNextModal([&](QWidget* w) {
+        auto* box = qobject_cast<TvnSkinMessageForm*>(w);
+        ASSERT_TRUE(box);
+        asked = box->Text()->Caption();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(asked, "Delete record?");
+    EXPECT_EQ(table->RecordCount(), 3);
+    grid->SetSkinMessage(nullptr);
 
     // Without dgConfirmDelete nothing is asked; a read-only grid deletes nothing.
     grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgConfirmDelete));

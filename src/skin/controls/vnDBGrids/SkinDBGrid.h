@@ -13,8 +13,10 @@
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSet.h"
 #include "framework/data/DataSource.h"
+#include "skin/controls/vnSkinDialogs/SkinMessage.h"
 #include "skin/controls/vnSkinGrids/SkinCustomGrid.h"
 
+#include <QPointer>
 #include <memory>
 
 class TvnSkinCustomDBGrid;
@@ -68,6 +70,7 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(bool SaveMultiSelection READ SaveMultiSelection WRITE SetSaveMultiSelection)
     Q_PROPERTY(QString PickListBoxSkinDataName READ PickListBoxSkinDataName WRITE SetPickListBoxSkinDataName)
     Q_PROPERTY(bool PickListBoxCaptionMode READ PickListBoxCaptionMode WRITE SetPickListBoxCaptionMode)
+    Q_PROPERTY(TvnSkinMessage* SkinMessage READ SkinMessage WRITE SetSkinMessage)
     Q_PROPERTY(TvnDBGridClickEvent OnCellClick MEMBER OnCellClick)
     Q_PROPERTY(TvnDBGridClickEvent OnTitleClick MEMBER OnTitleClick)
     Q_PROPERTY(TvnDrawColumnCellEvent OnDrawColumnCell MEMBER OnDrawColumnCell)
@@ -105,6 +108,9 @@ public:
     // The pick list shows the column's title over its items.
     bool PickListBoxCaptionMode() const { return m_pickListCaptionMode; }
     void SetPickListBoxCaptionMode(bool mode) { m_pickListCaptionMode = mode; }
+    // Asks the delete question in the skin; none: the standard message box.
+    TvnSkinMessage* SkinMessage() const { return m_skinMessage; }
+    void SetSkinMessage(TvnSkinMessage* message) { m_skinMessage = message; }
 
     // The columns as laid out now: each with its field (none while the data set is closed
     // or lacks it), title, alignment and width.
@@ -224,6 +230,7 @@ private:
     bool m_saveMultiSelection = false;
     QString m_pickListName = QStringLiteral("listbox");
     bool m_pickListCaptionMode = false;
+    QPointer<TvnSkinMessage> m_skinMessage;
     QList<TvnColumnLayout> m_layout;
     bool m_updating = false;
     bool m_syncing = false;

@@ -224,8 +224,10 @@ bool TvnSkinCustomDBGrid::DeleteRecords()
     m_selected.removeIf([&](TDataSet::TBookmark b) { return !ds->BookmarkValid(b); });
     const bool multi = (m_options & dgMultiSelect) && !m_selected.isEmpty();
     if (m_options & dgConfirmDelete) {
-        const TModalResult answer = MessageDlg(
-            DeleteQuestion(multi && m_selected.size() > 1), TMsgDlgType::mtConfirmation, mbOK | mbCancel);
+        const QString question = DeleteQuestion(multi && m_selected.size() > 1);
+        const TModalResult answer = m_skinMessage
+            ? m_skinMessage->MessageDlg(question, TMsgDlgType::mtConfirmation, mbOK | mbCancel)
+            : MessageDlg(question, TMsgDlgType::mtConfirmation, mbOK | mbCancel);
         if (answer != mrOk) return false;
     }
     HideEditor();

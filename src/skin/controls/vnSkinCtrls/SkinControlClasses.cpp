@@ -11,6 +11,7 @@
 #include "framework/ClassRegistry.h"
 #include "skin/controls/vnDBGrids/DBGridClasses.h"
 #include "skin/controls/vnSkinBoxCtrls/EditClasses.h"
+#include "skin/controls/vnSkinDialogs/SkinMessage.h"
 #include "skin/controls/vnSkinShellCtrls/SelDirDlg.h"
 #include "skin/controls/vnSkinTabs/SkinTabClasses.h"
 #include "skin/controls/vndbctrls/DBCtrlClasses.h"
@@ -30,6 +31,7 @@ void RegisterSkinControlClasses()
     RegisterClass<TvnSkinScrollBar>();
     RegisterClass<TvnSkinGauge>();
     RegisterClass<TvnSkinUpDown>();
+    RegisterClass<TvnSkinMessage>();
     events::RegisterEvent<QObject*, QPainter*, bool&, bool, bool, QRect>();
     RegisterSkinEditClasses();
     RegisterSkinTabClasses();
