@@ -7,6 +7,7 @@
 #include "skin/data/vnUtils/TextRoutines.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
 #include "skin/data/vneffects/EffectBmp.h"
+#include "skin/data/vneffects/TextEffects.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -111,6 +112,32 @@ QImage CaptionAnimationFrame(
     return HorizontalStrip(r.Picture, frame, left, right, width, skin.Geometry.TopStretch);
 }
 
+// The one effect under the caption text at `at` (the text's own rectangle): its
+// reflection below, else the soft glow, else the glow; each in its colour of the state.
+void DrawTextEffect(
+    QPainter& painter, const TvnDataSkinCaption& caption, bool active, const QString& text, const QRect& at)
+{
+    const bool softGlow = caption.VistaGlowEffect && (active || caption.VistaGlowInactiveEffect);
+    const bool glow = caption.GlowEffect && (active || caption.GlowInactiveEffect);
+    if (!caption.ReflectionEffect && !softGlow && !glow) return;
+    const QImage coverage = vneffects::TextCoverage(text, painter.font(), at.size());
+    const QColor glowColor = ToQColor(active ? caption.GlowActiveColor : caption.GlowColor);
+    if (caption.ReflectionEffect) {
+        const QColor color = ToQColor(active ? caption.ReflectionActiveColor : caption.ReflectionColor);
+        painter.drawImage(QPoint(at.x(), RectBottom(at) + caption.ReflectionOffset),
+            vneffects::TintCoverage(vneffects::ReflectionCoverage(coverage), color));
+    } else if (softGlow) {
+        const int margin = 2 * vneffects::kSoftGlowRadius;
+        painter.drawImage(at.topLeft() - QPoint(margin, margin),
+            vneffects::TintCoverage(vneffects::SoftGlowCoverage(coverage), glowColor));
+    } else {
+        const int size = std::max(caption.GlowSize, 0);
+        const QPoint offset(caption.GlowOffset - size, caption.GlowOffset - size);
+        painter.drawImage(at.topLeft() + offset,
+            vneffects::TintCoverage(vneffects::GlowCoverage(coverage, size), glowColor));
+    }
+}
+
 } // namespace
 
 void DrawFrameObject(
@@ -210,6 +237,7 @@ void DrawCaptionText(QPainter& painter, const TvnObjectRecord& record, const Tvn
     painter.setClipRect(bounds);
     if (caption.Light) drawAt(-1, -1, c.Active ? caption.ActiveLightColor : caption.LightColor);
     if (caption.Shadow) drawAt(1, 1, c.Active ? caption.ActiveShadowColor : caption.ShadowColor);
+    DrawTextEffect(painter, caption, c.Active, text, QRect(x, y, tw + 1, th));
     drawAt(0, 0, c.Active ? caption.ActiveFontColor : caption.FontColor);
     painter.restore();
 }
