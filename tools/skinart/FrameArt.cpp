@@ -200,6 +200,8 @@ void PaintButtonLook(QImage& picture, const TButtonArt& art, TCaptionButtonLook 
     sign(painter, QRectF(cell.x() + 5.5, cell.y() + 5.5, 7, 7).translated(shift), QColor(glyph));
 }
 
+} // namespace
+
 QImage PaintCaptionButtons()
 {
     QImage picture
@@ -212,9 +214,6 @@ QImage PaintCaptionButtons()
     }
     return picture;
 }
-
-// The glow: a soft accent ring hugging the button, shown at 110/255 over the desktop.
-constexpr int kGlowMargin = 4;
 
 QImage PaintCaptionGlow()
 {
@@ -231,8 +230,6 @@ QImage PaintCaptionGlowMask()
     const QRect face(kGlowMargin + 1, kGlowMargin + 1, kCaptionButtonSize - 2, kCaptionButtonSize - 2);
     return RingMask(QSize(side, side), face.adjusted(-2, -2, 2, 2), 5, face, 3);
 }
-
-} // namespace
 
 QRect CaptionButtonLook(TCaptionButtonRow row, TCaptionButtonLook look)
 {

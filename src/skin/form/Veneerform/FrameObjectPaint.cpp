@@ -39,14 +39,18 @@ QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const 
     return from.Image();
 }
 
+bool InRestoreState(TvnSkinCommand command, const TvnObjectPaintContext& c)
+{
+    return (command == TvnSkinCommand::cmMaximize && c.Maximized)
+        || (command == TvnSkinCommand::cmMinimize && c.Minimized)
+        || (command == TvnSkinCommand::cmRollUp && c.RolledUp);
+}
+
 // The restore look of a caption button whose command is in its restored state.
 bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
     const QImage& picture, TvnObjectImage& image)
 {
-    const bool restoreState = (b.Command == TvnSkinCommand::cmMaximize && c.Maximized)
-        || (b.Command == TvnSkinCommand::cmMinimize && c.Minimized)
-        || (b.Command == TvnSkinCommand::cmRollUp && c.RolledUp);
-    if (!restoreState || !s.Available || RectEmpty(b.RestoreRect)) return false;
+    if (!InRestoreState(b.Command, c) || !s.Available || RectEmpty(b.RestoreRect)) return false;
     image.Picture = &picture;
     if (!c.Active && !RectEmpty(b.RestoreInactiveRect))
         image.Source = b.RestoreInactiveRect;
@@ -59,10 +63,33 @@ bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, co
     return true;
 }
 
+// An animated object's image: its inactive or down image where the state asks for one,
+// else frame FrameIndex of the frames lying side by side from its skin rectangle; the
+// restore rectangles stand in for the normal ones while its command is restored.
+TvnObjectImage AnimateImage(
+    const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
+{
+    const TvnDataSkinAnimate& a = *r.Animate;
+    const bool restore = !RectEmpty(a.RestoreRect) && InRestoreState(a.Command, c);
+    const QRect& first = restore ? a.RestoreRect : a.SkinRect;
+    const QRect& down = restore ? a.RestoreDownRect : a.DownSkinRect;
+    const QRect& inactive = restore ? a.RestoreInactiveRect : a.InactiveSkinRect;
+    TvnObjectImage image { &r.Picture, {}, {} };
+    if (!c.Active && !RectEmpty(inactive))
+        image.Source = inactive;
+    else if (s.Pressed && s.MouseIn && !RectEmpty(down))
+        image.Source = down;
+    else
+        image.Source = first.translated(
+            (std::clamp(s.FrameIndex, 1, std::max(a.CountFrames, 1)) - 1) * first.width(), 0);
+    return image;
+}
+
 // Which image of its pictures an object shows in its present state; no picture when the
 // frame picture already shows it, or when the picture its image lies in is missing.
 TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
+    if (r.Animate) return AnimateImage(r, s, c);
     const TvnDataSkinObject& record = *r.Object;
     const QImage& picture = r.Picture;
     TvnObjectImage image;

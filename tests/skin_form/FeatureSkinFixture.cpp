@@ -1,0 +1,35 @@
+#include "FeatureSkinFixture.h"
+
+#include "FrameFixture.h"
+#include "skin/data/vnSkinData/CompressedStoredSkin.h"
+
+namespace frametest {
+
+TvnSkinData& FeatureSkin()
+{
+    static TvnSkinData* skin = [] {
+        ProgramSkin(); // the classes the store needs are registered with the program's
+        static TvnCompressedStoredSkin stored;
+        const bool packed = stored.CompressFromIniFile(QStringLiteral(QUIRA_FEATURE_SKIN_DIR "/skin.ini"));
+        EXPECT_TRUE(packed) << "the feature skin's folder";
+        auto* store = new TvnSkinData;
+        store->LoadCompressedSkin(&stored);
+        return store;
+    }();
+    return *skin;
+}
+
+int ObjectIndex(const TvnVeneerform& frame, const char* name)
+{
+    for (int i = 0; i < frame.Objects().Count(); ++i)
+        if (frame.Objects().State(i).IDName == QLatin1String(name)) return i;
+    return -1;
+}
+
+QRect ObjectPlace(const TvnVeneerform& frame, const char* name)
+{
+    const int i = ObjectIndex(frame, name);
+    return i == -1 ? QRect() : frame.Objects().LayoutAt(i).Rect;
+}
+
+} // namespace frametest
