@@ -82,6 +82,9 @@ void SetFormInfo(TvnSkinFormInfo& info)
     info.Geometry.Corners.RightBottom = QPoint(240, bottom);
     info.Geometry.ClientRect = kClientRect;
     info.Geometry.StretchEffect = false;
+    // The caption band is even along its length: stretched, and so are the caption's
+    // animation frames, whose light sweeps across once at any width.
+    info.Geometry.TopStretch = true;
     info.BGPictureIndex = fpBackground;
     info.MDIBGPictureIndex = -1;
     info.MaskRectArea = RectLTRB(kTopRadius, kTopRadius, kFrameSize.width() - kTopRadius, bottom);
@@ -286,7 +289,8 @@ void AddFeatureFrame(TSkinBuilder& skin)
     caption.GlowEffect = true;
     caption.GlowInactiveEffect = true;
     caption.GlowSize = 2;
-    caption.GlowActiveColor = ToTColor(kCyan);
+    // A deep halo under the white text, a dark rim round the muted one.
+    caption.GlowActiveColor = ToTColor(Mix(kCyan, kInk, 0.45));
     caption.GlowColor = ToTColor(kInk);
 
     // Caption buttons; the tray button is an animated object in button style.
