@@ -296,3 +296,47 @@ TEST(FeatureSkin, TheClientBackgroundIsTheSkinsTile)
     for (const QPoint p : { QPoint(0, 0), QPoint(23, 23), QPoint(30, 5), QPoint(101, 77) })
         EXPECT_EQ(client.pixel(p), tile.pixel(p.x() % 24, p.y() % 24)) << p.x() << "," << p.y();
 }
+
+TEST(FeatureSkin, TheRollUpButtonRollsTheFormUpAndThenShowsItsRestoreImages)
+{
+    FeatureForm f;
+    f.Activate(true);
+    const QRect rollUp = ObjectPlace(*f.Frame, "rollupbutton");
+    f.Frame->MouseTest(rollUp.center(), true);
+    f.Press(rollUp.center(), msg::WM_NCLBUTTONDOWN);
+    f.Press(rollUp.center(), msg::WM_NCLBUTTONUP);
+    ASSERT_TRUE(f.Frame->RollUpState());
+    EXPECT_LT(f.Form->height(), 100);
+    EXPECT_EQ(ObjectPlace(*f.Frame, "rollupbutton"), rollUp);
+    // Row 4 of the caption buttons' picture: restore hot (column 6) while the pointer is
+    // on it, restore (column 5) once it has left.
+    const QImage& buttons = FeatureSkin().Pictures.at(0);
+    const auto look = [&](int column) {
+        return buttons.copy(column * 18, 4 * 18, 18, 18).convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(Painted(*f.Form, rollUp), look(6));
+    f.Frame->MouseTest(QPoint(-1, -1), true);
+    for (int i = 0; i < 6; ++i)
+        f.Form->Perform(msg::WM_TIMER, TvnVeneerform::kMorphTimer, 0);
+    EXPECT_EQ(Painted(*f.Form, rollUp), look(5));
+}
+
+TEST(FeatureSkin, AnAlphaBlendedFormFadesToItsValueFromATimer)
+{
+    FeatureForm f;
+    f.Frame->setProperty("AlphaBlend", true);
+    f.Frame->setProperty("AlphaBlendAnimation", true);
+    f.Form->Perform(msg::WM_SHOWWINDOW, 1, 0);
+    EXPECT_EQ(f.Form->windowOpacity(), 0.0);
+    ASSERT_TRUE(f.Form->HasTimer(TvnVeneerform::kFadeTimer));
+    double last = 0;
+    int steps = 0;
+    while (f.Form->HasTimer(TvnVeneerform::kFadeTimer) && steps < 100) {
+        f.Form->Perform(msg::WM_TIMER, TvnVeneerform::kFadeTimer, 0);
+        EXPECT_GE(f.Form->windowOpacity(), last);
+        last = f.Form->windowOpacity();
+        ++steps;
+    }
+    EXPECT_GT(steps, 1) << "in steps, not at once";
+    EXPECT_NEAR(f.Form->windowOpacity(), 200 / 255.0, 0.01);
+}
