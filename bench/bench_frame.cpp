@@ -87,6 +87,30 @@ void QtRegion(benchmark::State& state, QSize size)
     }
 }
 
+// Ticks of the animation timer, each with the repaint that follows; every `restart`
+// steps, outside the timing, the caption's animation starts again by a deactivation and
+// an activation.
+void AnimationSteps(benchmark::State& state, TForm& form, int restart)
+{
+    QImage screen(form.size(), QImage::Format_RGB32);
+    form.Perform(msg::WM_NCACTIVATE, 1, 0);
+    int steps = 0;
+    for (auto _ : state) {
+        if (++steps % restart == 0) {
+            state.PauseTiming();
+            form.Perform(msg::WM_NCACTIVATE, 0, 0);
+            form.Perform(msg::WM_NCACTIVATE, 1, 0);
+            QPainter warm(&screen);
+            form.Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&warm));
+            state.ResumeTiming();
+        }
+        form.Perform(msg::WM_TIMER, TvnVeneerform::kAnimateTimer, 0);
+        QPainter painter(&screen);
+        form.Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
 // One tick of the caption animation that moves it to its next frame, and the repaint the
 // window then asks for. The strip's frames are held one tick each and the frame goes
 // inactive and active again when the strip has run out.
@@ -111,26 +135,7 @@ void AnimatedCaption(benchmark::State& state, QSize size)
     caption->FrameCount = 4;
     caption->AnimateInterval = 25;
     skin.SetEnableSkinEffects(true);
-    {
-        auto form = SkinnedForm(size);
-        QImage screen(size, QImage::Format_RGB32);
-        form->Perform(msg::WM_NCACTIVATE, 1, 0);
-        int steps = 0;
-        for (auto _ : state) {
-            if (++steps % 4 == 0) {
-                state.PauseTiming();
-                form->Perform(msg::WM_NCACTIVATE, 0, 0);
-                form->Perform(msg::WM_NCACTIVATE, 1, 0);
-                QPainter warm(&screen);
-                form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&warm));
-                state.ResumeTiming();
-            }
-            form->Perform(msg::WM_TIMER, TvnVeneerform::kAnimateTimer, 0);
-            QPainter painter(&screen);
-            form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
-            benchmark::DoNotOptimize(screen.constBits());
-        }
-    }
+    AnimationSteps(state, *SkinnedForm(size), 4);
     caption->ActivePictureIndex = savedIndex;
     caption->AnimateSkinRect = savedStrip;
     caption->FrameCount = savedCount;
@@ -173,24 +178,7 @@ void FeatureAnimation(benchmark::State& state, QSize size)
         state.SkipWithError("the feature skin did not load");
         return;
     }
-    auto form = FeatureForm(size);
-    QImage screen(size, QImage::Format_RGB32);
-    form->Perform(msg::WM_NCACTIVATE, 1, 0);
-    int steps = 0;
-    for (auto _ : state) {
-        if (++steps % 14 == 0) {
-            state.PauseTiming();
-            form->Perform(msg::WM_NCACTIVATE, 0, 0);
-            form->Perform(msg::WM_NCACTIVATE, 1, 0);
-            QPainter warm(&screen);
-            form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&warm));
-            state.ResumeTiming();
-        }
-        form->Perform(msg::WM_TIMER, TvnVeneerform::kAnimateTimer, 0);
-        QPainter painter(&screen);
-        form->Perform(msg::WM_NCPAINT, 0, reinterpret_cast<LPARAM>(&painter));
-        benchmark::DoNotOptimize(screen.constBits());
-    }
+    AnimationSteps(state, *FeatureForm(size), 14);
 }
 
 double ProcessCpuMs()

@@ -14,8 +14,4 @@ inline constexpr int kFeatureCaptionPicture = 3;
 inline constexpr int kFeatureObjectsPicture = 4;
 inline constexpr int kFeatureBackgroundPicture = 6;
 
-// Index of the frame object named `name`, or -1.
-int ObjectIndex(const TvnVeneerform& frame, const char* name);
-QRect ObjectPlace(const TvnVeneerform& frame, const char* name);
-
 } // namespace frametest

@@ -62,15 +62,6 @@ QImage PaintMainPicture()
     return picture;
 }
 
-QImage PaintMainMask()
-{
-    QImage mask = NewPicture(kFrameSize, 0xFFFFFF);
-    for (int y = 0; y < kFrameSize.height(); ++y)
-        for (int x = 0; x < kFrameSize.width(); ++x)
-            if (InsideOutline(x + 0.5, y + 0.5)) mask.setPixel(x, y, 0xFF000000u);
-    return mask;
-}
-
 void SetFormInfo(TvnSkinFormInfo& info)
 {
     const int right = vnutils::RectRight(kClientRect), bottom = vnutils::RectBottom(kClientRect);
@@ -257,7 +248,7 @@ TvnDataSkinAnimate& AddAnimate(TSkinBuilder& skin, const char* name, TObjectRow 
 void AddFeatureFrame(TSkinBuilder& skin)
 {
     skin.MainPicture = { QStringLiteral("frame.bmp"), PaintMainPicture(), false };
-    skin.MainMask = { QStringLiteral("framemask.bmp"), PaintMainMask(), true };
+    skin.MainMask = { QStringLiteral("framemask.bmp"), ShapeMask(kFrameSize, InsideOutline), true };
     SetFormInfo(skin.FormInfo);
     skin.SetPicture(fpCaptionButtons, QStringLiteral("captionbuttons.bmp"), PaintCaptionButtons());
     skin.SetPicture(fpCaptionGlow, QStringLiteral("captionglow.bmp"), PaintCaptionGlow());
@@ -294,22 +285,8 @@ void AddFeatureFrame(TSkinBuilder& skin)
     caption.GlowColor = ToTColor(kInk);
 
     // Caption buttons; the tray button is an animated object in button style.
-    struct TCaptionButton {
-        const char* Name;
-        TCaptionButtonRow Row;
-        TvnSkinCommand Command;
-        const char* Hint;
-    };
-    static constexpr TCaptionButton kButtons[] = {
-        { "closebutton", cbClose, TvnSkinCommand::cmClose, "Close" },
-        { "maxbutton", cbMaximize, TvnSkinCommand::cmMaximize, "Maximize" },
-        { "minbutton", cbMinimize, TvnSkinCommand::cmMinimize, "Minimize" },
-        { "rollupbutton", cbRollUp, TvnSkinCommand::cmRollUp, "Roll Up" },
-        { "sysmenubutton", cbSysMenu, TvnSkinCommand::cmSysMenu, "System menu" },
-    };
-    for (const TCaptionButton& b : kButtons)
-        SetCaptionButton(skin.AddObject<TvnDataSkinStdButton>(QString::fromLatin1(b.Name), "stdbutton"),
-            b.Row, b.Command, QString::fromLatin1(b.Hint));
+    for (TCaptionButtonRow row : { cbClose, cbMaximize, cbMinimize, cbRollUp, cbSysMenu })
+        AddCaptionButton(skin, row);
 
     auto& tray = AddAnimate(skin, "traybutton", orTray, kTrayFrames, 50);
     tray.Hint = QStringLiteral("Minimize to Tray");

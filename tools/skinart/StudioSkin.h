@@ -62,6 +62,8 @@ QImage PaintCaptionButtons();
 QImage PaintCaptionGlow();
 QImage PaintCaptionGlowMask();
 inline constexpr int kGlowMargin = 4;
+// The caption button of row `row` (its name, command and hint), added to the skin.
+void AddCaptionButton(TSkinBuilder& skin, TCaptionButtonRow row);
 // A caption button record drawn from row `row` of that picture.
 void SetCaptionButton(
     TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command, const QString& hint);
