@@ -105,6 +105,17 @@ TEST(FeatureSkin, OnlyTheButtonStyleObjectFollowsTheBorderIcons)
     EXPECT_TRUE(f.Frame->Objects().LayoutAt(ObjectIndex(*f.Frame, "spinner")).Shown);
     EXPECT_EQ(ObjectPlace(*f.Frame, "spinner"), QRect(390 - 58, 7, 18, 18));
     EXPECT_EQ(ObjectPlace(*f.Frame, "badge"), QRect(390 - 78, 7, 18, 18));
+
+    // Hints: the tray button's is the fixed text of its command; the others keep the
+    // skin's (none).
+    FeatureForm all;
+    EXPECT_EQ(
+        all.Frame->ObjectHint(ObjectIndex(*all.Frame, "traybutton")), QStringLiteral("Minimize to Tray"));
+    EXPECT_EQ(all.Frame->ObjectHint(ObjectIndex(*all.Frame, "spinner")), QString());
+    all.Frame->setProperty("UseDefaultObjectHint", false);
+    EXPECT_EQ(
+        all.Frame->ObjectHint(ObjectIndex(*all.Frame, "traybutton")), QStringLiteral("Minimize to Tray"));
+    EXPECT_EQ(all.Frame->ObjectHint(ObjectIndex(*all.Frame, "gripbutton")), QStringLiteral("Grip"));
 }
 
 TEST(FeatureSkin, TheTrayButtonRunsItsFramesForwardUnderThePointerAndBackWhenItLeaves)
