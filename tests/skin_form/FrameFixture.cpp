@@ -34,6 +34,19 @@ QImage FramePaint(TForm& form, QRgb background)
     return image;
 }
 
+int ObjectIndex(const TvnVeneerform& frame, const char* name)
+{
+    for (int i = 0; i < frame.Objects().Count(); ++i)
+        if (frame.Objects().State(i).IDName == QLatin1String(name)) return i;
+    return -1;
+}
+
+QRect ObjectPlace(const TvnVeneerform& frame, const char* name)
+{
+    const int i = ObjectIndex(frame, name);
+    return i == -1 ? QRect() : frame.Objects().LayoutAt(i).Rect;
+}
+
 QRect ClientGeometry(const TForm& form) { return form.ClientWidget()->geometry(); }
 
 void FramedFormsTest::SetUp()

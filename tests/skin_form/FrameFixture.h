@@ -23,6 +23,10 @@ struct FramedForm {
 // What the frame paints over a picture of the form's size filled with `background`.
 QImage FramePaint(TForm& form, QRgb background = 0xFF123456);
 
+// Index of the frame object named `name`, or -1, and where it lies (empty: nowhere).
+int ObjectIndex(const TvnVeneerform& frame, const char* name);
+QRect ObjectPlace(const TvnVeneerform& frame, const char* name);
+
 // The window's client rectangle as its client widget lies.
 QRect ClientGeometry(const TForm& form);
 

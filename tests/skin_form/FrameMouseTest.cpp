@@ -23,19 +23,6 @@ LRESULT HitAt(TForm& form, QPoint framePoint)
     return form.Perform(msg::WM_NCHITTEST, 0, MakeLParam(g.x(), g.y()));
 }
 
-int ObjectNamed(const TvnVeneerform& frame, const char* name)
-{
-    for (int i = 0; i < frame.Objects().Count(); ++i)
-        if (frame.Objects().State(i).IDName == QLatin1String(name)) return i;
-    return -1;
-}
-
-QRect PlaceOf(const TvnVeneerform& frame, const char* name)
-{
-    const int i = ObjectNamed(frame, name);
-    return i == -1 ? QRect() : frame.Objects().LayoutAt(i).Rect;
-}
-
 // The paint events a widget receives, with their regions.
 class PaintSpy : public QObject {
 public:
@@ -112,7 +99,7 @@ TEST(FrameHitCodes, TheSearchWindowHasNoSizingZonesAndTheMainWindowFourPixelDeep
     EXPECT_EQ(HitAt(m, { 400, 200 }), ht::HTCLIENT);
     EXPECT_EQ(HitAt(*dialog.Form, { 400, 200 }), ht::HTCLIENT);
     // The caption buttons are the frame's objects; the caption moves the window.
-    const QRect close = PlaceOf(*main.Frame, "closebutton");
+    const QRect close = ObjectPlace(*main.Frame, "closebutton");
     EXPECT_EQ(close, QRect(816 - 11 - 18, 3, 18, 18));
     EXPECT_EQ(HitAt(m, close.center()), ht::HTOBJECT);
     EXPECT_EQ(HitAt(m, { 300, 12 }), ht::HTCAPTION);
@@ -167,20 +154,20 @@ TEST_F(ShownFrameTest, HoveringACaptionButtonRepaintsOnlyThatButton)
 {
     auto f = Shown();
     TForm& form = *f->Form;
-    const QRect close = PlaceOf(*f->Frame, "closebutton");
-    const QRect minimize = PlaceOf(*f->Frame, "minbutton");
+    const QRect close = ObjectPlace(*f->Frame, "closebutton");
+    const QRect minimize = ObjectPlace(*f->Frame, "minbutton");
     ASSERT_FALSE(close.isEmpty());
     QTest::qWait(50);
     const QImage before = form.grab().toImage();
 
     PaintSpy spy(&form);
     PointerTo(form, close.center());
-    EXPECT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "closebutton"));
+    EXPECT_EQ(f->Frame->ActiveObject(), ObjectIndex(*f->Frame, "closebutton"));
     EXPECT_TRUE(f->Frame->MouseTimerRunning());
     // The button blends into its hot image in steps of the frame's timer: the picture is
     // read once the blend has ended, however slow the machine.
     const auto morph = [&](const char* name) {
-        return f->Frame->Objects().State(ObjectNamed(*f->Frame, name)).MorphFactor;
+        return f->Frame->Objects().State(ObjectIndex(*f->Frame, name)).MorphFactor;
     };
     const auto blended = [&](double closeFactor, double minimizeFactor) {
         return testenv::waitFor(
@@ -193,7 +180,7 @@ TEST_F(ShownFrameTest, HoveringACaptionButtonRepaintsOnlyThatButton)
     ASSERT_TRUE(blended(1, 0));
     ASSERT_GT(spy.Count, 0);
     EXPECT_EQ(spy.Painted, QRegion(close)) << "only the close button is painted again";
-    EXPECT_TRUE(f->Frame->Objects().State(ObjectNamed(*f->Frame, "closebutton")).Highlighted);
+    EXPECT_TRUE(f->Frame->Objects().State(ObjectIndex(*f->Frame, "closebutton")).Highlighted);
 
     // The hot close button shows the skin's active image; the rest of the frame and the
     // minimize button stay as they were.
@@ -214,7 +201,7 @@ TEST_F(ShownFrameTest, TheMousePollingEndsWhenThePointerLeavesTheFrame)
 {
     auto f = Shown();
     TForm& form = *f->Form;
-    const QRect close = PlaceOf(*f->Frame, "closebutton");
+    const QRect close = ObjectPlace(*f->Frame, "closebutton");
     PointerTo(form, close.center());
     ASSERT_TRUE(f->Frame->MouseTimerRunning());
     QTest::qWait(120);
@@ -225,7 +212,7 @@ TEST_F(ShownFrameTest, TheMousePollingEndsWhenThePointerLeavesTheFrame)
     QTest::qWait(120);
     EXPECT_FALSE(f->Frame->MouseTimerRunning());
     EXPECT_EQ(f->Frame->ActiveObject(), -1);
-    EXPECT_FALSE(f->Frame->Objects().State(ObjectNamed(*f->Frame, "closebutton")).Highlighted);
+    EXPECT_FALSE(f->Frame->Objects().State(ObjectIndex(*f->Frame, "closebutton")).Highlighted);
 
     // Into the client area from a button: the polling ends there too.
     PointerTo(form, close.center());
@@ -240,8 +227,8 @@ TEST_F(ShownFrameTest, TheCloseButtonClosesOnlyWhenReleasedOverIt)
 {
     auto f = Shown();
     TForm& form = *f->Form;
-    const QRect close = PlaceOf(*f->Frame, "closebutton");
-    const int closeIndex = ObjectNamed(*f->Frame, "closebutton");
+    const QRect close = ObjectPlace(*f->Frame, "closebutton");
+    const int closeIndex = ObjectIndex(*f->Frame, "closebutton");
     PointerTo(form, close.center());
     QTest::mousePress(&form, Qt::LeftButton, {}, close.center());
     EXPECT_TRUE(f->Frame->Objects().State(closeIndex).Pressed);
@@ -252,10 +239,10 @@ TEST_F(ShownFrameTest, TheCloseButtonClosesOnlyWhenReleasedOverIt)
         << "the down image";
 
     // While it is held, the minimize button does not light up.
-    const QRect minimize = PlaceOf(*f->Frame, "minbutton");
+    const QRect minimize = ObjectPlace(*f->Frame, "minbutton");
     PointerTo(form, minimize.center());
     QTest::qWait(80);
-    EXPECT_FALSE(f->Frame->Objects().State(ObjectNamed(*f->Frame, "minbutton")).Highlighted);
+    EXPECT_FALSE(f->Frame->Objects().State(ObjectIndex(*f->Frame, "minbutton")).Highlighted);
     QTest::mouseRelease(&form, Qt::LeftButton, {}, minimize.center());
     EXPECT_TRUE(form.isVisible()) << "released off the button: nothing happens";
     EXPECT_FALSE(f->Frame->Objects().State(closeIndex).Pressed);
@@ -271,14 +258,14 @@ TEST_F(ShownFrameTest, TheCloseButtonClosesOnlyWhenReleasedOverIt)
 TEST_F(ShownFrameTest, TheMaximizeButtonIsNeitherShownNorHitWithOnlyTheMinimizeIcon)
 {
     auto f = Shown();
-    const int maxIndex = ObjectNamed(*f->Frame, "maxbutton");
+    const int maxIndex = ObjectIndex(*f->Frame, "maxbutton");
     ASSERT_NE(maxIndex, -1);
     EXPECT_FALSE(f->Frame->Objects().LayoutAt(maxIndex).Shown);
     EXPECT_FALSE(f->Frame->Objects().State(maxIndex).Available);
     for (const char* hidden : { "rollupbutton", "traybutton", "sysmenubutton" })
-        EXPECT_FALSE(f->Frame->Objects().LayoutAt(ObjectNamed(*f->Frame, hidden)).Shown) << hidden;
+        EXPECT_FALSE(f->Frame->Objects().LayoutAt(ObjectIndex(*f->Frame, hidden)).Shown) << hidden;
     // Where a maximize button would stand, left of minimize, is caption.
-    const QRect minimize = PlaceOf(*f->Frame, "minbutton");
+    const QRect minimize = ObjectPlace(*f->Frame, "minbutton");
     EXPECT_EQ(HitAt(*f->Form, minimize.center() - QPoint(20, 0)), ht::HTCAPTION);
 }
 
@@ -288,8 +275,8 @@ TEST_F(ShownFrameTest, AHoverBlendsInFiveStepsAndTheMorphTimerThenStops)
     const bool effects = skin.EnableSkinEffects();
     skin.SetEnableSkinEffects(true);
     auto f = Shown();
-    const int close = ObjectNamed(*f->Frame, "closebutton");
-    const QRect place = PlaceOf(*f->Frame, "closebutton");
+    const int close = ObjectIndex(*f->Frame, "closebutton");
+    const QRect place = ObjectPlace(*f->Frame, "closebutton");
     std::vector<double> factors;
     TWndMethod frameProc = f->Form->WindowProc();
     f->Form->SetWindowProc([&](TMessage& m) {
@@ -314,15 +301,15 @@ TEST_F(ShownFrameTest, TheBorderSizesRightAfterThePointerLeavesTheCaptionOrAButt
     auto f = Shown();
     TForm& form = *f->Form;
     // From a button onto the caption: the polling, still on, makes the caption active.
-    PointerTo(form, PlaceOf(*f->Frame, "closebutton").center());
+    PointerTo(form, ObjectPlace(*f->Frame, "closebutton").center());
     PointerTo(form, { 200, 12 });
     QTest::qWait(80);
-    ASSERT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "caption"));
+    ASSERT_EQ(f->Frame->ActiveObject(), ObjectIndex(*f->Frame, "caption"));
     EXPECT_EQ(HitAt(form, { 1, 12 }), ht::HTLEFT) << "before the next poll";
     // A button under the pointer holds the frame's area next to it until it is left.
-    PointerTo(form, PlaceOf(*f->Frame, "closebutton").center());
+    PointerTo(form, ObjectPlace(*f->Frame, "closebutton").center());
     QTest::qWait(80);
-    ASSERT_EQ(f->Frame->ActiveObject(), ObjectNamed(*f->Frame, "closebutton"));
+    ASSERT_EQ(f->Frame->ActiveObject(), ObjectIndex(*f->Frame, "closebutton"));
     EXPECT_EQ(HitAt(form, { form.width() - 1, 12 }), ht::HTOBJECT);
 }
 
@@ -356,7 +343,7 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
     auto f = Shown();
     f->Frame->setProperty("ShowObjectHint", true);
     TForm& form = *f->Form;
-    const QRect close = PlaceOf(*f->Frame, "closebutton");
+    const QRect close = ObjectPlace(*f->Frame, "closebutton");
     PointerTo(form, close.center());
     EXPECT_EQ(f->Frame->HintWindow(), nullptr) << "not before the pause";
     ASSERT_TRUE(
@@ -379,10 +366,10 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
 
     // A minimized form's minimize button restores, and says so.
     f->Frame->SetFrameWindowState(TvnWindowState::wsMinimized);
-    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "minbutton")), "Restore");
-    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "closebutton")), "Close");
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectIndex(*f->Frame, "minbutton")), "Restore");
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectIndex(*f->Frame, "closebutton")), "Close");
     f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
-    EXPECT_EQ(f->Frame->ObjectHint(ObjectNamed(*f->Frame, "minbutton")), "Minimize");
+    EXPECT_EQ(f->Frame->ObjectHint(ObjectIndex(*f->Frame, "minbutton")), "Minimize");
 }
 
 TEST_F(ShownFrameTest, TheObjectsTellTheApplicationOfTheMouse)
@@ -396,7 +383,7 @@ TEST_F(ShownFrameTest, TheObjectsTellTheApplicationOfTheMouse)
         heard << QStringLiteral("down %1 %2,%3 %4 %5").arg(id).arg(x).arg(y).arg(r.width()).arg(int(b));
     };
     f->Frame->OnMouseUpEvent = [&](QString id, int, int, QRect, TMouseButton) { heard << "up " + id; };
-    const QRect minimize = PlaceOf(*f->Frame, "minbutton");
+    const QRect minimize = ObjectPlace(*f->Frame, "minbutton");
     PointerTo(form, minimize.center());
     QTest::mousePress(&form, Qt::LeftButton, {}, minimize.center());
     // Released off the button: no up event, and no minimize.
@@ -415,7 +402,7 @@ TEST_F(ShownFrameTest, TheObjectsTellTheApplicationOfTheMouse)
     QTest::mouseRelease(&form, Qt::LeftButton, {}, { 150, 12 });
     ASSERT_FALSE(heard.isEmpty());
     EXPECT_EQ(heard.front(), "enter caption") << heard.join(" | ").toStdString();
-    EXPECT_TRUE(
-        heard.contains(QStringLiteral("down caption 150,12 %1 0").arg(PlaceOf(*f->Frame, "caption").width())))
+    EXPECT_TRUE(heard.contains(
+        QStringLiteral("down caption 150,12 %1 0").arg(ObjectPlace(*f->Frame, "caption").width())))
         << heard.join(" | ").toStdString();
 }

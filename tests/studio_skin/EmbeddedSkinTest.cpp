@@ -17,6 +17,27 @@ namespace {
 QString SkinFolder() { return QString::fromUtf8(QUIRA_STUDIO_SKIN_DIR); }
 QString Tool(const char* name) { return QString::fromUtf8(QUIRA_TOOLS_DIR) + u'/' + QLatin1String(name); }
 
+// The artwork is generated; an edit of the generator that was not run (or a hand edit
+// of the folder) shows here.
+void ExpectGeneratorPaints(const QString& folder, QStringList options)
+{
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess generator;
+    generator.start(Tool("skinart"), options << out.path());
+    ASSERT_TRUE(generator.waitForFinished(60000)) << generator.errorString().toStdString();
+    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+
+    const QDir committed(folder);
+    const QStringList files = committed.entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files, QDir::Name), files);
+    for (const QString& name : files) {
+        QFile a(committed.filePath(name)), b(QDir(out.path()).filePath(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << name.toStdString() << " differs from the generator's";
+    }
+}
+
 } // namespace
 
 TEST(EmbeddedSkin, IsLoadedWhenTheDataModuleIsCreated)
@@ -55,23 +76,8 @@ TEST(EmbeddedSkin, IsTheCommittedSkinFolderAsThePackerPacksIt)
 
 TEST(EmbeddedSkin, TheCommittedFolderIsWhatTheGeneratorPaints)
 {
-    // The artwork is generated; an edit of the generator that was not run (or a hand
-    // edit of the folder) shows here.
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
-    QProcess generator;
-    generator.start(Tool("skinart"), { out.path() });
-    ASSERT_TRUE(generator.waitForFinished(60000)) << generator.errorString().toStdString();
-    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
-
-    const QDir committed(SkinFolder());
-    const QStringList files = committed.entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files, QDir::Name), files);
-    for (const QString& name : files) {
-        QFile a(committed.filePath(name)), b(QDir(out.path()).filePath(name));
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_TRUE(a.readAll() == b.readAll()) << name.toStdString() << " differs from the generator's";
-    }
+    ExpectGeneratorPaints(SkinFolder(), {});
+    ExpectGeneratorPaints(QString::fromUtf8(QUIRA_FEATURE_SKIN_DIR), { QStringLiteral("--feature") });
 }
 
 TEST(EmbeddedSkin, WindowShapeHasRoundedOuterCornersOnly)

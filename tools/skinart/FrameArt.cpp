@@ -84,16 +84,6 @@ QImage PaintMainPicture(const QRect& client)
     return picture;
 }
 
-// Black where the window is, white where the desktop shows through (rounded corners).
-QImage PaintMainMask()
-{
-    QImage mask = NewPicture(kFrameSize, 0xFFFFFF);
-    for (int y = 0; y < kFrameSize.height(); ++y)
-        for (int x = 0; x < kFrameSize.width(); ++x)
-            if (InsideOutline(x + 0.5, y + 0.5)) mask.setPixel(x, y, 0xFF000000u);
-    return mask;
-}
-
 void SetFormInfo(TvnSkinFormInfo& info, const QRect& client)
 {
     info.Geometry.Corners.LeftTop = QPoint(16, 24);
@@ -200,6 +190,8 @@ void PaintButtonLook(QImage& picture, const TButtonArt& art, TCaptionButtonLook 
     sign(painter, QRectF(cell.x() + 5.5, cell.y() + 5.5, 7, 7).translated(shift), QColor(glyph));
 }
 
+} // namespace
+
 QImage PaintCaptionButtons()
 {
     QImage picture
@@ -212,9 +204,6 @@ QImage PaintCaptionButtons()
     }
     return picture;
 }
-
-// The glow: a soft accent ring hugging the button, shown at 110/255 over the desktop.
-constexpr int kGlowMargin = 4;
 
 QImage PaintCaptionGlow()
 {
@@ -231,8 +220,6 @@ QImage PaintCaptionGlowMask()
     const QRect face(kGlowMargin + 1, kGlowMargin + 1, kCaptionButtonSize - 2, kCaptionButtonSize - 2);
     return RingMask(QSize(side, side), face.adjusted(-2, -2, 2, 2), 5, face, 3);
 }
-
-} // namespace
 
 QRect CaptionButtonLook(TCaptionButtonRow row, TCaptionButtonLook look)
 {
@@ -270,11 +257,33 @@ void SetCaptionButton(
     }
 }
 
+void AddCaptionButton(TSkinBuilder& skin, TCaptionButtonRow row)
+{
+    struct TCaptionButton {
+        TCaptionButtonRow Row;
+        const char* Name;
+        TvnSkinCommand Command;
+        const char* Hint;
+    };
+    static constexpr TCaptionButton kButtons[] = {
+        { cbMaximize, "maxbutton", TvnSkinCommand::cmMaximize, "Maximize" },
+        { cbMinimize, "minbutton", TvnSkinCommand::cmMinimize, "Minimize" },
+        { cbSysMenu, "sysmenubutton", TvnSkinCommand::cmSysMenu, "System menu" },
+        { cbClose, "closebutton", TvnSkinCommand::cmClose, "Close" },
+        { cbRollUp, "rollupbutton", TvnSkinCommand::cmRollUp, "Roll Up" },
+        { cbTray, "traybutton", TvnSkinCommand::cmMinimizeToTray, "Minimize to Tray" },
+    };
+    for (const TCaptionButton& b : kButtons)
+        if (b.Row == row)
+            SetCaptionButton(skin.AddObject<TvnDataSkinStdButton>(QString::fromLatin1(b.Name), "stdbutton"),
+                b.Row, b.Command, QString::fromLatin1(b.Hint));
+}
+
 void AddFrame(TSkinBuilder& skin)
 {
     const QRect client = RectLTRB(8, 24, 207, 145);
     skin.MainPicture = { QStringLiteral("frame.bmp"), PaintMainPicture(client), false };
-    skin.MainMask = { QStringLiteral("framemask.bmp"), PaintMainMask(), true };
+    skin.MainMask = { QStringLiteral("framemask.bmp"), ShapeMask(kFrameSize, InsideOutline), true };
     SetFormInfo(skin.FormInfo, client);
     skin.SetPicture(picCaptionButtons, QStringLiteral("captionbuttons.bmp"), PaintCaptionButtons());
     skin.SetPicture(picCaptionGlow, QStringLiteral("captionglow.bmp"), PaintCaptionGlow());
@@ -292,23 +301,8 @@ void AddFrame(TSkinBuilder& skin)
     caption.ShadowColor = ToTColor(Ink);
     caption.ActiveShadowColor = ToTColor(Ink);
 
-    struct TCaptionButton {
-        const char* Name;
-        TCaptionButtonRow Row;
-        TvnSkinCommand Command;
-        const char* Hint;
-    };
-    static constexpr TCaptionButton kButtons[] = {
-        { "maxbutton", cbMaximize, TvnSkinCommand::cmMaximize, "Maximize" },
-        { "minbutton", cbMinimize, TvnSkinCommand::cmMinimize, "Minimize" },
-        { "sysmenubutton", cbSysMenu, TvnSkinCommand::cmSysMenu, "System menu" },
-        { "closebutton", cbClose, TvnSkinCommand::cmClose, "Close" },
-        { "rollupbutton", cbRollUp, TvnSkinCommand::cmRollUp, "Roll Up" },
-        { "traybutton", cbTray, TvnSkinCommand::cmMinimizeToTray, "Minimize to Tray" },
-    };
-    for (const TCaptionButton& b : kButtons)
-        SetCaptionButton(skin.AddObject<TvnDataSkinStdButton>(QString::fromLatin1(b.Name), "stdbutton"),
-            b.Row, b.Command, QString::fromLatin1(b.Hint));
+    for (TCaptionButtonRow row : { cbMaximize, cbMinimize, cbSysMenu, cbClose, cbRollUp, cbTray })
+        AddCaptionButton(skin, row);
 }
 
 } // namespace art

@@ -147,4 +147,13 @@ void KeyOutsideEllipse(QImage& image, const QRect& rect, QRgb key)
     });
 }
 
+QImage ShapeMask(QSize size, bool (*inside)(qreal x, qreal y))
+{
+    QImage mask = NewPicture(size, 0xFFFFFF);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (inside(x + 0.5, y + 0.5)) mask.setPixel(x, y, 0xFF000000u);
+    return mask;
+}
+
 } // namespace art

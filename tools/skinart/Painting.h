@@ -58,6 +58,10 @@ bool InsideRounded(const QRect& rect, qreal radius, qreal x, qreal y);
 // outside the rounded `inner`, black elsewhere.
 QImage RingMask(QSize size, const QRect& outer, qreal outerRadius, const QRect& inner, qreal innerRadius);
 
+// A window mask of `size`: black where `inside` holds for the pixel's centre, white
+// (the desktop shows through) elsewhere.
+QImage ShapeMask(QSize size, bool (*inside)(qreal x, qreal y));
+
 // The colour between `a` and `b` at t in 0..1.
 QRgb Mix(QRgb a, QRgb b, qreal t);
 

@@ -56,6 +56,14 @@ enum TCaptionButtonLook : int {
 };
 inline constexpr int kCaptionButtonSize = 18;
 QRect CaptionButtonLook(TCaptionButtonRow row, TCaptionButtonLook look);
+// The caption buttons' picture, and their glow: a soft accent ring hugging the button,
+// kGlowMargin pixels around it, shown at 110/255 over the desktop.
+QImage PaintCaptionButtons();
+QImage PaintCaptionGlow();
+QImage PaintCaptionGlowMask();
+inline constexpr int kGlowMargin = 4;
+// The caption button of row `row` (its name, command and hint), added to the skin.
+void AddCaptionButton(TSkinBuilder& skin, TCaptionButtonRow row);
 // A caption button record drawn from row `row` of that picture.
 void SetCaptionButton(
     TvnDataSkinStdButton& button, TCaptionButtonRow row, TvnSkinCommand command, const QString& hint);

@@ -4,9 +4,16 @@
 //
 //   skinsheet OUT.png              the skin built into the program (the data module's)
 //   skinsheet OUT.png SKIN.ini     a skin folder, packed and loaded with the store's code
+//   skinsheet --window OUT.png SKIN.ini
+//                                  a form in the skin shown on the screen (an X server,
+//                                  e.g. xvfb-run) with its caption animation part-way
+//
+// A skin with animated objects (the feature skin) also gets the frame drawn by the frame
+// component itself in the states that show each of its features.
 //
 // The build's target contact-sheet writes build/skin/contact-sheet.png.
 #include "ContactSheet.h"
+#include "FrameFeatures.h"
 #include "Previews.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
@@ -16,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -48,7 +56,7 @@ QString FamilyOf(const TvnDataSkinControl& r)
     return QStringLiteral("Panels, group boxes, bars and splitters");
 }
 
-QImage ContactSheet(const TvnSkinData& skin)
+QImage ContactSheet(TvnSkinData& skin)
 {
     TContactSheet page(1720);
     page.Section(
@@ -56,6 +64,12 @@ QImage ContactSheet(const TvnSkinData& skin)
     page.Add(FramePreviews(skin));
     page.Section(QStringLiteral("A window laid out like the main window, drawn from the skin"));
     page.Add(SampleWindow(skin));
+    const bool animated = std::any_of(skin.FrameObjects().begin(), skin.FrameObjects().end(),
+        [](const auto& r) { return dynamic_cast<const TvnDataSkinAnimate*>(r.get()) != nullptr; });
+    if (animated) {
+        page.Section(QStringLiteral("The frame as the frame component draws it: each feature"));
+        page.Add(FrameFeaturePreviews(skin));
+    }
     page.Section(QStringLiteral("Caption buttons and the menu bar's buttons"));
     page.Add(CaptionButtonPreviews(skin));
     page.Section(QStringLiteral("Popup menu and hint window"));
@@ -83,11 +97,15 @@ QImage ContactSheet(const TvnSkinData& skin)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A window on the screen needs the display; a sheet is drawn off screen.
+    const bool onScreen = argc > 1 && qstrcmp(argv[1], "--window") == 0;
+    if (!onScreen && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TQtApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool window = args.size() == 4 && args[1] == QLatin1String("--window");
+    if (window) args.removeAt(1);
     if (args.size() != 2 && args.size() != 3) {
-        QTextStream(stderr) << "usage: skinsheet OUT.png [SKIN.ini]\n";
+        QTextStream(stderr) << "usage: skinsheet [--window] OUT.png [SKIN.ini]\n";
         return 2;
     }
     try {
@@ -95,7 +113,7 @@ int main(int argc, char** argv)
         std::unique_ptr<TDM> dm;
         TvnCompressedStoredSkin stored;
         TvnSkinData own;
-        const TvnSkinData* skin = &own;
+        TvnSkinData* skin = &own;
         if (args.size() == 3) {
             if (!stored.CompressFromIniFile(args[2]))
                 throw Exception(QStringLiteral("%1 is no skin description").arg(args[2]));
@@ -105,7 +123,7 @@ int main(int argc, char** argv)
             skin = dm->vnSkinData1;
         }
         if (skin->Empty()) throw Exception(QStringLiteral("no skin is loaded"));
-        const QImage page = ContactSheet(*skin);
+        const QImage page = window ? WindowOnScreen(*skin) : ContactSheet(*skin);
         const QFileInfo out(args[1]);
         QDir().mkpath(out.absolutePath());
         if (!page.save(out.absoluteFilePath(), "PNG"))

@@ -147,7 +147,10 @@ void TvnVeneerform::ObjectEnter(int i)
         return;
     }
     ShowGlow(i);
-    if (r.Button && s.Pressed && !RectEmpty(r.Button->DownRect)) {
+    if (r.Animate) {
+        if (r.Animate->ButtonStyle) RunObjectAnimation(i, true);
+        RepaintObject(i);
+    } else if (r.Button && s.Pressed && !RectEmpty(r.Button->DownRect)) {
         if (MorphEnabled(i)) s.MorphFactor = 1;
         RepaintObject(i);
     } else if (!RectEmpty(r.ActiveSkinRect)) {
@@ -166,6 +169,7 @@ void TvnVeneerform::ObjectLeave(int i)
     if (o.Kind == TvnObjectKind::Caption) return;
     HideGlow();
     s.Highlighted = false;
+    if (s.Record.Animate && s.Record.Animate->ButtonStyle) RunObjectAnimation(i, false);
     RepaintObject(i);
     if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
 }
@@ -181,8 +185,11 @@ void TvnVeneerform::ObjectDown(int i, TMouseButton button)
     if (button != mbLeft || !s.Available || s.Pressed) return;
     s.Pressed = true;
     if (MorphEnabled(i) && s.Highlighted) s.MorphFactor = 1;
+    // An animated object held down shows its down image, from its last frame on.
+    if (s.Record.Animate && !RectEmpty(s.Record.Animate->DownSkinRect))
+        s.FrameIndex = s.Record.Animate->CountFrames;
     RepaintObject(i);
-    if (o.Kind == TvnObjectKind::StdButton && o.Command == TvnSkinCommand::cmSysMenu)
+    if (o.Kind != TvnObjectKind::Button && o.Command == TvnSkinCommand::cmSysMenu)
         ShowSystemMenu(QRect(m_form->mapToGlobal(o.Rect.topLeft()), o.Rect.size()));
 }
 
@@ -201,6 +208,12 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
         TvnFrameObjectState& st = m_objects.State(i);
         if (button != mbLeft || !st.Pressed) return;
         st.Pressed = false;
+        // Let go of its down image, an animated object starts its frames again (in
+        // button style only while the pointer is still on it).
+        if (const TvnDataSkinAnimate* a = st.Record.Animate; a && !RectEmpty(a->DownSkinRect)) {
+            st.FrameIndex = 1;
+            RunObjectAnimation(i, st.MouseIn || !a->ButtonStyle);
+        }
         RepaintObject(i);
         if (MorphEnabled(i)) StartChange(i);
     };
@@ -337,6 +350,7 @@ void TvnVeneerform::SetCaptionsActive(bool repaint)
         }
         break;
     }
+    if (m_active) StartObjectAnimations();
     events::Fire(m_active ? OnActivate : OnDeActivate, this);
 }
 

@@ -114,12 +114,19 @@ void TvnFrameObjectList::ApplyBorderIcons(
 {
     for (std::size_t i = 0; i < m_layout.size(); ++i) {
         TvnLayoutObject& o = m_layout[i];
-        if (o.Kind != TvnObjectKind::StdButton && o.Kind != TvnObjectKind::Animate) continue;
+        if (!FollowsBorderIcons(i)) continue;
         const TvnObjectFlags flags = CaptionButtonFlags(
             o.Command, o.SkinRectInAPicture, icons, hideCaptionButtons, disableSystemMenu);
         o.Shown = flags.Shown;
         m_state[i].Available = flags.Available;
     }
+}
+
+bool TvnFrameObjectList::FollowsBorderIcons(std::size_t i) const
+{
+    const TvnObjectKind kind = m_layout.at(i).Kind;
+    if (kind == TvnObjectKind::Animate) return m_state.at(i).Record.Animate->ButtonStyle;
+    return kind == TvnObjectKind::StdButton;
 }
 
 int TvnFrameObjectList::IndexOf(TvnObjectKind kind) const

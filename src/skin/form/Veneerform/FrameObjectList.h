@@ -54,6 +54,9 @@ struct TvnFrameObjectState {
     // spent on it (ms).
     int AnimFrame = 0;
     int AnimElapsed = 0;
+    // An animated object's frame shown (from 1) and the way its frames run.
+    int FrameIndex = 1;
+    bool Forward = true;
 };
 
 class TvnFrameObjectList {
@@ -72,6 +75,9 @@ public:
 
     // Enabled and shown flags of the caption buttons from the frame's border icons.
     void ApplyBorderIcons(TvnBorderIcons icons, bool hideCaptionButtons, bool disableSystemMenu);
+    // Whether object `i` is a caption button as far as the border icons go: a caption
+    // button, or an animated object in button style.
+    bool FollowsBorderIcons(std::size_t i) const;
 
     std::span<TvnLayoutObject> Layout() { return m_layout; }
     std::span<const TvnLayoutObject> Layout() const { return m_layout; }

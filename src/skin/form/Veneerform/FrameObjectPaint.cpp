@@ -7,6 +7,7 @@
 #include "skin/data/vnUtils/TextRoutines.h"
 #include "skin/data/vnUtils/ThreePartStrip.h"
 #include "skin/data/vneffects/EffectBmp.h"
+#include "skin/data/vneffects/TextEffects.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -38,14 +39,18 @@ QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const 
     return from.Image();
 }
 
+bool InRestoreState(TvnSkinCommand command, const TvnObjectPaintContext& c)
+{
+    return (command == TvnSkinCommand::cmMaximize && c.Maximized)
+        || (command == TvnSkinCommand::cmMinimize && c.Minimized)
+        || (command == TvnSkinCommand::cmRollUp && c.RolledUp);
+}
+
 // The restore look of a caption button whose command is in its restored state.
 bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
     const QImage& picture, TvnObjectImage& image)
 {
-    const bool restoreState = (b.Command == TvnSkinCommand::cmMaximize && c.Maximized)
-        || (b.Command == TvnSkinCommand::cmMinimize && c.Minimized)
-        || (b.Command == TvnSkinCommand::cmRollUp && c.RolledUp);
-    if (!restoreState || !s.Available || RectEmpty(b.RestoreRect)) return false;
+    if (!InRestoreState(b.Command, c) || !s.Available || RectEmpty(b.RestoreRect)) return false;
     image.Picture = &picture;
     if (!c.Active && !RectEmpty(b.RestoreInactiveRect))
         image.Source = b.RestoreInactiveRect;
@@ -58,10 +63,33 @@ bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, co
     return true;
 }
 
+// An animated object's image: its inactive or down image where the state asks for one,
+// else frame FrameIndex of the frames lying side by side from its skin rectangle; the
+// restore rectangles stand in for the normal ones while its command is restored.
+TvnObjectImage AnimateImage(
+    const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
+{
+    const TvnDataSkinAnimate& a = *r.Animate;
+    const bool restore = !RectEmpty(a.RestoreRect) && InRestoreState(a.Command, c);
+    const QRect& first = restore ? a.RestoreRect : a.SkinRect;
+    const QRect& down = restore ? a.RestoreDownRect : a.DownSkinRect;
+    const QRect& inactive = restore ? a.RestoreInactiveRect : a.InactiveSkinRect;
+    TvnObjectImage image { &r.Picture, {}, {} };
+    if (!c.Active && !RectEmpty(inactive))
+        image.Source = inactive;
+    else if (s.Pressed && s.MouseIn && !RectEmpty(down))
+        image.Source = down;
+    else
+        image.Source = first.translated(
+            (std::clamp(s.FrameIndex, 1, std::max(a.CountFrames, 1)) - 1) * first.width(), 0);
+    return image;
+}
+
 // Which image of its pictures an object shows in its present state; no picture when the
 // frame picture already shows it, or when the picture its image lies in is missing.
 TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
+    if (r.Animate) return AnimateImage(r, s, c);
     const TvnDataSkinObject& record = *r.Object;
     const QImage& picture = r.Picture;
     TvnObjectImage image;
@@ -109,6 +137,32 @@ QImage CaptionAnimationFrame(
     const int left = std::clamp(corners.LeftTop.x() - caption.SkinRect.x(), 0, frame.width());
     const int right = std::clamp(RectRight(caption.SkinRect) - corners.RightTop.x(), 0, frame.width() - left);
     return HorizontalStrip(r.Picture, frame, left, right, width, skin.Geometry.TopStretch);
+}
+
+// The one effect under the caption text at `at` (the text's own rectangle): its
+// reflection below, else the soft glow, else the glow; each in its colour of the state.
+void DrawTextEffect(
+    QPainter& painter, const TvnDataSkinCaption& caption, bool active, const QString& text, const QRect& at)
+{
+    const bool softGlow = caption.VistaGlowEffect && (active || caption.VistaGlowInactiveEffect);
+    const bool glow = caption.GlowEffect && (active || caption.GlowInactiveEffect);
+    if (!caption.ReflectionEffect && !softGlow && !glow) return;
+    const QImage coverage = vneffects::TextCoverage(text, painter.font(), at.size());
+    const QColor glowColor = ToQColor(active ? caption.GlowActiveColor : caption.GlowColor);
+    if (caption.ReflectionEffect) {
+        const QColor color = ToQColor(active ? caption.ReflectionActiveColor : caption.ReflectionColor);
+        painter.drawImage(QPoint(at.x(), RectBottom(at) + caption.ReflectionOffset),
+            vneffects::TintCoverage(vneffects::ReflectionCoverage(coverage), color));
+    } else if (softGlow) {
+        const int margin = 2 * vneffects::kSoftGlowRadius;
+        painter.drawImage(at.topLeft() - QPoint(margin, margin),
+            vneffects::TintCoverage(vneffects::SoftGlowCoverage(coverage), glowColor));
+    } else {
+        const int size = std::max(caption.GlowSize, 0);
+        const QPoint offset(caption.GlowOffset - size, caption.GlowOffset - size);
+        painter.drawImage(at.topLeft() + offset,
+            vneffects::TintCoverage(vneffects::GlowCoverage(coverage, size), glowColor));
+    }
 }
 
 } // namespace
@@ -210,6 +264,7 @@ void DrawCaptionText(QPainter& painter, const TvnObjectRecord& record, const Tvn
     painter.setClipRect(bounds);
     if (caption.Light) drawAt(-1, -1, c.Active ? caption.ActiveLightColor : caption.LightColor);
     if (caption.Shadow) drawAt(1, 1, c.Active ? caption.ActiveShadowColor : caption.ShadowColor);
+    DrawTextEffect(painter, caption, c.Active, text, QRect(x, y, tw + 1, th));
     drawAt(0, 0, c.Active ? caption.ActiveFontColor : caption.FontColor);
     painter.restore();
 }

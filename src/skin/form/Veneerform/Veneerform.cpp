@@ -186,8 +186,9 @@ void TvnVeneerform::ApplyObjectFlags()
     // Caption buttons of no command of the frame's show when the application says so.
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnLayoutObject& o = m_objects.Layout()[i];
-        const bool button = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
-        if (!button || o.Command != TvnSkinCommand::cmDefault || m_hideCaptionButtons) continue;
+        if (!m_objects.FollowsBorderIcons(i) || o.Command != TvnSkinCommand::cmDefault
+            || m_hideCaptionButtons)
+            continue;
         bool visible = false;
         events::Fire(OnActivateCustomObject, m_objects.State(i).IDName, visible);
         o.Shown = visible;

@@ -328,6 +328,12 @@ private:
     bool CaptionAnimated(int i) const;
     void StartCaptionAnimation(int i);
     void AnimateTimerTick();
+    // Animated objects: their frames run one way (`forward`) on the animation timer;
+    // those not in button style run on their own while the frame is active. A step
+    // answers whether the object still has frames to go.
+    void RunObjectAnimation(int i, bool forward);
+    void StartObjectAnimations();
+    bool StepObjectAnimation(int i);
     // The caption's look follows the frame's activation: the first caption object not yet
     // in the frame's state takes it, blending there (with `repaint`) or jumping; then
     // OnActivate or OnDeActivate.
