@@ -9,8 +9,12 @@
 // A control whose whole finished picture is kept (scroll bar, page control, grid) keys it
 // by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
 // each other) and keeps only the last one: TvnLookCache.
+//
+// A control that keeps many pictures by a key of its own (the control grid's row copies)
+// keeps them in a TvnLookTable.
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -76,6 +80,38 @@ private:
 };
 
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
+
+// Pictures by a hashed key, many of them (rows come and go as records scroll): past
+// `limit` pictures all go at once, the pictures of rows long gone with them.
+template <class Key> class TvnLookTable final : public TvnLookStore {
+public:
+    // The kept picture for `key`, or nullptr (always while disabled).
+    const QImage* Find(const Key& key) const
+    {
+        const auto found = m_looks.constFind(key);
+        return found == m_looks.constEnd() ? nullptr : &*found;
+    }
+    // Keeps `picture` for `key` (only hands it back while disabled).
+    const QImage& Keep(const Key& key, QImage picture, qsizetype limit)
+    {
+        if (!m_enabled) return m_scratch = std::move(picture);
+        if (m_looks.size() >= limit) m_looks.clear();
+        return *m_looks.insert(key, std::move(picture));
+    }
+
+    void Clear() override { m_looks.clear(); }
+    int Count() const { return int(m_looks.size()); }
+    void SetEnabled(bool enabled) override
+    {
+        m_enabled = enabled;
+        Clear();
+    }
+
+private:
+    QHash<Key, QImage> m_looks;
+    QImage m_scratch;
+    bool m_enabled = true;
+};
 
 // Writes a state's values one after the other as raw bytes, without a stream: a kept
 // look compares them on every paint. Numbers take eight bytes each and texts carry their

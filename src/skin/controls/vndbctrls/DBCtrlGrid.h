@@ -79,6 +79,10 @@ protected:
     void childEvent(QChildEvent* event) override;
 
 private:
+    // The grid's copies of rows are drawn from this panel and its controls: the grid
+    // keeps them among the panel's looks, which every skin change drops.
+    friend class TvnSkinDBCtrlGrid;
+
     TvnSkinDBCtrlGrid* m_grid;
     vnctrls::TvnLookCache m_face;
 };
@@ -222,8 +226,6 @@ private:
     // What a panel copy for the row the link reads now is made of (the face and each
     // label with its text and place); false when the copy cannot be kept.
     bool CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const;
-    // The kept drawings go with every skin change.
-    void DropCopies();
     // The strip right of the panels takes the client colour of the skin's panel.
     TColor PanelClientColor() const;
 
@@ -253,9 +255,9 @@ private:
     TvnDBCtrlPanel* m_panel;
     TvnSkinScrollBar* m_scrollBar;
     static constexpr int kMaxLabelCopies = 512;
-    QHash<vndb::TvnLabelPictureKey, QImage> m_labelCopies;
+    vnctrls::TvnLookTable<vndb::TvnLabelPictureKey> m_labelCopies;
     // Finished panel copies by what they are made of.
-    QHash<vndb::TvnPanelCopyKey, QImage> m_panelCopies;
+    vnctrls::TvnLookTable<vndb::TvnPanelCopyKey> m_panelCopies;
     QImage m_bitmap;
     int m_bitmapUses = 0;
     int m_currentPanel = 0;

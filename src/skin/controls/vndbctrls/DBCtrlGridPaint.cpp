@@ -63,22 +63,13 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 const QImage& TvnSkinDBCtrlGrid::DataTextCopy(TvnSkinDBText& text)
 {
     const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(text, text.FieldText());
-    auto found = m_labelCopies.constFind(key);
-    if (found != m_labelCopies.constEnd()) return *found;
-    // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
-    if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
+    if (const QImage* kept = m_labelCopies.Find(key)) return *kept;
     QImage picture = vndb::BlankLabelPicture(text);
     if (!picture.isNull()) {
         QPainter painter(&picture);
         text.DrawCopy(painter, QPoint(0, 0));
     }
-    return *m_labelCopies.insert(key, picture);
-}
-
-void TvnSkinDBCtrlGrid::DropCopies()
-{
-    m_labelCopies.clear();
-    m_panelCopies.clear();
+    return m_labelCopies.Keep(key, std::move(picture), kMaxLabelCopies);
 }
 
 void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
@@ -135,13 +126,11 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     }
     // A buffered row's fields are read through the link's active record, the only way
     // the data controls on the panel read a row: it moves to the panel's row for the
-    // copy and back before anything else runs. The data set's current record stays.
-    const int saved = m_link.ActiveRecord();
-    m_link.SetActiveRecord(index);
+    // copy and back when the copy is done. The data set's current record stays.
+    const TActiveRecordScope reading(m_link, index);
     vndb::TvnPanelCopyKey key;
     const bool keep = CopyKey(snap.Face, key);
-    if (const auto kept = m_panelCopies.constFind(key); keep && kept != m_panelCopies.constEnd()) {
-        m_link.SetActiveRecord(saved);
+    if (const QImage* kept = keep ? m_panelCopies.Find(key) : nullptr) {
         painter.drawImage(r.topLeft(), *kept);
         return;
     }
@@ -154,12 +143,8 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
         events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
         DrawPanelControls(canvas);
     }
-    m_link.SetActiveRecord(saved);
     painter.drawImage(r.topLeft(), bitmap);
-    if (keep) {
-        if (m_panelCopies.size() >= 4 * snap.Layout.PanelCount()) m_panelCopies.clear();
-        m_panelCopies.insert(key, bitmap.copy());
-    }
+    if (keep) m_panelCopies.Keep(key, bitmap.copy(), 4 * snap.Layout.PanelCount());
     ReleaseBitmap();
 }
 
