@@ -45,7 +45,7 @@ TvnDBCtrlPanel::TvnDBCtrlPanel(TvnSkinDBCtrlGrid* grid)
     SetName(QString());
     SetForceBackground(false);
     SetParent(grid);
-    KeepLooks({ &m_face });
+    KeepLooks({ &m_face, &m_focusedFace });
 }
 
 void TvnDBCtrlPanel::childEvent(QChildEvent* e)
@@ -84,7 +84,7 @@ TvnSkinDBCtrlGrid::TvnSkinDBCtrlGrid(QObject* owner)
     m_scrollBar->OnPageUp = [this](QObject*) { ScrollRequest(msg::SB_PAGEUP); };
     m_scrollBar->OnPageDown = [this](QObject*) { ScrollRequest(msg::SB_PAGEDOWN); };
     m_panel->SetVisible(false);
-    m_panel->KeepLooks({ &m_labelCopies, &m_panelCopies });
+    m_panel->KeepLooks({ &m_panelCopies });
     FitSize();
 }
 
