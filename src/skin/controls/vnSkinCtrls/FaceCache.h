@@ -44,73 +44,71 @@ struct TvnFaceKey {
     friend bool operator==(const TvnFaceKey&, const TvnFaceKey&) = default;
 };
 
-template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
-class TvnFaceCache final : public TvnLookStore {
+// What every cache keeps its looks in, and switching keeping off (which drops them).
+template <class Looks> class TvnKeptLooks : public TvnLookStore {
 public:
-    // The look for `key`, made by `compose()` the first time (every time while disabled).
-    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
-    {
-        if (!m_enabled) {
-            m_scratch = compose();
-            return m_scratch;
-        }
-        for (const auto& [k, look] : m_looks)
-            if (k == key) return look;
-        if constexpr (requires { key.Size; })
-            if (!m_looks.empty() && m_looks.front().first.Size != key.Size) m_looks.clear();
-        // A control shows a handful of states; past that the oldest goes.
-        if (m_looks.size() >= MaxLooks) m_looks.erase(m_looks.begin());
-        m_looks.emplace_back(key, compose());
-        return m_looks.back().second;
-    }
-
     void Clear() override { m_looks.clear(); }
     int Count() const { return int(m_looks.size()); }
-    // Disabled, every Get composes anew (to measure what the cache saves).
+    // Disabled, every look is made anew (to measure what the cache saves).
     void SetEnabled(bool enabled) override
     {
         m_enabled = enabled;
         Clear();
     }
 
-private:
-    std::vector<std::pair<Key, Look>> m_looks;
-    Look m_scratch;
+protected:
+    ~TvnKeptLooks() = default;
+    Looks m_looks;
     bool m_enabled = true;
+};
+
+template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
+class TvnFaceCache final : public TvnKeptLooks<std::vector<std::pair<Key, Look>>> {
+public:
+    // The look for `key`, made by `compose()` the first time (every time while disabled).
+    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
+    {
+        auto& looks = this->m_looks;
+        if (!this->m_enabled) {
+            m_scratch = compose();
+            return m_scratch;
+        }
+        for (const auto& [k, look] : looks)
+            if (k == key) return look;
+        if constexpr (requires { key.Size; })
+            if (!looks.empty() && looks.front().first.Size != key.Size) looks.clear();
+        // A control shows a handful of states; past that the oldest goes.
+        if (looks.size() >= MaxLooks) looks.erase(looks.begin());
+        looks.emplace_back(key, compose());
+        return looks.back().second;
+    }
+
+private:
+    Look m_scratch;
 };
 
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
 
 // Pictures by a hashed key, many of them (rows come and go as records scroll): past
 // `limit` pictures all go at once, the pictures of rows long gone with them.
-template <class Key> class TvnLookTable final : public TvnLookStore {
+template <class Key> class TvnLookTable final : public TvnKeptLooks<QHash<Key, QImage>> {
 public:
     // The kept picture for `key`, or nullptr (always while disabled).
     const QImage* Find(const Key& key) const
     {
-        const auto found = m_looks.constFind(key);
-        return found == m_looks.constEnd() ? nullptr : &*found;
+        const auto found = this->m_looks.constFind(key);
+        return found == this->m_looks.constEnd() ? nullptr : &*found;
     }
     // Keeps `picture` for `key` (only hands it back while disabled).
     const QImage& Keep(const Key& key, QImage picture, qsizetype limit)
     {
-        if (!m_enabled) return m_scratch = std::move(picture);
-        if (m_looks.size() >= limit) m_looks.clear();
-        return *m_looks.insert(key, std::move(picture));
-    }
-
-    void Clear() override { m_looks.clear(); }
-    int Count() const { return int(m_looks.size()); }
-    void SetEnabled(bool enabled) override
-    {
-        m_enabled = enabled;
-        Clear();
+        if (!this->m_enabled) return m_scratch = std::move(picture);
+        if (this->m_looks.size() >= limit) this->m_looks.clear();
+        return *this->m_looks.insert(key, std::move(picture));
     }
 
 private:
-    QHash<Key, QImage> m_looks;
     QImage m_scratch;
-    bool m_enabled = true;
 };
 
 // Writes a state's values one after the other as raw bytes, without a stream: a kept
