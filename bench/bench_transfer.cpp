@@ -330,8 +330,7 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
 void RegisterWindow()
 {
     for (const bool engineOnly : { true, false })
-        benchmark::RegisterBenchmark(
-            engineOnly ? "TransferWindow/engine/small" : "TransferWindow/window/small",
+        benchmark::RegisterBenchmark(engineOnly ? "TransferWindow/engine/small" : "TransferWindow/ours/small",
             [engineOnly](benchmark::State& state) { TransferWindow(state, engineOnly); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();

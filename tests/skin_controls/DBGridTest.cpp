@@ -2,6 +2,7 @@
 // table, whole-row selection that stays drawn, an external vertical bar that follows the
 // record and moves it, one column per field, and a double click on a row.
 #include "ControlSkin.h"
+#include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/data/ClientDataSet.h"
 #include "framework/data/DataClasses.h"
@@ -667,6 +668,42 @@ TEST(DBGrid, ASkinChangeTakesTheNewRowHeightAndTheBarFollows)
     const QImage picture = list.Picture();
     const QRect current = list.grid->CellRect(0, list.grid->Row());
     EXPECT_EQ(picture.pixel(current.right() - 2, current.center().y()), ToQColor(clr::clHighlight).rgb());
+}
+
+// The handler reads each shown row as the active record while the snapshot is gathered;
+// the data set never moves, and a handler that throws still leaves the fields on the
+// current record (editing it afterwards must not write another row's values).
+TEST(DBGrid, ACellParameterHandlerReadsEachRowWhileTheCurrentRecordStays)
+{
+    ctltest::TestSkin skin(GridRecords());
+    PhotoList list(300, &skin.Store());
+    list.table->SetRecNo(100);
+    QStringList seen;
+    QList<int> recNos;
+    list.grid->OnGetCellParam = [&](QObject*, TvnColumn* column, TGridDrawState, TColor&, TFont*) {
+        if (column->FieldName() == "nome_foto") seen << list.table->FieldByName("nome_foto").AsString();
+        recNos << list.table->RecNo();
+    };
+    list.Picture();
+    // Five 20-pixel rows of the test skin: records 96 to 100, two columns each.
+    EXPECT_EQ(
+        seen, QStringList({ PhotoName(96), PhotoName(97), PhotoName(98), PhotoName(99), PhotoName(100) }));
+    EXPECT_EQ(recNos, QList<int>(10, 100));
+    EXPECT_EQ(list.table->FieldByName("nome_foto").AsString(), PhotoName(100));
+
+    list.grid->OnGetCellParam = [&](QObject*, TvnColumn*, TGridDrawState, TColor&, TFont*) {
+        if (list.table->FieldByName("nome_foto").AsString() == PhotoName(97)) throw Exception("handler");
+    };
+    EXPECT_THROW(list.Picture(), Exception);
+    EXPECT_EQ(list.table->RecNo(), 100);
+    EXPECT_EQ(list.table->FieldByName("nome_foto").AsString(), PhotoName(100));
+    list.table->Edit();
+    list.table->FieldByName("id_foto_escolhida").SetAsInteger(1);
+    list.table->Post();
+    list.table->SetRecNo(97);
+    EXPECT_EQ(list.table->FieldByName("id_foto_escolhida").AsInteger(), 5097);
+    list.table->SetRecNo(100);
+    EXPECT_EQ(list.table->FieldByName("id_foto_escolhida").AsInteger(), 1);
 }
 
 TEST(DBGrid, ACellParameterHandlerColoursTheCellsItChooses)

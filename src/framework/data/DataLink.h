@@ -75,6 +75,26 @@ private:
     int m_first = 0;
 };
 
+// Row `index` of a link's window is the one the fields read while the scope lives
+// (TDataLink::SetActiveRecord); the row they read before comes back when it ends, also
+// when a handler reading the fields throws, so the fields never stay on a painted row.
+class TActiveRecordScope {
+public:
+    TActiveRecordScope(TDataLink& link, int index)
+        : m_link(link)
+        , m_before(link.ActiveRecord())
+    {
+        link.SetActiveRecord(index);
+    }
+    ~TActiveRecordScope() { m_link.SetActiveRecord(m_before); }
+    TActiveRecordScope(const TActiveRecordScope&) = delete;
+    TActiveRecordScope& operator=(const TActiveRecordScope&) = delete;
+
+private:
+    TDataLink& m_link;
+    const int m_before;
+};
+
 // A link to one field, the way a data-aware text uses it.
 class TFieldDataLink : public TDataLink {
 public:

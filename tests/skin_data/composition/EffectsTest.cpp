@@ -2,6 +2,7 @@
 #include "skin/data/vneffects/EffectBmp.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace testimg;
@@ -106,6 +107,33 @@ TEST(InactiveEffects, NoiseAddsOneValueInRangeToAllThreeChannelsOfAPixel)
     for (int v : Blues(edge)) {
         EXPECT_GE(v, 0);
         EXPECT_LE(v, 255);
+    }
+}
+
+// Wide rows go eight pixels at a time and end with a shorter group: every pixel, in the
+// groups and in the tail, moves all three channels by one value, clamped at both ends,
+// and keeps its alpha; the values vary along the row.
+TEST(InactiveEffects, NoiseClampsEachChannelOnWholeGroupsAndTheRowsEnd)
+{
+    for (int width : { 8, 67 }) {
+        QImage image(width, 5, QImage::Format_RGB32);
+        image.fill(qRgb(250, 3, 128));
+        TvnEffectBmp bmp(image);
+        QRandomGenerator random(7);
+        bmp.Noise(50, random);
+        QSet<int> values;
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < width; ++x) {
+                const quint32 p = bmp.Row(y)[x];
+                const int d = int(p & 0xFF) - 128;
+                ASSERT_GE(d, -25) << width << " " << x;
+                ASSERT_LE(d, 24) << width << " " << x;
+                ASSERT_EQ(int((p >> 16) & 0xFF), std::min(255, 250 + d)) << width << " " << x;
+                ASSERT_EQ(int((p >> 8) & 0xFF), std::max(0, 3 + d)) << width << " " << x;
+                ASSERT_EQ(p >> 24, 0xFFu);
+                values.insert(d);
+            }
+        EXPECT_GT(values.size(), 20) << width;
     }
 }
 

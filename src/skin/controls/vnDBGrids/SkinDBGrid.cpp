@@ -287,15 +287,17 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         cell.State &= ~TGridDrawState(gdSelected | gdFocused);
         return;
     }
-    // Gathered into the snapshot before anything is drawn. A field, and OnGetCellParam's
-    // handler reading the fields, see the row under the link's active record: it points
-    // at the row being gathered, then at the current one again. Only the link's window
-    // index moves (no scroll, no data set event); the data set's current record stays.
+    // Gathered into the snapshot before anything is drawn, in the order the grid's
+    // drawing has always had: the row being gathered is made the link's active record
+    // and the current one comes back after. It has to be: an OnGetCellParam handler is
+    // told the column and the state, not the record, and chooses a cell's look by
+    // reading the fields (a row coloured by one of its values, say), which read the
+    // active record. Only the link's window index moves, never the data set's
+    // current record: no scroll, no data set event, no handler sees a move.
     auto& link = const_cast<TvnGridDataLink&>(*m_link);
     const int active = link.ActiveRecord();
-    link.SetActiveRecord(record);
+    const TActiveRecordScope reading(link, record);
     const bool marked = (m_options & dgMultiSelect) && RecordSelected(ds->ActiveBookmark());
-    link.SetActiveRecord(active);
     if (col < FixedCols()) {
         if (record == active) {
             switch (ds->State()) {
@@ -328,7 +330,6 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
     if (!l.Field) return;
     // The editor stands over the current cell and shows its text itself.
     if (EditorMode() && col == Col() && row == Row()) return;
-    link.SetActiveRecord(record);
     cell.Text = l.Field->DisplayText();
     // On a plain face a Boolean field shows the check mark (when true) and a picture
     // field its picture; the selected and focused faces show the text.
@@ -356,7 +357,6 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         cell.Font = font.ToQFont();
         cell.FontColor = font.Color();
     }
-    link.SetActiveRecord(active);
 }
 
 TvnSkinCustomGrid::TvnBarState TvnSkinCustomDBGrid::VerticalBarState() const
@@ -448,14 +448,14 @@ void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSn
     QPainter painter(&picture);
     painter.setClipRect(s.GridRect);
     // The handlers draw a cell reading its row's fields, so the link's active record
-    // points at each row in turn while they draw, as in the snapshot, and back after.
-    const int active = m_link->ActiveRecord();
+    // points at each row in turn while they draw, as in the snapshot, and back after:
+    // the one paint-time move, since what they draw is theirs, not the snapshot's.
     for (const vngrid::TvnGridCell& cell : s.Cells) {
         const int data = DataColumn(cell.Col);
         const int record = cell.Row - FirstDataRow();
         if (data < 0 || record < 0 || record >= m_link->RecordCount()) continue;
         const TvnColumnLayout& l = m_layout[data];
-        m_link->SetActiveRecord(record);
+        const TActiveRecordScope reading(*m_link, record);
         painter.save();
         if (OnDrawDataCell && m_columns->Count() == 0)
             OnDrawDataCell(this, &painter, cell.Rect, l.Field, cell.State);
@@ -464,7 +464,6 @@ void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSn
         if (OnDrawColumnCell) OnDrawColumnCell(this, &painter, cell.Rect, data, l.Column, cell.State);
         painter.restore();
     }
-    m_link->SetActiveRecord(active);
 }
 
 void TvnSkinCustomDBGrid::mouseReleaseEvent(QMouseEvent* e)

@@ -9,8 +9,12 @@
 // A control whose whole finished picture is kept (scroll bar, page control, grid) keys it
 // by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
 // each other) and keeps only the last one: TvnLookCache.
+//
+// A control that keeps many pictures by a key of its own (the control grid's row copies)
+// keeps them in a TvnLookTable.
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -40,42 +44,72 @@ struct TvnFaceKey {
     friend bool operator==(const TvnFaceKey&, const TvnFaceKey&) = default;
 };
 
-template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
-class TvnFaceCache final : public TvnLookStore {
+// What every cache keeps its looks in, and switching keeping off (which drops them).
+template <class Looks> class TvnKeptLooks : public TvnLookStore {
 public:
-    // The look for `key`, made by `compose()` the first time (every time while disabled).
-    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
-    {
-        if (!m_enabled) {
-            m_scratch = compose();
-            return m_scratch;
-        }
-        for (const auto& [k, look] : m_looks)
-            if (k == key) return look;
-        if constexpr (requires { key.Size; })
-            if (!m_looks.empty() && m_looks.front().first.Size != key.Size) m_looks.clear();
-        // A control shows a handful of states; past that the oldest goes.
-        if (m_looks.size() >= MaxLooks) m_looks.erase(m_looks.begin());
-        m_looks.emplace_back(key, compose());
-        return m_looks.back().second;
-    }
-
     void Clear() override { m_looks.clear(); }
     int Count() const { return int(m_looks.size()); }
-    // Disabled, every Get composes anew (to measure what the cache saves).
+    // Disabled, every look is made anew (to measure what the cache saves).
     void SetEnabled(bool enabled) override
     {
         m_enabled = enabled;
         Clear();
     }
 
-private:
-    std::vector<std::pair<Key, Look>> m_looks;
-    Look m_scratch;
+protected:
+    ~TvnKeptLooks() = default;
+    Looks m_looks;
     bool m_enabled = true;
 };
 
+template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
+class TvnFaceCache final : public TvnKeptLooks<std::vector<std::pair<Key, Look>>> {
+public:
+    // The look for `key`, made by `compose()` the first time (every time while disabled).
+    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
+    {
+        auto& looks = this->m_looks;
+        if (!this->m_enabled) {
+            m_scratch = compose();
+            return m_scratch;
+        }
+        for (const auto& [k, look] : looks)
+            if (k == key) return look;
+        if constexpr (requires { key.Size; })
+            if (!looks.empty() && looks.front().first.Size != key.Size) looks.clear();
+        // A control shows a handful of states; past that the oldest goes.
+        if (looks.size() >= MaxLooks) looks.erase(looks.begin());
+        looks.emplace_back(key, compose());
+        return looks.back().second;
+    }
+
+private:
+    Look m_scratch;
+};
+
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
+
+// Pictures by a hashed key, many of them (rows come and go as records scroll): past
+// `limit` pictures all go at once, the pictures of rows long gone with them.
+template <class Key> class TvnLookTable final : public TvnKeptLooks<QHash<Key, QImage>> {
+public:
+    // The kept picture for `key`, or nullptr (always while disabled).
+    const QImage* Find(const Key& key) const
+    {
+        const auto found = this->m_looks.constFind(key);
+        return found == this->m_looks.constEnd() ? nullptr : &*found;
+    }
+    // Keeps `picture` for `key` (only hands it back while disabled).
+    const QImage& Keep(const Key& key, QImage picture, qsizetype limit)
+    {
+        if (!this->m_enabled) return m_scratch = std::move(picture);
+        if (this->m_looks.size() >= limit) this->m_looks.clear();
+        return *this->m_looks.insert(key, std::move(picture));
+    }
+
+private:
+    QImage m_scratch;
+};
 
 // Writes a state's values one after the other as raw bytes, without a stream: a kept
 // look compares them on every paint. Numbers take eight bytes each and texts carry their

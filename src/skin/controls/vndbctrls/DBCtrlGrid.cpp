@@ -45,7 +45,7 @@ TvnDBCtrlPanel::TvnDBCtrlPanel(TvnSkinDBCtrlGrid* grid)
     SetName(QString());
     SetForceBackground(false);
     SetParent(grid);
-    KeepLooks({ &m_face });
+    KeepLooks({ &m_face, &m_focusedFace });
 }
 
 void TvnDBCtrlPanel::childEvent(QChildEvent* e)
@@ -84,6 +84,7 @@ TvnSkinDBCtrlGrid::TvnSkinDBCtrlGrid(QObject* owner)
     m_scrollBar->OnPageUp = [this](QObject*) { ScrollRequest(msg::SB_PAGEUP); };
     m_scrollBar->OnPageDown = [this](QObject*) { ScrollRequest(msg::SB_PAGEDOWN); };
     m_panel->SetVisible(false);
+    m_panel->KeepLooks({ &m_panelCopies });
     FitSize();
 }
 
@@ -174,7 +175,7 @@ void TvnSkinDBCtrlGrid::SetSelectedColor(TColor color)
 void TvnSkinDBCtrlGrid::SetSkinData(TvnSkinData* store)
 {
     TvnSkinWinControl::SetSkinData(store);
-    DropCopies();
+    m_panel->DropLooks();
     m_panel->SetSkinData(store);
     m_scrollBar->SetSkinData(store);
     FitSize();
@@ -303,12 +304,14 @@ void TvnSkinDBCtrlGrid::WndProc(TMessage& m)
     case msg::WM_HSCROLL:
         ScrollRequest(static_cast<int>(m.WParam & 0xFFFF), static_cast<int>(m.LParam));
         return;
+    // The copies hold drawings of the panel's controls, which follow their own stores:
+    // any store's change drops them, not only a change of the grid's own store.
     case msg::SKINMSG_BEFORE_CHANGE:
     case msg::SKINMSG_CHANGE:
-        DropCopies();
+        m_panel->DropLooks();
         break;
     case msg::SKINMSG_AFTER_CHANGE:
-        DropCopies();
+        m_panel->DropLooks();
         TvnSkinWinControl::WndProc(m);
         FitSize();
         Invalidate();

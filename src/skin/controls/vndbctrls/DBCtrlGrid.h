@@ -79,8 +79,14 @@ protected:
     void childEvent(QChildEvent* event) override;
 
 private:
+    // The grid's copies of rows are drawn from this panel and its controls: the grid
+    // keeps them among the panel's looks, which every skin change drops.
+    friend class TvnSkinDBCtrlGrid;
+
     TvnSkinDBCtrlGrid* m_grid;
     vnctrls::TvnLookCache m_face;
+    // The face with the focus rectangle, while the panel has no painting handler.
+    vnctrls::TvnLookCache m_focusedFace;
 };
 
 class TvnSkinDBCtrlGrid : public TvnSkinWinControl {
@@ -207,23 +213,14 @@ private:
 
     // What this paint draws from (DBCtrlGridSnapshot.h).
     vndb::TvnCtrlGridSnapshot TakeSnapshot();
-    // Paints panel `index` for its row (or empty) through the shared picture.
+    // Paints panel `index` for its row (or empty), from its kept copy when it has one.
     void DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnapshot& snap, int index);
-    // The shared picture of one panel's size, held while anyone paints.
-    QImage& AcquireBitmap();
-    void ReleaseBitmap();
-    // Draws a copy of every control of the live panel into `painter` (the shared picture)
+    // Draws a copy of every control of the live panel into `painter` (a panel copy)
     // for the row the link reads now.
     void DrawPanelControls(QPainter& painter);
-    // A data text's drawing for the row the link reads now, kept by everything it depends
-    // on (text, size, font, colours, skin record), so rows shown again are not laid out
-    // again.
-    const QImage& DataTextCopy(TvnSkinDBText& text);
     // What a panel copy for the row the link reads now is made of (the face and each
     // label with its text and place); false when the copy cannot be kept.
     bool CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const;
-    // The kept drawings go with every skin change.
-    void DropCopies();
     // The strip right of the panels takes the client colour of the skin's panel.
     TColor PanelClientColor() const;
 
@@ -252,12 +249,8 @@ private:
     TvnDBCtrlGridLink m_link;
     TvnDBCtrlPanel* m_panel;
     TvnSkinScrollBar* m_scrollBar;
-    static constexpr int kMaxLabelCopies = 512;
-    QHash<vndb::TvnLabelPictureKey, QImage> m_labelCopies;
     // Finished panel copies by what they are made of.
-    QHash<vndb::TvnPanelCopyKey, QImage> m_panelCopies;
-    QImage m_bitmap;
-    int m_bitmapUses = 0;
+    vnctrls::TvnLookTable<vndb::TvnPanelCopyKey> m_panelCopies;
     int m_currentPanel = 0;
     int m_filledPanels = 0;
     int m_panelsDrawn = 0;

@@ -8,20 +8,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-// ---- The shared picture --------------------------------------------------------------------
-
-QImage& TvnSkinDBCtrlGrid::AcquireBitmap()
-{
-    const QSize size(m_layout.PanelWidth, m_layout.PanelHeight);
-    if (m_bitmapUses++ == 0 || m_bitmap.size() != size) m_bitmap = QImage(size, QImage::Format_RGB32);
-    return m_bitmap;
-}
-
-void TvnSkinDBCtrlGrid::ReleaseBitmap()
-{
-    if (--m_bitmapUses == 0) m_bitmap = QImage();
-}
-
 // ---- The live panel ------------------------------------------------------------------------
 
 QImage TvnDBCtrlPanel::Face()
@@ -45,41 +31,30 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
     const vndb::TvnCtrlGridSnapshot snap = m_grid->TakeSnapshot();
-    QImage& bitmap = m_grid->AcquireBitmap();
-    {
-        QPainter canvas(&bitmap);
-        canvas.setCompositionMode(QPainter::CompositionMode_Source);
-        canvas.drawImage(0, 0, snap.Face);
-        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        if (snap.LinkActive) events::Fire(m_grid->OnPaintPanel, m_grid, snap.CurrentPanel, &canvas, rect());
-        if (snap.FocusRect) vnctrls::DrawFocusRect(canvas, rect(), snap.FocusFace);
+    const bool handler = snap.LinkActive && m_grid->OnPaintPanel;
+    if (!handler && !snap.FocusRect) {
+        painter.drawImage(0, 0, snap.Face);
+        return;
     }
-    painter.drawImage(0, 0, bitmap);
-    m_grid->ReleaseBitmap();
+    // On a copy of the face, the handler's drawing, then the focus rectangle. With no
+    // handler the result is kept: a dotted stroke costs more than the copy.
+    const auto draw = [&] {
+        QImage picture = snap.Face.copy();
+        QPainter canvas(&picture);
+        if (handler) events::Fire(m_grid->OnPaintPanel, m_grid, snap.CurrentPanel, &canvas, rect());
+        if (snap.FocusRect) vnctrls::DrawFocusRect(canvas, rect(), snap.FocusFace);
+        return picture;
+    };
+    if (handler) {
+        painter.drawImage(0, 0, draw());
+        return;
+    }
+    vnctrls::TvnStateWriter state;
+    state << snap.Face.cacheKey() << snap.FocusFace;
+    painter.drawImage(0, 0, m_focusedFace.Get(state.Bytes(), draw));
 }
 
 // ---- The grid ------------------------------------------------------------------------------
-
-const QImage& TvnSkinDBCtrlGrid::DataTextCopy(TvnSkinDBText& text)
-{
-    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(text, text.FieldText());
-    auto found = m_labelCopies.constFind(key);
-    if (found != m_labelCopies.constEnd()) return *found;
-    // Rows come and go as the records scroll; the pictures of rows long gone are dropped.
-    if (m_labelCopies.size() >= kMaxLabelCopies) m_labelCopies.clear();
-    QImage picture = vndb::BlankLabelPicture(text);
-    if (!picture.isNull()) {
-        QPainter painter(&picture);
-        text.DrawCopy(painter, QPoint(0, 0));
-    }
-    return *m_labelCopies.insert(key, picture);
-}
-
-void TvnSkinDBCtrlGrid::DropCopies()
-{
-    m_labelCopies.clear();
-    m_panelCopies.clear();
-}
 
 void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
 {
@@ -90,7 +65,7 @@ void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
         // Each label is drawn the way the live one paints itself, so that a row looks
         // the same on a copy as on the live panel.
         if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
-            painter.drawImage(at, DataTextCopy(*text));
+            painter.drawImage(at, text->Picture(true));
         } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
             label->DrawTo(painter, at);
         } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
@@ -135,32 +110,24 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     }
     // A buffered row's fields are read through the link's active record, the only way
     // the data controls on the panel read a row: it moves to the panel's row for the
-    // copy and back before anything else runs. The data set's current record stays.
-    const int saved = m_link.ActiveRecord();
-    m_link.SetActiveRecord(index);
+    // copy and back when the copy is done. The data set's current record stays.
+    const TActiveRecordScope reading(m_link, index);
     vndb::TvnPanelCopyKey key;
     const bool keep = CopyKey(snap.Face, key);
-    if (const auto kept = m_panelCopies.constFind(key); keep && kept != m_panelCopies.constEnd()) {
-        m_link.SetActiveRecord(saved);
+    if (const QImage* kept = keep ? m_panelCopies.Find(key) : nullptr) {
         painter.drawImage(r.topLeft(), *kept);
         return;
     }
-    QImage& bitmap = AcquireBitmap();
+    // Drawn on a copy of the face (a plain copy of its bytes; a painter's copy of a
+    // picture this size runs on Qt's thread pool) that is then kept as it is.
+    QImage copy = snap.Face.copy();
     {
-        QPainter canvas(&bitmap);
-        canvas.setCompositionMode(QPainter::CompositionMode_Source);
-        canvas.drawImage(0, 0, snap.Face);
-        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        QPainter canvas(&copy);
         events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
         DrawPanelControls(canvas);
     }
-    m_link.SetActiveRecord(saved);
-    painter.drawImage(r.topLeft(), bitmap);
-    if (keep) {
-        if (m_panelCopies.size() >= 4 * snap.Layout.PanelCount()) m_panelCopies.clear();
-        m_panelCopies.insert(key, bitmap.copy());
-    }
-    ReleaseBitmap();
+    painter.drawImage(r.topLeft(), copy);
+    if (keep) m_panelCopies.Keep(key, std::move(copy), 4 * snap.Layout.PanelCount());
 }
 
 TColor TvnSkinDBCtrlGrid::PanelClientColor() const
@@ -197,7 +164,6 @@ vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
 {
     const vndb::TvnCtrlGridSnapshot snap = TakeSnapshot();
-    AcquireBitmap();
     const QRect clip
         = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(QPoint(), snap.Size);
     for (int i = 0; i < snap.Layout.PanelCount(); ++i) {
@@ -205,7 +171,6 @@ void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
         if (!vndb::PanelRect(snap.Layout, i).intersects(clip)) continue;
         DrawPanel(painter, snap, i);
     }
-    ReleaseBitmap();
     const int panelsHeight = snap.Layout.PanelHeight * snap.Layout.RowCount;
     const int panelsWidth = snap.Layout.PanelWidth * snap.Layout.ColCount;
     if (panelsHeight < snap.Size.height())

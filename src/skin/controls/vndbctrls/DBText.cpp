@@ -15,7 +15,7 @@ TvnSkinDBText::TvnSkinDBText(QObject* owner)
         if (m_link.Active()) m_opened = true;
     };
     m_link.OnDataChange = [this] { DataChange(); };
-    KeepLooks({ &m_picture });
+    KeepLooks({ &m_pictures });
 }
 
 void TvnSkinDBText::SetDataSource(TDataSource* source)
@@ -65,18 +65,26 @@ void TvnSkinDBText::WndProc(TMessage& m)
     TvnSkinStdLabel::WndProc(m);
 }
 
-void TvnSkinDBText::paintEvent(QPaintEvent*)
+const QImage& TvnSkinDBText::Picture(bool copy)
 {
     // The key names the store and the record; a new skin in the same store drops the
-    // picture with every kept look.
-    const QImage& picture = m_picture.Get(vndb::LabelPictureKey(*this, Caption()), [&] {
-        QImage drawn = vndb::BlankLabelPicture(*this);
-        if (!drawn.isNull()) {
-            QPainter canvas(&drawn);
+    // pictures with every kept look.
+    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(*this, copy ? FieldText() : Caption());
+    if (const QImage* kept = m_pictures.Find(key)) return *kept;
+    QImage drawn = vndb::BlankLabelPicture(*this);
+    if (!drawn.isNull()) {
+        QPainter canvas(&drawn);
+        if (copy)
+            DrawCopy(canvas, QPoint(0, 0));
+        else
             DrawTo(canvas, QPoint(0, 0));
-        }
-        return drawn;
-    });
+    }
+    return m_pictures.Keep(key, std::move(drawn), kMaxPictures);
+}
+
+void TvnSkinDBText::paintEvent(QPaintEvent*)
+{
+    const QImage& picture = Picture(false);
     if (picture.isNull()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, picture);

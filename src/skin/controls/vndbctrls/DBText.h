@@ -5,6 +5,9 @@
 //
 // A control grid paints copies of the text for the other rows it shows: DrawCopy draws
 // the value of whatever row the link has made active, without touching the caption.
+// The text keeps its drawings by everything they depend on, its caption's and the
+// copies' alike, so a row drawn as a copy is not laid out again when it becomes the
+// current one, nor the other way round.
 #include "LabelPicture.h"
 #include "framework/data/DataLink.h"
 #include "framework/data/DataSource.h"
@@ -29,14 +32,17 @@ public:
     QString FieldText() const;
     // Draws the label as DrawTo does, showing FieldText instead of the caption.
     void DrawCopy(QPainter& painter, QPoint offset);
+    // The kept drawing of the caption, or with `copy` of FieldText (as DrawCopy draws
+    // it), at the label's size on a transparent ground; drawn the first time.
+    const QImage& Picture(bool copy);
 
     void Notification(QObject* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
 
 protected:
     QString GetLabelText() const override;
-    // Paints from the picture of its last drawing while nothing it reads has changed:
-    // a row move repaints the texts, most of them with the same look as before.
+    // Paints from the kept picture of its caption: a row move repaints the texts, most
+    // of them with a look drawn before.
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -45,5 +51,7 @@ private:
     TFieldDataLink m_link;
     bool m_opened = false;
     bool m_paintingCopy = false;
-    vnctrls::TvnFaceCache<QImage, vndb::TvnLabelPictureKey, 1> m_picture;
+    // Rows come and go as records scroll: a few screens of them are kept.
+    static constexpr int kMaxPictures = 128;
+    vnctrls::TvnLookTable<vndb::TvnLabelPictureKey> m_pictures;
 };
