@@ -237,8 +237,10 @@ void TvnVeneerform::RunCommand(TvnSkinCommand command)
         break;
     case TvnSkinCommand::cmMinimize:
         LeaveAllObjects();
-        // Without a tray icon component there is no tray to go to.
-        if (m_alwaysMinimizeToTray) break;
+        if (m_alwaysMinimizeToTray) {
+            MinimizeFormToTray();
+            break;
+        }
         SetFrameWindowState(m_windowState == TvnWindowState::wsMinimized ? TvnWindowState::wsNormal
                                                                          : TvnWindowState::wsMinimized);
         break;
@@ -247,6 +249,7 @@ void TvnVeneerform::RunCommand(TvnSkinCommand command)
         break;
     case TvnSkinCommand::cmMinimizeToTray:
         LeaveAllObjects();
+        MinimizeFormToTray();
         break;
     case TvnSkinCommand::cmSysMenu:
     case TvnSkinCommand::cmDefault:

@@ -46,6 +46,7 @@ void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
     vnmenus::TvnMenuItems items;
     for (const TvnSystemMenuEntry& entry : SystemMenuEntries()) {
         vnmenus::TvnMenuItem item;
+        item.Name = entry.Name;
         item.Caption = entry.Caption;
         item.ShortCut = entry.ShortCut;
         const TvnSystemMenuAction action = entry.Action;
@@ -79,6 +80,9 @@ void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
         };
         items.push_back(std::move(item));
     }
+    // The application's own system menu replaces the default one, or takes its items.
+    if (m_systemMenu)
+        items = m_useDefaultSysMenu ? MergeSystemMenu(m_systemMenu->Items(), items) : m_systemMenu->Items();
     if (!m_menuEngine) {
         m_menuEngine = std::make_unique<vnmenus::TvnMenuEngine>();
         // The system-menu button stays down while its menu is open.

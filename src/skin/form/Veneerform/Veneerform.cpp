@@ -40,6 +40,8 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     m_defMenuItemFont->SetName(QStringLiteral("Arial"));
     m_defMenuItemFont->SetHeight(14);
     m_defMenuItemFont->SetColor(clr::clWindowText);
+    m_trayMenu = new TvnSkinPopupMenu(this);
+    FillTrayMenu();
     const auto repaintDefault = [this] {
         if (!IsLoading() && !m_skinPresent) RepaintFrame();
     };
@@ -104,6 +106,14 @@ void TvnVeneerform::Notification(QObject* component, TOperation operation)
         ApplySkin();
     }
     if (component == m_menusSkinData) m_menusSkinData = nullptr;
+    if (component == m_trayIcon) m_trayIcon = nullptr;
+    if (component == m_systemMenu) m_systemMenu = nullptr;
+}
+
+void TvnVeneerform::SetSystemMenu(TvnSkinPopupMenu* menu)
+{
+    m_systemMenu = menu;
+    if (menu) FreeNotification(menu);
 }
 
 void TvnVeneerform::Loaded()
@@ -249,6 +259,7 @@ void TvnVeneerform::ApplySkin()
     m_form->ClientWidget()->update();
     // 7. The caption shows the frame's state.
     SetCaptionsActive(true);
+    FillTrayMenu();
     events::Fire(OnChangeSkinData, this);
 
     // 8. The client size the frame asks for.
@@ -292,6 +303,7 @@ void TvnVeneerform::ShowInActivePanel(bool show)
 
 void RegisterSkinFormClasses()
 {
+    vntray::RegisterTrayClasses();
     // Declared data name the class without its namespace.
     RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
         [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });

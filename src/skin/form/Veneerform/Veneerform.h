@@ -10,7 +10,7 @@
 // region (FrameRegion.cpp), painting (FramePaint.cpp), the frame objects
 // (FrameObjectList.h) under the mouse (FrameMouse.cpp), the system menu
 // (FrameSystemMenu.cpp), the objects' hints (FrameHints.cpp) and glow (FrameGlow.cpp),
-// and the inactive client panel (ClientInActivePanel.h). Geometry is
+// the tray (FrameTray.cpp) and the inactive client panel (ClientInActivePanel.h). Geometry is
 // computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
 // and hit testing both call.
 #include "FrameGeometry.h"
@@ -30,6 +30,8 @@
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/LayerWindow.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
+#include "skin/menus/vnSkinMenus/SkinPopupMenu.h"
+#include "skin/tray/TrayIcon.h"
 
 #include <QImage>
 #include <QPointer>
@@ -77,7 +79,9 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TFont* DefInActiveCaptionFont READ DefInActiveCaptionFont)
     Q_PROPERTY(int DefMenuItemHeight READ DefMenuItemHeight WRITE SetDefMenuItemHeight)
     Q_PROPERTY(TFont* DefMenuItemFont READ DefMenuItemFont)
+    Q_PROPERTY(TvnTrayIcon* TrayIcon READ TrayIcon WRITE SetTrayIcon)
     Q_PROPERTY(bool UseDefaultSysMenu MEMBER m_useDefaultSysMenu)
+    Q_PROPERTY(TvnSkinPopupMenu* SystemMenu READ SystemMenu WRITE SetSystemMenu)
     Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
     Q_PROPERTY(TvnSkinData* MenusSkinData READ MenusSkinData WRITE SetMenusSkinData)
     Q_PROPERTY(int MinHeight MEMBER m_minHeight)
@@ -97,6 +101,8 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
     Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
     Q_PROPERTY(TNotifyEvent OnChangeRollUpState MEMBER OnChangeRollUpState)
+    Q_PROPERTY(TNotifyEvent OnMinimizeToTray MEMBER OnMinimizeToTray)
+    Q_PROPERTY(TNotifyEvent OnRestoreFromTray MEMBER OnRestoreFromTray)
     Q_PROPERTY(veneer::TvnObjectEvent OnMouseEnterEvent MEMBER OnMouseEnterEvent)
     Q_PROPERTY(veneer::TvnObjectEvent OnMouseLeaveEvent MEMBER OnMouseLeaveEvent)
     Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseDownEvent MEMBER OnMouseDownEvent)
@@ -128,6 +134,15 @@ public:
     TFont* DefMenuItemFont() const { return m_defMenuItemFont; }
     int DefMenuItemHeight() const { return m_defMenuItemHeight; }
     void SetDefMenuItemHeight(int height);
+    TvnTrayIcon* TrayIcon() const { return m_trayIcon; }
+    // The icon gets the frame's tray menu when it has no menu, and the way back on its
+    // double click when it has no handler; it stays out of the tray unless
+    // AlwaysShowInTray.
+    void SetTrayIcon(TvnTrayIcon* icon);
+    // Extra items of the system menu (with UseDefaultSysMenu the frame's own items are
+    // merged into them at every opening).
+    TvnSkinPopupMenu* SystemMenu() const { return m_systemMenu; }
+    void SetSystemMenu(TvnSkinPopupMenu* menu);
 
     // --- State -------------------------------------------------------------------------
     bool Skinnable() const { return m_skinnable; }
@@ -173,6 +188,17 @@ public:
     // The move and size loop of the form (running while the form is dragged).
     TvnMoveSizeLoop* MoveSizeLoop() const { return m_moveSize.get(); }
     bool InMoveSize() const { return m_inMoveSize; }
+
+    // To the tray and back (FrameTray.cpp). The form leaves the screen and the task bar
+    // and the tray icon shows; where the desktop has no tray the form minimizes as
+    // usual instead, since a hidden form could not be brought back. Nothing happens
+    // without a TrayIcon.
+    void MinimizeFormToTray();
+    void RestoreFromTray();
+    // Whether the form waits in the tray.
+    bool InTray() const { return m_inTray; }
+    // The tray menu the frame gives its tray icon: "&Restore", a separator, "&Close".
+    TvnSkinPopupMenu* TrayMenu() const { return m_trayMenu; }
 
     // --- Frame objects and the mouse ----------------------------------------------------
     // The object the mouse is over (-1: none), and the one holding the capture.
@@ -256,6 +282,8 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnMaximize;
     TNotifyEvent OnChangeRollUpState;
+    TNotifyEvent OnMinimizeToTray;
+    TNotifyEvent OnRestoreFromTray;
     TvnObjectEvent OnMouseEnterEvent;
     TvnObjectEvent OnMouseLeaveEvent;
     TvnObjectMouseEvent OnMouseDownEvent;
@@ -369,6 +397,12 @@ private:
     TWndMethod m_formProc;
     QPointer<TvnSkinData> m_skinData;
     QPointer<TvnSkinData> m_menusSkinData;
+    QPointer<TvnTrayIcon> m_trayIcon;
+    QPointer<TvnSkinPopupMenu> m_systemMenu;
+    TvnSkinPopupMenu* m_trayMenu = nullptr;
+    bool m_inTray = false;
+    // The tray menu's captions from the store's resource strings, else the built-in ones.
+    void FillTrayMenu();
 
     // Published values, with the constructor's defaults.
     bool m_clientInActiveEffect = false;
