@@ -48,6 +48,7 @@ TvnObjectPaintContext TvnVeneerform::PaintContext(bool drawNormal) const
     context.RolledUp = m_rollUpState;
     context.Minimized = FrameMinimized();
     context.Maximized = FrameMaximized();
+    if (m_showIcon) context.SmallIcon = &SmallIcon();
     return context;
 }
 
@@ -58,7 +59,7 @@ bool TvnVeneerform::InObject(int i, QPoint local) const
     if (!r.Object) return true;
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
     // The system-menu button showing the icon takes its whole square.
-    if (o.Command == TvnSkinCommand::cmSysMenu && m_showIcon && o.SkinRectInAPicture) return true;
+    if (ShowsIcon(o, m_showIcon)) return true;
     if (r.Mask.isNull()) return true;
     return InObjectMask(r.Mask, local);
 }
@@ -121,6 +122,8 @@ void TvnVeneerform::ResetObjectMouseStates(bool releasePresses)
 bool TvnVeneerform::MorphEnabled(int i) const
 {
     if (!m_skinPresent || !m_skinData->EnableSkinEffects()) return false;
+    // The form's icon has no second look to blend to.
+    if (ShowsIcon(m_objects.LayoutAt(i), m_showIcon)) return false;
     return m_objects.State(i).Record.Morphing;
 }
 

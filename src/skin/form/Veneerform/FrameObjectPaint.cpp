@@ -113,10 +113,20 @@ QImage CaptionAnimationFrame(
 
 } // namespace
 
+bool ShowsIcon(const TvnLayoutObject& o, bool showIcon)
+{
+    return showIcon && o.Kind == TvnObjectKind::StdButton && o.Command == TvnSkinCommand::cmSysMenu
+        && o.SkinRectInAPicture;
+}
+
 void DrawFrameObject(
     QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
     if (!o.Shown) return;
+    if (c.SmallIcon && ShowsIcon(o, true)) {
+        painter.drawImage(o.Rect.topLeft(), *c.SmallIcon);
+        return;
+    }
     if (!c.Skin || !s.Record.Object) {
         if (o.Kind != TvnObjectKind::StdButton) return;
         TvnDefaultButtonLook look;

@@ -1,6 +1,7 @@
 #include "Veneerform.h"
 
 #include "ClientInActivePanel.h"
+#include "DefaultFrame.h"
 #include "HintWindow.h"
 #include "MoveSizeLoop.h"
 #include "SystemMenu.h"
@@ -10,7 +11,9 @@
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
 
+#include <QIcon>
 #include <QShortcut>
+#include <QStyle>
 
 namespace veneer {
 
@@ -134,7 +137,31 @@ void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
 void TvnVeneerform::SetShowIcon(bool show)
 {
     m_showIcon = show;
-    if (!IsLoading()) RepaintFrame();
+    if (IsLoading()) return;
+    ApplyIconSize();
+    m_paintCache = {};
+    if (m_skinPresent) RebuildAfterSize();
+    RepaintFrame();
+}
+
+void TvnVeneerform::ApplyIconSize()
+{
+    for (TvnLayoutObject& o : m_objects.Layout())
+        o.Size = ShowsIcon(o, m_showIcon) ? kSmallIconSize : QSize();
+}
+
+const QImage& TvnVeneerform::SmallIcon() const
+{
+    QIcon icon = m_form->windowIcon();
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    if (icon.isNull()) icon = m_form->style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+    if (m_smallIcon.isNull() || icon.cacheKey() != m_smallIconKey) {
+        m_smallIconKey = icon.cacheKey();
+        m_smallIcon = icon.pixmap(kSmallIconSize)
+                          .toImage()
+                          .scaled(kSmallIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return m_smallIcon;
 }
 
 void TvnVeneerform::SetLogoBitMap(const QImage& logo)
@@ -193,6 +220,7 @@ void TvnVeneerform::StopTimers()
 void TvnVeneerform::ApplyObjectFlags()
 {
     m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyIconSize();
     // Caption buttons of no command of the frame's show when the application says so.
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnLayoutObject& o = m_objects.Layout()[i];

@@ -476,6 +476,13 @@ private:
     // Where the last non-client mouse message put the pointer (frame coordinates).
     QPoint m_mousePoint;
     void ApplyObjectFlags();
+    // The system-menu button's size in the row of buttons: the small icon's with ShowIcon.
+    void ApplyIconSize();
+    // The form's icon (else the application's, else the desktop's generic one) at the
+    // small-icon size, copied on first use and again when the icon changes.
+    const QImage& SmallIcon() const;
+    mutable QImage m_smallIcon;
+    mutable qint64 m_smallIconKey = 0;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     TvnFrameGeometry m_geometry;
