@@ -24,24 +24,29 @@ struct TvnObjectImage {
     QImage Blend;
 };
 
-// While a hover change blends the normal look into the active one (or back), the image
-// of the moment; null when no blend is under way.
-QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
+// While a hover change blends the normal look (`normal` of `normalPicture`) into the
+// active one (`active` of the object's picture) or back, the image of the moment; null
+// when no blend is under way.
+QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
+    const QImage& normalPicture, const QRect& normal, const QRect& active)
 {
-    if (!r.Morphing || !c.Skin->EnableSkinEffects()) return {};
+    if (!r.Morphing || !c.Skin->EnableSkinEffects() || RectEmpty(active)) return {};
     const bool underWay = s.Highlighted ? s.MorphFactor != 1 : s.MorphFactor != 0;
     if (!underWay) return {};
-    TvnEffectBmp from(r.NormalPicture.copy(r.Object->SkinRect));
-    const TvnEffectBmp to(r.Picture.copy(r.ActiveSkinRect));
+    TvnEffectBmp from(normalPicture.copy(normal));
+    const TvnEffectBmp to(r.Picture.copy(active));
     if (from.Image().size() != to.Image().size()) return {};
     from.Morph(to, r.Object->MorphKind, s.MorphFactor);
     return from.Image();
 }
 
-// The restore look of a caption button whose command is in its restored state.
-bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
-    const QImage& picture, TvnObjectImage& image)
+// The restore look of a caption button whose command is in its restored state, blending
+// between its normal and active restore images as the other images do.
+bool RestoreLook(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
+    TvnObjectImage& image)
 {
+    const TvnDataSkinStdButton& b = *r.StdButton;
+    const QImage& picture = r.Picture;
     const bool restoreState = (b.Command == TvnSkinCommand::cmMaximize && c.Maximized)
         || (b.Command == TvnSkinCommand::cmMinimize && c.Minimized)
         || (b.Command == TvnSkinCommand::cmRollUp && c.RolledUp);
@@ -51,6 +56,8 @@ bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, co
         image.Source = b.RestoreInactiveRect;
     else if (s.Pressed && s.MouseIn && !RectEmpty(b.RestoreDownRect))
         image.Source = b.RestoreDownRect;
+    else if (QImage blend = MorphImage(r, s, c, picture, b.RestoreRect, b.RestoreActiveRect); !blend.isNull())
+        image.Blend = std::move(blend);
     else if (s.Highlighted && !RectEmpty(b.RestoreActiveRect))
         image.Source = b.RestoreActiveRect;
     else
@@ -65,7 +72,7 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
     const TvnDataSkinObject& record = *r.Object;
     const QImage& picture = r.Picture;
     TvnObjectImage image;
-    if (r.StdButton && RestoreLook(*r.StdButton, s, c, picture, image)) return image;
+    if (r.StdButton && RestoreLook(r, s, c, image)) return image;
     const TvnDataSkinButton* button = r.Button;
     if (s.Available && !c.Active && !RectEmpty(record.InactiveSkinRect)) {
         image = { &picture, record.InactiveSkinRect, {} };
@@ -73,7 +80,8 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
         image = { &picture, button->DisableSkinRect, {} };
     } else if (button && s.Pressed && s.MouseIn && !RectEmpty(button->DownRect)) {
         image = { &picture, button->DownRect, {} };
-    } else if (QImage blend = MorphImage(r, s, c); !blend.isNull()) {
+    } else if (QImage blend = MorphImage(r, s, c, r.NormalPicture, record.SkinRect, r.ActiveSkinRect);
+               !blend.isNull()) {
         image.Blend = std::move(blend);
     } else if (s.Highlighted && !RectEmpty(r.ActiveSkinRect)) {
         image = { &picture, r.ActiveSkinRect, {} };

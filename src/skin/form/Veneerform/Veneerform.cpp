@@ -68,6 +68,7 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     connect(altSpace, &QShortcut::activated, this, [this] {
         if (m_form) m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
     });
+    WatchDisplays();
 }
 
 TvnVeneerform::~TvnVeneerform()
@@ -277,6 +278,11 @@ void TvnVeneerform::ApplySkin()
         m_form->SetHeight(minH);
     else if (w < minW)
         m_form->SetWidth(minW);
+    else
+        WidthNudge();
+    // A caption bar is exactly as high as the new frame (and a minimized one as wide).
+    if (m_rollUpState || FrameMinimized()) m_form->SetHeight(minH);
+    if (FrameMinimized()) m_form->SetWidth(minW);
 
     // 5. Geometry, region and repaint at the form's size.
     TakeFrameSize();
@@ -299,12 +305,31 @@ void TvnVeneerform::ApplySkin()
 
 void TvnVeneerform::SetSkinnable(bool skinnable)
 {
-    // Maximizing the new way is the window states' business; the switch itself keeps the
-    // form's bounds.
+    // A maximized form leaves its maximize behind (the frame's bounds, or the window
+    // manager's state) out of sight, and takes the other way's once switched.
+    const bool wasVisible = m_form->isVisible();
+    bool wasMaximized = false;
+    if (m_skinnable && m_windowState == TvnWindowState::wsMaximized) {
+        wasMaximized = true;
+        m_form->hide();
+        SetFrameWindowState(TvnWindowState::wsNormal);
+    } else if (!m_skinnable && m_form->isMaximized()) {
+        wasMaximized = true;
+        m_form->setWindowState(m_form->windowState() & ~Qt::WindowMaximized);
+        m_form->hide();
+    }
     m_skinnable = skinnable;
     ApplySkin();
     RelayToControls(TMessage { msg::SKINMSG_CHANGE, reinterpret_cast<WPARAM>(m_skinData.data()), 0, 0 });
     m_form->update();
+    if (!wasMaximized) return;
+    if (m_skinnable) {
+        SetFrameWindowState(TvnWindowState::wsMaximized);
+        if (wasVisible) m_form->show();
+    } else {
+        m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
+        if (wasVisible) m_form->show();
+    }
 }
 
 bool TvnVeneerform::MessageNamesOurStore(const TMessage& m) const

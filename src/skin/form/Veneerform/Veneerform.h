@@ -331,6 +331,7 @@ private:
     bool OnMoving(TMessage& m);
     bool OnSizing(TMessage& m);
     bool OnShowWindow(TMessage& m);
+    bool OnDisplayChange(TMessage& m);
     // The hit code of a point in frame coordinates.
     LRESULT HitTest(QPoint point);
     TvnFrameHitState HitState() const;
@@ -378,6 +379,12 @@ private:
     // rolled-up or minimized form is a caption bar by design and gets no minimum.
     void GiveSizeLimits();
     void PlaceInMonitor();
+    // The frame and the client area laid out again at the form's present size, as a
+    // size change would (after a show, a skin change, a restore to the same size).
+    void WidthNudge();
+    // Tells the frame of every change of the monitors' sizes and work areas, as the
+    // display-change message.
+    void WatchDisplays();
     // One step of the fade-in, from its timer.
     void FadeStep();
     // The opacities (0..255) the fade-in has still to go through.
