@@ -89,7 +89,16 @@ TEST_F(FrameTrayX11, TheTrayButtonHidesTheFormAndTheIconsDoubleClickOrMenuBrings
     // The icon's double click brings the form back, active, and the icon leaves.
     // Docked, the window lies inside the tray's: only the X server knows where.
     const auto pointAtIcon = [&] {
-        const QPoint at = testenv::XState(docked).Geometry.center();
+        // The tray maps the icon, then places it: the place counts once it holds.
+        QRect last;
+        ASSERT_TRUE(testenv::waitFor([&] {
+            const testenv::XWindow x = testenv::XState(docked);
+            const bool settled = x.Viewable && !x.Geometry.isEmpty() && x.Geometry == last;
+            last = x.Geometry;
+            if (!settled) QTest::qWait(100);
+            return settled;
+        }));
+        const QPoint at = last.center();
         testenv::Xdo({ "mousemove", QString::number(at.x()), QString::number(at.y()) });
     };
     pointAtIcon();
@@ -111,4 +120,10 @@ TEST_F(FrameTrayX11, TheTrayButtonHidesTheFormAndTheIconsDoubleClickOrMenuBrings
     menu->Engine().Chosen(menu->Items().front());
     ASSERT_TRUE(testenv::waitFor([&] { return f->Form->isVisible(); }));
     EXPECT_EQ(fromTray, 2);
+
+    // A form that goes while in the tray leaves no icon that would bring back nothing.
+    f->Frame->MinimizeFormToTray();
+    ASSERT_TRUE(icon.Shown());
+    f->Form.reset();
+    EXPECT_FALSE(icon.Shown());
 }

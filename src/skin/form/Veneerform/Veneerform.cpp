@@ -74,6 +74,11 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
 TvnVeneerform::~TvnVeneerform()
 {
     StopTimers();
+    // A form that goes while in the tray takes its way back out of the tray with it.
+    if (m_trayIcon && m_inTray) {
+        m_trayIcon->SetMinimizeToTray(false);
+        if (!m_alwaysShowInTray) m_trayIcon->SetIconVisible(false);
+    }
     m_moveSize.reset();
     m_menuEngine.reset();
     m_hintWindow.reset();
