@@ -186,7 +186,9 @@ void TvnVeneerform::ObjectDown(int i, TMouseButton button)
     if (MorphEnabled(i) && s.Highlighted) s.MorphFactor = 1;
     RepaintObject(i);
     if (o.Kind == TvnObjectKind::StdButton && o.Command == TvnSkinCommand::cmSysMenu)
-        ShowSystemMenu(QRect(m_form->mapToGlobal(o.Rect.topLeft()), o.Rect.size()));
+        PopupFromObject(i, SystemMenuItems(), false);
+    else if (const ButtonMenu* menu = ButtonMenuOf(i))
+        PopupFromObject(i, menu->Menu->Items(), menu->Above);
 }
 
 void TvnVeneerform::ObjectUp(int i, TMouseButton button)
@@ -202,7 +204,8 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
     const auto release = [&] {
         if (i >= m_objects.Count()) return;
         TvnFrameObjectState& st = m_objects.State(i);
-        if (button != mbLeft || !st.Pressed) return;
+        // A button whose menu is open goes up when the menu closes.
+        if (button != mbLeft || !st.Pressed || m_menuObject == i) return;
         st.Pressed = false;
         RepaintObject(i);
         if (MorphEnabled(i)) StartChange(i);
@@ -313,7 +316,8 @@ void TvnVeneerform::MorphTimerTick()
 {
     bool stepped = false;
     for (int i = 0; i < m_objects.Count(); ++i) {
-        if (!MorphEnabled(i)) continue;
+        // A button held down by its open menu keeps its look.
+        if (!MorphEnabled(i) || i == m_menuObject) continue;
         TvnFrameObjectState& s = m_objects.State(i);
         const bool need = s.Highlighted ? s.MorphFactor < 1 : s.MorphFactor > 0;
         if (!need) continue;

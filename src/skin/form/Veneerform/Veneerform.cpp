@@ -117,6 +117,8 @@ void TvnVeneerform::Notification(QObject* component, TOperation operation)
     if (component == m_menusSkinData) m_menusSkinData = nullptr;
     if (component == m_trayIcon) m_trayIcon = nullptr;
     if (component == m_systemMenu) m_systemMenu = nullptr;
+    for (auto it = m_buttonMenus.begin(); it != m_buttonMenus.end();)
+        it = it->Menu == component || !it->Menu ? m_buttonMenus.erase(it) : std::next(it);
 }
 
 void TvnVeneerform::SetSystemMenu(TvnSkinPopupMenu* menu)

@@ -33,6 +33,7 @@
 #include "skin/menus/vnSkinMenus/SkinPopupMenu.h"
 #include "skin/tray/TrayIcon.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -101,6 +102,8 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
     Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
     Q_PROPERTY(TNotifyEvent OnChangeRollUpState MEMBER OnChangeRollUpState)
+    Q_PROPERTY(TNotifyEvent OnSkinMenuOpen MEMBER OnSkinMenuOpen)
+    Q_PROPERTY(TNotifyEvent OnSkinMenuClose MEMBER OnSkinMenuClose)
     Q_PROPERTY(TNotifyEvent OnMinimizeToTray MEMBER OnMinimizeToTray)
     Q_PROPERTY(TNotifyEvent OnRestoreFromTray MEMBER OnRestoreFromTray)
     Q_PROPERTY(veneer::TvnObjectEvent OnMouseEnterEvent MEMBER OnMouseEnterEvent)
@@ -224,7 +227,16 @@ public:
     void ShowSystemMenuFromKeyboard();
     // Closes the frame's open skin menu, if any.
     void CloseSkinMenus();
+    // The menu a button object (or an animated object of no command) opens on its left
+    // press, below it or, with `above`, above it; kept by the object's skin name across
+    // skin changes. A button whose menu is open stays down until the menu closes.
+    void SetButtonMenu(const QString& idName, TvnSkinPopupMenu* menu, bool above = false);
+    // The object whose menu is open (its system menu or its button menu), or -1.
+    int MenuObject() const { return m_menuObject; }
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
+    // The items the system menu opens with: the default ones, or the application's
+    // SystemMenu (with the default ones merged in under UseDefaultSysMenu).
+    vnmenus::TvnMenuItems SystemMenuItems();
     vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
     // The hint an object shows: the fixed text of its command (from the store's resource
     // strings) with UseDefaultObjectHint, else the skin's own, the restore hint while
@@ -284,6 +296,8 @@ public:
     TNotifyEvent OnChangeRollUpState;
     TNotifyEvent OnMinimizeToTray;
     TNotifyEvent OnRestoreFromTray;
+    TNotifyEvent OnSkinMenuOpen;
+    TNotifyEvent OnSkinMenuClose;
     TvnObjectEvent OnMouseEnterEvent;
     TvnObjectEvent OnMouseLeaveEvent;
     TvnObjectMouseEvent OnMouseDownEvent;
@@ -483,6 +497,19 @@ private:
     // Where the last non-client mouse message put the pointer (frame coordinates).
     QPoint m_mousePoint;
     void ApplyObjectFlags();
+    struct ButtonMenu {
+        QPointer<TvnSkinPopupMenu> Menu;
+        bool Above = false;
+    };
+    QHash<QString, ButtonMenu> m_buttonMenus;
+    // The button menu of object `i`, when it is an object that opens one and has one.
+    const ButtonMenu* ButtonMenuOf(int i) const;
+    // Opens `items` from object `i` (the system menu or its button menu) through the
+    // frame's menu engine.
+    void PopupFromObject(int i, vnmenus::TvnMenuItems items, bool above);
+    vnmenus::TvnMenuEngine& FrameMenuEngine();
+    void OpenMenu(vnmenus::TvnMenuItems items, const QRect& screenRect, bool above);
+    int m_menuObject = -1;
     // The system-menu button's size in the row of buttons: the small icon's with ShowIcon.
     void ApplyIconSize();
     // The form's icon (else the application's, else the desktop's generic one) at the
