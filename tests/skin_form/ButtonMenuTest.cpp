@@ -5,7 +5,6 @@
 #include "FrameFixture.h"
 #include "skin/data/vnSkinData/CompressedStoredSkin.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
-#include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +23,7 @@ class HelpButtonSkin {
 public:
     HelpButtonSkin()
     {
-        const QDir source(testenv::sourceDir() + "/assets/skin");
+        const QDir source(QStringLiteral(QUIRA_STUDIO_SKIN_DIR));
         for (const QString& name : source.entryList(QDir::Files))
             QFile::copy(source.filePath(name), m_dir.filePath(name));
         QFile ini(m_dir.filePath("skin.ini"));
