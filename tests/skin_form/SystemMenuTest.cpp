@@ -14,7 +14,8 @@ using namespace veneer;
 
 namespace {
 
-QStringList Names(const std::vector<TvnSystemMenuEntry>& items)
+// The names of a list of system-menu entries or of menu items.
+template <class Items> QStringList Names(const Items& items)
 {
     QStringList names;
     for (const auto& item : items)
@@ -141,14 +142,6 @@ vnmenus::TvnMenuItem Item(const QString& name, const QString& caption = {})
     return item;
 }
 
-QStringList ItemNames(const vnmenus::TvnMenuItems& items)
-{
-    QStringList names;
-    for (const auto& item : items)
-        names << item.Name;
-    return names;
-}
-
 } // namespace
 
 TEST(SystemMenu, AnOwnMenuTakesTheDefaultItemsAtTheTopAndCloseAtTheEnd)
@@ -159,13 +152,13 @@ TEST(SystemMenu, AnOwnMenuTakesTheDefaultItemsAtTheTopAndCloseAtTheEnd)
     const vnmenus::TvnMenuItems defaults = { Item("VNF_MINITEM"), Item("VNF_MAXITEM"), Item("VNF_RESTORE"),
         Item("VNF_ROLLUP"), Item("VNF_MINTOTRAY"), Item("", "-"), Item("VNF_CLOSE") };
     const vnmenus::TvnMenuItems merged = MergeSystemMenu(own, defaults);
-    EXPECT_EQ(ItemNames(merged),
+    EXPECT_EQ(Names(merged),
         QStringList({ "VNF_MINITEM", "VNF_RESTORE", "VNF_MAXITEM", "VNF_ROLLUP", "VNF_MINTOTRAY", "mnuSobre",
             "", "mnuAjuda", "VNF_CLOSE" }));
     EXPECT_EQ(merged.front().Caption, "VNF_MINITEM") << "the frame's item, not the menu's old copy";
     EXPECT_EQ(merged.back().Caption, "VNF_CLOSE");
     // Only the items the state allows come in.
-    EXPECT_EQ(ItemNames(MergeSystemMenu(own, { Item("VNF_CLOSE") })),
+    EXPECT_EQ(Names(MergeSystemMenu(own, { Item("VNF_CLOSE") })),
         QStringList({ "mnuSobre", "", "mnuAjuda", "VNF_CLOSE" }));
 }
 
