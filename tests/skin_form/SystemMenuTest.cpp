@@ -14,7 +14,8 @@ using namespace veneer;
 
 namespace {
 
-QStringList Names(const std::vector<TvnSystemMenuEntry>& items)
+// The names of a list of system-menu entries or of menu items.
+template <class Items> QStringList Names(const Items& items)
 {
     QStringList names;
     for (const auto& item : items)
@@ -129,4 +130,71 @@ TEST_F(SystemMenuOnAFrame, AltSpaceOpensItBelowTheCaptionsLeftEnd)
     f->Frame->setProperty("DisableSystemMenu", true);
     QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
     EXPECT_FALSE(engine->IsOpen());
+}
+
+namespace {
+
+vnmenus::TvnMenuItem Item(const QString& name, const QString& caption = {})
+{
+    vnmenus::TvnMenuItem item;
+    item.Name = name;
+    item.Caption = caption.isEmpty() ? name : caption;
+    return item;
+}
+
+} // namespace
+
+TEST(SystemMenu, AnOwnMenuTakesTheDefaultItemsAtTheTopAndCloseAtTheEnd)
+{
+    // Its own stale copies of default items go; separators and its items stay in order.
+    const vnmenus::TvnMenuItems own = { Item("VNF_CLOSE", "old close"), Item("mnuSobre"), Item("", "-"),
+        Item("VNF_MINITEM", "old minimize"), Item("mnuAjuda") };
+    const vnmenus::TvnMenuItems defaults = { Item("VNF_MINITEM"), Item("VNF_MAXITEM"), Item("VNF_RESTORE"),
+        Item("VNF_ROLLUP"), Item("VNF_MINTOTRAY"), Item("", "-"), Item("VNF_CLOSE") };
+    const vnmenus::TvnMenuItems merged = MergeSystemMenu(own, defaults);
+    EXPECT_EQ(Names(merged),
+        QStringList({ "VNF_MINITEM", "VNF_RESTORE", "VNF_MAXITEM", "VNF_ROLLUP", "VNF_MINTOTRAY", "mnuSobre",
+            "", "mnuAjuda", "VNF_CLOSE" }));
+    EXPECT_EQ(merged.front().Caption, "VNF_MINITEM") << "the frame's item, not the menu's old copy";
+    EXPECT_EQ(merged.back().Caption, "VNF_CLOSE");
+    // Only the items the state allows come in.
+    EXPECT_EQ(Names(MergeSystemMenu(own, { Item("VNF_CLOSE") })),
+        QStringList({ "mnuSobre", "", "mnuAjuda", "VNF_CLOSE" }));
+}
+
+TEST_F(SystemMenuOnAFrame, AnAssignedSystemMenuOpensMergedOrAsItIs)
+{
+    const auto f = Shown();
+    TvnSkinPopupMenu own;
+    bool about = false;
+    own.Items() = { Item("mnuSobre", "&Sobre") };
+    own.Items().front().OnClick = [&] { about = true; };
+    f->Frame->SetSystemMenu(&own);
+    const auto open = [&] {
+        QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+        vnmenus::TvnMenuEngine* engine = f->Frame->MenuEngine();
+        EXPECT_TRUE(engine && engine->IsOpen());
+        return engine;
+    };
+    vnmenus::TvnMenuEngine* engine = open();
+    ASSERT_NE(engine, nullptr);
+    QStringList captions;
+    for (const auto& item : engine->Items())
+        captions << item.Caption;
+    EXPECT_EQ(captions, QStringList({ "Mi&nimize", "&Sobre", "&Close" }));
+    engine->Chosen(engine->Items()[1]);
+    EXPECT_TRUE(about);
+
+    f->Frame->setProperty("UseDefaultSysMenu", false);
+    engine = open();
+    ASSERT_EQ(engine->Items().size(), 1u);
+    EXPECT_EQ(engine->Items().front().Caption, "&Sobre");
+    engine->CloseMenus();
+    // A menu that goes away takes its items with it: the default menu is back.
+    f->Frame->setProperty("UseDefaultSysMenu", true);
+    {
+        TvnSkinPopupMenu gone;
+        f->Frame->SetSystemMenu(&gone);
+    }
+    EXPECT_EQ(f->Frame->SystemMenu(), nullptr);
 }

@@ -11,6 +11,10 @@ class QPainter;
 
 namespace veneer {
 
+// The desktop's small-icon size, which the system-menu button takes when it shows the
+// form's icon: 16 × 16 on Linux desktops.
+inline constexpr QSize kSmallIconSize { 16, 16 };
+
 // The side of a default caption button: tool windows get smaller ones.
 int DefaultButtonSize(bool toolWindow);
 

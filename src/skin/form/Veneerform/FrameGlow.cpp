@@ -10,6 +10,7 @@ void TvnVeneerform::ShowGlow(int i)
     // Without compositing the glow's window would hide the button under it.
     if (!m_skinPresent || !m_skinData->ShowCaptionButtonGlowFrames() || !platform::LayeredWindowsAvailable())
         return;
+    if (ShowsIcon(m_objects.LayoutAt(i), m_showIcon)) return;
     const TvnDataSkinObject* record = m_objects.State(i).Record.Object;
     if (!record || record->GlowLayerPictureIndex == -1) return;
     const QImage picture = m_skinData->Picture(record->GlowLayerPictureIndex);

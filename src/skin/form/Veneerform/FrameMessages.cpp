@@ -57,6 +57,7 @@ void TvnVeneerform::FrameWndProc(TMessage& m)
         { msg::WM_MOVING, &TvnVeneerform::OnMoving },
         { msg::WM_SIZING, &TvnVeneerform::OnSizing },
         { msg::WM_SHOWWINDOW, &TvnVeneerform::OnShowWindow },
+        { msg::WM_DISPLAYCHANGE, &TvnVeneerform::OnDisplayChange },
         { msg::SKINMSG_BEFORE_CHANGE, &TvnVeneerform::OnBeforeChange },
         { msg::SKINMSG_CHANGE, &TvnVeneerform::OnChange },
         { msg::SKINMSG_AFTER_CHANGE, &TvnVeneerform::OnAfterChange },

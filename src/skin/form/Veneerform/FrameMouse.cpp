@@ -48,6 +48,7 @@ TvnObjectPaintContext TvnVeneerform::PaintContext(bool drawNormal) const
     context.RolledUp = m_rollUpState;
     context.Minimized = FrameMinimized();
     context.Maximized = FrameMaximized();
+    if (m_showIcon) context.SmallIcon = &SmallIcon();
     return context;
 }
 
@@ -58,7 +59,7 @@ bool TvnVeneerform::InObject(int i, QPoint local) const
     if (!r.Object) return true;
     const TvnLayoutObject& o = m_objects.LayoutAt(i);
     // The system-menu button showing the icon takes its whole square.
-    if (o.Command == TvnSkinCommand::cmSysMenu && m_showIcon && o.SkinRectInAPicture) return true;
+    if (ShowsIcon(o, m_showIcon)) return true;
     if (r.Mask.isNull()) return true;
     return InObjectMask(r.Mask, local);
 }
@@ -121,6 +122,8 @@ void TvnVeneerform::ResetObjectMouseStates(bool releasePresses)
 bool TvnVeneerform::MorphEnabled(int i) const
 {
     if (!m_skinPresent || !m_skinData->EnableSkinEffects()) return false;
+    // The form's icon has no second look to blend to.
+    if (ShowsIcon(m_objects.LayoutAt(i), m_showIcon)) return false;
     return m_objects.State(i).Record.Morphing;
 }
 
@@ -189,8 +192,11 @@ void TvnVeneerform::ObjectDown(int i, TMouseButton button)
     if (s.Record.Animate && !RectEmpty(s.Record.Animate->DownSkinRect))
         s.FrameIndex = s.Record.Animate->CountFrames;
     RepaintObject(i);
+    // The system-menu command of a button or an animated object opens on the press.
     if (o.Kind != TvnObjectKind::Button && o.Command == TvnSkinCommand::cmSysMenu)
-        ShowSystemMenu(QRect(m_form->mapToGlobal(o.Rect.topLeft()), o.Rect.size()));
+        PopupFromObject(i, SystemMenuItems(), false);
+    else if (const ButtonMenu* menu = ButtonMenuOf(i))
+        PopupFromObject(i, menu->Menu->Items(), menu->Above);
 }
 
 void TvnVeneerform::ObjectUp(int i, TMouseButton button)
@@ -206,7 +212,8 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
     const auto release = [&] {
         if (i >= m_objects.Count()) return;
         TvnFrameObjectState& st = m_objects.State(i);
-        if (button != mbLeft || !st.Pressed) return;
+        // A button whose menu is open goes up when the menu closes.
+        if (button != mbLeft || !st.Pressed || m_menuObject == i) return;
         st.Pressed = false;
         // Let go of its down image, an animated object starts its frames again (in
         // button style only while the pointer is still on it).
@@ -250,8 +257,10 @@ void TvnVeneerform::RunCommand(TvnSkinCommand command)
         break;
     case TvnSkinCommand::cmMinimize:
         LeaveAllObjects();
-        // Without a tray icon component there is no tray to go to.
-        if (m_alwaysMinimizeToTray) break;
+        if (m_alwaysMinimizeToTray) {
+            MinimizeFormToTray();
+            break;
+        }
         SetFrameWindowState(m_windowState == TvnWindowState::wsMinimized ? TvnWindowState::wsNormal
                                                                          : TvnWindowState::wsMinimized);
         break;
@@ -260,6 +269,7 @@ void TvnVeneerform::RunCommand(TvnSkinCommand command)
         break;
     case TvnSkinCommand::cmMinimizeToTray:
         LeaveAllObjects();
+        MinimizeFormToTray();
         break;
     case TvnSkinCommand::cmSysMenu:
     case TvnSkinCommand::cmDefault:
@@ -320,7 +330,8 @@ void TvnVeneerform::MorphTimerTick()
 {
     bool stepped = false;
     for (int i = 0; i < m_objects.Count(); ++i) {
-        if (!MorphEnabled(i)) continue;
+        // A button held down by its open menu keeps its look.
+        if (!MorphEnabled(i) || i == m_menuObject) continue;
         TvnFrameObjectState& s = m_objects.State(i);
         const bool need = s.Highlighted ? s.MorphFactor < 1 : s.MorphFactor > 0;
         if (!need) continue;

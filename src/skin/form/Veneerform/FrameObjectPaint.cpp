@@ -25,15 +25,17 @@ struct TvnObjectImage {
     QImage Blend;
 };
 
-// While a hover change blends the normal look into the active one (or back), the image
-// of the moment; null when no blend is under way.
-QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
+// While a hover change blends the normal look (`normal` of `normalPicture`) into the
+// active one (`active` of the object's picture) or back, the image of the moment; null
+// when no blend is under way.
+QImage MorphImage(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
+    const QImage& normalPicture, const QRect& normal, const QRect& active)
 {
-    if (!r.Morphing || !c.Skin->EnableSkinEffects()) return {};
+    if (!r.Morphing || !c.Skin->EnableSkinEffects() || RectEmpty(active)) return {};
     const bool underWay = s.Highlighted ? s.MorphFactor != 1 : s.MorphFactor != 0;
     if (!underWay) return {};
-    TvnEffectBmp from(r.NormalPicture.copy(r.Object->SkinRect));
-    const TvnEffectBmp to(r.Picture.copy(r.ActiveSkinRect));
+    TvnEffectBmp from(normalPicture.copy(normal));
+    const TvnEffectBmp to(r.Picture.copy(active));
     if (from.Image().size() != to.Image().size()) return {};
     from.Morph(to, r.Object->MorphKind, s.MorphFactor);
     return from.Image();
@@ -46,16 +48,21 @@ bool InRestoreState(TvnSkinCommand command, const TvnObjectPaintContext& c)
         || (command == TvnSkinCommand::cmRollUp && c.RolledUp);
 }
 
-// The restore look of a caption button whose command is in its restored state.
-bool RestoreLook(const TvnDataSkinStdButton& b, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
-    const QImage& picture, TvnObjectImage& image)
+// The restore look of a caption button whose command is in its restored state, blending
+// between its normal and active restore images as the other images do.
+bool RestoreLook(const TvnObjectRecord& r, const TvnFrameObjectState& s, const TvnObjectPaintContext& c,
+    TvnObjectImage& image)
 {
+    const TvnDataSkinStdButton& b = *r.StdButton;
+    const QImage& picture = r.Picture;
     if (!InRestoreState(b.Command, c) || !s.Available || RectEmpty(b.RestoreRect)) return false;
     image.Picture = &picture;
     if (!c.Active && !RectEmpty(b.RestoreInactiveRect))
         image.Source = b.RestoreInactiveRect;
     else if (s.Pressed && s.MouseIn && !RectEmpty(b.RestoreDownRect))
         image.Source = b.RestoreDownRect;
+    else if (QImage blend = MorphImage(r, s, c, picture, b.RestoreRect, b.RestoreActiveRect); !blend.isNull())
+        image.Blend = std::move(blend);
     else if (s.Highlighted && !RectEmpty(b.RestoreActiveRect))
         image.Source = b.RestoreActiveRect;
     else
@@ -93,7 +100,7 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
     const TvnDataSkinObject& record = *r.Object;
     const QImage& picture = r.Picture;
     TvnObjectImage image;
-    if (r.StdButton && RestoreLook(*r.StdButton, s, c, picture, image)) return image;
+    if (r.StdButton && RestoreLook(r, s, c, image)) return image;
     const TvnDataSkinButton* button = r.Button;
     if (s.Available && !c.Active && !RectEmpty(record.InactiveSkinRect)) {
         image = { &picture, record.InactiveSkinRect, {} };
@@ -101,7 +108,8 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
         image = { &picture, button->DisableSkinRect, {} };
     } else if (button && s.Pressed && s.MouseIn && !RectEmpty(button->DownRect)) {
         image = { &picture, button->DownRect, {} };
-    } else if (QImage blend = MorphImage(r, s, c); !blend.isNull()) {
+    } else if (QImage blend = MorphImage(r, s, c, r.NormalPicture, record.SkinRect, r.ActiveSkinRect);
+               !blend.isNull()) {
         image.Blend = std::move(blend);
     } else if (s.Highlighted && !RectEmpty(r.ActiveSkinRect)) {
         image = { &picture, r.ActiveSkinRect, {} };
@@ -167,10 +175,20 @@ void DrawTextEffect(
 
 } // namespace
 
+bool ShowsIcon(const TvnLayoutObject& o, bool showIcon)
+{
+    return showIcon && o.Kind == TvnObjectKind::StdButton && o.Command == TvnSkinCommand::cmSysMenu
+        && o.SkinRectInAPicture;
+}
+
 void DrawFrameObject(
     QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s, const TvnObjectPaintContext& c)
 {
     if (!o.Shown) return;
+    if (c.SmallIcon && ShowsIcon(o, true)) {
+        painter.drawImage(o.Rect.topLeft(), *c.SmallIcon);
+        return;
+    }
     if (!c.Skin || !s.Record.Object) {
         if (o.Kind != TvnObjectKind::StdButton) return;
         TvnDefaultButtonLook look;

@@ -41,7 +41,14 @@ struct TvnObjectPaintContext {
     bool Maximized = false;
     bool Minimized = false;
     bool RolledUp = false;
+    // The form's small icon, which the system-menu button shows instead of its image
+    // (ShowIcon); nullptr when it shows its own.
+    const QImage* SmallIcon = nullptr;
 };
+
+// Whether the object is the system-menu button that shows the form's icon: one whose
+// image lies in a picture of its own (the frame picture would show its image anyway).
+bool ShowsIcon(const TvnLayoutObject& o, bool showIcon);
 
 // Draws one object at its Rect; the painter's origin is the frame's top-left corner.
 void DrawFrameObject(QPainter& painter, const TvnLayoutObject& o, const TvnFrameObjectState& s,

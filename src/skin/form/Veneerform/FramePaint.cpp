@@ -9,7 +9,6 @@
 #include "skin/data/vneffects/EffectBmp.h"
 
 #include <QPainter>
-#include <QStyle>
 
 using namespace vnutils;
 
@@ -89,10 +88,10 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
 
 namespace {
 
-QSize DefaultSysMenuSize(const TForm& form, bool showIcon, bool toolWindow)
+QSize DefaultSysMenuSize(bool showIcon, bool toolWindow)
 {
     const int s = DefaultButtonSize(toolWindow);
-    return showIcon ? form.style()->pixelMetric(QStyle::PM_SmallIconSize) * QSize(1, 1) : QSize(s, s);
+    return showIcon ? kSmallIconSize : QSize(s, s);
 }
 
 } // namespace
@@ -101,7 +100,7 @@ QRect TvnVeneerform::DefaultCaptionTextArea() const
 {
     std::vector<TvnLayoutObject> places(m_objects.Layout().begin(), m_objects.Layout().end());
     return LayoutDefaultButtons(
-        places, m_frameWidth, ToolWindowStyle(), DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
+        places, m_frameWidth, ToolWindowStyle(), DefaultSysMenuSize(m_showIcon, ToolWindowStyle()));
 }
 
 QRect TvnVeneerform::LayoutDefaultObjects()
@@ -112,7 +111,7 @@ QRect TvnVeneerform::LayoutDefaultObjects()
         ApplyObjectFlags();
     }
     return LayoutDefaultButtons(m_objects.Layout(), m_frameWidth, ToolWindowStyle(),
-        DefaultSysMenuSize(*m_form, m_showIcon, ToolWindowStyle()));
+        DefaultSysMenuSize(m_showIcon, ToolWindowStyle()));
 }
 
 void TvnVeneerform::PaintDefaultFrame(QPainter& painter)

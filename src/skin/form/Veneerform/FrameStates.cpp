@@ -157,6 +157,7 @@ void TvnVeneerform::Restore()
 {
     m_rolledUpBeforeMaximize = false;
     m_rollUpFromMaximized = false;
+    const QSize before = m_form->size();
     if (Application()->Minimized() && Application()->MainForm() == m_form) Application()->Restore();
     if (std::exchange(m_desktopMaximized, false)) {
         // The window manager puts back the size the window had before.
@@ -172,6 +173,7 @@ void TvnVeneerform::Restore()
         }
     }
     m_normalBounds = QRect();
+    if (m_form->size() == before) WidthNudge();
     m_form->SetTimer(kMouseTimer, kMouseInterval);
     RepaintFrame();
     m_form->update();
@@ -326,6 +328,47 @@ void TvnVeneerform::PlaceInMonitor()
     m_form->move(at);
 }
 
+void TvnVeneerform::WidthNudge()
+{
+    // The system's nudge (one pixel narrower and back) would cost two trips through the
+    // window manager and a flicker here; laying out again at the same size is what it
+    // is for.
+    m_form->FrameChanged();
+    TakeFrameSize();
+    if (m_skinPresent && m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight())
+        RebuildAfterSize();
+    RepaintFrame();
+}
+
+void TvnVeneerform::WatchDisplays()
+{
+    const auto watch = [this](QScreen* screen) {
+        const auto changed = [this] {
+            if (m_form) m_form->Perform(msg::WM_DISPLAYCHANGE, 0, 0);
+        };
+        connect(screen, &QScreen::geometryChanged, this, changed);
+        connect(screen, &QScreen::availableGeometryChanged, this, changed);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, watch);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this] {
+        if (m_form) m_form->Perform(msg::WM_DISPLAYCHANGE, 0, 0);
+    });
+}
+
+bool TvnVeneerform::OnDisplayChange(TMessage&)
+{
+    if (m_form->BorderStyle() == bsNone || m_form->isHidden()) return false;
+    const QSize max = MaxSize();
+    if (m_form->width() <= max.width() && m_form->height() <= max.height()) return false;
+    // The smaller display's limits hold at once, as its maximum tracking size would make
+    // them hold for the system's nudge.
+    m_form->resize(std::min(m_form->width(), max.width()), std::min(m_form->height(), max.height()));
+    WidthNudge();
+    return false;
+}
+
 bool TvnVeneerform::OnShowWindow(TMessage& m)
 {
     if (m.WParam == 0) {
@@ -341,6 +384,7 @@ bool TvnVeneerform::OnShowWindow(TMessage& m)
         m_firstShow = false;
         PlaceInMonitor();
     }
+    if (m_skinnable) WidthNudge();
     if (m_alphaBlend || m_alphaBlendAnimation) {
         m_form->setWindowOpacity(0.0);
         const int target = !m_alphaBlendAnimation || m_alphaBlend ? m_alphaBlendValue : 255;

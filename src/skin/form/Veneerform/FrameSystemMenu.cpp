@@ -4,6 +4,8 @@
 #include "Veneerform.h"
 #include "framework/Form.h"
 
+#include <utility>
+
 namespace veneer {
 
 std::vector<TvnSystemMenuEntry> TvnVeneerform::SystemMenuEntries() const
@@ -40,12 +42,12 @@ void TvnVeneerform::CloseSkinMenus()
     if (m_menuEngine && m_menuEngine->IsOpen()) m_menuEngine->CloseMenus();
 }
 
-void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
+vnmenus::TvnMenuItems TvnVeneerform::SystemMenuItems()
 {
-    if (m_disableSystemMenu) return;
     vnmenus::TvnMenuItems items;
     for (const TvnSystemMenuEntry& entry : SystemMenuEntries()) {
         vnmenus::TvnMenuItem item;
+        item.Name = entry.Name;
         item.Caption = entry.Caption;
         item.ShortCut = entry.ShortCut;
         const TvnSystemMenuAction action = entry.Action;
@@ -79,22 +81,72 @@ void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
         };
         items.push_back(std::move(item));
     }
+    // The application's own system menu replaces the default one, or takes its items.
+    if (m_systemMenu)
+        items = m_useDefaultSysMenu ? MergeSystemMenu(m_systemMenu->Items(), items) : m_systemMenu->Items();
+    return items;
+}
+
+void TvnVeneerform::ShowSystemMenu(const QRect& screenRect)
+{
+    if (m_disableSystemMenu) return;
+    OpenMenu(SystemMenuItems(), screenRect, false);
+}
+
+vnmenus::TvnMenuEngine& TvnVeneerform::FrameMenuEngine()
+{
     if (!m_menuEngine) {
         m_menuEngine = std::make_unique<vnmenus::TvnMenuEngine>();
-        // The system-menu button stays down while its menu is open.
+        // The button whose menu it was stays down until the menu closes.
         m_menuEngine->OnClose = [this](QObject*) {
-            for (int i = 0; i < m_objects.Count(); ++i) {
-                const TvnLayoutObject& o = m_objects.LayoutAt(i);
-                TvnFrameObjectState& st = m_objects.State(i);
-                if (o.Command == TvnSkinCommand::cmSysMenu && st.Pressed) {
-                    st.Pressed = false;
-                    RepaintObject(i);
-                }
+            const int i = std::exchange(m_menuObject, -1);
+            if (i >= 0 && i < m_objects.Count() && m_objects.State(i).Pressed) {
+                m_objects.State(i).Pressed = false;
+                RepaintObject(i);
             }
+            events::Fire(OnSkinMenuClose, this);
         };
     }
+    return *m_menuEngine;
+}
+
+void TvnVeneerform::OpenMenu(vnmenus::TvnMenuItems items, const QRect& screenRect, bool above)
+{
     const TvnSkinData* store = m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
-    m_menuEngine->Popup(std::move(items), screenRect, store);
+    vnmenus::TvnMenuEngine& engine = FrameMenuEngine();
+    engine.Popup(std::move(items), screenRect, store,
+        above ? vnmenus::TvnPopupPlacement::Above : vnmenus::TvnPopupPlacement::Below);
+    if (engine.IsOpen()) events::Fire(OnSkinMenuOpen, this);
+}
+
+const TvnVeneerform::ButtonMenu* TvnVeneerform::ButtonMenuOf(int i) const
+{
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    const bool opensMenu = o.Kind == TvnObjectKind::Button
+        || (o.Kind == TvnObjectKind::Animate && o.Command == TvnSkinCommand::cmDefault);
+    if (!opensMenu) return nullptr;
+    const auto it = m_buttonMenus.constFind(m_objects.State(i).IDName);
+    return it != m_buttonMenus.constEnd() && it->Menu ? &*it : nullptr;
+}
+
+void TvnVeneerform::SetButtonMenu(const QString& idName, TvnSkinPopupMenu* menu, bool above)
+{
+    if (menu) {
+        FreeNotification(menu);
+        m_buttonMenus.insert(idName, { menu, above });
+    } else {
+        m_buttonMenus.remove(idName);
+    }
+}
+
+void TvnVeneerform::PopupFromObject(int i, vnmenus::TvnMenuItems items, bool above)
+{
+    // A menu without items opens nothing, and the button goes up on its release.
+    if (items.empty()) return;
+    HideGlow();
+    const QRect r = m_objects.LayoutAt(i).Rect;
+    OpenMenu(std::move(items), QRect(m_form->mapToGlobal(r.topLeft()), r.size()), above);
+    if (m_menuEngine->IsOpen()) m_menuObject = i;
 }
 
 } // namespace veneer

@@ -2,6 +2,9 @@
 
 #include "skin/data/vnSkinData/ResourceStrData.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace veneer {
 
 std::vector<TvnSystemMenuEntry> DefaultSystemMenu(
@@ -25,6 +28,24 @@ std::vector<TvnSystemMenuEntry> DefaultSystemMenu(
     if (!items.empty()) items.push_back({ "-", "-", {}, A::None });
     items.push_back({ "VNF_CLOSE", ResStrOr(strings, "MI_CLOSECAPTION", "&Close"), "Alt+F4", A::Close });
     return items;
+}
+
+vnmenus::TvnMenuItems MergeSystemMenu(const vnmenus::TvnMenuItems& own, const vnmenus::TvnMenuItems& defaults)
+{
+    static const QStringList kTop
+        = { "VNF_MINITEM", "VNF_RESTORE", "VNF_MAXITEM", "VNF_ROLLUP", "VNF_MINTOTRAY" };
+    static const QString kClose = QStringLiteral("VNF_CLOSE");
+    const auto named = [&](const QString& name) {
+        return std::find_if(
+            defaults.begin(), defaults.end(), [&](const vnmenus::TvnMenuItem& i) { return i.Name == name; });
+    };
+    vnmenus::TvnMenuItems merged;
+    for (const QString& name : kTop)
+        if (auto it = named(name); it != defaults.end()) merged.push_back(*it);
+    for (const vnmenus::TvnMenuItem& item : own)
+        if (!kTop.contains(item.Name) && item.Name != kClose) merged.push_back(item);
+    if (auto it = named(kClose); it != defaults.end()) merged.push_back(*it);
+    return merged;
 }
 
 } // namespace veneer

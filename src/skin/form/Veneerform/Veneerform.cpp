@@ -1,6 +1,7 @@
 #include "Veneerform.h"
 
 #include "ClientInActivePanel.h"
+#include "DefaultFrame.h"
 #include "HintWindow.h"
 #include "MoveSizeLoop.h"
 #include "SystemMenu.h"
@@ -10,7 +11,9 @@
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
 
+#include <QIcon>
 #include <QShortcut>
+#include <QStyle>
 
 namespace veneer {
 
@@ -40,6 +43,8 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     m_defMenuItemFont->SetName(QStringLiteral("Arial"));
     m_defMenuItemFont->SetHeight(14);
     m_defMenuItemFont->SetColor(clr::clWindowText);
+    m_trayMenu = new TvnSkinPopupMenu(this);
+    FillTrayMenu();
     const auto repaintDefault = [this] {
         if (!IsLoading() && !m_skinPresent) RepaintFrame();
     };
@@ -63,11 +68,17 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     connect(altSpace, &QShortcut::activated, this, [this] {
         if (m_form) m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
     });
+    WatchDisplays();
 }
 
 TvnVeneerform::~TvnVeneerform()
 {
     StopTimers();
+    // A form that goes while in the tray takes its way back out of the tray with it.
+    if (m_trayIcon && m_inTray) {
+        m_trayIcon->SetMinimizeToTray(false);
+        if (!m_alwaysShowInTray) m_trayIcon->SetIconVisible(false);
+    }
     m_moveSize.reset();
     m_menuEngine.reset();
     m_hintWindow.reset();
@@ -104,6 +115,16 @@ void TvnVeneerform::Notification(QObject* component, TOperation operation)
         ApplySkin();
     }
     if (component == m_menusSkinData) m_menusSkinData = nullptr;
+    if (component == m_trayIcon) m_trayIcon = nullptr;
+    if (component == m_systemMenu) m_systemMenu = nullptr;
+    for (auto it = m_buttonMenus.begin(); it != m_buttonMenus.end();)
+        it = it->Menu == component || !it->Menu ? m_buttonMenus.erase(it) : std::next(it);
+}
+
+void TvnVeneerform::SetSystemMenu(TvnSkinPopupMenu* menu)
+{
+    m_systemMenu = menu;
+    if (menu) FreeNotification(menu);
 }
 
 void TvnVeneerform::Loaded()
@@ -124,7 +145,31 @@ void TvnVeneerform::SetBorderIcons(TvnBorderIcons icons)
 void TvnVeneerform::SetShowIcon(bool show)
 {
     m_showIcon = show;
-    if (!IsLoading()) RepaintFrame();
+    if (IsLoading()) return;
+    ApplyIconSize();
+    m_paintCache = {};
+    if (m_skinPresent) RebuildAfterSize();
+    RepaintFrame();
+}
+
+void TvnVeneerform::ApplyIconSize()
+{
+    for (TvnLayoutObject& o : m_objects.Layout())
+        o.Size = ShowsIcon(o, m_showIcon) ? kSmallIconSize : QSize();
+}
+
+const QImage& TvnVeneerform::SmallIcon() const
+{
+    QIcon icon = m_form->windowIcon();
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("application-x-executable"));
+    if (icon.isNull()) icon = m_form->style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+    if (m_smallIcon.isNull() || icon.cacheKey() != m_smallIconKey) {
+        m_smallIconKey = icon.cacheKey();
+        m_smallIcon = icon.pixmap(kSmallIconSize)
+                          .toImage()
+                          .scaled(kSmallIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return m_smallIcon;
 }
 
 void TvnVeneerform::SetLogoBitMap(const QImage& logo)
@@ -183,6 +228,7 @@ void TvnVeneerform::StopTimers()
 void TvnVeneerform::ApplyObjectFlags()
 {
     m_objects.ApplyBorderIcons(m_borderIcons, m_hideCaptionButtons, m_disableSystemMenu);
+    ApplyIconSize();
     // Caption buttons of no command of the frame's show when the application says so.
     for (int i = 0; i < m_objects.Count(); ++i) {
         TvnLayoutObject& o = m_objects.Layout()[i];
@@ -240,6 +286,11 @@ void TvnVeneerform::ApplySkin()
         m_form->SetHeight(minH);
     else if (w < minW)
         m_form->SetWidth(minW);
+    else
+        WidthNudge();
+    // A caption bar is exactly as high as the new frame (and a minimized one as wide).
+    if (m_rollUpState || FrameMinimized()) m_form->SetHeight(minH);
+    if (FrameMinimized()) m_form->SetWidth(minW);
 
     // 5. Geometry, region and repaint at the form's size.
     TakeFrameSize();
@@ -250,6 +301,7 @@ void TvnVeneerform::ApplySkin()
     m_form->ClientWidget()->update();
     // 7. The caption shows the frame's state.
     SetCaptionsActive(true);
+    FillTrayMenu();
     events::Fire(OnChangeSkinData, this);
 
     // 8. The client size the frame asks for.
@@ -261,12 +313,31 @@ void TvnVeneerform::ApplySkin()
 
 void TvnVeneerform::SetSkinnable(bool skinnable)
 {
-    // Maximizing the new way is the window states' business; the switch itself keeps the
-    // form's bounds.
+    // A maximized form leaves its maximize behind (the frame's bounds, or the window
+    // manager's state) out of sight, and takes the other way's once switched.
+    const bool wasVisible = m_form->isVisible();
+    bool wasMaximized = false;
+    if (m_skinnable && m_windowState == TvnWindowState::wsMaximized) {
+        wasMaximized = true;
+        m_form->hide();
+        SetFrameWindowState(TvnWindowState::wsNormal);
+    } else if (!m_skinnable && m_form->isMaximized()) {
+        wasMaximized = true;
+        m_form->setWindowState(m_form->windowState() & ~Qt::WindowMaximized);
+        m_form->hide();
+    }
     m_skinnable = skinnable;
     ApplySkin();
     RelayToControls(TMessage { msg::SKINMSG_CHANGE, reinterpret_cast<WPARAM>(m_skinData.data()), 0, 0 });
     m_form->update();
+    if (!wasMaximized) return;
+    if (m_skinnable) {
+        SetFrameWindowState(TvnWindowState::wsMaximized);
+        if (wasVisible) m_form->show();
+    } else {
+        m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
+        if (wasVisible) m_form->show();
+    }
 }
 
 bool TvnVeneerform::MessageNamesOurStore(const TMessage& m) const
@@ -293,6 +364,7 @@ void TvnVeneerform::ShowInActivePanel(bool show)
 
 void RegisterSkinFormClasses()
 {
+    vntray::RegisterTrayClasses();
     // Declared data name the class without its namespace.
     RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
         [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });

@@ -10,7 +10,7 @@
 // region (FrameRegion.cpp), painting (FramePaint.cpp), the frame objects
 // (FrameObjectList.h) under the mouse (FrameMouse.cpp), the system menu
 // (FrameSystemMenu.cpp), the objects' hints (FrameHints.cpp) and glow (FrameGlow.cpp),
-// and the inactive client panel (ClientInActivePanel.h). Geometry is
+// the tray (FrameTray.cpp) and the inactive client panel (ClientInActivePanel.h). Geometry is
 // computed by the pure functions of FrameGeometry.h and ObjectLayout.h, which painting
 // and hit testing both call.
 #include "FrameGeometry.h"
@@ -30,7 +30,10 @@
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/LayerWindow.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
+#include "skin/menus/vnSkinMenus/SkinPopupMenu.h"
+#include "skin/tray/TrayIcon.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -77,7 +80,9 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TFont* DefInActiveCaptionFont READ DefInActiveCaptionFont)
     Q_PROPERTY(int DefMenuItemHeight READ DefMenuItemHeight WRITE SetDefMenuItemHeight)
     Q_PROPERTY(TFont* DefMenuItemFont READ DefMenuItemFont)
+    Q_PROPERTY(TvnTrayIcon* TrayIcon READ TrayIcon WRITE SetTrayIcon)
     Q_PROPERTY(bool UseDefaultSysMenu MEMBER m_useDefaultSysMenu)
+    Q_PROPERTY(TvnSkinPopupMenu* SystemMenu READ SystemMenu WRITE SetSystemMenu)
     Q_PROPERTY(TvnSkinData* SkinData READ SkinData WRITE SetSkinData)
     Q_PROPERTY(TvnSkinData* MenusSkinData READ MenusSkinData WRITE SetMenusSkinData)
     Q_PROPERTY(int MinHeight MEMBER m_minHeight)
@@ -97,6 +102,10 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(TNotifyEvent OnRestore MEMBER OnRestore)
     Q_PROPERTY(TNotifyEvent OnMaximize MEMBER OnMaximize)
     Q_PROPERTY(TNotifyEvent OnChangeRollUpState MEMBER OnChangeRollUpState)
+    Q_PROPERTY(TNotifyEvent OnSkinMenuOpen MEMBER OnSkinMenuOpen)
+    Q_PROPERTY(TNotifyEvent OnSkinMenuClose MEMBER OnSkinMenuClose)
+    Q_PROPERTY(TNotifyEvent OnMinimizeToTray MEMBER OnMinimizeToTray)
+    Q_PROPERTY(TNotifyEvent OnRestoreFromTray MEMBER OnRestoreFromTray)
     Q_PROPERTY(veneer::TvnObjectEvent OnMouseEnterEvent MEMBER OnMouseEnterEvent)
     Q_PROPERTY(veneer::TvnObjectEvent OnMouseLeaveEvent MEMBER OnMouseLeaveEvent)
     Q_PROPERTY(veneer::TvnObjectMouseEvent OnMouseDownEvent MEMBER OnMouseDownEvent)
@@ -128,6 +137,15 @@ public:
     TFont* DefMenuItemFont() const { return m_defMenuItemFont; }
     int DefMenuItemHeight() const { return m_defMenuItemHeight; }
     void SetDefMenuItemHeight(int height);
+    TvnTrayIcon* TrayIcon() const { return m_trayIcon; }
+    // The icon gets the frame's tray menu when it has no menu, and the way back on its
+    // double click when it has no handler; it stays out of the tray unless
+    // AlwaysShowInTray.
+    void SetTrayIcon(TvnTrayIcon* icon);
+    // Extra items of the system menu (with UseDefaultSysMenu the frame's own items are
+    // merged into them at every opening).
+    TvnSkinPopupMenu* SystemMenu() const { return m_systemMenu; }
+    void SetSystemMenu(TvnSkinPopupMenu* menu);
 
     // --- State -------------------------------------------------------------------------
     bool Skinnable() const { return m_skinnable; }
@@ -174,6 +192,17 @@ public:
     TvnMoveSizeLoop* MoveSizeLoop() const { return m_moveSize.get(); }
     bool InMoveSize() const { return m_inMoveSize; }
 
+    // To the tray and back (FrameTray.cpp). The form leaves the screen and the task bar
+    // and the tray icon shows; where the desktop has no tray the form minimizes as
+    // usual instead, since a hidden form could not be brought back. Nothing happens
+    // without a TrayIcon.
+    void MinimizeFormToTray();
+    void RestoreFromTray();
+    // Whether the form waits in the tray.
+    bool InTray() const { return m_inTray; }
+    // The tray menu the frame gives its tray icon: "&Restore", a separator, "&Close".
+    TvnSkinPopupMenu* TrayMenu() const { return m_trayMenu; }
+
     // --- Frame objects and the mouse ----------------------------------------------------
     // The object the mouse is over (-1: none), and the one holding the capture.
     int ActiveObject() const { return m_activeObject; }
@@ -198,7 +227,16 @@ public:
     void ShowSystemMenuFromKeyboard();
     // Closes the frame's open skin menu, if any.
     void CloseSkinMenus();
+    // The menu a button object (or an animated object of no command) opens on its left
+    // press, below it or, with `above`, above it; kept by the object's skin name across
+    // skin changes. A button whose menu is open stays down until the menu closes.
+    void SetButtonMenu(const QString& idName, TvnSkinPopupMenu* menu, bool above = false);
+    // The object whose menu is open (its system menu or its button menu), or -1.
+    int MenuObject() const { return m_menuObject; }
     std::vector<TvnSystemMenuEntry> SystemMenuEntries() const;
+    // The items the system menu opens with: the default ones, or the application's
+    // SystemMenu (with the default ones merged in under UseDefaultSysMenu).
+    vnmenus::TvnMenuItems SystemMenuItems();
     vnmenus::TvnMenuEngine* MenuEngine() const { return m_menuEngine.get(); }
     // The hint an object shows: the fixed text of its command (from the store's resource
     // strings) with UseDefaultObjectHint, else the skin's own, the restore hint while
@@ -256,6 +294,10 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnMaximize;
     TNotifyEvent OnChangeRollUpState;
+    TNotifyEvent OnMinimizeToTray;
+    TNotifyEvent OnRestoreFromTray;
+    TNotifyEvent OnSkinMenuOpen;
+    TNotifyEvent OnSkinMenuClose;
     TvnObjectEvent OnMouseEnterEvent;
     TvnObjectEvent OnMouseLeaveEvent;
     TvnObjectMouseEvent OnMouseDownEvent;
@@ -303,6 +345,7 @@ private:
     bool OnMoving(TMessage& m);
     bool OnSizing(TMessage& m);
     bool OnShowWindow(TMessage& m);
+    bool OnDisplayChange(TMessage& m);
     // The hit code of a point in frame coordinates.
     LRESULT HitTest(QPoint point);
     TvnFrameHitState HitState() const;
@@ -356,6 +399,12 @@ private:
     // rolled-up or minimized form is a caption bar by design and gets no minimum.
     void GiveSizeLimits();
     void PlaceInMonitor();
+    // The frame and the client area laid out again at the form's present size, as a
+    // size change would (after a show, a skin change, a restore to the same size).
+    void WidthNudge();
+    // Tells the frame of every change of the monitors' sizes and work areas, as the
+    // display-change message.
+    void WatchDisplays();
     // One step of the fade-in, from its timer.
     void FadeStep();
     // The opacities (0..255) the fade-in has still to go through.
@@ -375,6 +424,12 @@ private:
     TWndMethod m_formProc;
     QPointer<TvnSkinData> m_skinData;
     QPointer<TvnSkinData> m_menusSkinData;
+    QPointer<TvnTrayIcon> m_trayIcon;
+    QPointer<TvnSkinPopupMenu> m_systemMenu;
+    TvnSkinPopupMenu* m_trayMenu = nullptr;
+    bool m_inTray = false;
+    // The tray menu's captions from the store's resource strings, else the built-in ones.
+    void FillTrayMenu();
 
     // Published values, with the constructor's defaults.
     bool m_clientInActiveEffect = false;
@@ -448,6 +503,26 @@ private:
     // Where the last non-client mouse message put the pointer (frame coordinates).
     QPoint m_mousePoint;
     void ApplyObjectFlags();
+    struct ButtonMenu {
+        QPointer<TvnSkinPopupMenu> Menu;
+        bool Above = false;
+    };
+    QHash<QString, ButtonMenu> m_buttonMenus;
+    // The button menu of object `i`, when it is an object that opens one and has one.
+    const ButtonMenu* ButtonMenuOf(int i) const;
+    // Opens `items` from object `i` (the system menu or its button menu) through the
+    // frame's menu engine.
+    void PopupFromObject(int i, vnmenus::TvnMenuItems items, bool above);
+    vnmenus::TvnMenuEngine& FrameMenuEngine();
+    void OpenMenu(vnmenus::TvnMenuItems items, const QRect& screenRect, bool above);
+    int m_menuObject = -1;
+    // The system-menu button's size in the row of buttons: the small icon's with ShowIcon.
+    void ApplyIconSize();
+    // The form's icon (else the application's, else the desktop's generic one) at the
+    // small-icon size, copied on first use and again when the icon changes.
+    const QImage& SmallIcon() const;
+    mutable QImage m_smallIcon;
+    mutable qint64 m_smallIconKey = 0;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     TvnFrameGeometry m_geometry;

@@ -9,6 +9,8 @@
 namespace vnmenus {
 
 struct TvnMenuItem {
+    // Names the item for the code that merges menus (the frame's "VNF_CLOSE", ...).
+    QString Name;
     QString Caption;
     QString ShortCut; // shown at the item's right end, as text
     bool Enabled = true;
