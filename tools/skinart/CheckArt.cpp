@@ -123,6 +123,7 @@ void AddCheckRecord(TSkinBuilder& skin, TSheet& sheet, const char* name, bool ra
     r.SkinRect = face;
     SetNinePart(r, kFramedSize, 4);
     SetFont(r, Text);
+    r.FontHeight = kSmallFontHeight;
     r.ActiveFontColor = ToTColor(White);
     r.UnenabledFontColor = ToTColor(TextDisabled);
     r.FrameFontColor = ToTColor(Text);

@@ -52,9 +52,7 @@ void AddLabels(TSkinBuilder& skin)
     // Static texts draw straight on their parent: a font and a colour, no picture.
     auto& label = skin.AddControl<TvnDataSkinStdLabelControl>(QStringLiteral("stdlabel"), "stdlabel");
     SetFont(label, Text);
-    // The forms place a value right after its caption ("Quantidade de Foto.:" at x 8, its
-    // count at x 112): the caption must fit in about 104 pixels, which 13-pixel Arial does not.
-    label.FontHeight = kLabelFontHeight;
+    label.FontHeight = kSmallFontHeight;
     label.ActiveFontColor = ToTColor(AccentLight);
 }
 

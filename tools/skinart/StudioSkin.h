@@ -71,7 +71,10 @@ void SetCaptionButton(
 // The skin's one text font.
 inline constexpr const char* kFontName = "Arial";
 inline constexpr int kFontHeight = 13;
-inline constexpr int kLabelFontHeight = 11;
+// Static texts and check box captions: the forms place them in tight, fixed spaces
+// ("Quantidade de Foto.:" before its count at x 112, "Salvar Fotos. Bioombo" in a
+// 139-pixel box), where 13-pixel Arial does not fit.
+inline constexpr int kSmallFontHeight = 11;
 
 // Font name, height, style and colour of any record that has them.
 template <class Record> void SetFont(Record& record, QRgb colour, TFontStyles style = {})
