@@ -206,9 +206,9 @@ private:
     void LinkActiveChanged();
     void LinkDataChanged();
     void LinkEditingChanged();
-    // The form's focus moved to `active`; leaving the grid drops an untouched new record
-    // with dgCancelOnExit.
-    void FocusMoved(TControl* active);
+    // The focus left the grid and its cell editor: with dgCancelOnExit an untouched new
+    // record is dropped.
+    void FocusLeft();
     // Writes the editor's text into its field when it was changed; raises Exception when
     // the field does not take it.
     void CommitEditor();
@@ -259,8 +259,6 @@ private:
     QList<TDataSet::TBookmark> m_selected;
     // A move of the current column was let through and is on its way.
     bool m_leavingCol = false;
-    // The form's focus was on the grid or its cell editor at the last focus change.
-    bool m_focusInside = false;
 };
 
 class TvnSkinDBGrid : public TvnSkinCustomDBGrid {

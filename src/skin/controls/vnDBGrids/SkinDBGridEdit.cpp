@@ -134,20 +134,17 @@ void TvnSkinCustomDBGrid::LinkEditingChanged()
     Invalidate();
 }
 
-void TvnSkinCustomDBGrid::FocusMoved(TControl* active)
+void TvnSkinCustomDBGrid::FocusLeft()
 {
-    const bool inside = active && (active == this || isAncestorOf(active));
-    const bool left = m_focusInside && !inside;
-    m_focusInside = inside;
     TDataSet* ds = DataSet();
-    if (!left || !ds || !(m_options & dgCancelOnExit)) return;
+    if (!ds || !(m_options & dgCancelOnExit)) return;
     // A new record nobody typed into goes with the focus; what was typed stays.
     if (ds->State() == db::dsInsert && !ds->Modified() && !m_editorModified) ds->Cancel();
 }
 
 void TvnSkinCustomDBGrid::WndProc(TMessage& m)
 {
-    if (m.Msg == msg::CM_FOCUSCHANGED) FocusMoved(reinterpret_cast<TControl*>(m.LParam));
+    if (m.Msg == msg::CM_EXIT) FocusLeft();
     TvnSkinCustomGrid::WndProc(m);
 }
 
