@@ -176,7 +176,11 @@ void TControl::AlignControls()
     }
 }
 
-void TControl::WndProc(TMessage&) { }
+void TControl::WndProc(TMessage& m)
+{
+    if (m.Msg == msg::CM_ENTER) events::Fire(OnEnter, this);
+    if (m.Msg == msg::CM_EXIT) events::Fire(OnExit, this);
+}
 
 bool TControl::event(QEvent* e)
 {

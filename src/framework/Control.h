@@ -32,6 +32,8 @@ class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
+    Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
+    Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
 public:
     explicit TControl(QObject* owner = nullptr);
 
@@ -104,6 +106,10 @@ public:
     // its own) has the focus, after the form's preview; a handler that sets the key to 0
     // swallows it.
     TKeyEvent OnKeyDown;
+    // Run when the form's focus comes into the control (or a control inside it) from
+    // outside, and when it goes out again.
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
 
 protected:
     bool event(QEvent* event) override;

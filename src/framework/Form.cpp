@@ -605,7 +605,35 @@ TControl* TForm::ActiveControl() const
     return nullptr;
 }
 
-void TForm::FocusChanged() { Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(ActiveControl())); }
+void TForm::FocusChanged()
+{
+    MoveFocusedControl(ActiveControl());
+    Perform(msg::CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(ActiveControl()));
+}
+
+void TForm::MoveFocusedControl(TControl* now)
+{
+    if (m_focusedControl == now) return;
+    const auto chain = [this](TControl* c) {
+        QList<QPointer<TControl>> controls;
+        for (QWidget* w = c; w && w != this; w = w->parentWidget())
+            if (auto* control = qobject_cast<TControl*>(w)) controls.append(control);
+        return controls;
+    };
+    QList<QPointer<TControl>> left = chain(m_focusedControl);
+    QList<QPointer<TControl>> entered = chain(now);
+    m_focusedControl = now;
+    // A container holding both controls keeps the focus: it hears neither.
+    while (!left.isEmpty() && !entered.isEmpty() && left.last() == entered.last()) {
+        left.removeLast();
+        entered.removeLast();
+    }
+    // A handler may free a control on the way.
+    for (const QPointer<TControl>& c : left)
+        if (c) c->Perform(msg::CM_EXIT, 0, 0);
+    for (auto c = entered.crbegin(); c != entered.crend(); ++c)
+        if (*c) (*c)->Perform(msg::CM_ENTER, 0, 0);
+}
 
 void TForm::keyPressEvent(QKeyEvent* e)
 {

@@ -155,6 +155,8 @@ private:
     TFormBorderStyle m_borderStyle = bsSizeable;
     TBorderIcons m_borderIcons = TBorderIcons(biSystemMenu | biMinimize | biMaximize);
     bool m_keyPreview = false;
+    // The control that had the focus at the last focus change.
+    QPointer<TControl> m_focusedControl;
     TColor m_color = clr::clBtnFace;
     TModalResult m_modalResult = mrNone;
     QEventLoop* m_modalLoop = nullptr;
@@ -168,6 +170,10 @@ private:
     void ApplyPosition();
     // Leaves the modal state and gives the activation back to `owner`.
     void EndModal(QWidget* owner);
+    // Tells the controls the focus leaves (CM_EXIT) and enters (CM_ENTER) on its way from
+    // the last focused control to `now`.
+    void MoveFocusedControl(TControl* now);
+
     // WM_SIZE with the client widget's present size.
     void SendSize();
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);

@@ -113,6 +113,10 @@ inline constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// The focus entered (left) the control or a control inside it; sent by its form, to
+// the controls it leaves innermost first, then to those it enters outermost first.
+inline constexpr UINT CM_ENTER = CM_BASE + 26;
+inline constexpr UINT CM_EXIT = CM_BASE + 27;
 inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;
 // A key went down in a control inside this one: wParam the virtual key, lParam the
 // control (a TControl*). A non-zero result swallows the key.

@@ -340,3 +340,51 @@ end)",
     EXPECT_EQ(form.Position(), poDesktopCenter);
     EXPECT_EQ(form.BorderIcons(), TBorderIcons());
 }
+
+TEST(Form, EnterAndExitFollowTheFocusThroughContainers)
+{
+    TForm form;
+    auto* box = new TControl(&form);
+    box->SetParent(form.ClientWidget());
+    box->SetBounds(0, 0, 200, 80);
+    auto* first = new TEdit(&form);
+    auto* second = new TEdit(&form);
+    auto* outside = new TEdit(&form);
+    first->SetParent(box);
+    second->SetParent(box);
+    outside->SetParent(form.ClientWidget());
+    first->SetBounds(10, 10, 100, 20);
+    second->SetBounds(10, 40, 100, 20);
+    outside->SetBounds(10, 100, 100, 20);
+    QStringList log;
+    for (auto [control, name] : { std::pair<TControl*, QString> { box, "box" }, { first, "first" },
+             { second, "second" }, { outside, "outside" } }) {
+        control->OnEnter = [&log, name](QObject*) { log << "enter " + name; };
+        control->OnExit = [&log, name](QObject*) { log << "exit " + name; };
+    }
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto focus = [&](TEdit* edit) {
+        edit->setFocus();
+        ASSERT_TRUE(testenv::waitFor([&] { return edit->LineEdit()->hasFocus(); }));
+    };
+    focus(first);
+    EXPECT_EQ(log, QStringList({ "enter box", "enter first" }));
+    log.clear();
+    // Within the box only the edits hear of it.
+    focus(second);
+    EXPECT_EQ(log, QStringList({ "exit first", "enter second" }));
+    log.clear();
+    focus(outside);
+    EXPECT_EQ(log, QStringList({ "exit second", "exit box", "enter outside" }));
+    log.clear();
+    // Another window taking the focus and giving it back changes nothing.
+    TForm other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(testenv::waitFor([&] { return outside->LineEdit()->hasFocus(); }));
+    EXPECT_TRUE(log.isEmpty()) << log.join(", ").toStdString();
+}

@@ -7,6 +7,7 @@
 #include "framework/Form.h"
 #include "framework/data/ClientDataSet.h"
 #include "skin/controls/vnDBGrids/SkinDBGrid.h"
+#include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/StdLabel.h"
 #include "skin/controls/vnSkinDialogs/SkinMessage.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
@@ -453,6 +454,120 @@ TEST_F(DBGridEditTest, BooleanFieldsShowTheSkinsCheckMarkAndPictureFieldsTheirPi
     grid->SetDrawGraphicFields(false);
     EXPECT_EQ(Cell(grid->TakeSnapshot(), 2, 3)->Text, "(GRAPHIC)");
     source->SetDataSet(table);
+}
+
+TEST_F(DBGridEditTest, UseColumnsFontDrawsEachColumnInItsFontAndKeepsTheCheckMark)
+{
+    TestSkin skin(EditRecords());
+    grid->SetSkinData(&skin.Store());
+    grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgEditing));
+    TvnColumn* nome = grid->Columns()->At(1);
+    nome->Font()->SetName(QStringLiteral("DejaVu Serif"));
+    nome->Font()->SetHeight(-20);
+    nome->Font()->SetColor(0x0000FF);
+    grid->Font()->SetColor(0x00FF00);
+    Show();
+    auto s = grid->TakeSnapshot();
+    EXPECT_FALSE(Cell(s, 2, 3)->OwnFont) << "the skin's cell font until asked";
+
+    grid->SetUseColumnsFont(true);
+    s = grid->TakeSnapshot();
+    const vngrid::TvnGridCell* named = Cell(s, 2, 3);
+    ASSERT_TRUE(named->OwnFont);
+    EXPECT_EQ(named->Font, nome->Font()->ToQFont());
+    EXPECT_EQ(named->FontColor, 0x0000FFu);
+    // A column whose font was never given draws in the grid's.
+    const vngrid::TvnGridCell* id = Cell(s, 1, 3);
+    EXPECT_EQ(id->Font, grid->Font()->ToQFont());
+    EXPECT_EQ(id->FontColor, 0x00FF00u);
+    // The text is drawn in the column's colour over the skin's background.
+    const QImage picture = Picture();
+    bool red = false;
+    const QRect r = grid->CellRect(2, 3);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            red = red || picture.pixel(x, y) == 0xFFFF0000;
+    EXPECT_TRUE(red);
+    EXPECT_EQ(picture.pixel(r.right() - 2, r.top() + 1), kBackground);
+    // A Boolean column still shows the check mark, not "True".
+    EXPECT_EQ(Cell(s, 3, 2)->Content, vngrid::TvnCellContent::Check);
+    const QPoint centre = grid->CellRect(3, 2).center();
+    bool black = false;
+    for (int y = centre.y() - 5; y <= centre.y() + 5; ++y)
+        for (int x = centre.x() - 5; x <= centre.x() + 5; ++x)
+            black = black || picture.pixel(x, y) == 0xFF000000;
+    EXPECT_TRUE(black);
+    // A handler colouring the cells keeps the check mark too.
+    grid->SetUseColumnsFont(false);
+    grid->OnGetCellParam
+        = [](QObject*, TvnColumn*, TGridDrawState, TColor& background, TFont*) { background = 0x00FFFF; };
+    const QImage coloured = Picture();
+    black = false;
+    for (int y = centre.y() - 5; y <= centre.y() + 5; ++y)
+        for (int x = centre.x() - 5; x <= centre.x() + 5; ++x)
+            black = black || coloured.pixel(x, y) == 0xFF000000;
+    EXPECT_TRUE(black) << "a coloured Boolean cell shows the check mark";
+    EXPECT_EQ(coloured.pixel(grid->CellRect(3, 2).topLeft() + QPoint(2, 2)), 0xFFFFFF00);
+}
+
+TEST_F(DBGridEditTest, LeavingTheGridDropsAnUntouchedNewRecordOnly)
+{
+    auto* other = new TvnSkinEdit(&form);
+    other->SetParent(form.ClientWidget());
+    other->SetBounds(8, 170, 120, 20);
+    Show();
+    auto leave = [&] {
+        other->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(testenv::waitFor([&] { return other->isAncestorOf(QApplication::focusWidget()); }));
+    };
+    auto back = [&] {
+        grid->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(testenv::waitFor([&] { return grid->hasFocus(); }));
+    };
+    Key(Qt::Key_Insert);
+    ASSERT_EQ(table->RecordCount(), 6);
+    leave();
+    EXPECT_EQ(table->State(), db::dsBrowse);
+    EXPECT_EQ(table->RecordCount(), 5);
+
+    // Something typed into the new record's cell is kept.
+    back();
+    Key(Qt::Key_Insert);
+    QTest::keyClick(grid, Qt::Key_7);
+    ASSERT_TRUE(grid->EditorMode());
+    leave();
+    EXPECT_EQ(table->State(), db::dsInsert);
+    EXPECT_EQ(table->RecordCount(), 6);
+    back();
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(table->RecordCount(), 5);
+
+    // Without dgCancelOnExit the new record waits for the clerk's return.
+    grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgCancelOnExit));
+    back();
+    Key(Qt::Key_Insert);
+    leave();
+    EXPECT_EQ(table->State(), db::dsInsert);
+    EXPECT_EQ(table->RecordCount(), 6);
+}
+
+TEST_F(DBGridEditTest, ColumnEventsFollowTheCurrentColumnOnly)
+{
+    Show();
+    QStringList seen;
+    grid->OnColExit = [&](QObject*) { seen << QStringLiteral("exit %1").arg(grid->Col()); };
+    grid->OnColEnter = [&](QObject*) { seen << QStringLiteral("enter %1").arg(grid->Col()); };
+    Key(Qt::Key_Right);
+    EXPECT_EQ(seen, QStringList({ "exit 1", "enter 2" }));
+    seen.clear();
+    // Another record in the same column enters no column.
+    Key(Qt::Key_Down);
+    table->Next();
+    EXPECT_TRUE(seen.isEmpty()) << seen.join(", ").toStdString();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3, 1).center());
+    EXPECT_EQ(seen, QStringList({ "exit 2", "enter 3" }));
+    EXPECT_EQ(table->RecNo(), 1);
 }
 
 TEST_F(DBGridEditTest, TheWheelStepsRowsAndTheBarsEventsBelongToTheGrid)

@@ -439,3 +439,40 @@ TEST(SkinPageControl, InactiveContentMovesTowardsThePageOnTopAndLeftAndAwayOnBot
         EXPECT_EQ(areas[1].topLeft(), c.Shift) << c.Position;
     }
 }
+
+TEST(SkinPageControl, SheetBackgroundIsTheWallPaperTheRecordsPictureOrItsClientTile)
+{
+    // Without a store the sheet is button face.
+    Notebook plain;
+    EXPECT_EQ(Grab(plain.sheets.at(0)).pixel(5, 5), ToQColor(clr::clBtnFace).rgba());
+
+    // The tab record's client tile (the panel area's client, kPanelClient) fills the sheet.
+    TestSkin skin(TabRecords());
+    Notebook tiled(&skin.Store());
+    QImage sheet = Grab(tiled.sheets.at(0));
+    EXPECT_EQ(sheet.pixel(5, 5), kPanelClient);
+    EXPECT_EQ(sheet.pixel(sheet.width() - 2, sheet.height() - 2), kPanelClient);
+
+    // A wallpaper is tiled from the sheet's corner instead.
+    QImage wallpaper(3, 2, QImage::Format_ARGB32);
+    wallpaper.fill(Qt::red);
+    wallpaper.setPixel(1, 1, qRgb(0, 0, 255));
+    tiled.sheets.at(0)->SetWallPaper(wallpaper);
+    sheet = Grab(tiled.sheets.at(0));
+    EXPECT_EQ(sheet.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(sheet.pixel(1, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(sheet.pixel(7, 3), qRgb(0, 0, 255)) << "the next tile across and down";
+    EXPECT_EQ(Grab(tiled.sheets.at(1)).pixel(5, 5), kPanelClient) << "only that sheet";
+
+    // A record naming a background picture tiles that picture.
+    TestSkin pictured(TabRecords().replace(
+        "[tab]\r\npictureindex=0\r\n", "[tab]\r\npictureindex=0\r\nbgpictureindex=2\r\n"));
+    const QImage background = pictured.Store().Picture(2).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(background.isNull());
+    Notebook withPicture(&pictured.Store());
+    sheet = Grab(withPicture.sheets.at(0));
+    for (QPoint at : { QPoint(3, 3), QPoint(background.width() + 3, 7), QPoint(11, background.height() + 2) })
+        EXPECT_EQ(
+            sheet.pixel(at), background.pixel(at.x() % background.width(), at.y() % background.height()))
+            << at.x() << "," << at.y();
+}

@@ -252,6 +252,44 @@ TEST(ScrollBar, HeldTrackClickPagesUntilTheThumbReachesTheMouse)
     EXPECT_EQ(pages, f.bar->Position() / 10 + 1) << "a click backwards pages once";
 }
 
+TEST(ScrollBar, BothSwapsTheRecordAndKindTurnsTheBar)
+{
+    TForm form;
+    auto* bar = new TvnSkinScrollBar(&form);
+    EXPECT_EQ(bar->size(), QSize(200, 19));
+    EXPECT_EQ(bar->DefaultHeight(), 19);
+    EXPECT_EQ(bar->SkinDataName(), "hscrollbar");
+    EXPECT_EQ(bar->BothSkinDataName(), "bothhscrollbar");
+    bar->SetBothMarkerWidth(-4);
+    EXPECT_EQ(bar->BothMarkerWidth(), 19) << "a negative width is ignored";
+    // The corner marker takes its width from the default look's end.
+    EXPECT_EQ(bar->Layout().Increase.x(), 200 - 17);
+    bar->SetBoth(true);
+    EXPECT_EQ(bar->SkinDataName(), "bothhscrollbar");
+    EXPECT_EQ(bar->Layout().Increase.x(), 200 - 19 - 17);
+    bar->SetBoth(false);
+    EXPECT_EQ(bar->SkinDataName(), "hscrollbar");
+
+    // Turned upright in code: the vertical record, the shape and the fixed width follow.
+    bar->SetKind(sbVertical);
+    EXPECT_EQ(bar->SkinDataName(), "vscrollbar");
+    EXPECT_EQ(bar->size(), QSize(19, 200));
+    EXPECT_EQ(bar->DefaultWidth(), 19);
+    EXPECT_EQ(bar->DefaultHeight(), 0);
+
+    // Both looks the record up again each way: the store has no corner record, so the
+    // default look shows until the bar's own record comes back.
+    TestSkin skin(ScrollRecords());
+    bar->SetSkinData(&skin.Store());
+    const int own = bar->SkinRecordIndex();
+    ASSERT_NE(own, -1);
+    bar->SetBoth(true);
+    EXPECT_EQ(bar->SkinRecordIndex(), -1);
+    bar->SetBoth(false);
+    EXPECT_EQ(bar->SkinDataName(), "vscrollbar");
+    EXPECT_EQ(bar->SkinRecordIndex(), own);
+}
+
 TEST(ScrollBar, DisabledBarIgnoresTheMouseAndHidesItsThumb)
 {
     BarForm f;

@@ -29,7 +29,10 @@ TvnColumn::TvnColumn(QObject* collection)
     , m_font(new TFont(this))
     , m_title(new TvnColumnTitle(this))
 {
-    connect(m_font, &TFont::Changed, this, &TvnColumn::Changed);
+    connect(m_font, &TFont::Changed, this, [this] {
+        m_fontAssigned = true;
+        emit Changed();
+    });
     connect(m_title, &TvnColumnTitle::Changed, this, &TvnColumn::Changed);
 }
 

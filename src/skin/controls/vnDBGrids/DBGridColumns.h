@@ -108,6 +108,8 @@ public:
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
     TFont* Font() const { return m_font; }
+    // Whether the font was given; until then the column draws in its grid's font.
+    bool FontAssigned() const { return m_fontAssigned; }
     TvnColumnTitle* Title() const { return m_title; }
     // What the title shows: its caption, or the field's name without one.
     QString TitleText() const { return m_title->Caption().isEmpty() ? m_fieldName : m_title->Caption(); }
@@ -129,6 +131,7 @@ private:
     QStringList m_pickList;
     TColor m_color = clr::clWindow;
     TFont* m_font;
+    bool m_fontAssigned = false;
     TvnColumnTitle* m_title;
 };
 

@@ -112,7 +112,8 @@ void TvnSkinCustomDBGrid::SetDrawGraphicFields(bool on)
 
 void TvnSkinCustomDBGrid::SetUseColumnsFont(bool on)
 {
-    if (StoreChanged(m_useColumnsFont, on)) Invalidate();
+    // Other fonts, other column widths.
+    if (StoreChanged(m_useColumnsFont, on)) LinkActiveChanged();
 }
 
 void TvnSkinCustomDBGrid::Loaded()
@@ -151,17 +152,29 @@ int TvnSkinCustomDBGrid::VisibleDataRows() const
     return std::max(1, grid::FullyVisibleCount(rows));
 }
 
-int TvnSkinCustomDBGrid::DefaultColumnWidth(const TField* field, const QString& title) const
+const TFont* TvnSkinCustomDBGrid::CellFont(const TvnColumnLayout& l) const
 {
-    if (!field) return DefaultColWidth();
-    // Measured in the fonts the cells are drawn in (the skin's, with UseSkinFont), so a
-    // field's characters and its title fit. Qt fonts report no overhang, so the classic
-    // width rule loses that term.
-    const QFontMetrics cell(Fonts().Cell);
-    int width = cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4;
+    if (m_useColumnsFont) return l.Column && l.Column->FontAssigned() ? l.Column->Font() : Font();
+    const auto* r = GridRecord();
+    if (!r || !UseSkinFont()) return Font();
+    m_skinCellFont.SetName(r->FontName);
+    m_skinCellFont.SetHeight(r->FontHeight);
+    m_skinCellFont.SetStyle(r->FontStyle);
+    m_skinCellFont.SetColor(r->FontColor);
+    return &m_skinCellFont;
+}
+
+int TvnSkinCustomDBGrid::DefaultColumnWidth(const TvnColumnLayout& l) const
+{
+    if (!l.Field) return DefaultColWidth();
+    // Measured in the fonts the cells are drawn in (the skin's, with UseSkinFont, or the
+    // column's, with UseColumnsFont), so a field's characters and its title fit. Qt fonts
+    // report no overhang, so the classic width rule loses that term.
+    const QFontMetrics cell(m_useColumnsFont ? CellFont(l)->ToQFont() : Fonts().Cell);
+    int width = cell.horizontalAdvance(QLatin1Char('0')) * l.Field->DisplayWidth() + 4;
     if (m_options & dgTitles) {
         const QFontMetrics titles(Fonts().Fixed);
-        width = std::max(width, titles.horizontalAdvance(title) + 4);
+        width = std::max(width, titles.horizontalAdvance(l.Title) + 4);
     }
     return width;
 }
@@ -182,7 +195,7 @@ void TvnSkinCustomDBGrid::BuildColumns()
             l.Title = c->TitleText();
             l.TitleAlignment = c->Title()->Alignment();
             l.Alignment = c->AlignmentSet() || !l.Field ? c->Alignment() : l.Field->Alignment();
-            l.Width = c->Width() > 0 ? c->Width() : DefaultColumnWidth(l.Field, l.Title);
+            l.Width = c->Width() > 0 ? c->Width() : DefaultColumnWidth(l);
             m_layout.append(l);
         }
         return;
@@ -199,7 +212,7 @@ void TvnSkinCustomDBGrid::BuildColumns()
         l.FieldName = f->FieldName();
         l.Title = f->FieldName();
         l.Alignment = f->Alignment();
-        l.Width = DefaultColumnWidth(f, l.Title);
+        l.Width = DefaultColumnWidth(l);
         m_layout.append(l);
     }
 }
@@ -339,21 +352,17 @@ void TvnSkinCustomDBGrid::CellContent(int col, int row, vngrid::TvnGridCell& cel
         cell.Picture = l.Field->AsImage();
         cell.Content = vngrid::TvnCellContent::Picture;
     }
-    if (OnGetCellParam) {
-        const auto* r = GridRecord();
-        TColor background = r ? r->BGColor : Color();
+    if (m_useColumnsFont || OnGetCellParam) {
         TFont font;
-        if (r && UseSkinFont()) {
-            font.SetName(r->FontName);
-            font.SetHeight(r->FontHeight);
-            font.SetStyle(r->FontStyle);
-            font.SetColor(r->FontColor);
-        } else {
-            font.Assign(*Font());
+        font.Assign(*CellFont(l));
+        cell.OwnFont = true;
+        if (OnGetCellParam) {
+            const auto* r = GridRecord();
+            TColor background = r ? r->BGColor : Color();
+            OnGetCellParam(const_cast<TvnSkinCustomDBGrid*>(this), l.Column, cell.State, background, &font);
+            cell.OwnBackground = true;
+            cell.Background = background;
         }
-        OnGetCellParam(const_cast<TvnSkinCustomDBGrid*>(this), l.Column, cell.State, background, &font);
-        cell.OwnLook = true;
-        cell.Background = background;
         cell.Font = font.ToQFont();
         cell.FontColor = font.Color();
     }
@@ -431,14 +440,27 @@ void TvnSkinCustomDBGrid::Scrolled(TScrollBarKind kind, int code, int position)
     PublishScroll();
 }
 
-bool TvnSkinCustomDBGrid::SelectCell(int, int row)
+bool TvnSkinCustomDBGrid::SelectCell(int col, int row)
 {
     if (m_syncing) return true;
     TDataSet* ds = DataSet();
-    if (!ds || ds->IsEmpty()) return true;
-    const int wanted = row - FirstDataRow() - m_link->ActiveRecord();
-    if (wanted == 0) return true;
-    return m_link->MoveBy(wanted) == wanted;
+    const int wanted = ds && !ds->IsEmpty() ? row - FirstDataRow() - m_link->ActiveRecord() : 0;
+    if (wanted != 0 && m_link->MoveBy(wanted) != wanted) return false;
+    if (col != Col()) {
+        m_leavingCol = true;
+        events::Fire(OnColExit, this);
+    }
+    return true;
+}
+
+void TvnSkinCustomDBGrid::SelectionChanged()
+{
+    TvnSkinCustomGrid::SelectionChanged();
+    // Only a column the user moved to is entered; the record following the data set
+    // changes rows, not columns.
+    if (!m_leavingCol) return;
+    m_leavingCol = false;
+    events::Fire(OnColEnter, this);
 }
 
 void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSnapshot& s)

@@ -77,6 +77,8 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(TvnDrawDataCellEvent OnDrawDataCell MEMBER OnDrawDataCell)
     Q_PROPERTY(TvnGetCellParamEvent OnGetCellParam MEMBER OnGetCellParam)
     Q_PROPERTY(TNotifyEvent OnEditButtonClick MEMBER OnEditButtonClick)
+    Q_PROPERTY(TNotifyEvent OnColEnter MEMBER OnColEnter)
+    Q_PROPERTY(TNotifyEvent OnColExit MEMBER OnColExit)
 public:
     static constexpr int kIndicatorWidth = 11;
 
@@ -168,6 +170,9 @@ public:
     TvnDrawDataCellEvent OnDrawDataCell;
     TvnGetCellParamEvent OnGetCellParam;
     TNotifyEvent OnEditButtonClick;
+    // The current column is left (before the move) and entered (after it).
+    TNotifyEvent OnColEnter;
+    TNotifyEvent OnColExit;
 
     // Makes the grid's event types known to the declared-data loader.
     static void RegisterEvents();
@@ -182,6 +187,8 @@ protected:
     TvnBarState VerticalBarState() const override;
     void Scrolled(TScrollBarKind kind, int code, int position) override;
     bool SelectCell(int col, int row) override;
+    void SelectionChanged() override;
+    void WndProc(TMessage& message) override;
     void LayoutChanged() override;
     void ColumnSized(int col) override;
 
@@ -199,6 +206,9 @@ private:
     void LinkActiveChanged();
     void LinkDataChanged();
     void LinkEditingChanged();
+    // The focus left the grid and its cell editor: with dgCancelOnExit an untouched new
+    // record is dropped.
+    void FocusLeft();
     // Writes the editor's text into its field when it was changed; raises Exception when
     // the field does not take it.
     void CommitEditor();
@@ -213,7 +223,11 @@ private:
     // Counts, sizes and the buffer follow the columns and the room; the current row
     // follows the record.
     void UpdateLayout();
-    int DefaultColumnWidth(const TField* field, const QString& title) const;
+    int DefaultColumnWidth(const TvnColumnLayout& layout) const;
+    // The font a column's plain data cells are drawn in: with UseColumnsFont the column's
+    // (the grid's until it is given), else the skin's cell font with UseSkinFont and a
+    // record, else the grid's.
+    const TFont* CellFont(const TvnColumnLayout& layout) const;
     // Moves the record by `distance` (or to an end), as the user's scrolling does.
     void MoveRecord(int distance);
 
@@ -227,6 +241,8 @@ private:
     bool m_readOnly = false;
     bool m_drawGraphicFields = false;
     bool m_useColumnsFont = false;
+    // The record's cell font as a TFont, filled by CellFont.
+    mutable TFont m_skinCellFont;
     bool m_saveMultiSelection = false;
     QString m_pickListName = QStringLiteral("listbox");
     bool m_pickListCaptionMode = false;
@@ -241,6 +257,8 @@ private:
     // The editor's text differs from its field's.
     bool m_editorModified = false;
     QList<TDataSet::TBookmark> m_selected;
+    // A move of the current column was let through and is on its way.
+    bool m_leavingCol = false;
 };
 
 class TvnSkinDBGrid : public TvnSkinCustomDBGrid {

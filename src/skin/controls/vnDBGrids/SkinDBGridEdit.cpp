@@ -134,6 +134,20 @@ void TvnSkinCustomDBGrid::LinkEditingChanged()
     Invalidate();
 }
 
+void TvnSkinCustomDBGrid::FocusLeft()
+{
+    TDataSet* ds = DataSet();
+    if (!ds || !(m_options & dgCancelOnExit)) return;
+    // A new record nobody typed into goes with the focus; what was typed stays.
+    if (ds->State() == db::dsInsert && !ds->Modified() && !m_editorModified) ds->Cancel();
+}
+
+void TvnSkinCustomDBGrid::WndProc(TMessage& m)
+{
+    if (m.Msg == msg::CM_EXIT) FocusLeft();
+    TvnSkinCustomGrid::WndProc(m);
+}
+
 bool TvnSkinCustomDBGrid::EditorKey(QKeyEvent* e)
 {
     TDataSet* ds = DataSet();

@@ -47,9 +47,11 @@ struct TvnGridCell {
     TvnIndicator Indicator = TvnIndicator::None;
     TvnCellContent Content = TvnCellContent::Text;
     QImage Picture;
-    // A look of the cell's own (a handler's choice): background, font and text colour.
-    bool OwnLook = false;
+    // A background of the cell's own (a handler's choice) in place of the skin's.
+    bool OwnBackground = false;
     TColor Background = 0;
+    // A font and text colour of the cell's own (its column's, or a handler's choice).
+    bool OwnFont = false;
     QFont Font;
     TColor FontColor = 0;
 };

@@ -242,17 +242,20 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
     const auto& r = *s.Record;
     const QRect clip = cell.Rect & s.GridRect;
     if (cell.Face == TvnCellFace::Plain) {
-        if (cell.OwnLook) {
+        if (cell.OwnBackground)
             p.fillRect(cell.Rect, ToQColor(cell.Background));
-            DrawText(
-                p, cell.Rect, clip, cell, cell.Font, QFontMetrics(cell.Font), cell.FontColor, cell.Inset);
-            return;
-        }
-        if (s.BackgroundPicture.isNull() && !s.Transparent) p.fillRect(cell.Rect, ToQColor(r.BGColor));
+        else if (s.BackgroundPicture.isNull() && !s.Transparent)
+            p.fillRect(cell.Rect, ToQColor(r.BGColor));
+        // A cell of its own colours still shows its check mark or picture.
+        const TColor color = cell.OwnFont ? cell.FontColor : s.CellFontColor;
         if (cell.Indicator != TvnIndicator::None)
             DrawIndicator(p, s, cell.Rect, cell.Indicator);
-        else if (!DrawContent(p, s, cell, clip, s.CellFontColor))
-            DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, s.CellFontColor, cell.Inset);
+        else if (DrawContent(p, s, cell, clip, color))
+            return;
+        else if (cell.OwnFont)
+            DrawText(p, cell.Rect, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
+        else
+            DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
         return;
     }
     const TvnCellSource source = CellSource(r, cell.Face);
@@ -269,9 +272,9 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         DrawIndicator(p, s, cell.Rect, cell.Indicator);
         return;
     }
-    const QFont& font = cell.OwnLook ? cell.Font : fixed ? s.FixedFont : s.CellFont;
+    const QFont& font = cell.OwnFont ? cell.Font : fixed ? s.FixedFont : s.CellFont;
     DrawText(p, FaceTextRect(cell.Rect, source, s.UseSkinCellHeight), clip, cell, font,
-        cell.OwnLook ? QFontMetrics(cell.Font)
+        cell.OwnFont ? QFontMetrics(cell.Font)
             : fixed  ? m.Fixed
                      : m.Cell,
         color, 0);
@@ -304,14 +307,14 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         || (cell.Face == TvnCellFace::Focused && (cell.State & gdSelected) && s.RowSelect);
     if (highlight)
         p.fillRect(r, ToQColor(clr::clHighlight));
-    else if (cell.OwnLook)
+    else if (cell.OwnBackground)
         p.fillRect(r, ToQColor(cell.Background));
     else if (!s.Transparent)
         p.fillRect(r, ToQColor(s.Color));
-    const TColor own = cell.OwnLook ? cell.FontColor : s.CellFontColor;
+    const TColor own = cell.OwnFont ? cell.FontColor : s.CellFontColor;
     const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : own;
     if (cell.Face == TvnCellFace::Plain && DrawContent(p, s, cell, clip, color)) return;
-    if (cell.OwnLook)
+    if (cell.OwnFont)
         DrawText(p, r, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
     else
         DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
@@ -393,9 +396,10 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
     for (const TvnGridCell& c : s.Cells) {
         w << c.Rect
           << (int(c.State) | int(c.Face) << 8 | int(c.Alignment) << 16 | (int(c.Indicator) + 1) << 24
-                 | int(c.OwnLook) << 30)
+                 | int(c.OwnBackground) << 30 | int(c.OwnFont) << 31)
           << (c.Inset | int(c.Content) << 8) << c.Picture.cacheKey() << c.Text;
-        if (c.OwnLook) w << c.Background << c.FontColor << c.Font.key();
+        if (c.OwnBackground) w << c.Background;
+        if (c.OwnFont) w << c.FontColor << c.Font.key();
     }
     return w.Bytes();
 }
