@@ -332,6 +332,15 @@ TEST_F(ShownFrameTest, ThePointerShowsTheSizingArrowsOverTheBorders)
         EXPECT_EQ(form.cursor().shape(), c.Shape) << c.At.x() << "," << c.At.y();
         EXPECT_EQ(form.ClientWidget()->cursor().shape(), Qt::ArrowCursor) << "the client area keeps its own";
     }
+    // Asked to, the frame shows the form's own cursor everywhere but on the sizing zones.
+    f->Frame->setProperty("UseFormCursorInNCArea", true);
+    form.ClientWidget()->setCursor(Qt::PointingHandCursor);
+    PointerTo(form, { 200, 12 });
+    EXPECT_EQ(form.cursor().shape(), Qt::PointingHandCursor) << "over the caption";
+    PointerTo(form, { 1, s.height() / 2 });
+    EXPECT_EQ(form.cursor().shape(), Qt::SizeHorCursor) << "the sizing arrows stay";
+    form.ClientWidget()->unsetCursor();
+
     // The search window sizes nowhere: no arrows.
     auto dialog = Shown(bsDialog);
     PointerTo(*dialog->Form, { 1, dialog->Form->height() / 2 });

@@ -251,6 +251,32 @@ TEST_F(FrameStatesTest, AFadeInWithoutAlphaBlendEndsOpaqueAndWithItAtItsValue)
     EXPECT_EQ(translucent->Form->windowOpacity(), 1.0);
 }
 
+TEST_F(FrameStatesTest, ChangingTheTranslucencyOfAShownFormTakesAtOnce)
+{
+    auto f = Make();
+    f->Form->Show();
+    EXPECT_EQ(f->Form->windowOpacity(), 1.0);
+    f->Frame->setProperty("AlphaBlend", true);
+    EXPECT_NEAR(f->Form->windowOpacity(), 200 / 255.0, 0.005);
+    f->Frame->setProperty("AlphaBlendValue", 100);
+    EXPECT_NEAR(f->Form->windowOpacity(), 100 / 255.0, 0.005);
+    f->Frame->setProperty("AlphaBlendValue", 300);
+    EXPECT_EQ(f->Frame->property("AlphaBlendValue").toInt(), 255) << "a byte";
+    EXPECT_EQ(f->Form->windowOpacity(), 1.0);
+    f->Frame->setProperty("AlphaBlendValue", 100);
+    f->Frame->setProperty("AlphaBlend", false);
+    EXPECT_EQ(f->Form->windowOpacity(), 1.0);
+
+    // Switched on during a fade, the new value wins over the fade's target.
+    auto fading = Make();
+    fading->Frame->setProperty("AlphaBlendAnimation", true);
+    fading->Form->Show();
+    fading->Frame->setProperty("AlphaBlendValue", 120);
+    fading->Frame->setProperty("AlphaBlend", true);
+    QTest::qWait(400);
+    EXPECT_NEAR(fading->Form->windowOpacity(), 120 / 255.0, 0.005);
+}
+
 TEST_F(FrameStatesTest, TheFadeInRunsBetweenTheProgramsOtherEvents)
 {
     // A fade that slept on the event thread would go from nothing to opaque within one

@@ -6,7 +6,10 @@
 #include "framework/Application.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
 
+#include <QFontMetrics>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace frametest;
@@ -197,4 +200,68 @@ TEST_F(SystemMenuOnAFrame, AnAssignedSystemMenuOpensMergedOrAsItIs)
         f->Frame->SetSystemMenu(&gone);
     }
     EXPECT_EQ(f->Frame->SystemMenu(), nullptr);
+}
+
+TEST(SystemMenu, TheEngineTakesTheRowHeightFontAndTranslucencyItIsGiven)
+{
+    vnmenus::TvnMenuEngine engine;
+    vnmenus::TvnMenuItems items(2);
+    items[0].Caption = "&Um";
+    items[1].Caption = "&Dois";
+    const QRect anchor(100, 100, 10, 10);
+
+    engine.Popup(items, anchor, nullptr);
+    ASSERT_TRUE(engine.IsOpen());
+    EXPECT_EQ(engine.TopMenu()->Layout().Rows[0].height(), 20);
+    EXPECT_DOUBLE_EQ(engine.TopMenu()->windowOpacity(), 1.0) << "opaque unless asked";
+
+    vnmenus::TvnMenuSettings settings = vnmenus::DefaultMenuSettings();
+    settings.DefaultItemHeight = 40;
+    settings.DefaultFont = QFont(QStringLiteral("Courier"), 30);
+    settings.AlphaBlend = true;
+    settings.AlphaBlendValue = 128;
+    engine.SetSettings(settings);
+    engine.Popup(items, anchor, nullptr);
+    ASSERT_TRUE(engine.IsOpen());
+    const vnmenus::TvnMenuLayout& layout = engine.TopMenu()->Layout();
+    EXPECT_EQ(layout.Rows[0].height(), std::max(40, QFontMetrics(settings.DefaultFont).height() + 4));
+    EXPECT_NEAR(engine.TopMenu()->windowOpacity(), 128 / 255.0, 0.01);
+
+    // Fading in starts clear and settles at the same opacity, without blocking.
+    settings.AlphaBlendAnimation = true;
+    engine.SetSettings(settings);
+    engine.Popup(items, anchor, nullptr);
+    ASSERT_TRUE(engine.IsOpen());
+    EXPECT_LT(engine.TopMenu()->windowOpacity(), 0.1);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return std::abs(engine.TopMenu()->windowOpacity() - 128 / 255.0) < 0.01; }));
+    engine.CloseMenus();
+}
+
+TEST_F(SystemMenuOnAFrame, TheFramesMenuPropertiesReachItsMenus)
+{
+    const auto f = Shown();
+    f->Frame->setProperty("DefMenuItemHeight", 33);
+    f->Frame->setProperty("DefMenuItemHeight", 0); // ignored
+    f->Frame->DefMenuItemFont()->SetName(QStringLiteral("Courier"));
+    f->Frame->setProperty("UseSkinFontInMenu", false);
+    f->Frame->setProperty("MenusAlphaBlend", true);
+    f->Frame->setProperty("MenusAlphaBlendValue", 150);
+    QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    vnmenus::TvnMenuEngine* engine = f->Frame->MenuEngine();
+    ASSERT_NE(engine, nullptr);
+    ASSERT_TRUE(engine->IsOpen());
+    const vnmenus::TvnMenuSettings& s = engine->Settings();
+    EXPECT_EQ(s.DefaultItemHeight, 33);
+    EXPECT_EQ(s.DefaultFont.family(), "Courier");
+    EXPECT_FALSE(s.UseSkinFont);
+    EXPECT_NEAR(engine->TopMenu()->windowOpacity(), 150 / 255.0, 0.01);
+    engine->CloseMenus();
+
+    // Changed while closed, taken by the next menu.
+    f->Frame->setProperty("MenusAlphaBlend", false);
+    QTest::mouseClick(f->Form.get(), Qt::RightButton, {}, QPoint(200, 12));
+    ASSERT_TRUE(engine->IsOpen());
+    EXPECT_DOUBLE_EQ(engine->TopMenu()->windowOpacity(), 1.0);
+    engine->CloseMenus();
 }

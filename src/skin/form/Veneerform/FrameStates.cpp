@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 #include <utility>
 
 using namespace vnutils;
@@ -393,6 +394,30 @@ bool TvnVeneerform::OnShowWindow(TMessage& m)
         m_form->SetTimer(kFadeTimer, kFadeStepWait);
     }
     return false;
+}
+
+void TvnVeneerform::SetAlphaBlend(bool on)
+{
+    if (on == m_alphaBlend) return;
+    m_alphaBlend = on;
+    ApplyAlphaBlend();
+}
+
+void TvnVeneerform::SetAlphaBlendValue(int value)
+{
+    value = std::clamp(value, 0, 255);
+    if (value == m_alphaBlendValue) return;
+    m_alphaBlendValue = value;
+    if (m_alphaBlend) ApplyAlphaBlend();
+}
+
+void TvnVeneerform::ApplyAlphaBlend()
+{
+    if (!m_form->isVisible()) return; // the next show fades to the new value
+    // A fade still running would overwrite the new value with its old target.
+    m_fadeSteps.clear();
+    m_form->KillTimer(kFadeTimer);
+    m_form->setWindowOpacity(m_alphaBlend && m_alphaBlendValue < 255 ? m_alphaBlendValue / 255.0 : 1.0);
 }
 
 void TvnVeneerform::FadeStep()

@@ -2,8 +2,11 @@
 // the skinned menu engine, and what each item does.
 #include "SystemMenu.h"
 #include "Veneerform.h"
+#include "framework/Font.h"
 #include "framework/Form.h"
+#include "platform/Colors.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace veneer {
@@ -110,10 +113,24 @@ vnmenus::TvnMenuEngine& TvnVeneerform::FrameMenuEngine()
     return *m_menuEngine;
 }
 
+vnmenus::TvnMenuSettings TvnVeneerform::MenuSettings() const
+{
+    vnmenus::TvnMenuSettings settings;
+    settings.DefaultItemHeight = m_defMenuItemHeight;
+    settings.DefaultFont = m_defMenuItemFont->ToQFont();
+    settings.DefaultTextColor = ToQColor(m_defMenuItemFont->Color());
+    settings.UseSkinFont = m_useSkinFontInMenu;
+    settings.AlphaBlend = m_menusAlphaBlend;
+    settings.AlphaBlendAnimation = m_menusAlphaBlendAnimation;
+    settings.AlphaBlendValue = std::clamp(m_menusAlphaBlendValue, 0, 255);
+    return settings;
+}
+
 void TvnVeneerform::OpenMenu(vnmenus::TvnMenuItems items, const QRect& screenRect, bool above)
 {
     const TvnSkinData* store = m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
     vnmenus::TvnMenuEngine& engine = FrameMenuEngine();
+    engine.SetSettings(MenuSettings());
     engine.Popup(std::move(items), screenRect, store,
         above ? vnmenus::TvnPopupPlacement::Above : vnmenus::TvnPopupPlacement::Below);
     if (engine.IsOpen()) events::Fire(OnSkinMenuOpen, this);

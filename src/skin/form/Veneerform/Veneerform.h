@@ -68,9 +68,9 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(bool UseSkinFontInMenu MEMBER m_useSkinFontInMenu)
     Q_PROPERTY(bool ShowIcon READ ShowIcon WRITE SetShowIcon)
     Q_PROPERTY(bool MaximizeOnFullScreen MEMBER m_maximizeOnFullScreen)
-    Q_PROPERTY(bool AlphaBlend MEMBER m_alphaBlend)
+    Q_PROPERTY(bool AlphaBlend READ AlphaBlend WRITE SetAlphaBlend)
     Q_PROPERTY(bool AlphaBlendAnimation MEMBER m_alphaBlendAnimation)
-    Q_PROPERTY(int AlphaBlendValue MEMBER m_alphaBlendValue)
+    Q_PROPERTY(int AlphaBlendValue READ AlphaBlendValue WRITE SetAlphaBlendValue)
     Q_PROPERTY(bool ShowObjectHint MEMBER m_showObjectHint)
     Q_PROPERTY(bool UseDefaultObjectHint MEMBER m_useDefaultObjectHint)
     Q_PROPERTY(bool MenusAlphaBlend MEMBER m_menusAlphaBlend)
@@ -137,6 +137,10 @@ public:
     TFont* DefMenuItemFont() const { return m_defMenuItemFont; }
     int DefMenuItemHeight() const { return m_defMenuItemHeight; }
     void SetDefMenuItemHeight(int height);
+    bool AlphaBlend() const { return m_alphaBlend; }
+    void SetAlphaBlend(bool on);
+    int AlphaBlendValue() const { return m_alphaBlendValue; }
+    void SetAlphaBlendValue(int value);
     TvnTrayIcon* TrayIcon() const { return m_trayIcon; }
     // The icon gets the frame's tray menu when it has no menu, and the way back on its
     // double click when it has no handler; it stays out of the tray unless
@@ -407,6 +411,8 @@ private:
     void WatchDisplays();
     // One step of the fade-in, from its timer.
     void FadeStep();
+    // The opacity AlphaBlend and AlphaBlendValue give a shown form, at once.
+    void ApplyAlphaBlend();
     // The opacities (0..255) the fade-in has still to go through.
     std::vector<int> m_fadeSteps;
     QList<QPoint> MinimizedBarsTaken() const;
@@ -514,6 +520,8 @@ private:
     // frame's menu engine.
     void PopupFromObject(int i, vnmenus::TvnMenuItems items, bool above);
     vnmenus::TvnMenuEngine& FrameMenuEngine();
+    // The menu properties as the menu engine takes them.
+    vnmenus::TvnMenuSettings MenuSettings() const;
     void OpenMenu(vnmenus::TvnMenuItems items, const QRect& screenRect, bool above);
     int m_menuObject = -1;
     // The system-menu button's size in the row of buttons: the small icon's with ShowIcon.

@@ -3,6 +3,7 @@
 #include "PopupMenuWindow.h"
 
 #include <QGuiApplication>
+#include <QPropertyAnimation>
 #include <QScreen>
 #include <algorithm>
 
@@ -33,11 +34,27 @@ void TvnMenuEngine::Popup(
     CloseMenus();
     if (std::none_of(items.begin(), items.end(), [](const TvnMenuItem& i) { return i.Visible; })) return;
     m_items = std::move(items);
-    m_look = std::make_shared<const TvnMenuLook>(ReadMenuLook(store));
+    TvnMenuLook look = ReadMenuLook(store);
+    ApplyMenuSettings(look, m_settings);
+    m_look = std::make_shared<const TvnMenuLook>(std::move(look));
     auto* root = new TvnPopupMenuWindow(*this, m_items, m_look, nullptr);
     root->move(PlaceMenu(root->size(), screenRect, WorkAreaAt(screenRect), placement));
     m_root = root;
+    if (m_settings.AlphaBlendAnimation) FadeIn(root);
     root->show();
+}
+
+void TvnMenuEngine::FadeIn(TvnPopupMenuWindow* root) const
+{
+    // From clear up to the settled opacity, a step of 10 of 255 every 5 ms, on the event
+    // loop so the menu takes keys while it appears.
+    const double target = m_settings.Opacity();
+    auto* fade = new QPropertyAnimation(root, "windowOpacity", root);
+    fade->setStartValue(0.0);
+    fade->setEndValue(target);
+    fade->setDuration(std::max(1, static_cast<int>(target * 255 / 10) * 5));
+    root->setWindowOpacity(0.0);
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 TvnPopupMenuWindow* TvnMenuEngine::ActiveMenu() const

@@ -34,6 +34,9 @@ public:
     void Popup(TvnMenuItems items, const QRect& screenRect, const TvnSkinData* store,
         TvnPopupPlacement placement = TvnPopupPlacement::Below);
     bool IsOpen() const { return m_root; }
+    // Taken by the next menu opened.
+    void SetSettings(const TvnMenuSettings& settings) { m_settings = settings; }
+    const TvnMenuSettings& Settings() const { return m_settings; }
     // A key-down message the frame routes here while the menu is open (virtual key, and
     // the character it types, if any). True when the menu took it.
     bool KeyDown(int key, QChar ch = {});
@@ -52,10 +55,12 @@ public:
     void LevelHidden(TvnPopupMenuWindow* level);
 
 private:
+    void FadeIn(TvnPopupMenuWindow* root) const;
     // Hides and releases the levels and reports the closing, once.
     void Finish();
 
     TvnMenuItems m_items;
+    TvnMenuSettings m_settings = DefaultMenuSettings();
     std::shared_ptr<const TvnMenuLook> m_look;
     QPointer<TvnPopupMenuWindow> m_root;
 };

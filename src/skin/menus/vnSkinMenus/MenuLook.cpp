@@ -15,9 +15,11 @@ using vnutils::RectRight;
 
 TvnMenuLook DefaultLook()
 {
+    const TvnMenuSettings settings = DefaultMenuSettings();
     TvnMenuLook look;
-    look.Font = TFont::MakeQFont(QStringLiteral("Arial"), 14, {});
-    look.TextColor = ToQColor(clr::clMenuText);
+    look.ItemHeight = settings.DefaultItemHeight;
+    look.Font = settings.DefaultFont;
+    look.TextColor = settings.DefaultTextColor;
     look.ActiveTextColor = ToQColor(clr::clHighlightText);
     look.DisabledTextColor = ToQColor(clr::clGrayText);
     look.Face = ToQColor(clr::clMenu);
@@ -83,6 +85,24 @@ TvnMenuLook ReadMenuLook(const TvnSkinData* store)
     // The window's own colour shows where a normal row is transparent.
     look.Face = ToQColor(store->SkinColors.cBtnFace);
     return look;
+}
+
+TvnMenuSettings DefaultMenuSettings()
+{
+    TvnMenuSettings settings;
+    settings.DefaultFont = TFont::MakeQFont(QStringLiteral("Arial"), 14, {});
+    settings.DefaultTextColor = ToQColor(clr::clMenuText);
+    return settings;
+}
+
+void ApplyMenuSettings(TvnMenuLook& look, const TvnMenuSettings& settings)
+{
+    if (!look.Skinned || RectEmpty(look.ItemRect)) look.ItemHeight = settings.DefaultItemHeight;
+    if (look.Skinned && settings.UseSkinFont) return;
+    look.Font = settings.DefaultFont;
+    // The skin's colours were chosen for its own pictures; only the default look's
+    // text takes the font's colour.
+    if (!look.Skinned) look.TextColor = settings.DefaultTextColor;
 }
 
 } // namespace vnmenus

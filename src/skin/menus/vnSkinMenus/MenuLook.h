@@ -66,4 +66,27 @@ struct TvnMenuLook {
 // "menuitem" frame object, else the default one.
 TvnMenuLook ReadMenuLook(const TvnSkinData* store);
 
+// What the owner of a menu engine asks of all its menus: the row height and font where
+// the skin gives none (or where the skin's font is not wanted), and a translucency.
+struct TvnMenuSettings {
+    int DefaultItemHeight = 20;
+    QFont DefaultFont;
+    QColor DefaultTextColor;
+    bool UseSkinFont = true;
+    bool AlphaBlend = false;
+    bool AlphaBlendAnimation = false;
+    int AlphaBlendValue = 200;
+
+    // The opacity the menus end at (0..1).
+    double Opacity() const { return AlphaBlend ? AlphaBlendValue / 255.0 : 1.0; }
+};
+
+// The built-in settings: Arial 14 in the menu text colour, 20 px rows, opaque.
+TvnMenuSettings DefaultMenuSettings();
+
+// `look` as `settings` change it: the default look takes their row height, font and text
+// colour; a skinned look keeps the skin's row height and takes their font only when the
+// skin's is not wanted.
+void ApplyMenuSettings(TvnMenuLook& look, const TvnMenuSettings& settings);
+
 } // namespace vnmenus

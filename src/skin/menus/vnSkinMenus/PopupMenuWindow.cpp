@@ -24,6 +24,7 @@ TvnPopupMenuWindow::TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems
     // its selection for the command chosen.
     setFocusPolicy(Qt::NoFocus);
     resize(m_layout.Size);
+    setWindowOpacity(m_engine.Settings().Opacity());
     if (auto shape = MenuShape(*m_look, m_layout.Size)) setMask(*shape);
 }
 
