@@ -69,8 +69,15 @@ template <class T> T* WaitForModal()
     });
     // A modal window takes the keyboard by itself, with or without a window manager; the
     // clerk types once the X server has given it the keyboard.
-    if (found && !(QTest::qWaitForWindowActive(found) && testenv::WaitForKeyboard(found))) return nullptr;
-    return found;
+    if (!found) return nullptr;
+    if (!QTest::qWaitForWindowActive(found)) {
+        ADD_FAILURE() << "the modal window did not become active";
+    } else if (!testenv::WaitForKeyboard(found)) {
+        ADD_FAILURE() << "the X server did not give it the keyboard";
+    } else {
+        return found;
+    }
+    return nullptr;
 }
 
 class EndToEndTest : public MainWindowSession {
@@ -142,7 +149,7 @@ protected:
             ASSERT_NE(frame, nullptr);
             const QRect close = testenv::PlaceOf(*frame, "closebutton");
             ASSERT_FALSE(close.isEmpty());
-            testenv::ClickAt(search->mapToGlobal(close.center()));
+            testenv::ClickAt(testenv::OnScreen(search, close.center()));
             closed = true;
         });
         ClickOn(frmPrincipal->btnLocalizarCliente);

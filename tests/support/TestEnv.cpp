@@ -1,10 +1,14 @@
 #include "TestEnv.h"
 
+#include "XDesktop.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -40,6 +44,15 @@ namespace {
 // handler returned is reported and closed, so the test fails where it went wrong.
 constexpr int kModalLeftOpenMs = 30000;
 
+// Under X, where the server's keyboard focus is: the window a typed key would reach.
+std::string XFocusDescription()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return {};
+    const QString id = RunTool(QStringLiteral("xdotool"), { "getwindowfocus" }).trimmed();
+    const QString name = RunTool(QStringLiteral("xdotool"), { "getwindowfocus", "getwindowname" }).trimmed();
+    return "; X keyboard focus: window " + id.toStdString() + " \"" + name.toStdString() + "\"";
+}
+
 void WatchModalLeftOpen(QWidget* modal)
 {
     auto* timer = new QTimer;
@@ -57,7 +70,11 @@ void WatchModalLeftOpen(QWidget* modal)
                       << modal->windowTitle().toStdString() << "\") was left open by its handler; active: "
                       << (QApplication::activeWindow()
                                  ? QApplication::activeWindow()->metaObject()->className()
-                                 : "none");
+                                 : "none")
+                      << XFocusDescription();
+        // What the screen showed, for the one who reads the failure.
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            KeepPicture(screen->grabWindow(0).toImage(), QStringLiteral("modal-left-open"));
         modal->close();
     });
     timer->start();

@@ -47,7 +47,7 @@ void ClickAt(QPoint at)
     QTest::qWait(150);
 }
 
-void ClickOn(QWidget* w) { ClickAt(w->mapToGlobal(w->rect().center())); }
+void ClickOn(QWidget* w) { ClickAt(OnScreen(w, w->rect().center())); }
 
 bool WaitForKeyboard(QWidget* w, int timeoutMs)
 {
@@ -58,6 +58,12 @@ bool WaitForKeyboard(QWidget* w, int timeoutMs)
             == handle->winId();
     };
     return testenv::waitFor(focused, timeoutMs);
+}
+
+QPoint OnScreen(QWidget* w, QPoint local)
+{
+    QWidget* top = w->window();
+    return XState(top).Geometry.topLeft() + w->mapTo(top, local);
 }
 
 QPoint Pointer()

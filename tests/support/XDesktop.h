@@ -30,6 +30,10 @@ void ClickOn(QWidget* w);
 // Keys typed through xdotool go where the server has the focus, and a window manager may
 // move it there a moment after Qt already calls the window active.
 bool WaitForKeyboard(QWidget* w, int timeoutMs = 5000);
+// Where point `local` of `w` is on the screen, by the X server's place of its window. Qt's
+// own mapping may still count a window manager's frame the window does not have (seen
+// under openbox a while after a window shows), and a click reckoned from it misses.
+QPoint OnScreen(QWidget* w, QPoint local);
 // The X pointer's place on the screen.
 QPoint Pointer();
 // The X pointer to a point of a window's frame.
