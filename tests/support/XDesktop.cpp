@@ -34,6 +34,28 @@ void Xdo(const QStringList& args) { RunTool(QStringLiteral("xdotool"), args); }
 
 void Wmctrl(const QStringList& args) { RunTool(QStringLiteral("wmctrl"), args); }
 
+namespace {
+
+// What xwininfo tells of the window of `w`, and its place and size read from that.
+QString WindowInfo(QWidget* w)
+{
+    return RunTool(QStringLiteral("xwininfo"), { "-id", QString::number(w->winId()) });
+}
+
+QRect GeometryIn(const QString& info)
+{
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    };
+    return QRect(
+        field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
+}
+
+} // namespace
+
 void ClickAt(QPoint at)
 {
     // "mousemove --sync" waits for the pointer to leave where it is: already at the
@@ -63,7 +85,7 @@ bool WaitForKeyboard(QWidget* w, int timeoutMs)
 QPoint OnScreen(QWidget* w, QPoint local)
 {
     QWidget* top = w->window();
-    return XState(top).Geometry.topLeft() + w->mapTo(top, local);
+    return GeometryIn(WindowInfo(top)).topLeft() + w->mapTo(top, local);
 }
 
 QPoint Pointer()
@@ -127,16 +149,9 @@ QImage Shot(QWidget* w, const QRect& r, const QString& name)
 XWindow XState(QWidget* w)
 {
     const QString id = QString::number(w->winId());
-    const QString info = RunTool(QStringLiteral("xwininfo"), { "-id", id });
-    const auto field = [&](const char* name) {
-        return QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s*(-?\\d+)"))
-            .match(info)
-            .captured(1)
-            .toInt();
-    };
+    const QString info = WindowInfo(w);
     XWindow x;
-    x.Geometry = QRect(
-        field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
+    x.Geometry = GeometryIn(info);
     x.Viewable = info.contains(QLatin1String("IsViewable"));
     x.OverrideRedirect = info.contains(QRegularExpression(QStringLiteral("Override Redirect State:\\s*yes")));
     const QString props = RunTool(QStringLiteral("xprop"), { "-id", id, "WM_STATE", "_NET_WM_STATE" });

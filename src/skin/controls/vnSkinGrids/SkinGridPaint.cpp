@@ -194,6 +194,16 @@ void DrawText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCel
     p.restore();
 }
 
+// A data cell's text in the cell's own font when it has one, else the grid's cell font.
+void DrawCellText(QPainter& p, const QRect& box, const QRect& clip, const TvnGridCell& cell,
+    const TvnGridSnapshot& s, const TvnMetrics& m, TColor color)
+{
+    if (cell.OwnFont)
+        DrawText(p, box, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
+    else
+        DrawText(p, box, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
+}
+
 void DrawIndicator(QPainter& p, const TvnGridSnapshot& s, const QRect& cell, TvnIndicator kind)
 {
     const int index = static_cast<int>(kind);
@@ -250,12 +260,8 @@ void DrawSkinnedCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
         const TColor color = cell.OwnFont ? cell.FontColor : s.CellFontColor;
         if (cell.Indicator != TvnIndicator::None)
             DrawIndicator(p, s, cell.Rect, cell.Indicator);
-        else if (DrawContent(p, s, cell, clip, color))
-            return;
-        else if (cell.OwnFont)
-            DrawText(p, cell.Rect, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
-        else
-            DrawText(p, cell.Rect, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
+        else if (!DrawContent(p, s, cell, clip, color))
+            DrawCellText(p, cell.Rect, clip, cell, s, m, color);
         return;
     }
     const TvnCellSource source = CellSource(r, cell.Face);
@@ -314,10 +320,7 @@ void DrawDefaultCell(QPainter& p, const TvnGridSnapshot& s, const TvnMetrics& m,
     const TColor own = cell.OwnFont ? cell.FontColor : s.CellFontColor;
     const TColor color = !s.Enabled ? clr::clGrayText : highlight ? s.SelectFontColor : own;
     if (cell.Face == TvnCellFace::Plain && DrawContent(p, s, cell, clip, color)) return;
-    if (cell.OwnFont)
-        DrawText(p, r, clip, cell, cell.Font, QFontMetrics(cell.Font), color, cell.Inset);
-    else
-        DrawText(p, r, clip, cell, s.CellFont, m.Cell, color, cell.Inset);
+    DrawCellText(p, r, clip, cell, s, m, color);
 }
 
 } // namespace

@@ -106,7 +106,7 @@ bool TvnVeneerform::OnSize(TMessage& m)
         // sizes before the frame hears of them, and a manual step may end clamped.
         if (m_skinPresent && m_skinnable && m_form->size() != QSize(m_frameWidth, m_frameHeight)) {
             TakeFrameSize();
-            if (m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()) {
+            if (FrameAtLeastMinimum()) {
                 RebuildAfterSize();
                 RepaintFrame();
             }
@@ -118,7 +118,7 @@ bool TvnVeneerform::OnSize(TMessage& m)
     m_magneticState.Clear();
     TakeFrameSize();
     if (m_skinPresent) {
-        if (m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()) {
+        if (m_skinnable && FrameAtLeastMinimum()) {
             RebuildAfterSize();
             RepaintFrame();
         }

@@ -42,7 +42,7 @@ void TvnVeneerform::PaintFrame(QPainter& painter)
 {
     if (m_skinChanging || !m_skinPresent) return;
     if (m_frameWidth == 0 || m_frameHeight == 0) TakeFrameSize();
-    if (m_frameWidth < GetMinWidth() || m_frameHeight < GetMinHeight()) return;
+    if (!FrameAtLeastMinimum()) return;
     const QSize frame(m_frameWidth, m_frameHeight);
     const bool active = IsFrameActive();
 

@@ -305,8 +305,7 @@ bool TvnVeneerform::OnSizing(TMessage& m)
     m_frameHeight = rect.height();
     if (!m_skinPresent) {
         if (m_skinnable) UpdateFrameRegion(true);
-    } else if (m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight()
-        && rect.size() != shaped) {
+    } else if (m_skinnable && FrameAtLeastMinimum() && rect.size() != shaped) {
         RebuildAfterSize();
     }
     return true;
@@ -336,8 +335,7 @@ void TvnVeneerform::WidthNudge()
     // is for.
     m_form->FrameChanged();
     TakeFrameSize();
-    if (m_skinPresent && m_skinnable && m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight())
-        RebuildAfterSize();
+    if (m_skinPresent && m_skinnable && FrameAtLeastMinimum()) RebuildAfterSize();
     RepaintFrame();
 }
 
@@ -364,9 +362,8 @@ bool TvnVeneerform::OnDisplayChange(TMessage&)
     const QSize max = MaxSize();
     if (m_form->width() <= max.width() && m_form->height() <= max.height()) return false;
     // The smaller display's limits hold at once, as its maximum tracking size would make
-    // them hold for the system's nudge.
+    // them hold for the system's nudge; the new size's WM_SIZE lays the frame out again.
     m_form->resize(std::min(m_form->width(), max.width()), std::min(m_form->height(), max.height()));
-    WidthNudge();
     return false;
 }
 

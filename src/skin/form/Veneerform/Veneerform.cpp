@@ -286,8 +286,8 @@ void TvnVeneerform::ApplySkin()
         m_form->SetHeight(minH);
     else if (w < minW)
         m_form->SetWidth(minW);
-    else
-        WidthNudge();
+    // At the same size, steps 3 and 5 are the nudge: the client laid out again, and the
+    // frame's geometry and region rebuilt.
     // A caption bar is exactly as high as the new frame (and a minimized one as wide).
     if (m_rollUpState || FrameMinimized()) m_form->SetHeight(minH);
     if (FrameMinimized()) m_form->SetWidth(minW);
@@ -331,13 +331,11 @@ void TvnVeneerform::SetSkinnable(bool skinnable)
     RelayToControls(TMessage { msg::SKINMSG_CHANGE, reinterpret_cast<WPARAM>(m_skinData.data()), 0, 0 });
     m_form->update();
     if (!wasMaximized) return;
-    if (m_skinnable) {
+    if (m_skinnable)
         SetFrameWindowState(TvnWindowState::wsMaximized);
-        if (wasVisible) m_form->show();
-    } else {
+    else
         m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
-        if (wasVisible) m_form->show();
-    }
+    if (wasVisible) m_form->show();
 }
 
 bool TvnVeneerform::MessageNamesOurStore(const TMessage& m) const

@@ -171,6 +171,12 @@ public:
     // monitor's work area (its full rectangle with MaximizeOnFullScreen) as the largest.
     int GetMinWidth() const;
     int GetMinHeight() const;
+    // Whether the frame's present size is at least the smallest: below it the frame is
+    // neither reshaped nor painted.
+    bool FrameAtLeastMinimum() const
+    {
+        return m_frameWidth >= GetMinWidth() && m_frameHeight >= GetMinHeight();
+    }
     int GetMaxWidth() const;
     int GetMaxHeight() const;
     // The largest frame size: the work area (or the monitor), within MaxWidth/MaxHeight.
