@@ -1,12 +1,16 @@
 #include "XDesktop.h"
 
+#include "CompositorPointer.h"
 #include "TestEnv.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -104,6 +108,18 @@ void PointerTo(QWidget* w, QPoint framePoint)
 void DragBy(QPoint by, const std::function<void()>& during)
 {
     const QPoint from = Pointer();
+    // Under a Wayland session the window manager's move follows the compositor's pointer,
+    // which xdotool cannot reach.
+    if (const auto pointer = CompositorPointer::Open()) {
+        pointer->MoveTo(from);
+        pointer->Button(true);
+        for (int i = 1; i <= 5; ++i)
+            pointer->MoveBy(
+                QPoint(by.x() * i / 5, by.y() * i / 5) - QPoint(by.x() * (i - 1) / 5, by.y() * (i - 1) / 5));
+        if (during) during();
+        pointer->Button(false);
+        return;
+    }
     Xdo({ "mousedown", "1" });
     for (int i = 1; i <= 5; ++i)
         Xdo({ "mousemove", QString::number(from.x() + by.x() * i / 5),
@@ -123,6 +139,25 @@ QString ShotFile(const QString& name)
     return dir + u'/' + name + QStringLiteral(".png");
 }
 
+// The screen as the X server shows it, the window manager's and the compositor's work
+// included. A rootless X server (Xwayland under a Wayland compositor) has no picture of
+// its root: there the program's own windows are drawn where the server has them.
+QImage ScreenPicture()
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quira-screen-XXXXXX.png"));
+    if (file.open()) {
+        RunTool(QStringLiteral("import"), { "-window", "root", file.fileName() });
+        QImage screen(file.fileName());
+        if (!screen.isNull()) return screen;
+    }
+    QImage screen(QGuiApplication::primaryScreen()->geometry().size(), QImage::Format_RGB32);
+    screen.fill(Qt::darkGray);
+    QPainter painter(&screen);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible()) painter.drawPixmap(XState(top).Geometry.topLeft(), top->grab());
+    return screen;
+}
+
 } // namespace
 
 void KeepScreen(const QString& name)
@@ -130,20 +165,15 @@ void KeepScreen(const QString& name)
     const QString file = ShotFile(name);
     if (file.isEmpty()) return;
     QTest::qWait(150);
-    RunTool(QStringLiteral("import"), { "-window", "root", file });
+    ScreenPicture().save(file);
 }
 
 QImage Shot(QWidget* w, const QRect& r, const QString& name)
 {
     QTest::qWait(150);
-    const QRect g = r.translated(w->pos());
-    const QImage image
-        = QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).toImage();
-    if (const QString file = ShotFile(name); !file.isEmpty())
-        RunTool(QStringLiteral("import"),
-            { "-window", "root", "-crop",
-                QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()), file });
-    return image.convertToFormat(QImage::Format_RGB32);
+    const QImage image = ScreenPicture().copy(r.translated(w->pos())).convertToFormat(QImage::Format_RGB32);
+    if (const QString file = ShotFile(name); !file.isEmpty()) image.save(file);
+    return image;
 }
 
 XWindow XState(QWidget* w)
