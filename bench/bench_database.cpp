@@ -14,9 +14,12 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -119,30 +122,94 @@ void OursAction(benchmark::State& state, const ActionCase& action)
     }
 }
 
+// Bare Qt's side of an action on connection `db`: connect, prepare, bind, execute,
+// copy every row's values, close. False when the server refused.
+bool RunQtAction(QSqlDatabase& db, const QString& sql, const ActionCase& action)
+{
+    if (!db.open()) return false;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const auto& [placeholder, value] : action.values)
+        q.bindValue(placeholder, value);
+    if (!q.exec()) return false;
+    QList<QVariant> rows;
+    while (q.next())
+        for (int i = 0, n = q.record().count(); i < n; ++i)
+            rows.append(q.value(i));
+    benchmark::DoNotOptimize(rows.size());
+    q.finish();
+    db.close();
+    return true;
+}
+
+QString ActionSql(const ActionCase& action)
+{
+    return ((*NewDM()).*action.query)->SQL().join(QLatin1Char('\n'));
+}
+
 void QtAction(benchmark::State& state, const ActionCase& action)
 {
-    const QString sql = ((*NewDM()).*action.query)->SQL().join(QLatin1Char('\n'));
+    const QString sql = ActionSql(action);
     const QString name = QStringLiteral("bench-") + QLatin1String(action.name);
     {
         QSqlDatabase db = BareConnection(name);
-        for (auto _ : state) {
-            if (!db.open()) state.SkipWithError("cannot connect");
-            QSqlQuery q(db);
-            q.setForwardOnly(true);
-            q.prepare(sql);
-            for (const auto& [placeholder, value] : action.values)
-                q.bindValue(placeholder, value);
-            if (!q.exec()) state.SkipWithError("the statement failed");
-            QList<QVariant> rows;
-            while (q.next())
-                for (int i = 0, n = q.record().count(); i < n; ++i)
-                    rows.append(q.value(i));
-            benchmark::DoNotOptimize(rows.size());
-            q.finish();
-            db.close();
+        for (auto _ : state)
+            if (!RunQtAction(db, sql, action)) state.SkipWithError("the statement failed");
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Both sides in pairs: each iteration runs our action and bare Qt's, in alternating
+// order, and times each. The server and the machine's load move both alike within a
+// pair, so the median of the pairs' ratios is steady where two separate runs of a few
+// hundred actions each drift apart with the load. Counters: each side's median time
+// and the median ratio.
+double Median(std::vector<double> values)
+{
+    if (values.empty()) return 0;
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+void PairedAction(benchmark::State& state, const ActionCase& action)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto micros
+        = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
+    const QString sql = ActionSql(action);
+    const QString name = QStringLiteral("bench-paired-") + QLatin1String(action.name);
+    std::vector<double> ours, qt, ratios;
+    {
+        auto dm = NewDM();
+        QSqlDatabase db = BareConnection(name);
+        bool oursFirst = true;
+        try {
+            for (auto _ : state) {
+                double o = 0, b = 0;
+                for (int side = 0; side < 2; ++side) {
+                    const auto start = Clock::now();
+                    if ((side == 0) == oursFirst) {
+                        action.ours(*dm);
+                        o = micros(Clock::now() - start);
+                    } else {
+                        if (!RunQtAction(db, sql, action)) state.SkipWithError("the statement failed");
+                        b = micros(Clock::now() - start);
+                    }
+                }
+                oursFirst = !oursFirst;
+                ours.push_back(o);
+                qt.push_back(b);
+                ratios.push_back(o / b);
+            }
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
         }
     }
     QSqlDatabase::removeDatabase(name);
+    state.counters["ours_us"] = Median(ours);
+    state.counters["qt_us"] = Median(qt);
+    state.counters["ratio"] = Median(ratios);
 }
 
 void Register()
@@ -154,6 +221,8 @@ void Register()
         benchmark::RegisterBenchmark(("Action/qt/" + name).c_str(), QtAction, action)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Action/ours/" + name).c_str(), OursAction, action)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Action/paired/" + name).c_str(), PairedAction, action)
             ->Unit(benchmark::kMicrosecond);
     }
 }
