@@ -177,6 +177,15 @@ protected:
         ASSERT_TRUE(testenv::waitFor([&] { return grid->hasFocus(); }));
     }
 
+    // Lets the screen repaint what the last change asked for.
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+            QTest::qWait(10);
+        }
+    }
+
     // The live panel sits on the active record's panel and shows the current row.
     void ExpectLivePanelAt(int recNo, int panel)
     {
@@ -363,24 +372,18 @@ TEST_F(DBCtrlGridTest, ARowMoveRepaintsOnlyThePanelsThatChange)
 {
     events->Open();
     ShowFocused();
-    auto settle = [&] {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(10);
-        }
-    };
-    settle();
+    Settle();
     int drawn = grid->PanelsDrawn();
     events->table->Next(); // inside the buffer: only the panel the live one left changes
-    settle();
+    Settle();
     EXPECT_EQ(grid->PanelsDrawn() - drawn, 1);
     events->table->SetRecNo(5);
-    settle();
+    Settle();
     drawn = grid->PanelsDrawn();
     // The rows scroll: the pixels of the rows still shown move, and only the panel where
     // the live panel's pixels landed is painted as a copy.
     events->table->Next();
-    settle();
+    Settle();
     EXPECT_EQ(grid->PanelsDrawn() - drawn, 1);
     ExpectLivePanelAt(6, 4);
 }
@@ -392,12 +395,6 @@ TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
 {
     events->Open();
     ShowFocused();
-    auto settle = [&] {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(10);
-        }
-    };
     // The grid as the window's picture holds it (not painted again to be read).
     auto onScreen = [&] {
         const QImage window = form->screen()->grabWindow(form->winId()).toImage();
@@ -405,7 +402,7 @@ TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
             .convertToFormat(QImage::Format_RGB32);
     };
     auto fresh = [&] { return grid->grab().toImage().convertToFormat(QImage::Format_RGB32); };
-    settle();
+    Settle();
     ASSERT_EQ(onScreen(), fresh());
     const struct {
         const char* What;
@@ -427,7 +424,7 @@ TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
     for (const auto& step : steps) {
         const int drawn = grid->PanelsDrawn();
         step.Move();
-        settle();
+        Settle();
         ASSERT_EQ(events->table->RecNo(), step.RecNo) << step.What;
         EXPECT_EQ(grid->PanelsDrawn() - drawn, step.Copies) << step.What;
         EXPECT_EQ(onScreen(), fresh()) << step.What;
