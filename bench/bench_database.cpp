@@ -4,6 +4,7 @@
 //
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
+#include "Paired.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/data/ClientDataSet.h"
@@ -14,12 +15,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -160,56 +158,27 @@ void QtAction(benchmark::State& state, const ActionCase& action)
     QSqlDatabase::removeDatabase(name);
 }
 
-// Both sides in pairs: each iteration runs our action and bare Qt's, in alternating
-// order, and times each. The server and the machine's load move both alike within a
-// pair, so the median of the pairs' ratios is steady where two separate runs of a few
-// hundred actions each drift apart with the load. Counters: each side's median time
-// and the median ratio.
-double Median(std::vector<double> values)
-{
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
+// Both sides in pairs (Paired.h): steady where the separate runs above move with the
+// machine's load.
 void PairedAction(benchmark::State& state, const ActionCase& action)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto micros
-        = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
     const QString sql = ActionSql(action);
     const QString name = QStringLiteral("bench-paired-") + QLatin1String(action.name);
-    std::vector<double> ours, qt, ratios;
+    TPairedTimes times;
     {
         auto dm = NewDM();
         QSqlDatabase db = BareConnection(name);
-        bool oursFirst = true;
         try {
-            for (auto _ : state) {
-                double o = 0, b = 0;
-                for (int side = 0; side < 2; ++side) {
-                    const auto start = Clock::now();
-                    if ((side == 0) == oursFirst) {
-                        action.ours(*dm);
-                        o = micros(Clock::now() - start);
-                    } else {
-                        if (!RunQtAction(db, sql, action)) state.SkipWithError("the statement failed");
-                        b = micros(Clock::now() - start);
-                    }
-                }
-                oursFirst = !oursFirst;
-                ours.push_back(o);
-                qt.push_back(b);
-                ratios.push_back(o / b);
-            }
+            for (auto _ : state)
+                if (!times.Run(
+                        [&] { return action.ours(*dm), true; }, [&] { return RunQtAction(db, sql, action); }))
+                    state.SkipWithError("the statement failed");
         } catch (const std::exception& e) {
             state.SkipWithError(e.what());
         }
     }
     QSqlDatabase::removeDatabase(name);
-    state.counters["ours_us"] = Median(ours);
-    state.counters["qt_us"] = Median(qt);
-    state.counters["ratio"] = Median(ratios);
+    times.Report(state);
 }
 
 void Register()

@@ -7,6 +7,7 @@
 //
 // Every iteration starts from the same tree with no edit folders; removing them and
 // flushing the previous iteration's writes to disk are not timed.
+#include "Paired.h"
 #include "ReferenceTransfer.h"
 #include "app/Registration.h"
 #include "app/transfer/Categories.h"
@@ -296,7 +297,9 @@ QList<TCategoryRequest> ServerRequests()
 // Both sides start from the same state: the same server and data module, the window
 // open on the same event, no edit folders, the previous writes flushed. The engine side
 // runs on the very lists the window reads, with the window's durability (the defaults).
-void TransferWindow(benchmark::State& state, bool engineOnly)
+enum class TWindowSide { Engine, Ours, Paired };
+
+void TransferWindow(benchmark::State& state, TWindowSide side)
 {
     const TScenario& scenario = Scenario(false);
     TBenchServer server;
@@ -317,17 +320,30 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
     const QList<TCategoryRequest> requests = ServerRequests();
     TReportCloser closer;
     qApp->installEventFilter(&closer);
+    const auto engine = [&] {
+        benchmark::DoNotOptimize(TransferPhotos(scenario.Root, requests));
+        return true;
+    };
+    const auto click = [&] {
+        frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return true;
+    };
+    const auto fresh = [&] { RemoveEditFolders(scenario); };
+    TPairedTimes times;
     for (auto _ : state) {
-        state.PauseTiming();
-        RemoveEditFolders(scenario);
-        state.ResumeTiming();
-        if (engineOnly) {
-            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, requests));
-        } else {
-            frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (side == TWindowSide::Paired) {
+            // Each side of a pair starts with no edit folders and the writes before flushed.
+            times.Run(click, engine, fresh);
+            continue;
         }
+        state.PauseTiming();
+        fresh();
+        state.ResumeTiming();
+        if (side == TWindowSide::Engine) engine();
+        if (side == TWindowSide::Ours) click();
     }
+    if (side == TWindowSide::Paired) times.Report(state);
     qApp->removeEventFilter(&closer);
     // Each side copied what the engine alone copies on the scenario's lists.
     qsizetype expected = 0, copied = 0;
@@ -336,7 +352,7 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
         copied += QDir(scenario.Root + "/" + scenario.Categories[c].Pasta).entryList(QDir::Files).size();
     }
     if (copied != expected) state.SkipWithError("the transfer copied other files than the scenario's");
-    if (!engineOnly && closer.Shown != int(state.iterations()))
+    if (side != TWindowSide::Engine && closer.Shown != int(state.iterations()))
         state.SkipWithError("the report window did not show every time");
     delete frmPrincipal;
     frmPrincipal = nullptr;
@@ -346,11 +362,15 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
 
 void RegisterWindow()
 {
-    for (const bool engineOnly : { true, false })
-        benchmark::RegisterBenchmark(engineOnly ? "TransferWindow/engine/small" : "TransferWindow/ours/small",
-            [engineOnly](benchmark::State& state) { TransferWindow(state, engineOnly); })
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+    const std::pair<const char*, TWindowSide> sides[] = { { "engine", TWindowSide::Engine },
+        { "ours", TWindowSide::Ours }, { "paired", TWindowSide::Paired } };
+    for (const auto& [name, side] : sides) {
+        auto* b = benchmark::RegisterBenchmark((std::string("TransferWindow/") + name + "/small").c_str(),
+            [side = side](benchmark::State& state) { TransferWindow(state, side); });
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
+        // Each pair takes two transfers and a flush each: a fixed count keeps the run short.
+        if (side == TWindowSide::Paired) b->Iterations(9);
+    }
 }
 
 } // namespace
