@@ -4,6 +4,7 @@
 //
 // Needs a running test server: QUIRA_TEST_DB_PORT=<port> build/bench/bench_database
 // (see bench/README.md).
+#include "Paired.h"
 #include "app/Registration.h"
 #include "app/uDM/uDM.h"
 #include "framework/data/ClientDataSet.h"
@@ -119,30 +120,65 @@ void OursAction(benchmark::State& state, const ActionCase& action)
     }
 }
 
+// Bare Qt's side of an action on connection `db`: connect, prepare, bind, execute,
+// copy every row's values, close. False when the server refused.
+bool RunQtAction(QSqlDatabase& db, const QString& sql, const ActionCase& action)
+{
+    if (!db.open()) return false;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const auto& [placeholder, value] : action.values)
+        q.bindValue(placeholder, value);
+    if (!q.exec()) return false;
+    QList<QVariant> rows;
+    while (q.next())
+        for (int i = 0, n = q.record().count(); i < n; ++i)
+            rows.append(q.value(i));
+    benchmark::DoNotOptimize(rows.size());
+    q.finish();
+    db.close();
+    return true;
+}
+
+QString ActionSql(const ActionCase& action)
+{
+    return ((*NewDM()).*action.query)->SQL().join(QLatin1Char('\n'));
+}
+
 void QtAction(benchmark::State& state, const ActionCase& action)
 {
-    const QString sql = ((*NewDM()).*action.query)->SQL().join(QLatin1Char('\n'));
+    const QString sql = ActionSql(action);
     const QString name = QStringLiteral("bench-") + QLatin1String(action.name);
     {
         QSqlDatabase db = BareConnection(name);
-        for (auto _ : state) {
-            if (!db.open()) state.SkipWithError("cannot connect");
-            QSqlQuery q(db);
-            q.setForwardOnly(true);
-            q.prepare(sql);
-            for (const auto& [placeholder, value] : action.values)
-                q.bindValue(placeholder, value);
-            if (!q.exec()) state.SkipWithError("the statement failed");
-            QList<QVariant> rows;
-            while (q.next())
-                for (int i = 0, n = q.record().count(); i < n; ++i)
-                    rows.append(q.value(i));
-            benchmark::DoNotOptimize(rows.size());
-            q.finish();
-            db.close();
+        for (auto _ : state)
+            if (!RunQtAction(db, sql, action)) state.SkipWithError("the statement failed");
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Both sides in pairs (Paired.h): steady where the separate runs above move with the
+// machine's load.
+void PairedAction(benchmark::State& state, const ActionCase& action)
+{
+    const QString sql = ActionSql(action);
+    const QString name = QStringLiteral("bench-paired-") + QLatin1String(action.name);
+    TPairedTimes times;
+    {
+        auto dm = NewDM();
+        QSqlDatabase db = BareConnection(name);
+        try {
+            for (auto _ : state)
+                if (!times.Run(
+                        [&] { return action.ours(*dm), true; }, [&] { return RunQtAction(db, sql, action); }))
+                    state.SkipWithError("the statement failed");
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
         }
     }
     QSqlDatabase::removeDatabase(name);
+    times.Report(state);
 }
 
 void Register()
@@ -154,6 +190,8 @@ void Register()
         benchmark::RegisterBenchmark(("Action/qt/" + name).c_str(), QtAction, action)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("Action/ours/" + name).c_str(), OursAction, action)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Action/paired/" + name).c_str(), PairedAction, action)
             ->Unit(benchmark::kMicrosecond);
     }
 }

@@ -7,6 +7,7 @@
 //
 // Every iteration starts from the same tree with no edit folders; removing them and
 // flushing the previous iteration's writes to disk are not timed.
+#include "Paired.h"
 #include "ReferenceTransfer.h"
 #include "app/Registration.h"
 #include "app/transfer/Categories.h"
@@ -15,6 +16,7 @@
 #include "app/uPrincipal/uPrincipal.h"
 #include "app/uProgresso/uProgresso.h"
 #include "app/uRelatorio/uRelatorio.h"
+#include "framework/data/ClientDataSet.h"
 #include "framework/data/SQLConnection.h"
 #include "skin/controls/vnSkinBoxCtrls/SkinEdit.h"
 #include "skin/controls/vnSkinCtrls/Button.h"
@@ -275,18 +277,31 @@ public:
     int Shown = 0;
 };
 
-void TransferWindow(benchmark::State& state, bool engineOnly)
+// The lists the window hands to the engine: each category's chosen names as the server
+// holds them (the scenario's names and the fixtures' own, in the server's order), read
+// with the data module's statement, in the window's category order.
+QList<TCategoryRequest> ServerRequests()
+{
+    QList<TCategoryRequest> requests;
+    for (const TCategoria& c : Categorias) {
+        DM->LoadChosenPhotos(101, c.IdLocal);
+        const int column = DM->cdsFotoEscolhida->FieldByName(QStringLiteral("nome_foto")).Index();
+        QStringList names;
+        for (const TRow& row : DM->cdsFotoEscolhida->Rows())
+            names << row.at(column).toString();
+        requests.append({ c.Pasta.toString(), names });
+    }
+    return requests;
+}
+
+// Both sides start from the same state: the same server and data module, the window
+// open on the same event, no edit folders, the previous writes flushed. The engine side
+// runs on the very lists the window reads, with the window's durability (the defaults).
+enum class TWindowSide { Engine, Ours, Paired };
+
+void TransferWindow(benchmark::State& state, TWindowSide side)
 {
     const TScenario& scenario = Scenario(false);
-    if (engineOnly) {
-        for (auto _ : state) {
-            state.PauseTiming();
-            RemoveEditFolders(scenario);
-            state.ResumeTiming();
-            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories));
-        }
-        return;
-    }
     TBenchServer server;
     if (!server.Start(scenario)) {
         state.SkipWithError("the bench's test server did not start");
@@ -302,24 +317,42 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
     frmPrincipal->edtSalvarEM->SetText(scenario.Root);
     for (int i = 0; i < int(Categorias.size()); ++i)
         frmPrincipal->Category(i).CheckBox->SetChecked(true);
+    const QList<TCategoryRequest> requests = ServerRequests();
     TReportCloser closer;
     qApp->installEventFilter(&closer);
-    for (auto _ : state) {
-        state.PauseTiming();
-        RemoveEditFolders(scenario);
-        state.ResumeTiming();
+    const auto engine = [&] {
+        benchmark::DoNotOptimize(TransferPhotos(scenario.Root, requests));
+        return true;
+    };
+    const auto click = [&] {
         frmPrincipal->btnTransferirFotoClick(frmPrincipal->btnTransferirFoto);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return true;
+    };
+    const auto fresh = [&] { RemoveEditFolders(scenario); };
+    TPairedTimes times;
+    for (auto _ : state) {
+        if (side == TWindowSide::Paired) {
+            // Each side of a pair starts with no edit folders and the writes before flushed.
+            times.Run(click, engine, fresh);
+            continue;
+        }
+        state.PauseTiming();
+        fresh();
+        state.ResumeTiming();
+        if (side == TWindowSide::Engine) engine();
+        if (side == TWindowSide::Ours) click();
     }
+    if (side == TWindowSide::Paired) times.Report(state);
     qApp->removeEventFilter(&closer);
-    // The window's transfer copied what the engine alone copies.
+    // Each side copied what the engine alone copies on the scenario's lists.
     qsizetype expected = 0, copied = 0;
     for (qsizetype c = 0; c < scenario.Categories.size(); ++c) {
         expected += scenario.Sources[c].size();
         copied += QDir(scenario.Root + "/" + scenario.Categories[c].Pasta).entryList(QDir::Files).size();
     }
-    if (copied != expected) state.SkipWithError("the window's transfer copied other files than the engine");
-    if (closer.Shown != int(state.iterations()))
+    if (copied != expected) state.SkipWithError("the transfer copied other files than the scenario's");
+    if (side != TWindowSide::Engine && closer.Shown != int(state.iterations()))
         state.SkipWithError("the report window did not show every time");
     delete frmPrincipal;
     frmPrincipal = nullptr;
@@ -329,11 +362,15 @@ void TransferWindow(benchmark::State& state, bool engineOnly)
 
 void RegisterWindow()
 {
-    for (const bool engineOnly : { true, false })
-        benchmark::RegisterBenchmark(engineOnly ? "TransferWindow/engine/small" : "TransferWindow/ours/small",
-            [engineOnly](benchmark::State& state) { TransferWindow(state, engineOnly); })
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+    const std::pair<const char*, TWindowSide> sides[] = { { "engine", TWindowSide::Engine },
+        { "ours", TWindowSide::Ours }, { "paired", TWindowSide::Paired } };
+    for (const auto& [name, side] : sides) {
+        auto* b = benchmark::RegisterBenchmark((std::string("TransferWindow/") + name + "/small").c_str(),
+            [side = side](benchmark::State& state) { TransferWindow(state, side); });
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
+        // Each pair takes two transfers and a flush each: a fixed count keeps the run short.
+        if (side == TWindowSide::Paired) b->Iterations(9);
+    }
 }
 
 } // namespace

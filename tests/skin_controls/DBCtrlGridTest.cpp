@@ -24,7 +24,9 @@
 #include <QMap>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -173,6 +175,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         grid->setFocus();
         ASSERT_TRUE(testenv::waitFor([&] { return grid->hasFocus(); }));
+    }
+
+    // Lets the screen repaint what the last change asked for.
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+            QTest::qWait(10);
+        }
     }
 
     // The live panel sits on the active record's panel and shows the current row.
@@ -361,24 +372,63 @@ TEST_F(DBCtrlGridTest, ARowMoveRepaintsOnlyThePanelsThatChange)
 {
     events->Open();
     ShowFocused();
-    auto settle = [&] {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(10);
-        }
-    };
-    settle();
+    Settle();
     int drawn = grid->PanelsDrawn();
     events->table->Next(); // inside the buffer: only the panel the live one left changes
-    settle();
+    Settle();
     EXPECT_EQ(grid->PanelsDrawn() - drawn, 1);
     events->table->SetRecNo(5);
-    settle();
+    Settle();
     drawn = grid->PanelsDrawn();
-    events->table->Next(); // the rows scroll: every copy changes
-    settle();
-    EXPECT_EQ(grid->PanelsDrawn() - drawn, 4);
+    // The rows scroll: the pixels of the rows still shown move, and only the panel where
+    // the live panel's pixels landed is painted as a copy.
+    events->table->Next();
+    Settle();
+    EXPECT_EQ(grid->PanelsDrawn() - drawn, 1);
     ExpectLivePanelAt(6, 4);
+}
+
+// What the screen shows after the rows scrolled by moving pixels is what painting the
+// whole grid afresh gives: forwards and backwards, by one row and by several, with the
+// live panel at either end.
+TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
+{
+    events->Open();
+    ShowFocused();
+    // The grid as the window's picture holds it (not painted again to be read).
+    auto onScreen = [&] {
+        const QImage window = form->screen()->grabWindow(form->winId()).toImage();
+        return window.copy(QRect(grid->mapTo(form.get(), QPoint(0, 0)), grid->size()))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    auto fresh = [&] { return grid->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    Settle();
+    ASSERT_EQ(onScreen(), fresh());
+    const struct {
+        const char* What;
+        std::function<void()> Move;
+        int RecNo;
+        // Copies painted: inside the rows shown, the one the live panel left; when they
+        // scroll, the uncovered ones but the live panel's and the one the live panel's
+        // pixels landed on.
+        int Copies;
+    } steps[] = {
+        { "to the last shown row", [&] { events->table->SetRecNo(5); }, 5, 1 },
+        { "two rows on", [&] { events->table->MoveBy(2); }, 7, 2 },
+        { "to the first shown row", [&] { events->table->MoveBy(-4); }, 3, 1 },
+        { "one row back", [&] { events->table->Prior(); }, 2, 1 },
+        { "to the last shown row again", [&] { events->table->MoveBy(4); }, 6, 1 },
+        { "one row on", [&] { events->table->Next(); }, 7, 1 },
+        { "two rows back", [&] { events->table->MoveBy(-6); }, 1, 2 },
+    };
+    for (const auto& step : steps) {
+        const int drawn = grid->PanelsDrawn();
+        step.Move();
+        Settle();
+        ASSERT_EQ(events->table->RecNo(), step.RecNo) << step.What;
+        EXPECT_EQ(grid->PanelsDrawn() - drawn, step.Copies) << step.What;
+        EXPECT_EQ(onScreen(), fresh()) << step.What;
+    }
 }
 
 TEST_F(DBCtrlGridTest, EnterAndDoubleClickReachTheHandlersWithTheRowUnchanged)

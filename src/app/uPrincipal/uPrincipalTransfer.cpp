@@ -21,13 +21,16 @@
 
 namespace {
 
+// Read from the rows themselves: walking the list would move its current row through
+// every name, and the photo grid would follow each move on the screen.
 QStringList ChosenNames(TClientDataSet* list)
 {
     QStringList names;
     if (!list->Active()) return names;
-    for (list->First(); !list->Eof(); list->Next())
-        names.append(list->FieldByName(QStringLiteral("nome_foto")).AsString());
-    list->First();
+    const int column = list->FieldByName(QStringLiteral("nome_foto")).Index();
+    names.reserve(list->Rows().size());
+    for (const TRow& row : list->Rows())
+        names.append(row.at(column).isNull() ? QString() : row.at(column).toString());
     return names;
 }
 

@@ -1,5 +1,7 @@
 #include "ImageHelpers.h"
+#include "skin/data/vneffects/ChannelKernels.h"
 #include "skin/data/vneffects/EffectBmp.h"
+#include "skin/data/vneffects/Rounding.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -161,4 +163,53 @@ TEST(InactiveEffects, TheFrameAmountsAreThoseOfTheSkinsEffects)
     TvnEffectBmp bright = Greys({ 0 });
     bright.ApplyInactiveEffect(TvnInactiveEffect::ieBrightness);
     EXPECT_EQ(Blues(bright), std::vector<int> { 128 });
+}
+
+// The vector loops (where this processor has them) against the portable ones and the
+// formula, on every colour and every row length up to a few vector widths, with the
+// unused top byte set to changing values that must survive.
+TEST(InactiveEffects, GreyOfEveryColourIsTheRoundedWeightedSum)
+{
+    std::vector<quint32> colours(1 << 24), portable;
+    for (quint32 c = 0; c < colours.size(); ++c)
+        colours[c] = c | (c * 2654435761u & 0xFF000000u);
+    portable = colours;
+    vneffects::GrayRowPortable(portable.data(), int(portable.size()));
+    std::vector<quint32> fast = colours;
+    vneffects::GrayRow(fast.data(), int(fast.size()));
+    for (quint32 c = 0; c < colours.size(); ++c) {
+        const int r = int(c >> 16) & 0xFF, g = int(c >> 8) & 0xFF, b = int(c) & 0xFF;
+        const quint32 v = quint32(vneffects::RoundHalfEven(0.3 * r + 0.59 * g + 0.11 * b));
+        ASSERT_EQ(portable[c], (colours[c] & 0xFF000000u) | v * 0x010101u) << std::hex << c;
+        ASSERT_EQ(fast[c], portable[c]) << std::hex << c;
+    }
+    for (int count = 0; count <= 40; ++count) {
+        std::vector<quint32> a(colours.begin() + 1000, colours.begin() + 1000 + count), b = a;
+        vneffects::GrayRowPortable(a.data(), count);
+        vneffects::GrayRow(b.data(), count);
+        ASSERT_EQ(a, b) << count;
+    }
+}
+
+TEST(InactiveEffects, ChannelTableLoopsAgreeOnEveryValueAndRowEnd)
+{
+    std::array<quint8, 256> table {};
+    for (int c = 0; c < 256; ++c)
+        table[c] = quint8((c * 167 + 13) % 256); // every position differs from its value
+    std::vector<quint32> values(256 * 70);
+    for (quint32 i = 0; i < values.size(); ++i)
+        values[i] = (i % 256) * 0x010101u ^ (i * 2654435761u & 0xFF00FF00u);
+    for (int count : { 0, 1, 15, 16, 17, 63, 64, 65, 1000, int(values.size()) }) {
+        std::vector<quint32> a(values.begin(), values.begin() + count), b = a;
+        vneffects::ApplyChannelTablePortable(a.data(), count, table);
+        vneffects::ApplyChannelTable(b.data(), count, table);
+        ASSERT_EQ(a, b) << count;
+        for (int x = 0; x < count; ++x) {
+            const quint32 p = values[size_t(x)];
+            ASSERT_EQ(a[size_t(x)],
+                (p & 0xFF000000u) | quint32(table[(p >> 16) & 0xFF]) << 16
+                    | quint32(table[(p >> 8) & 0xFF]) << 8 | table[p & 0xFF])
+                << count << " " << x;
+        }
+    }
 }

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -261,21 +263,44 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     const QRect r = PanelRect(index);
     const int previous = m_currentPanel;
     const bool wasShown = m_filledPanels > 0;
+    // Only the panels whose picture changed are painted again: when the buffer's window
+    // stayed, the old place of the live panel; when it moved by less than a screen, the
+    // rows still shown are moved on the screen first, while the live panel is still
+    // where its pixels are, and only the uncovered rows are painted.
+    const int moved = fullRefresh ? m_link.LastWindowMove() : 0;
+    const bool scrolled = moved != 0 && m_filledPanels == count && ScrollPanels(moved, previous);
     if (m_panel->geometry() != r) m_panel->SetBounds(r.x(), r.y(), r.width(), r.height());
     m_currentPanel = index;
     m_filledPanels = count;
     m_panel->SetVisible(count > 0);
     m_panel->Invalidate();
-    if (fullRefresh) {
-        // Only the panels whose picture changed are painted again: when the buffer's
-        // window stayed, the old place of the live panel; otherwise every panel.
-        if (m_link.LastWindowMove() == 0 && wasShown == (count > 0)) {
+    if (fullRefresh && !scrolled) {
+        if (moved == 0 && wasShown == (count > 0)) {
             if (previous != index) update(PanelRect(previous));
         } else {
             update();
         }
     }
     UpdateScrollBar();
+}
+
+bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
+{
+    // A painting handler may draw a panel by its place; and only a grid whose every panel
+    // shows a row before and after shows the same rows moved.
+    const int panels = PanelCount();
+    if (OnPaintPanel || !isVisible() || m_filledPanels != panels || std::abs(moved) >= panels) return false;
+    // Panel i now shows what panel i + moved showed: one shift for every panel kept.
+    const int first = std::max(0, -moved);
+    const QPoint shift = PanelRect(first).topLeft() - PanelRect(first + moved).topLeft();
+    for (int i = first; i < panels && i + moved < panels; ++i)
+        if (PanelRect(i + moved).translated(shift) != PanelRect(i)) return false;
+    const QRect area(0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
+    // Qt paints the uncovered rows; the live panel's pixels moved with the rest, and the
+    // panel they landed on shows its row as a copy.
+    scroll(shift.x(), shift.y(), area);
+    update(PanelRect(livePanel).translated(shift) & area);
+    return true;
 }
 
 void TvnSkinDBCtrlGrid::UpdateScrollBar()

@@ -227,6 +227,10 @@ private:
     void LinkActiveChanged();
     void LinkDataSetChanged();
     void SyncPanel(bool fullRefresh);
+    // Moves the panels' pixels on the screen for a buffer window that moved by `moved`
+    // rows and asks for the uncovered panels only; false when the picture cannot be
+    // moved (the caller repaints everything).
+    bool ScrollPanels(int moved, int livePanel);
     void UpdateScrollBar();
     void PlaceScrollBar();
     void FitSize();

@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 // ---- The live panel ------------------------------------------------------------------------
 
@@ -164,11 +165,12 @@ vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
 {
     const vndb::TvnCtrlGridSnapshot snap = TakeSnapshot();
-    const QRect clip
-        = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect(QPoint(), snap.Size);
+    // The region itself, not its bounding rectangle: after the rows scrolled, the two
+    // panels asked for may lie far apart.
+    const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(QRect(QPoint(), snap.Size));
     for (int i = 0; i < snap.Layout.PanelCount(); ++i) {
         if (i == snap.CurrentPanel && snap.LiveShown()) continue;
-        if (!vndb::PanelRect(snap.Layout, i).intersects(clip)) continue;
+        if (!clip.intersects(vndb::PanelRect(snap.Layout, i))) continue;
         DrawPanel(painter, snap, i);
     }
     const int panelsHeight = snap.Layout.PanelHeight * snap.Layout.RowCount;

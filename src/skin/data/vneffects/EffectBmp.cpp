@@ -1,6 +1,7 @@
 #include "EffectBmp.h"
 
 #include "../vnUtils/PixelParts.h"
+#include "ChannelKernels.h"
 #include "Rounding.h"
 
 #include <QPainter>
@@ -40,37 +41,8 @@ template <typename F> ChannelTable MakeTable(F f)
 
 void ApplyTable(TvnEffectBmp& bmp, const ChannelTable& t)
 {
-    // The table once per channel position, so a pixel is three lookups and two ors.
-    std::array<quint32, 256> red {}, green {}, blue {};
-    for (int c = 0; c < 256; ++c) {
-        red[c] = quint32(t[c]) << 16;
-        green[c] = quint32(t[c]) << 8;
-        blue[c] = t[c];
-    }
-    for (int y = 0; y < bmp.Height(); ++y) {
-        quint32* row = bmp.Row(y);
-        for (int x = 0, w = bmp.Width(); x < w; ++x) {
-            const quint32 p = row[x];
-            row[x] = (p & kAlpha) | red[Red(p)] | green[Green(p)] | blue[Blue(p)];
-        }
-    }
-}
-
-// 0.3 red + 0.59 green + 0.11 blue is s / 100 with s = 30 red + 59 green + 11 blue, an
-// integer; the table rounds s / 100 exactly, halves to even (pure red: 7650 -> 76).
-const std::array<quint8, 25501>& GrayTable()
-{
-    static const std::array<quint8, 25501> table = [] {
-        std::array<quint8, 25501> t {};
-        for (int s = 0; s <= 25500; ++s) {
-            int q = s / 100;
-            const int rem = s % 100;
-            if (rem > 50 || (rem == 50 && q % 2 == 1)) ++q;
-            t[s] = quint8(q);
-        }
-        return t;
-    }();
-    return table;
+    for (int y = 0; y < bmp.Height(); ++y)
+        vneffects::ApplyChannelTable(bmp.Row(y), bmp.Width(), t);
 }
 
 } // namespace
@@ -102,15 +74,8 @@ void TvnEffectBmp::Darkness(double x)
 
 void TvnEffectBmp::Grayscale()
 {
-    const auto& gray = GrayTable();
-    for (int y = 0; y < Height(); ++y) {
-        quint32* row = Row(y);
-        for (int x = 0, w = Width(); x < w; ++x) {
-            const quint32 p = row[x];
-            const int v = gray[30 * Red(p) + 59 * Green(p) + 11 * Blue(p)];
-            row[x] = Pack(p & kAlpha, v, v, v);
-        }
-    }
+    for (int y = 0; y < Height(); ++y)
+        vneffects::GrayRow(Row(y), Width());
 }
 
 void TvnEffectBmp::Noise(int amount)
