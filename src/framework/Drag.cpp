@@ -2,7 +2,6 @@
 
 #include "Control.h"
 #include "MouseDelivery.h"
-#include "platform/Keys.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -22,6 +21,8 @@ struct TDrag {
     bool Accepted = false;
     bool Started = false;
     bool UnderWay = false;
+    // The drag's pointer shape is on top of Qt's stack of override cursors.
+    bool CursorSet = false;
     int Threshold = kDefaultThreshold;
     QPoint Origin;
     QPoint Last;
@@ -52,11 +53,11 @@ bool Accepts(TControl* control, QObject* object, QPoint global, TDragState state
 
 void ShowAnswer()
 {
-    const Qt::CursorShape shape = State().Accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor;
-    if (QApplication::overrideCursor())
-        QApplication::changeOverrideCursor(shape);
-    else
-        QApplication::setOverrideCursor(shape);
+    TDrag& s = State();
+    const Qt::CursorShape shape = s.Accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor;
+    if (s.CursorSet) return QApplication::changeOverrideCursor(shape);
+    QApplication::setOverrideCursor(shape);
+    s.CursorSet = true;
 }
 
 void MoveTo(QPoint global)
@@ -105,7 +106,7 @@ void End(bool drop)
     if (!s.UnderWay) return;
     const TDrag ended = s;
     s = TDrag();
-    if (QApplication::overrideCursor() && ended.Started) QApplication::restoreOverrideCursor();
+    if (ended.CursorSet) QApplication::restoreOverrideCursor();
     if (!ended.Started) return;
     TControl* target = drop && ended.Accepted ? ended.Target.data() : nullptr;
     QPoint at;
@@ -130,7 +131,8 @@ bool Filter(QObject* receiver, QEvent* event)
     // account of the buttons.
     if (!s.UnderWay || !receiver->isWidgetType()) return false;
     if (!s.Source) {
-        s = TDrag();
+        // The source went away: the drag ends with it, nobody to tell.
+        End(false);
         return false;
     }
     switch (event->type()) {
