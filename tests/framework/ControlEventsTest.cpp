@@ -72,6 +72,14 @@ struct EventForm {
     // A point of `control` in the window's coordinates.
     QPoint At(QWidget* control, QPoint p) const { return control->mapTo(&form, p); }
     QWindow* Window() { return form.windowHandle(); }
+    // Another control of the form, on its client area.
+    template <class TKind> TKind* Place(QRect bounds)
+    {
+        auto* control = new TKind(&form);
+        control->SetParent(form.ClientWidget());
+        control->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        return control;
+    }
     // Puts the pointer on `control` first: Qt reports a press somewhere else after a move.
     void PointAt(QWidget* control, QPoint p)
     {
@@ -131,9 +139,7 @@ TEST(ControlEvents, TheControlUnderThePointerHearsEachMouseEventOnceInItsOwnCoor
 TEST(ControlEvents, CharactersAndKeyReleasesReachTheFocusedControlAndMayBeSwallowed)
 {
     EventForm f;
-    auto* grid = new TDrawGrid(&f.form);
-    grid->SetParent(f.form.ClientWidget());
-    grid->SetBounds(10, 200, 200, 30);
+    auto* grid = f.Place<TDrawGrid>({ 10, 200, 200, 30 });
     f.Show();
     QStringList keys;
     f.edit->OnKeyPress = [&](QObject* sender, QChar& key) {
@@ -183,9 +189,7 @@ TEST(ControlEvents, CharactersAndKeyReleasesReachTheFocusedControlAndMayBeSwallo
 TEST(ControlEvents, DraggingAControlOntoAnotherAsksEachControlOnTheWayAndDropsWhereAccepted)
 {
     EventForm f;
-    auto* target = new TControl(&f.form);
-    target->SetParent(f.form.ClientWidget());
-    target->SetBounds(200, 200, 100, 30);
+    auto* target = f.Place<TControl>({ 200, 200, 100, 30 });
     f.Show();
     QStringList drag;
     QObject* startedWith = nullptr;

@@ -32,6 +32,8 @@ public:
 struct Field {
     TForm form;
     TMaskEdit edit { &form };
+    // The next field, where the focus goes when it leaves the first.
+    TMaskEdit other { &form };
     DialogKeyListener buttons { &form };
 
     Field()
@@ -39,6 +41,8 @@ struct Field {
         form.SetBounds(80, 80, 300, 120);
         edit.SetParent(form.ClientWidget());
         edit.SetBounds(10, 10, 200, 21);
+        other.SetParent(form.ClientWidget());
+        other.SetBounds(10, 40, 200, 21);
         buttons.SetParent(form.ClientWidget());
     }
     void Focus()
@@ -127,9 +131,7 @@ TEST(MaskEdit, EnterAndEscRunOnKeyPressAndReachTheFormsButtons)
 TEST(MaskEdit, AutoSelectSelectsOnEntryButNotOnAClick)
 {
     Field f;
-    TMaskEdit other(&f.form);
-    other.SetParent(f.form.ClientWidget());
-    other.SetBounds(10, 40, 200, 21);
+    TMaskEdit& other = f.other;
     f.edit.SetText("Maria Silva");
     other.SetText("Capa");
     other.SetAutoSelect(false);
@@ -192,9 +194,7 @@ TEST(MaskEdit, TransparentFieldDrawsOnlyItsTextOverTheFace)
 TEST(MaskEdit, TheSelectionOutlivesTheFocusAndShowsWithoutItOnlyWhenNotHidden)
 {
     Field f;
-    TMaskEdit other(&f.form);
-    other.SetParent(f.form.ClientWidget());
-    other.SetBounds(10, 50, 200, 21);
+    TMaskEdit& other = f.other;
     f.edit.SetText("Ampliacao");
     f.Focus();
     f.edit.SetSelStart(2);
