@@ -1,8 +1,10 @@
 #include "Application.h"
 
+#include "Drag.h"
 #include "Exception.h"
 #include "Form.h"
 #include "MessageBox.h"
+#include "MouseDelivery.h"
 #include "declared/DeclaredLoader.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
@@ -138,7 +140,7 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget->isVisible() && TakesActivation(widget->window())) ActivateNow(widget->window());
         return false;
     }
-    if (type != QEvent::KeyPress && type != QEvent::FocusIn) return false;
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     // Only the first delivery counts (Qt offers a key to each parent in turn when a
     // child ignores it); keys that reach a form itself are its own keyPressEvent's.
@@ -149,6 +151,7 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event)
         form->FocusChanged();
         return false;
     }
+    if (type == QEvent::KeyRelease) return form->DispatchKeyUp(widget, static_cast<QKeyEvent*>(event));
     return form->DispatchKey(widget, static_cast<QKeyEvent*>(event));
 }
 
@@ -181,6 +184,9 @@ TQtApplication::TQtApplication(int& argc, char** argv)
 bool TQtApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
+        if (drag::Filter(receiver, event)) return true;
+        if (mouse::IsMouseEvent(event->type()))
+            return mouse::Deliver(receiver, event, [&] { return QApplication::notify(receiver, event); });
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
         Application()->HandleException(error);

@@ -23,6 +23,11 @@ public:
     {
         return static_cast<int>(m_items.indexOf(const_cast<QObject*>(item)));
     }
+    // Gives the item at `from` the index `to`, the items between closing up.
+    void Move(int from, int to)
+    {
+        if (from >= 0 && from < Count() && to >= 0 && to < Count()) m_items.move(from, to);
+    }
 
 protected:
     QObject* Append(QObject* item);

@@ -1,5 +1,8 @@
 #include "Control.h"
 
+#include "Drag.h"
+#include "MouseDelivery.h"
+
 #include <QEvent>
 #include <algorithm>
 
@@ -201,6 +204,43 @@ bool TControl::event(QEvent* e)
     }
     return QWidget::event(e);
 }
+
+void TControl::mousePressEvent(QMouseEvent* e)
+{
+    QWidget::mousePressEvent(e);
+    DoMouseEvent();
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    QWidget::mouseDoubleClickEvent(e);
+    DoMouseEvent();
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* e)
+{
+    QWidget::mouseMoveEvent(e);
+    DoMouseEvent();
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    QWidget::mouseReleaseEvent(e);
+    DoMouseEvent();
+}
+
+void TControl::DoMouseEvent() { mouse::RunFrameworkEvent(this, true); }
+
+void TControl::SkipMouseEvent() { mouse::RunFrameworkEvent(this, false); }
+
+void TControl::BeginDrag(bool immediate, int threshold) { drag::Begin(this, immediate, threshold); }
+
+void TControl::EndDrag(bool drop)
+{
+    if (Dragging()) drag::End(drop);
+}
+
+bool TControl::Dragging() const { return drag::UnderWay() && drag::Source() == this; }
 
 void TControl::resizeEvent(QResizeEvent* e)
 {

@@ -31,7 +31,17 @@ class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode)
     Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
+    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
+    Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
+    Q_PROPERTY(TMouseEvent OnMouseDown MEMBER OnMouseDown)
+    Q_PROPERTY(TMouseMoveEvent OnMouseMove MEMBER OnMouseMove)
+    Q_PROPERTY(TMouseEvent OnMouseUp MEMBER OnMouseUp)
+    Q_PROPERTY(TStartDragEvent OnStartDrag MEMBER OnStartDrag)
+    Q_PROPERTY(TDragOverEvent OnDragOver MEMBER OnDragOver)
+    Q_PROPERTY(TDragDropEvent OnDragDrop MEMBER OnDragDrop)
+    Q_PROPERTY(TEndDragEvent OnEndDrag MEMBER OnEndDrag)
     Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
     Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
 public:
@@ -102,10 +112,37 @@ public:
 
     void WndProc(TMessage& message) override;
 
+    // Whether the framework's mouse events of this control go to its parent instead: a
+    // control that is only a part of its parent (the control grid's panel).
+    bool MouseThrough() const { return m_mouseThrough; }
+
+    TDragMode DragMode() const { return m_dragMode; }
+    void SetDragMode(TDragMode mode) { m_dragMode = mode; }
+    // Begins dragging this control: at once when `immediate`, else once the pointer has
+    // moved `threshold` pixels (the framework's distance when negative).
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends this control's drag: dropped where the pointer is, or cancelled.
+    void EndDrag(bool drop);
+    bool Dragging() const;
+
     // Runs when a key goes down while the control (or a child of it that is no control of
     // its own) has the focus, after the form's preview; a handler that sets the key to 0
     // swallows it.
     TKeyEvent OnKeyDown;
+    // The character a key typed while the control has the focus, after OnKeyDown; a
+    // handler that sets it to 0 swallows it, one that changes it types its own.
+    TKeyPressEvent OnKeyPress;
+    // Runs when a key goes up while the control has the focus; 0 swallows it.
+    TKeyEvent OnKeyUp;
+    // The framework's mouse events (see framework/MouseDelivery.h), in client coordinates.
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    // The drag events (see framework/Drag.h).
+    TStartDragEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
     // Run when the form's focus comes into the control (or a control inside it) from
     // outside, and when it goes out again.
     TNotifyEvent OnEnter;
@@ -114,6 +151,19 @@ public:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The framework's handling of a mouse event: Qt's (the event goes on to the parent
+    // when the control ignores it), then OnMouseDown, OnMouseMove or OnMouseUp when this
+    // control is the one under the pointer. A control calls them where its own handling
+    // of the event wants the framework's.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // Runs the framework's event of the mouse event under way now, when this control is
+    // its target and it has not run; SkipMouseEvent ends the event without it.
+    void DoMouseEvent();
+    void SkipMouseEvent();
+    void SetMouseThrough(bool through) { m_mouseThrough = through; }
     // Font and colour changes, for controls that draw themselves.
     virtual void FontChanged() { update(); }
     virtual void ColorChanged() { update(); }
@@ -135,4 +185,6 @@ private:
     TColor m_color = clr::clBtnFace;
     QString m_hint;
     TAlign m_align = alNone;
+    TDragMode m_dragMode = dmManual;
+    bool m_mouseThrough = false;
 };

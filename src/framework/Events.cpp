@@ -33,6 +33,12 @@ void RegisterFrameworkEvents()
     RegisterEvent<QObject*, QChar&>();
     RegisterEvent<QObject*, int&, TShiftState>();
     RegisterEvent<QObject*, bool&>();
+    RegisterEvent<QObject*, TMouseButton, TShiftState, int, int>();
+    RegisterEvent<QObject*, TShiftState, int, int>();
+    RegisterEvent<QObject*, QObject*&>();
+    RegisterEvent<QObject*, QObject*, int, int, TDragState, bool&>();
+    RegisterEvent<QObject*, QObject*, int, int>();
+    RegisterEvent<QObject*, int, int>();
 }
 
 } // namespace events

@@ -24,11 +24,30 @@ using TNotifyEvent = TEvent<QObject* /*Sender*/>;
 using TKeyPressEvent = TEvent<QObject* /*Sender*/, QChar& /*Key*/>;
 using TKeyEvent = TEvent<QObject* /*Sender*/, int& /*Key*/, TShiftState /*Shift*/>;
 using TCloseQueryEvent = TEvent<QObject* /*Sender*/, bool& /*CanClose*/>;
+using TMouseEvent
+    = TEvent<QObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/>;
+using TMouseMoveEvent = TEvent<QObject* /*Sender*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/>;
+// The handler may hand over an object of its own to travel as the drag's source.
+using TStartDragEvent = TEvent<QObject* /*Sender*/, QObject*& /*DragObject*/>;
+using TDragOverEvent = TEvent<QObject* /*Sender*/, QObject* /*Source*/, int /*X*/, int /*Y*/,
+    TDragState /*State*/, bool& /*Accept*/>;
+// A drop (the second object is the source) and a drag's end (the target, nullptr
+// when the drag was cancelled or nobody took it) carry the same values.
+using TDragDropEvent = TEvent<QObject* /*Sender*/, QObject* /*SourceOrTarget*/, int /*X*/, int /*Y*/>;
+using TEndDragEvent = TDragDropEvent;
+// Something at index `from` went to index `to` (a grid's column).
+using TMovedEvent = TEvent<QObject* /*Sender*/, int /*FromIndex*/, int /*ToIndex*/>;
 
 Q_DECLARE_METATYPE(TNotifyEvent)
 Q_DECLARE_METATYPE(TKeyPressEvent)
 Q_DECLARE_METATYPE(TKeyEvent)
 Q_DECLARE_METATYPE(TCloseQueryEvent)
+Q_DECLARE_METATYPE(TMouseEvent)
+Q_DECLARE_METATYPE(TMouseMoveEvent)
+Q_DECLARE_METATYPE(TStartDragEvent)
+Q_DECLARE_METATYPE(TDragOverEvent)
+Q_DECLARE_METATYPE(TDragDropEvent)
+Q_DECLARE_METATYPE(TMovedEvent)
 
 namespace events {
 

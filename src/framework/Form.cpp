@@ -512,10 +512,7 @@ void TForm::mouseMoveEvent(QMouseEvent* e)
 bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
 {
     int key = VirtualKeyFromQt(e->key());
-    TShiftState shift;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= ssShift;
-    if (e->modifiers() & Qt::AltModifier) shift |= ssAlt;
-    if (e->modifiers() & Qt::ControlModifier) shift |= ssCtrl;
+    const TShiftState shift = ShiftFromModifiers(e->modifiers());
     // A key typed into the form itself (no control has the focus) is the form's own
     // key, which its handlers see with or without the preview.
     const bool formSeesKey = m_keyPreview || receiver == this;
@@ -544,20 +541,49 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
         break;
     }
     if (DispatchDialogKeys(receiver, e, key, shift)) return true;
-    // 4. The form's character preview.
-    if (formSeesKey && OnKeyPress && !e->text().isEmpty()) {
-        QChar ch = e->text().at(0);
-        const QChar original = ch;
-        events::Fire(OnKeyPress, this, ch);
-        if (ch.isNull()) return true;
-        if (ch != original) {
-            // The handler replaced the character: the control receives the new one.
-            QKeyEvent replaced(e->type(), e->key(), e->modifiers(), QString(ch));
-            QCoreApplication::sendEvent(receiver, &replaced);
-            return true;
-        }
+    return DispatchCharacter(receiver, e, formSeesKey);
+}
+
+bool TForm::DispatchCharacter(QObject* receiver, QKeyEvent* e, bool formSeesKey)
+{
+    if (e->text().isEmpty()) return false;
+    const QChar typed = e->text().at(0);
+    QChar ch = typed;
+    // 4. The form's character preview, then the focused control's OnKeyPress (Tab moves
+    //    the focus and is no character of the control's).
+    if (formSeesKey) events::Fire(OnKeyPress, this, ch);
+    TControl* control = ControlOf(receiver);
+    if (control && !ch.isNull() && typed != u'\t') {
+        QPointer<TControl> alive(control);
+        events::Fire(control->OnKeyPress, control, ch);
+        if (!alive) return true;
     }
-    return false;
+    if (ch.isNull()) return true;
+    if (ch == typed) return false;
+    // A handler replaced the character: the widget receives the new one, past the
+    // filters that have seen the key already.
+    QKeyEvent replaced(e->type(), e->key(), e->modifiers(), QString(ch));
+    static_cast<QObject*>(receiver)->event(&replaced);
+    return true;
+}
+
+bool TForm::DispatchKeyUp(QObject* receiver, QKeyEvent* e)
+{
+    // Qt repeats a held key as pairs of release and press; the framework hears the one
+    // release at the end.
+    if (e->isAutoRepeat()) return false;
+    TControl* control = ControlOf(receiver);
+    int key = VirtualKeyFromQt(e->key());
+    if (!control || !control->OnKeyUp || !key) return false;
+    events::Fire(control->OnKeyUp, control, key, ShiftFromModifiers(e->modifiers()));
+    return key == 0;
+}
+
+TControl* TForm::ControlOf(QObject* receiver) const
+{
+    for (QObject* o = receiver; o && o != this; o = o->parent())
+        if (auto* control = qobject_cast<TControl*>(o)) return control;
+    return nullptr;
 }
 
 bool TForm::NotifyChildKey(TControl* control, int key)

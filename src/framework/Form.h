@@ -179,8 +179,13 @@ private:
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
     // A key typed in the window: the form's key-down preview, the focused control's
     // key-down handling, the dialog keys and accelerators the controls answer, then the
-    // form's character preview. Returns true when one of them swallowed the key.
+    // character: the form's preview and the focused control's OnKeyPress. Returns true
+    // when one of them swallowed the key. A key going up reaches the control's OnKeyUp.
     bool DispatchKey(QObject* receiver, QKeyEvent* event);
+    bool DispatchCharacter(QObject* receiver, QKeyEvent* event, bool formSeesKey);
+    bool DispatchKeyUp(QObject* receiver, QKeyEvent* event);
+    // The control that holds `receiver` (the focused widget), or is it.
+    TControl* ControlOf(QObject* receiver) const;
     // CM_CHILDKEY to the controls around `control`; true when one of them took the key.
     bool NotifyChildKey(TControl* control, int key);
     bool DispatchDialogKeys(QObject* receiver, QKeyEvent* event, int key, TShiftState shift);

@@ -2,6 +2,7 @@
 // Small value types of the application framework shared by every layer above it.
 #include <QFlags>
 #include <QMetaType>
+#include <QtCore/qnamespace.h>
 #include <cstdint>
 
 namespace fw {
@@ -12,6 +13,14 @@ Q_ENUM_NS(TAlignment)
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 Q_ENUM_NS(TMouseButton)
+
+// Whether a left press on a control starts dragging it by itself.
+enum TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+
+// Where a drag stands towards the control it passes over.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+Q_ENUM_NS(TDragState)
 
 enum TPosition {
     poDesigned,
@@ -72,6 +81,18 @@ Q_FLAG_NS(TShiftState)
 } // namespace fw
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TShiftState)
+
+namespace fw {
+// The keys of a shift state held with a key or mouse event.
+inline TShiftState ShiftFromModifiers(Qt::KeyboardModifiers modifiers)
+{
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+    if (modifiers & Qt::AltModifier) shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+    return shift;
+}
+} // namespace fw
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TBorderIcons)
 Q_DECLARE_OPERATORS_FOR_FLAGS(fw::TFontStyles)
 

@@ -32,6 +32,8 @@ public:
 struct Field {
     TForm form;
     TMaskEdit edit { &form };
+    // The next field, where the focus goes when it leaves the first.
+    TMaskEdit other { &form };
     DialogKeyListener buttons { &form };
 
     Field()
@@ -39,6 +41,8 @@ struct Field {
         form.SetBounds(80, 80, 300, 120);
         edit.SetParent(form.ClientWidget());
         edit.SetBounds(10, 10, 200, 21);
+        other.SetParent(form.ClientWidget());
+        other.SetBounds(10, 40, 200, 21);
         buttons.SetParent(form.ClientWidget());
     }
     void Focus()
@@ -127,9 +131,7 @@ TEST(MaskEdit, EnterAndEscRunOnKeyPressAndReachTheFormsButtons)
 TEST(MaskEdit, AutoSelectSelectsOnEntryButNotOnAClick)
 {
     Field f;
-    TMaskEdit other(&f.form);
-    other.SetParent(f.form.ClientWidget());
-    other.SetBounds(10, 40, 200, 21);
+    TMaskEdit& other = f.other;
     f.edit.SetText("Maria Silva");
     other.SetText("Capa");
     other.SetAutoSelect(false);
@@ -187,4 +189,34 @@ TEST(MaskEdit, TransparentFieldDrawsOnlyItsTextOverTheFace)
         for (int y = 2; y < 19; ++y)
             if (shown.pixelColor(x, y) != QColor(0, 200, 0)) ++textPixels;
     EXPECT_GT(textPixels, 10) << "the text is still drawn";
+}
+
+TEST(MaskEdit, TheSelectionOutlivesTheFocusAndShowsWithoutItOnlyWhenNotHidden)
+{
+    Field f;
+    TMaskEdit& other = f.other;
+    f.edit.SetText("Ampliacao");
+    f.Focus();
+    f.edit.SetSelStart(2);
+    f.edit.SetSelLength(4);
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    auto highlighted = [&] {
+        const QImage shown = f.edit.LineEdit()->grab().toImage();
+        int count = 0;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = 0; y < shown.height(); ++y)
+                if (shown.pixelColor(x, y) == highlight) ++count;
+        return count;
+    };
+    EXPECT_TRUE(f.edit.HideSelection()) << "the framework's default";
+    EXPECT_GT(highlighted(), 20) << "focused: the selection shows";
+
+    other.LineEdit()->setFocus();
+    ASSERT_TRUE(testenv::waitFor([&] { return other.LineEdit()->hasFocus(); }));
+    EXPECT_EQ(f.edit.SelText(), "plia") << "the selection stays for code and for the user's return";
+    EXPECT_EQ(highlighted(), 0) << "hidden while the focus is elsewhere";
+    f.edit.SetHideSelection(false);
+    EXPECT_GT(highlighted(), 20) << "shown without the focus when not hidden";
+    f.edit.SetHideSelection(true);
+    EXPECT_EQ(highlighted(), 0);
 }

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -463,6 +464,41 @@ TEST_F(DBCtrlGridTest, EnterAndDoubleClickReachTheHandlersWithTheRowUnchanged)
     grid->OnKeyDown = [&](QObject*, int& key, TShiftState) { key = 0; };
     QTest::keyClick(grid, Qt::Key_Down);
     ExpectLivePanelAt(1, 0);
+}
+
+TEST_F(DBCtrlGridTest, ThePanelsClicksAreTheGridsAndALabelOnTheLivePanelHearsItsOwn)
+{
+    events->Open();
+    ShowFocused();
+    QStringList heard;
+    grid->OnMouseDown = [&](QObject* sender, TMouseButton, TShiftState, int x, int y) {
+        EXPECT_EQ(sender, grid);
+        heard << QString("grid %1,%2 row %3").arg(x).arg(y).arg(events->table->RecNo());
+    };
+    name->OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int x, int y) {
+        heard << QString("name %1,%2").arg(x).arg(y);
+    };
+    QWindow* window = form->windowHandle();
+    auto click = [&](QWidget* w, QPoint p) {
+        QTest::mouseClick(window, Qt::LeftButton, {}, w->mapTo(form.get(), p));
+    };
+    // Another panel: the row moves first, then the grid hears the press.
+    const QPoint onThird = PanelCentre(2) + QPoint(200, 0);
+    click(grid, onThird);
+    ExpectLivePanelAt(3, 2);
+    EXPECT_EQ(heard, QStringList({ QString("grid %1,%2 row 3").arg(onThird.x()).arg(onThird.y()) }));
+    heard.clear();
+    // The live panel lets its empty parts' presses through to the grid.
+    QWidget* panel = grid->LivePanel();
+    QPoint empty(panel->width() - 4, panel->height() - 4);
+    ASSERT_EQ(panel->childAt(empty), nullptr);
+    click(panel, empty);
+    const QPoint inGrid = panel->mapTo(grid, empty);
+    EXPECT_EQ(heard, QStringList({ QString("grid %1,%2 row 3").arg(inGrid.x()).arg(inGrid.y()) }));
+    heard.clear();
+    // A label on the live panel is a control of its own.
+    click(name, { 5, 6 });
+    EXPECT_EQ(heard, QStringList({ "name 5,6" }));
 }
 
 TEST_F(DBCtrlGridTest, InsertAppendDeleteAndCancelChangeAModifiableCopyOnly)

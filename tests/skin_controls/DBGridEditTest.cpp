@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace ctltest;
@@ -606,4 +607,97 @@ TEST_F(DBGridEditTest, TheWheelStepsRowsAndTheBarsEventsBelongToTheGrid)
     EXPECT_EQ(table->RecNo(), 1) << "the decreasing arrow: to the row above the first shown";
     // The bar it gave up is free of the grid's handlers.
     EXPECT_FALSE(bar->OnUpButtonClick);
+}
+
+TEST_F(DBGridEditTest, DraggingATitleMovesItsColumnAndAClickStaysATitleClick)
+{
+    Show();
+    QList<QPair<int, int>> moves;
+    grid->OnColumnMoved = [&](QObject* sender, int from, int to) {
+        EXPECT_EQ(sender, grid);
+        moves << qMakePair(from, to);
+    };
+    QStringList titleClicks;
+    grid->OnTitleClick = [&](TvnColumn* column) { titleClicks << column->FieldName(); };
+    QWindow* window = form.windowHandle();
+    auto at = [&](int col, int dx = 0) {
+        return grid->mapTo(&form, grid->CellRect(col, 0).center() + QPoint(dx, 0));
+    };
+    auto fields = [&] {
+        QStringList names;
+        for (int i = 0; i < grid->Columns()->Count(); ++i)
+            names << grid->Columns()->At(i)->FieldName();
+        return names;
+    };
+    // The first data column's title, dragged onto the third one.
+    QTest::mousePress(window, Qt::LeftButton, {}, at(1));
+    for (int dx = 10; dx < at(3).x() - at(1).x(); dx += 20)
+        QTest::mouseMove(window, at(1, dx));
+    QTest::mouseMove(window, at(3));
+    // The line where the column will go stands on the far side of the target.
+    EXPECT_TRUE(testenv::KeepPicture(&form, "grid-column-move"));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(3));
+    EXPECT_EQ(moves, (QList<QPair<int, int>> { { 0, 2 } }));
+    EXPECT_EQ(fields(), QStringList({ "nome", "celular", "id_evento" }));
+    EXPECT_EQ(grid->ColumnLayout().at(2).FieldName, "id_evento");
+    EXPECT_EQ(grid->ColWidth(1), 200) << "the widths go with their columns";
+    EXPECT_EQ(grid->ColWidth(3), 60);
+    EXPECT_TRUE(titleClicks.isEmpty()) << "a drag is no click";
+    // The cells follow: the moved column shows its field.
+    EXPECT_EQ(Cell(grid->TakeSnapshot(), 3, 1)->Text, "101");
+
+    // A click without a drag is a title click and moves nothing.
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(2));
+    EXPECT_EQ(titleClicks, QStringList({ "celular" }));
+    EXPECT_EQ(moves.size(), 1);
+
+    // Without column sizing (the option that also lets columns move) they stay put.
+    grid->SetOptions(grid->Options() & ~TvnDBGridOptions(dgColumnResize));
+    QTest::mousePress(window, Qt::LeftButton, {}, at(1));
+    QTest::mouseMove(window, at(1, 30));
+    QTest::mouseMove(window, at(3));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(3));
+    EXPECT_EQ(moves.size(), 1);
+    EXPECT_EQ(fields(), QStringList({ "nome", "celular", "id_evento" }));
+}
+
+TEST_F(DBGridEditTest, TheGridHearsTheKeysTypedOnItAndIntoItsCellEditor)
+{
+    Show();
+    Key(Qt::Key_Right); // onto "nome"
+    QString typed;
+    QList<int> released;
+    QStringList pressed;
+    grid->OnKeyPress = [&](QObject* sender, QChar& key) {
+        EXPECT_EQ(sender, grid);
+        typed += key;
+        // The grid's handler keeps digits out of the cells.
+        if (key.isDigit()) key = QChar();
+    };
+    grid->OnKeyUp = [&](QObject* sender, int& key, TShiftState) {
+        EXPECT_EQ(sender, grid);
+        released << key;
+    };
+    grid->OnMouseDown = [&](QObject* sender, TMouseButton, TShiftState, int x, int y) {
+        EXPECT_EQ(sender, grid);
+        pressed << QString("%1,%2").arg(x).arg(y);
+    };
+    // Through the window, as the keyboard sends it: the key goes up in the editor the
+    // press opened, which has the focus by then.
+    QTest::keyClick(form.windowHandle(), Qt::Key_J);
+    ASSERT_TRUE(grid->EditorMode());
+    TDBGridInplaceEdit* editor = grid->InplaceEditor();
+    QTest::keyClicks(editor->LineEdit(), "o3e");
+    EXPECT_EQ(typed, "jo3e");
+    EXPECT_EQ(editor->Text(), "joe");
+    EXPECT_EQ(released.size(), 4);
+    EXPECT_EQ(released.first(), int('J'));
+    // A press on the editor is the editor's, the grid does not hear it as its own; a
+    // press on a cell is the grid's, in its coordinates.
+    QTest::mouseClick(editor->LineEdit(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(pressed.isEmpty()) << pressed.join(" ").toStdString();
+    const QPoint cell = grid->CellRect(1, 2).center();
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, grid->mapTo(&form, cell));
+    EXPECT_EQ(pressed, QStringList({ QString("%1,%2").arg(cell.x()).arg(cell.y()) }));
+    EXPECT_FALSE(grid->EditorMode()) << "the press ended the edit first";
 }

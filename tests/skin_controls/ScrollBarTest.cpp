@@ -197,6 +197,39 @@ TEST(ScrollBar, DraggingPastBothEndsClampsAndEndsWithOnLastChange)
     }
 }
 
+TEST(ScrollBar, TheFrameworksMouseEventsComeOnceAroundTheBarsOwnHandling)
+{
+    BarForm f;
+    f.bar->SetMax(10);
+    QStringList heard;
+    f.bar->OnMouseDown = [&](QObject* sender, TMouseButton b, TShiftState, int, int y) {
+        EXPECT_EQ(sender, f.bar);
+        heard << QString("down %1 at %2, position %3").arg(b).arg(y).arg(f.bar->Position());
+    };
+    f.bar->OnMouseUp = [&](QObject*, TMouseButton b, TShiftState, int, int y) {
+        heard << QString("up %1 at %2, position %3").arg(b).arg(y).arg(f.bar->Position());
+    };
+    f.bar->OnLastChange = [&](QObject*) { heard << "last change"; };
+    // A right press only raises the framework's event, once.
+    Mouse(f.bar, QEvent::MouseButtonPress, { 9, 50 }, Qt::RightButton);
+    Mouse(f.bar, QEvent::MouseButtonRelease, { 9, 50 }, Qt::RightButton);
+    EXPECT_EQ(heard, QStringList({ "down 1 at 50, position 0", "up 1 at 50, position 0" }));
+    heard.clear();
+    // A left press on the increasing button steps first, then the event runs.
+    Press(f.bar, { 9, 105 });
+    Release(f.bar, { 9, 105 });
+    EXPECT_EQ(heard, QStringList({ "down 0 at 105, position 1", "up 0 at 105, position 1" }));
+    heard.clear();
+    // The release's framework handling comes before the end of the thumb drag.
+    Press(f.bar, { 9, 30 });
+    Move(f.bar, { 9, 62 });
+    Release(f.bar, { 9, 62 });
+    EXPECT_GT(f.bar->Position(), 1);
+    EXPECT_EQ(heard,
+        QStringList({ "down 0 at 30, position 1", QString("up 0 at 62, position %1").arg(f.bar->Position()),
+            "last change" }));
+}
+
 TEST(ScrollBar, HeldButtonRepeatsAfterTheFirstPeriodAndAClickStepsOnce)
 {
     BarForm f;

@@ -319,6 +319,7 @@ void TCustomGrid::mousePressEvent(QMouseEvent* e)
         return;
     }
     const TGridCoord cell = MouseCoord(p);
+    PressColumnTitle(cell, p);
     if (cell.X >= m_cols.Fixed && cell.Y >= m_rows.Fixed) MoveCurrent(cell.X, cell.Y);
 }
 
@@ -330,13 +331,18 @@ void TCustomGrid::mouseMoveEvent(QMouseEvent* e)
         ColumnSized(m_sizingCol);
         return;
     }
+    if (m_move.From >= 0 && (e->buttons() & Qt::LeftButton)) {
+        DragColumnTitle(p);
+        return;
+    }
     setCursor(SizingColumnAt(p) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);
     TControl::mouseMoveEvent(e);
 }
 
 void TCustomGrid::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && m_sizingCol < 0) {
+    const bool moved = e->button() == Qt::LeftButton && ReleaseColumnTitle();
+    if (e->button() == Qt::LeftButton && m_sizingCol < 0 && !moved) {
         const TGridCoord cell = MouseCoord(e->position().toPoint());
         if (cell.Y >= 0) events::Fire(OnClick, this);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The cell grid: columns and rows, fixed ones at the top and left, a current cell, the
 // selection (the current cell, or its whole row with goRowSelect), keyboard and mouse
-// navigation, column sizing with the mouse, and scrolling by whole rows and columns.
+// navigation, column sizing and moving with the mouse, and scrolling by whole rows and columns.
 //
 // It has no scroll bars of its own: it publishes its vertical and horizontal range,
 // page and position (TScrollSource) and takes WM_VSCROLL / WM_HSCROLL back, so an
@@ -117,6 +117,15 @@ protected:
     bool Sizing() const { return m_sizingCol >= 0; }
     // The user dragged a column to a new width.
     virtual void ColumnSized(int col) { Q_UNUSED(col); }
+    // Whether a title is being dragged to move its column (from the threshold on).
+    bool MovingColumn() const { return m_move.Started; }
+    // The user dragged column `from` to the place of column `to`; its width and the
+    // current cell have moved with it.
+    virtual void ColumnMoved(int from, int to)
+    {
+        Q_UNUSED(from);
+        Q_UNUSED(to);
+    }
     // The axes as the geometry functions take them: the room the control leaves, and no
     // room for lines where the options draw none.
     grid::TAxis Cols() const;
@@ -147,10 +156,26 @@ private:
     TBorderStyle m_borderStyle = bsSingleBorder;
     int m_sizingCol = -1;
     int m_sizingOrigin = 0;
+    // A press on the title of a scrolling column with goColMoving, until the release.
+    struct TColumnMove {
+        int From = -1;
+        int To = -1;
+        QPoint Origin;
+        bool Started = false;
+        // The line that shows where the column will go.
+        QWidget* Marker = nullptr;
+    } m_move;
 
     // Keeps counts, fixed cells, the current cell and the scroll position consistent
     // after any change of shape, then repaints and publishes the scroll state.
     void Reshape();
     // The column whose right line is under `point` in the fixed rows, or -1.
     int SizingColumnAt(QPoint point) const;
+    // Column moving (GridColumnMove.cpp).
+    void PressColumnTitle(TGridCoord cell, QPoint point);
+    void DragColumnTitle(QPoint point);
+    // Ends the move; true when the title was dragged (the release is no click).
+    bool ReleaseColumnTitle();
+    int ScrollingColumnToward(int x) const;
+    void MoveColumn(int from, int to);
 };

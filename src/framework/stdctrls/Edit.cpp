@@ -2,6 +2,8 @@
 
 #include "framework/Edges.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
@@ -55,6 +57,7 @@ TEdit::TEdit(QObject* owner)
     , m_edit(new QLineEdit(this))
 {
     setFocusProxy(m_edit);
+    m_edit->installEventFilter(this);
     SetTabStop(true);
     SetColor(clr::clWindow);
     SetParentColor(false);
@@ -124,6 +127,46 @@ void TEdit::SetMaxLength(int length)
     m_edit->setMaxLength(length > 0 ? length : 32767);
 }
 
+void TEdit::SetHideSelection(bool hide)
+{
+    m_hideSelection = hide;
+    ShowSelection();
+}
+
+void TEdit::ShowSelection()
+{
+    QPalette p = m_edit->palette();
+    const QPalette standard = QApplication::palette(m_edit);
+    const bool shown = !m_hideSelection || m_edit->hasFocus();
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        p.setColor(group, QPalette::Highlight,
+            shown ? standard.color(group, QPalette::Highlight) : p.color(group, QPalette::Base));
+        p.setColor(group, QPalette::HighlightedText,
+            shown ? standard.color(group, QPalette::HighlightedText) : p.color(group, QPalette::Text));
+    }
+    m_edit->setPalette(p);
+}
+
+bool TEdit::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched != m_edit || e->type() != QEvent::FocusOut) return TControl::eventFilter(watched, e);
+    // Qt's line edit drops its selection with the focus; the edit keeps it, so code (and
+    // the user coming back) still finds what was selected.
+    const bool selected = m_edit->hasSelectedText();
+    const int start = m_edit->selectionStart();
+    const int length = m_edit->selectionLength();
+    const bool caretAtStart = m_edit->cursorPosition() == start;
+    static_cast<QObject*>(m_edit)->event(e);
+    if (selected && !m_edit->hasSelectedText()) {
+        if (caretAtStart)
+            m_edit->setSelection(start + length, -length);
+        else
+            m_edit->setSelection(start, length);
+    }
+    ShowSelection();
+    return true;
+}
+
 void TEdit::FontChanged()
 {
     m_edit->setFont(font());
@@ -141,6 +184,7 @@ void TEdit::ApplyLook()
     p.setColor(QPalette::Base, TextBackground());
     p.setColor(QPalette::Text, ToQColor(Font()->Color()));
     m_edit->setPalette(p);
+    ShowSelection();
     m_edit->setGeometry(EditRect());
     update();
 }

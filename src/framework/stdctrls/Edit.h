@@ -15,6 +15,7 @@ class TEdit : public TControl {
     Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
     Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TEdit(QObject* owner = nullptr);
@@ -34,6 +35,10 @@ public:
     void SetReadOnly(bool readOnly);
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length);
+    // The selection outlives the focus; while the edit has no focus it is drawn only
+    // when this is false.
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool hide);
 
     QLineEdit* LineEdit() const { return m_edit; }
     // What the edit shows on screen (the password characters, when set).
@@ -56,6 +61,9 @@ protected:
     virtual QColor TextBackground() const;
     // Sets the line edit's frame, palette and place again after a change of look.
     void ApplyLook();
+    // Draws the selection or hides it, as the focus and HideSelection want now.
+    void ShowSelection();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* m_edit;
@@ -64,4 +72,5 @@ private:
     TBorderStyle m_borderStyle = bsSingleBorder;
     bool m_ctl3D = true;
     int m_maxLength = 0;
+    bool m_hideSelection = true;
 };

@@ -14,7 +14,6 @@
 TMaskEdit::TMaskEdit(QObject* owner)
     : TEdit(owner)
 {
-    LineEdit()->installEventFilter(this);
     ApplyLook();
 }
 
@@ -126,19 +125,8 @@ bool TMaskEdit::eventFilter(QObject* watched, QEvent* e)
     if (watched != LineEdit()) return TEdit::eventFilter(watched, e);
     switch (e->type()) {
     case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(e);
-        if (Swallowed(key)) return true;
-        if (OnKeyPress && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-            QChar ch = key->text().at(0);
-            const QChar typed = ch;
-            events::Fire(OnKeyPress, this, ch);
-            if (ch.isNull()) return true;
-            if (ch != typed) {
-                QKeyEvent replaced(e->type(), key->key(), key->modifiers(), QString(ch));
-                static_cast<QObject*>(LineEdit())->event(&replaced);
-                return true;
-            }
-        }
+        // The form has run OnKeyPress by now (a replaced character comes back here).
+        if (Swallowed(static_cast<QKeyEvent*>(e))) return true;
         break;
     }
     case QEvent::FocusIn: {
@@ -153,6 +141,7 @@ bool TMaskEdit::eventFilter(QObject* watched, QEvent* e)
             else
                 LineEdit()->deselect();
         }
+        ShowSelection();
         return true;
     }
     default:

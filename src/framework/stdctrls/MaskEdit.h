@@ -26,7 +26,6 @@ class TMaskEdit : public TEdit {
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(fw::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
 public:
     explicit TMaskEdit(QObject* owner = nullptr);
 
@@ -56,8 +55,6 @@ public:
     void Undo();
     bool CanUndo() const;
     TEditCommands Commands() const;
-
-    TKeyPressEvent OnKeyPress;
 
     void WndProc(TMessage& message) override;
 

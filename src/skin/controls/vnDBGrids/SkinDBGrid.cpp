@@ -253,6 +253,21 @@ void TvnSkinCustomDBGrid::ColumnSized(int col)
     if (m_columns->Count() > 0) m_layout[data].Column->SetWidth(ColWidth(col));
 }
 
+void TvnSkinCustomDBGrid::ColumnMoved(int from, int to)
+{
+    const int dataFrom = DataColumn(from), dataTo = DataColumn(to);
+    if (dataFrom < 0 || dataTo < 0) return;
+    // The collection keeps the new order over the next layout (declared columns), the
+    // layout has it now.
+    TvnDBGridColumns* owner = m_columns->Count() > 0 ? m_columns : m_fieldColumns;
+    const int itemFrom = owner->IndexOf(m_layout[dataFrom].Column);
+    const int itemTo = owner->IndexOf(m_layout[dataTo].Column);
+    owner->Move(itemFrom, itemTo);
+    m_layout.move(dataFrom, dataTo);
+    UpdateLayout();
+    events::Fire(OnColumnMoved, this, itemFrom, itemTo);
+}
+
 void TvnSkinCustomDBGrid::UpdateLayout()
 {
     if (m_updating || IsLoading()) return;
@@ -490,10 +505,11 @@ void TvnSkinCustomDBGrid::DrawOverCells(QImage& picture, const vngrid::TvnGridSn
 
 void TvnSkinCustomDBGrid::mouseReleaseEvent(QMouseEvent* e)
 {
-    const bool sized = Sizing();
+    // A release that ends sizing or moving a column is no click on a cell.
+    const bool sizedOrMoved = Sizing() || MovingColumn();
     const TGridCoord cell = MouseCoord(e->position().toPoint());
     TvnSkinCustomGrid::mouseReleaseEvent(e);
-    if (e->button() != Qt::LeftButton || sized) return;
+    if (e->button() != Qt::LeftButton || sizedOrMoved) return;
     const int data = DataColumn(cell.X);
     if (data < 0 || cell.Y < 0) return;
     if (cell.Y < FirstDataRow())

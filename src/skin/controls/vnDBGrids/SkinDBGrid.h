@@ -79,6 +79,7 @@ class TvnSkinCustomDBGrid : public TvnSkinCustomGrid {
     Q_PROPERTY(TNotifyEvent OnEditButtonClick MEMBER OnEditButtonClick)
     Q_PROPERTY(TNotifyEvent OnColEnter MEMBER OnColEnter)
     Q_PROPERTY(TNotifyEvent OnColExit MEMBER OnColExit)
+    Q_PROPERTY(TMovedEvent OnColumnMoved MEMBER OnColumnMoved)
 public:
     static constexpr int kIndicatorWidth = 11;
 
@@ -173,6 +174,9 @@ public:
     // The current column is left (before the move) and entered (after it).
     TNotifyEvent OnColEnter;
     TNotifyEvent OnColExit;
+    // A column was dragged by its title to another place: the indexes in Columns (in
+    // the columns made for the fields, when none are declared).
+    TMovedEvent OnColumnMoved;
 
     // Makes the grid's event types known to the declared-data loader.
     static void RegisterEvents();
@@ -191,6 +195,7 @@ protected:
     void WndProc(TMessage& message) override;
     void LayoutChanged() override;
     void ColumnSized(int col) override;
+    void ColumnMoved(int from, int to) override;
 
     // The columns' widths follow the fonts.
     void FontsChanged() override;

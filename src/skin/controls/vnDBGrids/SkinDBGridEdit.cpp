@@ -81,6 +81,12 @@ void TvnSkinCustomDBGrid::ShowEditor(const QString& typed)
         m_editor = new TDBGridInplaceEdit(this);
         m_editor->SetParent(this);
         m_editor->OnGridKey = [this](QKeyEvent* e) { return EditorKey(e); };
+        // The keys typed into the cell are the grid's: its handlers hear them.
+        m_editor->OnKeyDown
+            = [this](QObject*, int& key, TShiftState shift) { events::Fire(OnKeyDown, this, key, shift); };
+        m_editor->OnKeyPress = [this](QObject*, QChar& key) { events::Fire(OnKeyPress, this, key); };
+        m_editor->OnKeyUp
+            = [this](QObject*, int& key, TShiftState shift) { events::Fire(OnKeyUp, this, key, shift); };
         m_editor->OnEllipsis = [this] { events::Fire(OnEditButtonClick, this); };
         m_editor->OnEdited = [this] {
             // The first change puts the data set into editing; a data set that will not

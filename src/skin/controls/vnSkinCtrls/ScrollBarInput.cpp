@@ -105,7 +105,8 @@ void TvnSkinScrollBar::LeftButtonDown(QPoint at)
 {
     if (m_canFocused && !hasFocus()) {
         setFocus(Qt::MouseFocusReason);
-        if (!hasFocus()) return;
+        // A press the bar could not take the focus for is dropped, the framework's part too.
+        if (!hasFocus()) return SkipMouseEvent();
     }
     ReadSkinRecord();
     m_mousePressed = true;

@@ -47,6 +47,7 @@ TvnDBCtrlPanel::TvnDBCtrlPanel(TvnSkinDBCtrlGrid* grid)
     SetName(QString());
     SetForceBackground(false);
     SetParent(grid);
+    SetMouseThrough(true);
     KeepLooks({ &m_face, &m_focusedFace });
 }
 
@@ -60,7 +61,8 @@ void TvnDBCtrlPanel::childEvent(QChildEvent* e)
     }
 }
 
-// A click on the panel's empty parts is the grid's: ignored events go on to the parent.
+// A click on the panel's empty parts is the grid's: ignored events go on to the parent,
+// and the framework's mouse events are the grid's too (SetMouseThrough).
 void TvnDBCtrlPanel::mousePressEvent(QMouseEvent* e) { e->ignore(); }
 void TvnDBCtrlPanel::mouseReleaseEvent(QMouseEvent* e) { e->ignore(); }
 void TvnDBCtrlPanel::mouseDoubleClickEvent(QMouseEvent* e) { e->ignore(); }

@@ -15,15 +15,6 @@
 
 namespace {
 
-TShiftState ShiftFrom(Qt::KeyboardModifiers modifiers)
-{
-    TShiftState shift;
-    if (modifiers & Qt::ShiftModifier) shift |= ssShift;
-    if (modifiers & Qt::AltModifier) shift |= ssAlt;
-    if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
-    return shift;
-}
-
 bool CanTakeFocus(const QWidget* w)
 {
     const QWidget* target = w->focusProxy() ? w->focusProxy() : w;
@@ -268,7 +259,7 @@ int TvnSkinDBCtrlGrid::CommandForKey(int key, TShiftState shift) const
 void TvnSkinDBCtrlGrid::keyPressEvent(QKeyEvent* e)
 {
 
-    const int command = CommandForKey(VirtualKeyFromQt(e->key()), ShiftFrom(e->modifiers()));
+    const int command = CommandForKey(VirtualKeyFromQt(e->key()), ShiftFromModifiers(e->modifiers()));
     if (command == kNoCommand) {
         TvnSkinWinControl::keyPressEvent(e);
         return;
@@ -280,7 +271,7 @@ void TvnSkinDBCtrlGrid::keyPressEvent(QKeyEvent* e)
 bool TvnSkinDBCtrlGrid::ChildKey(TControl* child, int key)
 {
     if (!child || child == this || !m_panel->isAncestorOf(child)) return false;
-    const TShiftState shift = ShiftFrom(QGuiApplication::keyboardModifiers());
+    const TShiftState shift = ShiftFromModifiers(QGuiApplication::keyboardModifiers());
     if (OnKeyDown) {
         events::Fire(OnKeyDown, child, key, shift);
         if (key == 0) return true;
@@ -327,11 +318,12 @@ void TvnSkinDBCtrlGrid::LeftButtonDown(QMouseEvent* e)
                 QMouseEvent forwarded(e->type(), under->mapFrom(this, e->position()), e->scenePosition(),
                     e->globalPosition(), e->button(), e->buttons(), e->modifiers());
                 QApplication::sendEvent(under, &forwarded);
+                SkipMouseEvent();
                 return;
             }
         }
     }
-    if (!AcquireFocus()) return;
+    if (!AcquireFocus()) return SkipMouseEvent();
     if (m_filledPanels > 0 && PanelRect(m_currentPanel).contains(at)) {
         SetEditMode(false);
         events::Fire(OnClick, this);
