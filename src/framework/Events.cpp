@@ -33,6 +33,7 @@ void RegisterFrameworkEvents()
     RegisterEvent<QObject*, QChar&>();
     RegisterEvent<QObject*, int&, TShiftState>();
     RegisterEvent<QObject*, bool&>();
+    RegisterEvent<int, TShiftState, bool&>();
 }
 
 } // namespace events

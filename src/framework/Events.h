@@ -24,11 +24,15 @@ using TNotifyEvent = TEvent<QObject* /*Sender*/>;
 using TKeyPressEvent = TEvent<QObject* /*Sender*/, QChar& /*Key*/>;
 using TKeyEvent = TEvent<QObject* /*Sender*/, int& /*Key*/, TShiftState /*Shift*/>;
 using TCloseQueryEvent = TEvent<QObject* /*Sender*/, bool& /*CanClose*/>;
+// A key offered to a form as a short cut before its controls see it; setting Handled
+// ends the key there.
+using TShortCutEvent = TEvent<int /*Key*/, TShiftState /*Shift*/, bool& /*Handled*/>;
 
 Q_DECLARE_METATYPE(TNotifyEvent)
 Q_DECLARE_METATYPE(TKeyPressEvent)
 Q_DECLARE_METATYPE(TKeyEvent)
 Q_DECLARE_METATYPE(TCloseQueryEvent)
+Q_DECLARE_METATYPE(TShortCutEvent)
 
 namespace events {
 

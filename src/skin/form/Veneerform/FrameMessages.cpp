@@ -382,7 +382,7 @@ bool TvnVeneerform::OnNcActivate(TMessage& m)
 {
     if (!m_skinnable) return false;
     CloseSkinMenus();
-    HideGlow();
+    HideGlows();
     const bool active = m.WParam != 0;
     m_active = active;
     if (!active) LeaveAllObjects();
@@ -415,8 +415,10 @@ bool TvnVeneerform::OnSysCommand(TMessage& m)
         SetFrameWindowState(TvnWindowState::wsMaximized);
         return true;
     case msg::SC_KEYMENU:
-        // Alt+Space opens the system menu; the skinned menu bar takes Alt and F10, and
-        // without one there is nothing to enter.
+        // The keyboard's menu command closes the skin menus open; Alt+Space then opens
+        // the system menu. A skinned menu bar would enter its menu mode here; the frame
+        // has none (see the class's note).
+        CloseSkinMenus();
         if (m_skinnable && m.LParam == ' ') ShowSystemMenuFromKeyboard();
         return true;
     default:
