@@ -434,7 +434,7 @@ bool TvnVeneerform::OnBeforeChange(TMessage& m)
         m_paintCache = {};
         StopTimers();
         m_objects.Clear();
-        m_activeObject = m_captureObject = -1;
+        m_activeObject = m_captureObject = m_menuObject = -1;
     }
     // Every control drops its record before its store changes; each one checks that the
     // store is its own.

@@ -289,7 +289,8 @@ void TvnVeneerform::ApplySkin()
     HideGlows();
 
     // 2. The objects of the new skin, or none.
-    m_activeObject = m_captureObject = -1;
+    // A menu still open belongs to no object of the new list.
+    m_activeObject = m_captureObject = m_menuObject = -1;
     if (m_skinPresent && m_skinnable) {
         BuildObjects();
     } else {
