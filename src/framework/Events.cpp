@@ -39,6 +39,7 @@ void RegisterFrameworkEvents()
     RegisterEvent<QObject*, QObject*, int, int, TDragState, bool&>();
     RegisterEvent<QObject*, QObject*, int, int>();
     RegisterEvent<QObject*, int, int>();
+    RegisterEvent<int, TShiftState, bool&>();
 }
 
 } // namespace events

@@ -37,6 +37,9 @@ using TDragDropEvent = TEvent<QObject* /*Sender*/, QObject* /*SourceOrTarget*/, 
 using TEndDragEvent = TDragDropEvent;
 // Something at index `from` went to index `to` (a grid's column).
 using TMovedEvent = TEvent<QObject* /*Sender*/, int /*FromIndex*/, int /*ToIndex*/>;
+// A key offered to a form as a short cut before its controls see it; setting Handled
+// ends the key there.
+using TShortCutEvent = TEvent<int /*Key*/, TShiftState /*Shift*/, bool& /*Handled*/>;
 
 Q_DECLARE_METATYPE(TNotifyEvent)
 Q_DECLARE_METATYPE(TKeyPressEvent)
@@ -48,6 +51,7 @@ Q_DECLARE_METATYPE(TStartDragEvent)
 Q_DECLARE_METATYPE(TDragOverEvent)
 Q_DECLARE_METATYPE(TDragDropEvent)
 Q_DECLARE_METATYPE(TMovedEvent)
+Q_DECLARE_METATYPE(TShortCutEvent)
 
 namespace events {
 

@@ -516,6 +516,8 @@ bool TForm::DispatchKey(QObject* receiver, QKeyEvent* e)
     // A key typed into the form itself (no control has the focus) is the form's own
     // key, which its handlers see with or without the preview.
     const bool formSeesKey = m_keyPreview || receiver == this;
+    // 0. The form's short cuts, which come before anything the controls do with a key.
+    if (key && IsShortCut(key, shift)) return true;
     // 1. The form's key-down preview.
     if (formSeesKey && OnKeyDown && key) {
         events::Fire(OnKeyDown, this, key, shift);
@@ -584,6 +586,13 @@ TControl* TForm::ControlOf(QObject* receiver) const
     for (QObject* o = receiver; o && o != this; o = o->parent())
         if (auto* control = qobject_cast<TControl*>(o)) return control;
     return nullptr;
+}
+
+bool TForm::IsShortCut(int key, TShiftState shift)
+{
+    bool handled = false;
+    events::Fire(OnShortCut, key, shift, handled);
+    return handled;
 }
 
 bool TForm::NotifyChildKey(TControl* control, int key)

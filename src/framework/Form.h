@@ -48,6 +48,7 @@ class TForm : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
     Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
     Q_PROPERTY(TCloseQueryEvent OnCloseQuery MEMBER OnCloseQuery)
+    Q_PROPERTY(TShortCutEvent OnShortCut MEMBER OnShortCut)
     Q_PROPERTY(QWidget* ClientContainer READ ClientWidget)
 public:
     explicit TForm(QObject* owner = nullptr);
@@ -118,12 +119,16 @@ public:
 
     // The control that has the keyboard focus inside this form, or none.
     TControl* ActiveControl() const;
+    // Offers a key typed in the form to OnShortCut, before the form's key preview and
+    // its controls; true when the handler took it.
+    bool IsShortCut(int key, TShiftState shift);
 
     TNotifyEvent OnShow;
     TNotifyEvent OnCreate;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyDown;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
     void WndProc(TMessage& message) override;
     void Loaded() override;
@@ -177,7 +182,7 @@ private:
     // WM_SIZE with the client widget's present size.
     void SendSize();
     void SendNonClientMouse(QMouseEvent* event, UINT leftMsg, UINT rightMsg, UINT middleMsg);
-    // A key typed in the window: the form's key-down preview, the focused control's
+    // A key typed in the window: the form's short cuts, its key-down preview, the focused control's
     // key-down handling, the dialog keys and accelerators the controls answer, then the
     // character: the form's preview and the focused control's OnKeyPress. Returns true
     // when one of them swallowed the key. A key going up reaches the control's OnKeyUp.

@@ -3,6 +3,7 @@
 #include "ClassRegistry.h"
 #include "ImageList.h"
 #include "comctrls/PageControl.h"
+#include "comctrls/StatusBar.h"
 #include "comctrls/TreeView.h"
 #include "data/DataClasses.h"
 #include "grids/DrawGrid.h"
@@ -24,6 +25,7 @@ void RegisterStandardClasses()
     RegisterClass<TImageList>();
     RegisterClass<TPageControl>();
     RegisterClass<TTabSheet>();
+    RegisterClass<TStatusBar>();
     RegisterClass<TDrawGrid>();
     TDrawGrid::RegisterEvents();
     RegisterClass<TTreeView>();

@@ -326,10 +326,11 @@ TEST_F(DesktopTest, ShowsHintAndGlowBesideTheirButton)
 {
     LoggedIn();
     m_frame->setProperty("ShowObjectHint", true);
+    m_frame->SetSkinHint(new TvnSkinHint(frmPrincipal));
     const QRect close = PlaceOf(*m_frame, "closebutton");
     const QRect onScreen(frmPrincipal->mapToGlobal(close.topLeft()), close.size());
     PointerTo(frmPrincipal, close.center());
-    QTest::qWait(TvnVeneerform::kHintPause + 600);
+    QTest::qWait(TvnSkinHint::kDefaultHintPause + 600);
     QWidget* hint = m_frame->HintWindow();
     ASSERT_TRUE(hint && hint->isVisible()) << "the hint shows";
     const QRect h = hint->frameGeometry();

@@ -206,3 +206,41 @@ TEST(PopupMenu, LayoutGivesEveryVisibleItemARowInsideTheMenu)
     EXPECT_EQ(AccelOf("A && B"), QChar());
     EXPECT_EQ(PlainCaption("&Salvar && sair"), "Salvar & sair");
 }
+
+TEST(PopupMenu, ALongLevelShowsItsRowLimitBetweenMarkersAndCountsOnlyVisibleItems)
+{
+    TvnMenuLook look;
+    look.Font = QApplication::font();
+    look.ItemHeight = 20;
+    look.DividerHeight = 8;
+    // Eight visible entries (one a separator); the hidden item takes no row.
+    const TvnMenuItems items = { Item("Um"), Item("Dois"), Item("Oculto", true, false), Item("Tres"),
+        Item("-"), Item("Quatro"), Item("Cinco"), Item("Seis"), Item("Sete") };
+    EXPECT_FALSE(LayoutMenu(look, items, 8).Scrolls()) << "no more than the limit: no scrolling";
+
+    const TvnMenuLayout first = LayoutMenu(look, items, 3);
+    ASSERT_TRUE(first.Scrolls());
+    EXPECT_EQ(first.Top, 0);
+    EXPECT_FALSE(first.CanScrollUp);
+    EXPECT_TRUE(first.CanScrollDown);
+    // The rows lie between the markers; the window is as high as three item rows.
+    EXPECT_EQ(first.Rows[0].y(), first.UpMarker.bottom() + 1);
+    EXPECT_EQ(first.DownMarker.y() - first.UpMarker.bottom() - 1, 3 * 20);
+    EXPECT_TRUE(first.Rows[5].isEmpty());
+
+    // Two rows down from the top skips the hidden item; a row with the separator in it
+    // leaves the rest of the window empty, at the same size.
+    EXPECT_EQ(ScrolledTop(items, 3, 0, 2), 3);
+    const TvnMenuLayout down = LayoutMenu(look, items, 3, 3);
+    EXPECT_EQ(down.Size, first.Size);
+    EXPECT_EQ(down.Rows[4].height(), 8);
+    EXPECT_TRUE(down.Rows[6].isEmpty());
+    EXPECT_EQ(ScrolledTop(items, 3, 0, 50), 6) << "never past a full last window";
+    EXPECT_EQ(ScrolledTop(items, 3, 6, -50), 0);
+    EXPECT_FALSE(LayoutMenu(look, items, 3, 6).CanScrollDown);
+
+    // Bringing an item into sight moves the window as little as it can.
+    EXPECT_EQ(TopShowing(items, 3, 0, 1), 0) << "already in sight";
+    EXPECT_EQ(TopShowing(items, 3, 0, 5), 3) << "down: it becomes the last row";
+    EXPECT_EQ(TopShowing(items, 3, 6, 1), 1) << "up: it becomes the first row";
+}

@@ -5,6 +5,7 @@
 #include "skin/form/Veneerform/FrameHitTest.h"
 #include "skin/form/Veneerform/HintWindow.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
+#include "skin/form/Veneerform/SkinHint.h"
 #include "support/TestEnv.h"
 
 #include <QCursor>
@@ -353,6 +354,15 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
     f->Frame->setProperty("ShowObjectHint", true);
     TForm& form = *f->Form;
     const QRect close = ObjectPlace(*f->Frame, "closebutton");
+    // Without a hint component no hint shows.
+    PointerTo(form, close.center());
+    QTest::qWait(veneer::TvnSkinHint::kDefaultHintPause + 200);
+    EXPECT_EQ(f->Frame->HintWindow(), nullptr);
+    PointerTo(form, { 200, 120 });
+    ASSERT_TRUE(testenv::waitFor([&] { return f->Frame->ActiveObject() == -1; }));
+
+    auto* hints = new veneer::TvnSkinHint(&form);
+    f->Frame->SetSkinHint(hints);
     PointerTo(form, close.center());
     EXPECT_EQ(f->Frame->HintWindow(), nullptr) << "not before the pause";
     ASSERT_TRUE(
@@ -379,6 +389,11 @@ TEST_F(ShownFrameTest, AnObjectHintShowsAfterThePauseAndGoesWithThePointer)
     EXPECT_EQ(f->Frame->ObjectHint(ObjectIndex(*f->Frame, "closebutton")), "Close");
     f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
     EXPECT_EQ(f->Frame->ObjectHint(ObjectIndex(*f->Frame, "minbutton")), "Minimize");
+
+    // The component gone, the frame holds no reference to it.
+    delete hints;
+    EXPECT_EQ(f->Frame->SkinHint(), nullptr);
+    EXPECT_EQ(f->Frame->HintWindow(), nullptr);
 }
 
 TEST_F(ShownFrameTest, TheObjectsTellTheApplicationOfTheMouse)

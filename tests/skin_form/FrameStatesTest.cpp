@@ -4,6 +4,7 @@
 // magnetic edges and the fade-in.
 #include "FrameFixture.h"
 #include "framework/Application.h"
+#include "framework/comctrls/StatusBar.h"
 #include "skin/form/Veneerform/MoveSizeLoop.h"
 #include "support/TestEnv.h"
 
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSet>
+#include <QSizeGrip>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -125,6 +127,44 @@ TEST_F(FrameStatesTest, MaximizingFillsTheWorkAreaAndTheFormCannotBeDragged)
     f->Frame->setProperty("MaximizeOnFullScreen", true);
     f->Frame->SetFrameWindowState(TvnWindowState::wsMaximized);
     EXPECT_EQ(f->Form->geometry(), QGuiApplication::primaryScreen()->geometry());
+}
+
+TEST_F(FrameStatesTest, TheStatusBarsGripGoesWhileMaximizedAndSizesTheFormOtherwise)
+{
+    auto f = Make(bsSizeable, { 100, 80, 416, 240 }, veneer::biMinimize | veneer::biMaximize);
+    auto* bar = new TStatusBar(f->Form.get());
+    bar->setParent(f->Form->ClientWidget());
+    bar->SetSimpleText(QStringLiteral("Pronto"));
+    f->Frame->SetStatusBar(bar);
+    f->Form->Show();
+    f->Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f->Form.get()));
+    ASSERT_TRUE(bar->Grip());
+    EXPECT_EQ(bar->geometry().bottom(), f->Form->ClientWidget()->height() - 1) << "along the bottom";
+    EXPECT_TRUE(bar->Grip()->isVisible());
+
+    // The grip sizes the form from its corner.
+    const QSize before = f->Form->size();
+    const QPoint corner = bar->Grip()->rect().center();
+    QTest::mousePress(bar->Grip(), Qt::LeftButton, {}, corner);
+    QTest::mouseMove(bar->Grip(), corner + QPoint(40, 30));
+    QTest::mouseRelease(bar->Grip(), Qt::LeftButton, {}, corner + QPoint(40, 30));
+    EXPECT_TRUE(testenv::waitFor([&] { return f->Form->size() != before; }, 2000))
+        << "the grip sizes the form";
+    EXPECT_GT(f->Form->width(), before.width());
+
+    f->Frame->SetFrameWindowState(TvnWindowState::wsMaximized);
+    EXPECT_FALSE(bar->SizeGrip());
+    EXPECT_FALSE(bar->Grip()->isVisible());
+    f->Frame->SetFrameWindowState(TvnWindowState::wsNormal);
+    EXPECT_TRUE(bar->SizeGrip());
+    EXPECT_TRUE(bar->Grip()->isVisible());
+
+    // The bar gone, the frame forgets it and maximizes as before.
+    delete bar;
+    EXPECT_EQ(f->Frame->StatusBar(), nullptr);
+    f->Frame->SetFrameWindowState(TvnWindowState::wsMaximized);
+    EXPECT_EQ(f->Frame->FrameWindowState(), TvnWindowState::wsMaximized);
 }
 
 TEST_F(FrameStatesTest, DoubleClickingTheCaptionWithOnlyTheMinimizeIconChangesNothing)

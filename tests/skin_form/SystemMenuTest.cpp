@@ -4,6 +4,7 @@
 
 #include "FrameFixture.h"
 #include "framework/Application.h"
+#include "platform/Keys.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
 
 #include <QFontMetrics>
@@ -133,6 +134,58 @@ TEST_F(SystemMenuOnAFrame, AltSpaceOpensItBelowTheCaptionsLeftEnd)
     f->Frame->setProperty("DisableSystemMenu", true);
     QTest::keyClick(f->Form.get(), Qt::Key_Space, Qt::AltModifier);
     EXPECT_FALSE(engine->IsOpen());
+}
+
+TEST_F(SystemMenuOnAFrame, AKeyPassesTheFramesShortCutHandlerThenAltSpaceThenTheForms)
+{
+    QStringList order;
+    // Who saw Space and K (the modifiers pressed with them pass the same way).
+    const auto note = [&](const char* who, int key) {
+        if (key == vk::VK_SPACE || key == 'K')
+            order << QStringLiteral("%1 %2").arg(QLatin1String(who)).arg(key);
+    };
+    bool frameTakes = false;
+    // The form's own handlers, set before the frame hooks in.
+    auto form = std::make_unique<TForm>();
+    form->SetBounds(100, 80, 416, 240);
+    form->OnShortCut = [&](int key, TShiftState, bool&) { note("form", key); };
+    form->OnKeyDown = [&](QObject*, int& key, TShiftState) { note("keydown", key); };
+    auto* frame = new TvnVeneerform(form.get());
+    frame->SetBorderIcons(veneer::biSystemMenu | veneer::biMinimize);
+    frame->SetSkinData(&ProgramSkin());
+    frame->OnShortCut = [&](int key, TShiftState, bool& handled) {
+        note("frame", key);
+        handled = frameTakes && (key == vk::VK_SPACE || key == 'K');
+    };
+    form->Show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    QTest::keyClick(form.get(), Qt::Key_Space, Qt::AltModifier);
+    vnmenus::TvnMenuEngine* engine = frame->MenuEngine();
+    ASSERT_NE(engine, nullptr);
+    EXPECT_TRUE(engine->IsOpen()) << "Alt+Space opens the system menu";
+    EXPECT_EQ(order, QStringList({ "frame 32" })) << "and goes no further";
+    engine->CloseMenus();
+
+    order.clear();
+    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(order, QStringList({ "frame 75", "form 75", "keydown 75" }))
+        << "the frame's handler, the form's own, then the key goes on";
+
+    // Taken by the frame's handler, a key goes nowhere else: not even Alt+Space.
+    frameTakes = true;
+    order.clear();
+    QTest::keyClick(form.get(), Qt::Key_Space, Qt::AltModifier);
+    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_FALSE(engine->IsOpen());
+    EXPECT_EQ(order, QStringList({ "frame 32", "frame 75" }));
+
+    // Without the frame the form's own handler is the form's again.
+    delete frame;
+    order.clear();
+    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(order, QStringList({ "form 75", "keydown 75" }));
 }
 
 namespace {

@@ -320,7 +320,11 @@ void AddFeatureFrame(TSkinBuilder& skin)
     grip.SkinRect = kGripRect;
     grip.ActiveSkinRect = QRect(0, 0, kGripRect.width(), kGripRect.height());
     grip.DownRect = QRect(kGripRect.width(), 0, kGripRect.width(), kGripRect.height());
-    grip.GlowLayerPictureIndex = grip.GlowLayerMaskPictureIndex = -1;
+    // It opens a menu in the tests and the contact sheet: its glow (the caption buttons',
+    // centred on its smaller square) stays while the menu shows.
+    SetGlow(grip);
+    grip.GlowLayerOffsetX = grip.GlowLayerOffsetY
+        = kGlowMargin + (kCaptionButtonSize - kGripRect.width()) / 2;
 
     auto& user = skin.AddObject<TvnDataUserObject>(QStringLiteral("userarea"), "userobject");
     user.SkinRect = kUserAreaRect;

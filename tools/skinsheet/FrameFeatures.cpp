@@ -2,6 +2,8 @@
 
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "platform/Keys.h"
+#include "platform/LayeredWindows.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/form/Veneerform/Veneerform.h"
 
@@ -99,6 +101,55 @@ void Settle(TFeatureForm& f)
     f.Tick(TvnVeneerform::kMorphTimer, 8);
 }
 
+// The grip button with a long menu of its own open above it: the form's bottom right
+// corner, the button's glow and the menu window, as the screen shows them together.
+QImage GripMenu(TvnSkinData& skin, QSize size)
+{
+    platform::OverrideLayeredWindows(platform::TLayeredOverride::On);
+    const bool glows = skin.ShowCaptionButtonGlowFrames();
+    skin.SetShowCaptionButtonGlowFrames(true);
+    TFeatureForm f(skin, size);
+    f.Activate(true);
+    Settle(f);
+    auto* menu = new TvnSkinPopupMenu(f.Form.get());
+    for (int i = 1; i <= 12; ++i) {
+        vnmenus::TvnMenuItem item;
+        item.Caption = QStringLiteral("Item %1").arg(i);
+        menu->Items().push_back(item);
+    }
+    f.Frame->setProperty("MaxMenuItemsInWindow", 5);
+    f.Frame->SetButtonMenu(QStringLiteral("gripbutton"), menu, true);
+    const QRect grip = f.Place("gripbutton");
+    f.Frame->MouseTest(grip.center(), true);
+    const QPoint at = f.Form->pos() + grip.center();
+    f.Form->Perform(msg::WM_NCLBUTTONDOWN, ht::HTOBJECT, MakeLParam(at.x(), at.y()));
+    vnmenus::TvnMenuEngine* engine = f.Frame->MenuEngine();
+    QImage shot;
+    if (engine && engine->IsOpen()) {
+        for (int i = 0; i < 8; ++i)
+            engine->KeyDown(vk::VK_DOWN);
+        // In the form's coordinates: the window, the glow over it, the menu over both.
+        const QPoint origin = f.Form->pos();
+        const QRect menuPlace = engine->TopMenu()->geometry().translated(-origin);
+        const QRect area = QRect(QPoint(0, 0), f.Form->size()).united(menuPlace);
+        QImage all(area.size(), QImage::Format_ARGB32_Premultiplied);
+        all.fill(Qt::transparent);
+        QPainter p(&all);
+        p.translate(-area.topLeft());
+        p.drawImage(0, 0, f.Picture());
+        if (TvnLayerWindow* glow = f.Frame->MenuGlowLayer()->LayerWindow())
+            p.drawImage(glow->pos() - origin, glow->Shown());
+        p.drawPixmap(menuPlace.topLeft(), engine->TopMenu()->grab());
+        p.end();
+        const QRect keep = menuPlace.united(grip).adjusted(-24, -8, 24, 12).translated(-area.topLeft());
+        shot = all.copy(keep.intersected(all.rect()));
+        engine->CloseMenus();
+    }
+    skin.SetShowCaptionButtonGlowFrames(glows);
+    platform::OverrideLayeredWindows(platform::TLayeredOverride::Desktop);
+    return shot;
+}
+
 QImage Enlarged(const QImage& image, const QRect& part, int times)
 {
     return image.copy(part).scaled(part.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -185,6 +236,9 @@ TTiles FrameFeaturePreviews(TvnSkinData& skin)
         tiles.push_back(
             { QStringLiteral("bottom border: reflected title, grip button hot, then down"), strip });
     }
+    tiles.push_back({ QStringLiteral("grip button's menu open above it: the button down and glowing, "
+                                     "12 items in 5 rows, scrolled down by the keys"),
+        GripMenu(skin, size) });
     return tiles;
 }
 

@@ -82,8 +82,9 @@ bool TvnVeneerform::StepObjectAnimation(int i)
     const TvnDataSkinAnimate& a = *s.Record.Animate;
     const int count = a.CountFrames;
     if (count < 2 || !m_objects.LayoutAt(i).Shown) return false;
-    // Held down on its down image it waits for the release, which starts it again.
-    if (s.Pressed && !RectEmpty(a.DownSkinRect)) return false;
+    // Held down on its down image, or on its last frame while its menu shows, it waits
+    // for the release, which starts it again.
+    if (s.MenuOpen || (s.Pressed && !RectEmpty(a.DownSkinRect))) return false;
     if (!a.ButtonStyle && !m_active) return false;
     const bool cycling = a.Cycle && s.Forward;
     if (!cycling && (s.Forward ? s.FrameIndex >= count : s.FrameIndex <= 1)) return false;

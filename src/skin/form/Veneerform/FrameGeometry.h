@@ -41,7 +41,8 @@ QRect SkinnedClientRect(const TvnSkinFormInfo& info, QSize picture, const QRect&
 
 // Which composed border image a frame object is drawn into: the bottom one when the
 // object reaches below the client's top edge, else the top one. `Offset` takes frame
-// coordinates into that image.
+// coordinates into that image. The side images carry no objects: one placed on a side
+// border, beside the client area, falls outside the bottom image and is not drawn.
 struct TvnObjectStrip {
     bool Bottom = false;
     QPoint Offset;

@@ -1,9 +1,24 @@
-// The glow layer a caption button shows around itself while the pointer is over it.
+// The glow layers the caption buttons show around themselves while the pointer is over
+// them. A button that opens a menu glows on a layer of its own, which stays while its
+// menu shows, so the pointer moving into the menu leaves the button lit.
 #include "Veneerform.h"
 #include "framework/Form.h"
 #include "platform/LayeredWindows.h"
 
 namespace veneer {
+
+bool TvnVeneerform::OpensMenu(int i) const
+{
+    const TvnLayoutObject& o = m_objects.LayoutAt(i);
+    const bool systemMenu = o.Command == TvnSkinCommand::cmSysMenu
+        && (o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate);
+    return systemMenu || ButtonMenuOf(i);
+}
+
+TvnLayerManager* TvnVeneerform::GlowLayerOf(int i) const
+{
+    return OpensMenu(i) ? m_menuGlowLayer : m_glowLayer;
+}
 
 void TvnVeneerform::ShowGlow(int i)
 {
@@ -15,13 +30,20 @@ void TvnVeneerform::ShowGlow(int i)
     if (!record || record->GlowLayerPictureIndex == -1) return;
     const QImage picture = m_skinData->Picture(record->GlowLayerPictureIndex);
     if (picture.isNull()) return;
-    m_glowLayer->SetTopmost(m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    TvnLayerManager* layer = GlowLayerOf(i);
+    layer->SetTopmost(m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QPoint at = m_form->mapToGlobal(m_objects.LayoutAt(i).Rect.topLeft())
         - QPoint(record->GlowLayerOffsetX, record->GlowLayerOffsetY);
-    m_glowLayer->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue,
+    layer->Show(at.x(), at.y(), record->GlowLayerAlphaBlendValue,
         m_skinData->Picture(record->GlowLayerMaskPictureIndex), picture);
 }
 
-void TvnVeneerform::HideGlow() { m_glowLayer->Hide(); }
+void TvnVeneerform::HideGlow(int i) { GlowLayerOf(i)->Hide(); }
+
+void TvnVeneerform::HideGlows()
+{
+    m_glowLayer->Hide();
+    m_menuGlowLayer->Hide();
+}
 
 } // namespace veneer

@@ -1,12 +1,7 @@
-// The objects' hints: which text an object shows, and the hint window opened after the
-// application's pause and closed after its hide pause.
-#include "HintWindow.h"
+// The objects' hints: which text an object shows, shown and hidden through the frame's
+// hint component (SkinHint), which keeps the pauses and the window.
 #include "Veneerform.h"
 #include "skin/data/vnSkinData/ResourceStrData.h"
-
-#include <QCursor>
-#include <QTimer>
-#include <utility>
 
 namespace veneer {
 
@@ -55,33 +50,13 @@ QString TvnVeneerform::ObjectHint(int i) const
 
 void TvnVeneerform::ShowObjectHint(const QString& text)
 {
-    HideObjectHint();
-    if (!m_hintTimer) {
-        m_hintTimer = new QTimer(this);
-        m_hintTimer->setSingleShot(true);
-        connect(m_hintTimer, &QTimer::timeout, this, [this] {
-            if (m_pendingHint.isEmpty()) {
-                if (m_hintWindow) m_hintWindow->ReleaseHint();
-                return;
-            }
-            if (!m_hintWindow) m_hintWindow = std::make_unique<TvnSkinHintWindow>();
-            // Just below the pointer's arrow, which the platform does not measure for
-            // us: the usual arrow's height.
-            constexpr int kPointerHeight = 20;
-            const QPoint at = QCursor::pos() + QPoint(0, kPointerHeight);
-            m_hintWindow->ActivateHint(at, std::exchange(m_pendingHint, {}), m_skinData);
-            m_hintTimer->start(kHintHidePause);
-        });
-    }
-    m_pendingHint = text;
-    m_hintTimer->start(kHintPause);
+    // Object hints need the hint component: without one nothing shows.
+    if (m_skinHint) m_skinHint->ShowHint(text, m_skinData);
 }
 
 void TvnVeneerform::HideObjectHint()
 {
-    m_pendingHint.clear();
-    if (m_hintTimer) m_hintTimer->stop();
-    if (m_hintWindow && m_hintWindow->isVisible()) m_hintWindow->ReleaseHint();
+    if (m_skinHint) m_skinHint->HideHint();
 }
 
 } // namespace veneer

@@ -382,7 +382,7 @@ bool TvnVeneerform::OnNcActivate(TMessage& m)
 {
     if (!m_skinnable) return false;
     CloseSkinMenus();
-    HideGlow();
+    HideGlows();
     const bool active = m.WParam != 0;
     m_active = active;
     if (!active) LeaveAllObjects();
@@ -415,8 +415,10 @@ bool TvnVeneerform::OnSysCommand(TMessage& m)
         SetFrameWindowState(TvnWindowState::wsMaximized);
         return true;
     case msg::SC_KEYMENU:
-        // Alt+Space opens the system menu; the skinned menu bar takes Alt and F10, and
-        // without one there is nothing to enter.
+        // The keyboard's menu command closes the skin menus open; Alt+Space then opens
+        // the system menu. A skinned menu bar would enter its menu mode here; the frame
+        // has none (see the class's note).
+        CloseSkinMenus();
         if (m_skinnable && m.LParam == ' ') ShowSystemMenuFromKeyboard();
         return true;
     default:
@@ -432,7 +434,7 @@ bool TvnVeneerform::OnBeforeChange(TMessage& m)
         m_paintCache = {};
         StopTimers();
         m_objects.Clear();
-        m_activeObject = m_captureObject = -1;
+        m_activeObject = m_captureObject = m_menuObject = -1;
     }
     // Every control drops its record before its store changes; each one checks that the
     // store is its own.

@@ -170,8 +170,11 @@ void TvnVeneerform::ObjectLeave(int i)
     s.MouseIn = false;
     events::Fire(OnMouseLeaveEvent, s.IDName);
     if (o.Kind == TvnObjectKind::Caption) return;
-    HideGlow();
     s.Highlighted = false;
+    // Down with its menu open, it keeps its look and its glow while the pointer is in
+    // the menu; the menu's closing lets it go.
+    if (s.MenuOpen) return;
+    HideGlow(i);
     if (s.Record.Animate && s.Record.Animate->ButtonStyle) RunObjectAnimation(i, false);
     RepaintObject(i);
     if (MorphEnabled(i)) m_form->SetTimer(kMorphTimer, kMorphInterval);
@@ -211,18 +214,10 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
     if (!s.Available) return;
     const auto release = [&] {
         if (i >= m_objects.Count()) return;
-        TvnFrameObjectState& st = m_objects.State(i);
+        const TvnFrameObjectState& st = m_objects.State(i);
         // A button whose menu is open goes up when the menu closes.
-        if (button != mbLeft || !st.Pressed || m_menuObject == i) return;
-        st.Pressed = false;
-        // Let go of its down image, an animated object starts its frames again (in
-        // button style only while the pointer is still on it).
-        if (const TvnDataSkinAnimate* a = st.Record.Animate; a && !RectEmpty(a->DownSkinRect)) {
-            st.FrameIndex = 1;
-            RunObjectAnimation(i, st.MouseIn || !a->ButtonStyle);
-        }
-        RepaintObject(i);
-        if (MorphEnabled(i)) StartChange(i);
+        if (button != mbLeft || !st.Pressed || st.MenuOpen) return;
+        LetGo(i);
     };
     const bool isCommand = o.Kind == TvnObjectKind::StdButton || o.Kind == TvnObjectKind::Animate;
     const bool run = isCommand && s.Highlighted && button == mbLeft && s.Pressed;
@@ -235,6 +230,20 @@ void TvnVeneerform::ObjectUp(int i, TMouseButton button)
         if (run) RunCommand(command);
         if (self) release();
     }
+}
+
+void TvnVeneerform::LetGo(int i)
+{
+    TvnFrameObjectState& s = m_objects.State(i);
+    s.Pressed = false;
+    // Let go of its down image (or of the last frame its menu held), an animated object
+    // starts its frames again (in button style only while the pointer is still on it).
+    if (const TvnDataSkinAnimate* a = s.Record.Animate) {
+        if (!RectEmpty(a->DownSkinRect)) s.FrameIndex = 1;
+        RunObjectAnimation(i, s.MouseIn || !a->ButtonStyle);
+    }
+    RepaintObject(i);
+    if (MorphEnabled(i)) StartChange(i);
 }
 
 void TvnVeneerform::ObjectDoubleClick(int i)
@@ -331,7 +340,7 @@ void TvnVeneerform::MorphTimerTick()
     bool stepped = false;
     for (int i = 0; i < m_objects.Count(); ++i) {
         // A button held down by its open menu keeps its look.
-        if (!MorphEnabled(i) || i == m_menuObject) continue;
+        if (!MorphEnabled(i) || m_objects.State(i).MenuOpen) continue;
         TvnFrameObjectState& s = m_objects.State(i);
         const bool need = s.Highlighted ? s.MorphFactor < 1 : s.MorphFactor > 0;
         if (!need) continue;

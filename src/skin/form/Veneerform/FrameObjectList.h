@@ -47,6 +47,9 @@ struct TvnFrameObjectState {
     bool Available = true;
     bool MouseIn = false;
     bool Pressed = false;
+    // Its menu (the system menu or a button menu) shows: it stays down, and an animated
+    // object holds its down image or its last frame.
+    bool MenuOpen = false;
     bool Highlighted = false;
     // How far the object's look has blended from its normal image to its active one.
     double MorphFactor = 0;

@@ -70,7 +70,8 @@ bool RestoreLook(const TvnObjectRecord& r, const TvnFrameObjectState& s, const T
     return true;
 }
 
-// An animated object's image: its inactive or down image where the state asks for one,
+// An animated object's image: while its menu shows, its down image (else the last frame,
+// where the opening put it); its inactive or down image where the state asks for one,
 // else frame FrameIndex of the frames lying side by side from its skin rectangle; the
 // restore rectangles stand in for the normal ones while its command is restored.
 TvnObjectImage AnimateImage(
@@ -82,7 +83,9 @@ TvnObjectImage AnimateImage(
     const QRect& down = restore ? a.RestoreDownRect : a.DownSkinRect;
     const QRect& inactive = restore ? a.RestoreInactiveRect : a.InactiveSkinRect;
     TvnObjectImage image { &r.Picture, {}, {} };
-    if (!c.Active && !RectEmpty(inactive))
+    if (s.MenuOpen && !RectEmpty(down))
+        image.Source = down;
+    else if (!s.MenuOpen && !c.Active && !RectEmpty(inactive))
         image.Source = inactive;
     else if (s.Pressed && s.MouseIn && !RectEmpty(down))
         image.Source = down;
@@ -106,7 +109,7 @@ TvnObjectImage ImageOf(const TvnObjectRecord& r, const TvnFrameObjectState& s, c
         image = { &picture, record.InactiveSkinRect, {} };
     } else if (button && !s.Available && !RectEmpty(button->DisableSkinRect)) {
         image = { &picture, button->DisableSkinRect, {} };
-    } else if (button && s.Pressed && s.MouseIn && !RectEmpty(button->DownRect)) {
+    } else if (button && s.Pressed && (s.MouseIn || s.MenuOpen) && !RectEmpty(button->DownRect)) {
         image = { &picture, button->DownRect, {} };
     } else if (QImage blend = MorphImage(r, s, c, r.NormalPicture, record.SkinRect, r.ActiveSkinRect);
                !blend.isNull()) {

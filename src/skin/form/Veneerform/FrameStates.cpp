@@ -134,6 +134,12 @@ void TvnVeneerform::Minimize()
     events::Fire(OnMinimize, this);
 }
 
+void TvnVeneerform::SetSizeGrip(bool on)
+{
+    // A maximized form has no size to change: the status bar's grip goes meanwhile.
+    if (m_statusBar) m_statusBar->SetSizeGrip(on);
+}
+
 void TvnVeneerform::Maximize()
 {
     m_rolledUpBeforeMaximize = m_rollUpState;
@@ -143,6 +149,7 @@ void TvnVeneerform::Maximize()
         m_desktopMaximized = true;
         m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
         RepaintFrame();
+        SetSizeGrip(false);
         events::Fire(OnMaximize, this);
         return;
     }
@@ -151,6 +158,7 @@ void TvnVeneerform::Maximize()
     const QRect bounds = MaximizedBounds(WorkArea(), MonitorRect(), screen, m_maximizeOnFullScreen);
     m_form->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     RepaintFrame();
+    SetSizeGrip(false);
     events::Fire(OnMaximize, this);
 }
 
@@ -178,6 +186,7 @@ void TvnVeneerform::Restore()
     m_form->SetTimer(kMouseTimer, kMouseInterval);
     RepaintFrame();
     m_form->update();
+    SetSizeGrip(true);
     events::Fire(OnRestore, this);
 }
 
@@ -189,6 +198,7 @@ void TvnVeneerform::FollowDesktopState(WPARAM sizeKind)
         m_windowState = TvnWindowState::wsMaximized;
         m_rolledUpBeforeMaximize = m_rollUpState;
         RepaintFrame();
+        SetSizeGrip(false);
         events::Fire(OnMaximize, this);
     } else if (sizeKind == msg::SIZE_RESTORED && m_desktopMaximized) {
         // Restored by the window manager, at the size it kept.
@@ -198,6 +208,7 @@ void TvnVeneerform::FollowDesktopState(WPARAM sizeKind)
         m_rollUpFromMaximized = false;
         m_normalBounds = QRect();
         RepaintFrame();
+        SetSizeGrip(true);
         events::Fire(OnRestore, this);
     }
 }
@@ -253,7 +264,7 @@ bool TvnVeneerform::OnEnterSizeMove(TMessage&)
     m_magneticState.Clear();
     ResetObjectMouseStates(false);
     m_form->KillTimer(kMouseTimer);
-    HideGlow();
+    HideGlows();
     m_inMoveSize = true;
     return false;
 }
@@ -370,7 +381,7 @@ bool TvnVeneerform::OnDisplayChange(TMessage&)
 bool TvnVeneerform::OnShowWindow(TMessage& m)
 {
     if (m.WParam == 0) {
-        HideGlow();
+        HideGlows();
         HideObjectHint();
         m_fadeSteps.clear();
         m_form->KillTimer(kFadeTimer);

@@ -5,6 +5,7 @@
 #include "framework/Font.h"
 #include "framework/Form.h"
 #include "platform/Colors.h"
+#include "skin/data/vnUtils/SkinRect.h"
 
 #include <algorithm>
 #include <utility>
@@ -103,9 +104,18 @@ vnmenus::TvnMenuEngine& TvnVeneerform::FrameMenuEngine()
         // The button whose menu it was stays down until the menu closes.
         m_menuEngine->OnClose = [this](QObject*) {
             const int i = std::exchange(m_menuObject, -1);
-            if (i >= 0 && i < m_objects.Count() && m_objects.State(i).Pressed) {
-                m_objects.State(i).Pressed = false;
-                RepaintObject(i);
+            if (i >= 0 && i < m_objects.Count()) {
+                TvnFrameObjectState& s = m_objects.State(i);
+                s.MenuOpen = false;
+                // The pointer went elsewhere while the menu showed: the glow goes too.
+                if (!s.MouseIn) {
+                    HideGlow(i);
+                    s.Highlighted = false;
+                }
+                if (s.Pressed)
+                    LetGo(i);
+                else
+                    RepaintObject(i);
             }
             events::Fire(OnSkinMenuClose, this);
         };
@@ -123,6 +133,7 @@ vnmenus::TvnMenuSettings TvnVeneerform::MenuSettings() const
     settings.AlphaBlend = m_menusAlphaBlend;
     settings.AlphaBlendAnimation = m_menusAlphaBlendAnimation;
     settings.AlphaBlendValue = std::clamp(m_menusAlphaBlendValue, 0, 255);
+    settings.MaxItemsInWindow = std::max(0, m_maxMenuItemsInWindow);
     return settings;
 }
 
@@ -160,10 +171,19 @@ void TvnVeneerform::PopupFromObject(int i, vnmenus::TvnMenuItems items, bool abo
 {
     // A menu without items opens nothing, and the button goes up on its release.
     if (items.empty()) return;
-    HideGlow();
+    HideGlows();
     const QRect r = m_objects.LayoutAt(i).Rect;
     OpenMenu(std::move(items), QRect(m_form->mapToGlobal(r.topLeft()), r.size()), above);
-    if (m_menuEngine->IsOpen()) m_menuObject = i;
+    if (!m_menuEngine->IsOpen()) return;
+    m_menuObject = i;
+    TvnFrameObjectState& s = m_objects.State(i);
+    s.MenuOpen = true;
+    // It glows on while its menu shows, and an animated one without a down image
+    // holds its last frame.
+    if (s.MouseIn) ShowGlow(i);
+    if (const TvnDataSkinAnimate* a = s.Record.Animate; a && vnutils::RectEmpty(a->DownSkinRect))
+        s.FrameIndex = std::max(1, a->CountFrames);
+    RepaintObject(i);
 }
 
 } // namespace veneer

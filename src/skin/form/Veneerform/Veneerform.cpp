@@ -10,9 +10,9 @@
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/declared/DeclaredLoader.h"
+#include "platform/Keys.h"
 
 #include <QIcon>
-#include <QShortcut>
 #include <QStyle>
 
 namespace veneer {
@@ -35,6 +35,7 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     , m_defInActiveCaptionFont(new TFont(this))
     , m_defMenuItemFont(new TFont(this))
     , m_glowLayer(new TvnLayerManager(this))
+    , m_menuGlowLayer(new TvnLayerManager(this))
 {
     m_form = qobject_cast<TForm*>(owner);
     if (!m_form) throw Exception(QStringLiteral("Invalid class typecast"));
@@ -62,12 +63,10 @@ TvnVeneerform::TvnVeneerform(QObject* owner)
     // own pointer rather than inheriting them.
     if (!m_form->ClientWidget()->testAttribute(Qt::WA_SetCursor))
         m_form->ClientWidget()->setCursor(Qt::ArrowCursor);
-    // Alt+Space opens the system menu, as the system's own frame would: the shortcut
-    // reaches the frame as the keyboard's system command.
-    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
-    connect(altSpace, &QShortcut::activated, this, [this] {
-        if (m_form) m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
-    });
+    // The form's short cuts pass the frame first (FormShortCut).
+    m_formShortCut = m_form->OnShortCut;
+    m_form->OnShortCut
+        = [this](int key, TShiftState shift, bool& handled) { FormShortCut(key, shift, handled); };
     WatchDisplays();
 }
 
@@ -81,13 +80,29 @@ TvnVeneerform::~TvnVeneerform()
     }
     m_moveSize.reset();
     m_menuEngine.reset();
-    m_hintWindow.reset();
     delete m_inActivePanel;
     if (m_form) {
+        m_form->OnShortCut = m_formShortCut;
         m_form->SetWindowProc(m_formProc);
         m_form->clearMask();
         m_form->SetOwnFrame(false);
     }
+}
+
+void TvnVeneerform::FormShortCut(int key, TShiftState shift, bool& handled)
+{
+    events::Fire(OnShortCut, key, shift, handled);
+    if (handled) return;
+    // Alt+Space opens the system menu, as the system's own frame would: the key reaches
+    // the frame as the keyboard's system command.
+    if (key == vk::VK_SPACE && shift == TShiftState(ssAlt)) {
+        m_form->Perform(msg::WM_SYSCOMMAND, msg::SC_KEYMENU, ' ');
+        handled = true;
+        return;
+    }
+    // The rest would go to a skinned menu bar's accelerators; there is none (see the
+    // note where the properties are declared), so the form's own handler has them.
+    events::Fire(m_formShortCut, key, shift, handled);
 }
 
 void TvnVeneerform::SetSkinData(TvnSkinData* store)
@@ -117,6 +132,8 @@ void TvnVeneerform::Notification(QObject* component, TOperation operation)
     if (component == m_menusSkinData) m_menusSkinData = nullptr;
     if (component == m_trayIcon) m_trayIcon = nullptr;
     if (component == m_systemMenu) m_systemMenu = nullptr;
+    if (component == m_skinHint) m_skinHint = nullptr;
+    if (component == m_statusBar) m_statusBar = nullptr;
     for (auto it = m_buttonMenus.begin(); it != m_buttonMenus.end();)
         it = it->Menu == component || !it->Menu ? m_buttonMenus.erase(it) : std::next(it);
 }
@@ -125,6 +142,22 @@ void TvnVeneerform::SetSystemMenu(TvnSkinPopupMenu* menu)
 {
     m_systemMenu = menu;
     if (menu) FreeNotification(menu);
+}
+
+void TvnVeneerform::SetSkinHint(TvnSkinHint* hint)
+{
+    if (m_skinHint && m_skinHint != hint) m_skinHint->HideHint();
+    m_skinHint = hint;
+    if (hint) FreeNotification(hint);
+}
+
+void TvnVeneerform::SetStatusBar(TStatusBar* bar)
+{
+    m_statusBar = bar;
+    if (!bar) return;
+    FreeNotification(bar);
+    // A bar given to a maximized frame has nothing to size.
+    if (m_windowState == TvnWindowState::wsMaximized) bar->SetSizeGrip(false);
 }
 
 void TvnVeneerform::Loaded()
@@ -253,9 +286,11 @@ void TvnVeneerform::ApplySkin()
     // 1. What the last skin left behind.
     m_skinPresent = m_skinData && !m_skinData->Empty();
     m_paintCache = {};
+    HideGlows();
 
     // 2. The objects of the new skin, or none.
-    m_activeObject = m_captureObject = -1;
+    // A menu still open belongs to no object of the new list.
+    m_activeObject = m_captureObject = m_menuObject = -1;
     if (m_skinPresent && m_skinnable) {
         BuildObjects();
     } else {
@@ -366,6 +401,8 @@ void RegisterSkinFormClasses()
     // Declared data name the class without its namespace.
     RegisterClassInfo({ QStringLiteral("TvnVeneerform"), &TvnVeneerform::staticMetaObject,
         [](QObject* owner) -> QObject* { return new TvnVeneerform(owner); } });
+    RegisterClassInfo({ QStringLiteral("TvnSkinHint"), &TvnSkinHint::staticMetaObject,
+        [](QObject* owner) -> QObject* { return new TvnSkinHint(owner); } });
     events::RegisterEvent<QObject*, QPainter*, QRect, bool>();
     events::RegisterEvent<QString>();
     events::RegisterEvent<QString, int, int, QRect, TMouseButton>();

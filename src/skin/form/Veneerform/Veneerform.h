@@ -18,6 +18,7 @@
 #include "FrameObjectList.h"
 #include "FrameObjectPaint.h"
 #include "FrameTypes.h"
+#include "SkinHint.h"
 #include "SystemMenu.h"
 #include "WindowStates.h"
 #include "framework/Component.h"
@@ -25,6 +26,7 @@
 #include "framework/Font.h"
 #include "framework/Form.h"
 #include "framework/MessageTarget.h"
+#include "framework/comctrls/StatusBar.h"
 #include "platform/Messages.h"
 #include "skin/data/vnSkinData/SkinData.h"
 #include "skin/data/vnUtils/FrameStrips.h"
@@ -49,6 +51,11 @@ class TvnClientInActivePanel;
 class TvnMoveSizeLoop;
 class TvnSkinHintWindow;
 
+// Published properties follow. A skinned menu bar (MainMenuBar, OnMainMenuEnter/Exit)
+// and an MDI tabs bar (MDITabsBar, OnAcceptToMDITabsBar) are left out on purpose: no
+// window of the product has a menu bar or MDI children, and nothing says how such bars
+// look or behave. What reaches the frame without them is built: SC_KEYMENU closes the
+// skin menus, and the short cuts a menu bar would take go to the form's own handler.
 class TvnVeneerform : public TComponent {
     Q_OBJECT
     Q_PROPERTY(bool ClientInActiveEffect MEMBER m_clientInActiveEffect)
@@ -56,6 +63,7 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(bool DisableSystemMenu MEMBER m_disableSystemMenu)
     Q_PROPERTY(bool AlwaysResize MEMBER m_alwaysResize)
     Q_PROPERTY(veneer::TvnPositionInMonitor PositionInMonitor MEMBER m_positionInMonitor)
+    Q_PROPERTY(TStatusBar* StatusBar READ StatusBar WRITE SetStatusBar)
     Q_PROPERTY(bool UseFormCursorInNCArea MEMBER m_useFormCursorInNCArea)
     Q_PROPERTY(int MaxMenuItemsInWindow MEMBER m_maxMenuItemsInWindow)
     Q_PROPERTY(int ClientWidth MEMBER m_clientWidth)
@@ -71,6 +79,7 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(bool AlphaBlend READ AlphaBlend WRITE SetAlphaBlend)
     Q_PROPERTY(bool AlphaBlendAnimation MEMBER m_alphaBlendAnimation)
     Q_PROPERTY(int AlphaBlendValue READ AlphaBlendValue WRITE SetAlphaBlendValue)
+    Q_PROPERTY(veneer::TvnSkinHint* SkinHint READ SkinHint WRITE SetSkinHint)
     Q_PROPERTY(bool ShowObjectHint MEMBER m_showObjectHint)
     Q_PROPERTY(bool UseDefaultObjectHint MEMBER m_useDefaultObjectHint)
     Q_PROPERTY(bool MenusAlphaBlend MEMBER m_menusAlphaBlend)
@@ -113,6 +122,7 @@ class TvnVeneerform : public TComponent {
     Q_PROPERTY(veneer::TvnObjectMouseMoveEvent OnMouseMoveEvent MEMBER OnMouseMoveEvent)
     Q_PROPERTY(veneer::TvnObjectPaintEvent OnPaintEvent MEMBER OnPaintEvent)
     Q_PROPERTY(veneer::TvnActivateCustomObjectEvent OnActivateCustomObject MEMBER OnActivateCustomObject)
+    Q_PROPERTY(TShortCutEvent OnShortCut MEMBER OnShortCut)
 public:
     // The owner must be a form; any other owner is refused with the framework's
     // invalid-cast error.
@@ -150,6 +160,14 @@ public:
     // merged into them at every opening).
     TvnSkinPopupMenu* SystemMenu() const { return m_systemMenu; }
     void SetSystemMenu(TvnSkinPopupMenu* menu);
+    // The form's status bar: its size grip goes while the frame is maximized and comes
+    // back on restore.
+    TStatusBar* StatusBar() const { return m_statusBar; }
+    void SetStatusBar(TStatusBar* bar);
+    // The hint component the objects' hints show through (with ShowObjectHint); without
+    // one no object hint shows.
+    TvnSkinHint* SkinHint() const { return m_skinHint; }
+    void SetSkinHint(TvnSkinHint* hint);
 
     // --- State -------------------------------------------------------------------------
     bool Skinnable() const { return m_skinnable; }
@@ -252,15 +270,14 @@ public:
     // strings) with UseDefaultObjectHint, else the skin's own, the restore hint while
     // the command is in its restored state.
     QString ObjectHint(int index) const;
-    // The window showing object hints (created with the first hint), and hiding it.
-    TvnSkinHintWindow* HintWindow() const { return m_hintWindow.get(); }
+    // The window showing object hints (the SkinHint's, once it has shown one), and
+    // hiding it.
+    TvnSkinHintWindow* HintWindow() const { return m_skinHint ? m_skinHint->HintWindow() : nullptr; }
     void HideObjectHint();
-    // The glow layer a caption button shows while the pointer is over it.
+    // The glow layer a caption button shows while the pointer is over it, and the one a
+    // button that opens a menu shows, kept while its menu is open.
     TvnLayerManager* GlowLayer() const { return m_glowLayer; }
-    // How long the pointer rests on an object before its hint shows, and how long the
-    // hint stays (ms).
-    static constexpr int kHintPause = 500;
-    static constexpr int kHintHidePause = 2500;
+    TvnLayerManager* MenuGlowLayer() const { return m_menuGlowLayer; }
     // The timers the frame runs on its form (window-message timers).
     static constexpr WPARAM kFadeTimer = 1;
     static constexpr WPARAM kMouseTimer = 2;
@@ -315,6 +332,8 @@ public:
     TvnObjectMouseMoveEvent OnMouseMoveEvent;
     TvnObjectPaintEvent OnPaintEvent;
     TvnActivateCustomObjectEvent OnActivateCustomObject;
+    // Sees the form's short cuts first: a key it handles goes no further.
+    TShortCutEvent OnShortCut;
 
 protected:
     void Notification(QObject* component, TOperation operation) override;
@@ -326,6 +345,10 @@ private:
     // The frame's window procedure: the message table, then the form's saved procedure.
     void FrameWndProc(TMessage& message);
     void CallForm(TMessage& message) { m_formProc(message); }
+    // The frame's hook on the form's short cuts: the component's OnShortCut, then
+    // Alt+Space for the system menu, then the form's own handler.
+    void FormShortCut(int key, TShiftState shift, bool& handled);
+    TShortCutEvent m_formShortCut;
     // One handler per row of the table; each returns true when it consumed the message.
     bool OnSize(TMessage& m);
     bool OnActivateMessage(TMessage& m);
@@ -369,6 +392,8 @@ private:
     void ObjectDown(int i, TMouseButton button);
     void ObjectUp(int i, TMouseButton button);
     void ObjectDoubleClick(int i);
+    // A pressed object goes up: its down look ends, an animated object runs again.
+    void LetGo(int i);
     void PressObject(TMouseButton button);
     void ReleaseObject(QPoint point, TMouseButton button);
     void StartChange(int i);
@@ -401,6 +426,7 @@ private:
     void Minimize();
     void Maximize();
     void Restore();
+    void SetSizeGrip(bool on);
     // The window state the window manager gave the window (WM_SIZE's kind), taken as
     // the frame's.
     void FollowDesktopState(WPARAM sizeKind);
@@ -500,13 +526,18 @@ private:
     TvnMagneticState m_magneticState;
     std::unique_ptr<TvnMoveSizeLoop> m_moveSize;
     std::unique_ptr<vnmenus::TvnMenuEngine> m_menuEngine;
-    std::unique_ptr<TvnSkinHintWindow> m_hintWindow;
     TvnLayerManager* m_glowLayer;
+    TvnLayerManager* m_menuGlowLayer;
+    // Whether object `i` opens a menu (the system menu or a button menu of its own), and
+    // so glows on the menu's layer.
+    bool OpensMenu(int i) const;
+    TvnLayerManager* GlowLayerOf(int i) const;
     void ShowGlow(int index);
-    void HideGlow();
-    QTimer* m_hintTimer = nullptr;
-    QString m_pendingHint;
+    void HideGlow(int index);
+    void HideGlows();
+    QPointer<TvnSkinHint> m_skinHint;
     void ShowObjectHint(const QString& text);
+    QPointer<TStatusBar> m_statusBar;
     // A left press on the caption waits for the drag distance before the move starts,
     // so that a double click stays a double click.
     std::optional<QPoint> m_pendingDrag;

@@ -38,6 +38,34 @@ int RowWidth(const TvnMenuLook& look, const QFontMetrics& fm, const TvnMenuItem&
     return w;
 }
 
+// The indexes of the visible items, which are what a scrolling window counts in rows.
+std::vector<int> VisibleItems(const TvnMenuItems& items)
+{
+    std::vector<int> visible;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].Visible) visible.push_back(int(i));
+    return visible;
+}
+
+bool ScrollsIn(const std::vector<int>& visible, int maxRows)
+{
+    return maxRows > 0 && int(visible.size()) > maxRows;
+}
+
+// Where item `index` comes among the visible ones (the next visible one for an
+// invisible item), kept where a window of `maxRows` rows starting there is full.
+int ShownPosition(const std::vector<int>& visible, int maxRows, int index)
+{
+    const int at = int(std::lower_bound(visible.begin(), visible.end(), index) - visible.begin());
+    return std::clamp(at, 0, std::max(0, int(visible.size()) - maxRows));
+}
+
+// The first item of a full window starting near the `position`-th visible item.
+int TopAt(const std::vector<int>& visible, int maxRows, int position)
+{
+    return visible[std::clamp(position, 0, int(visible.size()) - maxRows)];
+}
+
 } // namespace
 
 QChar AccelOf(const QString& caption)
@@ -64,7 +92,7 @@ QString PlainCaption(const QString& caption)
     return plain;
 }
 
-TvnMenuLayout LayoutMenu(const TvnMenuLook& look, const TvnMenuItems& items)
+TvnMenuLayout LayoutMenu(const TvnMenuLook& look, const TvnMenuItems& items, int maxRows, int top)
 {
     const QFontMetrics fm(look.Font);
     const TvnMargins m = MarginsOf(look);
@@ -72,20 +100,64 @@ TvnMenuLayout LayoutMenu(const TvnMenuLook& look, const TvnMenuItems& items)
     int width = std::max(kMinRowWidth, look.ItemRect.width());
     for (const TvnMenuItem& item : items)
         if (item.Visible && !item.IsSeparator()) width = std::max(width, RowWidth(look, fm, item));
+    const auto heightOf = [&](int i) { return items[i].IsSeparator() ? look.DividerHeight : itemHeight; };
 
     TvnMenuLayout layout;
-    int y = m.Top;
-    for (const TvnMenuItem& item : items) {
-        if (!item.Visible) {
-            layout.Rows.emplace_back();
-            continue;
+    layout.Rows.resize(items.size());
+    const std::vector<int> visible = VisibleItems(items);
+    if (!ScrollsIn(visible, maxRows)) {
+        int y = m.Top;
+        for (const int i : visible) {
+            layout.Rows[i] = QRect(m.Left, y, width, heightOf(i));
+            y += heightOf(i);
         }
-        const int h = item.IsSeparator() ? look.DividerHeight : itemHeight;
-        layout.Rows.emplace_back(m.Left, y, width, h);
-        y += h;
+        layout.Size = QSize(m.Left + width + m.Right, y + m.Bottom);
+        return layout;
     }
-    layout.Size = QSize(m.Left + width + m.Right, y + m.Bottom);
+
+    // The window is as high as the highest run of `maxRows` visible items, so that it
+    // keeps its size (and its place on the screen) whichever run it shows.
+    int viewport = 0;
+    for (std::size_t first = 0; first + maxRows <= visible.size(); ++first) {
+        int h = 0;
+        for (int k = 0; k < maxRows; ++k)
+            h += heightOf(visible[first + k]);
+        viewport = std::max(viewport, h);
+    }
+    const int position = ShownPosition(visible, maxRows, top);
+    layout.Top = visible[position];
+    layout.UpMarker = QRect(m.Left, m.Top, width, kScrollMarkerHeight);
+    int y = m.Top + kScrollMarkerHeight;
+    for (int k = 0; k < maxRows; ++k) {
+        const int i = visible[position + k];
+        layout.Rows[i] = QRect(m.Left, y, width, heightOf(i));
+        y += heightOf(i);
+    }
+    layout.DownMarker = QRect(m.Left, m.Top + kScrollMarkerHeight + viewport, width, kScrollMarkerHeight);
+    layout.CanScrollUp = position > 0;
+    layout.CanScrollDown = position + maxRows < int(visible.size());
+    layout.Size = QSize(m.Left + width + m.Right, RectBottom(layout.DownMarker) + m.Bottom);
     return layout;
+}
+
+int ScrolledTop(const TvnMenuItems& items, int maxRows, int top, int rows)
+{
+    const std::vector<int> visible = VisibleItems(items);
+    if (!ScrollsIn(visible, maxRows)) return 0;
+    return TopAt(visible, maxRows, ShownPosition(visible, maxRows, top) + rows);
+}
+
+int TopShowing(const TvnMenuItems& items, int maxRows, int top, int index)
+{
+    const std::vector<int> visible = VisibleItems(items);
+    if (!ScrollsIn(visible, maxRows)) return 0;
+    const int first = ShownPosition(visible, maxRows, top);
+    const auto it = std::lower_bound(visible.begin(), visible.end(), index);
+    if (it == visible.end() || *it != index) return visible[first];
+    const int at = int(it - visible.begin());
+    if (at < first) return TopAt(visible, maxRows, at);
+    if (at >= first + maxRows) return TopAt(visible, maxRows, at - maxRows + 1);
+    return visible[first];
 }
 
 QPoint PlaceMenu(QSize size, const QRect& anchor, const QRect& workArea, TvnPopupPlacement placement)

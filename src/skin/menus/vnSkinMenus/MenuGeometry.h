@@ -17,11 +17,35 @@ enum class TvnPopupPlacement { Below, Above };
 
 struct TvnMenuLayout {
     QSize Size;
-    // One row per item, in menu coordinates; an invisible item has an empty row.
+    // One row per item, in menu coordinates; an invisible item, and one scrolled out of
+    // the window, has an empty row.
     std::vector<QRect> Rows;
+    // A menu with more visible items than its window may show scrolls: the first item
+    // shown, and the markers above and below the rows (empty when it does not scroll),
+    // each live only when there is more to see that way.
+    int Top = 0;
+    QRect UpMarker;
+    QRect DownMarker;
+    bool CanScrollUp = false;
+    bool CanScrollDown = false;
+    bool Scrolls() const { return !UpMarker.isEmpty(); }
 };
 
-TvnMenuLayout LayoutMenu(const TvnMenuLook& look, const TvnMenuItems& items);
+// The height of the scroll markers of a menu that scrolls.
+inline constexpr int kScrollMarkerHeight = 12;
+
+// The rows of `items`; with `maxRows` > 0 and more visible items than that, the window
+// shows `maxRows` of them from item `top` on (moved back so that the window is full),
+// between the two scroll markers, and keeps one size whichever rows it shows.
+TvnMenuLayout LayoutMenu(const TvnMenuLook& look, const TvnMenuItems& items, int maxRows = 0, int top = 0);
+
+// The first item a window of `maxRows` rows shows after scrolling by `rows` visible
+// items from `top` (down when positive), within the list.
+int ScrolledTop(const TvnMenuItems& items, int maxRows, int top, int rows);
+
+// The first item a window of `maxRows` rows shows so that item `index` is in it, moving
+// as little as it can from `top`.
+int TopShowing(const TvnMenuItems& items, int maxRows, int top, int index);
 
 // The top-left corner of a menu of `size` opened at `anchor` (screen coordinates, the
 // right and bottom edges just outside) inside `workArea`: below the anchor, or above it

@@ -76,6 +76,8 @@ struct TvnMenuSettings {
     bool AlphaBlend = false;
     bool AlphaBlendAnimation = false;
     int AlphaBlendValue = 200;
+    // The most rows a menu window shows before it scrolls (0: no limit).
+    int MaxItemsInWindow = 0;
 
     // The opacity the menus end at (0..1).
     double Opacity() const { return AlphaBlend ? AlphaBlendValue / 255.0 : 1.0; }

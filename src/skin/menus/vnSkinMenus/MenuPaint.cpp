@@ -116,6 +116,22 @@ void DrawItem(QPainter& p, const TvnMenuLook& look, const TvnMenuItem& item, con
         p.drawText(text, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, item.ShortCut);
 }
 
+// A scroll marker: a small arrow in the middle of its strip, pointing the way it
+// scrolls, greyed when there is nothing more that way.
+void DrawScrollMarker(QPainter& p, const TvnMenuLook& look, const QRect& marker, bool up, bool live)
+{
+    const QColor color = live ? look.TextColor : look.DisabledTextColor;
+    const int cx = marker.x() + marker.width() / 2;
+    const int cy = marker.y() + marker.height() / 2;
+    const int tip = up ? -2 : 2;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(QPolygon({ QPoint(cx - 4, cy - tip), QPoint(cx + 4, cy - tip), QPoint(cx, cy + tip * 2) }));
+    p.restore();
+}
+
 } // namespace
 
 QImage DrawMenu(const TvnMenuSnapshot& s)
@@ -132,6 +148,10 @@ QImage DrawMenu(const TvnMenuSnapshot& s)
             DrawSeparator(p, *s.Look, row);
         else
             DrawItem(p, *s.Look, item, row, int(i) == s.Selected);
+    }
+    if (s.Layout->Scrolls()) {
+        DrawScrollMarker(p, *s.Look, s.Layout->UpMarker, true, s.Layout->CanScrollUp);
+        DrawScrollMarker(p, *s.Look, s.Layout->DownMarker, false, s.Layout->CanScrollDown);
     }
     return image;
 }

@@ -6,8 +6,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace vnmenus {
+
+namespace {
+
+// How often a menu scrolls a row while the pointer rests on a scroll marker.
+constexpr int kScrollInterval = 100;
+
+} // namespace
 
 TvnPopupMenuWindow::TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems& items,
     std::shared_ptr<const TvnMenuLook> look, TvnPopupMenuWindow* parentMenu)
@@ -15,9 +23,19 @@ TvnPopupMenuWindow::TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems
     , m_engine(engine)
     , m_items(items)
     , m_look(std::move(look))
-    , m_layout(LayoutMenu(*m_look, items))
+    , m_layout(LayoutMenu(*m_look, items, engine.Settings().MaxItemsInWindow))
     , m_parentMenu(parentMenu)
+    , m_maxRows(engine.Settings().MaxItemsInWindow)
 {
+    m_scrollTimer.setInterval(kScrollInterval);
+    connect(&m_scrollTimer, &QTimer::timeout, this, [this] {
+        const TvnMenuLayout& l = m_layout;
+        if (m_scrollStep < 0 ? !l.CanScrollUp : !l.CanScrollDown) {
+            m_scrollTimer.stop();
+            return;
+        }
+        ScrollBy(m_scrollStep);
+    });
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     // Keys reach an open popup without it taking the focus, so the field below keeps
@@ -30,9 +48,47 @@ TvnPopupMenuWindow::TvnPopupMenuWindow(TvnMenuEngine& engine, const TvnMenuItems
 
 void TvnPopupMenuWindow::Select(int index)
 {
+    if (index >= 0 && index < int(m_items.size()) && m_layout.Scrolls()) {
+        const int top = TopShowing(m_items, m_maxRows, m_layout.Top, index);
+        if (top != m_layout.Top) ShowFrom(top);
+    }
     if (index == m_selected) return;
     m_selected = index;
     update();
+}
+
+void TvnPopupMenuWindow::ShowFrom(int top)
+{
+    // The open sub-menu lay beside a row that moves.
+    CloseSubMenu();
+    m_layout = LayoutMenu(*m_look, m_items, m_maxRows, top);
+    update();
+}
+
+void TvnPopupMenuWindow::ScrollBy(int rows)
+{
+    if (!m_layout.Scrolls()) return;
+    const int top = ScrolledTop(m_items, m_maxRows, m_layout.Top, rows);
+    if (top == m_layout.Top) return;
+    ShowFrom(top);
+    if (m_selected == -1 || !m_layout.Rows[m_selected].isEmpty()) return;
+    // The selection stays in sight: on the first selectable row shown when it went out
+    // over the top, on the last when it went out under the bottom.
+    const bool wentAbove = m_selected < m_layout.Top;
+    int nearest = -1;
+    for (int i = 0; i < int(m_items.size()); ++i) {
+        if (m_layout.Rows[i].isEmpty() || !m_items[i].Selectable()) continue;
+        nearest = i;
+        if (wentAbove) break;
+    }
+    m_selected = nearest;
+}
+
+int TvnPopupMenuWindow::MarkerAt(QPoint local) const
+{
+    if (m_layout.UpMarker.contains(local)) return -1;
+    if (m_layout.DownMarker.contains(local)) return 1;
+    return 0;
 }
 
 QRect TvnPopupMenuWindow::RowOnScreen(int index) const
@@ -107,6 +163,16 @@ TvnPopupMenuWindow* TvnPopupMenuWindow::LevelAt(QPoint global)
 
 void TvnPopupMenuWindow::HoverAt(QPoint global)
 {
+    // Resting on a scroll marker scrolls on until the pointer leaves it.
+    const int step = MarkerAt(mapFromGlobal(global));
+    if (step != m_scrollStep) {
+        m_scrollStep = step;
+        if (step != 0)
+            m_scrollTimer.start();
+        else
+            m_scrollTimer.stop();
+    }
+    if (step != 0) return;
     const int index = ItemAt(m_layout, mapFromGlobal(global));
     const int hot = index != -1 && m_items[index].Selectable() ? index : -1;
     if (hot == -1 && m_subMenu) return; // keep the row whose sub-menu is open
@@ -131,6 +197,10 @@ void TvnPopupMenuWindow::mousePressEvent(QMouseEvent* e)
         return;
     }
     if (level != this) level->CloseSubMenu();
+    if (const int step = level->MarkerAt(level->mapFromGlobal(global))) {
+        level->ScrollBy(step);
+        return;
+    }
     level->HoverAt(global);
 }
 
@@ -142,6 +212,23 @@ void TvnPopupMenuWindow::mouseReleaseEvent(QMouseEvent* e)
     const int index = ItemAt(level->m_layout, level->mapFromGlobal(global));
     if (index != -1 && level->m_items[index].Selectable() && level->m_items[index].Items.empty())
         level->Choose(index);
+}
+
+void TvnPopupMenuWindow::wheelEvent(QWheelEvent* e)
+{
+    // A row for each notch of the wheel.
+    m_wheelAngle += e->angleDelta().y();
+    const int rows = m_wheelAngle / 120;
+    m_wheelAngle -= rows * 120;
+    if (rows != 0) ScrollBy(-rows);
+    e->accept();
+}
+
+void TvnPopupMenuWindow::leaveEvent(QEvent* e)
+{
+    QWidget::leaveEvent(e);
+    m_scrollStep = 0;
+    m_scrollTimer.stop();
 }
 
 void TvnPopupMenuWindow::hideEvent(QHideEvent* e)
@@ -158,7 +245,12 @@ void TvnPopupMenuWindow::OpenSubMenu(bool selectFirst)
         auto* sub = new TvnPopupMenuWindow(m_engine, items, m_look, this);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         const QRect row = RowOnScreen(m_selected);
-        const int firstTop = sub->Layout().Rows.empty() ? 0 : sub->Layout().Rows.front().y();
+        int firstTop = 0;
+        for (const QRect& r : sub->Layout().Rows)
+            if (!r.isEmpty()) {
+                firstTop = r.y();
+                break;
+            }
         sub->move(PlaceSubMenu(sub->size(), row, WorkAreaAt(row), firstTop));
         m_subMenu = sub;
         sub->show();

@@ -6,6 +6,7 @@
 #include "MenuPaint.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -22,7 +23,11 @@ public:
     const TvnMenuItems& Items() const { return m_items; }
     const TvnMenuLayout& Layout() const { return m_layout; }
     int Selected() const { return m_selected; }
+    // Selects item `index` (-1: none), scrolling it into the window.
     void Select(int index);
+    // Scrolls by `rows` visible items (down when positive), as far as the list goes; a
+    // selected item scrolled out gives its selection to the nearest one shown.
+    void ScrollBy(int rows);
     TvnPopupMenuWindow* SubMenu() const { return m_subMenu; }
     TvnPopupMenuWindow* ParentMenu() const { return m_parentMenu; }
     // Row `index` in screen coordinates.
@@ -38,6 +43,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -46,6 +53,10 @@ private:
     void HoverAt(QPoint global);
     void OpenSubMenu(bool selectFirst);
     void CloseSubMenu();
+    // The rows laid out again from item `top` on.
+    void ShowFrom(int top);
+    // The way a scroll marker under `local` scrolls (-1 up, +1 down), or 0.
+    int MarkerAt(QPoint local) const;
     // Opens the item's sub-menu or hands the item to the engine to run.
     void Choose(int index);
 
@@ -56,6 +67,12 @@ private:
     TvnPopupMenuWindow* m_parentMenu;
     QPointer<TvnPopupMenuWindow> m_subMenu;
     int m_selected = -1;
+    int m_maxRows = 0;
+    // Scrolls on while the pointer rests on a marker.
+    QTimer m_scrollTimer;
+    int m_scrollStep = 0;
+    // The wheel's turn not yet a whole notch (high-resolution wheels send parts).
+    int m_wheelAngle = 0;
 };
 
 } // namespace vnmenus
