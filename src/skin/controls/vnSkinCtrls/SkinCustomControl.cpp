@@ -35,6 +35,7 @@ void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
 void TvnSkinCustomControl::SkinChanged()
 {
     DropLooks();
+    ForgetGeometry();
     ReadSkinRecord();
     const QSize wanted = SizeForSkin();
     const bool resized = wanted != size() && SkinRecordIndex() != -1;
