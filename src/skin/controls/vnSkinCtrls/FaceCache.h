@@ -10,8 +10,9 @@
 // by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
 // each other) and keeps only the last one: TvnLookCache.
 //
-// A control that keeps many pictures by a key of its own (the control grid's row copies)
-// keeps them in a TvnLookTable.
+// A control that keeps many pictures (or measures) by a key of its own (the control
+// grid's row copies, the tab captions' widths) keeps them in a TvnLookTable; one value
+// made from the skin (a font, a mark's picture) is kept in a TvnKeptValue.
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
@@ -19,6 +20,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -47,7 +49,7 @@ struct TvnFaceKey {
 // What every cache keeps its looks in, and switching keeping off (which drops them).
 template <class Looks> class TvnKeptLooks : public TvnLookStore {
 public:
-    void Clear() override { m_looks.clear(); }
+    void Clear() override { m_looks = Looks(); }
     int Count() const { return int(m_looks.size()); }
     // Disabled, every look is made anew (to measure what the cache saves).
     void SetEnabled(bool enabled) override
@@ -89,26 +91,44 @@ private:
 
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
 
-// Pictures by a hashed key, many of them (rows come and go as records scroll): past
-// `limit` pictures all go at once, the pictures of rows long gone with them.
-template <class Key> class TvnLookTable final : public TvnKeptLooks<QHash<Key, QImage>> {
+// Pictures (or other values) by a hashed key, many of them (rows come and go as records
+// scroll): past `limit` values all go at once, the values of rows long gone with them.
+template <class Key, class Value = QImage> class TvnLookTable final : public TvnKeptLooks<QHash<Key, Value>> {
 public:
-    // The kept picture for `key`, or nullptr (always while disabled).
-    const QImage* Find(const Key& key) const
+    // The kept value for `key`, or nullptr (always while disabled).
+    const Value* Find(const Key& key) const
     {
         const auto found = this->m_looks.constFind(key);
         return found == this->m_looks.constEnd() ? nullptr : &*found;
     }
-    // Keeps `picture` for `key` (only hands it back while disabled).
-    const QImage& Keep(const Key& key, QImage picture, qsizetype limit)
+    // Keeps `value` for `key` (only hands it back while disabled).
+    const Value& Keep(const Key& key, Value value, qsizetype limit)
     {
-        if (!this->m_enabled) return m_scratch = std::move(picture);
+        if (!this->m_enabled) return m_scratch = std::move(value);
         if (this->m_looks.size() >= limit) this->m_looks.clear();
-        return *this->m_looks.insert(key, std::move(picture));
+        return *this->m_looks.insert(key, std::move(value));
     }
 
 private:
-    QImage m_scratch;
+    Value m_scratch;
+};
+
+// One value made from the skin and the control's properties, kept until either changes
+// (the control clears it when a property it is made from changes; a skin change drops it
+// with every kept look).
+template <class Value> class TvnKeptValue final : public TvnKeptLooks<std::optional<Value>> {
+public:
+    // The kept value, or nullptr (always while disabled).
+    const Value* Find() const { return this->m_looks ? &*this->m_looks : nullptr; }
+    // Keeps `value` (only hands it back while disabled).
+    const Value& Keep(Value value)
+    {
+        if (!this->m_enabled) return m_scratch = std::move(value);
+        return this->m_looks.emplace(std::move(value));
+    }
+
+private:
+    Value m_scratch;
 };
 
 // Writes a state's values one after the other as raw bytes, without a stream: a kept
