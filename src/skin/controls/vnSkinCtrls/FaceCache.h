@@ -6,9 +6,10 @@
 // drops them all on every skin change. A control whose look depends on more than that
 // (a caption, a glyph) keys its looks by a TvnFaceKey extended with it.
 //
-// A control whose whole finished picture is kept (scroll bar, page control, grid) keys it
-// by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
-// each other) and keeps only the last one: TvnLookCache.
+// A control whose whole finished picture is kept keeps only the last one. Made of a fixed
+// set of values (the scroll bar), its state is a struct compared whole; holding lists
+// (the page control's tabs, the grid's cells), it is written out as bytes
+// (TvnStateWriter: exact, so two states never pass for each other) in a TvnLookCache.
 //
 // A control that keeps many pictures (or measures) by a key of its own (the control
 // grid's row copies, the tab captions' widths) keeps them in a TvnLookTable; one value
@@ -20,6 +21,8 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QVarLengthArray>
+#include <cstring>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -68,7 +71,9 @@ template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
 class TvnFaceCache final : public TvnKeptLooks<std::vector<std::pair<Key, Look>>> {
 public:
     // The look for `key`, made by `compose()` the first time (every time while disabled).
-    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
+    // `key` may be of another type that compares with a Key and makes one (a state being
+    // written, kept as bytes only when a look is made).
+    template <class Probe = Key, class Compose> const Look& Get(const Probe& key, Compose&& compose)
     {
         auto& looks = this->m_looks;
         if (!this->m_enabled) {
@@ -81,7 +86,7 @@ public:
             if (!looks.empty() && looks.front().first.Size != key.Size) looks.clear();
         // A control shows a handful of states; past that the oldest goes.
         if (looks.size() >= MaxLooks) looks.erase(looks.begin());
-        looks.emplace_back(key, compose());
+        looks.emplace_back(Key(key), compose());
         return looks.back().second;
     }
 
@@ -139,12 +144,11 @@ concept TvnStateNumber = std::is_integral_v<T> || std::is_enum_v<T>;
 
 class TvnStateWriter {
 public:
-    explicit TvnStateWriter(qsizetype reserve = 256) { m_bytes.reserve(reserve); }
+    explicit TvnStateWriter(qsizetype reserve = 0) { m_bytes.reserve(reserve); }
     template <TvnStateNumber T> TvnStateWriter& operator<<(T value)
     {
         const auto v = static_cast<qint64>(value);
-        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
-        return *this;
+        return Append(&v, sizeof v);
     }
     TvnStateWriter& operator<<(const QSize& s) { return *this << s.width() << s.height(); }
     TvnStateWriter& operator<<(const QPoint& p) { return *this << p.x() << p.y(); }
@@ -153,13 +157,27 @@ public:
     TvnStateWriter& operator<<(const QString& t)
     {
         *this << t.size();
-        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
-        return *this;
+        return Append(t.constData(), t.size() * qsizetype(sizeof(QChar)));
     }
-    QByteArray Bytes() const { return m_bytes; }
+    // The bytes as a kept look's key: made only when a look is kept, a paint that finds
+    // its look compares the written bytes in place.
+    explicit operator QByteArray() const { return QByteArray(m_bytes.constData(), m_bytes.size()); }
+    friend bool operator==(const QByteArray& kept, const TvnStateWriter& state)
+    {
+        return kept.size() == state.m_bytes.size()
+            && std::memcmp(kept.constData(), state.m_bytes.constData(), size_t(kept.size())) == 0;
+    }
 
 private:
-    QByteArray m_bytes;
+    TvnStateWriter& Append(const void* data, qsizetype size)
+    {
+        const qsizetype at = m_bytes.size();
+        m_bytes.resize(at + size);
+        if (size > 0) std::memcpy(m_bytes.data() + at, data, size_t(size));
+        return *this;
+    }
+    // Most states fit here: no allocation per paint.
+    QVarLengthArray<char, 2048> m_bytes;
 };
 
 } // namespace vnctrls

@@ -372,9 +372,9 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
     return picture;
 }
 
-QByteArray SnapshotState(const TvnGridSnapshot& s)
+vnctrls::TvnStateWriter SnapshotState(const TvnGridSnapshot& s)
 {
-    vnctrls::TvnStateWriter w(2048);
+    vnctrls::TvnStateWriter w;
     w << s.RecordIndex << s.Size << s.GridRect;
     w << (s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
         | s.UseSkinCellHeight << 5);
@@ -394,7 +394,7 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
         if (c.OwnBackground) w << c.Background;
         if (c.OwnFont) w << c.FontColor << c.Font.key();
     }
-    return w.Bytes();
+    return w;
 }
 
 } // namespace vngrid

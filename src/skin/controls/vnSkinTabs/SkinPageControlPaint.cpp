@@ -143,7 +143,7 @@ void TvnSkinPageControl::PaintControl(QPainter& painter, const TPageControlSnaps
     for (const TvnTabItem& t : s.Tabs)
         state << t.Index << t.Rect << t.Caption << t.Image.cacheKey() << t.Active << t.Hot << t.FaceSource
               << int(t.Close) << t.TextColor;
-    const QImage& look = m_look.Get(state.Bytes(), [&] {
+    const QImage& look = m_look.Get(state, [&] {
         QImage picture(s.Size, QImage::Format_RGB32);
         QPainter p(&picture);
         paint(p);
