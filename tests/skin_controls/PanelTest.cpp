@@ -207,6 +207,32 @@ TEST(Panel, BorderlessPanelWithoutCaptionIsAllClientTile)
     EXPECT_EQ(child.geometry(), QRect(0, 0, 70, 50));
 }
 
+// A tiled middle repeats the skin's client tile from the client rectangle's corner, the
+// last column and row of tiles cut where the client rectangle ends, at every paint.
+TEST(Panel, TiledMiddleRepeatsTheClientTileFromItsCorner)
+{
+    // The tile is the inside of the hbar strip (8 columns kLeft, 30 kMiddle, 8 kRight, 16
+    // rows), inside a frame two pixels wide.
+    TestSkin skin("[SKINCONTROLS]\r\ncount=1\r\n0=tiled:panel\r\n"
+                  "[tiled]\r\npictureindex=0\r\nmaskpictureindex=-1\r\nskinrect=100,0,150,20\r\n"
+                  "lefttoppoint=2,2\r\nrighttoppoint=48,2\r\nleftbottompoint=2,18\r\n"
+                  "rightbottompoint=48,18\r\nclientrect=2,2,48,18\r\nstretcheffect=0\r\n");
+    TvnSkinPanel panel;
+    panel.SetSkinDataName("tiled");
+    panel.SetSkinData(&skin.Store());
+    panel.SetBounds(0, 0, 137, 47); // two whole tiles and a cut one each way
+    const QImage first = Grab(&panel);
+    const QRect client = panel.CurrentGeometry().ClientRect;
+    ASSERT_EQ(client, QRect(2, 2, 133, 43));
+    const QImage picture = TestSkin::Picture();
+    int wrong = 0;
+    for (int y = client.top(); y <= client.bottom(); ++y)
+        for (int x = client.left(); x <= client.right(); ++x)
+            if (first.pixel(x, y) != picture.pixel(102 + (x - 2) % 46, 2 + (y - 2) % 16)) ++wrong;
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(Grab(&panel), first) << "a repaint from the kept row draws the same";
+}
+
 // The frame strips are composed once per size and skin: the caption drawn into the top
 // strip never reaches the kept strip, so a new caption shows alone.
 TEST(GroupBox, FrameStripsAreKeptAndTheCaptionIsDrawnOverACopy)

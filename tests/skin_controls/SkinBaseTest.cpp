@@ -250,6 +250,26 @@ TEST(SkinChange, AControlNoFormToldFindsItsRecordAgainAtItsNextPaint)
     EXPECT_EQ(Grab(&panel).pixel(20, 20), kPanelClient);
 }
 
+TEST(SkinChange, TheGeometryKeptBetweenPaintsFollowsTheRecordFoundAgain)
+{
+    TestSkin skin;
+    TvnSkinPanel panel; // on no form: no notification reaches it
+    panel.SetSkinData(&skin.Store());
+    panel.SetBounds(0, 0, 40, 40);
+    Grab(&panel);
+    ASSERT_EQ(panel.CurrentGeometry().ClientRect, QRect(4, 4, 32, 32));
+
+    // The reloaded skin's panel record is two pixels shorter: the next paint reads it and
+    // draws what a panel made after the reload draws.
+    skin.Reload(ReorderedRecords());
+    const QImage after = Grab(&panel);
+    EXPECT_EQ(panel.CurrentGeometry().ClientRect, QRect(4, 4, 32, 34));
+    TvnSkinPanel fresh;
+    fresh.SetSkinData(&skin.Store());
+    fresh.SetBounds(0, 0, 40, 40);
+    EXPECT_EQ(after, Grab(&fresh));
+}
+
 TEST(SkinChange, AnEmptyingLoadLeavesEveryControlOnItsDefaultLook)
 {
     TestSkin skin;

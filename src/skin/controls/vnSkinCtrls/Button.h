@@ -161,7 +161,10 @@ private:
     // Painting (ButtonPaint.cpp): each paint takes one snapshot of the record and the
     // state, then draws from the snapshot alone.
     vnctrls::TvnButtonSnapshot TakeSnapshot() const;
-    vnutils::TvnGlyphCaption Content(bool hot, bool pressed, const QColor& color, bool pressedShift) const;
+    // Glyph and caption into `item` as a face shows them (`record` null: the default look),
+    // written in place: a snapshot takes them without a copy.
+    void FillContent(vnutils::TvnGlyphCaption& item, const TvnDataSkinButtonControl* record, bool hot,
+        bool pressed, const QColor& color, bool pressedShift) const;
     QImage GlyphPicture(bool hot, bool pressed) const;
     void DrawFace(QImage& bitmap, const vnctrls::TvnButtonSnapshot& s, const vnctrls::TvnFaceChoice& choice,
         const vnutils::TvnGlyphCaption& content);

@@ -51,20 +51,6 @@ QImage ComposeButtonFace(const TvnButtonSnapshot& s, const QRect& face)
     return bitmap;
 }
 
-TvnButtonLookKey LookKey(const TvnButtonSnapshot& s)
-{
-    TvnButtonLookKey key;
-    key.Record = s.RecordIndex;
-    key.Size = s.Size;
-    key.Source = s.FadeStep != 0 ? s.NormalRect : s.ChosenRect;
-    key.Step = s.FadeStep;
-    key.Blend = s.FadeStep != 0 ? s.HotRect : QRect();
-    key.FocusRect = s.FocusRect;
-    key.Content = s.Content;
-    key.HotContent = s.HotContent;
-    return key;
-}
-
 } // namespace vnctrls
 
 QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
@@ -78,11 +64,9 @@ QImage TvnSkinButton::GlyphPicture(bool hot, bool pressed) const
         m_glyph, m_numGlyphs, vnctrls::GlyphIndex(isEnabled(), hot, pressed, m_numGlyphs));
 }
 
-vnutils::TvnGlyphCaption TvnSkinButton::Content(
+void TvnSkinButton::FillContent(vnutils::TvnGlyphCaption& item, const TvnDataSkinButtonControl* record,
     bool hot, bool pressed, const QColor& color, bool pressedShift) const
 {
-    const auto* record = Record<TvnDataSkinButtonControl>();
-    vnutils::TvnGlyphCaption item;
     item.ClientRect = record ? m_current.ClientRect : rect();
     item.Layout = m_layout;
     item.Margin = m_margin;
@@ -95,7 +79,6 @@ vnutils::TvnGlyphCaption TvnSkinButton::Content(
         : DefaultQFont();
     item.TextColor = color;
     item.Pressed = pressedShift;
-    return item;
 }
 
 TvnButtonSnapshot TvnSkinButton::TakeSnapshot() const
@@ -125,14 +108,22 @@ TvnButtonSnapshot TvnSkinButton::TakeSnapshot() const
     s.Geometry = &m_geometry;
     s.Current = m_current;
     s.UseSkinSize = m_useSkinSize;
-    s.FocusRect = s.Record->ShowFocus && s.State.Focused;
     s.FocusFace = SkinData()->SkinColors.cBtnFace;
     s.OwnTextColor = m_useSkinFontColor ? std::optional<QColor>() : ToQColor(DefaultFont()->Color());
+    vnctrls::TvnButtonLookKey& look = s.Look;
+    look.Record = s.RecordIndex;
+    look.Size = s.Size;
+    look.Source = s.FadeStep != 0 ? s.NormalRect : s.ChosenRect;
+    look.Step = s.FadeStep;
+    look.Blend = s.FadeStep != 0 ? s.HotRect : QRect();
+    look.FocusRect = s.Record->ShowFocus && s.State.Focused;
     if (s.FadeStep != 0) {
-        s.Content = Content(false, false, s.TextColor({ TvnButtonFace::Normal, false, false }), false);
-        s.HotContent = Content(true, false, s.TextColor({ TvnButtonFace::Hot, true, false }), false);
+        FillContent(look.Content, s.Record, false, false,
+            s.TextColor({ TvnButtonFace::Normal, false, false }), false);
+        FillContent(look.HotContent.emplace(), s.Record, true, false,
+            s.TextColor({ TvnButtonFace::Hot, true, false }), false);
     } else {
-        s.Content = Content(s.Face.Hot, s.Face.Pressed, s.TextColor(s.Face), false);
+        FillContent(look.Content, s.Record, s.Face.Hot, s.Face.Pressed, s.TextColor(s.Face), false);
     }
     s.OwnerDrawn = bool(OnPaint);
     return s;
@@ -142,7 +133,7 @@ void TvnSkinButton::DrawFace(QImage& bitmap, const TvnButtonSnapshot& s, const T
     const vnutils::TvnGlyphCaption& content)
 {
     QPainter painter(&bitmap);
-    if (s.FocusRect) vnctrls::DrawFocusRect(painter, s.Current.ClientRect, s.FocusFace);
+    if (s.Look.FocusRect) vnctrls::DrawFocusRect(painter, s.Current.ClientRect, s.FocusFace);
     bool drawDefault = true;
     events::Fire(OnPaint, this, &painter, drawDefault, choice.Hot, choice.Pressed, s.Current.ClientRect);
     if (drawDefault) vnutils::DrawGlyphAndCaption(painter, content);
@@ -157,21 +148,21 @@ QImage TvnSkinButton::ComposeLook(const TvnButtonSnapshot& s)
     if (s.FadeStep != 0) {
         // The two looks, caption and all, blended: the caption fades with its face.
         QImage normal = face(s.NormalRect), hot = face(s.HotRect);
-        DrawFace(normal, s, { TvnButtonFace::Normal, false, false }, s.Content);
-        DrawFace(hot, s, { TvnButtonFace::Hot, true, false }, s.HotContent);
+        DrawFace(normal, s, { TvnButtonFace::Normal, false, false }, s.Look.Content);
+        DrawFace(hot, s, { TvnButtonFace::Hot, true, false }, *s.Look.HotContent);
         TvnEffectBmp blend(normal);
         blend.Morph(TvnEffectBmp(hot), s.Record->MorphKind, s.Fade);
         return blend.Image();
     }
     QImage bitmap = face(s.ChosenRect);
-    DrawFace(bitmap, s, s.Face, s.Content);
+    DrawFace(bitmap, s, s.Face, s.Look.Content);
     return bitmap;
 }
 
 QImage TvnSkinButton::Look(const TvnButtonSnapshot& s)
 {
     if (s.OwnerDrawn) return ComposeLook(s);
-    return m_looks.Get(vnctrls::LookKey(s), [&] { return ComposeLook(s); });
+    return m_looks.Get(s.Look, [&] { return ComposeLook(s); });
 }
 
 void TvnSkinButton::Paint(QPainter& painter)
@@ -211,5 +202,7 @@ void TvnSkinButton::DrawUnskinned(QImage& bitmap)
     painter.fillRect(bitmap.rect(), ToQColor(fill));
     vnutils::DrawFlatFrame(painter, bitmap.rect(), ToQColor(frame), ToQColor(frame));
     const TColor color = isEnabled() ? DefaultFont()->Color() : clr::clBtnShadow;
-    vnutils::DrawGlyphAndCaption(painter, Content(hot, pressed, ToQColor(color), pressed));
+    vnutils::TvnGlyphCaption content;
+    FillContent(content, Record<TvnDataSkinButtonControl>(), hot, pressed, ToQColor(color), pressed);
+    vnutils::DrawGlyphAndCaption(painter, content);
 }

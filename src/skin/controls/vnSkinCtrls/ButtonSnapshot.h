@@ -7,8 +7,8 @@
 // A paint runs four steps: look the record up (ReadSkinRecord), compute the geometry for
 // the size (pure functions of SkinGeometry.h), take the snapshot (TakeSnapshot), draw
 // from it. Two caches stand behind the drawing: the faces (keyed by record, size and face
-// state) and the whole looks, face with glyph and caption (keyed by LookKey: everything
-// the snapshot draws from).
+// state) and the whole looks, face with glyph and caption (keyed by the snapshot's Look:
+// everything it draws from).
 #include "ButtonFace.h"
 #include "FaceCache.h"
 #include "skin/data/vnUtils/GlyphLayout.h"
@@ -18,6 +18,18 @@
 class TvnDataSkinButtonControl;
 
 namespace vnctrls {
+
+// Everything a skinned button's whole look is made of: the face (the normal one while
+// blending, with the hot one in Blend), the focus rectangle, glyph and caption.
+struct TvnButtonLookKey : TvnFaceKey {
+    QRect Blend;
+    bool FocusRect = false; // the record shows focus and the button has it
+    // Glyph and caption as the chosen face shows them; while blending, as the normal
+    // (Content) and the hot face (HotContent, only then) show them.
+    vnutils::TvnGlyphCaption Content;
+    std::optional<vnutils::TvnGlyphCaption> HotContent;
+    friend bool operator==(const TvnButtonLookKey&, const TvnButtonLookKey&) = default;
+};
 
 struct TvnButtonSnapshot {
     const TvnDataSkinButtonControl* Record = nullptr; // null: the default look
@@ -37,7 +49,6 @@ struct TvnButtonSnapshot {
     const TvnControlGeometry* Geometry = nullptr;
     TvnCurrentGeometry Current;
     bool UseSkinSize = true;
-    bool FocusRect = false; // the record shows focus and the button has it
     TColor FocusFace = 0;
     // The caption's colour: the skin's for each face, unless the button's own font colour
     // is used (an enabled button with UseSkinFontColor off).
@@ -47,23 +58,13 @@ struct TvnButtonSnapshot {
         if (OwnTextColor && State.Enabled) return *OwnTextColor;
         return ToQColor(CaptionColor(Faces, State.Enabled, choice.Hot, choice.Pressed));
     }
-    // Glyph and caption as the chosen face shows them; while blending, as the normal
-    // (Content) and the hot face (HotContent) show them.
-    vnutils::TvnGlyphCaption Content, HotContent;
+    // Everything the whole look is drawn from, taken straight into the shape the kept
+    // looks are found by (no copy per paint): the face, focus rectangle, glyph and caption.
+    TvnButtonLookKey Look;
     // The button's OnPaint handler draws over the look: what it draws is not known, so
     // such a look is composed at every paint.
     bool OwnerDrawn = false;
 };
-
-// Everything a skinned button's whole look is made of: the face (the normal one while
-// blending, with the hot one in Blend), the focus rectangle, glyph and caption.
-struct TvnButtonLookKey : TvnFaceKey {
-    QRect Blend;
-    bool FocusRect = false;
-    vnutils::TvnGlyphCaption Content, HotContent;
-    friend bool operator==(const TvnButtonLookKey&, const TvnButtonLookKey&) = default;
-};
-TvnButtonLookKey LookKey(const TvnButtonSnapshot& s);
 
 // The face of skin rectangle `face` at the snapshot's size: composed as the record's
 // resize mode allows, or, for a fixed-size skin on a button of any size (UseSkinSize off),

@@ -120,6 +120,7 @@ void TvnSkinCheckRadioBox::SkinChanged()
         TvnSkinCustomControl::SkinChanged();
         return;
     }
+    ForgetGeometry();
     ReadSkinRecord();
     UpdateShapeRegion();
     Invalidate();

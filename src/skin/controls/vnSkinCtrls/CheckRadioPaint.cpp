@@ -164,6 +164,7 @@ TvnCheckRadioSnapshot TvnSkinCheckRadioBox::TakeSnapshot() const
         s.Font = DefaultQFont();
         s.TextColor = s.Enabled ? ToQColor(DefaultFont()->Color()) : ToQColor(clr::clBtnShadow);
         s.FocusFace = clr::clBtnFace;
+        s.ParentBackground = vnctrls::ParentBackgroundPicture(this, rect());
         return s;
     }
     const TvnDataSkinCheckRadioControl& r = *s.Record;
@@ -173,6 +174,7 @@ TvnCheckRadioSnapshot TvnSkinCheckRadioBox::TakeSnapshot() const
     if (!s.Framed) {
         s.TextColor = ownOr(s.Enabled ? r.FrameFontColor : r.UnenabledFontColor);
         s.FocusFace = SkinData()->SkinColors.cBtnFace;
+        s.ParentBackground = vnctrls::ParentBackgroundPicture(this, rect());
         return s;
     }
     s.NormalFace = r.SkinRect;
@@ -218,7 +220,7 @@ void TvnSkinCheckRadioBox::DrawSkinned(QImage& bitmap)
         return;
     }
     QPainter painter(&bitmap);
-    vnctrls::PaintParentBackground(this, painter);
+    painter.drawImage(0, 0, s.ParentBackground);
     DrawFlat(painter, s);
 }
 

@@ -6,7 +6,7 @@
 //
 // The framed look (the record's face with the check image and caption in its areas) is
 // kept whole in a look cache keyed by LookKey; the flat look shows the parent's
-// background through it and is drawn at every paint.
+// background (taken with the snapshot) through it and is drawn at every paint.
 #include "CheckImage.h"
 #include "FaceCache.h"
 #include "SkinGeometry.h"
@@ -48,6 +48,8 @@ struct TvnCheckRadioSnapshot {
     int ImageIndex = -1;
     bool WordWrap = false;
     TColor FocusFace = 0;
+    // Flat: what the parent shows under the box.
+    QImage ParentBackground;
     const TvnControlGeometry* Geometry = nullptr;
     TvnCurrentGeometry Current;
 };

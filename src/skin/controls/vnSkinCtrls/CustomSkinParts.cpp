@@ -58,9 +58,15 @@ void TvnSkinSizing::AdjustSizeToSkin(int& width, int& height)
 void TvnSkinSizing::ReadGeometry()
 {
     if (m_bound.SkinRecordIndex() == -1) return;
-    m_geometry = vnctrls::ReadSkinGeometry(*m_bound.SkinData(), m_bound.SkinRecordIndex());
-    int w = m_control.Width(), h = m_control.Height();
+    const quint64 resolution = m_bound.Skin().Resolution();
+    const QSize size(m_control.Width(), m_control.Height());
+    if (resolution == m_geometryResolution && size == m_geometrySize) return;
+    if (resolution != m_geometryResolution)
+        m_geometry = vnctrls::ReadSkinGeometry(*m_bound.SkinData(), m_bound.SkinRecordIndex());
+    int w = size.width(), h = size.height();
     AdjustSizeToSkin(w, h);
+    m_geometryResolution = resolution;
+    m_geometrySize = size;
 }
 
 bool TvnSkinSizing::FitRequestedSize(int& width, int& height)

@@ -60,8 +60,12 @@ protected:
 
     // After the record is looked up: copies its geometry and sets the current one for
     // the present size (a size the skin does not allow is corrected at the next
-    // SetBounds).
+    // SetBounds). Both are kept while the record's index was not searched again and the
+    // size stays, so a paint costs two comparisons.
     void ReadGeometry();
+    // The next ReadGeometry reads the record again: the skin changed, or a property the
+    // sizing rules depend on.
+    void ForgetGeometry() { m_geometryResolution = 0; }
     // Before SetBounds: looks the record up and corrects a new size to the skin. True
     // when the size changes under a record.
     bool FitRequestedSize(int& width, int& height);
@@ -79,4 +83,8 @@ private:
     int m_defaultWidth = 0;
     int m_defaultHeight = 0;
     bool m_useSkinFont = true;
+    // What the kept geometry was read for: the binding's Resolution (0: nothing kept)
+    // and the size.
+    quint64 m_geometryResolution = 0;
+    QSize m_geometrySize;
 };

@@ -6,12 +6,14 @@
 // drops them all on every skin change. A control whose look depends on more than that
 // (a caption, a glyph) keys its looks by a TvnFaceKey extended with it.
 //
-// A control whose whole finished picture is kept (scroll bar, page control, grid) keys it
-// by its state written out as bytes (TvnStateWriter: exact, so two states never pass for
-// each other) and keeps only the last one: TvnLookCache.
+// A control whose whole finished picture is kept keeps only the last one. Made of a fixed
+// set of values (the scroll bar), its state is a struct compared whole; holding lists
+// (the page control's tabs, the grid's cells), it is written out as bytes
+// (TvnStateWriter: exact, so two states never pass for each other) in a TvnLookCache.
 //
-// A control that keeps many pictures by a key of its own (the control grid's row copies)
-// keeps them in a TvnLookTable.
+// A control that keeps many pictures (or measures) by a key of its own (the control
+// grid's row copies, the tab captions' widths) keeps them in a TvnLookTable; one value
+// made from the skin (a font, a mark's picture) is kept in a TvnKeptValue.
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
@@ -19,6 +21,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QVarLengthArray>
+#include <cstring>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -47,7 +52,7 @@ struct TvnFaceKey {
 // What every cache keeps its looks in, and switching keeping off (which drops them).
 template <class Looks> class TvnKeptLooks : public TvnLookStore {
 public:
-    void Clear() override { m_looks.clear(); }
+    void Clear() override { m_looks = Looks(); }
     int Count() const { return int(m_looks.size()); }
     // Disabled, every look is made anew (to measure what the cache saves).
     void SetEnabled(bool enabled) override
@@ -66,7 +71,9 @@ template <class Look, class Key = TvnFaceKey, std::size_t MaxLooks = 16>
 class TvnFaceCache final : public TvnKeptLooks<std::vector<std::pair<Key, Look>>> {
 public:
     // The look for `key`, made by `compose()` the first time (every time while disabled).
-    template <class Compose> const Look& Get(const Key& key, Compose&& compose)
+    // `key` may be of another type that compares with a Key and makes one (a state being
+    // written, kept as bytes only when a look is made).
+    template <class Probe = Key, class Compose> const Look& Get(const Probe& key, Compose&& compose)
     {
         auto& looks = this->m_looks;
         if (!this->m_enabled) {
@@ -79,7 +86,7 @@ public:
             if (!looks.empty() && looks.front().first.Size != key.Size) looks.clear();
         // A control shows a handful of states; past that the oldest goes.
         if (looks.size() >= MaxLooks) looks.erase(looks.begin());
-        looks.emplace_back(key, compose());
+        looks.emplace_back(Key(key), compose());
         return looks.back().second;
     }
 
@@ -89,26 +96,44 @@ private:
 
 using TvnLookCache = TvnFaceCache<QImage, QByteArray, 1>;
 
-// Pictures by a hashed key, many of them (rows come and go as records scroll): past
-// `limit` pictures all go at once, the pictures of rows long gone with them.
-template <class Key> class TvnLookTable final : public TvnKeptLooks<QHash<Key, QImage>> {
+// Pictures (or other values) by a hashed key, many of them (rows come and go as records
+// scroll): past `limit` values all go at once, the values of rows long gone with them.
+template <class Key, class Value = QImage> class TvnLookTable final : public TvnKeptLooks<QHash<Key, Value>> {
 public:
-    // The kept picture for `key`, or nullptr (always while disabled).
-    const QImage* Find(const Key& key) const
+    // The kept value for `key`, or nullptr (always while disabled).
+    const Value* Find(const Key& key) const
     {
         const auto found = this->m_looks.constFind(key);
         return found == this->m_looks.constEnd() ? nullptr : &*found;
     }
-    // Keeps `picture` for `key` (only hands it back while disabled).
-    const QImage& Keep(const Key& key, QImage picture, qsizetype limit)
+    // Keeps `value` for `key` (only hands it back while disabled).
+    const Value& Keep(const Key& key, Value value, qsizetype limit)
     {
-        if (!this->m_enabled) return m_scratch = std::move(picture);
+        if (!this->m_enabled) return m_scratch = std::move(value);
         if (this->m_looks.size() >= limit) this->m_looks.clear();
-        return *this->m_looks.insert(key, std::move(picture));
+        return *this->m_looks.insert(key, std::move(value));
     }
 
 private:
-    QImage m_scratch;
+    Value m_scratch;
+};
+
+// One value made from the skin and the control's properties, kept until either changes
+// (the control clears it when a property it is made from changes; a skin change drops it
+// with every kept look).
+template <class Value> class TvnKeptValue final : public TvnKeptLooks<std::optional<Value>> {
+public:
+    // The kept value, or nullptr (always while disabled).
+    const Value* Find() const { return this->m_looks ? &*this->m_looks : nullptr; }
+    // Keeps `value` (only hands it back while disabled).
+    const Value& Keep(Value value)
+    {
+        if (!this->m_enabled) return m_scratch = std::move(value);
+        return this->m_looks.emplace(std::move(value));
+    }
+
+private:
+    Value m_scratch;
 };
 
 // Writes a state's values one after the other as raw bytes, without a stream: a kept
@@ -119,12 +144,11 @@ concept TvnStateNumber = std::is_integral_v<T> || std::is_enum_v<T>;
 
 class TvnStateWriter {
 public:
-    explicit TvnStateWriter(qsizetype reserve = 256) { m_bytes.reserve(reserve); }
+    explicit TvnStateWriter(qsizetype reserve = 0) { m_bytes.reserve(reserve); }
     template <TvnStateNumber T> TvnStateWriter& operator<<(T value)
     {
         const auto v = static_cast<qint64>(value);
-        m_bytes.append(reinterpret_cast<const char*>(&v), sizeof v);
-        return *this;
+        return Append(&v, sizeof v);
     }
     TvnStateWriter& operator<<(const QSize& s) { return *this << s.width() << s.height(); }
     TvnStateWriter& operator<<(const QPoint& p) { return *this << p.x() << p.y(); }
@@ -133,13 +157,27 @@ public:
     TvnStateWriter& operator<<(const QString& t)
     {
         *this << t.size();
-        m_bytes.append(reinterpret_cast<const char*>(t.constData()), t.size() * qsizetype(sizeof(QChar)));
-        return *this;
+        return Append(t.constData(), t.size() * qsizetype(sizeof(QChar)));
     }
-    QByteArray Bytes() const { return m_bytes; }
+    // The bytes as a kept look's key: made only when a look is kept, a paint that finds
+    // its look compares the written bytes in place.
+    explicit operator QByteArray() const { return QByteArray(m_bytes.constData(), m_bytes.size()); }
+    friend bool operator==(const QByteArray& kept, const TvnStateWriter& state)
+    {
+        return kept.size() == state.m_bytes.size()
+            && std::memcmp(kept.constData(), state.m_bytes.constData(), size_t(kept.size())) == 0;
+    }
 
 private:
-    QByteArray m_bytes;
+    TvnStateWriter& Append(const void* data, qsizetype size)
+    {
+        const qsizetype at = m_bytes.size();
+        m_bytes.resize(at + size);
+        if (size > 0) std::memcpy(m_bytes.data() + at, data, size_t(size));
+        return *this;
+    }
+    // Most states fit here: no allocation per paint.
+    QVarLengthArray<char, 2048> m_bytes;
 };
 
 } // namespace vnctrls

@@ -57,6 +57,7 @@ void TvnGraphicSkinCustomControl::SetBounds(int left, int top, int width, int he
 
 void TvnGraphicSkinCustomControl::SkinChanged()
 {
+    ForgetGeometry();
     ReadSkinRecord();
     const QSize wanted = SizeForSkin();
     if (wanted != size()) SetBounds(Left(), Top(), wanted.width(), wanted.height());

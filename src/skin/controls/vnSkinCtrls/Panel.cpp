@@ -10,6 +10,7 @@ using vnctrls::TvnResizeMode;
 TvnSkinPanel::TvnSkinPanel(QObject* owner)
     : TvnSkinCustomControl(owner)
 {
+    KeepLooks({ &m_lineTextColor });
     SetSkinDataName(QStringLiteral("panel"));
     SetForceBackground(true);
     SetBounds(0, 0, 150, 150);

@@ -108,6 +108,8 @@ private:
 
     // The caption as the present look sees it, read once per paint or click test.
     vnctrls::TvnPanelCaption TakeCaption() const;
+    // The transparent look's caption colour: the skin's label colour, found once per skin.
+    QColor LineTextColor() const;
 
     void RepaintAndRealign();
     void SetChildrenVisible(bool visible);
@@ -135,6 +137,9 @@ private:
     bool m_limitsSaved = false;
     // The children rolling up hid, shown again on unrolling.
     QList<QPointer<QWidget>> m_hiddenChildren;
+    // With the binding's Resolution it was found at: a skin loaded again without telling
+    // the panel is searched again.
+    mutable vnctrls::TvnKeptValue<std::pair<quint64, QColor>> m_lineTextColor;
 };
 
 class TvnSkinGroupBox : public TvnSkinPanel {

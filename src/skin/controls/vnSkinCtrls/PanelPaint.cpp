@@ -183,6 +183,17 @@ void TvnSkinPanel::DrawSkinnedCaption(QImage& bitmap)
     DrawCaptionImage(painter, c, layout.Image);
 }
 
+QColor TvnSkinPanel::LineTextColor() const
+{
+    const quint64 resolution = Skin().Resolution();
+    if (const auto* kept = m_lineTextColor.Find(); kept && kept->first == resolution) return kept->second;
+    const TvnSkinData& store = *SkinData();
+    const auto* label = store.ControlSkinAs<TvnDataSkinStdLabelControl>(store.FindControlSkin("stdlabel"));
+    return m_lineTextColor
+        .Keep({ resolution, ToQColor(label ? label->FontColor : store.SkinColors.cBtnText) })
+        .second;
+}
+
 void TvnSkinPanel::DrawTransparent(QImage& bitmap)
 {
     QPainter painter(&bitmap);
@@ -204,9 +215,7 @@ void TvnSkinPanel::DrawTransparent(QImage& bitmap)
 
     DrawCheckImage(painter, c, m_geometry.Picture, line.CheckImage);
     DrawCaptionImage(painter, c, line.Image);
-    const auto* label
-        = SkinData()->ControlSkinAs<TvnDataSkinStdLabelControl>(SkinData()->FindControlSkin("stdlabel"));
-    const QColor text = ToQColor(label ? label->FontColor : SkinData()->SkinColors.cBtnText);
+    const QColor text = LineTextColor();
     DrawCaptionText(painter, c, line.Line, line.Text, text);
     if (c.RollUpMode) DrawRollArrow(painter, line.Arrow, c.RolledUp, text);
 }

@@ -32,4 +32,15 @@ void PaintParentBackground(const QWidget* control, QPainter& painter)
     painter.drawImage(bounds.topLeft() - control->pos(), under);
 }
 
+QImage ParentBackgroundPicture(const QWidget* control, const QRect& area)
+{
+    QImage picture(area.size(), QImage::Format_RGB32);
+    picture.fill(0);
+    if (picture.isNull()) return picture;
+    QPainter painter(&picture);
+    painter.translate(-area.topLeft());
+    PaintParentBackground(control, painter);
+    return picture;
+}
+
 } // namespace vnctrls

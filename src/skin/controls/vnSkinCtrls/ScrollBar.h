@@ -171,7 +171,7 @@ private:
     int m_dragStartOffset = 0;
     QPoint m_lastMouse;
 
-    vnctrls::TvnLookCache m_look;
+    vnctrls::TvnFaceCache<QImage, vnctrls::TvnScrollBarLookKey, 1> m_look;
     QPointer<TControl> m_linked;
     bool m_sendScroll = true;
     TScrollSource* m_source = nullptr;

@@ -160,11 +160,8 @@ void TvnSkinScrollBar::Paint(QPainter& painter)
     if (Width() < 1 || Height() < 1) return;
     ReadSkinRecord();
     const TvnScrollBarSnapshot s = TakeSnapshot();
-    TvnStateWriter state;
-    state << s.RecordIndex << s.Size << s.Layout.Thumb << s.Layout.Increase << s.Layout.Decrease << s.Enabled
-          << s.HotPart << s.PressedArrow << s.ThumbPressed << s.StretchThumb;
     // Drawn from this paint's snapshot alone: the look's routines take no other.
-    const QImage& look = m_look.Get(state.Bytes(), [&] {
+    const QImage& look = m_look.Get(LookKey(s), [&] {
         QImage bitmap(s.Size, QImage::Format_RGB32);
         bitmap.fill(0);
         if (s.RecordIndex != -1)

@@ -27,4 +27,24 @@ struct TvnScrollBarSnapshot {
     TvnCurrentGeometry Current;
 };
 
+// Everything the bar's finished picture is drawn from: a paint whose key equals the kept
+// picture's copies it. A handful of fixed values, compared without writing them out.
+struct TvnScrollBarLookKey {
+    int Record = -1;
+    QSize Size;
+    QRect Thumb, Increase, Decrease;
+    bool Enabled = true;
+    int HotPart = kNoPart;
+    int PressedArrow = kNoPart;
+    bool ThumbPressed = false;
+    bool StretchThumb = false;
+    friend bool operator==(const TvnScrollBarLookKey&, const TvnScrollBarLookKey&) = default;
+};
+
+inline TvnScrollBarLookKey LookKey(const TvnScrollBarSnapshot& s)
+{
+    return { s.RecordIndex, s.Size, s.Layout.Thumb, s.Layout.Increase, s.Layout.Decrease, s.Enabled,
+        s.HotPart, s.PressedArrow, s.ThumbPressed, s.StretchThumb };
+}
+
 } // namespace vnctrls

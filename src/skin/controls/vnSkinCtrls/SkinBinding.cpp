@@ -14,6 +14,7 @@ int TvnSkinBinding::LookUp()
     m_index = m_store->FindControlSkin(m_name);
     m_loadCount = m_store->LoadCount();
     m_resolved = true;
+    ++m_resolution;
     return m_index;
 }
 

@@ -55,6 +55,9 @@ public:
     // The record's index, found by name again only when it may have changed: -1 without a
     // store, with an empty one, or when it holds no record of that name.
     int LookUp();
+    // How many times LookUp has searched: a control keeps what it reads from the record
+    // (its geometry) while this stays the same.
+    quint64 Resolution() const { return m_resolution; }
     // Forgets the index until the next LookUp searches again.
     void Drop()
     {
@@ -91,6 +94,7 @@ private:
     // The store's LoadCount when m_index was found, valid while m_resolved holds.
     quint64 m_loadCount = 0;
     bool m_resolved = false;
+    quint64 m_resolution = 0;
     std::vector<vnctrls::TvnLookStore*> m_keptLooks;
 };
 

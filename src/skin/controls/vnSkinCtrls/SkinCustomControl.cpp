@@ -3,6 +3,8 @@
 #include "CustomSkinParts.h"
 #include "skin/data/vnUtils/FrameStrips.h"
 #include "skin/data/vnUtils/PixelParts.h"
+#include "skin/data/vnUtils/SkinRect.h"
+#include "skin/data/vnUtils/TilePlacement.h"
 
 #include <QPainter>
 
@@ -12,7 +14,7 @@ TvnSkinCustomControl::TvnSkinCustomControl(QObject* owner)
     : TvnSkinControl(owner)
     , TvnSkinSizing(*this, *this)
 {
-    KeepLooks({ &m_faces, &m_strips });
+    KeepLooks({ &m_faces, &m_strips, &m_middleRow });
 }
 
 void TvnSkinCustomControl::ReadSkinRecord()
@@ -35,6 +37,7 @@ void TvnSkinCustomControl::SetBounds(int left, int top, int width, int height)
 void TvnSkinCustomControl::SkinChanged()
 {
     DropLooks();
+    ForgetGeometry();
     ReadSkinRecord();
     const QSize wanted = SizeForSkin();
     const bool resized = wanted != size() && SkinRecordIndex() != -1;
@@ -86,15 +89,35 @@ void TvnSkinCustomControl::PaintBackground(QPainter& painter)
     vnutils::TvnFrameStrips strips = m_strips.Get({ SkinRecordIndex(), size(), m_geometry.Parts.SkinRect, 0 },
         [&] { return vnutils::BuildFrameStrips(picture, m_geometry.Parts, m_current); });
     if (!strips.Top.isNull()) DrawSkinned(strips.Top);
-    if (m_drawBackground)
-        vnutils::DrawPieces(painter, picture,
-            vnutils::MiddlePieces(m_current.ClientRect, vnctrls::ClientTile(m_geometry),
-                m_geometry.Parts.Geometry.StretchEffect, m_geometry.Parts.Geometry.StretchType));
+    if (m_drawBackground) PaintMiddle(painter, picture);
     const int topHeight = m_current.ClientRect.y();
     if (!strips.Top.isNull()) painter.drawImage(0, 0, strips.Top);
     if (!strips.Left.isNull()) painter.drawImage(0, topHeight, strips.Left);
     if (!strips.Right.isNull()) painter.drawImage(Width() - strips.Right.width(), topHeight, strips.Right);
     if (!strips.Bottom.isNull()) painter.drawImage(0, Height() - strips.Bottom.height(), strips.Bottom);
+}
+
+void TvnSkinCustomControl::PaintMiddle(QPainter& painter, const QImage& picture)
+{
+    const QRect& client = m_current.ClientRect;
+    const QRect tile = vnctrls::ClientTile(m_geometry);
+    const TvnSkinGeometry& g = m_geometry.Parts.Geometry;
+    if (g.StretchEffect || vnutils::RectEmpty(client) || vnutils::RectEmpty(tile)) {
+        vnutils::DrawPieces(
+            painter, picture, vnutils::MiddlePieces(client, tile, g.StretchEffect, g.StretchType));
+        return;
+    }
+    // Tiled: one row of tiles across the client rectangle is kept and copied down it, a
+    // copy per row instead of one per tile (the same pixels, tiled by the same rule).
+    const QImage& row = m_middleRow.Get({ SkinRecordIndex(), size(), tile, 0 }, [&] {
+        QImage across(client.width(), tile.height(), picture.format());
+        vnutils::DrawPieces(across, picture, { { vnutils::TvnPieceKind::TileX, across.rect(), tile } });
+        return across;
+    });
+    for (const vnutils::TvnTile& t :
+        vnutils::TilePlacement(client.y(), vnutils::RectBottom(client), tile.height()))
+        if (t.Length > 0)
+            painter.drawImage(QPoint(client.x(), t.Pos), row, QRect(0, 0, row.width(), t.Length));
 }
 
 void TvnSkinCustomControl::DrawUnskinned(QImage& bitmap)

@@ -42,6 +42,8 @@ protected:
     // The frame as four strips (DrawSkinned draws into the top one) and the client tile
     // over the middle, straight onto `painter`.
     void PaintBackground(QPainter& painter);
+    // The client tile over the middle: stretched, or tiled from a kept row of tiles.
+    void PaintMiddle(QPainter& painter, const QImage& picture);
 
     void SetForceBackground(bool force) { m_forceBackground = force; }
     bool ForceBackground() const { return m_forceBackground; }
@@ -52,6 +54,8 @@ protected:
     vnctrls::TvnFaceCache<QImage> m_faces;
     // The frame strips of force-background controls, before any caption is drawn.
     vnctrls::TvnFaceCache<vnutils::TvnFrameStrips> m_strips;
+    // Their tiled middle's one row of tiles across the client rectangle.
+    vnctrls::TvnFaceCache<QImage, vnctrls::TvnFaceKey, 1> m_middleRow;
 
 private:
     bool m_forceBackground = false;

@@ -38,44 +38,52 @@ void TvnSkinStdLabel::ApplySkin()
     Invalidate();
 }
 
-TvnSkinStdLabel::TextStyle TvnSkinStdLabel::CurrentStyle() const
+TvnSkinStdLabel::TextSnapshot TvnSkinStdLabel::TakeSnapshot(unsigned flags) const
 {
+    TextSnapshot s;
+    s.Text = GetLabelText();
+    // An empty label keeps one line of height.
+    if ((flags & dt::DT_CALCRECT) && (s.Text.isEmpty() || (ShowAccelChar() && s.Text == QLatin1String("&"))))
+        s.Text += u' ';
+    if (!ShowAccelChar()) flags |= dt::DT_NOPREFIX;
+    s.Flags = flags | kEllipsisFlags[m_ellipsType];
     const auto* record = m_skin.Record<TvnDataSkinStdLabelControl>();
     if (!record) {
         const TFont* font = m_useSkinFont ? m_defaultFont : Font();
-        return { font->ToQFont(), ToQColor(font->Color()) };
+        s.Font = font->ToQFont();
+        s.Color = ToQColor(font->Color());
+    } else {
+        s.Font = m_useSkinFont ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
+                               : Font()->ToQFont();
+        s.Color = ToQColor(m_useSkinColor ? record->FontColor : Font()->Color());
     }
-    const QFont font = m_useSkinFont
-        ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
-        : Font()->ToQFont();
-    return { font, ToQColor(m_useSkinColor ? record->FontColor : Font()->Color()) };
+    // Measuring draws nothing: a disabled label measures as an enabled one.
+    s.Enabled = isEnabled() || (flags & dt::DT_CALCRECT);
+    const TvnSkinData* store = m_skin.RecordIndex() != -1 ? m_skin.Store() : nullptr;
+    s.Highlight = ToQColor(store ? store->SkinColors.cBtnHighlight : clr::clBtnHighlight);
+    s.Shadow = ToQColor(store ? store->SkinColors.cBtnShadow : clr::clBtnShadow);
+    return s;
+}
+
+void TvnSkinStdLabel::PaintText(QPainter& painter, QRect& rect, const TextSnapshot& s)
+{
+    painter.setFont(s.Font);
+    if (s.Enabled) {
+        painter.setPen(s.Color);
+        platform::DrawText(painter, s.Text, rect, s.Flags);
+        return;
+    }
+    QRect shifted = rect.translated(1, 1);
+    painter.setPen(s.Highlight);
+    platform::DrawText(painter, s.Text, shifted, s.Flags);
+    painter.setPen(s.Shadow);
+    platform::DrawText(painter, s.Text, rect, s.Flags);
 }
 
 void TvnSkinStdLabel::DoDrawText(QPainter& painter, QRect& rect, unsigned flags)
 {
     m_skin.LookUp();
-    QString text = GetLabelText();
-    // An empty label keeps one line of height.
-    if ((flags & dt::DT_CALCRECT) && (text.isEmpty() || (ShowAccelChar() && text == QLatin1String("&"))))
-        text += u' ';
-    if (!ShowAccelChar()) flags |= dt::DT_NOPREFIX;
-    flags |= kEllipsisFlags[m_ellipsType];
-
-    const TextStyle style = CurrentStyle();
-    painter.setFont(style.Font);
-    if (isEnabled() || (flags & dt::DT_CALCRECT)) {
-        painter.setPen(style.Color);
-        platform::DrawText(painter, text, rect, flags);
-        return;
-    }
-    const TvnSkinData* store = m_skin.RecordIndex() != -1 ? m_skin.Store() : nullptr;
-    const TColor highlight = store ? store->SkinColors.cBtnHighlight : clr::clBtnHighlight;
-    const TColor shadow = store ? store->SkinColors.cBtnShadow : clr::clBtnShadow;
-    QRect shifted = rect.translated(1, 1);
-    painter.setPen(ToQColor(highlight));
-    platform::DrawText(painter, text, shifted, flags);
-    painter.setPen(ToQColor(shadow));
-    platform::DrawText(painter, text, rect, flags);
+    PaintText(painter, rect, TakeSnapshot(flags));
 }
 
 void TvnSkinStdLabel::DrawTo(QPainter& painter, QPoint offset)

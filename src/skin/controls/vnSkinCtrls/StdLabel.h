@@ -2,7 +2,9 @@
 // TvnSkinStdLabel: the framework's label with its font, colour and ellipsis taken from
 // the "stdlabel" record. The framework label sizes and paints; this class only decides,
 // in DoDrawText, which font and colour draw the text, shortens it when asked, and draws
-// disabled text embossed in the skin's highlight and shadow colours.
+// disabled text embossed in the skin's highlight and shadow colours. DoDrawText (called
+// to measure and to draw, on the rectangle the framework lays out) looks the record up,
+// takes one snapshot and draws from it alone.
 #include "SkinBinding.h"
 #include "SkinCtrlTypes.h"
 #include "framework/stdctrls/Label.h"
@@ -55,11 +57,18 @@ protected:
     void KeepLooks(std::initializer_list<vnctrls::TvnLookStore*> caches) { m_skin.KeepLooks(caches); }
 
 private:
-    struct TextStyle {
+    // What one drawing of the text reads, taken once after the record is looked up: the
+    // text and flags, font and colour, and the embossing colours of a disabled label.
+    struct TextSnapshot {
+        QString Text;
+        unsigned Flags = 0;
         QFont Font;
         QColor Color;
+        bool Enabled = true;
+        QColor Highlight, Shadow;
     };
-    TextStyle CurrentStyle() const;
+    TextSnapshot TakeSnapshot(unsigned flags) const;
+    static void PaintText(QPainter& painter, QRect& rect, const TextSnapshot& s);
 
     TvnSkinBinding m_skin;
     TFont* m_defaultFont;

@@ -7,6 +7,7 @@
 #include "framework/Types.h"
 #include "framework/grids/GridTypes.h"
 #include "platform/Colors.h"
+#include "skin/controls/vnSkinCtrls/FaceCache.h"
 
 #include <QFont>
 #include <QImage>
@@ -128,7 +129,7 @@ QImage CellFaceImage(const TvnGridSnapshot& snapshot, TvnCellFace face, QSize ce
 
 // The finished picture of a whole grid.
 QImage DrawGrid(const TvnGridSnapshot& snapshot, const QImage& parentBackground);
-// The state bytes the look cache compares.
-QByteArray SnapshotState(const TvnGridSnapshot& snapshot);
+// The state the look cache compares, written out.
+vnctrls::TvnStateWriter SnapshotState(const TvnGridSnapshot& snapshot);
 
 } // namespace vngrid

@@ -15,7 +15,7 @@ using vnutils::RectEmpty;
 TvnSkinCustomGrid::TvnSkinCustomGrid(QObject* owner)
     : TCustomGrid(owner)
 {
-    KeepLooks({ &m_look });
+    KeepLooks({ &m_look, &m_checkImage, &m_fonts });
     SetSkinDataName(QStringLiteral("grid"));
     SetColCount(5);
     SetRowCount(5);
@@ -57,6 +57,7 @@ void TvnSkinCustomGrid::SetUseSkinFont(bool use)
 void TvnSkinCustomGrid::FontsChanged()
 {
     ++m_fontGeneration;
+    m_fonts.Clear();
     m_look.Clear();
     Invalidate();
 }

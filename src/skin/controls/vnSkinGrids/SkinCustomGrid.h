@@ -114,7 +114,6 @@ protected:
     // The fonts cells and fixed cells are drawn in: the record's with UseSkinFont, else
     // the grid's.
     struct TvnFonts {
-        quint64 Generation = 0;
         const TvnDataSkinGridControl* Record = nullptr;
         QFont Cell;
         QFont Fixed;
@@ -138,7 +137,8 @@ private:
     QPointer<TvnSkinScrollBar> m_vBar;
     vnctrls::TvnLookCache m_look;
     quint64 m_fontGeneration = 1;
-    mutable QImage m_checkImage;
-    mutable quint64 m_checkGeneration = 0;
-    mutable TvnFonts m_fonts;
+    // Made once per skin (the check mark) and per font change (the fonts): a new picture
+    // or font every paint would defeat the look cache.
+    mutable vnctrls::TvnKeptValue<QImage> m_checkImage;
+    mutable vnctrls::TvnKeptValue<TvnFonts> m_fonts;
 };

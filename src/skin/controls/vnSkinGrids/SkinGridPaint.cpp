@@ -89,35 +89,30 @@ const TFont* TvnSkinCustomGrid::FixedCellFont() const { return Font(); }
 
 QImage TvnSkinCustomGrid::SkinCheckImage() const
 {
-    // Made once per skin: a new picture every paint would defeat the look cache.
-    if (m_checkGeneration != m_fontGeneration) {
-        m_checkGeneration = m_fontGeneration;
-        m_checkImage = QImage();
-        const TvnSkinData* store = LoadedSkin();
-        const int index = store ? store->FindControlSkin(QStringLiteral("checkbox")) : -1;
-        const auto* r = index >= 0 ? store->ControlSkinAs<TvnDataSkinCheckRadioControl>(index) : nullptr;
-        if (r) {
-            const QRect check = vnctrls::CheckImages(*r).Check;
-            if (!RectEmpty(check))
-                m_checkImage = vnctrls::TransparentPiece(store->Picture(r->PictureIndex), check);
-        }
+    if (const QImage* kept = m_checkImage.Find()) return *kept;
+    QImage check;
+    const TvnSkinData* store = LoadedSkin();
+    const int index = store ? store->FindControlSkin(QStringLiteral("checkbox")) : -1;
+    const auto* r = index >= 0 ? store->ControlSkinAs<TvnDataSkinCheckRadioControl>(index) : nullptr;
+    if (r) {
+        const QRect mark = vnctrls::CheckImages(*r).Check;
+        if (!RectEmpty(mark)) check = vnctrls::TransparentPiece(store->Picture(r->PictureIndex), mark);
     }
-    return m_checkImage;
+    return m_checkImage.Keep(check);
 }
 
 const TvnSkinCustomGrid::TvnFonts& TvnSkinCustomGrid::Fonts() const
 {
-    // Made again only when what they come from changed.
+    // A store loaded again in place may hand the grid another record.
     const auto* r = GridRecord();
-    if (m_fonts.Generation != m_fontGeneration || m_fonts.Record != r) {
-        const bool skin = r && m_useSkinFont;
-        m_fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
-        m_fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
-                             : FixedCellFont()->ToQFont();
-        m_fonts.Record = r;
-        m_fonts.Generation = m_fontGeneration;
-    }
-    return m_fonts;
+    if (const TvnFonts* kept = m_fonts.Find(); kept && kept->Record == r) return *kept;
+    const bool skin = r && m_useSkinFont;
+    TvnFonts fonts;
+    fonts.Cell = skin ? TFont::MakeQFont(r->FontName, r->FontHeight, r->FontStyle) : Font()->ToQFont();
+    fonts.Fixed = skin ? TFont::MakeQFont(r->FixedFontName, r->FixedFontHeight, r->FixedFontStyle)
+                       : FixedCellFont()->ToQFont();
+    fonts.Record = r;
+    return m_fonts.Keep(std::move(fonts));
 }
 
 void TvnSkinCustomGrid::Paint(QPainter& painter)
@@ -127,12 +122,7 @@ void TvnSkinCustomGrid::Paint(QPainter& painter)
     const TvnGridSnapshot s = TakeSnapshot();
     // What shows through changes without the grid knowing: drawn anew every time.
     if (s.Transparent && s.Wallpaper.isNull()) {
-        QImage parent(size(), QImage::Format_RGB32);
-        parent.fill(0);
-        QPainter pp(&parent);
-        vnctrls::PaintParentBackground(this, pp);
-        pp.end();
-        QImage picture = DrawGrid(s, parent);
+        QImage picture = DrawGrid(s, vnctrls::ParentBackgroundPicture(this, rect()));
         DrawOverCells(picture, s);
         painter.drawImage(0, 0, picture);
         return;
@@ -382,9 +372,9 @@ QImage DrawGrid(const TvnGridSnapshot& s, const QImage& parentBackground)
     return picture;
 }
 
-QByteArray SnapshotState(const TvnGridSnapshot& s)
+vnctrls::TvnStateWriter SnapshotState(const TvnGridSnapshot& s)
 {
-    vnctrls::TvnStateWriter w(2048);
+    vnctrls::TvnStateWriter w;
     w << s.RecordIndex << s.Size << s.GridRect;
     w << (s.Border | s.Enabled << 1 | s.Transparent << 2 | s.RowSelect << 3 | s.WallpaperStretch << 4
         | s.UseSkinCellHeight << 5);
@@ -404,7 +394,7 @@ QByteArray SnapshotState(const TvnGridSnapshot& s)
         if (c.OwnBackground) w << c.Background;
         if (c.OwnFont) w << c.FontColor << c.Font.key();
     }
-    return w.Bytes();
+    return w;
 }
 
 } // namespace vngrid

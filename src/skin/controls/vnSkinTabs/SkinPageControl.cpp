@@ -14,7 +14,7 @@ TvnSkinPageControl::TvnSkinPageControl(QObject* owner)
     : TPageControl(owner)
     , m_defaultFont(vnctrls::NewDefaultFont(this))
 {
-    KeepLooks({ &m_faces, &m_look });
+    KeepLooks({ &m_faces, &m_look, &m_tabFont, &m_captionWidths });
     SetSkinDataName(QStringLiteral("tab"));
     Font()->SetName(QStringLiteral("Arial"));
     Font()->SetHeight(14);
@@ -99,20 +99,19 @@ void TvnSkinPageControl::SetImages(TImageList* images)
 
 QFont TvnSkinPageControl::TabFont() const
 {
-    if (!m_tabFont) {
-        const auto* record = TabRecord();
-        m_tabFont = record && m_useSkinFont
+    if (const QFont* kept = m_tabFont.Find()) return *kept;
+    const auto* record = TabRecord();
+    return m_tabFont.Keep(record && m_useSkinFont
             ? TFont::MakeQFont(record->FontName, record->FontHeight, record->FontStyle)
-            : m_defaultFont->ToQFont();
-    }
-    return *m_tabFont;
+            : m_defaultFont->ToQFont());
 }
 
 void TvnSkinPageControl::FontsChanged()
 {
-    m_tabFont.reset();
-    m_captionWidths.clear();
+    m_tabFont.Clear();
+    m_captionWidths.Clear();
     m_look.Clear();
+    ++m_fontGeneration;
 }
 
 // ---- Geometry hooks ------------------------------------------------------------------------
@@ -154,10 +153,10 @@ int TvnSkinPageControl::TabExtent(int tabIndex) const
     if (TabWidth() > 0) return TabWidth();
     const TTabSheet* page = TabPage(tabIndex);
     const QString caption = page ? page->Caption() : QString();
-    auto width = m_captionWidths.constFind(caption);
-    if (width == m_captionWidths.constEnd())
-        width = m_captionWidths.insert(caption, tabs::TabExtent(QFontMetrics(TabFont()), caption, 0, 0));
-    return *width + reserved;
+    if (const int* width = m_captionWidths.Find(caption)) return *width + reserved;
+    return m_captionWidths.Keep(
+               caption, tabs::TabExtent(QFontMetrics(TabFont()), caption, 0, 0), kMaxCaptions)
+        + reserved;
 }
 
 void TvnSkinPageControl::AdjustTabRect(int tabIndex, QRect& rect) const

@@ -174,6 +174,8 @@ private:
     vnctrls::TvnFaceCache<QImage> m_faces;
     vnctrls::TvnLookCache m_look;
     // The tab font and each caption's width in it, measured once.
-    mutable std::optional<QFont> m_tabFont;
-    mutable QHash<QString, int> m_captionWidths;
+    static constexpr qsizetype kMaxCaptions = 256;
+    mutable vnctrls::TvnKeptValue<QFont> m_tabFont;
+    mutable vnctrls::TvnLookTable<QString, int> m_captionWidths;
+    quint64 m_fontGeneration = 1;
 };

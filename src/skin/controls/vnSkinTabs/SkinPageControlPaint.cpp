@@ -60,6 +60,7 @@ TvnTabsSnapshot TvnSkinPageControl::TakeSnapshot(const TPageControlSnapshot& bas
     s.Focused = base.Focused;
     s.Enabled = base.Enabled;
     s.Font = TabFont();
+    s.FontGeneration = m_fontGeneration;
     s.StretchAcross = TabHeight() > 0;
     s.RowHeight = TabRowHeight();
     s.TabsBGTransparent = m_tabsBGTransparent;
@@ -80,12 +81,8 @@ TvnTabsSnapshot TvnSkinPageControl::TakeSnapshot(const TPageControlSnapshot& bas
         s.FocusFace = s.Background = SkinData()->SkinColors.cBtnFace;
         s.ShiftInactive = Or(r->ActiveTabRect, r->TabRect).height() != r->TabRect.height();
     }
-    if (r && s.TabsBGTransparent && !s.Strip.isEmpty()) {
-        s.ParentStrip = QImage(s.Strip.size(), QImage::Format_RGB32);
-        QPainter p(&s.ParentStrip);
-        p.translate(-s.Strip.topLeft());
-        vnctrls::PaintParentBackground(this, p);
-    }
+    if (r && s.TabsBGTransparent && !s.Strip.isEmpty())
+        s.ParentStrip = vnctrls::ParentBackgroundPicture(this, s.Strip);
     std::optional<TvnTabItem> active;
     for (int i = 0; i < base.Tabs.size(); ++i) {
         const TTabPaintItem& item = base.Tabs[i];
@@ -141,12 +138,12 @@ void TvnSkinPageControl::PaintControl(QPainter& painter, const TPageControlSnaps
     if (s.TabsBGTransparent || OnDrawSkinTab) return paint(painter);
     vnctrls::TvnStateWriter state;
     state << s.RecordIndex << s.Size << int(s.Position) << s.Page << s.Focused << s.Enabled
-          << s.Font.toString() << s.StretchAcross << s.TextInHorizontal << s.Extended << s.Margin << s.Spacing
+          << s.FontGeneration << s.StretchAcross << s.TextInHorizontal << s.Extended << s.Margin << s.Spacing
           << int(s.Layout) << s.CloseButton;
     for (const TvnTabItem& t : s.Tabs)
         state << t.Index << t.Rect << t.Caption << t.Image.cacheKey() << t.Active << t.Hot << t.FaceSource
               << int(t.Close) << t.TextColor;
-    const QImage& look = m_look.Get(state.Bytes(), [&] {
+    const QImage& look = m_look.Get(state, [&] {
         QImage picture(s.Size, QImage::Format_RGB32);
         QPainter p(&picture);
         paint(p);

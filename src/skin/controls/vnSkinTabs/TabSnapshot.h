@@ -44,6 +44,9 @@ struct TvnTabsSnapshot {
     bool Focused = false;
     bool Enabled = true;
     QFont Font;
+    // Counts the control's font changes: the kept look knows the font by it, not by its
+    // description written out at every paint.
+    quint64 FontGeneration = 0;
     // Faces are stretched across to the tab height (a TabHeight of its own).
     bool StretchAcross = false;
     int RowHeight = 20;

@@ -84,9 +84,10 @@ private:
     friend class TvnSkinDBCtrlGrid;
 
     TvnSkinDBCtrlGrid* m_grid;
-    vnctrls::TvnLookCache m_face;
-    // The face with the focus rectangle, while the panel has no painting handler.
-    vnctrls::TvnLookCache m_focusedFace;
+    vnctrls::TvnFaceCache<QImage, vnctrls::TvnFaceKey, 1> m_face;
+    // The face with the focus rectangle, while the panel has no painting handler: by the
+    // face's picture and the colour the rectangle shows on.
+    vnctrls::TvnFaceCache<QImage, std::pair<qint64, TColor>, 1> m_focusedFace;
 };
 
 class TvnSkinDBCtrlGrid : public TvnSkinWinControl {

@@ -13,11 +13,9 @@
 
 QImage TvnDBCtrlPanel::Face()
 {
-    ReadSkinRecord();
-    // Kept with the panel's other looks: a new skin in the same store drops it.
-    vnctrls::TvnStateWriter state;
-    state << reinterpret_cast<quintptr>(SkinData()) << SkinRecordIndex() << size();
-    return m_face.Get(state.Bytes(), [&] {
+    // Kept with the panel's other looks: every skin change, and every other store, drops
+    // it. Called after the record is looked up.
+    return m_face.Get({ SkinRecordIndex(), size(), m_geometry.Parts.SkinRect, 0 }, [&] {
         QImage face(size(), QImage::Format_RGB32);
         face.fill(0);
         if (!face.isNull()) {
@@ -31,6 +29,7 @@ QImage TvnDBCtrlPanel::Face()
 void TvnDBCtrlPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
+    ReadSkinRecord();
     const vndb::TvnCtrlGridSnapshot snap = m_grid->TakeSnapshot();
     const bool handler = snap.LinkActive && m_grid->OnPaintPanel;
     if (!handler && !snap.FocusRect) {
@@ -50,9 +49,7 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
         painter.drawImage(0, 0, draw());
         return;
     }
-    vnctrls::TvnStateWriter state;
-    state << snap.Face.cacheKey() << snap.FocusFace;
-    painter.drawImage(0, 0, m_focusedFace.Get(state.Bytes(), draw));
+    painter.drawImage(0, 0, m_focusedFace.Get({ snap.Face.cacheKey(), snap.FocusFace }, draw));
 }
 
 // ---- The grid ------------------------------------------------------------------------------
@@ -146,8 +143,9 @@ TColor TvnSkinDBCtrlGrid::PanelClientColor() const
 
 vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 {
-    // The panel's store follows the grid's in SetSkinData; here it is only read. The live
-    // panel paints from this same snapshot: it is one of the grid's panels.
+    // The panel's store follows the grid's in SetSkinData and its record is looked up
+    // before (Paint); here both are only read. The live panel paints from this same
+    // snapshot: it is one of the grid's panels.
     vndb::TvnCtrlGridSnapshot s;
     s.Layout = m_layout;
     s.Size = size();
@@ -164,6 +162,8 @@ vndb::TvnCtrlGridSnapshot TvnSkinDBCtrlGrid::TakeSnapshot()
 
 void TvnSkinDBCtrlGrid::Paint(QPainter& painter)
 {
+    // The grid draws with its live panel's record.
+    m_panel->ReadSkinRecord();
     const vndb::TvnCtrlGridSnapshot snap = TakeSnapshot();
     // The region itself, not its bounding rectangle: after the rows scrolled, the two
     // panels asked for may lie far apart.
