@@ -19,6 +19,9 @@ constexpr int kLeftButton = 0x110;
 
 std::unique_ptr<CompositorPointer> CompositorPointer::Open()
 {
+    // On X11 the X server's own pointer is the one the window manager follows (mutter
+    // offers the same service there, and its input would not reach the X server's).
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return nullptr;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return nullptr;
     QDBusInterface desktop(kService, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), kService, bus);

@@ -14,7 +14,7 @@ namespace testenv {
 
 class CompositorPointer {
 public:
-    // The compositor's pointer when the session offers one (GNOME's remote desktop
+    // The compositor's pointer when a Wayland session offers one (GNOME's remote desktop
     // service), else nothing.
     static std::unique_ptr<CompositorPointer> Open();
     ~CompositorPointer();
