@@ -179,22 +179,6 @@ void DrawDefault(QImage& bitmap, const TvnPanelSnapshot& s)
     DrawCaptionImage(painter, c, layout.Image);
 }
 
-// The looks drawn whole into one picture of the panel's size.
-void DrawInto(QImage& bitmap, const TvnPanelSnapshot& s)
-{
-    switch (s.Look) {
-    case vnctrls::TvnPanelLook::Default:
-        DrawDefault(bitmap, s);
-        return;
-    case vnctrls::TvnPanelLook::Transparent:
-        DrawTransparent(bitmap, s);
-        return;
-    default:
-        DrawComposed(bitmap, s);
-        return;
-    }
-}
-
 } // namespace
 
 // ---- What the caption is made of -----------------------------------------------------------
@@ -301,23 +285,28 @@ void TvnSkinPanel::Paint(QPainter& painter)
     if (Width() < 1 || Height() < 1) return;
     ReadSkinRecord();
     const vnctrls::TvnPanelSnapshot s = TakeSnapshot();
-    switch (s.Look) {
-    case vnctrls::TvnPanelLook::ClientTile:
-        PaintClientTile(painter, s);
-        return;
-    case vnctrls::TvnPanelLook::BackgroundPicture:
-        PaintBackgroundPicture(painter, s);
-        return;
-    case vnctrls::TvnPanelLook::FrameApart:
-        PaintBackground(painter, [&s](QImage& top) { DrawComposed(top, s); });
-        return;
-    default: {
+    // The looks that show through or compose the caption with the face are drawn whole
+    // into one picture of the panel's size.
+    const auto buffered = [&](void (*draw)(QImage&, const TvnPanelSnapshot&)) {
         QImage bitmap(s.Size, QImage::Format_RGB32);
         bitmap.fill(0);
-        DrawInto(bitmap, s);
+        draw(bitmap, s);
         painter.drawImage(0, 0, bitmap);
-        return;
-    }
+    };
+    using vnctrls::TvnPanelLook;
+    switch (s.Look) {
+    case TvnPanelLook::Default:
+        return buffered(DrawDefault);
+    case TvnPanelLook::Transparent:
+        return buffered(DrawTransparent);
+    case TvnPanelLook::Composed:
+        return buffered(DrawComposed);
+    case TvnPanelLook::FrameApart:
+        return PaintBackground(painter, [&s](QImage& top) { DrawComposed(top, s); });
+    case TvnPanelLook::ClientTile:
+        return PaintClientTile(painter, s);
+    case TvnPanelLook::BackgroundPicture:
+        return PaintBackgroundPicture(painter, s);
     }
 }
 
