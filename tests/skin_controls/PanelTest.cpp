@@ -252,3 +252,72 @@ TEST(GroupBox, FrameStripsAreKeptAndTheCaptionIsDrawnOverACopy)
     box.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
     EXPECT_EQ(box.CachedFaceCount(), 0);
 }
+
+// Every paint looks the panel over afresh: a frame, caption or parent changed between two
+// paints shows in the second, with nothing of the first left behind.
+TEST(Panel, TransparentPanelShowsWhatChangedSinceTheLastPaint)
+{
+    TestSkin skin;
+    TvnSkinPanel parent; // without a skin first: the system's face colour
+    parent.SetBounds(0, 0, 200, 150);
+    TvnSkinPanel panel;
+    panel.SetParent(&parent);
+    panel.SetSkinData(&skin.Store());
+    panel.SetTransparentMode(true);
+    panel.SetBounds(40, 40, 100, 80);
+    const QRgb shadow = ToQColor(kSkinShadow).rgba();
+    const QRgb face = ToQColor(clr::clBtnFace).rgba();
+
+    QImage look = Grab(&panel);
+    EXPECT_EQ(look.pixel(0, 40), shadow);
+    EXPECT_EQ(look.pixel(50, 50), face);
+
+    parent.SetSkinData(&skin.Store());
+    look = Grab(&panel);
+    EXPECT_EQ(look.pixel(50, 50), kPanelClient) << "the parent's new look shows through";
+
+    panel.SetBorderStyle(bvNone);
+    look = Grab(&panel);
+    EXPECT_EQ(look.pixel(0, 40), kPanelClient) << "no frame left from the last paint";
+
+    // In caption mode the group line runs at half the caption's height, in the store's
+    // shadow colour, and resumes right of the caption: further right for a longer one.
+    panel.SetCaptionMode(true);
+    panel.SetCaption("Ab");
+    look = Grab(&panel);
+    int lineY = -1;
+    for (int y = 0; y < 40 && lineY == -1; ++y)
+        if (look.pixel(0, y) == shadow) lineY = y;
+    ASSERT_GT(lineY, 0);
+    const auto resumesAt = [&](const QImage& image) {
+        for (int x = 5; x < 100; ++x)
+            if (image.pixel(x, lineY) == shadow) return x;
+        return -1;
+    };
+    const int shortResume = resumesAt(look);
+    EXPECT_GT(shortResume, 5);
+    EXPECT_EQ(look.pixel(99, lineY), shadow);
+    panel.SetCaption("Cliente");
+    look = Grab(&panel);
+    EXPECT_GT(resumesAt(look), shortResume) << "the new caption's line, not the last one's";
+    EXPECT_EQ(look.pixel(99, lineY), shadow);
+}
+
+// The skinned caption follows the state between paints: the check box's image for the
+// new state, a caption removed leaves the record's frame.
+TEST(GroupBox, CaptionStateChangedBetweenPaintsIsDrawnByTheNext)
+{
+    TestSkin skin;
+    TvnSkinGroupBox box;
+    box.SetSkinData(&skin.Store());
+    box.SetBounds(0, 0, 409, 105);
+    box.SetCaption("Cliente");
+    box.SetCheckedMode(true);
+    const QImage unchecked = Grab(&box);
+    box.SetChecked(true);
+    const QImage checked = Grab(&box);
+    EXPECT_NE(checked.copy(0, 0, 409, 21), unchecked.copy(0, 0, 409, 21));
+    EXPECT_EQ(checked.copy(0, 21, 409, 84), unchecked.copy(0, 21, 409, 84)) << "only the caption changes";
+    box.SetChecked(false);
+    EXPECT_EQ(Grab(&box), unchecked);
+}

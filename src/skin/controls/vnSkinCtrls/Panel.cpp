@@ -186,7 +186,7 @@ QRect TvnSkinPanel::CaptionHitRect()
 {
     ReadSkinRecord();
     if (SkinRecordIndex() == -1) return vnutils::RectLTRB(1, 1, Width() - 1, m_defaultCaptionHeight);
-    const vnctrls::TvnPanelCaption c = TakeCaption();
+    const vnctrls::TvnPanelCaption c = TakeCaption(Record<TvnDataSkinPanelControl>());
     if (m_transparentMode && m_captionMode) {
         const vnctrls::TvnCaptionLineLayout line = vnctrls::LayoutCaptionLine(c);
         return line.Line.united(line.Arrow);

@@ -7,6 +7,7 @@
 //
 // TvnSkinGroupBox is the same panel with the "groupbox" record and the caption on.
 #include "PanelCaption.h"
+#include "PanelSnapshot.h"
 #include "SkinCtrlTypes.h"
 #include "SkinCustomControl.h"
 
@@ -92,22 +93,18 @@ public:
     QRect CaptionHitRect();
 
 protected:
-    void DrawUnskinned(QImage& bitmap) override;
-    void DrawSkinned(QImage& bitmap) override;
     void ParentBackgroundChanged() override;
     void CaptionChanged() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    // Painting, one routine per look (PanelPaint.cpp).
-    void PaintClientTileOnly(QPainter& painter);
-    void PaintBackgroundPicture(QPainter& painter, int pictureIndex);
-    void DrawTransparent(QImage& bitmap);
-    void DrawSkinnedCaption(QImage& bitmap);
-
-    // The caption as the present look sees it, read once per paint or click test.
-    vnctrls::TvnPanelCaption TakeCaption() const;
+    // Everything one paint draws from (PanelPaint.cpp), after ReadSkinRecord.
+    vnctrls::TvnPanelSnapshot TakeSnapshot() const;
+    vnctrls::TvnPanelLook ChooseLook(const TvnDataSkinPanelControl* record) const;
+    // The caption as the present look sees it, read once per paint or click test; the
+    // record is the panel's own, null without one.
+    vnctrls::TvnPanelCaption TakeCaption(const TvnDataSkinPanelControl* record) const;
     // The transparent look's caption colour: the skin's label colour, found once per skin.
     QColor LineTextColor() const;
 

@@ -1,6 +1,7 @@
 // The panel's looks: skinned (frame strips, client tile and the caption in the record's
 // caption rectangle), skinned with a background picture, transparent (the parent's
-// background with a group line), and the default look in system colours.
+// background with a group line), and the default look in system colours. Each paint
+// takes one snapshot (TakeSnapshot) and draws from it alone.
 #include "Panel.h"
 #include "ParentBackground.h"
 #include "SkinPieces.h"
@@ -58,14 +59,133 @@ void DrawCheckImage(QPainter& painter, const vnctrls::TvnPanelCaption& c, const 
     if (!check.isNull()) painter.drawImage(at, check);
 }
 
+// ---- The looks, from the snapshot alone ------------------------------------------------------
+
+using vnctrls::TvnPanelSnapshot;
+
+void DrawComposed(QImage& bitmap, const TvnPanelSnapshot& s)
+{
+    vnctrls::DrawPlainSkin(bitmap, *s.Geometry, s.Current, s.FrameDrawnApart);
+    if (!s.DrawsCaption) return;
+    const vnctrls::TvnPanelCaption& c = s.Caption;
+    if (RectEmpty(c.CaptionRect)) return;
+    const TvnDataSkinPanelControl& record = *s.Record;
+    const vnctrls::TvnSkinnedCaptionLayout layout = vnctrls::LayoutSkinnedCaption(c);
+    const QImage& picture = s.Geometry->Picture;
+    QPainter painter(&bitmap);
+
+    DrawCheckImage(painter, c, picture, layout.CheckImage);
+    if (c.RollUpMode) {
+        if (!RectEmpty(record.MarkFrameRect))
+            painter.drawImage(QPoint(layout.Arrow.x(), c.CaptionRect.y()), picture, record.MarkFrameRect);
+        DrawRollArrow(painter, layout.Arrow, c.RolledUp, s.MarkColor);
+    }
+    if (!layout.FrameStrip.isEmpty()) {
+        const QImage strip = vnutils::HorizontalStrip(picture, record.FrameRect, record.FrameLeftOffset,
+            record.FrameRightOffset, layout.FrameStrip.width(), true);
+        if (!strip.isNull()) painter.drawImage(layout.FrameStrip.topLeft(), strip);
+    }
+    DrawCaptionText(painter, c, layout.Area, layout.Text, s.CaptionColor);
+    DrawCaptionImage(painter, c, layout.Image);
+}
+
+void PaintClientTile(QPainter& painter, const TvnPanelSnapshot& s)
+{
+    const TvnSkinGeometry& p = s.Geometry->Parts.Geometry;
+    vnutils::DrawPieces(painter, vnutils::As32Bit(s.Geometry->Picture),
+        vnutils::MiddlePieces(
+            QRect(QPoint(0, 0), s.Size), vnctrls::ClientTile(*s.Geometry), p.StretchEffect, p.StretchType));
+}
+
+void PaintBackgroundPicture(QPainter& painter, const TvnPanelSnapshot& s)
+{
+    const TvnSkinGeometry& p = s.Geometry->Parts.Geometry;
+    const QRect whole(QPoint(0, 0), s.Size);
+    // A picture stretched over the client rectangle leaves the edges to the face colour.
+    painter.fillRect(whole, s.Face);
+    const QRect target
+        = p.StretchEffect && p.StretchType == TvnStretchType::Full ? s.Current.ClientRect : whole;
+    vnutils::DrawPieces(painter, s.Background,
+        vnutils::MiddlePieces(target, s.Background.rect(), p.StretchEffect, p.StretchType));
+}
+
+void DrawTransparent(QImage& bitmap, const TvnPanelSnapshot& s)
+{
+    QPainter painter(&bitmap);
+    painter.drawImage(0, 0, s.Background);
+    const QColor& shadow = s.Shadow;
+    const int w = s.Size.width(), h = s.Size.height();
+    if (!s.CaptionMode) {
+        if (s.BorderStyle != bvNone)
+            vnutils::DrawFlatFrame(painter, QRect(QPoint(0, 0), s.Size), shadow, shadow);
+        return;
+    }
+    const vnctrls::TvnPanelCaption& c = s.Caption;
+    const vnctrls::TvnCaptionLineLayout line = vnctrls::LayoutCaptionLine(c);
+    const int y = line.GroupLineY;
+    FillLine(painter, 0, y, 4, y, shadow);
+    FillLine(painter, line.ResumeX, y, w - 1, y, shadow);
+    FillLine(painter, w - 1, y, w - 1, h - 1, shadow);
+    FillLine(painter, 0, h - 1, w - 1, h - 1, shadow);
+    FillLine(painter, 0, y, 0, h - 1, shadow);
+
+    DrawCheckImage(painter, c, s.Geometry->Picture, line.CheckImage);
+    DrawCaptionImage(painter, c, line.Image);
+    DrawCaptionText(painter, c, line.Line, line.Text, s.CaptionColor);
+    if (c.RollUpMode) DrawRollArrow(painter, line.Arrow, c.RolledUp, s.MarkColor);
+}
+
+void DrawDefault(QImage& bitmap, const TvnPanelSnapshot& s)
+{
+    QPainter painter(&bitmap);
+    const QColor& face = s.Face;
+    const QColor& shadow = s.Shadow;
+    const QColor& highlight = s.Highlight;
+    const QRect whole(QPoint(0, 0), s.Size);
+    painter.fillRect(bitmap.rect(), face);
+    switch (s.BorderStyle) {
+    case bvFrame:
+        vnutils::DrawFlatFrame(painter, whole, shadow, shadow);
+        break;
+    case bvRaised:
+        vnutils::DrawFlatFrame(painter, whole, highlight, shadow);
+        break;
+    case bvLowered:
+        vnutils::DrawFlatFrame(painter, whole, shadow, highlight);
+        break;
+    case bvNone:
+        break;
+    }
+    if (!s.CaptionMode) return;
+
+    const vnctrls::TvnPanelCaption& c = s.Caption;
+    const vnctrls::TvnDefaultCaptionLayout layout = vnctrls::LayoutDefaultCaption(c);
+    const QRect inner = layout.Bar.adjusted(1, 1, -1, -1);
+    if (s.BorderStyle != bvNone) {
+        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, highlight);
+        vnutils::DrawFlatFrame(painter, inner, highlight, shadow);
+    } else {
+        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, shadow);
+        vnutils::DrawFlatFrame(painter, inner, highlight, face);
+    }
+    if (c.CheckedMode) {
+        vnutils::DrawFlatFrame(painter, layout.CheckBox, shadow, shadow);
+        if (c.Checked)
+            vnutils::DrawMark(
+                painter, vnutils::TvnMark::CheckMark, layout.CheckBox.topLeft() + QPoint(3, 2), s.MarkColor);
+    }
+    if (c.RollUpMode) DrawRollArrow(painter, layout.Arrow, c.RolledUp, s.MarkColor);
+    DrawCaptionText(painter, c, layout.TextArea, layout.Text, s.CaptionColor);
+    DrawCaptionImage(painter, c, layout.Image);
+}
+
 } // namespace
 
 // ---- What the caption is made of -----------------------------------------------------------
 
-vnctrls::TvnPanelCaption TvnSkinPanel::TakeCaption() const
+vnctrls::TvnPanelCaption TvnSkinPanel::TakeCaption(const TvnDataSkinPanelControl* record) const
 {
     vnctrls::TvnPanelCaption c;
-    const auto* record = SkinRecordIndex() != -1 ? Record<TvnDataSkinPanelControl>() : nullptr;
     c.Control = size();
     c.Text = Caption();
     c.Font = record && UseSkinFont()
@@ -100,87 +220,94 @@ vnctrls::TvnPanelCaption TvnSkinPanel::TakeCaption() const
     return c;
 }
 
+// ---- The snapshot ---------------------------------------------------------------------------
+
+vnctrls::TvnPanelLook TvnSkinPanel::ChooseLook(const TvnDataSkinPanelControl* record) const
+{
+    using vnctrls::TvnPanelLook;
+    if (SkinRecordIndex() == -1) return TvnPanelLook::Default;
+    if (m_transparentMode) return TvnPanelLook::Transparent;
+    if (!ForceBackground() && m_geometry.Parts.Geometry.StretchEffect) return TvnPanelLook::Composed;
+    if (m_borderStyle == bvNone && ResizeMode() == TvnResizeMode::Both && !m_captionMode)
+        return TvnPanelLook::ClientTile;
+    if (record && record->BGPictureIndex != -1) return TvnPanelLook::BackgroundPicture;
+    return PaintsBackgroundApart() ? TvnPanelLook::FrameApart : TvnPanelLook::Composed;
+}
+
+vnctrls::TvnPanelSnapshot TvnSkinPanel::TakeSnapshot() const
+{
+    using vnctrls::TvnPanelLook;
+    vnctrls::TvnPanelSnapshot s;
+    s.RecordIndex = SkinRecordIndex();
+    s.Record = s.RecordIndex != -1 ? Record<TvnDataSkinPanelControl>() : nullptr;
+    s.Size = size();
+    s.Look = ChooseLook(s.Record);
+    s.BorderStyle = m_borderStyle;
+    s.CaptionMode = m_captionMode;
+    s.Geometry = &m_geometry;
+    s.Current = m_current;
+    s.FrameDrawnApart = ForceBackground();
+    switch (s.Look) {
+    case TvnPanelLook::Default:
+        s.Face = ToQColor(clr::clBtnFace);
+        s.Shadow = ToQColor(clr::clBtnShadow);
+        s.Highlight = ToQColor(clr::clBtnHighlight);
+        s.MarkColor = ToQColor(clr::clBtnText);
+        s.CaptionColor = isEnabled() ? ToQColor(DefaultFont()->Color()) : s.Shadow;
+        s.DrawsCaption = m_captionMode;
+        break;
+    case TvnPanelLook::Transparent:
+        s.Shadow = ToQColor(SkinData()->SkinColors.cBtnShadow);
+        s.Background = vnctrls::ParentBackgroundPicture(this, rect());
+        s.DrawsCaption = m_captionMode;
+        if (s.DrawsCaption) s.CaptionColor = s.MarkColor = LineTextColor();
+        break;
+    case TvnPanelLook::Composed:
+    case TvnPanelLook::FrameApart:
+        s.DrawsCaption = s.Record && !Caption().isEmpty();
+        if (s.DrawsCaption) s.CaptionColor = s.MarkColor = ToQColor(s.Record->FontColor);
+        break;
+    case TvnPanelLook::BackgroundPicture:
+        s.Face = ToQColor(SkinData()->SkinColors.cBtnFace);
+        s.Background = vnutils::As32Bit(SkinData()->Picture(s.Record->BGPictureIndex));
+        break;
+    case TvnPanelLook::ClientTile:
+        break;
+    }
+    if (s.DrawsCaption) s.Caption = TakeCaption(s.Record);
+    return s;
+}
+
 // ---- Painting ------------------------------------------------------------------------------
 
 void TvnSkinPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
     ReadSkinRecord();
-    // The default look, the transparent look and the paint-panel variant are drawn
-    // whole into one picture.
-    if (SkinRecordIndex() == -1 || m_transparentMode
-        || (!ForceBackground() && m_geometry.Parts.Geometry.StretchEffect)) {
-        PaintBuffered(painter);
-        return;
+    const vnctrls::TvnPanelSnapshot s = TakeSnapshot();
+    // The looks that show through or compose the caption with the face are drawn whole
+    // into one picture of the panel's size.
+    const auto buffered = [&](void (*draw)(QImage&, const TvnPanelSnapshot&)) {
+        QImage bitmap(s.Size, QImage::Format_RGB32);
+        bitmap.fill(0);
+        draw(bitmap, s);
+        painter.drawImage(0, 0, bitmap);
+    };
+    using vnctrls::TvnPanelLook;
+    switch (s.Look) {
+    case TvnPanelLook::Default:
+        return buffered(DrawDefault);
+    case TvnPanelLook::Transparent:
+        return buffered(DrawTransparent);
+    case TvnPanelLook::Composed:
+        return buffered(DrawComposed);
+    case TvnPanelLook::FrameApart:
+        return PaintBackground(painter, [&s](QImage& top) { DrawComposed(top, s); });
+    case TvnPanelLook::ClientTile:
+        return PaintClientTile(painter, s);
+    case TvnPanelLook::BackgroundPicture:
+        return PaintBackgroundPicture(painter, s);
     }
-    if (m_borderStyle == bvNone && ResizeMode() == TvnResizeMode::Both && !m_captionMode) {
-        PaintClientTileOnly(painter);
-        return;
-    }
-    const auto* record = Record<TvnDataSkinPanelControl>();
-    if (record && record->BGPictureIndex != -1) {
-        PaintBackgroundPicture(painter, record->BGPictureIndex);
-        return;
-    }
-    if (PaintsBackgroundApart())
-        PaintBackground(painter);
-    else
-        PaintBuffered(painter);
-}
-
-void TvnSkinPanel::PaintClientTileOnly(QPainter& painter)
-{
-    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
-    vnutils::DrawPieces(painter, vnutils::As32Bit(m_geometry.Picture),
-        vnutils::MiddlePieces(rect(), vnctrls::ClientTile(m_geometry), p.StretchEffect, p.StretchType));
-}
-
-void TvnSkinPanel::PaintBackgroundPicture(QPainter& painter, int pictureIndex)
-{
-    const TvnSkinGeometry& p = m_geometry.Parts.Geometry;
-    const QImage picture = vnutils::As32Bit(SkinData()->Picture(pictureIndex));
-    // A picture stretched over the client rectangle leaves the edges to the face colour.
-    painter.fillRect(rect(), ToQColor(SkinData()->SkinColors.cBtnFace));
-    const QRect target
-        = p.StretchEffect && p.StretchType == TvnStretchType::Full ? m_current.ClientRect : rect();
-    vnutils::DrawPieces(
-        painter, picture, vnutils::MiddlePieces(target, picture.rect(), p.StretchEffect, p.StretchType));
-}
-
-void TvnSkinPanel::DrawSkinned(QImage& bitmap)
-{
-    if (m_transparentMode) {
-        DrawTransparent(bitmap);
-        return;
-    }
-    TvnSkinCustomControl::DrawSkinned(bitmap);
-    DrawSkinnedCaption(bitmap);
-}
-
-void TvnSkinPanel::DrawSkinnedCaption(QImage& bitmap)
-{
-    const auto* record = Record<TvnDataSkinPanelControl>();
-    if (!record || Caption().isEmpty()) return;
-    const vnctrls::TvnPanelCaption c = TakeCaption();
-    if (RectEmpty(c.CaptionRect)) return;
-    const vnctrls::TvnSkinnedCaptionLayout layout = vnctrls::LayoutSkinnedCaption(c);
-    const QImage& picture = m_geometry.Picture;
-    const QColor color = ToQColor(record->FontColor);
-    QPainter painter(&bitmap);
-
-    DrawCheckImage(painter, c, picture, layout.CheckImage);
-    if (c.RollUpMode) {
-        if (!RectEmpty(record->MarkFrameRect))
-            painter.drawImage(QPoint(layout.Arrow.x(), c.CaptionRect.y()), picture, record->MarkFrameRect);
-        DrawRollArrow(painter, layout.Arrow, c.RolledUp, color);
-    }
-    if (!layout.FrameStrip.isEmpty()) {
-        const QImage strip = vnutils::HorizontalStrip(picture, record->FrameRect, record->FrameLeftOffset,
-            record->FrameRightOffset, layout.FrameStrip.width(), true);
-        if (!strip.isNull()) painter.drawImage(layout.FrameStrip.topLeft(), strip);
-    }
-    DrawCaptionText(painter, c, layout.Area, layout.Text, color);
-    DrawCaptionImage(painter, c, layout.Image);
 }
 
 QColor TvnSkinPanel::LineTextColor() const
@@ -192,75 +319,4 @@ QColor TvnSkinPanel::LineTextColor() const
     return m_lineTextColor
         .Keep({ resolution, ToQColor(label ? label->FontColor : store.SkinColors.cBtnText) })
         .second;
-}
-
-void TvnSkinPanel::DrawTransparent(QImage& bitmap)
-{
-    QPainter painter(&bitmap);
-    vnctrls::PaintParentBackground(this, painter);
-    const QColor shadow = ToQColor(SkinData()->SkinColors.cBtnShadow);
-    const int w = Width(), h = Height();
-    if (!m_captionMode) {
-        if (m_borderStyle != bvNone) vnutils::DrawFlatFrame(painter, rect(), shadow, shadow);
-        return;
-    }
-    const vnctrls::TvnPanelCaption c = TakeCaption();
-    const vnctrls::TvnCaptionLineLayout line = vnctrls::LayoutCaptionLine(c);
-    const int y = line.GroupLineY;
-    FillLine(painter, 0, y, 4, y, shadow);
-    FillLine(painter, line.ResumeX, y, w - 1, y, shadow);
-    FillLine(painter, w - 1, y, w - 1, h - 1, shadow);
-    FillLine(painter, 0, h - 1, w - 1, h - 1, shadow);
-    FillLine(painter, 0, y, 0, h - 1, shadow);
-
-    DrawCheckImage(painter, c, m_geometry.Picture, line.CheckImage);
-    DrawCaptionImage(painter, c, line.Image);
-    const QColor text = LineTextColor();
-    DrawCaptionText(painter, c, line.Line, line.Text, text);
-    if (c.RollUpMode) DrawRollArrow(painter, line.Arrow, c.RolledUp, text);
-}
-
-void TvnSkinPanel::DrawUnskinned(QImage& bitmap)
-{
-    QPainter painter(&bitmap);
-    const QColor face = ToQColor(clr::clBtnFace);
-    const QColor shadow = ToQColor(clr::clBtnShadow);
-    const QColor highlight = ToQColor(clr::clBtnHighlight);
-    const QColor text = ToQColor(clr::clBtnText);
-    painter.fillRect(bitmap.rect(), face);
-    switch (m_borderStyle) {
-    case bvFrame:
-        vnutils::DrawFlatFrame(painter, rect(), shadow, shadow);
-        break;
-    case bvRaised:
-        vnutils::DrawFlatFrame(painter, rect(), highlight, shadow);
-        break;
-    case bvLowered:
-        vnutils::DrawFlatFrame(painter, rect(), shadow, highlight);
-        break;
-    case bvNone:
-        break;
-    }
-    if (!m_captionMode) return;
-
-    const vnctrls::TvnPanelCaption c = TakeCaption();
-    const vnctrls::TvnDefaultCaptionLayout layout = vnctrls::LayoutDefaultCaption(c);
-    const QRect inner = layout.Bar.adjusted(1, 1, -1, -1);
-    if (m_borderStyle != bvNone) {
-        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, highlight);
-        vnutils::DrawFlatFrame(painter, inner, highlight, shadow);
-    } else {
-        vnutils::DrawFlatFrame(painter, layout.Bar, shadow, shadow);
-        vnutils::DrawFlatFrame(painter, inner, highlight, face);
-    }
-    if (c.CheckedMode) {
-        vnutils::DrawFlatFrame(painter, layout.CheckBox, shadow, shadow);
-        if (c.Checked)
-            vnutils::DrawMark(
-                painter, vnutils::TvnMark::CheckMark, layout.CheckBox.topLeft() + QPoint(3, 2), text);
-    }
-    if (c.RollUpMode) DrawRollArrow(painter, layout.Arrow, c.RolledUp, text);
-    const QColor caption = isEnabled() ? ToQColor(DefaultFont()->Color()) : shadow;
-    DrawCaptionText(painter, c, layout.TextArea, layout.Text, caption);
-    DrawCaptionImage(painter, c, layout.Image);
 }

@@ -77,18 +77,18 @@ void TvnSkinCustomControl::Paint(QPainter& painter)
     if (Width() < 1 || Height() < 1) return;
     ReadSkinRecord();
     if (PaintsBackgroundApart())
-        PaintBackground(painter);
+        PaintBackground(painter, [this](QImage& top) { DrawSkinned(top); });
     else
         PaintBuffered(painter);
 }
 
-void TvnSkinCustomControl::PaintBackground(QPainter& painter)
+void TvnSkinCustomControl::PaintBackground(QPainter& painter, const std::function<void(QImage&)>& drawTop)
 {
     // Called after ReadSkinRecord: the geometry is that of the present size.
     const QImage picture = vnutils::As32Bit(m_geometry.Picture);
     vnutils::TvnFrameStrips strips = m_strips.Get({ SkinRecordIndex(), size(), m_geometry.Parts.SkinRect, 0 },
         [&] { return vnutils::BuildFrameStrips(picture, m_geometry.Parts, m_current); });
-    if (!strips.Top.isNull()) DrawSkinned(strips.Top);
+    if (!strips.Top.isNull()) drawTop(strips.Top);
     if (m_drawBackground) PaintMiddle(painter, picture);
     const int topHeight = m_current.ClientRect.y();
     if (!strips.Top.isNull()) painter.drawImage(0, 0, strips.Top);

@@ -17,6 +17,8 @@
 #include "framework/Font.h"
 #include "skin/data/vnUtils/FrameStrips.h"
 
+#include <functional>
+
 class TvnSkinCustomControl : public TvnSkinControl, public TvnSkinSizing {
     Q_OBJECT
     TVN_SKIN_SIZING_PROPERTIES
@@ -39,9 +41,9 @@ protected:
     void DrawSkinned(QImage& bitmap) override;
     // Tells every child control that its background changed.
     void NotifyChildrenBackground();
-    // The frame as four strips (DrawSkinned draws into the top one) and the client tile
-    // over the middle, straight onto `painter`.
-    void PaintBackground(QPainter& painter);
+    // The frame as four strips and the client tile over the middle, straight onto
+    // `painter`; `drawTop` draws into a copy of the kept top strip (the base: DrawSkinned).
+    void PaintBackground(QPainter& painter, const std::function<void(QImage&)>& drawTop);
     // The client tile over the middle: stretched, or tiled from a kept row of tiles.
     void PaintMiddle(QPainter& painter, const QImage& picture);
 
