@@ -5,8 +5,10 @@
 #include "platform/Keys.h"
 #include "platform/LayeredWindows.h"
 #include "skin/data/vnSkinData/SkinData.h"
+#include "skin/form/Veneerform/HintWindow.h"
 #include "skin/form/Veneerform/Veneerform.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -150,6 +152,36 @@ QImage GripMenu(TvnSkinData& skin, QSize size)
     return shot;
 }
 
+// The tray button under the pointer with its hint shown by the frame's hint component on
+// the skin's hint window, below the pointer as the screen shows them together.
+QImage TrayHint(TvnSkinData& skin, QSize size)
+{
+    TFeatureForm f(skin, size);
+    f.Activate(true);
+    Settle(f);
+    f.Frame->setProperty("ShowObjectHint", true);
+    auto* hints = new TvnSkinHint(f.Form.get());
+    hints->setProperty("HintPause", 0);
+    f.Frame->SetSkinHint(hints);
+    const QRect tray = f.Place("traybutton");
+    QCursor::setPos(f.Form->pos() + tray.center());
+    f.Frame->MouseTest(tray.center(), true);
+    TvnSkinHintWindow* window = nullptr;
+    if (!QTest::qWaitFor([&] { return (window = f.Frame->HintWindow()) && window->isVisible(); }, 2000))
+        return {};
+    const QRect hintPlace = window->geometry().translated(-f.Form->pos());
+    const QRect area = QRect(QPoint(0, 0), f.Form->size()).united(hintPlace);
+    QImage all(area.size(), QImage::Format_ARGB32_Premultiplied);
+    all.fill(Qt::transparent);
+    QPainter p(&all);
+    p.translate(-area.topLeft());
+    p.drawImage(0, 0, f.Picture());
+    p.drawImage(hintPlace.topLeft(), window->Picture());
+    p.end();
+    const QRect keep = hintPlace.united(tray).adjusted(-24, -8, 24, 12).translated(-area.topLeft());
+    return all.copy(keep.intersected(all.rect()));
+}
+
 QImage Enlarged(const QImage& image, const QRect& part, int times)
 {
     return image.copy(part).scaled(part.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -239,6 +271,8 @@ TTiles FrameFeaturePreviews(TvnSkinData& skin)
     tiles.push_back({ QStringLiteral("grip button's menu open above it: the button down and glowing, "
                                      "12 items in 5 rows, scrolled down by the keys"),
         GripMenu(skin, size) });
+    tiles.push_back({ QStringLiteral("tray button's hint on the skin's hint window, below the pointer"),
+        TrayHint(skin, size) });
     return tiles;
 }
 

@@ -256,10 +256,11 @@ TTiles MenuPreviews(const TvnSkinData& skin)
     // the plain look.
     const bool hints = !hintPicture.isNull();
     if (!menus || !hints) {
-        const QString lacking = !menus && !hints ? QStringLiteral("no popup window and no hint window")
-            : !menus                             ? QStringLiteral("no popup window")
-                                                 : QStringLiteral("no hint window");
-        tiles.push_back({ QStringLiteral("This skin has %1: drawn in the plain look.").arg(lacking), {} });
+        const QString lacking = !menus && !hints
+            ? QStringLiteral("no popup window and no hint window: its menus and hints are")
+            : !menus ? QStringLiteral("no popup window: its menus are")
+                     : QStringLiteral("no hint window: its hints are");
+        tiles.push_back({ QStringLiteral("This skin has %1 drawn in the plain look.").arg(lacking), {} });
     }
     return tiles;
 }
