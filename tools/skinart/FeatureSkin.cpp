@@ -336,9 +336,23 @@ void AddFeatureFrame(TSkinBuilder& skin)
 
 void AddFeatureMenus(TSkinBuilder& skin)
 {
-    const TMenuLook look { fpMenus, fpPopup, fpHint, kMenu, kBevel, kCyan, kInk, Mix(kBandTop, kCyan, 0.45),
-        Mix(kBandBottom, kCyan, 0.35), kCyan, kBandTop, kBandBottom, kText, White, kTextMuted, 0xA89FD0,
-        false };
+    const TMenuLook look { .MenusPicture = fpMenus,
+        .PopupPicture = fpPopup,
+        .HintPicture = fpHint,
+        .Menu = kMenu,
+        .Outline = kBevel,
+        .OutlineLight = kCyan,
+        .Line = kInk,
+        .SelectTop = Mix(kBandTop, kCyan, 0.45),
+        .SelectBottom = Mix(kBandBottom, kCyan, 0.35),
+        .SelectBorder = kCyan,
+        .HintTop = kBandTop,
+        .HintBottom = kBandBottom,
+        .Text = kText,
+        .ActiveText = White,
+        .TextDisabled = kTextMuted,
+        .Marker = 0xA89FD0,
+        .MenuBar = false };
     AddMenus(skin, look);
 }
 

@@ -226,8 +226,23 @@ void AddMenuItems(TSkinBuilder& skin, const TMenuLook& look)
 
 } // namespace
 
-const TMenuLook kStudioMenus { picMenus, picPopup, picHint, Menu, Edge, EdgeLight, Line, SelectTop,
-    SelectBottom, std::nullopt, FaceBand, Mix(FaceBand, Face, 0.5), Text, White, TextDisabled, Glyph, true };
+const TMenuLook kStudioMenus { .MenusPicture = picMenus,
+    .PopupPicture = picPopup,
+    .HintPicture = picHint,
+    .Menu = Menu,
+    .Outline = Edge,
+    .OutlineLight = EdgeLight,
+    .Line = Line,
+    .SelectTop = SelectTop,
+    .SelectBottom = SelectBottom,
+    .SelectBorder = std::nullopt,
+    .HintTop = FaceBand,
+    .HintBottom = Mix(FaceBand, Face, 0.5),
+    .Text = Text,
+    .ActiveText = White,
+    .TextDisabled = TextDisabled,
+    .Marker = Glyph,
+    .MenuBar = true };
 
 void AddMenus(TSkinBuilder& skin, const TMenuLook& look)
 {
