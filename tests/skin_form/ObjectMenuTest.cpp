@@ -1,7 +1,8 @@
 // The frame's objects with menus, on the feature skin: the grip button and the spinner
 // open menus of their own. A button glows on the menu's layer, which stays while its menu
 // shows; an animated object holds its down image or its last frame while its menu shows
-// and runs again when it closes; a long menu shows the rows the frame allows and scrolls.
+// and runs again when it closes; a long menu shows the rows the frame allows and scrolls,
+// in the skin's own popup window and menu items.
 #include "FeatureSkinFixture.h"
 #include "FrameFixture.h"
 #include "platform/Keys.h"
@@ -244,4 +245,45 @@ TEST(ObjectMenu, ALongMenuShowsTheRowsTheFrameAllowsAndScrolls)
     ASSERT_TRUE(f.Engine().IsOpen());
     EXPECT_EQ(RowsShown(*f.Engine().TopMenu()), 12);
     EXPECT_FALSE(f.Engine().TopMenu()->Layout().Scrolls());
+}
+
+TEST(ObjectMenu, TheMenuIsDrawnFromTheSkinsPopupWindowAndMenuItem)
+{
+    const TvnSkinData& skin = FeatureSkin();
+    const QImage window = skin.Picture(skin.PopupWindow.WindowPictureIndex);
+    const auto* item
+        = dynamic_cast<const TvnDataSkinMenuItem*>(skin.FrameObject(skin.FindFrameObject("menuitem")));
+    ASSERT_FALSE(window.isNull()) << "the skin has a popup window";
+    ASSERT_NE(item, nullptr) << "the skin has a menu item look";
+    const QImage items = skin.Picture(item->ActivePictureIndex);
+
+    MenuForm f;
+    f.Frame->setProperty("MaxMenuItemsInWindow", 5);
+    f.Frame->SetButtonMenu("gripbutton", Menu(f.Form.get(), 12));
+    f.Press("gripbutton");
+    ASSERT_TRUE(f.Engine().IsOpen());
+    vnmenus::TvnPopupMenuWindow* w = f.Engine().TopMenu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    f.Engine().KeyDown(vk::VK_DOWN);
+    f.Engine().KeyDown(vk::VK_DOWN);
+    ASSERT_EQ(w->Selected(), 1);
+    const QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect plain = w->Layout().Rows[0], selected = w->Layout().Rows[1];
+    const auto rgb = [](const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; };
+
+    // The window's outline, stretched along its edges, and the row looks at their fixed
+    // left ends.
+    EXPECT_EQ(rgb(shown, 0, shown.height() / 2), rgb(window, 0, window.height() / 2));
+    EXPECT_EQ(rgb(shown, shown.width() / 2, shown.height() - 1),
+        rgb(window, window.width() / 2, window.height() - 1));
+    const int x = item->ItemLeftOffset - 1;
+    EXPECT_EQ(rgb(shown, selected.x() + x, selected.center().y()),
+        rgb(items, item->ActiveSkinRect.x() + x, item->ActiveSkinRect.center().y()));
+    EXPECT_EQ(rgb(shown, plain.x() + x, plain.center().y()),
+        rgb(items, item->SkinRect.x() + x, item->SkinRect.center().y()));
+    EXPECT_NE(rgb(items, item->ActiveSkinRect.x() + x, item->ActiveSkinRect.center().y()),
+        rgb(items, item->SkinRect.x() + x, item->SkinRect.center().y()))
+        << "the selection is seen";
+    EXPECT_FALSE(w->mask().isEmpty()) << "the popup takes the shape of its mask";
+    EXPECT_EQ(RowsShown(*w), 5) << "still scrolls in the skin's window";
 }

@@ -3,6 +3,7 @@
 #include "FeatureSkin.h"
 
 #include "Glyphs.h"
+#include "MenuArt.h"
 #include "Painting.h"
 #include "StudioSkin.h"
 #include "skin/data/vnUtils/SkinRect.h"
@@ -26,6 +27,9 @@ constexpr QRgb kInk = 0x0D0B1A;
 constexpr QRgb kCyan = 0x3FD8F2;
 constexpr QRgb kMagenta = 0xE0479E;
 constexpr QRgb kClient = 0x1B1733;
+constexpr QRgb kMenu = 0x1E1940;
+constexpr QRgb kText = 0xD6D0F0;
+constexpr QRgb kTextMuted = 0x8F88B8;
 constexpr int kBandHeight = 32;
 constexpr int kTopRadius = 10;
 constexpr int kBottomRadius = 6;
@@ -305,11 +309,11 @@ void AddFeatureFrame(TSkinBuilder& skin)
     status.SkinRect = kStatusCaptionRect;
     status.ActivePictureIndex = status.ActiveMaskPictureIndex = -1;
     status.TextRect = QRect(0, 0, kStatusCaptionRect.width(), 16);
-    SetFont(status, 0x8F88B8);
+    SetFont(status, kTextMuted);
     status.ActiveFontColor = ToTColor(Mix(White, kCyan, 0.3));
     status.Alignment = taCenter;
     status.ReflectionEffect = true;
-    status.ReflectionColor = ToTColor(0x8F88B8);
+    status.ReflectionColor = ToTColor(kTextMuted);
     status.ReflectionActiveColor = ToTColor(kCyan);
     status.ReflectionOffset = 0;
 
@@ -328,6 +332,28 @@ void AddFeatureFrame(TSkinBuilder& skin)
 
     auto& user = skin.AddObject<TvnDataUserObject>(QStringLiteral("userarea"), "userobject");
     user.SkinRect = kUserAreaRect;
+}
+
+void AddFeatureMenus(TSkinBuilder& skin)
+{
+    const TMenuLook look { .MenusPicture = fpMenus,
+        .PopupPicture = fpPopup,
+        .HintPicture = fpHint,
+        .Menu = kMenu,
+        .Outline = kBevel,
+        .OutlineLight = kCyan,
+        .Line = kInk,
+        .SelectTop = Mix(kBandTop, kCyan, 0.45),
+        .SelectBottom = Mix(kBandBottom, kCyan, 0.35),
+        .SelectBorder = kCyan,
+        .HintTop = kBandTop,
+        .HintBottom = kBandBottom,
+        .Text = kText,
+        .ActiveText = White,
+        .TextDisabled = kTextMuted,
+        .Marker = 0xA89FD0,
+        .MenuBar = false };
+    AddMenus(skin, look);
 }
 
 } // namespace art

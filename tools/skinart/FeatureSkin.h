@@ -21,6 +21,9 @@ enum TFeaturePicture : int {
     fpObjects = 4, // the animated objects' frames, one row each
     fpBorder = 5, // the bottom border button's looks
     fpBackground = 6, // the client background tile
+    fpMenus = 7, // the menu items' looks
+    fpPopup = 8, // the popup window, then its mask
+    fpHint = 10, // the hint window, then its mask
 };
 
 // Where the feature skin's pieces lie, for its tests and its pictures.
@@ -40,5 +43,7 @@ inline constexpr QRect kUserAreaRect(12, 152, 32, 22);
 } // namespace feature
 
 void AddFeatureFrame(TSkinBuilder& skin);
+// Popup menus and the hint window in the skin's indigo, the selection lit in cyan.
+void AddFeatureMenus(TSkinBuilder& skin);
 
 } // namespace art

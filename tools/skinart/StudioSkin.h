@@ -102,7 +102,6 @@ inline constexpr int kCheckSize = 13;
 
 // Each painter adds its pictures and records.
 void AddFrame(TSkinBuilder& skin);
-void AddMenus(TSkinBuilder& skin);
 void AddButtons(TSkinBuilder& skin);
 void AddCheckBoxes(TSkinBuilder& skin);
 void AddPanels(TSkinBuilder& skin);

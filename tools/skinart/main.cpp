@@ -8,6 +8,7 @@
 // artwork is drawn without text, so the pictures do not depend on installed fonts, and
 // every texture has a fixed seed, so running the tool again gives the same files.
 #include "FeatureSkin.h"
+#include "MenuArt.h"
 #include "StudioSkin.h"
 
 #include <QCoreApplication>
@@ -31,12 +32,13 @@ int main(int argc, char** argv)
             skin.SkinComments
                 = QStringLiteral("Every feature of the skinned frame, painted by tools/skinart");
             art::AddFeatureFrame(skin);
+            art::AddFeatureMenus(skin);
             art::AddSkinColors(skin);
         } else {
             skin.SkinName = QStringLiteral("Quira Studio");
             skin.SkinComments = QStringLiteral("Dark studio skin painted by tools/skinart");
             art::AddFrame(skin);
-            art::AddMenus(skin);
+            art::AddMenus(skin, art::kStudioMenus);
             art::AddSkinColors(skin);
             art::AddButtons(skin);
             art::AddCheckBoxes(skin);

@@ -5,14 +5,17 @@
 #include "platform/Keys.h"
 #include "platform/LayeredWindows.h"
 #include "skin/data/vnSkinData/SkinData.h"
+#include "skin/form/Veneerform/HintWindow.h"
 #include "skin/form/Veneerform/Veneerform.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 using namespace veneer;
 
@@ -101,6 +104,29 @@ void Settle(TFeatureForm& f)
     f.Tick(TvnVeneerform::kMorphTimer, 8);
 }
 
+// What the screen shows over the form (glows, menus, hints), in the form's coordinates
+// and drawn in order over its picture, cut to `keep` with a margin.
+struct TOverlay {
+    QPoint At;
+    QImage Image;
+};
+
+QImage OverForm(const TFeatureForm& f, const std::vector<TOverlay>& overlays, const QRect& keep)
+{
+    QRect area(QPoint(0, 0), f.Form->size());
+    for (const TOverlay& o : overlays)
+        area = area.united(QRect(o.At, o.Image.size()));
+    QImage all(area.size(), QImage::Format_ARGB32_Premultiplied);
+    all.fill(Qt::transparent);
+    QPainter p(&all);
+    p.translate(-area.topLeft());
+    p.drawImage(0, 0, f.Picture());
+    for (const TOverlay& o : overlays)
+        p.drawImage(o.At, o.Image);
+    p.end();
+    return all.copy(keep.adjusted(-24, -8, 24, 12).translated(-area.topLeft()).intersected(all.rect()));
+}
+
 // The grip button with a long menu of its own open above it: the form's bottom right
 // corner, the button's glow and the menu window, as the screen shows them together.
 QImage GripMenu(TvnSkinData& skin, QSize size)
@@ -131,23 +157,37 @@ QImage GripMenu(TvnSkinData& skin, QSize size)
         // In the form's coordinates: the window, the glow over it, the menu over both.
         const QPoint origin = f.Form->pos();
         const QRect menuPlace = engine->TopMenu()->geometry().translated(-origin);
-        const QRect area = QRect(QPoint(0, 0), f.Form->size()).united(menuPlace);
-        QImage all(area.size(), QImage::Format_ARGB32_Premultiplied);
-        all.fill(Qt::transparent);
-        QPainter p(&all);
-        p.translate(-area.topLeft());
-        p.drawImage(0, 0, f.Picture());
+        std::vector<TOverlay> over;
         if (TvnLayerWindow* glow = f.Frame->MenuGlowLayer()->LayerWindow())
-            p.drawImage(glow->pos() - origin, glow->Shown());
-        p.drawPixmap(menuPlace.topLeft(), engine->TopMenu()->grab());
-        p.end();
-        const QRect keep = menuPlace.united(grip).adjusted(-24, -8, 24, 12).translated(-area.topLeft());
-        shot = all.copy(keep.intersected(all.rect()));
+            over.push_back({ glow->pos() - origin, glow->Shown() });
+        over.push_back({ menuPlace.topLeft(), engine->TopMenu()->grab().toImage() });
+        shot = OverForm(f, over, menuPlace.united(grip));
         engine->CloseMenus();
     }
     skin.SetShowCaptionButtonGlowFrames(glows);
     platform::OverrideLayeredWindows(platform::TLayeredOverride::Desktop);
     return shot;
+}
+
+// The tray button under the pointer with its hint shown by the frame's hint component on
+// the skin's hint window, below the pointer as the screen shows them together.
+QImage TrayHint(TvnSkinData& skin, QSize size)
+{
+    TFeatureForm f(skin, size);
+    f.Activate(true);
+    Settle(f);
+    f.Frame->setProperty("ShowObjectHint", true);
+    auto* hints = new TvnSkinHint(f.Form.get());
+    hints->setProperty("HintPause", 0);
+    f.Frame->SetSkinHint(hints);
+    const QRect tray = f.Place("traybutton");
+    QCursor::setPos(f.Form->pos() + tray.center());
+    f.Frame->MouseTest(tray.center(), true);
+    TvnSkinHintWindow* window = nullptr;
+    if (!QTest::qWaitFor([&] { return (window = f.Frame->HintWindow()) && window->isVisible(); }, 2000))
+        return {};
+    const QRect hintPlace = window->geometry().translated(-f.Form->pos());
+    return OverForm(f, { { hintPlace.topLeft(), window->Picture() } }, hintPlace.united(tray));
 }
 
 QImage Enlarged(const QImage& image, const QRect& part, int times)
@@ -239,6 +279,8 @@ TTiles FrameFeaturePreviews(TvnSkinData& skin)
     tiles.push_back({ QStringLiteral("grip button's menu open above it: the button down and glowing, "
                                      "12 items in 5 rows, scrolled down by the keys"),
         GripMenu(skin, size) });
+    tiles.push_back({ QStringLiteral("tray button's hint on the skin's hint window, below the pointer"),
+        TrayHint(skin, size) });
     return tiles;
 }
 

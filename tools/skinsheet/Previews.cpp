@@ -183,7 +183,8 @@ TTiles MenuPreviews(const TvnSkinData& skin)
     const auto* item = dynamic_cast<const TvnDataSkinMenuItem*>(
         skin.FrameObject(skin.FindFrameObject(QStringLiteral("menuitem"))));
     const QImage window = skin.Picture(w.WindowPictureIndex);
-    if (item && !window.isNull()) {
+    const bool menus = item && !window.isNull();
+    if (menus) {
         const QSize size(190, 3 * 20 + 7 + 2 * 20 + 6);
         const QRect& itemsRect = w.Geometry.ClientRect;
         const QRect items = QRect(itemsRect.topLeft(), itemsRect.size() + size - window.size());
@@ -250,6 +251,16 @@ TTiles MenuPreviews(const TvnSkinData& skin)
             p, QRect(client.topLeft(), client.size() + size - hintPicture.size()), text, font, h.FontColor);
         p.end();
         tiles.push_back({ QStringLiteral("hint window"), hint });
+    }
+    // What the skin lacks, in one line under the heading: its menus or hints are drawn in
+    // the plain look.
+    const bool hints = !hintPicture.isNull();
+    if (!menus || !hints) {
+        const QString lacking = !menus && !hints
+            ? QStringLiteral("no popup window and no hint window: its menus and hints are")
+            : !menus ? QStringLiteral("no popup window: its menus are")
+                     : QStringLiteral("no hint window: its hints are");
+        tiles.push_back({ QStringLiteral("This skin has %1 drawn in the plain look.").arg(lacking), {} });
     }
     return tiles;
 }

@@ -18,7 +18,7 @@ TTiles FramePreviews(const TvnSkinData& skin);
 TTile SampleWindow(const TvnSkinData& skin);
 // Caption buttons and the menu bar's buttons in every look, enlarged.
 TTiles CaptionButtonPreviews(const TvnSkinData& skin);
-// A popup menu with its items, the hint window.
+// A popup menu with its items, the hint window; a line of text for each the skin lacks.
 TTiles MenuPreviews(const TvnSkinData& skin);
 // One control record in each of its states (the record's class decides which).
 TTiles ControlPreviews(const TvnSkinData& skin, const TvnDataSkinControl& record);
