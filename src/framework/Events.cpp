@@ -39,6 +39,9 @@ void RegisterFrameworkEvents()
     RegisterEvent<QObject*, QObject*, int, int, TDragState, bool&>();
     RegisterEvent<QObject*, QObject*, int, int>();
     RegisterEvent<QObject*, int, int>();
+    RegisterEvent<QObject*, TDragDockObject*&>();
+    RegisterEvent<QObject*, TDragDockObject*, int, int, TDragState, bool&>();
+    RegisterEvent<QObject*, TDragDockObject*, int, int>();
 }
 
 } // namespace events
