@@ -5,6 +5,9 @@
 #include "framework/Control.h"
 #include "framework/Dock.h"
 #include "framework/Form.h"
+#include "framework/StandardClasses.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/declared/DeclaredLoader.h"
 #include "framework/grids/DrawGrid.h"
 #include "framework/stdctrls/Edit.h"
 #include "support/TestEnv.h"
@@ -15,6 +18,38 @@
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+// A window declaring a dock drag: the edit docks into the second sheet, with a dock
+// object of the window's own.
+class TDockingForm : public TForm {
+    Q_OBJECT
+public:
+    TDragDockObject* own = nullptr;
+    QStringList log;
+public slots:
+    void EdtStartDock(QObject*, TDragDockObject*& DragObject)
+    {
+        own = new TDragDockObject(qobject_cast<TControl*>(sender()));
+        own->setParent(this);
+        DragObject = own;
+        log << "start";
+    }
+    void EdtEndDock(QObject*, QObject* Target, int, int)
+    {
+        log << "end " + (Target ? Target->objectName() : "none");
+    }
+    void SheetDockOver(QObject*, TDragDockObject* Source, int, int, TDragState, bool& Accept)
+    {
+        log << QString("over %1").arg(Source == own ? "own" : "other");
+        Accept = true;
+    }
+    void SheetDockDrop(QObject*, TDragDockObject* Source, int, int)
+    {
+        log << QString("drop %1").arg(Source == own ? "own" : "other");
+    }
+};
+
+#include "ControlEventsTest.moc"
 
 namespace {
 
@@ -397,4 +432,77 @@ TEST(ControlEvents, ADockDragDocksTheControlIntoASiteFloatsItElsewhereAndIsCance
     EXPECT_EQ(plain->parentWidget(), other);
     EXPECT_EQ(plain->pos(), QPoint(20, 20));
     EXPECT_TRUE(testenv::waitFor([&] { return host.isNull(); }));
+
+    // A floating window goes with the window that declared its control.
+    {
+        EventForm g;
+        g.Show();
+        g.plain->SetDragKind(dkDock);
+        g.plain->SetDragMode(dmAutomatic);
+        g.PointAt(g.plain, { 5, 5 });
+        QTest::mousePress(g.Window(), Qt::LeftButton, {}, g.At(g.plain, { 5, 5 }));
+        QTest::mouseMove(g.Window(), g.At(&g.form, { 600, 100 }));
+        QTest::mouseRelease(g.Window(), Qt::LeftButton, {}, g.At(&g.form, { 600, 100 }));
+        host = qobject_cast<TFloatingHost*>(g.plain->window());
+        ASSERT_NE(host, nullptr);
+    }
+    EXPECT_TRUE(host.isNull());
+}
+
+TEST(ControlEvents, DeclaredDataSetsTheDragCursorTheDragKindTheDockSiteAndTheDockHandlers)
+{
+    RegisterStandardClasses();
+    TDockingForm form;
+    declared::LoadRootFromText(&form, R"(
+object frmDocas: TDockingForm
+  Left = 60
+  Top = 60
+  ClientWidth = 420
+  ClientHeight = 260
+  object edtNome: TEdit
+    Left = 8
+    Top = 8
+    Width = 120
+    Height = 21
+    DragCursor = crHandPoint
+    DragKind = dkDock
+    DragMode = dmAutomatic
+    OnStartDock = EdtStartDock
+    OnEndDock = EdtEndDock
+  end
+  object pgcDocas: TPageControl
+    Left = 8
+    Top = 40
+    Width = 400
+    Height = 200
+    object tsDoca: TTabSheet
+      Caption = 'Doca'
+      DockSite = True
+      OnDockOver = SheetDockOver
+      OnDockDrop = SheetDockDrop
+    end
+  end
+end
+)",
+        "docas.dfm");
+    auto* edit = form.findChild<TEdit*>("edtNome");
+    auto* sheet = form.findChild<TTabSheet*>("tsDoca");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(edit->DragCursor(), crHandPoint);
+    EXPECT_EQ(edit->DragKind(), dkDock);
+    EXPECT_TRUE(sheet->DockSite());
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QWindow* window = form.windowHandle();
+    const auto at = [&](QWidget* w, QPoint p) { return w->mapTo(&form, p); };
+    QTest::mouseMove(window, at(edit, { 5, 5 }));
+    QTest::mousePress(window, Qt::LeftButton, {}, at(edit, { 5, 5 }));
+    QTest::mouseMove(window, at(sheet, { 30, 30 }));
+    QTest::mouseMove(window, at(sheet, { 32, 30 }));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(sheet, { 32, 30 }));
+    EXPECT_EQ(Joined(form.log), "start | over own | over own | drop own | end tsDoca");
+    EXPECT_EQ(edit->parentWidget(), sheet);
 }
