@@ -60,6 +60,8 @@ void DockInto(TControl* control, TControl* site, QPoint topLeft)
     at.setY(std::max(0, std::min(at.y(), site->height() - control->height())));
     control->SetParent(site);
     control->SetBounds(at.x(), at.y(), control->Width(), control->Height());
+    // An aligned control takes its place among the site's aligned children.
+    control->RealignParent();
 }
 
 TFloatingHost* Float(TControl* control, QPoint topLeft)
