@@ -17,7 +17,9 @@ TFloatingHost::TFloatingHost(TControl* control)
     : TForm(nullptr)
 {
     SetBorderStyle(bsSizeToolWin);
-    SetCaption(control->Name());
+    // The control's own caption where it has one, as the window's title.
+    const QVariant caption = control->property("Caption");
+    SetCaption(caption.isValid() ? caption.toString() : control->Name());
     // The window goes with the window the control was declared on, so a floating control
     // does not outlive its program's windows.
     if (QObject* owner = control->OwnerObject()) {

@@ -314,6 +314,7 @@ TEST(ControlEvents, ADockDragDocksTheControlIntoASiteFloatsItElsewhereAndIsCance
     other->SetDockSite(true);
     f.Show();
     auto* plain = f.plain;
+    plain->SetName("pnlSolto");
     plain->SetDragKind(dkDock);
     plain->SetDragCursor(crHandPoint);
     QStringList dock;
@@ -395,6 +396,8 @@ TEST(ControlEvents, ADockDragDocksTheControlIntoASiteFloatsItElsewhereAndIsCance
     ASSERT_NE(host, nullptr);
     EXPECT_TRUE(host->isVisible());
     EXPECT_EQ(host->BorderStyle(), bsSizeToolWin);
+    // A control without a caption of its own names the window.
+    EXPECT_EQ(host->Caption(), "pnlSolto");
     EXPECT_EQ(plain->parentWidget(), host->ClientWidget());
     EXPECT_EQ(plain->mapToGlobal(QPoint(0, 0)), f.form.mapToGlobal(outside) - QPoint(10, 10));
     EXPECT_EQ(host->ClientWidget()->size(), plain->size());
