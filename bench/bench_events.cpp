@@ -3,8 +3,13 @@
 // widgets: side `qt` plain widgets through Qt's own delivery alone, side `ours` controls
 // through the product's application, which finds the control that hears the event and
 // raises its OnMouseMove, OnMouseDown and OnMouseUp.
+//
+// DragMove: one move of a drag under way over a control that takes it, side `ours` a dock
+// drag (the dock site found and asked, the dock object's rectangle kept) beside side
+// `drag` a drag of the other kind (the control under the pointer asked).
 #include "framework/Application.h"
 #include "framework/Control.h"
+#include "framework/Dock.h"
 
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
@@ -72,6 +77,34 @@ void MouseClick(benchmark::State& state, bool ours)
     state.counters["heard"] = heard;
 }
 
+void DragMove(benchmark::State& state, TDragKind kind)
+{
+    QWidget top;
+    top.resize(400, 300);
+    auto* source = new TControl();
+    source->SetParent(&top);
+    source->SetBounds(10, 10, 80, 30);
+    auto* site = new TControl();
+    site->SetParent(&top);
+    site->SetBounds(100, 10, 280, 260);
+    int heard = 0;
+    site->SetDockSite(true);
+    site->OnDockOver = [&](QObject*, TDragDockObject*, int, int, TDragState, bool&) { ++heard; };
+    site->OnDragOver = [&](QObject*, QObject*, int, int, TDragState, bool&) { ++heard; };
+    top.show();
+    source->SetDragKind(kind);
+    source->BeginDrag(true);
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(20 + (++step & 1), 20);
+        QMouseEvent e(
+            QEvent::MouseMove, at, site->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        benchmark::DoNotOptimize(Send(true, site, &e));
+    }
+    source->EndDrag(false);
+    state.counters["heard"] = heard;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -83,6 +116,8 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("MouseDelivery/ours/move", MouseMove, true);
     benchmark::RegisterBenchmark("MouseDelivery/qt/click", MouseClick, false);
     benchmark::RegisterBenchmark("MouseDelivery/ours/click", MouseClick, true);
+    benchmark::RegisterBenchmark("DragMove/ours/over", DragMove, dkDock);
+    benchmark::RegisterBenchmark("DragMove/drag/over", DragMove, dkDrag);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -32,6 +32,9 @@ class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(fw::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(fw::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(fw::TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(fw::TCursor DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(bool DockSite READ DockSite WRITE SetDockSite)
     Q_PROPERTY(TKeyEvent OnKeyDown MEMBER OnKeyDown)
     Q_PROPERTY(TKeyPressEvent OnKeyPress MEMBER OnKeyPress)
     Q_PROPERTY(TKeyEvent OnKeyUp MEMBER OnKeyUp)
@@ -42,6 +45,10 @@ class TControl : public QWidget, public TComponentBase, public TMessageTarget {
     Q_PROPERTY(TDragOverEvent OnDragOver MEMBER OnDragOver)
     Q_PROPERTY(TDragDropEvent OnDragDrop MEMBER OnDragDrop)
     Q_PROPERTY(TEndDragEvent OnEndDrag MEMBER OnEndDrag)
+    Q_PROPERTY(TStartDockEvent OnStartDock MEMBER OnStartDock)
+    Q_PROPERTY(TDockOverEvent OnDockOver MEMBER OnDockOver)
+    Q_PROPERTY(TDockDropEvent OnDockDrop MEMBER OnDockDrop)
+    Q_PROPERTY(TEndDockEvent OnEndDock MEMBER OnEndDock)
     Q_PROPERTY(TNotifyEvent OnEnter MEMBER OnEnter)
     Q_PROPERTY(TNotifyEvent OnExit MEMBER OnExit)
 public:
@@ -118,6 +125,14 @@ public:
 
     TDragMode DragMode() const { return m_dragMode; }
     void SetDragMode(TDragMode mode) { m_dragMode = mode; }
+    TDragKind DragKind() const { return m_dragKind; }
+    void SetDragKind(TDragKind kind) { m_dragKind = kind; }
+    // The pointer shape over a control that takes the drag.
+    TCursor DragCursor() const { return m_dragCursor; }
+    void SetDragCursor(TCursor cursor) { m_dragCursor = cursor; }
+    // Whether controls dragged as dock drags may be docked into this one.
+    bool DockSite() const { return m_dockSite; }
+    void SetDockSite(bool site) { m_dockSite = site; }
     // Begins dragging this control: at once when `immediate`, else once the pointer has
     // moved `threshold` pixels (the framework's distance when negative).
     void BeginDrag(bool immediate, int threshold = -1);
@@ -143,6 +158,13 @@ public:
     TDragOverEvent OnDragOver;
     TDragDropEvent OnDragDrop;
     TEndDragEvent OnEndDrag;
+    // The dock events (see framework/Dock.h): the dragged control hears the start and the
+    // end, a dock site the drag passing over it (it takes every drag without a handler)
+    // and the drop.
+    TStartDockEvent OnStartDock;
+    TDockOverEvent OnDockOver;
+    TDockDropEvent OnDockDrop;
+    TEndDockEvent OnEndDock;
     // Run when the form's focus comes into the control (or a control inside it) from
     // outside, and when it goes out again.
     TNotifyEvent OnEnter;
@@ -186,5 +208,8 @@ private:
     QString m_hint;
     TAlign m_align = alNone;
     TDragMode m_dragMode = dmManual;
+    TDragKind m_dragKind = dkDrag;
+    TCursor m_dragCursor = crDrag;
+    bool m_dockSite = false;
     bool m_mouseThrough = false;
 };

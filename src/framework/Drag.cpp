@@ -1,6 +1,8 @@
 #include "Drag.h"
 
 #include "Control.h"
+#include "Cursors.h"
+#include "Dock.h"
 #include "MouseDelivery.h"
 
 #include <QApplication>
@@ -18,6 +20,11 @@ struct TDrag {
     // What travels as the source: the control, or the object its OnStartDrag handed over.
     QPointer<QObject> Object;
     QPointer<TControl> Target;
+    // A dock drag (see framework/Dock.h): Object is its dock object, Made when the
+    // framework made it, and Grab the pressed point's offset from the control's corner.
+    bool Dock = false;
+    QPointer<TDragDockObject> Made;
+    QPoint Grab;
     bool Accepted = false;
     bool Started = false;
     bool UnderWay = false;
@@ -40,21 +47,34 @@ TControl* ControlAt(QPoint global)
     return under ? mouse::TargetOf(under) : nullptr;
 }
 
-// Whether `control` takes the drag of `object` at the point `global`: a control without
-// OnDragOver refuses it.
-bool Accepts(TControl* control, QObject* object, QPoint global, TDragState state)
+// Whether `control` takes the drag `d` at the point `global`: a control without
+// OnDragOver refuses a drag, a dock site without OnDockOver takes a dock drag.
+bool Accepts(const TDrag& d, TControl* control, QPoint global, TDragState state)
 {
-    if (!control->OnDragOver) return false;
-    bool accept = true;
     const QPoint at = control->mapFromGlobal(global);
-    events::Fire(control->OnDragOver, control, object, at.x(), at.y(), state, accept);
+    bool accept = true;
+    if (d.Dock) {
+        auto* object = qobject_cast<TDragDockObject*>(d.Object);
+        events::Fire(control->OnDockOver, control, object, at.x(), at.y(), state, accept);
+        return accept;
+    }
+    if (!control->OnDragOver) return false;
+    events::Fire(control->OnDragOver, control, d.Object.data(), at.x(), at.y(), state, accept);
     return accept;
+}
+
+// A drag shows the source's drag cursor where it would be taken and the "no" shape
+// elsewhere; a dock drag let go elsewhere floats, so it shows the ordinary pointer there.
+Qt::CursorShape AnswerShape(const TDrag& s)
+{
+    if (s.Accepted) return cursors::ShapeOf(s.Source->DragCursor());
+    return cursors::ShapeOf(s.Dock ? crDefault : crNoDrop);
 }
 
 void ShowAnswer()
 {
     TDrag& s = State();
-    const Qt::CursorShape shape = s.Accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor;
+    const Qt::CursorShape shape = AnswerShape(s);
     if (s.CursorSet) return QApplication::changeOverrideCursor(shape);
     QApplication::setOverrideCursor(shape);
     s.CursorSet = true;
@@ -64,13 +84,17 @@ void MoveTo(QPoint global)
 {
     TDrag& s = State();
     s.Last = global;
-    TControl* now = ControlAt(global);
+    TControl* now = s.Dock ? dock::SiteAt(global, s.Source) : ControlAt(global);
     if (now != s.Target) {
-        if (s.Target) Accepts(s.Target, s.Object, global, dsDragLeave);
+        if (s.Target) Accepts(s, s.Target, global, dsDragLeave);
         s.Target = now;
-        s.Accepted = now && Accepts(now, s.Object, global, dsDragEnter);
+        s.Accepted = now && Accepts(s, now, global, dsDragEnter);
     } else if (now) {
-        s.Accepted = Accepts(now, s.Object, global, dsDragMove);
+        s.Accepted = Accepts(s, now, global, dsDragMove);
+    }
+    if (auto* object = s.Dock ? qobject_cast<TDragDockObject*>(s.Object) : nullptr) {
+        object->SetDockRect(QRect(global - s.Grab, s.Source->size()));
+        object->SetFloating(!s.Accepted);
     }
     if (s.UnderWay) ShowAnswer();
 }
@@ -79,11 +103,48 @@ void Start()
 {
     TDrag& s = State();
     s.Started = true;
-    QObject* object = nullptr;
-    events::Fire(s.Source->OnStartDrag, s.Source.data(), object);
-    s.Object = object ? object : s.Source.data();
+    if (s.Source->DragKind() == dkDock) {
+        s.Dock = true;
+        s.Grab = s.Origin - s.Source->mapToGlobal(QPoint(0, 0));
+        TDragDockObject* object = nullptr;
+        events::Fire(s.Source->OnStartDock, s.Source.data(), object);
+        if (!s.Source) return End(false);
+        if (!object) s.Made = object = new TDragDockObject(s.Source);
+        s.Object = object;
+    } else {
+        QObject* object = nullptr;
+        events::Fire(s.Source->OnStartDrag, s.Source.data(), object);
+        s.Object = object ? object : s.Source.data();
+    }
     if (!s.Source) return End(false);
     MoveTo(s.Last);
+}
+
+// Docks or floats the source of the dock drag `ended`, or leaves it where it is when
+// cancelled, and tells the site and the source.
+void EndDock(const TDrag& ended, bool drop)
+{
+    TControl* site = drop && ended.Accepted ? ended.Target.data() : nullptr;
+    if (!site && ended.Target) Accepts(ended, ended.Target, ended.Last, dsDragLeave);
+    TControl* source = ended.Source;
+    QWidget* host = nullptr;
+    QPoint at;
+    if (drop && source) {
+        const QPoint corner = ended.Last - ended.Grab;
+        if (site) {
+            dock::DockInto(source, site, corner);
+            at = site->mapFromGlobal(ended.Last);
+            events::Fire(
+                site->OnDockDrop, site, qobject_cast<TDragDockObject*>(ended.Object), at.x(), at.y());
+            host = site;
+        } else {
+            TFloatingHost* floating = dock::Float(source, corner);
+            at = floating->ClientWidget()->mapFromGlobal(ended.Last);
+            host = floating;
+        }
+    }
+    if (source) events::Fire(source->OnEndDock, source, host, at.x(), at.y());
+    delete ended.Made.data();
 }
 
 } // namespace
@@ -108,6 +169,7 @@ void End(bool drop)
     s = TDrag();
     if (ended.CursorSet) QApplication::restoreOverrideCursor();
     if (!ended.Started) return;
+    if (ended.Dock) return EndDock(ended, drop);
     TControl* target = drop && ended.Accepted ? ended.Target.data() : nullptr;
     QPoint at;
     if (target) {
@@ -115,7 +177,7 @@ void End(bool drop)
         events::Fire(target->OnDragDrop, target, ended.Object.data(), at.x(), at.y());
     } else if (ended.Target) {
         // The control under the pointer hears that the drag left it for good.
-        Accepts(ended.Target, ended.Object, ended.Last, dsDragLeave);
+        Accepts(ended, ended.Target, ended.Last, dsDragLeave);
     }
     if (ended.Source) events::Fire(ended.Source->OnEndDrag, ended.Source.data(), target, at.x(), at.y());
 }

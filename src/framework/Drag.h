@@ -4,10 +4,12 @@
 // press on a control whose DragMode is automatic) and starts once the pointer has moved
 // the threshold, or at once when immediate: the source hears OnStartDrag. Each control
 // the pointer passes over is asked through OnDragOver whether it accepts the drag (one
-// without the handler refuses it); the pointer shows the answer. Releasing the left
-// button over a control that accepts drops the drag there (its OnDragDrop); Esc, the
-// right button or a release elsewhere cancels it. Either way the source hears OnEndDrag
-// with the control that took the drop, or none.
+// without the handler refuses it); the pointer shows the source's DragCursor over one
+// that accepts and the "no" shape elsewhere. Releasing the left button over a control
+// that accepts drops the drag there (its OnDragDrop); Esc, the right button or a release
+// elsewhere cancels it. Either way the source hears OnEndDrag with the control that took
+// the drop, or none. A control whose DragKind is dkDock is docked instead: the same drag
+// raises the dock events (see framework/Dock.h).
 #include <QPoint>
 
 class QEvent;

@@ -40,6 +40,9 @@ void RegisterFrameworkEvents()
     RegisterEvent<QObject*, QObject*, int, int>();
     RegisterEvent<QObject*, int, int>();
     RegisterEvent<int, TShiftState, bool&>();
+    RegisterEvent<QObject*, TDragDockObject*&>();
+    RegisterEvent<QObject*, TDragDockObject*, int, int, TDragState, bool&>();
+    RegisterEvent<QObject*, TDragDockObject*, int, int>();
 }
 
 } // namespace events

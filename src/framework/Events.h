@@ -14,6 +14,8 @@
 #include <QVariant>
 #include <functional>
 
+class TDragDockObject;
+
 // An event value. Two handlers never compare equal: a property write always assigns.
 template <class... Args> struct TEvent : std::function<void(Args...)> {
     using std::function<void(Args...)>::function;
@@ -35,6 +37,16 @@ using TDragOverEvent = TEvent<QObject* /*Sender*/, QObject* /*Source*/, int /*X*
 // when the drag was cancelled or nobody took it) carry the same values.
 using TDragDropEvent = TEvent<QObject* /*Sender*/, QObject* /*SourceOrTarget*/, int /*X*/, int /*Y*/>;
 using TEndDragEvent = TDragDropEvent;
+// A dock drag's start: the handler may hand over a dock object of its own (see
+// framework/Dock.h); the framework makes one when it does not.
+using TStartDockEvent = TEvent<QObject* /*Sender*/, TDragDockObject*& /*DragObject*/>;
+// A dock site asked whether it takes the control the dock object carries.
+using TDockOverEvent = TEvent<QObject* /*Sender*/, TDragDockObject* /*Source*/, int /*X*/, int /*Y*/,
+    TDragState /*State*/, bool& /*Accept*/>;
+using TDockDropEvent = TEvent<QObject* /*Sender*/, TDragDockObject* /*Source*/, int /*X*/, int /*Y*/>;
+// A dock drag's end carries the new host (a dock site, or the floating window), nullptr
+// when cancelled, like a drag's end.
+using TEndDockEvent = TDragDropEvent;
 // Something at index `from` went to index `to` (a grid's column).
 using TMovedEvent = TEvent<QObject* /*Sender*/, int /*FromIndex*/, int /*ToIndex*/>;
 // A key offered to a form as a short cut before its controls see it; setting Handled
@@ -52,6 +64,9 @@ Q_DECLARE_METATYPE(TDragOverEvent)
 Q_DECLARE_METATYPE(TDragDropEvent)
 Q_DECLARE_METATYPE(TMovedEvent)
 Q_DECLARE_METATYPE(TShortCutEvent)
+Q_DECLARE_METATYPE(TStartDockEvent)
+Q_DECLARE_METATYPE(TDockOverEvent)
+Q_DECLARE_METATYPE(TDockDropEvent)
 
 namespace events {
 

@@ -18,6 +18,39 @@ Q_ENUM_NS(TMouseButton)
 enum TDragMode { dmManual, dmAutomatic };
 Q_ENUM_NS(TDragMode)
 
+// Whether dragging a control moves it onto another (the drag events) or docks it: into
+// a dock site, or floating in a window of its own (the dock events).
+enum TDragKind { dkDrag, dkDock };
+Q_ENUM_NS(TDragKind)
+
+// The framework's standard pointer shapes, by their framework numbers (see
+// framework/Cursors.h for the shape each one shows).
+enum TCursor {
+    crDefault = 0,
+    crNone = -1,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crUpArrow = -10,
+    crHourGlass = -11,
+    crDrag = -12,
+    crNoDrop = -13,
+    crHSplit = -14,
+    crVSplit = -15,
+    crMultiDrag = -16,
+    crSQLWait = -17,
+    crNo = -18,
+    crAppStart = -19,
+    crHelp = -20,
+    crHandPoint = -21,
+    crSizeAll = -22
+};
+Q_ENUM_NS(TCursor)
+
 // Where a drag stands towards the control it passes over.
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 Q_ENUM_NS(TDragState)

@@ -3,7 +3,11 @@
 // whose coordinates, how often; the characters and key releases of the focused control;
 // dragging one control onto another.
 #include "framework/Control.h"
+#include "framework/Dock.h"
 #include "framework/Form.h"
+#include "framework/StandardClasses.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/declared/DeclaredLoader.h"
 #include "framework/grids/DrawGrid.h"
 #include "framework/stdctrls/Edit.h"
 #include "support/TestEnv.h"
@@ -14,6 +18,38 @@
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+// A window declaring a dock drag: the edit docks into the second sheet, with a dock
+// object of the window's own.
+class TDockingForm : public TForm {
+    Q_OBJECT
+public:
+    TDragDockObject* own = nullptr;
+    QStringList log;
+public slots:
+    void EdtStartDock(QObject*, TDragDockObject*& DragObject)
+    {
+        own = new TDragDockObject(qobject_cast<TControl*>(sender()));
+        own->setParent(this);
+        DragObject = own;
+        log << "start";
+    }
+    void EdtEndDock(QObject*, QObject* Target, int, int)
+    {
+        log << "end " + (Target ? Target->objectName() : "none");
+    }
+    void SheetDockOver(QObject*, TDragDockObject* Source, int, int, TDragState, bool& Accept)
+    {
+        log << QString("over %1").arg(Source == own ? "own" : "other");
+        Accept = true;
+    }
+    void SheetDockDrop(QObject*, TDragDockObject* Source, int, int)
+    {
+        log << QString("drop %1").arg(Source == own ? "own" : "other");
+    }
+};
+
+#include "ControlEventsTest.moc"
 
 namespace {
 
@@ -230,9 +266,17 @@ TEST(ControlEvents, DraggingAControlOntoAnotherAsksEachControlOnTheWayAndDropsWh
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
     QTest::mouseMove(f.Window(), f.At(target, { 20, 10 }));
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+    // The source's drag cursor shows over a control that takes the drag.
+    f.plain->SetDragCursor(crHandPoint);
+    QTest::mouseMove(f.Window(), f.At(target, { 21, 10 }));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(f.Window(), f.At(target, { 20, 10 }));
     f.log.clear();
     QTest::mouseRelease(f.Window(), Qt::LeftButton, {}, f.At(target, { 20, 10 }));
-    EXPECT_EQ(Joined(drag), "start | over enter 70,10 | over move 20,10 | drop 20,10 | end target 20,10");
+    EXPECT_EQ(Joined(drag),
+        "start | over enter 70,10 | over move 20,10 | over move 21,10 | over move 20,10 | drop 20,10 | end "
+        "target "
+        "20,10");
     // The drag took the release: no control heard it as a mouse event.
     EXPECT_TRUE(f.log.isEmpty()) << f.log.join(", ").toStdString();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -258,4 +302,210 @@ TEST(ControlEvents, DraggingAControlOntoAnotherAsksEachControlOnTheWayAndDropsWh
     QTest::mouseMove(f.Window(), f.At(target, { 80, 5 }));
     QTest::mouseRelease(f.Window(), Qt::LeftButton, {}, f.At(target, { 80, 5 }));
     EXPECT_EQ(Joined(drag), "start | over enter 80,5 | over leave 80,5 | end none 0,0");
+}
+
+TEST(ControlEvents, ADockDragDocksTheControlIntoASiteFloatsItElsewhereAndIsCancelledByEscOrTheRightButton)
+{
+    EventForm f;
+    f.form.SetBounds(60, 60, 520, 320);
+    auto* site = f.Place<TControl>({ 300, 20, 160, 120 });
+    auto* other = f.Place<TControl>({ 300, 160, 160, 100 });
+    site->SetDockSite(true);
+    other->SetDockSite(true);
+    f.Show();
+    auto* plain = f.plain;
+    plain->SetName("pnlSolto");
+    plain->SetDragKind(dkDock);
+    plain->SetDragCursor(crHandPoint);
+    QStringList dock;
+    TDragDockObject* carried = nullptr;
+    plain->OnStartDock = [&](QObject* sender, TDragDockObject*& object) {
+        EXPECT_EQ(sender, plain);
+        EXPECT_EQ(object, nullptr);
+        dock << "start";
+    };
+    const auto hostName = [&](QObject* at) {
+        if (!at) return QString("none");
+        if (at == site) return QString("site");
+        if (at == other) return QString("other");
+        return QString(qobject_cast<TFloatingHost*>(at) ? "floating" : "elsewhere");
+    };
+    plain->OnEndDock = [&](QObject*, QObject* at, int x, int y) {
+        dock << QString("end %1 %2,%3").arg(hostName(at)).arg(x).arg(y);
+    };
+    // A dock drag raises none of the drag events.
+    plain->OnStartDrag = [&](QObject*, QObject*&) { dock << "drag start"; };
+    plain->OnEndDrag = [&](QObject*, QObject*, int, int) { dock << "drag end"; };
+    site->OnDockOver = [&](QObject*, TDragDockObject* source, int x, int y, TDragState state, bool& accept) {
+        static const char* const kStates[] = { "enter", "leave", "move" };
+        dock << QString("over %1 %2,%3").arg(kStates[state]).arg(x).arg(y);
+        carried = source;
+        EXPECT_EQ(source->Control(), plain);
+        // The site takes the control on its upper part only.
+        accept = y < 80;
+    };
+    site->OnDockDrop = [&](QObject*, TDragDockObject* source, int x, int y) {
+        EXPECT_EQ(source, carried);
+        dock << QString("drop %1,%2").arg(x).arg(y);
+    };
+    const auto shape = [] {
+        return QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                 : Qt::BitmapCursor;
+    };
+
+    // Begun by hand, dropped on the site: the control becomes the site's child where it
+    // was let go, the point it was held by under the pointer.
+    plain->OnMouseDown = [&](QObject*, TMouseButton, TShiftState, int, int) { plain->BeginDrag(false); };
+    f.PointAt(plain, { 10, 10 });
+    QTest::mousePress(f.Window(), Qt::LeftButton, {}, f.At(plain, { 10, 10 }));
+    QTest::mouseMove(f.Window(), f.At(plain, { 30, 10 }));
+    EXPECT_EQ(Joined(dock), "start");
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    QTest::mouseMove(f.Window(), f.At(site, { 40, 90 }));
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    QTest::mouseMove(f.Window(), f.At(site, { 50, 30 }));
+    EXPECT_EQ(shape(), Qt::PointingHandCursor);
+    ASSERT_NE(carried, nullptr);
+    EXPECT_FALSE(carried->Floating());
+    EXPECT_EQ(carried->DockRect(), QRect(site->mapToGlobal(QPoint(40, 20)), plain->size()));
+    QTest::mouseRelease(f.Window(), Qt::LeftButton, {}, f.At(site, { 50, 30 }));
+    EXPECT_EQ(Joined(dock), "start | over enter 40,90 | over move 50,30 | drop 50,30 | end site 50,30");
+    EXPECT_EQ(plain->parentWidget(), site);
+    EXPECT_EQ(plain->pos(), QPoint(40, 20));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    dock.clear();
+
+    // Automatic, let go outside every window: the control floats in a tool window of its
+    // own, its corner where it was let go.
+    plain->OnMouseDown = nullptr;
+    plain->SetDragMode(dmAutomatic);
+    f.PointAt(plain, { 10, 10 });
+    QTest::mousePress(f.Window(), Qt::LeftButton, {}, f.At(plain, { 10, 10 }));
+    QTest::mouseMove(f.Window(), f.At(plain, { 30, 10 }));
+    const QPoint outside = f.At(&f.form, { 600, 100 });
+    QTest::mouseMove(f.Window(), outside);
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    QTest::mouseRelease(f.Window(), Qt::LeftButton, {}, outside);
+    const QPoint left = site->mapFromGlobal(f.form.mapToGlobal(outside));
+    EXPECT_EQ(Joined(dock),
+        QString("start | over enter 70,30 | over leave %1,%2 | end floating 10,10")
+            .arg(left.x())
+            .arg(left.y())
+            .toStdString());
+    QPointer<TFloatingHost> host = qobject_cast<TFloatingHost*>(plain->window());
+    ASSERT_NE(host, nullptr);
+    EXPECT_TRUE(host->isVisible());
+    EXPECT_EQ(host->BorderStyle(), bsSizeToolWin);
+    // A control without a caption of its own names the window.
+    EXPECT_EQ(host->Caption(), "pnlSolto");
+    EXPECT_EQ(plain->parentWidget(), host->ClientWidget());
+    EXPECT_EQ(plain->mapToGlobal(QPoint(0, 0)), f.form.mapToGlobal(outside) - QPoint(10, 10));
+    EXPECT_EQ(host->ClientWidget()->size(), plain->size());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host));
+    dock.clear();
+
+    // Esc and the right button cancel: the control stays in its window, the site hears the
+    // drag leave, the control that nobody took it.
+    QWindow* floating = host->windowHandle();
+    const auto onFloating = [&](QWidget* w, QPoint p) { return host->mapFromGlobal(w->mapToGlobal(p)); };
+    for (const bool byEsc : { true, false }) {
+        QTest::mouseMove(floating, onFloating(plain, { 10, 10 }));
+        QTest::mousePress(floating, Qt::LeftButton, {}, onFloating(plain, { 10, 10 }));
+        QTest::mouseMove(floating, onFloating(site, { 20, 20 }));
+        if (byEsc)
+            QTest::keyClick(floating, Qt::Key_Escape);
+        else
+            QTest::mousePress(floating, Qt::RightButton, {}, onFloating(site, { 20, 20 }));
+        EXPECT_EQ(Joined(dock), "start | over enter 20,20 | over leave 20,20 | end none 0,0") << byEsc;
+        EXPECT_FALSE(plain->Dragging());
+        EXPECT_EQ(plain->window(), host.data());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        if (!byEsc) QTest::mouseRelease(floating, Qt::RightButton, {}, onFloating(site, { 20, 20 }));
+        QTest::mouseRelease(floating, Qt::LeftButton, {}, onFloating(site, { 20, 20 }));
+        dock.clear();
+    }
+
+    // A site without OnDockOver takes the control; the floating window goes away.
+    QTest::mouseMove(floating, onFloating(plain, { 10, 10 }));
+    QTest::mousePress(floating, Qt::LeftButton, {}, onFloating(plain, { 10, 10 }));
+    QTest::mouseMove(floating, onFloating(other, { 30, 30 }));
+    EXPECT_EQ(shape(), Qt::PointingHandCursor);
+    QTest::mouseRelease(floating, Qt::LeftButton, {}, onFloating(other, { 30, 30 }));
+    EXPECT_EQ(Joined(dock), "start | end other 30,30");
+    EXPECT_EQ(plain->parentWidget(), other);
+    EXPECT_EQ(plain->pos(), QPoint(20, 20));
+    EXPECT_TRUE(testenv::waitFor([&] { return host.isNull(); }));
+
+    // A floating window goes with the window that declared its control.
+    {
+        EventForm g;
+        g.Show();
+        g.plain->SetDragKind(dkDock);
+        g.plain->SetDragMode(dmAutomatic);
+        g.PointAt(g.plain, { 5, 5 });
+        QTest::mousePress(g.Window(), Qt::LeftButton, {}, g.At(g.plain, { 5, 5 }));
+        QTest::mouseMove(g.Window(), g.At(&g.form, { 600, 100 }));
+        QTest::mouseRelease(g.Window(), Qt::LeftButton, {}, g.At(&g.form, { 600, 100 }));
+        host = qobject_cast<TFloatingHost*>(g.plain->window());
+        ASSERT_NE(host, nullptr);
+    }
+    EXPECT_TRUE(host.isNull());
+}
+
+TEST(ControlEvents, DeclaredDataSetsTheDragCursorTheDragKindTheDockSiteAndTheDockHandlers)
+{
+    RegisterStandardClasses();
+    TDockingForm form;
+    declared::LoadRootFromText(&form, R"(
+object frmDocas: TDockingForm
+  Left = 60
+  Top = 60
+  ClientWidth = 420
+  ClientHeight = 260
+  object edtNome: TEdit
+    Left = 8
+    Top = 8
+    Width = 120
+    Height = 21
+    DragCursor = crHandPoint
+    DragKind = dkDock
+    DragMode = dmAutomatic
+    OnStartDock = EdtStartDock
+    OnEndDock = EdtEndDock
+  end
+  object pgcDocas: TPageControl
+    Left = 8
+    Top = 40
+    Width = 400
+    Height = 200
+    object tsDoca: TTabSheet
+      Caption = 'Doca'
+      DockSite = True
+      OnDockOver = SheetDockOver
+      OnDockDrop = SheetDockDrop
+    end
+  end
+end
+)",
+        "docas.dfm");
+    auto* edit = form.findChild<TEdit*>("edtNome");
+    auto* sheet = form.findChild<TTabSheet*>("tsDoca");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(edit->DragCursor(), crHandPoint);
+    EXPECT_EQ(edit->DragKind(), dkDock);
+    EXPECT_TRUE(sheet->DockSite());
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QWindow* window = form.windowHandle();
+    const auto at = [&](QWidget* w, QPoint p) { return w->mapTo(&form, p); };
+    QTest::mouseMove(window, at(edit, { 5, 5 }));
+    QTest::mousePress(window, Qt::LeftButton, {}, at(edit, { 5, 5 }));
+    QTest::mouseMove(window, at(sheet, { 30, 30 }));
+    QTest::mouseMove(window, at(sheet, { 32, 30 }));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(sheet, { 32, 30 }));
+    EXPECT_EQ(Joined(form.log), "start | over own | over own | drop own | end tsDoca");
+    EXPECT_EQ(edit->parentWidget(), sheet);
 }
