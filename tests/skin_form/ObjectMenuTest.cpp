@@ -11,6 +11,7 @@
 #include "skin/menus/vnSkinMenus/PopupMenuWindow.h"
 #include "support/TestEnv.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
@@ -50,6 +51,9 @@ struct MenuForm : FramedForm {
     // Over the object, pressed: its menu opens on the press.
     void Press(const char* name)
     {
+        // Qt closes every popup when the application goes inactive: a window an earlier
+        // test freed may still have that change on its way, and it would close this menu.
+        QCoreApplication::processEvents();
         const QPoint at = ObjectPlace(*Frame, name).center();
         Frame->MouseTest(at, true);
         Send(msg::WM_NCLBUTTONDOWN, at);

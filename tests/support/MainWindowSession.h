@@ -21,6 +21,7 @@
 #include <QStringList>
 #include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 
 class MainWindowSession : public DatabaseTest {
 protected:
@@ -69,8 +70,11 @@ protected:
         return texts;
     }
 
-    static bool LogIn()
+    // Says which step it stuck at. The waits are long: on a machine busy with builds the
+    // log-in's query and a window manager's activation each have taken over five seconds.
+    static ::testing::AssertionResult LogIn()
     {
+        constexpr int kPatience = 15000;
         QPointer<TfrmLogin> seen;
         testenv::onNextModal([&](QWidget* w) {
             seen = qobject_cast<TfrmLogin*>(w);
@@ -80,9 +84,13 @@ protected:
             seen->btnLogar->Click();
         });
         frmPrincipal->Show();
-        if (!testenv::waitFor([&] { return seen.isNull(); }) || !QTest::qWaitForWindowExposed(frmPrincipal))
-            return false;
+        if (!testenv::waitFor([&] { return seen.isNull(); }, kPatience))
+            return ::testing::AssertionFailure() << "the log-in window stayed open";
+        if (!QTest::qWaitForWindowExposed(frmPrincipal, kPatience))
+            return ::testing::AssertionFailure() << "the main window was never shown";
         // Nobody but the program itself hands it the activation.
-        return QTest::qWaitForWindowActive(frmPrincipal);
+        if (!QTest::qWaitForWindowActive(frmPrincipal, kPatience))
+            return ::testing::AssertionFailure() << "the main window never became active";
+        return ::testing::AssertionSuccess();
     }
 };
