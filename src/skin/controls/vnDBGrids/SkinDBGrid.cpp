@@ -55,6 +55,9 @@ TGridOptions EngineOptions(TvnDBGridOptions o)
     if (o & dgColLines) e |= goVertLine | goFixedVertLine;
     if (o & dgRowLines) e |= goHorzLine | goFixedHorzLine;
     if (o & dgColumnResize) e |= goColSizing | goColMoving;
+    // Kept for the engine's options, but Tab always leaves the grid: the main window's
+    // grids declare dgTabs with whole-row selection, where moving between columns would
+    // trap a keyboard user inside the grid with nothing to choose.
     if (o & dgTabs) e |= goTabs;
     if (o & dgRowSelect) e |= goRowSelect;
     // A whole-row selection has no cell to edit.
