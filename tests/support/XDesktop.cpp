@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -113,9 +112,12 @@ void DragBy(QPoint by, const std::function<void()>& during)
     if (const auto pointer = CompositorPointer::Open()) {
         pointer->MoveTo(from);
         pointer->Button(true);
-        for (int i = 1; i <= 5; ++i)
-            pointer->MoveBy(
-                QPoint(by.x() * i / 5, by.y() * i / 5) - QPoint(by.x() * (i - 1) / 5, by.y() * (i - 1) / 5));
+        QPoint moved;
+        for (int i = 1; i <= 5; ++i) {
+            const QPoint step = by * i / 5;
+            pointer->MoveBy(step - moved);
+            moved = step;
+        }
         if (during) during();
         pointer->Button(false);
         return;
@@ -144,18 +146,15 @@ QString ShotFile(const QString& name)
 // its root: there the program's own windows are drawn where the server has them.
 QImage ScreenPicture()
 {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quira-screen-XXXXXX.png"));
-    if (file.open()) {
-        RunTool(QStringLiteral("import"), { "-window", "root", file.fileName() });
-        QImage screen(file.fileName());
-        if (!screen.isNull()) return screen;
-    }
-    QImage screen(QGuiApplication::primaryScreen()->geometry().size(), QImage::Format_RGB32);
-    screen.fill(Qt::darkGray);
-    QPainter painter(&screen);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    // Under a Wayland session the X server is Xwayland, whose root reads back black.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return screen->grabWindow(0).toImage();
+    QImage composed(screen->geometry().size(), QImage::Format_RGB32);
+    composed.fill(Qt::darkGray);
+    QPainter painter(&composed);
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->isVisible()) painter.drawPixmap(XState(top).Geometry.topLeft(), top->grab());
-    return screen;
+    return composed;
 }
 
 } // namespace
