@@ -24,25 +24,31 @@ bool HasColor(const QImage& image, const QRect& area, QRgb color)
 
 } // namespace
 
-TEST(GroupBox, CaptionRectangleWidensWithTheBox)
+// The studio-sized group box of the client search window, skinned.
+class GroupBox : public ::testing::Test {
+protected:
+    GroupBox()
+    {
+        m_box.SetSkinData(&m_skin.Store());
+        m_box.SetBounds(0, 0, 409, 105);
+    }
+
+    TestSkin m_skin;
+    TvnSkinGroupBox m_box;
+};
+
+TEST_F(GroupBox, CaptionRectangleWidensWithTheBox)
 {
-    TestSkin skin;
-    TvnSkinGroupBox box;
-    box.SetSkinData(&skin.Store());
-    box.SetBounds(0, 0, 409, 105);
-    const auto* record = skin.Store().ControlSkinAs<TvnDataSkinPanelControl>(box.SkinRecordIndex());
+    const auto* record = m_skin.Store().ControlSkinAs<TvnDataSkinPanelControl>(m_box.SkinRecordIndex());
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(vnctrls::MapSkinRect(box.Geometry(), box.size(), record->CaptionRect), QRect(3, 3, 403, 15));
+    EXPECT_EQ(
+        vnctrls::MapSkinRect(m_box.Geometry(), m_box.size(), record->CaptionRect), QRect(3, 3, 403, 15));
 }
 
-TEST(GroupBox, CaptionIsDrawnLeftAlignedInTheRecordsColourOverTheFrame)
+TEST_F(GroupBox, CaptionIsDrawnLeftAlignedInTheRecordsColourOverTheFrame)
 {
-    TestSkin skin;
-    TvnSkinGroupBox box;
-    box.SetSkinData(&skin.Store());
-    box.SetBounds(0, 0, 409, 105);
-    box.SetCaption("Cliente Selecionado");
-    const QImage look = Grab(&box);
+    m_box.SetCaption("Cliente Selecionado");
+    const QImage look = Grab(&m_box);
     // White text (the record's font colour) starts at the caption's left and ends well
     // before the right edge; the frame around it and the client tile stay the skin's.
     EXPECT_TRUE(HasColor(look, QRect(3, 3, 40, 15), qRgb(255, 255, 255)));
@@ -52,21 +58,17 @@ TEST(GroupBox, CaptionIsDrawnLeftAlignedInTheRecordsColourOverTheFrame)
     EXPECT_EQ(look.pixel(407, 103), kGroupFrame);
 }
 
-TEST(GroupBox, ChildrenAreLaidOutInTheSkinsClientRectangle)
+TEST_F(GroupBox, ChildrenAreLaidOutInTheSkinsClientRectangle)
 {
-    TestSkin skin;
-    TvnSkinGroupBox box;
-    box.SetSkinData(&skin.Store());
-    box.SetBounds(0, 0, 409, 105);
     TvnSkinPanel child;
-    child.SetParent(&box);
+    child.SetParent(&m_box);
     child.SetAlign(alClient);
     // The record's client rectangle 5,21,55,49 grown by 349 x 51.
     EXPECT_EQ(child.geometry(), vnutils::RectLTRB(5, 21, 404, 100));
 
     // Without a record: inside the border, below the default caption bar.
-    skin.DestroyStore();
-    box.SetBounds(0, 0, 200, 100);
+    m_skin.DestroyStore();
+    m_box.SetBounds(0, 0, 200, 100);
     EXPECT_EQ(child.geometry(), vnutils::RectLTRB(1, 23, 199, 99));
 }
 
@@ -235,22 +237,18 @@ TEST(Panel, TiledMiddleRepeatsTheClientTileFromItsCorner)
 
 // The frame strips are composed once per size and skin: the caption drawn into the top
 // strip never reaches the kept strip, so a new caption shows alone.
-TEST(GroupBox, FrameStripsAreKeptAndTheCaptionIsDrawnOverACopy)
+TEST_F(GroupBox, FrameStripsAreKeptAndTheCaptionIsDrawnOverACopy)
 {
-    TestSkin skin;
-    TvnSkinGroupBox box;
-    box.SetSkinData(&skin.Store());
-    box.SetBounds(0, 0, 409, 105);
-    box.SetCaption("Cliente Selecionado");
-    EXPECT_TRUE(HasColor(Grab(&box), QRect(3, 3, 40, 15), qRgb(255, 255, 255)));
-    EXPECT_EQ(box.CachedFaceCount(), 1);
-    box.SetCaption("");
-    const QImage bare = Grab(&box);
+    m_box.SetCaption("Cliente Selecionado");
+    EXPECT_TRUE(HasColor(Grab(&m_box), QRect(3, 3, 40, 15), qRgb(255, 255, 255)));
+    EXPECT_EQ(m_box.CachedFaceCount(), 1);
+    m_box.SetCaption("");
+    const QImage bare = Grab(&m_box);
     EXPECT_FALSE(HasColor(bare, QRect(3, 3, 400, 15), qRgb(255, 255, 255)));
     EXPECT_EQ(bare.pixel(1, 1), kGroupFrame);
-    EXPECT_EQ(box.CachedFaceCount(), 1);
-    box.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
-    EXPECT_EQ(box.CachedFaceCount(), 0);
+    EXPECT_EQ(m_box.CachedFaceCount(), 1);
+    m_box.Perform(msg::SKINMSG_BEFORE_CHANGE, 0, 0);
+    EXPECT_EQ(m_box.CachedFaceCount(), 0);
 }
 
 // Every paint looks the panel over afresh: a frame, caption or parent changed between two
@@ -305,19 +303,15 @@ TEST(Panel, TransparentPanelShowsWhatChangedSinceTheLastPaint)
 
 // The skinned caption follows the state between paints: the check box's image for the
 // new state, a caption removed leaves the record's frame.
-TEST(GroupBox, CaptionStateChangedBetweenPaintsIsDrawnByTheNext)
+TEST_F(GroupBox, CaptionStateChangedBetweenPaintsIsDrawnByTheNext)
 {
-    TestSkin skin;
-    TvnSkinGroupBox box;
-    box.SetSkinData(&skin.Store());
-    box.SetBounds(0, 0, 409, 105);
-    box.SetCaption("Cliente");
-    box.SetCheckedMode(true);
-    const QImage unchecked = Grab(&box);
-    box.SetChecked(true);
-    const QImage checked = Grab(&box);
+    m_box.SetCaption("Cliente");
+    m_box.SetCheckedMode(true);
+    const QImage unchecked = Grab(&m_box);
+    m_box.SetChecked(true);
+    const QImage checked = Grab(&m_box);
     EXPECT_NE(checked.copy(0, 0, 409, 21), unchecked.copy(0, 0, 409, 21));
     EXPECT_EQ(checked.copy(0, 21, 409, 84), unchecked.copy(0, 21, 409, 84)) << "only the caption changes";
-    box.SetChecked(false);
-    EXPECT_EQ(Grab(&box), unchecked);
+    m_box.SetChecked(false);
+    EXPECT_EQ(Grab(&m_box), unchecked);
 }
