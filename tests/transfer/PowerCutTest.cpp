@@ -175,7 +175,8 @@ protected:
         return broken;
     }
 
-    void TearDown() override
+    // Ends a frozen or running tool, as the cut would have.
+    void EndTool()
     {
         if (m_tool.state() != QProcess::NotRunning) {
             kill(pid_t(m_tool.processId()), SIGKILL);
@@ -183,6 +184,8 @@ protected:
             m_tool.waitForFinished();
         }
     }
+
+    void TearDown() override { EndTool(); }
 
     QTemporaryDir m_dir;
     QString m_image, m_mount;
@@ -203,13 +206,23 @@ TEST_F(PowerCut, EveryPhotoUnderItsNameIsWholeOnTheDisk)
 
 // A transfer that names its copies before their bytes reach the disk leaves names over
 // nothing on the same disk: the check above can fail.
+// Whether the kernel has written a copy's bytes back by the cut is up to its write-back,
+// which other writers on the machine can hasten; the check must catch the fault in one of
+// a few tries, each from an empty edit folder.
 TEST_F(PowerCut, ACopyNamedBeforeItsBytesAreOnDiskIsCaught)
 {
     const QString list = Fill();
-    TransferAndFreeze({ "--no-sync" }, list, 200);
-    const QMap<QString, QByteArray> named = Named(CopyOfTheDisk());
-    EXPECT_GT(named.size(), 0);
-    EXPECT_GT(Broken(named).size(), 0);
+    QStringList seen;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        TransferAndFreeze({ "--no-sync" }, list, 200);
+        const QMap<QString, QByteArray> named = Named(CopyOfTheDisk());
+        if (named.size() > 0 && Broken(named).size() > 0) return;
+        seen << QString("try %1: %2 names, none broken").arg(attempt + 1).arg(named.size());
+        EndTool();
+        ASSERT_TRUE(QDir(m_mount + "/evento/" + Album).removeRecursively());
+        ASSERT_EQ(RunSystemTool("sync", { "-f", m_mount }), 0);
+    }
+    ADD_FAILURE() << "no try left a broken copy under its name: " << seen.join("; ").toStdString();
 }
 
 } // namespace
