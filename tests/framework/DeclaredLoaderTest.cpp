@@ -250,3 +250,69 @@ TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
             << e.Message().toStdString();
     }
 }
+
+TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
+{
+    // Every byte value, in both cases of digit, laid out the ways declared data are
+    // written: lines of 64 digits with a deep indent, CR LF line ends, blanks and tabs
+    // between digits, and a pair of digits split by a line break.
+    QByteArray bytes;
+    quint32 state = 2463534242u;
+    for (int i = 0; i < 5000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        bytes.append(static_cast<char>(i < 256 ? i : int(state & 0xFF)));
+    }
+    const QByteArray hex = bytes.toHex();
+    QString digits;
+    int lines = 0;
+    for (qsizetype i = 0; i < hex.size(); ++i) {
+        const QChar d = QLatin1Char(hex.at(i));
+        digits += (i / 7) % 2 ? d.toUpper() : d;
+        if (i % 64 == 63) {
+            digits += QString::fromUtf16(lines % 2 ? u"\r\n" : u"\n") + QString(6, u' ');
+            ++lines;
+        } else if (i % 29 == 5) {
+            digits += i % 2 ? u'\t' : u' ';
+        }
+    }
+    TTestModule module;
+    declared::LoadRootFromText(&module,
+        "object B: TTestModule\n  object part: TTestPart\n    Data = {\n      " + digits
+            + "}\n    Number = 7\n  end\nend",
+        "binary.dfm");
+    auto* part = qobject_cast<TTestPart*>(module.FindComponent("part"));
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->Data, bytes);
+    EXPECT_EQ(part->Number, 7);
+
+    // The lines counted through a binary value still place later errors exactly.
+    TTestModule later;
+    const QString wrongAfter = errorOf(&later,
+        "object B: TTestModule\n  object x: TTestPart\n    Data = {\n      0A0B\n      0C0D}\n"
+        "    Nope = 1\n  end\nend",
+        "b.dfm");
+    EXPECT_TRUE(wrongAfter.startsWith("b.dfm:6: unknown property Nope")) << wrongAfter.toStdString();
+
+    struct Case {
+        const char* text;
+        const char* expected;
+    };
+    const Case cases[] = {
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0G}\n  end\nend",
+            "bad.dfm:4: binary data holds 'G'" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0}\n  end\nend",
+            "bad.dfm:3: binary data has an odd number of digits" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0D\n",
+            "bad.dfm:3: binary data has no '}'" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A\u00A00B\u00E90C}\n  end\nend",
+            "bad.dfm:3: binary data holds '\u00E9'" },
+    };
+    for (const Case& c : cases) {
+        TTestModule module;
+        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
+            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
+    }
+}
