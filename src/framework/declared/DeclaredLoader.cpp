@@ -52,16 +52,34 @@ QString Where(const QString& file, int line) { return QStringLiteral("%1:%2: ").
     throw Exception(Where(file, line) + what);
 }
 
+// Each class's property names, lower case, to the index of the most derived property of
+// that name: published names ("Font", "Enabled") win over Qt's own properties that
+// differ only in case ("font", "enabled"). Made once per class: the windows set some
+// 1,500 properties while the program starts, and each had compared its name with
+// every property of its class.
+const QHash<QByteArray, int>& PropertyIndex(const QMetaObject* mo)
+{
+    static QHash<const QMetaObject*, QHash<QByteArray, int>> classes;
+    auto it = classes.constFind(mo);
+    if (it == classes.constEnd()) {
+        QHash<QByteArray, int> names;
+        for (int i = 0; i < mo->propertyCount(); ++i)
+            names.insert(QByteArray(mo->property(i).name()).toLower(), i);
+        it = classes.insert(mo, names);
+    }
+    return *it;
+}
+
 QMetaProperty FindProperty(const QObject* object, const QString& name)
 {
-    // From the most derived class down: published names ("Font", "Enabled") must win
-    // over Qt's own properties that differ only in case ("font", "enabled").
+    // Property names are ASCII, so a name matches one only if its case folding is ASCII
+    // too (which lets the Kelvin sign stand for a 'k', as a case-blind compare would).
+    const QString folded = name.toCaseFolded();
+    for (const QChar c : folded)
+        if (c.unicode() >= 0x80) return {};
     const QMetaObject* mo = object->metaObject();
-    for (int i = mo->propertyCount() - 1; i >= 0; --i) {
-        QMetaProperty p = mo->property(i);
-        if (name.compare(QLatin1String(p.name()), Qt::CaseInsensitive) == 0) return p;
-    }
-    return {};
+    const int index = PropertyIndex(mo).value(folded.toLatin1(), -1);
+    return index < 0 ? QMetaProperty() : mo->property(index);
 }
 
 int FindMethod(const QObject* object, const QString& name)

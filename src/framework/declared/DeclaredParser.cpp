@@ -1,6 +1,8 @@
 #include "DeclaredTree.h"
 #include "framework/Exception.h"
 
+#include <array>
+
 namespace {
 
 class Parser {
@@ -82,7 +84,7 @@ private:
         SkipBlank();
         const int end = m_pos + static_cast<int>(word.size());
         if (end > m_text.size()) return false;
-        if (m_text.mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
+        if (QStringView(m_text).mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
         return end == m_text.size() || !isIdentPart(m_text.at(end));
     }
 
@@ -195,23 +197,23 @@ private:
 
     // The hex digits of a binary value up to its '}', blanks and line breaks anywhere
     // between them. The data module carries the skin this way (some 160,000 digits), so
-    // the digits are read in place and paired as they come instead of one character at
-    // a time through Take().
+    // the digits are read in place and paired as they come, straight into the bytes,
+    // instead of one character at a time through Take() and a second pass.
     QByteArray ParseBinary(int line)
     {
         const QChar* const text = m_text.constData();
         const int size = static_cast<int>(m_text.size());
-        QByteArray bytes;
-        bytes.reserve((size - m_pos) / 2);
+        QByteArray bytes((size - m_pos) / 2, Qt::Uninitialized);
+        char* out = bytes.data();
         int high = -1;
         for (; m_pos < size; ++m_pos) {
             const char16_t h = text[m_pos].unicode();
-            const int digit = HexDigit(h);
+            const int digit = h < 128 ? kHexDigits[h] : -1;
             if (digit >= 0) {
                 if (high < 0) {
                     high = digit;
                 } else {
-                    bytes.append(static_cast<char>(high << 4 | digit));
+                    *out++ = static_cast<char>(high << 4 | digit);
                     high = -1;
                 }
             } else if (h == u'}') {
@@ -225,16 +227,20 @@ private:
         if (AtEnd()) FailAt(line, QStringLiteral("binary data has no '}'"));
         Take();
         if (high >= 0) FailAt(line, QStringLiteral("binary data has an odd number of digits"));
+        bytes.truncate(out - bytes.constData());
         return bytes;
     }
 
-    static int HexDigit(char16_t c)
-    {
-        if (c >= u'0' && c <= u'9') return c - u'0';
-        if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-        if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-        return -1;
-    }
+    // The value of each ASCII hex digit, -1 for every other character.
+    static constexpr std::array<signed char, 128> kHexDigits = [] {
+        std::array<signed char, 128> table {};
+        for (int c = 0; c < 128; ++c)
+            table[c] = c >= '0' && c <= '9' ? c - '0'
+                : c >= 'A' && c <= 'F'      ? c - 'A' + 10
+                : c >= 'a' && c <= 'f'      ? c - 'a' + 10
+                                            : -1;
+        return table;
+    }();
 
     void ParseNumber(TDeclaredValue& v)
     {
