@@ -254,7 +254,7 @@ TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
 TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
 {
     // Every byte value, in both cases of digit, laid out the ways declared data are
-    // written: lines of 64 digits with a deep indent, CR LF line ends, blanks and tabs
+    // written: lines of digits with a deep indent, CR LF line ends, blanks and tabs
     // between digits, and a pair of digits split by a line break.
     QByteArray bytes;
     quint32 state = 2463534242u;
@@ -270,7 +270,7 @@ TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
     for (qsizetype i = 0; i < hex.size(); ++i) {
         const QChar d = QLatin1Char(hex.at(i));
         digits += (i / 7) % 2 ? d.toUpper() : d;
-        if (i % 64 == 63) {
+        if (i % 63 == 62) {
             digits += QString::fromUtf16(lines % 2 ? u"\r\n" : u"\n") + QString(6, u' ');
             ++lines;
         } else if (i % 29 == 5) {

@@ -201,16 +201,23 @@ private:
     // instead of one character at a time through Take() and a second pass.
     QByteArray ParseBinary(int line)
     {
-        const QChar* const text = m_text.constData();
+        const char16_t* const text = reinterpret_cast<const char16_t*>(m_text.constData());
         const int size = static_cast<int>(m_text.size());
         QByteArray bytes((size - m_pos) / 2, Qt::Uninitialized);
         char* out = bytes.data();
+        int pos = m_pos;
         int high = -1;
-        for (; m_pos < size; ++m_pos) {
-            const char16_t h = text[m_pos].unicode();
+        for (; pos < size; ++pos) {
+            const char16_t h = text[pos];
             const int digit = h < 128 ? kHexDigits[h] : -1;
             if (digit >= 0) {
-                if (high < 0) {
+                // Digits come in pairs between the line breaks: take the second at once.
+                const char16_t next = pos + 1 < size ? text[pos + 1] : u'}';
+                const int low = next < 128 ? kHexDigits[next] : -1;
+                if (high < 0 && low >= 0) {
+                    *out++ = static_cast<char>(digit << 4 | low);
+                    ++pos;
+                } else if (high < 0) {
                     high = digit;
                 } else {
                     *out++ = static_cast<char>(high << 4 | digit);
@@ -220,10 +227,12 @@ private:
                 break;
             } else if (h == u'\n') {
                 ++m_line;
-            } else if (!text[m_pos].isSpace()) {
-                Fail(QStringLiteral("binary data holds '%1'").arg(text[m_pos]));
+            } else if (!QChar(h).isSpace()) {
+                m_pos = pos;
+                Fail(QStringLiteral("binary data holds '%1'").arg(QChar(h)));
             }
         }
+        m_pos = pos;
         if (AtEnd()) FailAt(line, QStringLiteral("binary data has no '}'"));
         Take();
         if (high >= 0) FailAt(line, QStringLiteral("binary data has an odd number of digits"));
