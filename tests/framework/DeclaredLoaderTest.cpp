@@ -102,6 +102,22 @@ QString errorOf(QObject* root, const QString& text, const QString& file = "test.
     return {};
 }
 
+struct ErrorCase {
+    const char* text;
+    const char* expected;
+};
+
+// Each text, loaded as "bad.dfm", fails with a message that starts as expected.
+void ExpectErrors(std::initializer_list<ErrorCase> cases)
+{
+    for (const ErrorCase& c : cases) {
+        TTestModule module;
+        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
+            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
+    }
+}
+
 } // namespace
 
 TEST(DeclaredData, SetsEveryKindOfValue)
@@ -204,11 +220,7 @@ TEST(DeclaredData, HandlersBindToTheRootsSlots)
 
 TEST(DeclaredData, EveryErrorNamesFileAndLine)
 {
-    struct Case {
-        const char* text;
-        const char* expected;
-    };
-    const Case cases[] = {
+    ExpectErrors({
         { "object E: TTestModule\n  object x: TNoSuchClass\n  end\nend",
             "bad.dfm:2: unknown class TNoSuchClass" },
         { "object E: TTestModule\n  object x: TTestPart\n    Colour = 1\n    Nope = 3\n  end\nend",
@@ -228,13 +240,7 @@ TEST(DeclaredData, EveryErrorNamesFileAndLine)
             "bad.dfm:4: A component named X already exists" },
         { "object E: TOtherModule\nend",
             "bad.dfm:1: the file declares TOtherModule, but is loaded into TTestModule" },
-    };
-    for (const Case& c : cases) {
-        TTestModule module;
-        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
-        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
-            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
-    }
+    });
 }
 
 TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
@@ -295,11 +301,7 @@ TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
         "b.dfm");
     EXPECT_TRUE(wrongAfter.startsWith("b.dfm:6: unknown property Nope")) << wrongAfter.toStdString();
 
-    struct Case {
-        const char* text;
-        const char* expected;
-    };
-    const Case cases[] = {
+    ExpectErrors({
         { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0G}\n  end\nend",
             "bad.dfm:4: binary data holds 'G'" },
         { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0}\n  end\nend",
@@ -308,11 +310,5 @@ TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
             "bad.dfm:3: binary data has no '}'" },
         { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A\u00A00B\u00E90C}\n  end\nend",
             "bad.dfm:3: binary data holds '\u00E9'" },
-    };
-    for (const Case& c : cases) {
-        TTestModule module;
-        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
-        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
-            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
-    }
+    });
 }
