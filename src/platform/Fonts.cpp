@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <QStringList>
 #include <QThread>
@@ -54,8 +55,9 @@ TResolvedFamilies& Resolved()
 
 QString InstalledFamily(const QString& family)
 {
-    // Kept for the application's thread only; a font made elsewhere resolves the usual way.
-    const QCoreApplication* app = QCoreApplication::instance();
+    // Kept for a GUI application's own thread only (the font database needs one); a font
+    // made elsewhere resolves the usual way.
+    const QCoreApplication* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app || QThread::currentThread() != app->thread()) return family;
     TResolvedFamilies& resolved = Resolved();
     auto found = resolved.Families.constFind(family);
