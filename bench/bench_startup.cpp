@@ -6,8 +6,18 @@
 // Counters: `peak_MB`, the peak resident memory when the window shows; `cpu_ms`, the
 // processor time the program used until then.
 //
+// `Startup/paired/login_window` starts both programs in each iteration, in alternating
+// order, so that both sides of a pair meet the same load from the rest of the machine;
+// its counters are the medians of the pairs: `ours_us` and `baseline_us` the processor
+// time (the goal's figure), `ratio` the median of the pairs' ratios, and the same of the
+// wall clock as `ours_wall_us`, `baseline_wall_us` and `wall_ratio`. With
+// QUIRA_STARTUP_BEFORE naming another build of the program (an older quira, copied out
+// of the build tree before a change), `Startup/paired/before_login_window` pairs ours
+// with it the same way.
+//
 // Needs an X server without a window manager (bench/README.md):
 //   xvfb-run -a build/bench/bench_startup [--benchmark_format=json]
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <csignal>
@@ -21,6 +31,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 extern char** environ;
@@ -119,36 +130,93 @@ std::string BuildDir()
     return exe.substr(0, exe.rfind('/', exe.rfind('/') - 1));
 }
 
-void StartUp(benchmark::State& state, std::string program)
+// One start of a program up to its login window. With `timed`, the benchmark's own
+// timer stops once the window shows: ending the program is not part of its start.
+struct TLaunch {
+    bool shown = false;
+    double cpuMs = 0;
+    double wallMs = 0;
+    long peakKb = 0;
+};
+
+TLaunch Launch(const std::string& program, benchmark::State* timed = nullptr)
 {
     const XDisplay& d = Display();
+    TLaunch launch;
+    std::string path = program;
+    char* argv[] = { path.data(), nullptr };
+    pid_t pid = 0;
+    const auto start = std::chrono::steady_clock::now();
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return launch;
+    launch.shown = WaitForWindow(d, pid, "Login", 30000);
+    launch.wallMs
+        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (timed) timed->PauseTiming();
+    launch.peakKb = PeakKb(pid);
+    kill(pid, SIGKILL);
+    rusage usage {};
+    wait4(pid, nullptr, 0, &usage);
+    // The program's own processor time up to its window (and the moment it takes to be
+    // ended), steadier than the wall clock on a busy machine.
+    launch.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    if (timed) timed->ResumeTiming();
+    return launch;
+}
+
+void StartUp(benchmark::State& state, std::string program)
+{
     long peak = 0;
     double cpuMs = 0;
     for (auto _ : state) {
-        char* argv[] = { program.data(), nullptr };
-        pid_t pid = 0;
-        if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError(("cannot start " + program).c_str());
-            return;
-        }
-        const bool shown = WaitForWindow(d, pid, "Login", 30000);
-        state.PauseTiming();
-        peak = std::max(peak, PeakKb(pid));
-        kill(pid, SIGKILL);
-        rusage usage {};
-        wait4(pid, nullptr, 0, &usage);
-        cpuMs += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-        state.ResumeTiming();
-        if (!shown) {
+        const TLaunch launch = Launch(program, &state);
+        peak = std::max(peak, launch.peakKb);
+        cpuMs += launch.cpuMs;
+        if (!launch.shown) {
             state.SkipWithError(("no window from " + program).c_str());
             return;
         }
     }
     state.counters["peak_MB"] = double(peak) / 1024.0;
-    // The program's own processor time up to its window (and the moment it takes to be
-    // ended), steadier than the wall clock on a busy machine.
     state.counters["cpu_ms"] = benchmark::Counter(cpuMs, benchmark::Counter::kAvgIterations);
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) return 0;
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+void PairedStartUp(benchmark::State& state, std::string ours, std::string baseline)
+{
+    std::vector<double> cpu[2], wall[2], cpuRatios, wallRatios;
+    bool oursFirst = true;
+    for (auto _ : state) {
+        TLaunch pair[2];
+        for (int side = 0; side < 2; ++side) {
+            const int who = (side == 0) == oursFirst ? 0 : 1;
+            pair[who] = Launch(who == 0 ? ours : baseline);
+            if (!pair[who].shown) {
+                state.SkipWithError(("no window from " + (who == 0 ? ours : baseline)).c_str());
+                return;
+            }
+        }
+        oursFirst = !oursFirst;
+        state.SetIterationTime((pair[0].wallMs + pair[1].wallMs) / 1e3);
+        for (int who = 0; who < 2; ++who) {
+            cpu[who].push_back(pair[who].cpuMs * 1e3);
+            wall[who].push_back(pair[who].wallMs * 1e3);
+        }
+        cpuRatios.push_back(pair[0].cpuMs / pair[1].cpuMs);
+        wallRatios.push_back(pair[0].wallMs / pair[1].wallMs);
+    }
+    state.counters["ours_us"] = Median(cpu[0]);
+    state.counters["baseline_us"] = Median(cpu[1]);
+    state.counters["ratio"] = Median(cpuRatios);
+    state.counters["ours_wall_us"] = Median(wall[0]);
+    state.counters["baseline_wall_us"] = Median(wall[1]);
+    state.counters["wall_ratio"] = Median(wallRatios);
 }
 
 } // namespace
@@ -159,12 +227,26 @@ int main(int argc, char** argv)
     // The programs show their windows on the X server this program watches, whatever
     // platform the caller's environment names.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    benchmark::RegisterBenchmark("Startup/ours/login_window", StartUp, build + "/quira")
+    const std::string ours = build + "/quira";
+    const std::string minimal = build + "/bench/bench_minimal_qt";
+    benchmark::RegisterBenchmark("Startup/ours/login_window", StartUp, ours)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark("Startup/qt/login_window", StartUp, build + "/bench/bench_minimal_qt")
+    benchmark::RegisterBenchmark("Startup/qt/login_window", StartUp, minimal)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    // Enough pairs per repetition for a steady median.
+    constexpr int kPairs = 15;
+    benchmark::RegisterBenchmark("Startup/paired/login_window", PairedStartUp, ours, minimal)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(kPairs);
+    if (const char* before = std::getenv("QUIRA_STARTUP_BEFORE"); before && *before)
+        benchmark::RegisterBenchmark(
+            "Startup/paired/before_login_window", PairedStartUp, ours, std::string(before))
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(kPairs);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

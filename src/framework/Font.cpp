@@ -87,7 +87,7 @@ QFont TFont::MakeQFont(const QString& name, int height, TFontStyles style)
     if (made)
         for (const TMadeFont& m : *made)
             if (m.Height == height && m.Style == style && m.Name == name) return m.Font;
-    QFont f(name);
+    QFont f(fonts::InstalledFamily(name));
     f.setPixelSize(std::max(1, fonts::PixelSizeForHeight(name, height)));
     f.setBold(style.testFlag(fsBold));
     f.setItalic(style.testFlag(fsItalic));

@@ -1,9 +1,13 @@
 #include "Fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <QStringList>
+#include <QThread>
+#include <algorithm>
 #include <cmath>
 
 namespace fonts {
@@ -28,11 +32,53 @@ QHash<QString, double>& ReferenceCells()
     return cells;
 }
 
+// What each family name asked for resolves to, with the list of installed families it
+// was resolved against; both go with the application (their fonts go with it).
+struct TResolvedFamilies {
+    QStringList Installed;
+    QHash<QString, QString> Families;
+};
+
+TResolvedFamilies& Resolved()
+{
+    static TResolvedFamilies resolved;
+    static const QCoreApplication* resolvedWith = nullptr;
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app != resolvedWith) {
+        resolved = {};
+        resolvedWith = app;
+    }
+    return resolved;
+}
+
 } // namespace
+
+QString InstalledFamily(const QString& family)
+{
+    // Kept for a GUI application's own thread only (the font database needs one); a font
+    // made elsewhere resolves the usual way.
+    const QCoreApplication* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app || QThread::currentThread() != app->thread()) return family;
+    TResolvedFamilies& resolved = Resolved();
+    auto found = resolved.Families.constFind(family);
+    if (found != resolved.Families.constEnd()) return *found;
+    if (resolved.Installed.isEmpty()) resolved.Installed = QFontDatabase::families();
+    // The order Qt's own matching tries: the name, then its substitutes.
+    QString result = family;
+    for (const QString& candidate : QStringList { family } + QFont::substitutes(family)) {
+        const auto installed = std::find_if(resolved.Installed.cbegin(), resolved.Installed.cend(),
+            [&](const QString& f) { return f.compare(candidate, Qt::CaseInsensitive) == 0; });
+        if (installed != resolved.Installed.cend()) {
+            result = *installed;
+            break;
+        }
+    }
+    return *resolved.Families.insert(family, result);
+}
 
 int CellHeight(const QString& family, int pixelSize)
 {
-    QFont f(family);
+    QFont f(InstalledFamily(family));
     f.setPixelSize(pixelSize);
     QFontMetricsF m(f);
     return static_cast<int>(std::lround(m.ascent() + m.descent()));
@@ -46,7 +92,7 @@ int PixelSizeForHeight(const QString& family, int height)
     if (cell == ReferenceCells().constEnd()) {
         // Cell height scales linearly with the em size; measure once at a large size so
         // the ratio is exact enough for any requested height.
-        QFont f(family);
+        QFont f(InstalledFamily(family));
         f.setPixelSize(kReference);
         QFontMetricsF m(f);
         cell = ReferenceCells().insert(family, m.ascent() + m.descent());
@@ -81,6 +127,7 @@ void InstallSubstitutes()
     for (const auto& s : table)
         QFont::insertSubstitutions(QString::fromLatin1(s.family), s.lookAlikes);
     ReferenceCells().clear();
+    Resolved() = {};
 }
 
 } // namespace fonts

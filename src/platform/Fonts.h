@@ -11,6 +11,13 @@ namespace fonts {
 
 inline constexpr int kPixelsPerInch = 96;
 
+// The installed family a font of `family` is drawn with: the name itself when it is
+// installed, else its first installed substitute, else the name (the platform's
+// fallback then chooses). A font made with it draws exactly as one made with the name,
+// without the platform searching its fallbacks for a family it does not have (a sort
+// of every installed font, each time a font of another missing family is first used).
+QString InstalledFamily(const QString& family);
+
 // Pixel size (em height) that gives a font of `family` the requested height.
 int PixelSizeForHeight(const QString& family, int height);
 

@@ -102,6 +102,22 @@ QString errorOf(QObject* root, const QString& text, const QString& file = "test.
     return {};
 }
 
+struct ErrorCase {
+    const char* text;
+    const char* expected;
+};
+
+// Each text, loaded as "bad.dfm", fails with a message that starts as expected.
+void ExpectErrors(std::initializer_list<ErrorCase> cases)
+{
+    for (const ErrorCase& c : cases) {
+        TTestModule module;
+        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
+            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
+    }
+}
+
 } // namespace
 
 TEST(DeclaredData, SetsEveryKindOfValue)
@@ -204,11 +220,7 @@ TEST(DeclaredData, HandlersBindToTheRootsSlots)
 
 TEST(DeclaredData, EveryErrorNamesFileAndLine)
 {
-    struct Case {
-        const char* text;
-        const char* expected;
-    };
-    const Case cases[] = {
+    ExpectErrors({
         { "object E: TTestModule\n  object x: TNoSuchClass\n  end\nend",
             "bad.dfm:2: unknown class TNoSuchClass" },
         { "object E: TTestModule\n  object x: TTestPart\n    Colour = 1\n    Nope = 3\n  end\nend",
@@ -228,13 +240,7 @@ TEST(DeclaredData, EveryErrorNamesFileAndLine)
             "bad.dfm:4: A component named X already exists" },
         { "object E: TOtherModule\nend",
             "bad.dfm:1: the file declares TOtherModule, but is loaded into TTestModule" },
-    };
-    for (const Case& c : cases) {
-        TTestModule module;
-        const QString error = errorOf(&module, QString::fromUtf8(c.text), "bad.dfm");
-        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.expected)))
-            << "got: " << error.toStdString() << "\nwanted: " << c.expected;
-    }
+    });
 }
 
 TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
@@ -249,4 +255,60 @@ TEST(DeclaredData, ReferenceNeverResolvedNamesFileAndLine)
         EXPECT_TRUE(e.Message().startsWith("w2.dfm:4: reference Missing.store was never resolved"))
             << e.Message().toStdString();
     }
+}
+
+TEST(DeclaredData, BinaryValuesKeepEveryByteAndLine)
+{
+    // Every byte value, in both cases of digit, laid out the ways declared data are
+    // written: lines of digits with a deep indent, CR LF line ends, blanks and tabs
+    // between digits, and a pair of digits split by a line break.
+    QByteArray bytes;
+    quint32 state = 2463534242u;
+    for (int i = 0; i < 5000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        bytes.append(static_cast<char>(i < 256 ? i : int(state & 0xFF)));
+    }
+    const QByteArray hex = bytes.toHex();
+    QString digits;
+    int lines = 0;
+    for (qsizetype i = 0; i < hex.size(); ++i) {
+        const QChar d = QLatin1Char(hex.at(i));
+        digits += (i / 7) % 2 ? d.toUpper() : d;
+        if (i % 63 == 62) {
+            digits += QString::fromUtf16(lines % 2 ? u"\r\n" : u"\n") + QString(6, u' ');
+            ++lines;
+        } else if (i % 29 == 5) {
+            digits += i % 2 ? u'\t' : u' ';
+        }
+    }
+    TTestModule module;
+    declared::LoadRootFromText(&module,
+        "object B: TTestModule\n  object part: TTestPart\n    Data = {\n      " + digits
+            + "}\n    Number = 7\n  end\nend",
+        "binary.dfm");
+    auto* part = qobject_cast<TTestPart*>(module.FindComponent("part"));
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->Data, bytes);
+    EXPECT_EQ(part->Number, 7);
+
+    // The lines counted through a binary value still place later errors exactly.
+    TTestModule later;
+    const QString wrongAfter = errorOf(&later,
+        "object B: TTestModule\n  object x: TTestPart\n    Data = {\n      0A0B\n      0C0D}\n"
+        "    Nope = 1\n  end\nend",
+        "b.dfm");
+    EXPECT_TRUE(wrongAfter.startsWith("b.dfm:6: unknown property Nope")) << wrongAfter.toStdString();
+
+    ExpectErrors({
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0G}\n  end\nend",
+            "bad.dfm:4: binary data holds 'G'" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0}\n  end\nend",
+            "bad.dfm:3: binary data has an odd number of digits" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A0B\n      0C0D\n",
+            "bad.dfm:3: binary data has no '}'" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Data = {0A\u00A00B\u00E90C}\n  end\nend",
+            "bad.dfm:3: binary data holds '\u00E9'" },
+    });
 }

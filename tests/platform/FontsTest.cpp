@@ -1,6 +1,9 @@
 #include "platform/Fonts.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 TEST(Fonts, PointsAndCharacterHeightsConvertBothWays)
@@ -38,4 +41,43 @@ TEST(Fonts, NamedFamiliesResolveToInstalledLookAlikes)
     EXPECT_TRUE(QFontInfo(serif).family().contains("Serif")) << QFontInfo(serif).family().toStdString();
     QFont comic("Comic Sans MS");
     EXPECT_TRUE(QFontInfo(comic).family().contains("Comic")) << QFontInfo(comic).family().toStdString();
+}
+
+TEST(Fonts, InstalledFamilyDrawsAsTheNamedFamily)
+{
+    fonts::InstallSubstitutes();
+    // Missing families with look-alikes, installed ones, and names nothing stands for.
+    const char* families[] = { "Arial", "MS Sans Serif", "Comic Sans MS", "Times New Roman", "Tahoma",
+        "Verdana", "Microsoft Sans Serif", "DejaVu Sans", "liberation sans", "Courier", "No Such Family" };
+    const QString text = QString::fromUtf8("Separa Fotos em Alta Resolução (10000) ÁÉÍÓÚ ãõç");
+    for (const char* family : families) {
+        for (const int pixels : { 11, 13, 21 }) {
+            for (const bool bold : { false, true }) {
+                QFont named(family);
+                QFont installed(fonts::InstalledFamily(family));
+                for (QFont* f : { &named, &installed }) {
+                    f->setPixelSize(pixels);
+                    f->setBold(bold);
+                }
+                const std::string what
+                    = std::string(family) + " " + std::to_string(pixels) + (bold ? " bold" : "");
+                EXPECT_EQ(QFontInfo(installed).family(), QFontInfo(named).family()) << what;
+                const QFontMetrics a(named), b(installed);
+                EXPECT_EQ(b.height(), a.height()) << what;
+                EXPECT_EQ(b.horizontalAdvance(text), a.horizontalAdvance(text)) << what;
+                QImage drawn[2];
+                for (int i = 0; i < 2; ++i) {
+                    drawn[i] = QImage(a.horizontalAdvance(text) + 8, a.height() + 4, QImage::Format_RGB32);
+                    drawn[i].fill(Qt::white);
+                    QPainter p(&drawn[i]);
+                    p.setFont(i == 0 ? named : installed);
+                    p.drawText(4, 2 + a.ascent(), text);
+                }
+                EXPECT_TRUE(drawn[0] == drawn[1]) << what;
+            }
+        }
+    }
+    // Asked again, the answer is the kept one; a family it has is its own.
+    EXPECT_EQ(fonts::InstalledFamily("Arial"), fonts::InstalledFamily("Arial"));
+    EXPECT_EQ(fonts::InstalledFamily("No Such Family"), "No Such Family");
 }

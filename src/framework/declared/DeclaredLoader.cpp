@@ -13,6 +13,8 @@
 #include <QMetaProperty>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 namespace declared {
 
@@ -52,16 +54,50 @@ QString Where(const QString& file, int line) { return QStringLiteral("%1:%2: ").
     throw Exception(Where(file, line) + what);
 }
 
+// One published name of a class, lower case, with the index of the most derived
+// property of that name: published names ("Font", "Enabled") win over Qt's own
+// properties that differ only in case ("font", "enabled").
+struct TPropertyName {
+    QByteArray Name;
+    int Index;
+    bool operator<(const TPropertyName& other) const { return Name < other.Name; }
+};
+
+// Each class's property names, sorted, made once per class: the windows set some 1,500
+// properties while the program starts, and each had compared its name with every
+// property of its class. Searched by halves rather than hashed: Qt's seeded hash of a
+// short name costs more than the whole search.
+const std::vector<TPropertyName>& PropertyIndex(const QMetaObject* mo)
+{
+    static QHash<const QMetaObject*, std::vector<TPropertyName>> classes;
+    auto it = classes.constFind(mo);
+    if (it == classes.constEnd()) {
+        std::vector<TPropertyName> names;
+        names.reserve(std::size_t(mo->propertyCount()));
+        for (int i = mo->propertyCount() - 1; i >= 0; --i)
+            names.push_back({ QByteArray(mo->property(i).name()).toLower(), i });
+        // Stable: of equal names the most derived, listed first, stays.
+        std::stable_sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end(),
+                        [](const TPropertyName& a, const TPropertyName& b) { return a.Name == b.Name; }),
+            names.end());
+        it = classes.insert(mo, std::move(names));
+    }
+    return *it;
+}
+
 QMetaProperty FindProperty(const QObject* object, const QString& name)
 {
-    // From the most derived class down: published names ("Font", "Enabled") must win
-    // over Qt's own properties that differ only in case ("font", "enabled").
+    // Property names are ASCII, so a name matches one only if its case folding is ASCII
+    // too (which lets the Kelvin sign stand for a 'k', as a case-blind compare would).
+    const QString folded = name.toCaseFolded();
+    for (const QChar c : folded)
+        if (c.unicode() >= 0x80) return {};
     const QMetaObject* mo = object->metaObject();
-    for (int i = mo->propertyCount() - 1; i >= 0; --i) {
-        QMetaProperty p = mo->property(i);
-        if (name.compare(QLatin1String(p.name()), Qt::CaseInsensitive) == 0) return p;
-    }
-    return {};
+    const std::vector<TPropertyName>& names = PropertyIndex(mo);
+    const TPropertyName key { folded.toLatin1(), -1 };
+    const auto found = std::lower_bound(names.begin(), names.end(), key);
+    return found == names.end() || found->Name != key.Name ? QMetaProperty() : mo->property(found->Index);
 }
 
 int FindMethod(const QObject* object, const QString& name)

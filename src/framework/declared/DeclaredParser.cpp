@@ -1,6 +1,8 @@
 #include "DeclaredTree.h"
 #include "framework/Exception.h"
 
+#include <array>
+
 namespace {
 
 class Parser {
@@ -82,7 +84,7 @@ private:
         SkipBlank();
         const int end = m_pos + static_cast<int>(word.size());
         if (end > m_text.size()) return false;
-        if (m_text.mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
+        if (QStringView(m_text).mid(m_pos, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
         return end == m_text.size() || !isIdentPart(m_text.at(end));
     }
 
@@ -162,17 +164,7 @@ private:
         } else if (c == u'{') {
             Take();
             v.kind = TDeclaredValue::Binary;
-            QByteArray hex;
-            while (!AtEnd() && Peek() != u'}') {
-                QChar h = Take();
-                if (h.isSpace()) continue;
-                if (!isxdigit(h.toLatin1())) Fail(QStringLiteral("binary data holds '%1'").arg(h));
-                hex.append(h.toLatin1());
-            }
-            if (AtEnd()) FailAt(v.line, QStringLiteral("binary data has no '}'"));
-            Take();
-            if (hex.size() % 2) FailAt(v.line, QStringLiteral("binary data has an odd number of digits"));
-            v.bytes = QByteArray::fromHex(hex);
+            v.bytes = ParseBinary(v.line);
         } else if (c == u'<') {
             Take();
             v.kind = TDeclaredValue::Collection;
@@ -202,6 +194,62 @@ private:
         }
         return v;
     }
+
+    // The hex digits of a binary value up to its '}', blanks and line breaks anywhere
+    // between them. The data module carries the skin this way (some 160,000 digits), so
+    // the digits are read in place and paired as they come, straight into the bytes,
+    // instead of one character at a time through Take() and a second pass.
+    QByteArray ParseBinary(int line)
+    {
+        const char16_t* const text = reinterpret_cast<const char16_t*>(m_text.constData());
+        const int size = static_cast<int>(m_text.size());
+        QByteArray bytes((size - m_pos) / 2, Qt::Uninitialized);
+        char* out = bytes.data();
+        int pos = m_pos;
+        int high = -1;
+        for (; pos < size; ++pos) {
+            const char16_t h = text[pos];
+            const int digit = h < 128 ? kHexDigits[h] : -1;
+            if (digit >= 0) {
+                // Digits come in pairs between the line breaks: take the second at once.
+                const char16_t next = pos + 1 < size ? text[pos + 1] : u'}';
+                const int low = next < 128 ? kHexDigits[next] : -1;
+                if (high < 0 && low >= 0) {
+                    *out++ = static_cast<char>(digit << 4 | low);
+                    ++pos;
+                } else if (high < 0) {
+                    high = digit;
+                } else {
+                    *out++ = static_cast<char>(high << 4 | digit);
+                    high = -1;
+                }
+            } else if (h == u'}') {
+                break;
+            } else if (h == u'\n') {
+                ++m_line;
+            } else if (!QChar(h).isSpace()) {
+                m_pos = pos;
+                Fail(QStringLiteral("binary data holds '%1'").arg(QChar(h)));
+            }
+        }
+        m_pos = pos;
+        if (AtEnd()) FailAt(line, QStringLiteral("binary data has no '}'"));
+        Take();
+        if (high >= 0) FailAt(line, QStringLiteral("binary data has an odd number of digits"));
+        bytes.truncate(out - bytes.constData());
+        return bytes;
+    }
+
+    // The value of each ASCII hex digit, -1 for every other character.
+    static constexpr std::array<signed char, 128> kHexDigits = [] {
+        std::array<signed char, 128> table {};
+        for (int c = 0; c < 128; ++c)
+            table[c] = c >= '0' && c <= '9' ? c - '0'
+                : c >= 'A' && c <= 'F'      ? c - 'A' + 10
+                : c >= 'a' && c <= 'f'      ? c - 'a' + 10
+                                            : -1;
+        return table;
+    }();
 
     void ParseNumber(TDeclaredValue& v)
     {
