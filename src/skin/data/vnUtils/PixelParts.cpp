@@ -12,8 +12,6 @@ namespace vnutils {
 namespace {
 
 constexpr int kPixelBytes = 4;
-// How many rows ahead a row-by-row copy asks for its target's memory.
-constexpr int kRowsAhead = 8;
 
 // Copies `count` pixels. Frame edges are a few pixels wide and many rows tall, so short
 // runs are copied in line rather than through a library call per row.
@@ -173,27 +171,12 @@ void TilePart(QImage& dst, const QRect& to, const QImage& src, const QRect& from
     const uchar* sbits = src.constBits();
     const qsizetype sbpl = src.bytesPerLine();
     const int srcHeight = src.height();
-    // The spans follow one another, so a row of tiles is one run of the target row.
-    const qsizetype runAt = qsizetype(spans.front().Dx) * kPixelBytes;
-    const std::size_t runBytes
-        = std::size_t(spans.back().Dx + spans.back().Width - spans.front().Dx) * kPixelBytes;
-    const TvnTile& first = rows.front();
     for (const TvnTile& band : rows) {
         for (int r = 0; r < band.Length; ++r) {
             const int y = band.Pos + r;
             const int sy = from.y() + r;
             if (y < 0 || y >= dstHeight || sy < 0 || sy >= srcHeight) continue;
             uchar* drow = dbits + y * dbpl;
-            // Rows lie a whole target row apart, beyond what the processor fetches ahead
-            // by itself: a narrow edge would otherwise wait for every row's first line.
-            // Below the first band a row repeats the first band's row of the same source
-            // row: one copy of the whole run, from rows a tile's height apart at most a
-            // few hundred kilobytes up, rather than a copy per tile.
-            const int above = first.Pos + r;
-            if (&band != &first && r < first.Length && above >= 0) {
-                std::memcpy(drow + runAt, dbits + above * dbpl + runAt, runBytes);
-                continue;
-            }
             const uchar* srow = sbits + sy * sbpl;
             for (const Span& span : spans)
                 CopyPixels(drow + span.Dx * kPixelBytes, srow + span.Sx * kPixelBytes, span.Width);
