@@ -1,5 +1,7 @@
 #include "IniNameIndex.h"
 
+#include <QHashFunctions>
+
 namespace {
 
 char16_t AsciiLower(char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u; }
@@ -11,36 +13,44 @@ bool IsAscii(QStringView text)
     return true;
 }
 
-// FNV-1a over the ASCII-lowered code units; false in `ascii` when a unit is not ASCII
-// (the hash is then of no use).
-quint32 FoldedHash(QStringView name, bool& ascii)
+// The process's own seed: a skin built to make its names collide cannot know it, so it
+// cannot turn the index's lookups into a search through every name.
+quint32 Seed()
 {
-    quint32 hash = 2166136261u;
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80) {
-            ascii = false;
-            return 0;
-        }
-        hash = (hash ^ AsciiLower(u)) * 16777619u;
-    }
-    ascii = true;
-    return hash;
+    static const quint32 seed = static_cast<quint32>(size_t(QHashSeed::globalSeed())) ^ 2166136261u;
+    return seed;
+}
+
+quint32 Step(quint32 hash, char16_t unit) { return (hash ^ AsciiLower(unit)) * 16777619u; }
+
+// Spreads every bit of the running hash into the low bits the table picks slots by.
+quint32 Finish(quint32 hash)
+{
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    hash *= 0xC2B2AE35u;
+    return hash ^ (hash >> 16);
 }
 
 } // namespace
 
+// FNV-1a over the ASCII-lowered code units, from the process's seed.
 quint32 IniNameHash(QStringView name)
 {
-    bool ascii = true;
-    const quint32 hash = FoldedHash(name, ascii);
-    if (ascii) return hash;
-    // toLower() may turn a letter into plain ASCII (the Kelvin sign into "k"), so the
-    // folded text is hashed the same way; what is left above ASCII is hashed as is.
-    quint32 folded = 2166136261u;
-    for (const QChar c : name.toString().toLower())
-        folded = (folded ^ AsciiLower(c.unicode())) * 16777619u;
-    return folded;
+    quint32 hash = Seed();
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80) {
+            // toLower() may turn a letter into plain ASCII (the Kelvin sign into "k"), so
+            // the folded text is hashed the same way; what is left above ASCII as it is.
+            hash = Seed();
+            for (const QChar f : name.toString().toLower())
+                hash = Step(hash, f.unicode());
+            return Finish(hash);
+        }
+        hash = Step(hash, c.unicode());
+    }
+    return Finish(hash);
 }
 
 bool SameIniName(QStringView a, QStringView b)
