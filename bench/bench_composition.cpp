@@ -1,7 +1,8 @@
 // Composition, frame strips, mask regions and effects, each beside a baseline measured in
 // the same run: Qt's qDrawBorderPixmap with the matching tile rules for the nine parts,
 // Qt's region of a bitmap for masks, and a plain copy of the same pixels (the memory
-// bandwidth floor) for strips and effects.
+// bandwidth floor) for strips and effects. The nine parts are also set beside a memset of
+// their target, the floor of writing every pixel.
 //
 //   build/bench/bench_composition [--benchmark_format=json]
 #include "QtBenchMain.h"
@@ -91,6 +92,19 @@ void NinePartQt(benchmark::State& state, bool stretch, QSize size)
         qDrawBorderPixmap(&painter, QRect(QPoint(0, 0), size), kMargins, pixmap, kSkinRect, kMargins,
             QTileRules(rule, rule));
         painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * size.width() * size.height());
+}
+
+// Every byte of the same kind of target written once, nothing read: the floor of any
+// composition that sets every target pixel.
+void NinePartFill(benchmark::State& state, QSize size)
+{
+    QImage target(size, QImage::Format_RGB32);
+    int value = 0;
+    for (auto _ : state) {
+        std::memset(target.bits(), ++value & 0xFF, size_t(target.sizeInBytes()));
         benchmark::DoNotOptimize(target.constBits());
     }
     state.SetItemsProcessed(state.iterations() * size.width() * size.height());
@@ -210,6 +224,7 @@ void Register()
             const QSize size(s.w, s.h);
             benchmark::RegisterBenchmark(("NinePart/ours/" + c).c_str(), NinePartOurs, stretch, size);
             benchmark::RegisterBenchmark(("NinePart/qt/" + c).c_str(), NinePartQt, stretch, size);
+            benchmark::RegisterBenchmark(("NinePart/fill/" + c).c_str(), NinePartFill, size);
         }
     for (bool stretch : { false, true }) {
         const std::string c = std::string(stretch ? "stretched_" : "tiled_") + "1920x1080";

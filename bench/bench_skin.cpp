@@ -5,8 +5,12 @@
 //                          description text, every record
 //   SkinLoad/zlib/studio   zlib's uncompress() of the same block into a buffer of the
 //                          known size: the floor any load stands on
-//   SkinLoad/ours/assets   the same two for the studio skin itself, packed from
+//   SkinLoad/libdeflate/studio  libdeflate's zlib decompression of the same block into a
+//                          buffer of the known size: the store unpacks with libdeflate,
+//                          so this is the floor of its own unpacking
+//   SkinLoad/ours/assets   the same three for the studio skin itself, packed from
 //   SkinLoad/zlib/assets   assets/skin as the build packs it into the program
+//   SkinLoad/libdeflate/assets
 //
 // The skin is generated: a 215 x 149 frame picture and 1-bit mask, 19 numbered
 // pictures (24-bit pictures and 1-bit masks), 13 frame objects and the 63 control
@@ -19,6 +23,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <libdeflate.h>
+#include <memory>
 #include <vector>
 #include <zlib.h>
 
@@ -238,17 +244,37 @@ template <class Skin> void LoadZlib(benchmark::State& state, const Skin& skin)
     Describe(state, skin);
 }
 
+template <class Skin> void LoadLibdeflate(benchmark::State& state, const Skin& skin)
+{
+    if (skin.container.isEmpty()) return state.SkipWithError("the skin could not be packed");
+    const QByteArray& block = skin.stored.CompressedStream();
+    const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)> decompressor(
+        libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
+    QByteArray out(skin.container.size(), Qt::Uninitialized);
+    for (auto _ : state) {
+        const libdeflate_result status = libdeflate_zlib_decompress(decompressor.get(), block.constData(),
+            static_cast<size_t>(block.size()), out.data(), static_cast<size_t>(out.size()), nullptr);
+        if (status != LIBDEFLATE_SUCCESS) state.SkipWithError("inflate failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+    Describe(state, skin);
+}
+
 void SkinLoadOurs(benchmark::State& state) { LoadOurs(state, Skin(), 63, 19); }
 void SkinLoadZlib(benchmark::State& state) { LoadZlib(state, Skin()); }
+void SkinLoadLibdeflate(benchmark::State& state) { LoadLibdeflate(state, Skin()); }
 void AssetsLoadOurs(benchmark::State& state) { LoadOurs(state, Assets(), 65, 18); }
 void AssetsLoadZlib(benchmark::State& state) { LoadZlib(state, Assets()); }
+void AssetsLoadLibdeflate(benchmark::State& state) { LoadLibdeflate(state, Assets()); }
 
 } // namespace
 
 BENCHMARK(SkinLoadOurs)->Name("SkinLoad/ours/studio")->Unit(benchmark::kMillisecond);
 BENCHMARK(SkinLoadZlib)->Name("SkinLoad/zlib/studio")->Unit(benchmark::kMillisecond);
+BENCHMARK(SkinLoadLibdeflate)->Name("SkinLoad/libdeflate/studio")->Unit(benchmark::kMillisecond);
 BENCHMARK(AssetsLoadOurs)->Name("SkinLoad/ours/assets")->Unit(benchmark::kMillisecond);
 BENCHMARK(AssetsLoadZlib)->Name("SkinLoad/zlib/assets")->Unit(benchmark::kMillisecond);
+BENCHMARK(AssetsLoadLibdeflate)->Name("SkinLoad/libdeflate/assets")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -2,6 +2,7 @@
 
 #include "ImageHelpers.h"
 #include "RandomGeometry.h"
+#include "skin/data/vnUtils/PixelParts.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -249,6 +250,40 @@ TEST(NinePart, AnyTargetGeometryDrawsOnlyPixelsOfTheSkinRectangle)
                 const QRgb p = target.pixel(x, y);
                 if (p == qRgb(0, 0, 0)) continue;
                 ASSERT_TRUE(parts.SkinRect.contains(qRed(p), qGreen(p))) << x << "," << y;
+            }
+    }
+}
+
+TEST(NinePart, TiledPiecesRepeatTheirSourceFromTheirOwnCornerWhereverTheyAreCut)
+{
+    // Each drawn pixel of a tiled piece is the source pixel at its offset from the
+    // piece's corner, taken modulo the tile along a tiled axis; pieces reach past every
+    // side of the target and of the picture, and everything else stays as it was.
+    std::mt19937 random(11);
+    const QImage picture = CoordinatePicture(90, 70);
+    const QRgb untouched = qRgb(1, 2, 3);
+    const Qt::Orientations kinds[] = { Qt::Horizontal, Qt::Vertical, Qt::Horizontal | Qt::Vertical };
+    for (int trial = 0; trial < 400; ++trial) {
+        const Qt::Orientations axes = kinds[trial % 3];
+        const QSize size(Between(random, 1, 160), Between(random, 1, 160));
+        const QRect to(Between(random, -60, 120), Between(random, -60, 120), Between(random, 1, 220),
+            Between(random, 1, 220));
+        const QRect from(
+            Between(random, -5, 85), Between(random, -5, 65), Between(random, 1, 40), Between(random, 1, 40));
+        QImage target = Filled(size.width(), size.height(), untouched);
+        TilePart(target, to, picture, from, axes);
+        SCOPED_TRACE(trial);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const int i = x - to.x(), j = y - to.y();
+                const bool across = i >= 0 && i < to.width()
+                    && ((axes & Qt::Horizontal) || i < std::min(from.width(), to.width()));
+                const bool down = j >= 0 && j < to.height()
+                    && ((axes & Qt::Vertical) || j < std::min(from.height(), to.height()));
+                const QPoint s(from.x() + i % from.width(), from.y() + j % from.height());
+                const QRgb expected
+                    = across && down && picture.rect().contains(s) ? picture.pixel(s) : untouched;
+                ASSERT_EQ(target.pixel(x, y), expected) << x << "," << y;
             }
     }
 }

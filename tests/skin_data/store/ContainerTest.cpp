@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 using namespace skintest;
 
@@ -66,6 +67,33 @@ TEST(SkinContainer, CompressedBlockIsOneZlibStreamAtBestCompression)
     EXPECT_EQ(DecompressBlock(block), data);
     // Whatever follows the stream's end is not part of the skin.
     EXPECT_EQ(DecompressBlock(block + "junk"), data);
+}
+
+TEST(SkinContainer, BlocksUnpackToWhatZlibUnpacks)
+{
+    // Text, noise, long runs and pictures pack from 2:1 to over 1000:1, on both sides of
+    // the unpacker's first guess of the size.
+    QByteArray noise(300000, Qt::Uninitialized);
+    quint32 state = 1;
+    for (char& c : noise)
+        c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    QByteArray text;
+    for (int i = 0; i < 5000; ++i)
+        text += "key" + QByteArray::number(i) + "=" + QByteArray::number(i * 7919 % 1000) + ",4,5,6\r\n";
+    QByteArray container;
+    AppendPictureRecord(container, SolidImage(300, 200, qRgb(30, 60, 90)));
+    AppendBitmap(container, MaskImage(64, 64, QRect(3, 3, 20, 40)));
+    for (const QByteArray& data : { QByteArray(), QByteArray("x"), noise, text, QByteArray(2 << 20, '\0'),
+             noise + QByteArray(1 << 20, 'q') + text, container + text }) {
+        const QByteArray block = CompressBlock(data);
+        QByteArray expected(data.size(), Qt::Uninitialized);
+        uLongf size = static_cast<uLongf>(expected.size());
+        ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(expected.data()), &size,
+                      reinterpret_cast<const Bytef*>(block.constData()), static_cast<uLong>(block.size())),
+            Z_OK);
+        ASSERT_EQ(qsizetype(size), data.size());
+        EXPECT_EQ(DecompressBlock(block), expected) << data.size() << " bytes packed to " << block.size();
+    }
 }
 
 TEST(SkinContainer, DamagedOrShortBlocksRaiseCompressionError)

@@ -108,6 +108,22 @@ TEST(HostileSkin, BlocksThatUnpackBeyondTheLimitAreRefused)
     EXPECT_TRUE(store.Empty());
 }
 
+TEST(HostileSkin, TheLimitIsExactAndADamagedBombIsStillDamaged)
+{
+    // One byte over the limit is over it, even when the stream ends right there.
+    const QByteArray justOver = CompressBlock(QByteArray((1 << 20) + 1, 'z'));
+    EXPECT_EQ(ErrorOf([&] { DecompressBlock(justOver, 1 << 20); }), "The skin unpacks to more than 1 MB");
+    EXPECT_EQ(DecompressBlock(justOver, 2 << 20).size(), (1 << 20) + 1);
+
+    // A stream packed a thousand to one outgrows any first guess of its size; a wrong
+    // checksum at its end is still found once it has room, and reported as damage.
+    QByteArray bomb = ZeroBomb(3);
+    bomb[bomb.size() - 1] = static_cast<char>(bomb[bomb.size() - 1] ^ 0x01);
+    EXPECT_EQ(ErrorOf([&] { DecompressBlock(bomb, 4 << 20); }), "compression error");
+    // Over the limit before the damage is reached: the size is what is reported.
+    EXPECT_EQ(ErrorOf([&] { DecompressBlock(bomb, 2 << 20); }), "The skin unpacks to more than 2 MB");
+}
+
 TEST(HostileSkin, AStreamClaimingMoreBytesThanItHoldsIsAReadError)
 {
     QByteArray bytes;

@@ -60,6 +60,47 @@ TEST(MemIniFile, WritingReplacesAppendsAndErases)
     EXPECT_EQ(ini.ReadInteger("three", "D", 0), -4);
 }
 
+TEST(MemIniFile, NamesBeyondAsciiIgnoreCaseAsToLowerDoes)
+{
+    const TMemIniFile ini(QStringList { QString::fromUtf8("[Seção]"), QString::fromUtf8("ÁREA=1"),
+        QString::fromUtf8("\u212Aey=kelvin"), QString::fromUtf8("Straße=2"), "[K]", "plain=3" });
+    EXPECT_TRUE(ini.SectionExists(QString::fromUtf8("SEÇÃO")));
+    EXPECT_EQ(ini.ReadInteger(QString::fromUtf8("seção"), QString::fromUtf8("área"), 0), 1);
+    // The Kelvin sign lower-cases to a plain "k".
+    EXPECT_EQ(ini.ReadString(QString::fromUtf8("SEÇÃO"), "KEY", ""), "kelvin");
+    EXPECT_EQ(ini.ReadInteger(QString::fromUtf8("seção"), QString::fromUtf8("STRASSE"), 0), 0);
+    EXPECT_EQ(ini.ReadInteger(QString::fromUtf8("seção"), QString::fromUtf8("straße"), 0), 2);
+    EXPECT_EQ(ini.ReadInteger(QString::fromUtf8("\u212A"), "plain", 0), 3);
+    EXPECT_FALSE(ini.ValueExists(QString::fromUtf8("seção"), QString::fromUtf8("área ")));
+}
+
+TEST(MemIniFile, LargeSectionsFindEveryKeyAndTheFirstOfEachName)
+{
+    // Numbered lists run to thousands of keys in one section; written keys join them.
+    QString text = "[LIST]\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += QString::number(i) + "=v" + QString::number(i) + "\r\n";
+    text += "[list]\r\n0=hidden\r\n[LIST2]\r\nITEM5=first\r\nitem5=second\r\n";
+    TMemIniFile ini;
+    ini.SetText(text);
+    for (int i = 0; i < 20000; ++i)
+        ASSERT_EQ(ini.ReadString("list", QString::number(i), ""), "v" + QString::number(i)) << i;
+    EXPECT_FALSE(ini.ValueExists("LIST", "20000"));
+    EXPECT_EQ(ini.KeyCount("List"), 20000);
+    EXPECT_EQ(ini.ReadString("list2", "Item5", ""), "first");
+    EXPECT_EQ(ini.KeyCount("list2"), 2);
+
+    for (int i = 19990; i < 30000; ++i)
+        ini.WriteInteger("List", QString::number(i), -i);
+    EXPECT_EQ(ini.KeyCount("LIST"), 30000);
+    EXPECT_EQ(ini.ReadInteger("LIST", "19989", 0), 0);
+    EXPECT_EQ(ini.ReadInteger("LIST", "19990", 0), -19990);
+    EXPECT_EQ(ini.ReadInteger("LIST", "29999", 0), -29999);
+    ini.EraseSection("LIST");
+    EXPECT_FALSE(ini.SectionExists("list"));
+    EXPECT_EQ(ini.ReadString("LIST2", "item5", ""), "first");
+}
+
 TEST(AnsiText, LinesSplitAtEveryLineEndAndKeepALastLineWithoutOne)
 {
     EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), QList<QByteArray>({ "a", "b", "c", "d" }));

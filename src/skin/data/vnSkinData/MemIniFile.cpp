@@ -13,15 +13,6 @@ int DigitValue(QChar c)
     return 99;
 }
 
-// Names are compared without regard to case; skin texts write them in lower case, so
-// the common case costs no copy.
-QString FoldCase(const QString& name)
-{
-    for (const QChar c : name)
-        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z')) return name.toLower();
-    return name;
-}
-
 bool IsHexText(QStringView text)
 {
     return text.startsWith(u'$') || text.startsWith(u"0x", Qt::CaseInsensitive);
@@ -51,10 +42,22 @@ std::optional<qint64> ParseIntegerText(QStringView text)
     return negative ? -value : value;
 }
 
+void TMemIniFile::Section::Add(Entry entry)
+{
+    const int position = static_cast<int>(Entries.size());
+    Entries.push_back(std::move(entry));
+    Index.Insert(Entries.back().Key, position, [this](int i) { return QStringView(Entries[i].Key); });
+}
+
+int TMemIniFile::Section::Find(QStringView key) const
+{
+    return Index.Find(key, [this](int i) { return QStringView(Entries[i].Key); });
+}
+
 void TMemIniFile::Clear()
 {
     m_sections.clear();
-    m_sectionIndex.clear();
+    m_sectionIndex.Clear();
     m_lastSection = -1;
 }
 
@@ -63,7 +66,6 @@ void TMemIniFile::SetStrings(const QStringList& lines)
     Clear();
     for (const QString& line : lines)
         AddLine(line);
-    RebuildSectionIndex();
 }
 
 void TMemIniFile::SetText(QStringView text)
@@ -78,7 +80,6 @@ void TMemIniFile::SetText(QStringView text)
         start = i + 1;
     }
     if (start < text.size()) AddLine(text.sliced(start));
-    RebuildSectionIndex();
 }
 
 void TMemIniFile::AddLine(QStringView raw)
@@ -86,26 +87,35 @@ void TMemIniFile::AddLine(QStringView raw)
     const QStringView line = raw.trimmed();
     if (line.isEmpty() || line.startsWith(u';')) return;
     if (line.startsWith(u'[') && line.endsWith(u']')) {
-        m_sections.push_back(Section { line.sliced(1, line.size() - 2).trimmed().toString(), {}, {} });
+        AddSection(line.sliced(1, line.size() - 2).trimmed().toString());
         return;
     }
     const qsizetype eq = line.indexOf(u'=');
     if (m_sections.empty() || eq <= 0) return;
-    Section& current = m_sections.back();
-    QString key = line.left(eq).trimmed().toString();
-    // The first entry of a key is the one found; one hash lookup inserts it or finds it.
-    const qsizetype known = current.Index.size();
-    int& first = current.Index[FoldCase(key)];
-    if (current.Index.size() != known) first = static_cast<int>(current.Entries.size());
-    current.Entries.push_back(Entry { std::move(key), line.sliced(eq + 1).trimmed().toString() });
+    m_sections.back().Add(
+        Entry { line.left(eq).trimmed().toString(), line.sliced(eq + 1).trimmed().toString() });
+}
+
+void TMemIniFile::AddSection(QString name)
+{
+    const int position = static_cast<int>(m_sections.size());
+    m_sections.push_back(Section { std::move(name), {}, {} });
+    m_sectionIndex.Insert(
+        m_sections.back().Name, position, [this](int i) { return QStringView(m_sections[i].Name); });
 }
 
 void TMemIniFile::RebuildSectionIndex()
 {
     m_lastSection = -1;
-    m_sectionIndex.clear();
-    for (int i = static_cast<int>(m_sections.size()) - 1; i >= 0; --i)
-        m_sectionIndex.insert(FoldCase(m_sections[i].Name), i);
+    m_sectionIndex.Clear();
+    for (int i = 0; i < static_cast<int>(m_sections.size()); ++i)
+        m_sectionIndex.Insert(
+            m_sections[i].Name, i, [this](int j) { return QStringView(m_sections[j].Name); });
+}
+
+int TMemIniFile::FindSectionIndex(QStringView name) const
+{
+    return m_sectionIndex.Find(name, [this](int i) { return QStringView(m_sections[i].Name); });
 }
 
 QStringList TMemIniFile::GetStrings() const
@@ -122,11 +132,15 @@ QStringList TMemIniFile::GetStrings() const
 
 const TMemIniFile::Section* TMemIniFile::FindSection(const QString& name) const
 {
-    if (m_lastSection < 0 || name != m_lastSectionName) {
-        const auto it = m_sectionIndex.constFind(FoldCase(name));
-        if (it == m_sectionIndex.constEnd()) return nullptr;
+    // The same name object asked again (a record's name for each of its keys) is the
+    // same section without comparing its characters.
+    const bool sameObject
+        = name.constData() == m_lastSectionName.constData() && name.size() == m_lastSectionName.size();
+    if (m_lastSection < 0 || (!sameObject && name != m_lastSectionName)) {
+        const int found = FindSectionIndex(name);
+        if (found < 0) return nullptr;
         m_lastSectionName = name;
-        m_lastSection = *it;
+        m_lastSection = found;
     }
     return &m_sections[m_lastSection];
 }
@@ -141,8 +155,8 @@ const TMemIniFile::Entry* TMemIniFile::FindEntry(const QString& section, const Q
 {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    const auto it = s->Index.constFind(FoldCase(key));
-    return it == s->Index.constEnd() ? nullptr : &s->Entries[*it];
+    const int found = s->Find(key);
+    return found < 0 ? nullptr : &s->Entries[found];
 }
 
 bool TMemIniFile::SectionExists(const QString& section) const { return FindSection(section) != nullptr; }
@@ -187,24 +201,21 @@ int TMemIniFile::ReadInteger(const QString& section, const QString& key, int def
 
 TMemIniFile::Section& TMemIniFile::SectionForWriting(const QString& name)
 {
-    const auto it = m_sectionIndex.constFind(FoldCase(name));
-    if (it != m_sectionIndex.constEnd()) return m_sections[*it];
-    m_sections.push_back(Section { name, {}, {} });
-    m_sectionIndex.insert(FoldCase(name), static_cast<int>(m_sections.size()) - 1);
+    const int found = FindSectionIndex(name);
+    if (found >= 0) return m_sections[found];
+    AddSection(name);
     return m_sections.back();
 }
 
 void TMemIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
     Section& s = SectionForWriting(section);
-    const QString folded = FoldCase(key);
-    const auto it = s.Index.constFind(folded);
-    if (it != s.Index.constEnd()) {
-        s.Entries[*it].Value = value;
+    const int found = s.Find(key);
+    if (found >= 0) {
+        s.Entries[found].Value = value;
         return;
     }
-    s.Index.insert(folded, static_cast<int>(s.Entries.size()));
-    s.Entries.push_back(Entry { key, value });
+    s.Add(Entry { key, value });
 }
 
 void TMemIniFile::WriteInteger(const QString& section, const QString& key, int value)
@@ -214,7 +225,6 @@ void TMemIniFile::WriteInteger(const QString& section, const QString& key, int v
 
 void TMemIniFile::EraseSection(const QString& section)
 {
-    const QString folded = FoldCase(section);
-    std::erase_if(m_sections, [&](const Section& s) { return FoldCase(s.Name) == folded; });
+    std::erase_if(m_sections, [&](const Section& s) { return SameIniName(s.Name, section); });
     RebuildSectionIndex();
 }

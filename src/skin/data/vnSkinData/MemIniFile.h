@@ -6,7 +6,8 @@
 // stands twice, the first one is the one found, so a skin author's stray duplicate
 // cannot silently override the line above it. Lines outside any section, blank lines
 // and lines starting with ";" carry nothing.
-#include <QHash>
+#include "IniNameIndex.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,12 +52,16 @@ private:
     struct Section {
         QString Name;
         std::vector<Entry> Entries;
-        QHash<QString, int> Index; // lower-case key -> first entry
+        TvnIniNameIndex Index; // key -> first entry
+        void Add(Entry entry);
+        int Find(QStringView key) const;
     };
 
     void Clear();
     void AddLine(QStringView line);
+    void AddSection(QString name);
     void RebuildSectionIndex();
+    int FindSectionIndex(QStringView name) const;
     const Section* FindSection(const QString& name) const;
     Section& SectionForWriting(const QString& name);
     const Entry* FindEntry(const QString& section, const QString& key) const;
@@ -66,7 +71,7 @@ private:
     // found is remembered (-1: none) and forgotten whenever the sections change.
     mutable QString m_lastSectionName;
     mutable int m_lastSection = -1;
-    QHash<QString, int> m_sectionIndex; // lower-case name -> first section
+    TvnIniNameIndex m_sectionIndex; // name -> first section
 };
 
 // The number a value text stands for: optional sign and decimal digits, or "$"/"0x"

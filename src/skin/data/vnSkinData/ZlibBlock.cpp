@@ -3,6 +3,8 @@
 #include "framework/Exception.h"
 
 #include <algorithm>
+#include <libdeflate.h>
+#include <memory>
 #include <zlib.h>
 
 namespace {
@@ -47,39 +49,32 @@ QByteArray CompressBlock(QByteArrayView data)
 
 QByteArray DecompressBlock(QByteArrayView block, qsizetype limit)
 {
-    z_stream z {};
-    if (inflateInit(&z) != Z_OK) ThrowCompressionError();
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(block.data()));
-    z.avail_in = ZlibSize(block.size());
+    // libdeflate reads the same zlib streams, checksum included, two to three times
+    // faster than zlib's inflate; it unpacks into one buffer of a given size, so an
+    // unknown size is guessed and the whole stream unpacked again into a larger buffer
+    // when the guess was short.
+    const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)> decompressor(
+        libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
+    if (!decompressor) ThrowCompressionError();
 
-    // Skins pack about 25 to 1; start near that and double as needed, so the whole
-    // container is inflated in a handful of calls straight into its final buffer. The
-    // buffer never grows past one byte more than the limit: a stream that fills that
-    // byte is too large.
+    // Skins pack about 25 to 1; start near that and grow fourfold, so that a stream
+    // packed far better is unpacked at most a few times. The buffer never grows past one
+    // byte more than the limit: a stream that fills that byte is too large.
     const qsizetype ceiling = limit + 1;
-    QByteArray result(
-        std::clamp<qsizetype>(block.size() * 32, std::min<qsizetype>(kBlockSize, ceiling), ceiling),
-        Qt::Uninitialized);
-    qsizetype written = 0;
+    qsizetype capacity
+        = std::clamp<qsizetype>(block.size() * 32, std::min<qsizetype>(kBlockSize, ceiling), ceiling);
     for (;;) {
-        if (written == ceiling) {
-            inflateEnd(&z);
+        QByteArray result(capacity, Qt::Uninitialized);
+        size_t written = 0;
+        const libdeflate_result status = libdeflate_zlib_decompress(decompressor.get(), block.data(),
+            static_cast<size_t>(block.size()), result.data(), static_cast<size_t>(capacity), &written);
+        if (status == LIBDEFLATE_SUCCESS && qsizetype(written) <= limit) {
+            result.truncate(qsizetype(written));
+            return result;
+        }
+        if (status != LIBDEFLATE_SUCCESS && status != LIBDEFLATE_INSUFFICIENT_SPACE) ThrowCompressionError();
+        if (capacity == ceiling)
             throw Exception(QStringLiteral("The skin unpacks to more than %1 MB").arg(limit >> 20));
-        }
-        if (written == result.size()) result.resize(std::min(result.size() * 2, ceiling));
-        z.next_out = reinterpret_cast<Bytef*>(result.data() + written);
-        z.avail_out = ZlibSize(result.size() - written);
-        const uInt before = z.avail_out;
-        const int status = inflate(&z, Z_NO_FLUSH);
-        written += before - z.avail_out;
-        if (status == Z_STREAM_END) break;
-        // Z_BUF_ERROR with room left means the input ran out before the stream ended.
-        if (status != Z_OK && !(status == Z_BUF_ERROR && z.avail_out == 0)) {
-            inflateEnd(&z);
-            ThrowCompressionError();
-        }
+        capacity = capacity > ceiling / 4 ? ceiling : capacity * 4;
     }
-    inflateEnd(&z);
-    result.truncate(written);
-    return result;
 }
