@@ -5,7 +5,9 @@
 #include "framework/data/SQLQuery.h"
 #include "support/TestDb.h"
 
+#include <QMap>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -193,6 +195,36 @@ TEST_F(ConnectionTest, AServerRestartedMidSessionServesTheNextAction)
     EXPECT_FALSE(connection->Connected());
     q->Open();
     EXPECT_EQ(q->FieldByName("login").AsString(), QStringLiteral("ana"));
+}
+
+TEST_F(ConnectionTest, AQueryClosedWhileItsConnectionStaysOpenReleasesItsStatement)
+{
+    // An open query keeps its statement until the connection ends; one closed on its own
+    // must give it back at once, or a connection held open would pile them up.
+    TSQLQuery* status = Query({ "show session status like 'Com_stmt_%'" });
+    const auto counts = [&] {
+        status->Close();
+        status->Open();
+        QMap<QString, int> values;
+        for (status->First(); !status->Eof(); status->Next())
+            values[status->FieldByName("Variable_name").AsString()]
+                = status->FieldByName("Value").AsInteger();
+        return std::pair { values.value("Com_stmt_prepare"), values.value("Com_stmt_close") };
+    };
+    TSQLQuery* q = Query({ "select login from usuario where login = :login" }, { "login" });
+    q->ParamByName("login").SetAsString("ana");
+    const auto [prepared, closed] = counts();
+    for (int i = 0; i < 5; ++i) {
+        q->Open();
+        EXPECT_EQ(q->FieldByName("login").AsString(), QStringLiteral("ana"));
+        q->Close();
+    }
+    const auto [preparedAfter, closedAfter] = counts();
+    // Five for the query and one for the status query's own reopening, each way.
+    EXPECT_EQ(preparedAfter - prepared, 6);
+    EXPECT_EQ(closedAfter - closed, 6);
+    EXPECT_TRUE(connection->Connected());
+    EXPECT_EQ(connection->OpenQueryCount(), 1);
 }
 
 TEST_F(ConnectionTest, DestroyingTheConnectionLeavesItsQueriesWithoutOne)

@@ -24,7 +24,13 @@ void TClientDataSet::SetReadOnly(bool readOnly)
 TDataSetProvider* TClientDataSet::FindProvider() const
 {
     const TComponentBase* owner = Owner();
-    return owner ? qobject_cast<TDataSetProvider*>(owner->FindComponent(m_providerName)) : nullptr;
+    if (!owner) return nullptr;
+    // Still the owner's component of that name (names are unique per owner)?
+    if (m_provider && m_provider->Owner() == owner && !m_providerName.isEmpty()
+        && m_provider->Name().compare(m_providerName, Qt::CaseInsensitive) == 0)
+        return m_provider;
+    m_provider = qobject_cast<TDataSetProvider*>(owner->FindComponent(m_providerName));
+    return m_provider;
 }
 
 void TClientDataSet::LoadData(const QList<TFieldDef>& defs, const QList<TRow>& rows)

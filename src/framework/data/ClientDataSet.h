@@ -6,6 +6,7 @@
 #include "framework/Collection.h"
 
 #include <QObject>
+#include <QPointer>
 
 class TDataSetProvider;
 
@@ -68,6 +69,8 @@ private:
     TDataSetProvider* FindProvider() const;
 
     QString m_providerName;
+    // The provider last found by that name, asked first: an action opens the table once.
+    mutable QPointer<TDataSetProvider> m_provider;
     TFieldSettings* m_fieldSettings;
     bool m_hasData = false;
     bool m_readOnly = false;

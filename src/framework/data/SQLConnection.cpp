@@ -104,7 +104,10 @@ TSQLConnection::TSQLConnection(QObject* owner)
 TSQLConnection::~TSQLConnection()
 {
     Close();
-    if (QSqlDatabase::contains(m_handleName)) QSqlDatabase::removeDatabase(m_handleName);
+    // The kept handle goes first: Qt removes a connection cleanly only once no copy of it
+    // is left.
+    m_database = QSqlDatabase();
+    if (m_handleAdded) QSqlDatabase::removeDatabase(m_handleName);
 }
 
 QString TSQLConnection::ParamValue(const QString& name) const
@@ -121,10 +124,12 @@ void TSQLConnection::SetParamValue(const QString& name, const QString& value)
     for (QString& p : m_params) {
         if (p.startsWith(prefix, Qt::CaseInsensitive)) {
             p = prefix + value;
+            m_configured = false;
             return;
         }
     }
     m_params.append(prefix + value);
+    m_configured = false;
 }
 
 void TSQLConnection::SetConnected(bool connected)
@@ -173,24 +178,35 @@ void TSQLConnection::Open()
 
     const QString driver
         = QtDriverFor(m_driverName.isEmpty() ? ParamValue(QStringLiteral("DriverName")) : m_driverName);
-    if (QSqlDatabase::contains(m_handleName) && driver != m_handleDriver)
+    if (m_handleAdded && driver != m_handleDriver) {
+        m_database = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_handleName);
-    QSqlDatabase db
-        = QSqlDatabase::contains(m_handleName) ? Database() : QSqlDatabase::addDatabase(driver, m_handleName);
-    m_handleDriver = driver;
-    if (!db.isValid()) throw Exception(ErrorText(db.lastError()));
-    Configure(db);
-    if (!db.open()) throw Exception(ErrorText(db.lastError()));
+        m_handleAdded = false;
+    }
+    if (!m_handleAdded) {
+        m_database = QSqlDatabase::addDatabase(driver, m_handleName);
+        m_handleDriver = driver;
+        m_handleAdded = true;
+        m_configured = false;
+    }
+    if (!m_database.isValid()) throw Exception(ErrorText(m_database.lastError()));
+    if (!m_configured) {
+        Configure(m_database);
+        m_configured = true;
+    }
+    if (!m_database.open()) throw Exception(ErrorText(m_database.lastError()));
     m_connected = true;
 }
 
 void TSQLConnection::Close()
 {
+    // The session ends before the queries hear of it: the server drops their statements
+    // with it, so none needs a message of its own.
+    if (m_database.isValid()) m_database.close();
     const auto queries = m_openQueries;
     for (const auto& q : queries)
         if (q) q->Close();
     m_openQueries.clear();
-    if (QSqlDatabase::contains(m_handleName)) Database().close();
     m_connected = false;
 }
 

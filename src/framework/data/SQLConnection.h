@@ -37,11 +37,19 @@ public:
     const QString& DriverName() const { return m_driverName; }
     void SetDriverName(const QString& name) { m_driverName = name; }
     const QStringList& Params() const { return m_params; }
-    void SetParams(const QStringList& params) { m_params = params; }
+    void SetParams(const QStringList& params)
+    {
+        m_params = params;
+        m_configured = false;
+    }
     QString ParamValue(const QString& name) const;
     void SetParamValue(const QString& name, const QString& value);
     int Port() const { return m_port; }
-    void SetPort(int port) { m_port = port; }
+    void SetPort(int port)
+    {
+        m_port = port;
+        m_configured = false;
+    }
 
     bool Connected() const { return m_connected; }
     void SetConnected(bool connected);
@@ -50,8 +58,9 @@ public:
     void Open();
     void Close();
 
-    // For queries: the database handle, and the bookkeeping of open queries.
-    QSqlDatabase Database() const { return QSqlDatabase::database(m_handleName, false); }
+    // For queries: the database handle (invalid before the first Open), and the
+    // bookkeeping of open queries.
+    QSqlDatabase Database() const { return m_database; }
     void QueryOpened(TSQLQuery* query);
     void QueryClosed(TSQLQuery* query);
     int OpenQueryCount() const;
@@ -75,5 +84,10 @@ private:
     bool m_connectWhenLoaded = false;
     QString m_handleName;
     QString m_handleDriver;
+    // The handle, kept from the first Open so that an action does not look it up by
+    // name at every step; set up again only after the parameters or the port changed.
+    QSqlDatabase m_database;
+    bool m_handleAdded = false;
+    bool m_configured = false;
     QList<QPointer<TSQLQuery>> m_openQueries;
 };

@@ -62,10 +62,9 @@ QVariant valueOf(const QVariant& v, TFieldType type)
     }
 }
 
-QSqlError run(const QSqlDatabase& db, const QString& sql, const QList<QVariant>& values,
-    QList<TFieldDef>& defs, QList<TRow>& rows)
+QSqlError run(QSqlQuery& q, const QString& sql, const QList<QVariant>& values, QList<TFieldDef>& defs,
+    QList<TRow>& rows)
 {
-    QSqlQuery q(db);
     q.setForwardOnly(true);
     // Decimals as text: an exact decimal never passes through a double.
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -112,6 +111,7 @@ void TSQLQuery::SetSQL(const QStringList& lines)
 {
     Close();
     m_sql = lines;
+    m_parsed = ParseSqlParams(SQLText());
 }
 
 void TSQLQuery::Notification(QObject* component, TOperation operation)
@@ -123,21 +123,27 @@ void TSQLQuery::Notification(QObject* component, TOperation operation)
 void TSQLQuery::InternalOpen(QList<TFieldDef>& defs, QList<TRow>& rows)
 {
     if (!m_connection) throw Exception(QStringLiteral("%1: Missing SQLConnection property").arg(Name()));
-    const TParsedSql parsed = ParseSqlParams(SQLText());
     QList<QVariant> values;
-    for (const QString& name : parsed.names) {
+    values.reserve(m_parsed.names.size());
+    for (const QString& name : m_parsed.names) {
         const TParam* p = m_params->FindParam(name);
         if (!p || p->IsNull()) throw Exception(QStringLiteral("No value for parameter '%1'").arg(name));
         values.append(p->Value());
     }
     m_connection->Open();
+    auto statement = std::make_unique<QSqlQuery>(m_connection->Database());
+    const QSqlError error = run(*statement, m_parsed.text, values, defs, rows);
     // The statement is gone before an error is raised, as raising may close the connection.
-    const QSqlError error = run(m_connection->Database(), parsed.text, values, defs, rows);
-    if (error.isValid()) m_connection->RaiseError(error);
+    if (error.isValid()) {
+        statement.reset();
+        m_connection->RaiseError(error);
+    }
+    m_statement = std::move(statement);
     m_connection->QueryOpened(this);
 }
 
 void TSQLQuery::InternalClose()
 {
+    m_statement.reset();
     if (m_connection) m_connection->QueryClosed(this);
 }

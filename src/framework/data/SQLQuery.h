@@ -4,8 +4,12 @@
 // result, positioned on the first one.
 #include "DataSet.h"
 #include "Params.h"
+#include "SqlParams.h"
 
 #include <QStringList>
+#include <memory>
+
+class QSqlQuery;
 
 class TSQLConnection;
 
@@ -39,5 +43,10 @@ protected:
 private:
     TSQLConnection* m_connection = nullptr;
     QStringList m_sql;
+    // The text as the driver gets it, read once per text rather than at every open.
+    TParsedSql m_parsed;
     TParams* m_params;
+    // The server's statement, kept while the query is open: when the connection closes
+    // first, the server drops it with the session and no message of its own is sent.
+    std::unique_ptr<QSqlQuery> m_statement;
 };
