@@ -271,11 +271,13 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     // where its pixels are, and only the uncovered rows are painted.
     const int moved = fullRefresh ? m_link.LastWindowMove() : 0;
     const bool scrolled = moved != 0 && m_filledPanels == count && ScrollPanels(moved, previous);
-    if (m_panel->geometry() != r) m_panel->SetBounds(r.x(), r.y(), r.width(), r.height());
+    const bool panelMoves = m_panel->geometry() != r;
+    if (panelMoves) m_panel->SetBounds(r.x(), r.y(), r.width(), r.height());
     m_currentPanel = index;
     m_filledPanels = count;
     m_panel->SetVisible(count > 0);
-    m_panel->Invalidate();
+    // Qt paints again the children of a scrolled area, the live panel among them.
+    if (!scrolled || panelMoves) m_panel->Invalidate();
     if (fullRefresh && !scrolled) {
         if (moved == 0 && wasShown == (count > 0)) {
             if (previous != index) update(PanelRect(previous));
@@ -300,6 +302,13 @@ bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
     const QRect area(0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
     // Qt paints the uncovered rows; the live panel's pixels moved with the rest, and the
     // panel they landed on shows its row as a copy.
+    // The live panel's controls show another row and repaint anyway. Marked before the
+    // scroll marks the grid, they make Qt paint the grid, the live panel and its controls
+    // in one pass: Qt paints an opaque widget marked first on its own, with its children,
+    // and every later mark inside it again (the panel and its texts were painted three
+    // times per scroll).
+    for (QObject* child : m_panel->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
     scroll(shift.x(), shift.y(), area);
     update(PanelRect(livePanel).translated(shift) & area);
     return true;
