@@ -276,7 +276,9 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     m_currentPanel = index;
     m_filledPanels = count;
     m_panel->SetVisible(count > 0);
-    // Qt paints again the children of a scrolled area, the live panel among them.
+    // A live panel that stays where it is shows the same face after a scroll: only its
+    // controls change, and they repaint themselves (the scroll repaints it when it lies
+    // in the scrolled area).
     if (!scrolled || panelMoves) m_panel->Invalidate();
     if (fullRefresh && !scrolled) {
         if (moved == 0 && wasShown == (count > 0)) {
@@ -294,23 +296,33 @@ bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
     // shows a row before and after shows the same rows moved.
     const int panels = PanelCount();
     if (OnPaintPanel || !isVisible() || m_filledPanels != panels || std::abs(moved) >= panels) return false;
-    // Panel i now shows what panel i + moved showed: one shift for every panel kept.
+    // Panel i now shows what panel i + moved showed: one shift for every panel kept. The
+    // live panel's pixels are left where they are: the panel they would land on shows a
+    // copy of its row, painted anyway.
     const int first = std::max(0, -moved);
     const QPoint shift = PanelRect(first).topLeft() - PanelRect(first + moved).topLeft();
-    for (int i = first; i < panels && i + moved < panels; ++i)
-        if (PanelRect(i + moved).translated(shift) != PanelRect(i)) return false;
-    const QRect area(0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
-    // Qt paints the uncovered rows; the live panel's pixels moved with the rest, and the
-    // panel they landed on shows its row as a copy.
-    // The live panel's controls show another row and repaint anyway. Marked before the
-    // scroll marks the grid, they make Qt paint the grid, the live panel and its controls
-    // in one pass: Qt paints an opaque widget marked first on its own, with its children,
-    // and every later mark inside it again (the panel and its texts were painted three
-    // times per scroll).
-    for (QObject* child : m_panel->children())
-        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
+    QRect area;
+    for (int i = first; i < panels && i + moved < panels; ++i) {
+        const QRect from = PanelRect(i + moved);
+        if (from.translated(shift) != PanelRect(i)) return false;
+        if (i + moved != livePanel) area |= from | PanelRect(i);
+    }
+    if (area.isEmpty()) return false;
+    const QRect live = PanelRect(livePanel);
+    if (area.intersects(live)) {
+        // Qt paints the children of a scrolled area again, the live panel among them.
+        // Its controls show another row and repaint anyway: marked before the scroll
+        // marks the grid, they make Qt paint the grid, the live panel and its controls in
+        // one pass (Qt paints an opaque widget marked first on its own, with its
+        // children, and every later mark inside it again).
+        for (QObject* child : m_panel->children())
+            if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
+    }
+    // Qt paints the uncovered panels.
     scroll(shift.x(), shift.y(), area);
-    update(PanelRect(livePanel).translated(shift) & area);
+    const QRect panelsArea(
+        0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
+    update(live.translated(shift) & panelsArea);
     return true;
 }
 

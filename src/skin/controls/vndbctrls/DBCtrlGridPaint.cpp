@@ -5,6 +5,7 @@
 #include "skin/controls/vnSkinCtrls/SkinPieces.h"
 #include "skin/data/vnSkinData/SkinData.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -26,6 +27,29 @@ QImage TvnDBCtrlPanel::Face()
     });
 }
 
+namespace {
+
+// Copies the opaque `face` to the painted part of the panel. A copy clipped to many
+// rectangles (the places of the texts that changed after a scroll) goes through Qt's
+// span filler, which hands its rows to a thread pool whose wake-ups cost more than the
+// copy; rectangle by rectangle each copy is a plain one.
+void DrawFace(QPainter& painter, const QImage& face)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform device = painter.deviceTransform();
+    const QRegion painted = engine && device.type() <= QTransform::TxTranslate
+        ? engine->systemClip().translated(-qRound(device.dx()), -qRound(device.dy())) & face.rect()
+        : QRegion();
+    if (painted.rectCount() <= 1) {
+        painter.drawImage(0, 0, face);
+        return;
+    }
+    for (const QRect& r : painted)
+        painter.drawImage(r.topLeft(), face, r);
+}
+
+} // namespace
+
 void TvnDBCtrlPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
@@ -33,7 +57,7 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
     const vndb::TvnCtrlGridSnapshot snap = m_grid->TakeSnapshot();
     const bool handler = snap.LinkActive && m_grid->OnPaintPanel;
     if (!handler && !snap.FocusRect) {
-        painter.drawImage(0, 0, snap.Face);
+        DrawFace(painter, snap.Face);
         return;
     }
     // On a copy of the face, the handler's drawing, then the focus rectangle. With no
@@ -49,21 +73,25 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
         painter.drawImage(0, 0, draw());
         return;
     }
-    painter.drawImage(0, 0, m_focusedFace.Get({ snap.Face.cacheKey(), snap.FocusFace }, draw));
+    DrawFace(painter, m_focusedFace.Get({ snap.Face.cacheKey(), snap.FocusFace }, draw));
 }
 
 // ---- The grid ------------------------------------------------------------------------------
 
-void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
+void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter, const vndb::TvnPanelCopyKey* key)
 {
+    int shown = 0;
     for (QObject* child : m_panel->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isHidden()) continue;
         const QPoint at = widget->pos();
+        // The copy's key holds the shown controls' keys in this same order.
+        const vndb::TvnLabelPictureKey* labelKey = key ? &key->Labels.at(shown) : nullptr;
+        ++shown;
         // Each label is drawn the way the live one paints itself, so that a row looks
         // the same on a copy as on the live panel.
         if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
-            painter.drawImage(at, text->Picture(true));
+            painter.drawImage(at, labelKey ? text->Picture(*labelKey) : text->Picture(true));
         } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
             label->DrawTo(painter, at);
         } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
@@ -112,9 +140,23 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     const TActiveRecordScope reading(m_link, index);
     vndb::TvnPanelCopyKey key;
     const bool keep = CopyKey(snap.Face, key);
-    if (const QImage* kept = keep ? m_panelCopies.Find(key) : nullptr) {
-        painter.drawImage(r.topLeft(), *kept);
-        return;
+    if (keep) {
+        if (const QImage* kept = m_panelCopies.Find(key)) {
+            painter.drawImage(r.topLeft(), *kept);
+            return;
+        }
+        // A row scrolled in is drawn once and then moves with the pixels on the screen:
+        // its copy is kept from the second time it is drawn (a repaint, a row the live
+        // panel comes back to). The first time it is drawn straight onto the screen.
+        if (FirstSight(key, snap.Layout.PanelCount())) {
+            painter.drawImage(r.topLeft(), snap.Face);
+            painter.save();
+            painter.translate(r.topLeft());
+            painter.setClipRect(QRect(QPoint(0, 0), r.size()), Qt::IntersectClip);
+            DrawPanelControls(painter, &key);
+            painter.restore();
+            return;
+        }
     }
     // Drawn on a copy of the face (a plain copy of its bytes; a painter's copy of a
     // picture this size runs on Qt's thread pool) that is then kept as it is.
@@ -122,10 +164,21 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     {
         QPainter canvas(&copy);
         events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
-        DrawPanelControls(canvas);
+        DrawPanelControls(canvas, keep ? &key : nullptr);
     }
     painter.drawImage(r.topLeft(), copy);
     if (keep) m_panelCopies.Keep(key, std::move(copy), 4 * snap.Layout.PanelCount());
+}
+
+bool TvnSkinDBCtrlGrid::FirstSight(const vndb::TvnPanelCopyKey& key, int panels)
+{
+    // Only the keys' hashes are remembered: two rows sharing one cost a kept copy more
+    // or less, never a wrong picture.
+    const size_t hash = qHash(key);
+    if (m_copiesSeen.contains(hash)) return false;
+    if (m_copiesSeen.size() >= 4 * panels) m_copiesSeen.clear();
+    m_copiesSeen.insert(hash);
+    return true;
 }
 
 TColor TvnSkinDBCtrlGrid::PanelClientColor() const
