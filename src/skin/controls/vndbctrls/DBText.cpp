@@ -79,14 +79,19 @@ const QImage& TvnSkinDBText::Picture(const vndb::TvnLabelPictureKey& key)
     vndb::TvnLabelPictureKey own = key;
     own.Place = QPoint();
     if (const QImage* kept = m_pictures.Find(own)) return *kept;
-    QImage drawn = vndb::BlankLabelPicture(*this);
-    if (!drawn.isNull()) {
-        QPainter canvas(&drawn);
+    // Drawn on one scratch picture, which keeps its paint engine from drawing to drawing
+    // (a new picture would make one and hold it until the picture goes), and copied.
+    if (m_scratch.size() != size())
+        m_scratch = vndb::BlankLabelPicture(*this);
+    else
+        m_scratch.fill(Qt::transparent);
+    if (!m_scratch.isNull()) {
+        QPainter canvas(&m_scratch);
         m_copyText = &own.Text;
         DrawTo(canvas, QPoint(0, 0));
         m_copyText = nullptr;
     }
-    return m_pictures.Keep(own, std::move(drawn), kMaxPictures);
+    return m_pictures.Keep(own, m_scratch.copy(), kMaxPictures);
 }
 
 void TvnSkinDBText::paintEvent(QPaintEvent*)

@@ -58,4 +58,5 @@ private:
     // Rows come and go as records scroll: a few screens of them are kept.
     static constexpr int kMaxPictures = 128;
     vnctrls::TvnLookTable<vndb::TvnLabelPictureKey> m_pictures;
+    QImage m_scratch;
 };
