@@ -271,15 +271,11 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     // where its pixels are, and only the uncovered rows are painted.
     const int moved = fullRefresh ? m_link.LastWindowMove() : 0;
     const bool scrolled = moved != 0 && m_filledPanels == count && ScrollPanels(moved, previous);
-    const bool panelMoves = m_panel->geometry() != r;
-    if (panelMoves) m_panel->SetBounds(r.x(), r.y(), r.width(), r.height());
+    if (m_panel->geometry() != r) m_panel->SetBounds(r.x(), r.y(), r.width(), r.height());
     m_currentPanel = index;
     m_filledPanels = count;
     m_panel->SetVisible(count > 0);
-    // A live panel that stays where it is shows the same face after a scroll: only its
-    // controls change, and they repaint themselves (the scroll repaints it when it lies
-    // in the scrolled area).
-    if (!scrolled || panelMoves) m_panel->Invalidate();
+    m_panel->Invalidate();
     if (fullRefresh && !scrolled) {
         if (moved == 0 && wasShown == (count > 0)) {
             if (previous != index) update(PanelRect(previous));
@@ -309,15 +305,13 @@ bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
     }
     if (area.isEmpty()) return false;
     const QRect live = PanelRect(livePanel);
-    if (area.intersects(live)) {
-        // Qt paints the children of a scrolled area again, the live panel among them.
-        // Its controls show another row and repaint anyway: marked before the scroll
-        // marks the grid, they make Qt paint the grid, the live panel and its controls in
-        // one pass (Qt paints an opaque widget marked first on its own, with its
-        // children, and every later mark inside it again).
-        for (QObject* child : m_panel->children())
-            if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
-    }
+    // The live panel's controls show another row and repaint anyway. Marked before the
+    // scroll marks the grid and before the live panel is marked (SyncPanel), they make
+    // Qt paint the live panel once, whole, with its controls (Qt paints an opaque widget
+    // marked first on its own, with its children, and every later mark inside it
+    // again; and the texts' places alone make a region of a dozen rectangles).
+    for (QObject* child : m_panel->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
     // Qt paints the uncovered panels.
     scroll(shift.x(), shift.y(), area);
     const QRect panelsArea(

@@ -5,7 +5,6 @@
 #include "skin/controls/vnSkinCtrls/SkinPieces.h"
 #include "skin/data/vnSkinData/SkinData.h"
 
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -27,29 +26,6 @@ QImage TvnDBCtrlPanel::Face()
     });
 }
 
-namespace {
-
-// Copies the opaque `face` to the painted part of the panel. A copy clipped to many
-// rectangles (the places of the texts that changed after a scroll) goes through Qt's
-// span filler, which hands its rows to a thread pool whose wake-ups cost more than the
-// copy; rectangle by rectangle each copy is a plain one.
-void DrawFace(QPainter& painter, const QImage& face)
-{
-    const QPaintEngine* engine = painter.paintEngine();
-    const QTransform device = painter.deviceTransform();
-    const QRegion painted = engine && device.type() <= QTransform::TxTranslate
-        ? engine->systemClip().translated(-qRound(device.dx()), -qRound(device.dy())) & face.rect()
-        : QRegion();
-    if (painted.rectCount() <= 1) {
-        painter.drawImage(0, 0, face);
-        return;
-    }
-    for (const QRect& r : painted)
-        painter.drawImage(r.topLeft(), face, r);
-}
-
-} // namespace
-
 void TvnDBCtrlPanel::Paint(QPainter& painter)
 {
     if (Width() < 1 || Height() < 1) return;
@@ -57,7 +33,7 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
     const vndb::TvnCtrlGridSnapshot snap = m_grid->TakeSnapshot();
     const bool handler = snap.LinkActive && m_grid->OnPaintPanel;
     if (!handler && !snap.FocusRect) {
-        DrawFace(painter, snap.Face);
+        painter.drawImage(0, 0, snap.Face);
         return;
     }
     // On a copy of the face, the handler's drawing, then the focus rectangle. With no
@@ -73,7 +49,7 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
         painter.drawImage(0, 0, draw());
         return;
     }
-    DrawFace(painter, m_focusedFace.Get({ snap.Face.cacheKey(), snap.FocusFace }, draw));
+    painter.drawImage(0, 0, m_focusedFace.Get({ snap.Face.cacheKey(), snap.FocusFace }, draw));
 }
 
 // ---- The grid ------------------------------------------------------------------------------
