@@ -698,6 +698,30 @@ TEST_F(DBCtrlGridTest, ADataTextShowsADashUntilOpenedThenTheValueThenNothing)
     EXPECT_EQ(text.FieldText(), "");
 }
 
+// The pictures a data text keeps (drawn one after the other on one scratch picture) are
+// each what drawing the label afresh on a clear picture gives: nothing of a longer text
+// drawn before shows through a shorter one.
+TEST_F(DBCtrlGridTest, ADataTextsKeptPicturesAreItsFreshDrawings)
+{
+    events->Open();
+    const int rows = events->table->RecordCount();
+    ASSERT_GE(rows, 5);
+    for (int recNo = 1; recNo <= rows; ++recNo) {
+        events->table->SetRecNo(recNo);
+        for (TvnSkinDBText* text : { name, code }) {
+            QImage fresh(text->size(), QImage::Format_ARGB32_Premultiplied);
+            fresh.fill(Qt::transparent);
+            QPainter painter(&fresh);
+            text->DrawTo(painter, QPoint(0, 0));
+            painter.end();
+            EXPECT_EQ(text->Picture(false), fresh)
+                << "row " << recNo << ", " << text->Caption().toStdString();
+            // The copy of the current row is the same drawing.
+            EXPECT_EQ(text->Picture(true).cacheKey(), text->Picture(false).cacheKey());
+        }
+    }
+}
+
 TEST_F(DBCtrlGridTest, ASourceThatGoesAwayReleasesTheFixedLinks)
 {
     auto table = std::make_unique<EventTable>(kAllEvents);
