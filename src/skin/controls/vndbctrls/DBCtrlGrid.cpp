@@ -265,6 +265,14 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     const QRect r = PanelRect(index);
     const int previous = m_currentPanel;
     const bool wasShown = m_filledPanels > 0;
+    // The live panel is painted again, whole, and its controls with it, which show
+    // another row and mark themselves too. Marked before the grid and the live panel,
+    // they make Qt paint the live panel once with them: Qt paints an opaque widget marked
+    // first on a pass of its own, with its children, and paints it again under every
+    // later mark inside it (the texts' places alone, a region of a dozen rectangles
+    // whose face copy Qt hands to its thread pool).
+    for (QObject* child : m_panel->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
     // Only the panels whose picture changed are painted again: when the buffer's window
     // stayed, the old place of the live panel; when it moved by less than a screen, the
     // rows still shown are moved on the screen first, while the live panel is still
@@ -305,13 +313,6 @@ bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
     }
     if (area.isEmpty()) return false;
     const QRect live = PanelRect(livePanel);
-    // The live panel's controls show another row and repaint anyway. Marked before the
-    // scroll marks the grid and before the live panel is marked (SyncPanel), they make
-    // Qt paint the live panel once, whole, with its controls (Qt paints an opaque widget
-    // marked first on its own, with its children, and every later mark inside it
-    // again; and the texts' places alone make a region of a dozen rectangles).
-    for (QObject* child : m_panel->children())
-        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
     // Qt paints the uncovered panels.
     scroll(shift.x(), shift.y(), area);
     const QRect panelsArea(
