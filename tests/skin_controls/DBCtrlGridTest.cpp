@@ -202,6 +202,16 @@ protected:
 
     QPoint PanelCentre(int index) const { return grid->PanelRect(index).center(); }
 
+    // The grid as the window's picture holds it (not painted again to be read).
+    QImage OnScreen() const
+    {
+        const QImage window = form->screen()->grabWindow(form->winId()).toImage();
+        return window.copy(QRect(grid->mapTo(form.get(), QPoint(0, 0)), grid->size()))
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    // The whole grid painted afresh.
+    QImage Fresh() const { return grid->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
     std::unique_ptr<EventTable> events;
     std::unique_ptr<TForm> form;
     TvnSkinDBCtrlGrid* grid = nullptr;
@@ -396,15 +406,8 @@ TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
 {
     events->Open();
     ShowFocused();
-    // The grid as the window's picture holds it (not painted again to be read).
-    auto onScreen = [&] {
-        const QImage window = form->screen()->grabWindow(form->winId()).toImage();
-        return window.copy(QRect(grid->mapTo(form.get(), QPoint(0, 0)), grid->size()))
-            .convertToFormat(QImage::Format_RGB32);
-    };
-    auto fresh = [&] { return grid->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     Settle();
-    ASSERT_EQ(onScreen(), fresh());
+    ASSERT_EQ(OnScreen(), Fresh());
     const struct {
         const char* What;
         std::function<void()> Move;
@@ -428,7 +431,38 @@ TEST_F(DBCtrlGridTest, AScrolledGridShowsWhatAFreshPaintShows)
         Settle();
         ASSERT_EQ(events->table->RecNo(), step.RecNo) << step.What;
         EXPECT_EQ(grid->PanelsDrawn() - drawn, step.Copies) << step.What;
-        EXPECT_EQ(onScreen(), fresh()) << step.What;
+        EXPECT_EQ(OnScreen(), Fresh()) << step.What;
+    }
+}
+
+// The same after the rows scrolled twice before the screen was painted (the first
+// scroll's uncovered panels still to be painted when the second moves them), and after
+// line moves of the scroll bar, which keep the live panel inside the rows that move.
+TEST_F(DBCtrlGridTest, RowsScrolledTwiceOrPastAStillLivePanelShowWhatAFreshPaintShows)
+{
+    events->Open();
+    ShowFocused();
+    Settle();
+    const struct {
+        const char* What;
+        std::function<void()> Move;
+        int RecNo;
+        int Panel;
+    } steps[] = {
+        { "to the last shown row", [&] { events->table->SetRecNo(5); }, 5, 4 },
+        { "one row on, twice", [&] { events->table->Next(), events->table->Next(); }, 7, 4 },
+        { "to the first shown row", [&] { events->table->MoveBy(-4); }, 3, 0 },
+        { "one row back, twice", [&] { events->table->Prior(), events->table->Prior(); }, 1, 0 },
+        { "to the middle row", [&] { events->table->SetRecNo(3); }, 3, 2 },
+        { "a line on", [&] { grid->ExecuteCommand(TvnSkinDBCtrlGrid::kLineForward); }, 4, 2 },
+        { "a line back", [&] { grid->ExecuteCommand(TvnSkinDBCtrlGrid::kLineBack); }, 3, 2 },
+    };
+    for (const auto& step : steps) {
+        step.Move();
+        Settle();
+        ASSERT_EQ(events->table->RecNo(), step.RecNo) << step.What;
+        ASSERT_EQ(grid->CurrentPanel(), step.Panel) << step.What;
+        EXPECT_EQ(OnScreen(), Fresh()) << step.What;
     }
 }
 
@@ -662,6 +696,30 @@ TEST_F(DBCtrlGridTest, ADataTextShowsADashUntilOpenedThenTheValueThenNothing)
     events->table->Close();
     EXPECT_EQ(text.Caption(), "");
     EXPECT_EQ(text.FieldText(), "");
+}
+
+// The pictures a data text keeps (drawn one after the other on one scratch picture) are
+// each what drawing the label afresh on a clear picture gives: nothing of a longer text
+// drawn before shows through a shorter one.
+TEST_F(DBCtrlGridTest, ADataTextsKeptPicturesAreItsFreshDrawings)
+{
+    events->Open();
+    const int rows = events->table->RecordCount();
+    ASSERT_GE(rows, 5);
+    for (int recNo = 1; recNo <= rows; ++recNo) {
+        events->table->SetRecNo(recNo);
+        for (TvnSkinDBText* text : { name, code }) {
+            QImage fresh(text->size(), QImage::Format_ARGB32_Premultiplied);
+            fresh.fill(Qt::transparent);
+            QPainter painter(&fresh);
+            text->DrawTo(painter, QPoint(0, 0));
+            painter.end();
+            EXPECT_EQ(text->Picture(false), fresh)
+                << "row " << recNo << ", " << text->Caption().toStdString();
+            // The copy of the current row is the same drawing.
+            EXPECT_EQ(text->Picture(true).cacheKey(), text->Picture(false).cacheKey());
+        }
+    }
 }
 
 TEST_F(DBCtrlGridTest, ASourceThatGoesAwayReleasesTheFixedLinks)

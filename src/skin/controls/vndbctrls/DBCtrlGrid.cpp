@@ -265,6 +265,14 @@ void TvnSkinDBCtrlGrid::SyncPanel(bool fullRefresh)
     const QRect r = PanelRect(index);
     const int previous = m_currentPanel;
     const bool wasShown = m_filledPanels > 0;
+    // The live panel is painted again, whole, and its controls with it, which show
+    // another row and mark themselves too. Marked before the grid and the live panel,
+    // they make Qt paint the live panel once with them: Qt paints an opaque widget marked
+    // first on a pass of its own, with its children, and paints it again under every
+    // later mark inside it (the texts' places alone, a region of a dozen rectangles
+    // whose face copy Qt hands to its thread pool).
+    for (QObject* child : m_panel->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) w->update();
     // Only the panels whose picture changed are painted again: when the buffer's window
     // stayed, the old place of the live panel; when it moved by less than a screen, the
     // rows still shown are moved on the screen first, while the live panel is still
@@ -292,16 +300,24 @@ bool TvnSkinDBCtrlGrid::ScrollPanels(int moved, int livePanel)
     // shows a row before and after shows the same rows moved.
     const int panels = PanelCount();
     if (OnPaintPanel || !isVisible() || m_filledPanels != panels || std::abs(moved) >= panels) return false;
-    // Panel i now shows what panel i + moved showed: one shift for every panel kept.
+    // Panel i now shows what panel i + moved showed: one shift for every panel kept. The
+    // live panel's pixels are left where they are: the panel they would land on shows a
+    // copy of its row, painted anyway.
     const int first = std::max(0, -moved);
     const QPoint shift = PanelRect(first).topLeft() - PanelRect(first + moved).topLeft();
-    for (int i = first; i < panels && i + moved < panels; ++i)
-        if (PanelRect(i + moved).translated(shift) != PanelRect(i)) return false;
-    const QRect area(0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
-    // Qt paints the uncovered rows; the live panel's pixels moved with the rest, and the
-    // panel they landed on shows its row as a copy.
+    QRect area;
+    for (int i = first; i < panels && i + moved < panels; ++i) {
+        const QRect from = PanelRect(i + moved);
+        if (from.translated(shift) != PanelRect(i)) return false;
+        if (i + moved != livePanel) area |= from | PanelRect(i);
+    }
+    if (area.isEmpty()) return false;
+    const QRect live = PanelRect(livePanel);
+    // Qt paints the uncovered panels.
     scroll(shift.x(), shift.y(), area);
-    update(PanelRect(livePanel).translated(shift) & area);
+    const QRect panelsArea(
+        0, 0, m_layout.ColCount * m_layout.PanelWidth, m_layout.RowCount * m_layout.PanelHeight);
+    update(live.translated(shift) & panelsArea);
     return true;
 }
 

@@ -20,6 +20,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPointer>
+#include <QSet>
 class TvnSkinDBCtrlGrid;
 class TvnSkinScrollBar;
 class TvnSkinDBText;
@@ -217,8 +218,11 @@ private:
     // Paints panel `index` for its row (or empty), from its kept copy when it has one.
     void DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnapshot& snap, int index);
     // Draws a copy of every control of the live panel into `painter` (a panel copy)
-    // for the row the link reads now.
-    void DrawPanelControls(QPainter& painter);
+    // for the row the link reads now; with the copy's key (CopyKey), its labels' texts
+    // are not read again.
+    void DrawPanelControls(QPainter& painter, const vndb::TvnPanelCopyKey* key);
+    // True the first time a copy of `key` is drawn (of a few screens of rows).
+    bool FirstSight(const vndb::TvnPanelCopyKey& key, int panels);
     // What a panel copy for the row the link reads now is made of (the face and each
     // label with its text and place); false when the copy cannot be kept.
     bool CopyKey(const QImage& face, vndb::TvnPanelCopyKey& key) const;
@@ -256,6 +260,8 @@ private:
     TvnSkinScrollBar* m_scrollBar;
     // Finished panel copies by what they are made of.
     vnctrls::TvnLookTable<vndb::TvnPanelCopyKey> m_panelCopies;
+    // The hashes of the copies drawn once and not kept.
+    QSet<size_t> m_copiesSeen;
     int m_currentPanel = 0;
     int m_filledPanels = 0;
     int m_panelsDrawn = 0;

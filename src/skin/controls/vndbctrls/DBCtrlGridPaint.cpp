@@ -54,16 +54,20 @@ void TvnDBCtrlPanel::Paint(QPainter& painter)
 
 // ---- The grid ------------------------------------------------------------------------------
 
-void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter)
+void TvnSkinDBCtrlGrid::DrawPanelControls(QPainter& painter, const vndb::TvnPanelCopyKey* key)
 {
+    int shown = 0;
     for (QObject* child : m_panel->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isHidden()) continue;
         const QPoint at = widget->pos();
+        // The copy's key holds the shown controls' keys in this same order.
+        const vndb::TvnLabelPictureKey* labelKey = key ? &key->Labels.at(shown) : nullptr;
+        ++shown;
         // Each label is drawn the way the live one paints itself, so that a row looks
         // the same on a copy as on the live panel.
         if (auto* text = qobject_cast<TvnSkinDBText*>(widget)) {
-            painter.drawImage(at, text->Picture(true));
+            painter.drawImage(at, labelKey ? text->Picture(*labelKey) : text->Picture(true));
         } else if (auto* label = qobject_cast<TvnSkinStdLabel*>(widget)) {
             label->DrawTo(painter, at);
         } else if (auto* skinned = qobject_cast<TvnSkinControl*>(widget)) {
@@ -112,9 +116,23 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     const TActiveRecordScope reading(m_link, index);
     vndb::TvnPanelCopyKey key;
     const bool keep = CopyKey(snap.Face, key);
-    if (const QImage* kept = keep ? m_panelCopies.Find(key) : nullptr) {
-        painter.drawImage(r.topLeft(), *kept);
-        return;
+    if (keep) {
+        if (const QImage* kept = m_panelCopies.Find(key)) {
+            painter.drawImage(r.topLeft(), *kept);
+            return;
+        }
+        // A row scrolled in is drawn once and then moves with the pixels on the screen:
+        // its copy is kept from the second time it is drawn (a repaint, a row the live
+        // panel comes back to). The first time it is drawn straight onto the screen.
+        if (FirstSight(key, snap.Layout.PanelCount())) {
+            painter.drawImage(r.topLeft(), snap.Face);
+            painter.save();
+            painter.translate(r.topLeft());
+            painter.setClipRect(QRect(QPoint(0, 0), r.size()), Qt::IntersectClip);
+            DrawPanelControls(painter, &key);
+            painter.restore();
+            return;
+        }
     }
     // Drawn on a copy of the face (a plain copy of its bytes; a painter's copy of a
     // picture this size runs on Qt's thread pool) that is then kept as it is.
@@ -122,10 +140,21 @@ void TvnSkinDBCtrlGrid::DrawPanel(QPainter& painter, const vndb::TvnCtrlGridSnap
     {
         QPainter canvas(&copy);
         events::Fire(OnPaintPanel, this, index, &canvas, QRect(QPoint(0, 0), r.size()));
-        DrawPanelControls(canvas);
+        DrawPanelControls(canvas, keep ? &key : nullptr);
     }
     painter.drawImage(r.topLeft(), copy);
     if (keep) m_panelCopies.Keep(key, std::move(copy), 4 * snap.Layout.PanelCount());
+}
+
+bool TvnSkinDBCtrlGrid::FirstSight(const vndb::TvnPanelCopyKey& key, int panels)
+{
+    // Only the keys' hashes are remembered: two rows sharing one cost a kept copy more
+    // or less, never a wrong picture.
+    const size_t hash = qHash(key);
+    if (m_copiesSeen.contains(hash)) return false;
+    if (m_copiesSeen.size() >= 4 * panels) m_copiesSeen.clear();
+    m_copiesSeen.insert(hash);
+    return true;
 }
 
 TColor TvnSkinDBCtrlGrid::PanelClientColor() const

@@ -47,13 +47,14 @@ void TvnSkinDBText::DataChange()
     SetCaption(FieldText());
 }
 
-QString TvnSkinDBText::GetLabelText() const { return m_paintingCopy ? FieldText() : Caption(); }
+QString TvnSkinDBText::GetLabelText() const { return m_copyText ? *m_copyText : Caption(); }
 
 void TvnSkinDBText::DrawCopy(QPainter& painter, QPoint offset)
 {
-    m_paintingCopy = true;
+    const QString text = FieldText();
+    m_copyText = &text;
     DrawTo(painter, offset);
-    m_paintingCopy = false;
+    m_copyText = nullptr;
 }
 
 void TvnSkinDBText::WndProc(TMessage& m)
@@ -67,19 +68,30 @@ void TvnSkinDBText::WndProc(TMessage& m)
 
 const QImage& TvnSkinDBText::Picture(bool copy)
 {
+    return Picture(vndb::LabelPictureKey(*this, copy ? FieldText() : Caption()));
+}
+
+const QImage& TvnSkinDBText::Picture(const vndb::TvnLabelPictureKey& key)
+{
     // The key names the store and the record; a new skin in the same store drops the
-    // pictures with every kept look.
-    const vndb::TvnLabelPictureKey key = vndb::LabelPictureKey(*this, copy ? FieldText() : Caption());
-    if (const QImage* kept = m_pictures.Find(key)) return *kept;
-    QImage drawn = vndb::BlankLabelPicture(*this);
-    if (!drawn.isNull()) {
-        QPainter canvas(&drawn);
-        if (copy)
-            DrawCopy(canvas, QPoint(0, 0));
-        else
-            DrawTo(canvas, QPoint(0, 0));
+    // pictures with every kept look. A caption and a copy showing the same text are one
+    // drawing.
+    vndb::TvnLabelPictureKey own = key;
+    own.Place = QPoint();
+    if (const QImage* kept = m_pictures.Find(own)) return *kept;
+    // Drawn on one scratch picture, which keeps its paint engine from drawing to drawing
+    // (a new picture would make one and hold it until the picture goes), and copied.
+    if (m_scratch.size() != size())
+        m_scratch = vndb::BlankLabelPicture(*this);
+    else
+        m_scratch.fill(Qt::transparent);
+    if (!m_scratch.isNull()) {
+        QPainter canvas(&m_scratch);
+        m_copyText = &own.Text;
+        DrawTo(canvas, QPoint(0, 0));
+        m_copyText = nullptr;
     }
-    return m_pictures.Keep(key, std::move(drawn), kMaxPictures);
+    return m_pictures.Keep(own, m_scratch.copy(), kMaxPictures);
 }
 
 void TvnSkinDBText::paintEvent(QPaintEvent*)

@@ -35,6 +35,9 @@ public:
     // The kept drawing of the caption, or with `copy` of FieldText (as DrawCopy draws
     // it), at the label's size on a transparent ground; drawn the first time.
     const QImage& Picture(bool copy);
+    // The kept drawing of the text `key` names (a LabelPictureKey of this label; its
+    // Place is no part of the drawing), drawn the first time.
+    const QImage& Picture(const vndb::TvnLabelPictureKey& key);
 
     void Notification(QObject* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
@@ -50,8 +53,10 @@ private:
 
     TFieldDataLink m_link;
     bool m_opened = false;
-    bool m_paintingCopy = false;
+    // While a copy is drawn: the text it shows instead of the caption.
+    const QString* m_copyText = nullptr;
     // Rows come and go as records scroll: a few screens of them are kept.
     static constexpr int kMaxPictures = 128;
     vnctrls::TvnLookTable<vndb::TvnLabelPictureKey> m_pictures;
+    QImage m_scratch;
 };
