@@ -66,20 +66,22 @@ struct TPropertyName {
 
 bool NameLess(const TPropertyName& a, const TPropertyName& b) { return qstricmp(a.Name, b.Name) < 0; }
 
-// Each class's property names, sorted, made once per class: the windows set some 1,500
-// properties while the program starts, and each had compared its name with every
-// property of its class. Searched by halves rather than hashed: Qt's seeded hash of a
-// short name costs more than the whole search.
-const std::vector<TPropertyName>& PropertyIndex(const QMetaObject* mo)
+// Each class's own property names (those its superclass lacks), sorted, made once per
+// class: the windows set some 1,500 properties while the program starts, and each had
+// compared its name with every property of its class. A class shares its ancestors'
+// names rather than copying them (QWidget's sixty for every control class). Searched by
+// halves rather than hashed: Qt's seeded hash of a short name costs more than the
+// whole search.
+const std::vector<TPropertyName>& OwnPropertyIndex(const QMetaObject* mo)
 {
     static QHash<const QMetaObject*, std::vector<TPropertyName>> classes;
     auto it = classes.constFind(mo);
     if (it == classes.constEnd()) {
         std::vector<TPropertyName> names;
-        names.reserve(std::size_t(mo->propertyCount()));
-        for (int i = mo->propertyCount() - 1; i >= 0; --i)
+        names.reserve(std::size_t(mo->propertyCount() - mo->propertyOffset()));
+        for (int i = mo->propertyCount() - 1; i >= mo->propertyOffset(); --i)
             names.push_back({ mo->property(i).name(), i });
-        // Stable: of equal names the most derived, listed first, stays.
+        // Stable: of equal names the one declared last, listed first, stays.
         std::stable_sort(names.begin(), names.end(), NameLess);
         names.erase(
             std::unique(names.begin(), names.end(),
@@ -102,12 +104,15 @@ QMetaProperty FindProperty(const QObject* object, const QString& name)
         key[i] = char(c);
     }
     key[folded.size()] = '\0';
-    const QMetaObject* mo = object->metaObject();
-    const std::vector<TPropertyName>& names = PropertyIndex(mo);
     const TPropertyName wanted { key.constData(), -1 };
-    const auto found = std::lower_bound(names.begin(), names.end(), wanted, NameLess);
-    return found == names.end() || qstricmp(found->Name, wanted.Name) != 0 ? QMetaProperty()
-                                                                           : mo->property(found->Index);
+    // The most derived class that has the name wins.
+    for (const QMetaObject* mo = object->metaObject(); mo; mo = mo->superClass()) {
+        const std::vector<TPropertyName>& names = OwnPropertyIndex(mo);
+        const auto found = std::lower_bound(names.begin(), names.end(), wanted, NameLess);
+        if (found != names.end() && qstricmp(found->Name, wanted.Name) == 0)
+            return mo->property(found->Index);
+    }
+    return {};
 }
 
 int FindMethod(const QObject* object, const QString& name)
