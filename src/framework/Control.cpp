@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <algorithm>
+#include <optional>
 
 TControl::TControl(QObject* owner)
     : QWidget(nullptr)
@@ -148,11 +149,18 @@ LRESULT TControl::Broadcast(QWidget* container, TMessage& message, bool untilAns
 
 void TControl::AlignControls()
 {
-    QRect room = rect();
-    AdjustClientRect(room);
+    // The client area is measured only once a child is aligned to it: a page control
+    // measures it with its font, which loaded that font (its glyph engine, over a
+    // million instructions) for every page control created, aligned children or not.
+    std::optional<QRect> client;
     for (QObject* child : children()) {
         auto* c = qobject_cast<TControl*>(child);
-        if (!c || c->isHidden()) continue;
+        if (!c || c->isHidden() || c->Align() == alNone) continue;
+        if (!client) {
+            client = rect();
+            AdjustClientRect(*client);
+        }
+        QRect& room = *client;
         switch (c->Align()) {
         case alTop:
             c->SetBounds(room.left(), room.top(), room.width(), c->Height());

@@ -170,6 +170,38 @@ end)",
     EXPECT_FALSE(part->IsLoading());
 }
 
+TEST(DeclaredData, PropertyNamesMatchInAnyCaseButOnlyWhole)
+{
+    TTestModule module;
+    declared::LoadRootFromText(&module, R"(
+object Values: TTestModule
+  object part: TTestPart
+    tEXT = 'a'
+    NUMBER = 7
+    colour = 5
+    Flag = True
+    fLAG = False
+  end
+end)",
+        "values.dfm");
+    auto* part = qobject_cast<TTestPart*>(module.FindComponent("part"));
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->Text, "a");
+    EXPECT_EQ(part->Number, 7);
+    EXPECT_EQ(part->Colour, 5u);
+    EXPECT_FALSE(part->Flag) << "the last of the names in either case wins";
+    ExpectErrors({
+        { "object E: TTestModule\n  object x: TTestPart\n    Tex = 'a'\n  end\nend",
+            "bad.dfm:3: unknown property Tex of TTestPart" },
+        { "object E: TTestModule\n  object x: TTestPart\n    TextS = 'a'\n  end\nend",
+            "bad.dfm:3: unknown property TextS of TTestPart" },
+        { "object E: TTestModule\n  object x: TTestPart\n    A = 1\n  end\nend",
+            "bad.dfm:3: unknown property A of TTestPart" },
+        { "object E: TTestModule\n  object x: TTestPart\n    Zzzz = 1\n  end\nend",
+            "bad.dfm:3: unknown property Zzzz of TTestPart" },
+    });
+}
+
 TEST(DeclaredData, CrossModuleReferenceWaitsForItsModule)
 {
     // The window is created before the data module, as at program start.

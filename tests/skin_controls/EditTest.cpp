@@ -208,3 +208,24 @@ TEST(SkinEdit, DefaultLookHeightFollowsTheFontWhenTheSkinFontIsOff)
     EXPECT_EQ(f.edit.Height(), 40);
     EXPECT_EQ(f.edit.Layout().Edit, QRect(2, 2, f.edit.Width() - 4, 36)) << "a 2-pixel frame";
 }
+
+TEST(SkinEdit, ANewEditTakesItsDefaultFontWholeAndShowsItsTextInIt)
+{
+    const TFont plain;
+    TvnSkinMaskEdit edit;
+    for (const TFont* font : { edit.Font(), edit.DefaultFont() }) {
+        EXPECT_EQ(font->Name(), "Arial");
+        EXPECT_EQ(font->Height(), 14);
+        EXPECT_EQ(font->Color(), clr::clBlack);
+        EXPECT_EQ(font->Style(), plain.Style());
+        EXPECT_EQ(font->Charset(), plain.Charset());
+    }
+    EXPECT_FALSE(edit.ParentFont());
+    EXPECT_EQ(edit.font(), edit.Font()->ToQFont());
+    EXPECT_EQ(edit.LineEdit()->font(), edit.Font()->ToQFont()) << "the text is laid out in the edit's font";
+    EXPECT_EQ(edit.LineEdit()->palette().color(QPalette::Text), ToQColor(clr::clBlack));
+    // The default font still leads the edit's own while no skin record says otherwise.
+    edit.DefaultFont()->SetHeight(20);
+    EXPECT_EQ(edit.Font()->Height(), 20);
+    EXPECT_EQ(edit.LineEdit()->font(), edit.Font()->ToQFont());
+}

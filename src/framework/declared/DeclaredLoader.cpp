@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QMetaProperty>
 #include <QPointer>
+#include <QVarLengthArray>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -54,32 +55,37 @@ QString Where(const QString& file, int line) { return QStringLiteral("%1:%2: ").
     throw Exception(Where(file, line) + what);
 }
 
-// One published name of a class, lower case, with the index of the most derived
-// property of that name: published names ("Font", "Enabled") win over Qt's own
-// properties that differ only in case ("font", "enabled").
+// One published name of a class with the index of the most derived property of that
+// name: published names ("Font", "Enabled") win over Qt's own properties that differ
+// only in case ("font", "enabled"). The name is the class's own text in its static meta
+// data, compared without regard to case, so no copy of it is made.
 struct TPropertyName {
-    QByteArray Name;
+    const char* Name;
     int Index;
-    bool operator<(const TPropertyName& other) const { return Name < other.Name; }
 };
 
-// Each class's property names, sorted, made once per class: the windows set some 1,500
-// properties while the program starts, and each had compared its name with every
-// property of its class. Searched by halves rather than hashed: Qt's seeded hash of a
-// short name costs more than the whole search.
-const std::vector<TPropertyName>& PropertyIndex(const QMetaObject* mo)
+bool NameLess(const TPropertyName& a, const TPropertyName& b) { return qstricmp(a.Name, b.Name) < 0; }
+
+// Each class's own property names (those its superclass lacks), sorted, made once per
+// class: the windows set some 1,500 properties while the program starts, and each had
+// compared its name with every property of its class. A class shares its ancestors'
+// names rather than copying them (QWidget's sixty for every control class). Searched by
+// halves rather than hashed: Qt's seeded hash of a short name costs more than the
+// whole search.
+const std::vector<TPropertyName>& OwnPropertyIndex(const QMetaObject* mo)
 {
     static QHash<const QMetaObject*, std::vector<TPropertyName>> classes;
     auto it = classes.constFind(mo);
     if (it == classes.constEnd()) {
         std::vector<TPropertyName> names;
-        names.reserve(std::size_t(mo->propertyCount()));
-        for (int i = mo->propertyCount() - 1; i >= 0; --i)
-            names.push_back({ QByteArray(mo->property(i).name()).toLower(), i });
-        // Stable: of equal names the most derived, listed first, stays.
-        std::stable_sort(names.begin(), names.end());
-        names.erase(std::unique(names.begin(), names.end(),
-                        [](const TPropertyName& a, const TPropertyName& b) { return a.Name == b.Name; }),
+        names.reserve(std::size_t(mo->propertyCount() - mo->propertyOffset()));
+        for (int i = mo->propertyCount() - 1; i >= mo->propertyOffset(); --i)
+            names.push_back({ mo->property(i).name(), i });
+        // Stable: of equal names the one declared last, listed first, stays.
+        std::stable_sort(names.begin(), names.end(), NameLess);
+        names.erase(
+            std::unique(names.begin(), names.end(),
+                [](const TPropertyName& a, const TPropertyName& b) { return qstricmp(a.Name, b.Name) == 0; }),
             names.end());
         it = classes.insert(mo, std::move(names));
     }
@@ -91,13 +97,22 @@ QMetaProperty FindProperty(const QObject* object, const QString& name)
     // Property names are ASCII, so a name matches one only if its case folding is ASCII
     // too (which lets the Kelvin sign stand for a 'k', as a case-blind compare would).
     const QString folded = name.toCaseFolded();
-    for (const QChar c : folded)
-        if (c.unicode() >= 0x80) return {};
-    const QMetaObject* mo = object->metaObject();
-    const std::vector<TPropertyName>& names = PropertyIndex(mo);
-    const TPropertyName key { folded.toLatin1(), -1 };
-    const auto found = std::lower_bound(names.begin(), names.end(), key);
-    return found == names.end() || found->Name != key.Name ? QMetaProperty() : mo->property(found->Index);
+    QVarLengthArray<char, 64> key(folded.size() + 1);
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const char16_t c = folded.at(i).unicode();
+        if (c == 0 || c >= 0x80) return {};
+        key[i] = char(c);
+    }
+    key[folded.size()] = '\0';
+    const TPropertyName wanted { key.constData(), -1 };
+    // The most derived class that has the name wins.
+    for (const QMetaObject* mo = object->metaObject(); mo; mo = mo->superClass()) {
+        const std::vector<TPropertyName>& names = OwnPropertyIndex(mo);
+        const auto found = std::lower_bound(names.begin(), names.end(), wanted, NameLess);
+        if (found != names.end() && qstricmp(found->Name, wanted.Name) == 0)
+            return mo->property(found->Index);
+    }
+    return {};
 }
 
 int FindMethod(const QObject* object, const QString& name)

@@ -19,10 +19,13 @@ TvnSkinCustomEdit::TvnSkinCustomEdit(QObject* owner)
 {
     KeepLooks({ &m_faces });
     SetParentFont(false);
-    Font()->SetName(QStringLiteral("Arial"));
-    Font()->SetHeight(14);
-    Font()->SetColor(clr::clBlack);
+    // The default font is made whole before the edit takes it: each step set on the
+    // edit's own font had laid out its text again with a font used nowhere else.
     m_defaultFont->Assign(*Font());
+    m_defaultFont->SetName(QStringLiteral("Arial"));
+    m_defaultFont->SetHeight(14);
+    m_defaultFont->SetColor(clr::clBlack);
+    Font()->Assign(*m_defaultFont);
     connect(m_defaultFont, &TFont::Changed, this, [this] {
         if (!EditRecord()) Font()->Assign(*m_defaultFont);
     });
