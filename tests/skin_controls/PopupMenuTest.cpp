@@ -2,6 +2,7 @@
 // the mouse reach, that a chosen item runs once and that every way of closing is told.
 #include "platform/Keys.h"
 #include "skin/menus/vnSkinMenus/MenuEngine.h"
+#include "skin/menus/vnSkinMenus/MenuPaint.h"
 #include "skin/menus/vnSkinMenus/PopupMenuWindow.h"
 #include "support/TestEnv.h"
 
@@ -243,4 +244,32 @@ TEST(PopupMenu, ALongLevelShowsItsRowLimitBetweenMarkersAndCountsOnlyVisibleItem
     EXPECT_EQ(TopShowing(items, 3, 0, 1), 0) << "already in sight";
     EXPECT_EQ(TopShowing(items, 3, 0, 5), 3) << "down: it becomes the last row";
     EXPECT_EQ(TopShowing(items, 3, 6, 1), 1) << "up: it becomes the first row";
+}
+
+// The scroll markers take the skin's popup colours, the active one while the pointer
+// rests on a marker; a marker with nothing more its way is greyed whatever the skin.
+TEST(PopupMenu, ScrollMarkersAreDrawnInTheSkinsMarkerColours)
+{
+    TvnMenuLook look;
+    look.Font = QApplication::font();
+    look.Face = Qt::white;
+    look.TextColor = Qt::black;
+    look.DisabledTextColor = Qt::gray;
+    const TvnMenuItems items = { Item("Um"), Item("Dois"), Item("Tres"), Item("Quatro"), Item("Cinco") };
+    const TvnMenuLayout layout = LayoutMenu(look, items, 3);
+    ASSERT_TRUE(layout.Scrolls());
+    const auto markerColours = [&](int hot) {
+        const QImage menu = DrawMenu({ &look, &layout, &items, -1, hot });
+        return std::pair { QColor(menu.pixel(layout.UpMarker.center())),
+            QColor(menu.pixel(layout.DownMarker.center())) };
+    };
+
+    EXPECT_EQ(markerColours(0), std::pair(QColor(Qt::gray), QColor(Qt::black)))
+        << "without the skin's colours: the text colour";
+    look.ScrollMarkerColor = QColor(200, 0, 0);
+    look.ScrollMarkerActiveColor = QColor(0, 160, 0);
+    EXPECT_EQ(markerColours(0), std::pair(QColor(Qt::gray), QColor(200, 0, 0)));
+    EXPECT_EQ(markerColours(1), std::pair(QColor(Qt::gray), QColor(0, 160, 0)));
+    EXPECT_EQ(markerColours(-1), std::pair(QColor(Qt::gray), QColor(200, 0, 0)))
+        << "resting on a marker that cannot scroll lights nothing";
 }

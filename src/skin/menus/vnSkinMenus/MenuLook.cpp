@@ -38,6 +38,9 @@ void ReadWindow(TvnMenuLook& look, const TvnSkinData& store)
     look.Window.Geometry = w.Geometry;
     const QImage mask = store.Picture(w.MaskPictureIndex);
     if (mask.size() == look.WindowPicture.size()) look.WindowMask = mask;
+    // The marker colours belong to the window picture they were chosen for.
+    look.ScrollMarkerColor = ToQColor(w.ScrollMarkerColor);
+    look.ScrollMarkerActiveColor = ToQColor(w.ScrollMarkerActiveColor);
 }
 
 void ReadItem(TvnMenuLook& look, const TvnSkinData& store, const TvnDataSkinMenuItem& item)

@@ -54,6 +54,11 @@ struct TvnMenuLook {
     QColor TextColor;
     QColor ActiveTextColor;
     QColor DisabledTextColor;
+    // The scroll markers of a menu that scrolls, at rest and while the pointer rests on
+    // one: the skin's popup window gives them; without its picture (invalid colours)
+    // they take the text colour. A marker with nothing more its way is disabled text.
+    QColor ScrollMarkerColor;
+    QColor ScrollMarkerActiveColor;
     // The default look's colours (the skinned look draws these only where the skin has
     // no picture).
     QColor Face;

@@ -117,10 +117,11 @@ void DrawItem(QPainter& p, const TvnMenuLook& look, const TvnMenuItem& item, con
 }
 
 // A scroll marker: a small arrow in the middle of its strip, pointing the way it
-// scrolls, greyed when there is nothing more that way.
-void DrawScrollMarker(QPainter& p, const TvnMenuLook& look, const QRect& marker, bool up, bool live)
+// scrolls, lit while the pointer rests on it, greyed when there is nothing more that way.
+void DrawScrollMarker(QPainter& p, const TvnMenuLook& look, const QRect& marker, bool up, bool live, bool hot)
 {
-    const QColor color = live ? look.TextColor : look.DisabledTextColor;
+    const QColor skinned = hot ? look.ScrollMarkerActiveColor : look.ScrollMarkerColor;
+    const QColor color = !live ? look.DisabledTextColor : (skinned.isValid() ? skinned : look.TextColor);
     const int cx = marker.x() + marker.width() / 2;
     const int cy = marker.y() + marker.height() / 2;
     const int tip = up ? -2 : 2;
@@ -150,8 +151,8 @@ QImage DrawMenu(const TvnMenuSnapshot& s)
             DrawItem(p, *s.Look, item, row, int(i) == s.Selected);
     }
     if (s.Layout->Scrolls()) {
-        DrawScrollMarker(p, *s.Look, s.Layout->UpMarker, true, s.Layout->CanScrollUp);
-        DrawScrollMarker(p, *s.Look, s.Layout->DownMarker, false, s.Layout->CanScrollDown);
+        DrawScrollMarker(p, *s.Look, s.Layout->UpMarker, true, s.Layout->CanScrollUp, s.HotMarker < 0);
+        DrawScrollMarker(p, *s.Look, s.Layout->DownMarker, false, s.Layout->CanScrollDown, s.HotMarker > 0);
     }
     return image;
 }

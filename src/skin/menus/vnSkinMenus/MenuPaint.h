@@ -14,6 +14,8 @@ struct TvnMenuSnapshot {
     const TvnMenuLayout* Layout = nullptr;
     const TvnMenuItems* Items = nullptr;
     int Selected = -1;
+    // The scroll marker the pointer rests on: -1 the upper, 1 the lower, 0 none.
+    int HotMarker = 0;
 };
 
 // The whole menu window, at the layout's size.

@@ -100,7 +100,7 @@ QRect TvnPopupMenuWindow::RowOnScreen(int index) const
 void TvnPopupMenuWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, DrawMenu({ m_look.get(), &m_layout, &m_items, m_selected }));
+    p.drawImage(0, 0, DrawMenu({ m_look.get(), &m_layout, &m_items, m_selected, m_scrollStep }));
 }
 
 bool TvnPopupMenuWindow::KeyDown(int key, QChar ch)
@@ -167,6 +167,7 @@ void TvnPopupMenuWindow::HoverAt(QPoint global)
     const int step = MarkerAt(mapFromGlobal(global));
     if (step != m_scrollStep) {
         m_scrollStep = step;
+        update();
         if (step != 0)
             m_scrollTimer.start();
         else
@@ -227,6 +228,7 @@ void TvnPopupMenuWindow::wheelEvent(QWheelEvent* e)
 void TvnPopupMenuWindow::leaveEvent(QEvent* e)
 {
     QWidget::leaveEvent(e);
+    if (m_scrollStep != 0) update();
     m_scrollStep = 0;
     m_scrollTimer.stop();
 }
