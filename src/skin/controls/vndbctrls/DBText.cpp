@@ -49,9 +49,10 @@ void TvnSkinDBText::DataChange()
 
 QString TvnSkinDBText::GetLabelText() const { return m_copyText ? *m_copyText : Caption(); }
 
-void TvnSkinDBText::DrawCopy(QPainter& painter, QPoint offset)
+void TvnSkinDBText::DrawCopy(QPainter& painter, QPoint offset) { DrawShowing(painter, offset, FieldText()); }
+
+void TvnSkinDBText::DrawShowing(QPainter& painter, QPoint offset, const QString& text)
 {
-    const QString text = FieldText();
     m_copyText = &text;
     DrawTo(painter, offset);
     m_copyText = nullptr;
@@ -87,9 +88,7 @@ const QImage& TvnSkinDBText::Picture(const vndb::TvnLabelPictureKey& key)
         m_scratch.fill(Qt::transparent);
     if (!m_scratch.isNull()) {
         QPainter canvas(&m_scratch);
-        m_copyText = &own.Text;
-        DrawTo(canvas, QPoint(0, 0));
-        m_copyText = nullptr;
+        DrawShowing(canvas, QPoint(0, 0), own.Text);
     }
     return m_pictures.Keep(own, m_scratch.copy(), kMaxPictures);
 }

@@ -51,6 +51,9 @@ protected:
 private:
     void DataChange();
 
+    // Draws the label as DrawTo does, showing `text` instead of the caption.
+    void DrawShowing(QPainter& painter, QPoint offset, const QString& text);
+
     TFieldDataLink m_link;
     bool m_opened = false;
     // While a copy is drawn: the text it shows instead of the caption.

@@ -96,12 +96,17 @@ void TMemIniFile::AddLine(QStringView raw)
         Entry { line.left(eq).trimmed().toString(), line.sliced(eq + 1).trimmed().toString() });
 }
 
+QStringView TMemIniFile::SectionName(int position) const { return m_sections[position].Name; }
+
+void TMemIniFile::IndexSection(int position)
+{
+    m_sectionIndex.Insert(SectionName(position), position, [this](int i) { return SectionName(i); });
+}
+
 void TMemIniFile::AddSection(QString name)
 {
-    const int position = static_cast<int>(m_sections.size());
     m_sections.push_back(Section { std::move(name), {}, {} });
-    m_sectionIndex.Insert(
-        m_sections.back().Name, position, [this](int i) { return QStringView(m_sections[i].Name); });
+    IndexSection(static_cast<int>(m_sections.size()) - 1);
 }
 
 void TMemIniFile::RebuildSectionIndex()
@@ -109,13 +114,12 @@ void TMemIniFile::RebuildSectionIndex()
     m_lastSection = -1;
     m_sectionIndex.Clear();
     for (int i = 0; i < static_cast<int>(m_sections.size()); ++i)
-        m_sectionIndex.Insert(
-            m_sections[i].Name, i, [this](int j) { return QStringView(m_sections[j].Name); });
+        IndexSection(i);
 }
 
 int TMemIniFile::FindSectionIndex(QStringView name) const
 {
-    return m_sectionIndex.Find(name, [this](int i) { return QStringView(m_sections[i].Name); });
+    return m_sectionIndex.Find(name, [this](int i) { return SectionName(i); });
 }
 
 QStringList TMemIniFile::GetStrings() const

@@ -60,6 +60,8 @@ private:
     void Clear();
     void AddLine(QStringView line);
     void AddSection(QString name);
+    QStringView SectionName(int position) const;
+    void IndexSection(int position);
     void RebuildSectionIndex();
     int FindSectionIndex(QStringView name) const;
     const Section* FindSection(const QString& name) const;
