@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 class TPairedTimes {
@@ -27,18 +28,30 @@ public:
             ok = (oursNow ? ours() : baseline()) && ok;
             (oursNow ? o : b) = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
         }
-        m_oursFirst = !m_oursFirst;
-        m_ours.push_back(o);
-        m_baseline.push_back(b);
-        m_ratios.push_back(o / b);
+        Add(o, b);
         return ok;
     }
 
-    void Report(benchmark::State& state) const
+    // Which side the next pair runs first.
+    bool OursFirst() const { return m_oursFirst; }
+    // A pair the caller ran itself, in the order OursFirst() gave, and measured in its
+    // own way (microseconds).
+    void Add(double ours, double baseline)
     {
-        state.counters["ours_us"] = Median(m_ours);
-        state.counters["baseline_us"] = Median(m_baseline);
-        state.counters["ratio"] = Median(m_ratios);
+        m_oursFirst = !m_oursFirst;
+        m_ours.push_back(ours);
+        m_baseline.push_back(baseline);
+        m_ratios.push_back(ours / baseline);
+    }
+
+    // The medians as `ours_us`, `baseline_us` and `ratio`; with a `kind` ("wall"), as
+    // `ours_wall_us`, `baseline_wall_us` and `wall_ratio`.
+    void Report(benchmark::State& state, const std::string& kind = {}) const
+    {
+        const std::string infix = kind.empty() ? "_" : "_" + kind + "_";
+        state.counters["ours" + infix + "us"] = Median(m_ours);
+        state.counters["baseline" + infix + "us"] = Median(m_baseline);
+        state.counters[kind.empty() ? std::string("ratio") : kind + "_ratio"] = Median(m_ratios);
     }
 
 private:

@@ -20,6 +20,8 @@
 //
 // Needs an X server without a window manager (bench/README.md):
 //   xvfb-run -a build/bench/bench_startup [--benchmark_format=json]
+#include "Paired.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -185,19 +187,13 @@ void StartUp(benchmark::State& state, std::string program)
     state.counters["cpu_ms"] = benchmark::Counter(cpuMs, benchmark::Counter::kAvgIterations);
 }
 
-double Median(std::vector<double> values)
-{
-    if (values.empty()) return 0;
-    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
-    return values[values.size() / 2];
-}
-
 void PairedStartUp(benchmark::State& state, std::string ours, std::string baseline)
 {
-    std::vector<double> cpu[2], wall[2], cpuRatios, wallRatios;
-    bool oursFirst = true;
+    // The processor time is the goal's figure; the wall clock comes beside it.
+    TPairedTimes cpu, wall;
     for (auto _ : state) {
         TLaunch pair[2];
+        const bool oursFirst = cpu.OursFirst();
         for (int side = 0; side < 2; ++side) {
             const int who = (side == 0) == oursFirst ? 0 : 1;
             pair[who] = Launch(who == 0 ? ours : baseline);
@@ -206,21 +202,12 @@ void PairedStartUp(benchmark::State& state, std::string ours, std::string baseli
                 return;
             }
         }
-        oursFirst = !oursFirst;
         state.SetIterationTime((pair[0].wallMs + pair[1].wallMs) / 1e3);
-        for (int who = 0; who < 2; ++who) {
-            cpu[who].push_back(pair[who].cpuMs * 1e3);
-            wall[who].push_back(pair[who].wallMs * 1e3);
-        }
-        cpuRatios.push_back(pair[0].cpuMs / pair[1].cpuMs);
-        wallRatios.push_back(pair[0].wallMs / pair[1].wallMs);
+        cpu.Add(pair[0].cpuMs * 1e3, pair[1].cpuMs * 1e3);
+        wall.Add(pair[0].wallMs * 1e3, pair[1].wallMs * 1e3);
     }
-    state.counters["ours_us"] = Median(cpu[0]);
-    state.counters["baseline_us"] = Median(cpu[1]);
-    state.counters["ratio"] = Median(cpuRatios);
-    state.counters["ours_wall_us"] = Median(wall[0]);
-    state.counters["baseline_wall_us"] = Median(wall[1]);
-    state.counters["wall_ratio"] = Median(wallRatios);
+    cpu.Report(state);
+    wall.Report(state, "wall");
 }
 
 } // namespace

@@ -172,6 +172,8 @@ enum class TSide { Reference, Ours, OursUnflushed, Cp, CpSync };
 void Transfer(benchmark::State& state, TSide side, bool large)
 {
     const TScenario& scenario = Scenario(large);
+    TTransferOptions unflushed;
+    unflushed.Durable = false;
     for (auto _ : state) {
         state.PauseTiming();
         RemoveEditFolders(scenario);
@@ -184,7 +186,7 @@ void Transfer(benchmark::State& state, TSide side, bool large)
             benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories));
             break;
         case TSide::OursUnflushed:
-            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories, { true, false }));
+            benchmark::DoNotOptimize(TransferPhotos(scenario.Root, scenario.Categories, unflushed));
             break;
         case TSide::Cp:
         case TSide::CpSync:

@@ -76,12 +76,22 @@ QString InstalledFamily(const QString& family)
     return *resolved.Families.insert(family, result);
 }
 
-int CellHeight(const QString& family, int pixelSize)
+namespace {
+
+// Ascent plus descent of `family` at `pixelSize` pixels of em size.
+double Cell(const QString& family, int pixelSize)
 {
     QFont f(InstalledFamily(family));
     f.setPixelSize(pixelSize);
-    QFontMetricsF m(f);
-    return static_cast<int>(std::lround(m.ascent() + m.descent()));
+    const QFontMetricsF m(f);
+    return m.ascent() + m.descent();
+}
+
+} // namespace
+
+int CellHeight(const QString& family, int pixelSize)
+{
+    return static_cast<int>(std::lround(Cell(family, pixelSize)));
 }
 
 int PixelSizeForHeight(const QString& family, int height)
@@ -92,10 +102,7 @@ int PixelSizeForHeight(const QString& family, int height)
     if (cell == ReferenceCells().constEnd()) {
         // Cell height scales linearly with the em size; measure once at a large size so
         // the ratio is exact enough for any requested height.
-        QFont f(InstalledFamily(family));
-        f.setPixelSize(kReference);
-        QFontMetricsF m(f);
-        cell = ReferenceCells().insert(family, m.ascent() + m.descent());
+        cell = ReferenceCells().insert(family, Cell(family, kReference));
     }
     if (*cell <= 0) return height;
     return std::max(1, static_cast<int>(std::lround(height * kReference / *cell)));

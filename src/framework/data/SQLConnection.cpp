@@ -121,15 +121,14 @@ QString TSQLConnection::ParamValue(const QString& name) const
 void TSQLConnection::SetParamValue(const QString& name, const QString& value)
 {
     const QString prefix = name + u'=';
+    m_configured = false;
     for (QString& p : m_params) {
         if (p.startsWith(prefix, Qt::CaseInsensitive)) {
             p = prefix + value;
-            m_configured = false;
             return;
         }
     }
     m_params.append(prefix + value);
-    m_configured = false;
 }
 
 void TSQLConnection::SetConnected(bool connected)
